@@ -1,0 +1,99 @@
+#pragma once
+
+#include "editor/Design.h"
+#include "symbols/SymbolLibrary.h"
+#include "ui/AppFolder.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class Platform;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollBar;
+class QTextBrowser;
+class QToolButton;
+class SheetView;
+
+// The main window: the two sheets, the component list, the symbol library panel,
+// the tool buttons and the breadboard tools. It owns the design for the whole run;
+// the logic of each subsystem lives in plain classes, and the window only lays out
+// its controls, forwards their events and shows the results.
+//
+// The window's handlers are split over files by subsystem: Main.cpp (start-up,
+// layout, shutdown), Main_Menus.cpp (menu bar) and one Main_*.cpp file for each
+// further subsystem.
+class Main : public QMainWindow {
+    Q_OBJECT
+public:
+    // `screen` is the size of the whole screen in pixels; every control is laid out
+    // relative to it.
+    Main(const AppFolder &folder, Platform &platform, QSize screen, QWidget *parent = nullptr);
+    ~Main() override;
+
+    Design &ontwerp() { return design_; }
+    bool BBgroot() const { return BBgroot_; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // --- start-up, layout and shutdown (Main.cpp)
+    void maakBesturing();
+    void maakMenus();
+    QList<QWidget *> werkBalkBesturing() const;
+    void plaats(QWidget *control, const QString &naam, int index = 0);
+    void plaatsBesturing();
+    void vulKeuzeLijsten();
+    void zetBeginToestand();
+    void leesInstellingen();
+    void toonStartPagina();
+    void ZetRaster(int level);
+    void BBgrootKnop_Click();
+
+    const AppFolder folder_;
+    Platform &platform_;
+    QSize screenTwips_;
+    Design design_;
+    bool BBgroot_ = false;
+    QVector<SymbolCategorie> categorieen_;
+
+    // Panels and the controls on them, named as the program has always named them.
+    QFrame *Frame1 = nullptr, *Frame2 = nullptr, *Frame3 = nullptr, *Frame4 = nullptr,
+           *Frame5 = nullptr, *Frame6 = nullptr;
+    QLabel *BackKnoppen = nullptr;
+    std::array<QToolButton *, 16> Knop{};
+    QComboBox *Combo1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QListWidget *List1 = nullptr;
+    QLabel *Label6 = nullptr;
+    QPushButton *RenameKnop = nullptr, *DeleteKnop = nullptr;
+    QLabel *Label4 = nullptr, *Label5 = nullptr, *Label7 = nullptr;
+    SheetView *IconPicView = nullptr;
+    QToolButton *HorKnop = nullptr, *VerKnop = nullptr, *RotatieKnop = nullptr;
+    QLabel *Label9 = nullptr;
+    std::array<QToolButton *, 3> Knop2{};
+    QLabel *Label2 = nullptr, *Label3 = nullptr, *BackLabel8 = nullptr, *Label8 = nullptr;
+    QScrollBar *RasterScroll = nullptr;
+    QLabel *BackPic = nullptr;
+    QTextBrowser *WebBrowser = nullptr;
+    SheetView *PicView = nullptr, *Pic2View = nullptr;
+    QPlainTextEdit *Text1 = nullptr;
+    QLabel *WerkBalk = nullptr;
+    QComboBox *Combo2 = nullptr, *Combo3 = nullptr, *Combo4 = nullptr;
+    QLineEdit *Text2 = nullptr;
+    QCheckBox *Check1 = nullptr;
+    QLabel *BackClear = nullptr;
+    QPushButton *NewKnop = nullptr, *LoepKnop = nullptr, *BBgrootKnop = nullptr,
+                *PrintKnop = nullptr;
+    QScrollBar *LoepScroll = nullptr;
+    QMenu *NaamOntwerp = nullptr;
+};

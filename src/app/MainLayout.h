@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+// Where every control of the main window stands, in twips, for a screen of a given
+// size. The figures come from one table; controls stand relative to their panel,
+// panels relative to the window's inside. A control without its own width or
+// height (labels and choice boxes that size themselves) has -1 there.
+namespace MainLayout {
+
+struct Plaats {
+    QString ouder; // the panel that holds the control; empty for the window itself
+    QRect twips;
+};
+
+// The place of a named control ("Frame3", "Pic2", "Knop" with an index...) for a
+// screen of `screenTwips`; nothing for a name the table does not know.
+std::optional<Plaats> plaats(const QString &naam, QSize screenTwips, int index = 0);
+
+// The window itself: left 15, top 15, width SW − 30, height SH − 540.
+QRect venster(QSize screenTwips);
+
+} // namespace MainLayout

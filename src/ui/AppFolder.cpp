@@ -1,0 +1,66 @@
+#include "ui/AppFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+AppFolder::AppFolder(QString root) : root_(QDir::cleanPath(root)) {}
+
+QString AppFolder::findEntry(const QString &folder, const QString &name) {
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return name;
+    if (QFileInfo::exists(folder + QLatin1Char('/') + name))
+        return name;
+    const QDir dir(folder);
+    const QStringList entries =
+        dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                      QDir::Name | QDir::IgnoreCase);
+    for (const QString &entry : entries)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return entry;
+    return {};
+}
+
+QString AppFolder::path(const QString &relative) const {
+    QString result = root_;
+    QString text = relative;
+    text.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QStringList parts = text.split(QLatin1Char('/'));
+    bool exists = true;
+    for (int i = 0; i < parts.size(); ++i) {
+        const QString &part = parts[i];
+        if (part.isEmpty()) {
+            if (i + 1 == parts.size() && i > 0)
+                result += QLatin1Char('/'); // "\Symbolen\" names a folder
+            continue;
+        }
+        QString found = exists ? findEntry(result, part) : QString();
+        if (found.isEmpty()) {
+            exists = false;
+            found = part;
+        }
+        result += QLatin1Char('/') + found;
+    }
+    return result;
+}
+
+QString AppFolder::chooseRoot(const QStringList &arguments, const QString &environmentHome,
+                              const QString &executableFolder) {
+    const QString option = QStringLiteral("--app-folder");
+    for (int i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == option && i + 1 < arguments.size())
+            return QFileInfo(arguments[i + 1]).absoluteFilePath();
+        if (arguments[i].startsWith(option + QLatin1Char('=')))
+            return QFileInfo(arguments[i].mid(option.size() + 1)).absoluteFilePath();
+    }
+    if (!environmentHome.isEmpty())
+        return QFileInfo(environmentHome).absoluteFilePath();
+    return executableFolder;
+}
+
+QStringList AppFolder::subfolders(const QString &folder) {
+    return QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+}
+
+QStringList AppFolder::files(const QString &folder, const QStringList &patterns) {
+    return QDir(folder).entryList(patterns, QDir::Files, QDir::Name | QDir::IgnoreCase);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ui/Platform.h"
+
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+// The platform of the real program: Qt's message and input boxes, file and colour
+// dialogs, the system's printer and the desktop's default handler for addresses.
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    Answer message(const QString &text, const QString &title, Buttons buttons,
+                   Icon icon) override;
+    QString inputBox(const QString &prompt, const QString &title,
+                     const QString &defaultAnswer) override;
+    QString openFileName(const QString &title, const QString &folder,
+                         const QString &filter) override;
+    QString saveFileName(const QString &title, const QString &folder,
+                         const QString &filter) override;
+    std::optional<QRgb> chooseColour(QRgb initial) override;
+    QPagedPaintDevice *printer() override;
+    void printerSetup() override;
+    void openAdres(const QString &address) override;
+    void wacht(double seconds) override;
+
+private:
+    static QWidget *owner();
+    std::unique_ptr<QPrinter> printer_;
+};

@@ -1,0 +1,281 @@
+#include "ui/Surface.h"
+
+#include <QFontMetrics>
+#include <QImageReader>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Pictures are kept at 96 DPI so that a font of 9 points is 12 pixels high, as on
+// the screens the layout was made for.
+constexpr int kDotsPerMeter96Dpi = 3780;
+
+// Bounds for picture files: larger pictures are refused before they are decoded.
+constexpr int kMaxSide = 16384;
+constexpr qint64 kMaxPixels = 40'000'000;
+
+QImage preparedImage(QImage image) {
+    image.setDotsPerMeterX(kDotsPerMeter96Dpi);
+    image.setDotsPerMeterY(kDotsPerMeter96Dpi);
+    return image;
+}
+
+// An opaque RGB32 copy of a picture; transparent parts become white.
+QImage opaqueCopy(const QImage &picture) {
+    if (!picture.hasAlphaChannel())
+        return preparedImage(picture.convertToFormat(QImage::Format_RGB32));
+    QImage opaque(picture.size(), QImage::Format_RGB32);
+    opaque.fill(Qt::white);
+    QPainter painter(&opaque);
+    painter.drawImage(0, 0, picture);
+    painter.end();
+    return preparedImage(opaque);
+}
+
+QRgb inverted(QRgb colour) { return (~colour & 0x00ffffff) | 0xff000000; }
+
+} // namespace
+
+Surface::Surface(int width, int height, QRgb background)
+    : image_(preparedImage(QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32))),
+      background_(opaque(background)) {
+    image_.fill(background_);
+}
+
+Surface::Surface(const QImage &picture) : background_(kWhite) { image_ = opaqueCopy(picture); }
+
+void Surface::changed() const {
+    if (listener_)
+        listener_();
+}
+
+void Surface::resize(int width, int height) {
+    QImage resized = preparedImage(
+        QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32));
+    resized.fill(background_);
+    const int rows = std::min(height, image_.height());
+    const int bytes = std::min(width, image_.width()) * 4;
+    for (int y = 0; y < rows && bytes > 0; ++y)
+        std::memcpy(resized.scanLine(y), image_.constScanLine(y), size_t(bytes));
+    image_ = resized;
+    changed();
+}
+
+void Surface::clear() {
+    image_.fill(background_);
+    changed();
+}
+
+QRgb Surface::pixel(int x, int y) const {
+    if (!contains(x, y))
+        return kOutside;
+    return reinterpret_cast<const QRgb *>(image_.constScanLine(y))[x];
+}
+
+void Surface::setPixel(int x, int y, QRgb colour) {
+    if (!contains(x, y))
+        return;
+    reinterpret_cast<QRgb *>(image_.scanLine(y))[x] = opaque(colour);
+    changed();
+}
+
+void Surface::plot(int x, int y, QRgb colour) {
+    if (!contains(x, y))
+        return;
+    QRgb &target = reinterpret_cast<QRgb *>(image_.scanLine(y))[x];
+    target = drawMode_ == DrawMode::Invert ? inverted(target) : colour;
+}
+
+void Surface::copyFrom(const Surface &source, const QRect &sourceRect, QPoint target) {
+    // Clip the source rectangle to the source, then the shifted result to this picture.
+    QRect from = sourceRect.intersected(source.rect());
+    QRect to = from.translated(target - sourceRect.topLeft()).intersected(rect());
+    if (to.isEmpty())
+        return;
+    from = to.translated(sourceRect.topLeft() - target);
+    const QImage copy = &source == this ? image_.copy(from) : QImage();
+    const QImage &src = &source == this ? copy : source.image_;
+    const QPoint srcOrigin = &source == this ? QPoint(0, 0) : from.topLeft();
+    for (int row = 0; row < to.height(); ++row) {
+        const auto *in = reinterpret_cast<const QRgb *>(src.constScanLine(srcOrigin.y() + row));
+        auto *out = reinterpret_cast<QRgb *>(image_.scanLine(to.y() + row));
+        std::memcpy(out + to.x(), in + srcOrigin.x(), size_t(to.width()) * 4);
+    }
+    changed();
+}
+
+void Surface::stretchFrom(const QImage &source, const QRect &sourceRect, const QRect &targetRect) {
+    if (sourceRect.isEmpty() || targetRect.isEmpty())
+        return;
+    QPainter painter(&image_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(targetRect, source, sourceRect);
+    painter.end();
+    changed();
+}
+
+void Surface::drawLine(int x1, int y1, int x2, int y2, QRgb colour) {
+    colour = opaque(colour);
+    if (lineWidth_ > 1) {
+        wideLine(x1, y1, x2, y2, colour);
+    } else if (y1 == y2 && x1 != x2) {
+        // Horizontal: the pixels from x1 towards x2, without x2.
+        fillBox(x1 < x2 ? x1 : x2 + 1, y1, x1 < x2 ? x2 - 1 : x1, y1, colour);
+    } else if (x1 == x2 && y1 != y2) {
+        fillBox(x1, y1 < y2 ? y1 : y2 + 1, x1, y1 < y2 ? y2 - 1 : y1, colour);
+    } else {
+        // Bresenham, leaving out the end point (nothing at all for a zero-length line).
+        const int dx = std::abs(x2 - x1), dy = -std::abs(y2 - y1);
+        const int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
+        int error = dx + dy, x = x1, y = y1;
+        while (x != x2 || y != y2) {
+            plot(x, y, colour);
+            const int twice = 2 * error;
+            if (twice >= dy) {
+                error += dy;
+                x += sx;
+            }
+            if (twice <= dx) {
+                error += dx;
+                y += sy;
+            }
+        }
+    }
+    changed();
+}
+
+void Surface::wideLine(int x1, int y1, int x2, int y2, QRgb colour) {
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setCompositionMode(drawMode_ == DrawMode::Invert
+                                   ? QPainter::RasterOp_NotDestination
+                                   : QPainter::CompositionMode_Source);
+    painter.setPen(QPen(QColor::fromRgb(colour), lineWidth_, Qt::SolidLine, Qt::RoundCap,
+                        Qt::RoundJoin));
+    painter.drawLine(x1, y1, x2, y2);
+}
+
+void Surface::drawBox(int x1, int y1, int x2, int y2, QRgb colour) {
+    if (x1 > x2)
+        std::swap(x1, x2);
+    if (y1 > y2)
+        std::swap(y1, y2);
+    colour = opaque(colour);
+    for (int x = x1; x <= x2; ++x) {
+        plot(x, y1, colour);
+        if (y2 != y1)
+            plot(x, y2, colour);
+    }
+    for (int y = y1 + 1; y < y2; ++y) {
+        plot(x1, y, colour);
+        if (x2 != x1)
+            plot(x2, y, colour);
+    }
+    changed();
+}
+
+void Surface::fillBox(int x1, int y1, int x2, int y2, QRgb colour) {
+    const QRect area = QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                             QPoint(std::max(x1, x2), std::max(y1, y2)))
+                           .intersected(rect());
+    colour = opaque(colour);
+    for (int y = area.top(); y <= area.bottom() && !area.isEmpty(); ++y) {
+        auto *row = reinterpret_cast<QRgb *>(image_.scanLine(y));
+        if (drawMode_ == DrawMode::Copy)
+            std::fill(row + area.left(), row + area.right() + 1, colour);
+        else
+            std::transform(row + area.left(), row + area.right() + 1, row + area.left(), inverted);
+    }
+    changed();
+}
+
+void Surface::drawCircle(int cx, int cy, int radius, QRgb colour) {
+    // Midpoint circle: the pixels nearest to the distance radius from the centre, the
+    // same in all eight octants. Points are collected first so that none is drawn
+    // twice, which matters when inverting.
+    std::vector<QPoint> points;
+    for (int x = radius, y = 0, error = 1 - radius; x >= y; ++y) {
+        for (const QPoint p : {QPoint(x, y), QPoint(y, x), QPoint(-y, x), QPoint(-x, y),
+                               QPoint(-x, -y), QPoint(-y, -x), QPoint(y, -x), QPoint(x, -y)})
+            points.push_back(p);
+        if (error < 0) {
+            error += 2 * y + 3;
+        } else {
+            --x;
+            error += 2 * (y - x) + 3;
+        }
+    }
+    std::sort(points.begin(), points.end(), [](QPoint a, QPoint b) {
+        return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x());
+    });
+    points.erase(std::unique(points.begin(), points.end()), points.end());
+    colour = opaque(colour);
+    for (const QPoint p : points)
+        plot(cx + p.x(), cy + p.y(), colour);
+    changed();
+}
+
+QFont Surface::fontFor(const TextStyle &style) const {
+    QFont font(style.family);
+    font.setPointSizeF(style.pointSize);
+    font.setBold(style.bold);
+    if (style.letterSpacing != 0)
+        font.setLetterSpacing(QFont::AbsoluteSpacing, style.letterSpacing);
+    return font;
+}
+
+void Surface::drawText(int x, int y, const QString &text, const TextStyle &style) {
+    if (text.isEmpty() || image_.isNull())
+        return;
+    QPainter painter(&image_);
+    const QFont font = fontFor(style);
+    painter.setFont(font);
+    painter.setPen(QColor::fromRgb(opaque(style.colour)));
+    painter.drawText(x, y + QFontMetrics(font, &image_).ascent(), text);
+    painter.end();
+    changed();
+}
+
+QSize Surface::textSize(const QString &text, const TextStyle &style) {
+    static const QImage measure = preparedImage(QImage(1, 1, QImage::Format_RGB32));
+    const QFontMetrics metrics(Surface().fontFor(style), &measure);
+    return {metrics.horizontalAdvance(text), metrics.height()};
+}
+
+std::optional<QImage> Surface::readPicture(const QString &path) {
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty() || size.width() > kMaxSide ||
+        size.height() > kMaxSide || qint64(size.width()) * size.height() > kMaxPixels)
+        return std::nullopt;
+    QImage picture;
+    if (!reader.read(&picture) || picture.isNull())
+        return std::nullopt;
+    return opaqueCopy(picture);
+}
+
+bool Surface::load(const QString &path) {
+    const std::optional<QImage> picture = readPicture(path);
+    if (!picture)
+        return false;
+    image_.fill(background_);
+    const int rows = std::min(picture->height(), height());
+    const int bytes = std::min(picture->width(), width()) * 4;
+    for (int y = 0; y < rows && bytes > 0; ++y)
+        std::memcpy(image_.scanLine(y), picture->constScanLine(y), size_t(bytes));
+    changed();
+    return true;
+}
+
+void Surface::setImage(const QImage &picture) {
+    image_ = opaqueCopy(picture);
+    changed();
+}
+
+bool Surface::saveBmp(const QString &path) const { return image_.save(path, "BMP"); }

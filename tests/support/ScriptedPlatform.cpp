@@ -1,0 +1,55 @@
+#include "ScriptedPlatform.h"
+
+#include <QPdfWriter>
+
+ScriptedPlatform::ScriptedPlatform() = default;
+ScriptedPlatform::~ScriptedPlatform() = default;
+
+Platform::Answer ScriptedPlatform::message(const QString &text, const QString &title,
+                                           Buttons buttons, Icon icon) {
+    messages.append({text, title, buttons, icon});
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    return answers.isEmpty() ? Answer::No : answers.takeFirst();
+}
+
+QString ScriptedPlatform::inputBox(const QString &prompt, const QString &title,
+                                   const QString &defaultAnswer) {
+    inputs.append({prompt, title, defaultAnswer});
+    return inputAnswers.isEmpty() ? QString() : inputAnswers.takeFirst();
+}
+
+QString ScriptedPlatform::openFileName(const QString &, const QString &, const QString &) {
+    return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
+}
+
+QString ScriptedPlatform::saveFileName(const QString &, const QString &, const QString &) {
+    return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+}
+
+std::optional<QRgb> ScriptedPlatform::chooseColour(QRgb) {
+    return colourAnswers.isEmpty() ? std::nullopt : colourAnswers.takeFirst();
+}
+
+QPagedPaintDevice *ScriptedPlatform::printer() {
+    if (pdfPath.isEmpty())
+        return nullptr;
+    if (!pdf_) {
+        pdf_ = std::make_unique<QPdfWriter>(pdfPath);
+        pdf_->setResolution(1440);
+    }
+    return pdf_.get();
+}
+
+void ScriptedPlatform::endPrinting() { pdf_.reset(); }
+
+void ScriptedPlatform::printerSetup() { ++printerSetups; }
+
+void ScriptedPlatform::openAdres(const QString &address) { openedAddresses << address; }
+
+void ScriptedPlatform::wacht(double seconds) {
+    ++waits;
+    waited += seconds;
+    if (duringWait)
+        duringWait(seconds);
+}

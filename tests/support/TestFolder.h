@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QTemporaryDir>
+
+// A fresh application folder for one test, removed afterwards. Paths are written
+// as the program writes them ("\Symbolen\weerstanden\R.bmp") or with "/".
+class TestFolder {
+public:
+    TestFolder();
+
+    QString root() const { return dir_.path(); }
+    QString path(const QString &relative) const;
+
+    // Creates the folder (and its parents); returns its path.
+    QString makeDir(const QString &relative) const;
+    // Writes a file (and its folders); returns its path.
+    QString writeFile(const QString &relative, const QByteArray &content) const;
+    // Saves a picture in the format its extension names; returns its path.
+    QString writePicture(const QString &relative, const QImage &picture) const;
+    QByteArray readFile(const QString &relative) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// A picture of one colour, in RGB32.
+QImage filledPicture(int width, int height, QRgb colour);
+
+// A GIF file of an indexed picture, written without compression, with the colour
+// table entry `transparent` (or none, for -1) as the transparent colour. Qt reads
+// GIF but does not write it.
+QByteArray gifFile(const QImage &indexed, int transparent = -1);

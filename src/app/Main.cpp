@@ -81,6 +81,13 @@ Main::Main(const AppFolder &folder, Platform &platform, QSize screen, QWidget *p
     ZetRaster(kRasterStart);
     vulKeuzeLijsten();
     zetBeginToestand();
+    verbindKnoppen();
+    verbindBibliotheek();
+    verbindBewerken();
+    verbindProjecten();
+    verbindDesigner();
+    verbindZijGereedschappen();
+    verbindAchtergrond();
     leesInstellingen();
 }
 

@@ -9,6 +9,7 @@
 #include <array>
 
 class Platform;
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -46,7 +47,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // --- start-up, layout and shutdown (Main.cpp)
+    // --- start-up, layout and shutdown (Main.cpp, Main_Menus.cpp)
     void maakBesturing();
     void maakMenus();
     QList<QWidget *> werkBalkBesturing() const;
@@ -58,6 +59,33 @@ private:
     void toonStartPagina();
     void ZetRaster(int level);
     void BBgrootKnop_Click();
+
+    // Each subsystem connects its controls and menu items in its own file; the
+    // constructor calls these once the controls exist.
+
+    // --- tool buttons, views and help pages (Main_Views.cpp)
+    void verbindKnoppen();
+
+    // --- symbol library panel (Main_Library.cpp)
+    void verbindBibliotheek();
+
+    // --- editing the sheets: placing, tool modes, wires, text, rotate, mirror, shift
+    // (Main_Editing.cpp)
+    void verbindBewerken();
+
+    // --- component list, projects, printing, new design, magnifier and undo
+    // (Main_Projects.cpp)
+    void verbindProjecten();
+
+    // --- symbol designer (Main_Designer.cpp)
+    void verbindDesigner();
+
+    // --- resistor colour code, LED calculator, bits and bytes, 7-segment display
+    // (Main_SideTools.cpp)
+    void verbindZijGereedschappen();
+
+    // --- background editor of the help pages (Main_Background.cpp)
+    void verbindAchtergrond();
 
     const AppFolder folder_;
     Platform &platform_;
@@ -95,5 +123,11 @@ private:
     QPushButton *NewKnop = nullptr, *LoepKnop = nullptr, *BBgrootKnop = nullptr,
                 *PrintKnop = nullptr;
     QScrollBar *LoepScroll = nullptr;
+
+    // Menu items, for the subsystems to connect.
+    std::array<QAction *, 4> ProjectItem{}; // "Nieuw Project" .. "Project Afdrukken"
+    QAction *UndoItem = nullptr, *AchtergrondItem = nullptr;
+    QAction *BitsItem = nullptr, *LedCalcItem = nullptr, *DisplayItem = nullptr;
+    QAction *HelpItem = nullptr, *SymbolenLinkItem = nullptr, *SoftwareLinkItem = nullptr;
     QMenu *NaamOntwerp = nullptr;
 };

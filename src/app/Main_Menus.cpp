@@ -6,8 +6,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
-// The menu bar with its Dutch captions and shortcut keys. Items whose windows are
-// not part of the program yet are present but do nothing.
+// The menu bar with its Dutch captions and shortcut keys. The items are connected by
+// the subsystems that carry them out.
 void Main::maakMenus() {
     QMenu *bestand = menuBar()->addMenu(QStringLiteral("Bestand"));
     const QStringList projectItems = {
@@ -18,9 +18,8 @@ void Main::maakMenus() {
                                              QKeySequence(QStringLiteral("Ctrl+S")),
                                              QKeySequence(QStringLiteral("Ctrl+P"))};
     for (int i = 0; i < projectItems.size(); ++i) {
-        QAction *item = bestand->addAction(projectItems[i]);
-        item->setObjectName(QStringLiteral("ProjectItem%1").arg(i));
-        item->setShortcut(projectKeys[i]);
+        ProjectItem[i] = bestand->addAction(projectItems[i]);
+        ProjectItem[i]->setShortcut(projectKeys[i]);
     }
     bestand->addSeparator();
     bestand->addAction(QStringLiteral("Printer Setup"), this, [this] { platform_.printerSetup(); });
@@ -28,19 +27,21 @@ void Main::maakMenus() {
                        &QWidget::close);
 
     QMenu *bewerken = menuBar()->addMenu(QStringLiteral("Bewerken"));
-    bewerken->addAction(QStringLiteral("Undo"), QKeySequence(QStringLiteral("Ctrl+Z")));
-    bewerken->addAction(QStringLiteral("Achtergrond Wijzigen"));
+    UndoItem = bewerken->addAction(QStringLiteral("Undo"));
+    UndoItem->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    AchtergrondItem = bewerken->addAction(QStringLiteral("Achtergrond Wijzigen"));
 
     QMenu *tools = menuBar()->addMenu(QStringLiteral("Tools"));
-    tools->addAction(QStringLiteral("Bits en Bytes"));
-    tools->addAction(QStringLiteral("Led Calculator"));
-    tools->addAction(QStringLiteral("7 Segment Display"));
+    BitsItem = tools->addAction(QStringLiteral("Bits en Bytes"));
+    LedCalcItem = tools->addAction(QStringLiteral("Led Calculator"));
+    DisplayItem = tools->addAction(QStringLiteral("7 Segment Display"));
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
-    help->addAction(QStringLiteral("Help"), QKeySequence(Qt::Key_F1));
+    HelpItem = help->addAction(QStringLiteral("Help"));
+    HelpItem->setShortcut(QKeySequence(Qt::Key_F1));
     help->addSeparator();
-    help->addAction(QStringLiteral("Meer Symbolen Downloaden"));
-    help->addAction(QStringLiteral("Meer Software"));
+    SymbolenLinkItem = help->addAction(QStringLiteral("Meer Symbolen Downloaden"));
+    SoftwareLinkItem = help->addAction(QStringLiteral("Meer Software"));
 
     // A divider on the menu bar, and the name of the design.
     menuBar()->addMenu(QStringLiteral("|"))->setEnabled(false);

@@ -1,0 +1,4 @@
+#include "app/Main.h"
+
+// The symbol designer.
+void Main::verbindDesigner() {}

@@ -1,0 +1,4 @@
+#include "app/Main.h"
+
+// The component list, projects, printing, new design, the magnifier and undo.
+void Main::verbindProjecten() {}

@@ -1,0 +1,4 @@
+#include "app/Main.h"
+
+// The four electronics tools.
+void Main::verbindZijGereedschappen() {}

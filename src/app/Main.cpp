@@ -184,8 +184,8 @@ void Main::maakBesturing() {
     LoepScroll->setOrientation(Qt::Horizontal);
     LoepScroll->setRange(1, 9);
     LoepScroll->setValue(3);
-    BBgrootKnop = knop(Frame3, QStringLiteral("BBgrootKnop"), QStringLiteral("Size"),
-                       bbGrootHint(false));
+    BBgrootKnop =
+        knop(Frame3, QStringLiteral("BBgrootKnop"), QStringLiteral("Size"), bbGrootHint(false));
     PrintKnop = knop(Frame3, QStringLiteral("PrintKnop"), QStringLiteral("Print"),
                      QStringLiteral(" Breadboard afdrukken "));
 
@@ -194,14 +194,13 @@ void Main::maakBesturing() {
 }
 
 QList<QWidget *> Main::werkBalkBesturing() const {
-    return {WerkBalk, Combo2, Combo3, Combo4, Text2, Check1, BackClear,
-            NewKnop, LoepKnop, LoepScroll, BBgrootKnop, PrintKnop};
+    return {WerkBalk,  Combo2,  Combo3,   Combo4,     Text2,       Check1,
+            BackClear, NewKnop, LoepKnop, LoepScroll, BBgrootKnop, PrintKnop};
 }
 
 void Main::plaats(QWidget *control, const QString &naam, int index) {
     const auto plaats = MainLayout::plaats(naam, screenTwips_, index);
-    if (!plaats)
-        return;
+    if (!plaats) return;
     const QRect twips = plaats->twips;
     const int left = twipsToPixels(twips.x()), top = twipsToPixels(twips.y());
     // Controls that size themselves: labels reach to the panel's edge, choice boxes
@@ -248,8 +247,7 @@ void Main::vulKeuzeLijsten() {
     categorieen_ = SymbolLibrary::categorieen(folder_.path(QStringLiteral("\\Symbolen\\")));
     for (const SymbolCategorie &categorie : categorieen_)
         Combo1->addItem(categorie.naam);
-    if (Combo1->count() > 0)
-        Combo1->setCurrentIndex(0);
+    if (Combo1->count() > 0) Combo1->setCurrentIndex(0);
     Combo3->addItems(StartupLists::onderdelen(folder_.path(QStringLiteral("\\Breadboard\\"))));
 }
 
@@ -281,13 +279,13 @@ void Main::leesInstellingen() {
     }
     toonStartPagina();
     BBgroot_ = *groot;
-    if (BBgroot_)
-        TekenBord(true, design_.Pic2, design_.GumPic);
+    if (BBgroot_) TekenBord(true, design_.Pic2, design_.GumPic);
     BBgrootKnop->setToolTip(bbGrootHint(BBgroot_));
 }
 
 void Main::toonStartPagina() {
-    WebBrowser->setSource(QUrl::fromLocalFile(folder_.path(QStringLiteral("\\Plugins\\index.htm"))));
+    WebBrowser->setSource(
+        QUrl::fromLocalFile(folder_.path(QStringLiteral("\\Plugins\\index.htm"))));
 }
 
 void Main::ZetRaster(int level) {

@@ -72,10 +72,15 @@ private:
     // --- editing the sheets: placing, tool modes, wires, text, rotate, mirror, shift
     // (Main_Editing.cpp)
     void verbindBewerken();
+    void VerschuifTekening(int Richting); // shift the design sheet one block: 1 left .. 4 down
 
     // --- component list, projects, printing, new design, magnifier and undo
     // (Main_Projects.cpp)
     void verbindProjecten();
+    void NieuwOntwerp();     // tool button 0
+    void ProjectOpenen();    // tool button 1
+    void ProjectOpslaan();   // tool button 2
+    void OntwerpAfdrukken(); // tool button 3
 
     // --- symbol designer (Main_Designer.cpp)
     void verbindDesigner();

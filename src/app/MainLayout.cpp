@@ -74,8 +74,7 @@ constexpr std::array<Regel, 47> kTabel{{
 }};
 
 std::optional<Plaats> zoek(const Regel &regel, const QString &naam, QSize screen, int index) {
-    if (naam != QLatin1String(regel.naam))
-        return std::nullopt;
+    if (naam != QLatin1String(regel.naam)) return std::nullopt;
     return Plaats{QString::fromLatin1(regel.ouder),
                   QRect(regel.left.in(screen) + regel.stapLinks * index, regel.top.in(screen),
                         regel.width.in(screen), regel.height.in(screen))};
@@ -85,8 +84,7 @@ std::optional<Plaats> zoek(const Regel &regel, const QString &naam, QSize screen
 
 std::optional<Plaats> plaats(const QString &naam, QSize screenTwips, int index) {
     for (const Regel &regel : kTabel)
-        if (auto found = zoek(regel, naam, screenTwips, index))
-            return found;
+        if (auto found = zoek(regel, naam, screenTwips, index)) return found;
     return std::nullopt;
 }
 

@@ -3,3 +3,5 @@
 // Editing the sheets: placing symbols, the breadboard tool modes, wires, text, rotate,
 // mirror and shift.
 void Main::verbindBewerken() {}
+
+void Main::VerschuifTekening(int) {}

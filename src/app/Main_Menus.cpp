@@ -13,10 +13,9 @@ void Main::maakMenus() {
     const QStringList projectItems = {
         QStringLiteral("Nieuw Project"), QStringLiteral("Project Openen"),
         QStringLiteral("Project Opslaan"), QStringLiteral("Project Afdrukken")};
-    const QList<QKeySequence> projectKeys = {QKeySequence(QStringLiteral("Ctrl+N")),
-                                             QKeySequence(QStringLiteral("Ctrl+O")),
-                                             QKeySequence(QStringLiteral("Ctrl+S")),
-                                             QKeySequence(QStringLiteral("Ctrl+P"))};
+    const QList<QKeySequence> projectKeys = {
+        QKeySequence(QStringLiteral("Ctrl+N")), QKeySequence(QStringLiteral("Ctrl+O")),
+        QKeySequence(QStringLiteral("Ctrl+S")), QKeySequence(QStringLiteral("Ctrl+P"))};
     for (int i = 0; i < projectItems.size(); ++i) {
         ProjectItem[i] = bestand->addAction(projectItems[i]);
         ProjectItem[i]->setShortcut(projectKeys[i]);

@@ -27,8 +27,7 @@ QByteArray tekst(bool BBgroot) {
 }
 
 std::optional<bool> leesTekst(const QByteArray &content) {
-    if (content.size() > kMaxSize || content.contains('\0'))
-        return std::nullopt;
+    if (content.size() > kMaxSize || content.contains('\0')) return std::nullopt;
     QList<QByteArray> records = content.split('\n');
     for (QByteArray &record : records)
         record = record.trimmed(); // also drops the CR of CR LF
@@ -36,24 +35,20 @@ std::optional<bool> leesTekst(const QByteArray &content) {
         records.removeLast();
     if (records.size() != 3 || !isTextRecord(records[0]) || !isTextRecord(records[1]))
         return std::nullopt;
-    if (records[2] == "#TRUE#")
-        return true;
-    if (records[2] == "#FALSE#")
-        return false;
+    if (records[2] == "#TRUE#") return true;
+    if (records[2] == "#FALSE#") return false;
     return std::nullopt;
 }
 
 std::optional<bool> lees(const QString &path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxSize)
-        return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxSize) return std::nullopt;
     return leesTekst(file.read(kMaxSize + 1));
 }
 
 bool schrijf(const QString &path, bool BBgroot) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    if (!file.open(QIODevice::WriteOnly)) return false;
     file.write(tekst(BBgroot));
     return file.commit();
 }

@@ -5,18 +5,20 @@
 
 namespace StartupLists {
 
-QStringList kleuren() { return kleurNamen(); }
+QStringList kleuren() {
+    return kleurNamen();
+}
 
 QStringList gereedschappen() {
     return {QStringLiteral("Componenten"), QStringLiteral("Draadverbinding"),
-            QStringLiteral("Gummen"), QStringLiteral("Tekst Plaatsen"), QString(52, QLatin1Char('-'))};
+            QStringLiteral("Gummen"), QStringLiteral("Tekst Plaatsen"),
+            QString(52, QLatin1Char('-'))};
 }
 
 QStringList onderdelen(const QString &breadboardFolder) {
     QStringList entries;
     for (const QString &file : AppFolder::files(breadboardFolder))
-        if (file.size() >= 4)
-            entries << file.left(file.size() - 4);
+        if (file.size() >= 4) entries << file.left(file.size() - 4);
     return entries;
 }
 

@@ -40,7 +40,8 @@ void drawConnectionLines(Surface &sheet, const BoardGeometry &board) {
     }
 }
 
-void drawHolesAndLetters(Surface &sheet, const BoardGeometry &board, const Surface::TextStyle &text) {
+void drawHolesAndLetters(Surface &sheet, const BoardGeometry &board,
+                         const Surface::TextStyle &text) {
     for (int x = 190; x <= board.lastColumnX; x += kHolePitch) {
         if (!isRailGap(board, x)) {
             tekenGat(sheet, x, board.topRailY);
@@ -122,9 +123,13 @@ void tekenBordIn(Surface &sheet, const BoardGeometry &board) {
     drawTextsAndPictures(sheet, board, text);
 }
 
-void TekenKleinBord(Surface &sheet) { tekenBordIn(sheet, BoardGeometry::klein()); }
+void TekenKleinBord(Surface &sheet) {
+    tekenBordIn(sheet, BoardGeometry::klein());
+}
 
-void TekenGrootBord(Surface &sheet) { tekenBordIn(sheet, BoardGeometry::groot()); }
+void TekenGrootBord(Surface &sheet) {
+    tekenBordIn(sheet, BoardGeometry::groot());
+}
 
 void TekenBord(bool BBgroot, Surface &Pic2, Surface &GumPic) {
     tekenBordIn(Pic2, BoardGeometry::voor(BBgroot));

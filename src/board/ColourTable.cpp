@@ -35,7 +35,6 @@ const QStringList &kleurNamen() {
 
 QRgb KleurVanNaam(const QString &naam) {
     for (const Kleur &kleur : kTabel)
-        if (naam == QLatin1String(kleur.naam))
-            return kleur.rgb;
+        if (naam == QLatin1String(kleur.naam)) return kleur.rgb;
     return qRgb(0, 0, 0);
 }

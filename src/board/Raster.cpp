@@ -10,4 +10,6 @@ void tekenRasterLijnen(Surface &Pic, int level) {
         Pic.drawLine(0, y, Pic.width(), y, colour);
 }
 
-QString rasterKleurTekst(int level) { return QStringLiteral("Rasterkleur : %1").arg(level); }
+QString rasterKleurTekst(int level) {
+    return QStringLiteral("Rasterkleur : %1").arg(level);
+}

@@ -6,17 +6,14 @@
 AppFolder::AppFolder(QString root) : root_(QDir::cleanPath(root)) {}
 
 QString AppFolder::findEntry(const QString &folder, const QString &name) {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        return name;
-    if (QFileInfo::exists(folder + QLatin1Char('/') + name))
-        return name;
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) return name;
+    if (QFileInfo::exists(folder + QLatin1Char('/') + name)) return name;
     const QDir dir(folder);
     const QStringList entries =
         dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
                       QDir::Name | QDir::IgnoreCase);
     for (const QString &entry : entries)
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return entry;
+        if (entry.compare(name, Qt::CaseInsensitive) == 0) return entry;
     return {};
 }
 
@@ -52,8 +49,7 @@ QString AppFolder::chooseRoot(const QStringList &arguments, const QString &envir
         if (arguments[i].startsWith(option + QLatin1Char('=')))
             return QFileInfo(arguments[i].mid(option.size() + 1)).absoluteFilePath();
     }
-    if (!environmentHome.isEmpty())
-        return QFileInfo(environmentHome).absoluteFilePath();
+    if (!environmentHome.isEmpty()) return QFileInfo(environmentHome).absoluteFilePath();
     return executableFolder;
 }
 

@@ -4,8 +4,7 @@
 #include <QStringList>
 
 bool Platform::bestaatBestand(const QString &path) {
-    if (path.isEmpty())
-        return false;
+    if (path.isEmpty()) return false;
     const QFileInfo info(path);
     return info.exists() && !info.isDir();
 }

@@ -19,7 +19,9 @@ namespace {
 const QString kApplicationTitle = QStringLiteral("Voltarix");
 
 // The program writes line breaks as CR LF; Qt's labels break on LF alone.
-QString shown(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+QString shown(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 
 QMessageBox::Icon qtIcon(Platform::Icon icon) {
     switch (icon) {
@@ -40,25 +42,26 @@ QMessageBox::Icon qtIcon(Platform::Icon icon) {
 QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
 
-QWidget *QtPlatform::owner() { return QApplication::activeWindow(); }
+QWidget *QtPlatform::owner() {
+    return QApplication::activeWindow();
+}
 
 Platform::Answer QtPlatform::message(const QString &text, const QString &title, Buttons buttons,
                                      Icon icon) {
-    QMessageBox box(qtIcon(icon), title.isEmpty() ? kApplicationTitle : title, shown(text),
-                    buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                              : QMessageBox::Ok,
-                    owner());
+    QMessageBox box(
+        qtIcon(icon), title.isEmpty() ? kApplicationTitle : title, shown(text),
+        buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner());
     const int answer = box.exec();
-    if (buttons == Buttons::Ok)
-        return Answer::Ok;
+    if (buttons == Buttons::Ok) return Answer::Ok;
     return answer == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
 QString QtPlatform::inputBox(const QString &prompt, const QString &title,
                              const QString &defaultAnswer) {
     bool accepted = false;
-    const QString answer = QInputDialog::getText(owner(), title.isEmpty() ? kApplicationTitle : title,
-                                                 shown(prompt), QLineEdit::Normal, defaultAnswer, &accepted);
+    const QString answer =
+        QInputDialog::getText(owner(), title.isEmpty() ? kApplicationTitle : title, shown(prompt),
+                              QLineEdit::Normal, defaultAnswer, &accepted);
     return accepted ? answer : QString();
 }
 
@@ -74,15 +77,13 @@ QString QtPlatform::saveFileName(const QString &title, const QString &folder,
 
 std::optional<QRgb> QtPlatform::chooseColour(QRgb initial) {
     const QColor colour = QColorDialog::getColor(QColor::fromRgb(initial), owner());
-    if (!colour.isValid())
-        return std::nullopt;
+    if (!colour.isValid()) return std::nullopt;
     return colour.rgb();
 }
 
 QPagedPaintDevice *QtPlatform::printer() {
     if (!printer_) {
-        if (QPrinterInfo::defaultPrinter().isNull())
-            return nullptr;
+        if (QPrinterInfo::defaultPrinter().isNull()) return nullptr;
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     }
     printer_->setResolution(1440);
@@ -99,14 +100,15 @@ void QtPlatform::printerSetup() {
     }
     auto candidate = std::make_unique<QPrinter>(QPrinter::HighResolution);
     QPrintDialog dialog(candidate.get(), owner());
-    if (dialog.exec() == QDialog::Accepted)
-        printer_ = std::move(candidate);
+    if (dialog.exec() == QDialog::Accepted) printer_ = std::move(candidate);
 }
 
 void QtPlatform::openAdres(const QString &address) {
-    const QUrl url = QFileInfo::exists(address) ? QUrl::fromLocalFile(address)
-                                                : QUrl::fromUserInput(address);
+    const QUrl url =
+        QFileInfo::exists(address) ? QUrl::fromLocalFile(address) : QUrl::fromUserInput(address);
     QDesktopServices::openUrl(url);
 }
 
-void QtPlatform::wacht(double seconds) { wachtMetEvents(seconds); }
+void QtPlatform::wacht(double seconds) {
+    wachtMetEvents(seconds);
+}

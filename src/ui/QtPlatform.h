@@ -14,8 +14,7 @@ public:
     QtPlatform();
     ~QtPlatform() override;
 
-    Answer message(const QString &text, const QString &title, Buttons buttons,
-                   Icon icon) override;
+    Answer message(const QString &text, const QString &title, Buttons buttons, Icon icon) override;
     QString inputBox(const QString &prompt, const QString &title,
                      const QString &defaultAnswer) override;
     QString openFileName(const QString &title, const QString &folder,

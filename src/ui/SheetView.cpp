@@ -11,7 +11,9 @@ SheetView::SheetView(Surface &surface, QWidget *parent) : QWidget(parent), surfa
     surface_.setChangeListener([this] { update(); });
 }
 
-SheetView::~SheetView() { surface_.setChangeListener({}); }
+SheetView::~SheetView() {
+    surface_.setChangeListener({});
+}
 
 void SheetView::paintEvent(QPaintEvent *event) {
     QPainter painter(this);

@@ -37,7 +37,9 @@ QImage opaqueCopy(const QImage &picture) {
     return preparedImage(opaque);
 }
 
-QRgb inverted(QRgb colour) { return (~colour & 0x00ffffff) | 0xff000000; }
+QRgb inverted(QRgb colour) {
+    return (~colour & 0x00ffffff) | 0xff000000;
+}
 
 } // namespace
 
@@ -47,16 +49,17 @@ Surface::Surface(int width, int height, QRgb background)
     image_.fill(background_);
 }
 
-Surface::Surface(const QImage &picture) : background_(kWhite) { image_ = opaqueCopy(picture); }
+Surface::Surface(const QImage &picture) : background_(kWhite) {
+    image_ = opaqueCopy(picture);
+}
 
 void Surface::changed() const {
-    if (listener_)
-        listener_();
+    if (listener_) listener_();
 }
 
 void Surface::resize(int width, int height) {
-    QImage resized = preparedImage(
-        QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32));
+    QImage resized =
+        preparedImage(QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32));
     resized.fill(background_);
     const int rows = std::min(height, image_.height());
     const int bytes = std::min(width, image_.width()) * 4;
@@ -72,21 +75,18 @@ void Surface::clear() {
 }
 
 QRgb Surface::pixel(int x, int y) const {
-    if (!contains(x, y))
-        return kOutside;
+    if (!contains(x, y)) return kOutside;
     return reinterpret_cast<const QRgb *>(image_.constScanLine(y))[x];
 }
 
 void Surface::setPixel(int x, int y, QRgb colour) {
-    if (!contains(x, y))
-        return;
+    if (!contains(x, y)) return;
     reinterpret_cast<QRgb *>(image_.scanLine(y))[x] = opaque(colour);
     changed();
 }
 
 void Surface::plot(int x, int y, QRgb colour) {
-    if (!contains(x, y))
-        return;
+    if (!contains(x, y)) return;
     QRgb &target = reinterpret_cast<QRgb *>(image_.scanLine(y))[x];
     target = drawMode_ == DrawMode::Invert ? inverted(target) : colour;
 }
@@ -95,8 +95,7 @@ void Surface::copyFrom(const Surface &source, const QRect &sourceRect, QPoint ta
     // Clip the source rectangle to the source, then the shifted result to this picture.
     QRect from = sourceRect.intersected(source.rect());
     QRect to = from.translated(target - sourceRect.topLeft()).intersected(rect());
-    if (to.isEmpty())
-        return;
+    if (to.isEmpty()) return;
     from = to.translated(sourceRect.topLeft() - target);
     const QImage copy = &source == this ? image_.copy(from) : QImage();
     const QImage &src = &source == this ? copy : source.image_;
@@ -110,8 +109,7 @@ void Surface::copyFrom(const Surface &source, const QRect &sourceRect, QPoint ta
 }
 
 void Surface::stretchFrom(const QImage &source, const QRect &sourceRect, const QRect &targetRect) {
-    if (sourceRect.isEmpty() || targetRect.isEmpty())
-        return;
+    if (sourceRect.isEmpty() || targetRect.isEmpty()) return;
     QPainter painter(&image_);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -153,29 +151,24 @@ void Surface::drawLine(int x1, int y1, int x2, int y2, QRgb colour) {
 void Surface::wideLine(int x1, int y1, int x2, int y2, QRgb colour) {
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setCompositionMode(drawMode_ == DrawMode::Invert
-                                   ? QPainter::RasterOp_NotDestination
-                                   : QPainter::CompositionMode_Source);
-    painter.setPen(QPen(QColor::fromRgb(colour), lineWidth_, Qt::SolidLine, Qt::RoundCap,
-                        Qt::RoundJoin));
+    painter.setCompositionMode(drawMode_ == DrawMode::Invert ? QPainter::RasterOp_NotDestination
+                                                             : QPainter::CompositionMode_Source);
+    painter.setPen(
+        QPen(QColor::fromRgb(colour), lineWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawLine(x1, y1, x2, y2);
 }
 
 void Surface::drawBox(int x1, int y1, int x2, int y2, QRgb colour) {
-    if (x1 > x2)
-        std::swap(x1, x2);
-    if (y1 > y2)
-        std::swap(y1, y2);
+    if (x1 > x2) std::swap(x1, x2);
+    if (y1 > y2) std::swap(y1, y2);
     colour = opaque(colour);
     for (int x = x1; x <= x2; ++x) {
         plot(x, y1, colour);
-        if (y2 != y1)
-            plot(x, y2, colour);
+        if (y2 != y1) plot(x, y2, colour);
     }
     for (int y = y1 + 1; y < y2; ++y) {
         plot(x1, y, colour);
-        if (x2 != x1)
-            plot(x2, y, colour);
+        if (x2 != x1) plot(x2, y, colour);
     }
     changed();
 }
@@ -211,9 +204,8 @@ void Surface::drawCircle(int cx, int cy, int radius, QRgb colour) {
             error += 2 * (y - x) + 3;
         }
     }
-    std::sort(points.begin(), points.end(), [](QPoint a, QPoint b) {
-        return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x());
-    });
+    std::sort(points.begin(), points.end(),
+              [](QPoint a, QPoint b) { return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x()); });
     points.erase(std::unique(points.begin(), points.end()), points.end());
     colour = opaque(colour);
     for (const QPoint p : points)
@@ -231,8 +223,7 @@ QFont Surface::fontFor(const TextStyle &style) const {
 }
 
 void Surface::drawText(int x, int y, const QString &text, const TextStyle &style) {
-    if (text.isEmpty() || image_.isNull())
-        return;
+    if (text.isEmpty() || image_.isNull()) return;
     QPainter painter(&image_);
     const QFont font = fontFor(style);
     painter.setFont(font);
@@ -251,19 +242,17 @@ QSize Surface::textSize(const QString &text, const TextStyle &style) {
 std::optional<QImage> Surface::readPicture(const QString &path) {
     QImageReader reader(path);
     const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty() || size.width() > kMaxSide ||
-        size.height() > kMaxSide || qint64(size.width()) * size.height() > kMaxPixels)
+    if (!size.isValid() || size.isEmpty() || size.width() > kMaxSide || size.height() > kMaxSide ||
+        qint64(size.width()) * size.height() > kMaxPixels)
         return std::nullopt;
     QImage picture;
-    if (!reader.read(&picture) || picture.isNull())
-        return std::nullopt;
+    if (!reader.read(&picture) || picture.isNull()) return std::nullopt;
     return opaqueCopy(picture);
 }
 
 bool Surface::load(const QString &path) {
     const std::optional<QImage> picture = readPicture(path);
-    if (!picture)
-        return false;
+    if (!picture) return false;
     image_.fill(background_);
     const int rows = std::min(picture->height(), height());
     const int bytes = std::min(picture->width(), width()) * 4;
@@ -278,4 +267,6 @@ void Surface::setImage(const QImage &picture) {
     changed();
 }
 
-bool Surface::saveBmp(const QString &path) const { return image_.save(path, "BMP"); }
+bool Surface::saveBmp(const QString &path) const {
+    return image_.save(path, "BMP");
+}

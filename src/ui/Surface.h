@@ -104,4 +104,6 @@ private:
 };
 
 // Grey g is the colour (g, g, g).
-constexpr QRgb grey(int g) { return qRgb(g, g, g); }
+constexpr QRgb grey(int g) {
+    return qRgb(g, g, g);
+}

@@ -8,7 +8,9 @@
 // twips become pixels.
 constexpr int kTwipsPerPixel = 15;
 
-inline int twipsToPixels(double twips) { return int(std::lround(twips / kTwipsPerPixel)); }
+inline int twipsToPixels(double twips) {
+    return int(std::lround(twips / kTwipsPerPixel));
+}
 
 inline QRect twipsToPixels(double left, double top, double width, double height) {
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};

@@ -9,8 +9,7 @@
 #include <algorithm>
 
 void wachtMetEvents(double seconds) {
-    if (!(seconds > 0))
-        return;
+    if (!(seconds > 0)) return;
     const QDeadlineTimer deadline(qint64(seconds * 1000.0 + 0.5), Qt::PreciseTimer);
     if (!QCoreApplication::instance()) {
         while (!deadline.hasExpired())

@@ -8,8 +8,7 @@ ScriptedPlatform::~ScriptedPlatform() = default;
 Platform::Answer ScriptedPlatform::message(const QString &text, const QString &title,
                                            Buttons buttons, Icon icon) {
     messages.append({text, title, buttons, icon});
-    if (buttons == Buttons::Ok)
-        return Answer::Ok;
+    if (buttons == Buttons::Ok) return Answer::Ok;
     return answers.isEmpty() ? Answer::No : answers.takeFirst();
 }
 
@@ -32,8 +31,7 @@ std::optional<QRgb> ScriptedPlatform::chooseColour(QRgb) {
 }
 
 QPagedPaintDevice *ScriptedPlatform::printer() {
-    if (pdfPath.isEmpty())
-        return nullptr;
+    if (pdfPath.isEmpty()) return nullptr;
     if (!pdf_) {
         pdf_ = std::make_unique<QPdfWriter>(pdfPath);
         pdf_->setResolution(1440);
@@ -41,15 +39,20 @@ QPagedPaintDevice *ScriptedPlatform::printer() {
     return pdf_.get();
 }
 
-void ScriptedPlatform::endPrinting() { pdf_.reset(); }
+void ScriptedPlatform::endPrinting() {
+    pdf_.reset();
+}
 
-void ScriptedPlatform::printerSetup() { ++printerSetups; }
+void ScriptedPlatform::printerSetup() {
+    ++printerSetups;
+}
 
-void ScriptedPlatform::openAdres(const QString &address) { openedAddresses << address; }
+void ScriptedPlatform::openAdres(const QString &address) {
+    openedAddresses << address;
+}
 
 void ScriptedPlatform::wacht(double seconds) {
     ++waits;
     waited += seconds;
-    if (duringWait)
-        duringWait(seconds);
+    if (duringWait) duringWait(seconds);
 }

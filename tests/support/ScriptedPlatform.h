@@ -53,8 +53,7 @@ public:
     // Runs inside every wait, as a click or a timer tick would during a real wait.
     std::function<void(double seconds)> duringWait;
 
-    Answer message(const QString &text, const QString &title, Buttons buttons,
-                   Icon icon) override;
+    Answer message(const QString &text, const QString &title, Buttons buttons, Icon icon) override;
     QString inputBox(const QString &prompt, const QString &title,
                      const QString &defaultAnswer) override;
     QString openFileName(const QString &title, const QString &folder,

@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-TestFolder::TestFolder() { dir_.setAutoRemove(true); }
+TestFolder::TestFolder() {
+    dir_.setAutoRemove(true);
+}
 
 QString TestFolder::path(const QString &relative) const {
     QString tail = relative;
@@ -24,8 +26,7 @@ QString TestFolder::writeFile(const QString &relative, const QByteArray &content
     const QString full = path(relative);
     QDir().mkpath(QFileInfo(full).path());
     QFile file(full);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(content);
+    if (file.open(QIODevice::WriteOnly)) file.write(content);
     return full;
 }
 
@@ -97,8 +98,7 @@ QByteArray gifFile(const QImage &indexed, int transparent) {
             put(indexed.pixelIndex(x, y));
         }
     put(clear + 1);
-    if (filled > 0)
-        data.append(char(buffer & 0xff));
+    if (filled > 0) data.append(char(buffer & 0xff));
     gif.append(char(minimum));
     for (int i = 0; i < data.size(); i += 255) {
         const QByteArray block = data.mid(i, 255);

@@ -64,14 +64,13 @@ void TestSurface::thinLines_data() {
     QTest::addColumn<QPoint>("from");
     QTest::addColumn<QPoint>("to");
     QTest::addColumn<QStringList>("pixels");
-    QTest::newRow("right, end left out") << QPoint(1, 1) << QPoint(4, 1)
-                                         << QStringList{"1,1", "2,1", "3,1"};
-    QTest::newRow("left, end left out") << QPoint(4, 1) << QPoint(1, 1)
-                                        << QStringList{"2,1", "3,1", "4,1"};
+    QTest::newRow("right, end left out")
+        << QPoint(1, 1) << QPoint(4, 1) << QStringList{"1,1", "2,1", "3,1"};
+    QTest::newRow("left, end left out")
+        << QPoint(4, 1) << QPoint(1, 1) << QStringList{"2,1", "3,1", "4,1"};
     QTest::newRow("down") << QPoint(2, 0) << QPoint(2, 3) << QStringList{"2,0", "2,1", "2,2"};
     QTest::newRow("up") << QPoint(2, 3) << QPoint(2, 0) << QStringList{"2,1", "2,2", "2,3"};
-    QTest::newRow("diagonal") << QPoint(0, 0) << QPoint(3, 3)
-                              << QStringList{"0,0", "1,1", "2,2"};
+    QTest::newRow("diagonal") << QPoint(0, 0) << QPoint(3, 3) << QStringList{"0,0", "1,1", "2,2"};
     QTest::newRow("zero length") << QPoint(2, 2) << QPoint(2, 2) << QStringList{};
 }
 
@@ -87,8 +86,7 @@ void TestSurface::thinLines() {
 void TestSurface::boxesIncludeTheirEdges() {
     Surface outline(8, 8);
     outline.drawBox(1, 1, 3, 3, kRed);
-    QCOMPARE(inked(outline),
-             (QStringList{"1,1", "2,1", "3,1", "1,2", "3,2", "1,3", "2,3", "3,3"}));
+    QCOMPARE(inked(outline), (QStringList{"1,1", "2,1", "3,1", "1,2", "3,2", "1,3", "2,3", "3,3"}));
     Surface filled(8, 8);
     filled.fillBox(3, 3, 1, 2, kRed); // corners in any order
     QCOMPARE(inked(filled), (QStringList{"1,2", "2,2", "3,2", "1,3", "2,3", "3,3"}));
@@ -208,7 +206,8 @@ void TestSurface::textChangesOnlyItsLetters() {
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 100; ++x) {
             const bool text = surface.pixel(x, y) != qRgb(0, 0, 255);
-            const bool inBox = x >= 10 && y >= 10 && x < 10 + size.width() && y < 10 + size.height();
+            const bool inBox =
+                x >= 10 && y >= 10 && x < 10 + size.width() && y < 10 + size.height();
             if (text) {
                 QVERIFY2(inBox, qPrintable(QStringLiteral("ink at %1,%2").arg(x).arg(y)));
                 ++inside;
@@ -263,7 +262,8 @@ void TestSurface::gifTransparencyBecomesWhite() {
 
 void TestSurface::loadKeepsSizeAndClips() {
     TestFolder folder;
-    const QString small = folder.writePicture(QStringLiteral("small.bmp"), filledPicture(3, 3, kRed));
+    const QString small =
+        folder.writePicture(QStringLiteral("small.bmp"), filledPicture(3, 3, kRed));
     const QString big = folder.writePicture(QStringLiteral("big.bmp"), filledPicture(80, 60, kRed));
     Surface icon(49, 49, qRgb(9, 9, 9));
     icon.clear();
@@ -300,11 +300,9 @@ void TestSurface::badFilesAreRefused() {
     const bool loaded = surface.load(file);
     // A truncated BMP may decode in part; what counts is that nothing breaks and the
     // size stays.
-    if (!loaded)
-        QCOMPARE(surface.image(), before);
+    if (!loaded) QCOMPARE(surface.image(), before);
     QCOMPARE(surface.size(), QSize(10, 10));
-    if (content.size() < 60)
-        QVERIFY(!loaded);
+    if (content.size() < 60) QVERIFY(!loaded);
     QVERIFY(!surface.load(folder.path(QStringLiteral("missing.bmp"))));
 }
 

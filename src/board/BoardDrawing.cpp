@@ -8,18 +8,6 @@
 
 namespace {
 
-// The sheet's font for letters and numbers. The small extra spacing makes the
-// blanks of the ruler texts put every number over its column.
-Surface::TextStyle labelStyle() {
-    Surface::TextStyle style;
-    style.family = QStringLiteral("Arial");
-    style.pointSize = 9;
-    style.bold = true;
-    style.colour = grey(180);
-    style.letterSpacing = 0.65;
-    return style;
-}
-
 bool isRailGap(const BoardGeometry &board, int x) {
     return std::find(board.railGaps.begin(), board.railGaps.end(), x) != board.railGaps.end();
 }
@@ -102,6 +90,18 @@ void drawTextsAndPictures(Surface &sheet, const BoardGeometry &board,
 
 } // namespace
 
+Surface::TextStyle bordTekstStijl() {
+    Surface::TextStyle style;
+    style.family = QStringLiteral("Arial");
+    style.pointSize = 9;
+    style.bold = true;
+    style.colour = grey(180);
+    // The small extra spacing makes the blanks of the ruler texts put every number
+    // over its column.
+    style.letterSpacing = 0.65;
+    return style;
+}
+
 void tekenGat(Surface &sheet, int x, int y) {
     sheet.drawBox(x, y, x + 12, y + 12, grey(180));
     sheet.drawBox(x + 1, y + 1, x + 11, y + 11, grey(120));
@@ -111,7 +111,7 @@ void tekenGat(Surface &sheet, int x, int y) {
 }
 
 void tekenBordIn(Surface &sheet, const BoardGeometry &board) {
-    const Surface::TextStyle text = labelStyle();
+    const Surface::TextStyle text = bordTekstStijl();
     sheet.setBackground(qRgb(255, 255, 255));
     sheet.clear();
     sheet.setDrawMode(Surface::DrawMode::Copy);

@@ -1,7 +1,12 @@
 #pragma once
 
-class Surface;
+#include "ui/Surface.h"
+
 struct BoardGeometry;
+
+// The font of the board's letters and numbers: the sheet's sans-serif at 9 points,
+// bold, in grey 180.
+Surface::TextStyle bordTekstStijl();
 
 // Draws a whole board into a sheet: cleared to white, then face, lines, holes,
 // letters, edges, channel, notch, texts and pictures, each step painting over the

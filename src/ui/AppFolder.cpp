@@ -11,7 +11,7 @@ QString AppFolder::findEntry(const QString &folder, const QString &name) {
     const QDir dir(folder);
     const QStringList entries =
         dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                      QDir::Name | QDir::IgnoreCase);
+                      QDir::Name); // case-sensitive order, so the choice never varies
     for (const QString &entry : entries)
         if (entry.compare(name, Qt::CaseInsensitive) == 0) return entry;
     return {};

@@ -29,7 +29,8 @@ public:
     static QStringList files(const QString &folder, const QStringList &patterns = {});
 
     // Finds the entry of a folder with this name: the exact spelling if it exists,
-    // otherwise the first one that differs only in case; empty when there is none.
+    // otherwise the first (in plain name order) that differs only in case; empty when
+    // there is none.
     static QString findEntry(const QString &folder, const QString &name);
 
 private:

@@ -158,33 +158,37 @@ void Surface::wideLine(int x1, int y1, int x2, int y2, QRgb colour) {
     painter.drawLine(x1, y1, x2, y2);
 }
 
+void Surface::span(int x1, int x2, int y, QRgb colour) {
+    if (y < 0 || y >= height()) return;
+    x1 = std::max(x1, 0);
+    x2 = std::min(x2, width() - 1);
+    if (x1 > x2) return;
+    auto *row = reinterpret_cast<QRgb *>(image_.scanLine(y));
+    if (drawMode_ == DrawMode::Copy)
+        std::fill(row + x1, row + x2 + 1, colour);
+    else
+        std::transform(row + x1, row + x2 + 1, row + x1, inverted);
+}
+
 void Surface::drawBox(int x1, int y1, int x2, int y2, QRgb colour) {
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     colour = opaque(colour);
-    for (int x = x1; x <= x2; ++x) {
-        plot(x, y1, colour);
-        if (y2 != y1) plot(x, y2, colour);
-    }
+    // Every edge pixel once, so that an inverted box can be taken away again.
+    span(x1, x2, y1, colour);
+    if (y2 != y1) span(x1, x2, y2, colour);
     for (int y = y1 + 1; y < y2; ++y) {
-        plot(x1, y, colour);
-        if (x2 != x1) plot(x2, y, colour);
+        span(x1, x1, y, colour);
+        if (x2 != x1) span(x2, x2, y, colour);
     }
     changed();
 }
 
 void Surface::fillBox(int x1, int y1, int x2, int y2, QRgb colour) {
-    const QRect area = QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
-                             QPoint(std::max(x1, x2), std::max(y1, y2)))
-                           .intersected(rect());
+    if (y1 > y2) std::swap(y1, y2);
     colour = opaque(colour);
-    for (int y = area.top(); y <= area.bottom() && !area.isEmpty(); ++y) {
-        auto *row = reinterpret_cast<QRgb *>(image_.scanLine(y));
-        if (drawMode_ == DrawMode::Copy)
-            std::fill(row + area.left(), row + area.right() + 1, colour);
-        else
-            std::transform(row + area.left(), row + area.right() + 1, row + area.left(), inverted);
-    }
+    for (int y = std::max(y1, 0); y <= std::min(y2, height() - 1); ++y)
+        span(std::min(x1, x2), std::max(x1, x2), y, colour);
     changed();
 }
 

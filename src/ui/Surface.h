@@ -93,6 +93,7 @@ public:
 private:
     void changed() const;
     void plot(int x, int y, QRgb colour);
+    void span(int x1, int x2, int y, QRgb colour); // a clipped row of pixels, no notice
     void wideLine(int x1, int y1, int x2, int y2, QRgb colour);
     QFont fontFor(const TextStyle &style) const;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/ComponentList.h"
 #include "editor/Design.h"
 #include "symbols/SymbolLibrary.h"
 #include "ui/AppFolder.h"
@@ -21,6 +22,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QScrollBar;
 class QTextBrowser;
+class QTimer;
 class QToolButton;
 class SheetView;
 
@@ -81,6 +83,21 @@ private:
     void ProjectOpenen();    // tool button 1
     void ProjectOpslaan();   // tool button 2
     void OntwerpAfdrukken(); // tool button 3
+    void NewKnop_Click();
+    void PrintKnop_Click();
+    void Undo();
+    void LoepKnop_Click();
+    void LoepTimer_Tick();
+    void Text1_Change();
+    void openProject(const QString &naam);
+    QString lijstTekst() const; // the component list, lines ending in CR LF
+    QString projectenMap() const;
+    QFrame *Loep = nullptr;
+    SheetView *LoepView = nullptr;
+    QFrame *LineH = nullptr, *LineV = nullptr;
+    QTimer *LoepTimer = nullptr;
+    Surface loepBeeld_;
+    ComponentList componentList_;
 
     // --- symbol designer (Main_Designer.cpp)
     void verbindDesigner();

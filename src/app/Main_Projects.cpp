@@ -1,12 +1,164 @@
 #include "app/Main.h"
 
+#include "app/StartupLists.h"
+#include "board/BoardDrawing.h"
+#include "editor/Afdrukken.h"
+#include "editor/Loep.h"
+#include "project/OpenForm.h"
+#include "project/ProjectMap.h"
+#include "project/ProjectOpslaan.h"
+#include "ui/Platform.h"
+#include "ui/SheetView.h"
+
+#include <QCursor>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTimer>
+
+namespace {
+
+const QString kNieuwVraag = QStringLiteral("Wilt u een nieuw ontwerp maken?");
+const QString kNieuwTitel = QStringLiteral(" Nieuw");
+
+QFrame *rodeLijn(QWidget *parent, const QString &naam, QRect plaats) {
+    auto *lijn = new QFrame(parent);
+    lijn->setObjectName(naam);
+    lijn->setGeometry(plaats);
+    lijn->setStyleSheet(QStringLiteral("background: rgb(255, 0, 0);"));
+    return lijn;
+}
+
+} // namespace
+
 // The component list, projects, printing, new design, the magnifier and undo.
-void Main::verbindProjecten() {}
+void Main::verbindProjecten() {
+    QFont lijstLetter(QStringLiteral("Arial"), 12);
+    lijstLetter.setBold(true);
+    Text1->setFont(lijstLetter);
+    Text1->setStyleSheet(QStringLiteral(
+        "QPlainTextEdit { background: rgb(90, 90, 100); color: rgb(250, 250, 250); }"));
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    connect(Text1, &QPlainTextEdit::textChanged, this, &Main::Text1_Change);
 
-void Main::NieuwOntwerp() {}
+    // The magnifier lies over the symbol list, with its cross-hair over it.
+    Loep = new QFrame(Frame2);
+    Loep->setObjectName(QStringLiteral("Loep"));
+    Loep->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Loep->setLineWidth(2);
+    plaats(Loep, QStringLiteral("Loep"));
+    loepBeeld_.resize(Loep->width() - 4, Loep->height() - 4);
+    LoepView = new SheetView(loepBeeld_, Loep);
+    LoepView->setGeometry(2, 2, loepBeeld_.width(), loepBeeld_.height());
+    LineH = rodeLijn(LoepView, QStringLiteral("LineH"), QRect(45, 112, 60, 1));
+    LineV = rodeLijn(LoepView, QStringLiteral("LineV"), QRect(73, 83, 1, 60));
+    Loep->hide();
+    LoepTimer = new QTimer(this);
+    LoepTimer->setInterval(25);
+    connect(LoepTimer, &QTimer::timeout, this, &Main::LoepTimer_Tick);
+    LoepTimer->start();
 
-void Main::ProjectOpenen() {}
+    connect(NewKnop, &QPushButton::clicked, this, &Main::NewKnop_Click);
+    connect(PrintKnop, &QPushButton::clicked, this, &Main::PrintKnop_Click);
+    connect(LoepKnop, &QPushButton::clicked, this, &Main::LoepKnop_Click);
+    connect(UndoItem, &QAction::triggered, this, &Main::Undo);
+    Text1_Change();
+}
 
-void Main::ProjectOpslaan() {}
+QString Main::lijstTekst() const {
+    return Text1->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
 
-void Main::OntwerpAfdrukken() {}
+QString Main::projectenMap() const {
+    return folder_.path(QStringLiteral("\\Projecten"));
+}
+
+void Main::Text1_Change() {
+    // The list wraps at the width its box shows, inside the document's margins.
+    const qreal breedte = Text1->viewport()->width() - 2 * Text1->document()->documentMargin();
+    componentList_.zetLetterEnBreedte(Text1->font(), breedte);
+    Label8->setText(ComponentList::regelTekst(componentList_.regelAantal(Text1->toPlainText())));
+}
+
+void Main::NieuwOntwerp() {
+    if (!platform_.ask(kNieuwVraag, kNieuwTitel)) return;
+    design_.Pic.clear();
+    NaamOntwerp->setTitle(QStringLiteral("*.*"));
+    Text1->setPlainText(StartupLists::beginLijst());
+    ZetRaster(RasterScroll->value());
+    TekenBord(BBgroot_, design_.Pic2, design_.GumPic);
+}
+
+void Main::NewKnop_Click() {
+    if (!platform_.ask(kNieuwVraag, kNieuwTitel)) return;
+    design_.Pic2.clear();
+    TekenBord(BBgroot_, design_.Pic2, design_.GumPic);
+}
+
+void Main::ProjectOpslaan() {
+    ::ProjectOpslaan(platform_, ProjectMap(projectenMap()), NaamOntwerp->title(), design_.Pic,
+                     design_.Pic2, lijstTekst());
+}
+
+void Main::ProjectOpenen() {
+    OpenForm form(
+        ProjectMap(projectenMap()), platform_, [this](const QString &naam) { openProject(naam); },
+        this);
+    form.exec();
+}
+
+void Main::openProject(const QString &naam) {
+    const ProjectMap::Geladen geladen = ProjectMap(projectenMap()).laad(naam);
+    if (geladen.ontwerpBlad) design_.Pic.paste(*geladen.ontwerpBlad);
+    if (geladen.breadboard) design_.Pic2.paste(*geladen.breadboard);
+    Text1->setPlainText(geladen.lijst);
+    NaamOntwerp->setTitle(naam);
+    // The raster passes through (0, 0): its grey is the grey the design was saved with.
+    ZetRaster(qRed(design_.Pic.pixel(0, 0)));
+}
+
+void Main::OntwerpAfdrukken() {
+    Afdrukken::OntwerpAfdrukken(platform_, NaamOntwerp->title(), design_.Pic.image(),
+                                design_.Pic2.image(),
+                                componentList_.TekstRegels(Text1->toPlainText()));
+}
+
+void Main::PrintKnop_Click() {
+    Afdrukken::BreadboardAfdrukken(platform_, design_.Pic2.image());
+}
+
+void Main::Undo() {
+    // Before the first snapshot there is nothing to go back to: the sheet stays.
+    if (design_.UndoPic.size() == design_.Pic2.size()) design_.Pic2.paste(design_.UndoPic.image());
+}
+
+void Main::LoepKnop_Click() {
+    const bool loepAan = List1->isVisible();
+    List1->setVisible(!loepAan);
+    Loep->setVisible(loepAan);
+}
+
+void Main::LoepTimer_Tick() {
+    // What no one sees need not be fetched from the screen.
+    if (!Loep->isVisible()) return;
+    const QPoint pointer = QCursor::pos();
+    const QRect bron = Loep::bron(pointer, loepBeeld_.size(), LoepScroll->value());
+    QScreen *screen = QGuiApplication::screenAt(pointer);
+    QImage beeld;
+    if (screen) {
+        const QRect scherm = bron.translated(-screen->geometry().topLeft());
+        beeld = screen->grabWindow(0, scherm.x(), scherm.y(), scherm.width(), scherm.height())
+                    .toImage();
+    }
+    if (beeld.isNull()) // a platform that does not hand out the screen: our own window
+        beeld = grab(QRect(mapFromGlobal(bron.topLeft()), bron.size())).toImage();
+    loepBeeld_.clear();
+    loepBeeld_.stretchFrom(beeld, beeld.rect(), loepBeeld_.rect());
+}

@@ -57,6 +57,9 @@ QStringList AppFolder::subfolders(const QString &folder) {
     return QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
 }
 
-QStringList AppFolder::files(const QString &folder, const QStringList &patterns) {
-    return QDir(folder).entryList(patterns, QDir::Files, QDir::Name | QDir::IgnoreCase);
+QStringList AppFolder::files(const QString &folder, const QStringList &patterns, bool withHidden) {
+    // Patterns match case-sensitively: a match is opened under exactly that name.
+    QDir::Filters filters = QDir::Files | QDir::CaseSensitive;
+    if (withHidden) filters |= QDir::Hidden;
+    return QDir(folder).entryList(patterns, filters, QDir::Name | QDir::IgnoreCase);
 }

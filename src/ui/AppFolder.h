@@ -23,10 +23,11 @@ public:
                               const QString &executableFolder);
 
     // Subfolder names and file names of a folder, sorted by name ignoring case, as a
-    // folder listing shows them; hidden entries are left out, an unreadable or
-    // missing folder gives an empty list.
+    // folder listing shows them; hidden entries are left out unless asked for, an
+    // unreadable or missing folder gives an empty list.
     static QStringList subfolders(const QString &folder);
-    static QStringList files(const QString &folder, const QStringList &patterns = {});
+    static QStringList files(const QString &folder, const QStringList &patterns = {},
+                             bool withHidden = false);
 
     // Finds the entry of a folder with this name: the exact spelling if it exists,
     // otherwise the first (in plain name order) that differs only in case; empty when

@@ -25,16 +25,16 @@ QImage preparedImage(QImage image) {
     return image;
 }
 
-// An opaque RGB32 copy of a picture; transparent parts become white.
+// An opaque RGB32 version of a picture; transparent parts become white.
 QImage opaqueCopy(const QImage &picture) {
-    if (!picture.hasAlphaChannel())
-        return preparedImage(picture.convertToFormat(QImage::Format_RGB32));
+    if (picture.format() == QImage::Format_RGB32) return picture;
+    if (!picture.hasAlphaChannel()) return picture.convertToFormat(QImage::Format_RGB32);
     QImage opaque(picture.size(), QImage::Format_RGB32);
     opaque.fill(Qt::white);
     QPainter painter(&opaque);
     painter.drawImage(0, 0, picture);
     painter.end();
-    return preparedImage(opaque);
+    return opaque;
 }
 
 QRgb inverted(QRgb colour) {
@@ -49,9 +49,8 @@ Surface::Surface(int width, int height, QRgb background)
     image_.fill(background_);
 }
 
-Surface::Surface(const QImage &picture) : background_(kWhite) {
-    image_ = opaqueCopy(picture);
-}
+Surface::Surface(const QImage &picture)
+    : image_(preparedImage(opaqueCopy(picture))), background_(kWhite) {}
 
 void Surface::changed() const {
     if (listener_) listener_();
@@ -257,17 +256,22 @@ std::optional<QImage> Surface::readPicture(const QString &path) {
 bool Surface::load(const QString &path) {
     const std::optional<QImage> picture = readPicture(path);
     if (!picture) return false;
-    image_.fill(background_);
-    const int rows = std::min(picture->height(), height());
-    const int bytes = std::min(picture->width(), width()) * 4;
-    for (int y = 0; y < rows && bytes > 0; ++y)
-        std::memcpy(image_.scanLine(y), picture->constScanLine(y), size_t(bytes));
-    changed();
+    paste(*picture);
     return true;
 }
 
+void Surface::paste(const QImage &picture) {
+    const QImage opaquePicture = opaqueCopy(picture);
+    image_.fill(background_);
+    const int rows = std::min(opaquePicture.height(), height());
+    const int bytes = std::min(opaquePicture.width(), width()) * 4;
+    for (int y = 0; y < rows && bytes > 0; ++y)
+        std::memcpy(image_.scanLine(y), opaquePicture.constScanLine(y), size_t(bytes));
+    changed();
+}
+
 void Surface::setImage(const QImage &picture) {
-    image_ = opaqueCopy(picture);
+    image_ = preparedImage(opaqueCopy(picture));
     changed();
 }
 

@@ -79,6 +79,8 @@ public:
     // Loads a picture file over this picture at (0, 0); the size stays, the rest is
     // background. Returns false, leaving the pixels unchanged, when the file cannot be read.
     bool load(const QString &path);
+    // Paints a picture over this one at (0, 0); the size stays, the rest is background.
+    void paste(const QImage &picture);
     // Takes over the picture, its size included.
     void setImage(const QImage &picture);
     bool saveBmp(const QString &path) const;

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+class Surface;
+
+// The projects folder "\Projecten\": a project named N is three files, N.ovb (the
+// design sheet as a BMP), N.brb (the breadboard sheet as a BMP) and N.dat (the
+// component list). N.ovb marks the project: only names with one are listed.
+//
+// Saving never leaves a half-written or mixed project behind. All three files are
+// first written in full under temporary names (N.ovb.nieuw ...); then a marker
+// N.opslaan is written and the three are moved over the old ones; then the marker
+// goes. A save that was cut off before the marker leaves the old project as it was
+// (the stray new files are removed later); one cut off after it is completed the next
+// time the folder is read. Either way the project opens wholly old or wholly new.
+class ProjectMap {
+public:
+    // Error numbers of a failed save, shown as "(foutnummer: N)".
+    enum Fout {
+        Geen = 0,
+        OngeldigeNaam = 1,    // a name that is no file name everywhere (\ / : * ? " < > |)
+        MapNietGemaakt = 2,   // the projects folder cannot be made
+        SchrijvenMislukt = 3, // a file cannot be written (read-only folder, full disk)
+        VervangenMislukt = 4, // the written files cannot replace the old ones
+    };
+
+    struct Geladen {
+        std::optional<QImage> ontwerpBlad; // N.ovb, when it could be read
+        std::optional<QImage> breadboard;  // N.brb, when it could be read
+        QString lijst; // N.dat as text, lines ending in CR LF; empty when missing
+    };
+
+    explicit ProjectMap(QString folder);
+
+    const QString &folder() const { return folder_; }
+
+    // Whether a typed name can be a project name on any system.
+    static bool geldigeNaam(const QString &naam);
+
+    // The project names in name order: every *.ovb less its last four characters.
+    QStringList namen() const;
+    bool bestaat(const QString &naam) const;
+
+    // Writes the project; returns Geen or the error number. `naStap`, for tests, is
+    // called after each step (1-3: a temporary file written, 4: the marker written,
+    // 5-7: a file moved into place); returning false ends the save there, as a
+    // killed program would.
+    Fout opslaan(const QString &naam, const Surface &Pic, const Surface &Pic2, const QString &lijst,
+                 const std::function<bool(int stap)> &naStap = {}) const;
+
+    Geladen laad(const QString &naam) const;
+
+    // Finishes saves that were cut off after their marker and removes the stray new
+    // files of saves cut off before it.
+    void herstel() const;
+
+private:
+    QString pad(const QString &naam, const QString &extensie) const;
+
+    QString folder_;
+};

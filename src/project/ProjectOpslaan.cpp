@@ -1,0 +1,28 @@
+#include "project/ProjectOpslaan.h"
+
+#include "project/ProjectMap.h"
+#include "ui/Platform.h"
+
+QString opslaanFoutTekst(int nummer) {
+    return QStringLiteral("Fout bij het opslaan van het project!\r\n(foutnummer: %1)").arg(nummer);
+}
+
+bool ProjectOpslaan(Platform &platform, const ProjectMap &map, const QString &voorstel,
+                    const Surface &Pic, const Surface &Pic2, const QString &lijst) {
+    const QString naam = platform.inputBox(QStringLiteral("Geef een naam voor dit project..."),
+                                           QStringLiteral(" Project opslaan"), voorstel);
+    if (naam.isEmpty()) return false;
+    if (!ProjectMap::geldigeNaam(naam)) {
+        platform.message(opslaanFoutTekst(ProjectMap::OngeldigeNaam));
+        return false;
+    }
+    if (map.bestaat(naam) && !platform.ask(QStringLiteral("Project bestaat reeds, vernieuwen?"),
+                                           QStringLiteral(" Exist")))
+        return false;
+    const ProjectMap::Fout fout = map.opslaan(naam, Pic, Pic2, lijst);
+    if (fout != ProjectMap::Geen) {
+        platform.message(opslaanFoutTekst(fout));
+        return false;
+    }
+    return true;
+}

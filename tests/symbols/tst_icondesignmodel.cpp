@@ -84,11 +84,9 @@ private slots:
     void paintingBounds();
     void dragPaintsWithExactlyOneButton_data();
     void dragPaintsWithExactlyOneButton();
-    void coordinatesLineFollowsTheMouse();
     void picking_data();
     void picking();
     void pickingLocksTheToolbar();
-    void palette();
     void newAsksFirst();
     void openRefuses_data();
     void openRefuses();
@@ -169,18 +167,6 @@ void TestIconDesignModel::dragPaintsWithExactlyOneButton() {
     QCOMPARE(model.tekening().pixel(1, 1), Surface::kWhite);
 }
 
-void TestIconDesignModel::coordinatesLineFollowsTheMouse() {
-    FilterPlatform platform;
-    IconDesignModel model(platform);
-    model.IconPicture_MouseMove(Qt::NoButton, 2, 100);
-    QCOMPARE(model.coordTekst(), QStringLiteral("X:0 - Y:10"));
-    model.IconPicture_MouseMove(Qt::LeftButton, 250, 250);
-    QCOMPARE(model.coordTekst(), QStringLiteral("X:25 - Y:25"));
-    // A press alone does not move the line.
-    druk(model, QPoint(5, 5));
-    QCOMPARE(model.coordTekst(), QStringLiteral("X:25 - Y:25"));
-}
-
 void TestIconDesignModel::picking_data() {
     QTest::addColumn<QPoint>("punt");
     QTest::addColumn<QRgb>("kleur");
@@ -236,21 +222,6 @@ void TestIconDesignModel::pickingLocksTheToolbar() {
     model.KnopB_Click(1);
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(model.tekening().pixel(0, 0), Surface::kWhite);
-}
-
-void TestIconDesignModel::palette() {
-    FilterPlatform platform;
-    IconDesignModel model(platform);
-    model.IconPalet_MouseDown(3, 230);
-    QCOMPARE(model.tekenKleur(), Surface::kWhite);
-    model.IconPalet_MouseDown(0, 0);
-    QCOMPARE(model.tekenKleur(), kZwart);
-    model.IconPalet_MouseMove(10, 5);
-    QCOMPARE(model.paletHint(), QStringLiteral(" R:0 / G:255 / B:255 "));
-    model.IconPalet_MouseMove(500, 5); // dragged off the palette: the hint stays
-    QCOMPARE(model.paletHint(), QStringLiteral(" R:0 / G:255 / B:255 "));
-    model.IconPalet_MouseDown(-1, 300);
-    QCOMPARE(model.tekenKleur(), kZwart);
 }
 
 void TestIconDesignModel::newAsksFirst() {

@@ -3,8 +3,6 @@
 
 #include <QtTest>
 
-#include <optional>
-
 using namespace IconRaster;
 
 namespace {
@@ -31,8 +29,6 @@ private slots:
     void gridPixels_data();
     void gridPixels();
     void paintedCellsEqualRepaint();
-    void cellUnderPosition_data();
-    void cellUnderPosition();
     void coordinatesLine_data();
     void coordinatesLine();
     void palette_data();
@@ -88,32 +84,6 @@ void TestIconRaster::paintedCellsEqualRepaint() {
         for (int x = 0; x < kSymboolGrootte; ++x)
             kleurCel(stuk, QPoint(x, y), tekening.pixel(x, y));
     QCOMPARE(stuk.image(), herhaald.image());
-}
-
-void TestIconRaster::cellUnderPosition_data() {
-    QTest::addColumn<int>("x");
-    QTest::addColumn<int>("y");
-    QTest::addColumn<QPoint>("cel"); // (-1, -1): none
-    const QPoint geen(-1, -1);
-    QTest::newRow("x = 4, margin") << 4 << 250 << geen;
-    QTest::newRow("x = 5, column 0") << 5 << 250 << QPoint(0, 24);
-    QTest::newRow("x = 14, column 0") << 14 << 250 << QPoint(0, 24);
-    QTest::newRow("x = 15, column 1") << 15 << 250 << QPoint(1, 24);
-    QTest::newRow("x = 494, column 48") << 494 << 250 << QPoint(48, 24);
-    QTest::newRow("x = 495, margin") << 495 << 250 << geen;
-    QTest::newRow("y = 4, margin") << 250 << 4 << geen;
-    QTest::newRow("y = 494") << 250 << 494 << QPoint(24, 48);
-    QTest::newRow("y = 495, margin") << 250 << 495 << geen;
-    QTest::newRow("left of the picture") << -6 << 250 << geen;
-    QTest::newRow("far away") << 10000 << 10000 << geen;
-}
-
-void TestIconRaster::cellUnderPosition() {
-    QFETCH(int, x);
-    QFETCH(int, y);
-    QFETCH(QPoint, cel);
-    const std::optional<QPoint> gevonden = celOnder(x, y);
-    QCOMPARE(gevonden.value_or(QPoint(-1, -1)), cel);
 }
 
 void TestIconRaster::coordinatesLine_data() {

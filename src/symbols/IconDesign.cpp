@@ -1,0 +1,187 @@
+#include "symbols/IconDesign.h"
+
+#include "symbols/IconKnoppen.h"
+#include "ui/SheetView.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QToolTip>
+
+namespace {
+
+// Positions and sizes in pixels of the window's inside.
+struct Plaats {
+    const char *naam;
+    int links, boven, breedte, hoogte;
+};
+
+constexpr Plaats kIndeling[] = {
+    {"KnoppenLabel", 10, 8, 505, 29}, {"IconPictureRand", 10, 44, 504, 504},
+    {"IconLabel", 524, 44, 60, 60},   {"IconOrgineel", 529, 49, 49, 49},
+    {"IconPalet", 524, 113, 60, 239}, {"TekenKleur", 524, 360, 61, 22},
+    {"CoordLabel", 524, 392, 61, 17}, {"Label1", 524, 420, 61, 60},
+    {"Label2", 524, 523, 61, 26},     {"TransferKnop", 526, 525, 57, 22},
+};
+
+// Toolbar button i sits at 12 + 34 (i - 1), 10; the last one is square.
+constexpr int kKnopLinks = 12, kKnopStap = 34, kKnopBoven = 10, kKnopHoogte = 25;
+constexpr int kRasterRand = 2; // the grid's sunken border
+
+// The window's outer size is 599 x 590 with a frame of 4 pixels and a title bar of 31.
+constexpr QSize kBinnenMaat(599 - 2 * 4, 590 - 31 - 4);
+
+const char *const kHints[IconDesignModel::kKnoppen] = {
+    " New ",   " Open ", " Save ", " Border ", " Rotate ",   " Mirror ", " Fill ",       " Left ",
+    " Right ", " Up ",   " Down ", "",         " Negative ", " Circle ", " Colorpicker "};
+
+QLabel *vlak(QWidget *ouder, const char *naam, QColor kleur) {
+    auto *label = new QLabel(ouder);
+    label->setObjectName(QLatin1String(naam));
+    label->setAutoFillBackground(true);
+    QPalette palet = label->palette();
+    palet.setColor(QPalette::Window, kleur);
+    label->setPalette(palet);
+    return label;
+}
+
+// The narrow labels beside the grid need a small font to hold their texts.
+void kleinLettertype(QWidget *widget) {
+    QFont lettertype(QStringLiteral("Arial"));
+    lettertype.setPointSizeF(7);
+    widget->setFont(lettertype);
+}
+
+void kleur(QWidget *widget, QPalette::ColorRole rol, QColor kleur) {
+    QPalette palet = widget->palette();
+    palet.setColor(rol, kleur);
+    widget->setPalette(palet);
+}
+
+} // namespace
+
+IconDesign::IconDesign(Platform &platform, Surface &IconPic, QWidget *parent)
+    : QDialog(parent), model_(platform), IconPic_(IconPic) {
+    setObjectName(QStringLiteral("IconDesign"));
+    setModal(true);
+    maakBesturing();
+    plaatsBesturing();
+    verbind();
+    toon();
+}
+
+IconDesign::~IconDesign() {
+    // The views point at the model's surfaces; they must go before the model does.
+    delete IconPictureRand;
+    delete IconOrgineel;
+    delete IconPalet;
+}
+
+void IconDesign::maakBesturing() {
+    KnoppenLabel = vlak(this, "KnoppenLabel", QColor(0, 64, 0));
+    maakKnoppen();
+    auto *rand = new QFrame(this);
+    rand->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    rand->setLineWidth(kRasterRand);
+    IconPictureRand = rand;
+    IconPictureRand->setObjectName(QStringLiteral("IconPictureRand"));
+    IconPicture = new SheetView(model_.raster(), IconPictureRand);
+    IconPicture->setObjectName(QStringLiteral("IconPicture"));
+    IconLabel = vlak(this, "IconLabel", QColor(64, 64, 64));
+    IconOrgineel = new SheetView(model_.tekening(), this);
+    IconOrgineel->setObjectName(QStringLiteral("IconOrgineel"));
+    IconPalet = new SheetView(model_.palet(), this);
+    IconPalet->setObjectName(QStringLiteral("IconPalet"));
+    const QCursor pipet(QPixmap::fromImage(IconKnoppen::aanwijzer()),
+                        IconKnoppen::aanwijzerPunt().x(), IconKnoppen::aanwijzerPunt().y());
+    IconOrgineel->setCursor(pipet);
+    IconPalet->setCursor(pipet);
+    TekenKleur = vlak(this, "TekenKleur", Qt::black);
+    TekenKleur->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    CoordLabel = vlak(this, "CoordLabel", QColor(192, 192, 255));
+    kleur(CoordLabel, QPalette::WindowText, Qt::black);
+    kleinLettertype(CoordLabel);
+    Label1 = new QLabel(QStringLiteral("25, 25 is het midden van het teken veld."), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+    kleinLettertype(Label1);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    kleur(Label1, QPalette::WindowText, QColor(128, 128, 128));
+    Label2 = vlak(this, "Label2", Qt::black);
+    TransferKnop = new QPushButton(QStringLiteral("Transfer"), this);
+    TransferKnop->setObjectName(QStringLiteral("TransferKnop"));
+    TransferKnop->setAutoDefault(false);
+    kleur(TransferKnop, QPalette::Button, QColor(220, 220, 200));
+    TransferKnop->setAutoFillBackground(true);
+}
+
+void IconDesign::maakKnoppen() {
+    for (int i = 1; i <= IconDesignModel::kKnoppen; ++i) {
+        auto *knop = new QToolButton(this);
+        knop->setObjectName(QStringLiteral("KnopB_%1").arg(i));
+        knop->setToolTip(QLatin1String(kHints[i - 1]));
+        const QImage plaatje = IconKnoppen::plaatje(i);
+        if (!plaatje.isNull()) {
+            knop->setIcon(QIcon(QPixmap::fromImage(plaatje)));
+            knop->setIconSize(plaatje.size());
+        }
+        KnopB[i] = knop;
+    }
+}
+
+void IconDesign::plaatsBesturing() {
+    setFixedSize(kBinnenMaat);
+    for (const Plaats &plaats : kIndeling)
+        if (auto *widget = findChild<QWidget *>(QLatin1String(plaats.naam)))
+            widget->setGeometry(plaats.links, plaats.boven, plaats.breedte, plaats.hoogte);
+    const int binnen = IconPictureRand->width() - 2 * kRasterRand;
+    IconPicture->setGeometry(kRasterRand, kRasterRand, binnen, binnen);
+    for (int i = 1; i <= IconDesignModel::kKnoppen; ++i) {
+        const int breedte = i == IconDesignModel::kKiesKnop ? kKnopHoogte : kKnopStap;
+        KnopB[i]->setGeometry(kKnopLinks + kKnopStap * (i - 1), kKnopBoven, breedte, kKnopHoogte);
+        KnopB[i]->raise();
+    }
+    TransferKnop->raise();
+    IconOrgineel->raise();
+}
+
+void IconDesign::verbind() {
+    for (int i = 1; i <= IconDesignModel::kKnoppen; ++i)
+        connect(KnopB[i], &QToolButton::clicked, this, [this, i] { KnopB_Click(i); });
+    connect(IconPicture, &SheetView::pressed, this, [this](Qt::MouseButton knop, int x, int y) {
+        model_.IconPicture_MouseDown(knop, x, y);
+        toon();
+    });
+    connect(IconPicture, &SheetView::moved, this, [this](Qt::MouseButtons knoppen, int x, int y) {
+        model_.IconPicture_MouseMove(knoppen, x, y);
+        CoordLabel->setText(model_.coordTekst());
+    });
+    connect(IconPalet, &SheetView::pressed, this, [this](Qt::MouseButton, int x, int y) {
+        model_.IconPalet_MouseDown(x, y);
+        toon();
+    });
+    connect(IconPalet, &SheetView::moved, this, [this](Qt::MouseButtons, int x, int y) {
+        model_.IconPalet_MouseMove(x, y);
+        IconPalet->setToolTip(model_.paletHint());
+        // A tooltip already showing follows the colour under the pointer.
+        if (QToolTip::isVisible())
+            QToolTip::showText(IconPalet->mapToGlobal(QPoint(x, y)), model_.paletHint(), IconPalet);
+    });
+    connect(TransferKnop, &QPushButton::clicked, this,
+            [this] { model_.TransferKnop_Click(IconPic_); });
+}
+
+void IconDesign::KnopB_Click(int index) {
+    model_.KnopB_Click(index);
+    toon();
+}
+
+void IconDesign::toon() {
+    setWindowTitle(model_.titel());
+    kleur(TekenKleur, QPalette::Window, QColor::fromRgb(model_.tekenKleur()));
+    CoordLabel->setText(model_.coordTekst());
+    for (int i = 1; i <= IconDesignModel::kKnoppen; ++i)
+        KnopB[i]->setEnabled(model_.knopActief(i));
+    IconPicture->setCursor(model_.kiezen() ? Qt::CrossCursor : Qt::ArrowCursor);
+}

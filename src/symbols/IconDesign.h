@@ -1,0 +1,49 @@
+#pragma once
+
+#include "symbols/IconDesignModel.h"
+
+#include <QDialog>
+
+#include <array>
+
+class Platform;
+class QLabel;
+class QPushButton;
+class QToolButton;
+class SheetView;
+class Surface;
+
+// The symbol designer's window: a toolbar, the magnified grid, the 1:1 view, the
+// palette, the drawing-colour swatch, the coordinates line and Transfer. All it does
+// is lay these out, pass their events to IconDesignModel and show the result. It is
+// opened modally and starts afresh on every opening.
+class IconDesign : public QDialog {
+    Q_OBJECT
+public:
+    // `IconPic` is the main window's current symbol, which Transfer replaces.
+    IconDesign(Platform &platform, Surface &IconPic, QWidget *parent = nullptr);
+    ~IconDesign() override;
+
+    const IconDesignModel &model() const { return model_; }
+
+private:
+    void maakBesturing();
+    void maakKnoppen();
+    void plaatsBesturing();
+    void verbind();
+    void toon();
+    void KnopB_Click(int index);
+
+    IconDesignModel model_;
+    Surface &IconPic_;
+
+    QLabel *KnoppenLabel = nullptr;
+    std::array<QToolButton *, IconDesignModel::kKnoppen + 1> KnopB{}; // 1 to 15 used
+    QWidget *IconPictureRand = nullptr;
+    SheetView *IconPicture = nullptr;
+    QLabel *IconLabel = nullptr;
+    SheetView *IconOrgineel = nullptr;
+    SheetView *IconPalet = nullptr;
+    QLabel *TekenKleur = nullptr, *CoordLabel = nullptr, *Label1 = nullptr, *Label2 = nullptr;
+    QPushButton *TransferKnop = nullptr;
+};

@@ -1,0 +1,123 @@
+#include "symbols/IconTools.h"
+
+#include "editor/Design.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace IconTools {
+
+namespace {
+
+constexpr int kMidden = kSymboolGrootte / 2;
+constexpr int kLaatste = kSymboolGrootte - 1;
+
+// The first octant of the circle (from (r, 0) up to the diagonal), by the midpoint rule.
+std::vector<QPoint> octant(int r) {
+    std::vector<QPoint> punten;
+    for (int x = r, y = 0, fout = 1 - r; x >= y; ++y) {
+        punten.emplace_back(x, y);
+        if (fout < 0) {
+            fout += 2 * y + 3;
+        } else {
+            --x;
+            fout += 2 * (y - x) + 3;
+        }
+    }
+    // A diagonal pixel straight above the one before it would form an L with its
+    // mirror image and make the outline two pixels thick there.
+    const auto n = punten.size();
+    if (n >= 2 && punten[n - 1].x() == punten[n - 1].y() && punten[n - 2].x() == punten[n - 1].x())
+        punten.pop_back();
+    return punten;
+}
+
+// Writes new(x, y) = old(bron(x, y)) for every pixel, reading only the old pixels.
+template <typename Bron> void herschik(Surface &tekening, Bron bron) {
+    const QImage oud = tekening.image();
+    QImage nieuw(oud.size(), QImage::Format_RGB32);
+    for (int y = 0; y < kSymboolGrootte; ++y)
+        for (int x = 0; x < kSymboolGrootte; ++x) {
+            const QPoint van = bron(x, y);
+            nieuw.setPixel(x, y, oud.pixel(van));
+        }
+    tekening.setImage(nieuw);
+}
+
+} // namespace
+
+void VulIcon(Surface &tekening, QRgb kleur) {
+    tekening.fillBox(0, 0, kLaatste, kLaatste, kleur);
+}
+
+void TekenVierkant(Surface &tekening, int s, QRgb kleur) {
+    tekening.drawBox(kMidden - s, kMidden - s, kMidden + s, kMidden + s, kleur);
+}
+
+void TekenCirkel(Surface &tekening, int r, QRgb kleur) {
+    for (const QPoint p : octant(r))
+        for (const QPoint q :
+             {QPoint(p.x(), p.y()), QPoint(p.y(), p.x()), QPoint(-p.y(), p.x()),
+              QPoint(-p.x(), p.y()), QPoint(-p.x(), -p.y()), QPoint(-p.y(), -p.x()),
+              QPoint(p.y(), -p.x()), QPoint(p.x(), -p.y())})
+            tekening.setPixel(kMidden + q.x(), kMidden + q.y(), kleur);
+}
+
+void DraaiIcon(Surface &tekening) {
+    herschik(tekening, [](int x, int y) { return QPoint(y, kLaatste - x); });
+}
+
+void SpiegelIcon(Surface &tekening) {
+    herschik(tekening, [](int x, int y) { return QPoint(kLaatste - x, y); });
+}
+
+void SchuifLinks(Surface &tekening) {
+    tekening.copyFrom(tekening, QRect(1, 0, kLaatste, kSymboolGrootte), QPoint(0, 0));
+    tekening.fillBox(kLaatste, 0, kLaatste, kLaatste, Surface::kWhite);
+}
+
+void SchuifRechts(Surface &tekening) {
+    tekening.copyFrom(tekening, QRect(0, 0, kLaatste, kSymboolGrootte), QPoint(1, 0));
+    tekening.fillBox(0, 0, 0, kLaatste, Surface::kWhite);
+}
+
+void SchuifOmhoog(Surface &tekening) {
+    tekening.copyFrom(tekening, QRect(0, 1, kSymboolGrootte, kLaatste), QPoint(0, 0));
+    tekening.fillBox(0, kLaatste, kLaatste, kLaatste, Surface::kWhite);
+}
+
+void SchuifOmlaag(Surface &tekening) {
+    tekening.copyFrom(tekening, QRect(0, 0, kSymboolGrootte, kLaatste), QPoint(0, 1));
+    tekening.fillBox(0, 0, kLaatste, 0, Surface::kWhite);
+}
+
+void NegatiefIcon(Surface &tekening) {
+    // Inverting every bit of a channel is 255 minus its value.
+    const Surface::DrawMode modus = tekening.drawMode();
+    tekening.setDrawMode(Surface::DrawMode::Invert);
+    tekening.fillBox(0, 0, kLaatste, kLaatste, Surface::kWhite);
+    tekening.setDrawMode(modus);
+}
+
+std::optional<int> leesMaat(const QString &antwoord) {
+    // Only plain ASCII digits: no locale, no group separators, no "inf" or "nan".
+    static const QRegularExpression getal(
+        QStringLiteral("^[+-]?([0-9]+(\\.[0-9]*)?|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
+    const QString tekst = antwoord.trimmed();
+    if (!getal.match(tekst).hasMatch()) return std::nullopt;
+    bool ok = false;
+    const double waarde = QLocale::c().toDouble(tekst, &ok);
+    if (!ok || !std::isfinite(waarde) || std::abs(waarde) > 1e6) return std::nullopt;
+    const double heel = std::floor(waarde), rest = waarde - heel;
+    double afgerond = rest < 0.5 ? heel : heel + 1;
+    if (rest == 0.5 && std::fmod(heel, 2) == 0) afgerond = heel;
+    const int maat = int(afgerond);
+    if (maat < kKleinsteMaat || maat > kGrootsteMaat) return std::nullopt;
+    return maat;
+}
+
+} // namespace IconTools

@@ -1,0 +1,127 @@
+#include "TestFolder.h"
+#include "symbols/IconBestand.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QtEndian>
+#include <QtTest>
+
+namespace {
+
+QByteArray bmp(const QImage &plaatje) {
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    plaatje.save(&buffer, "BMP");
+    return data;
+}
+
+QImage gevuld(int breedte, int hoogte, QImage::Format formaat) {
+    QImage plaatje(breedte, hoogte, QImage::Format_RGB32);
+    plaatje.fill(qRgb(30, 60, 90));
+    plaatje.setPixel(0, 0, qRgb(255, 0, 0));
+    return plaatje.convertToFormat(formaat);
+}
+
+// A BMP with the old 12-byte OS/2 header: 2 x 2 pixels of 24 bits, rows of 8 bytes.
+QByteArray os2Bmp() {
+    QByteArray data(26 + 16, '\0');
+    data[0] = 'B';
+    data[1] = 'M';
+    qToLittleEndian<quint32>(quint32(data.size()), data.data() + 2);
+    qToLittleEndian<quint32>(26, data.data() + 10);
+    qToLittleEndian<quint32>(12, data.data() + 14);
+    qToLittleEndian<quint16>(2, data.data() + 18);
+    qToLittleEndian<quint16>(2, data.data() + 20);
+    qToLittleEndian<quint16>(1, data.data() + 22);
+    qToLittleEndian<quint16>(24, data.data() + 24);
+    return data;
+}
+
+// A header of a run-length coded BMP whose coded data is `lengte` bytes long.
+QByteArray rleKop(quint32 lengte) {
+    QByteArray data = bmp(gevuld(4, 4, QImage::Format_RGB32)).left(54);
+    qToLittleEndian<quint16>(8, data.data() + 28);
+    qToLittleEndian<quint32>(1, data.data() + 30);
+    qToLittleEndian<quint32>(lengte, data.data() + 34);
+    return data;
+}
+
+// The same picture with its top row first (negative height).
+QByteArray bovenOnder(QByteArray data) {
+    qToLittleEndian<qint32>(-qFromLittleEndian<qint32>(data.constData() + 22), data.data() + 22);
+    return data;
+}
+
+} // namespace
+
+class TestIconBestand : public QObject {
+    Q_OBJECT
+private slots:
+    void completeness_data();
+    void completeness();
+    void readRefusesWhatIsBroken();
+    void saveReplacesWholeFiles();
+};
+
+void TestIconBestand::completeness_data() {
+    QTest::addColumn<QByteArray>("inhoud");
+    QTest::addColumn<bool>("volledig");
+    const QByteArray rgb = bmp(gevuld(49, 49, QImage::Format_RGB32));
+    const QByteArray geindexeerd = bmp(gevuld(49, 49, QImage::Format_Indexed8));
+    const QByteArray mono = bmp(gevuld(49, 3, QImage::Format_Mono));
+    QTest::newRow("24 bits") << rgb << true;
+    QTest::newRow("24 bits, last byte missing") << rgb.chopped(1) << false;
+    QTest::newRow("24 bits, bytes to spare") << rgb + QByteArray(10, 'x') << true;
+    QTest::newRow("top row first") << bovenOnder(rgb) << true;
+    QTest::newRow("top row first, cut") << bovenOnder(rgb).chopped(100) << false;
+    QTest::newRow("palette of 256") << geindexeerd << true;
+    QTest::newRow("palette of 256, cut") << geindexeerd.chopped(49) << false;
+    QTest::newRow("one bit") << mono << true;
+    QTest::newRow("one bit, cut") << mono.chopped(1) << false;
+    QTest::newRow("OS/2 header") << os2Bmp() << true;
+    QTest::newRow("OS/2 header, cut") << os2Bmp().chopped(1) << false;
+    QTest::newRow("run-length coded") << rleKop(20) + QByteArray(20, '\0') << true;
+    QTest::newRow("run-length coded, cut") << rleKop(20) + QByteArray(19, '\0') << false;
+    QTest::newRow("header cut") << rgb.left(40) << false;
+    QTest::newRow("just BM") << QByteArray("BM") << false;
+    QTest::newRow("not a BMP") << QByteArray("GIF89a and so on") << true;
+    QTest::newRow("empty") << QByteArray() << true;
+}
+
+void TestIconBestand::completeness() {
+    QFETCH(QByteArray, inhoud);
+    QFETCH(bool, volledig);
+    TestFolder folder;
+    QCOMPARE(IconBestand::bmpVolledig(folder.writeFile(QStringLiteral("x.bmp"), inhoud)), volledig);
+}
+
+void TestIconBestand::readRefusesWhatIsBroken() {
+    TestFolder folder;
+    const QImage plaatje = gevuld(49, 49, QImage::Format_RGB32);
+    const QByteArray data = bmp(plaatje);
+    const std::optional<QImage> heel = IconBestand::lees(folder.writeFile("heel.bmp", data));
+    QVERIFY(heel);
+    QCOMPARE(*heel, plaatje);
+    QVERIFY(IconBestand::lees(folder.writeFile("os2.bmp", os2Bmp())));
+    QVERIFY(!IconBestand::lees(folder.writeFile("kort.bmp", data.chopped(3))));
+    QVERIFY(!IconBestand::lees(folder.writeFile("tekst.bmp", "geen plaatje")));
+    QVERIFY(!IconBestand::lees(folder.path("ontbreekt.bmp")));
+    QVERIFY(!IconBestand::lees(folder.makeDir("map.bmp")));
+}
+
+void TestIconBestand::saveReplacesWholeFiles() {
+    TestFolder folder;
+    const QImage plaatje = gevuld(49, 49, QImage::Format_RGB32);
+    const QString pad = folder.writeFile(QStringLiteral("oud"), "old contents");
+    QVERIFY(IconBestand::bewaar(plaatje, pad));
+    QCOMPARE(folder.readFile(QStringLiteral("oud")), bmp(plaatje));
+    QVERIFY(!QFile::exists(pad + QStringLiteral(".bmp")));
+    // Nothing is left behind where writing is impossible.
+    QVERIFY(!IconBestand::bewaar(plaatje, folder.path(QStringLiteral("geen/map/x.bmp"))));
+    QVERIFY(!IconBestand::bewaar(plaatje, folder.makeDir(QStringLiteral("een map"))));
+    QVERIFY(QFileInfo(folder.path(QStringLiteral("een map"))).isDir());
+}
+
+QTEST_MAIN(TestIconBestand)
+#include "tst_iconbestand.moc"

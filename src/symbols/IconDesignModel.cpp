@@ -127,7 +127,7 @@ void IconDesignModel::NieuwIcon() {
 void IconDesignModel::OpenIcon() {
     const QString naam = platform_.openFileName({}, {}, QStringLiteral("Icons ( Bitmap )|*.bmp"));
     if (naam.isEmpty()) return;
-    const std::optional<QImage> plaatje = IconBestand::lees(naam);
+    const std::optional<QImage> plaatje = Surface::readPicture(naam);
     if (!plaatje) return;
     if (plaatje->size() != QSize(kSymboolGrootte, kSymboolGrootte)) {
         platform_.message(

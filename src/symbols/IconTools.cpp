@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 namespace IconTools {
 
@@ -15,26 +14,6 @@ namespace {
 
 constexpr int kMidden = kSymboolGrootte / 2;
 constexpr int kLaatste = kSymboolGrootte - 1;
-
-// The first octant of the circle (from (r, 0) up to the diagonal), by the midpoint rule.
-std::vector<QPoint> octant(int r) {
-    std::vector<QPoint> punten;
-    for (int x = r, y = 0, fout = 1 - r; x >= y; ++y) {
-        punten.emplace_back(x, y);
-        if (fout < 0) {
-            fout += 2 * y + 3;
-        } else {
-            --x;
-            fout += 2 * (y - x) + 3;
-        }
-    }
-    // A diagonal pixel straight above the one before it would form an L with its
-    // mirror image and make the outline two pixels thick there.
-    const auto n = punten.size();
-    if (n >= 2 && punten[n - 1].x() == punten[n - 1].y() && punten[n - 2].x() == punten[n - 1].x())
-        punten.pop_back();
-    return punten;
-}
 
 // Writes new(x, y) = old(bron(x, y)) for every pixel, reading only the old pixels.
 template <typename Bron> void herschik(Surface &tekening, Bron bron) {
@@ -59,12 +38,8 @@ void TekenVierkant(Surface &tekening, int s, QRgb kleur) {
 }
 
 void TekenCirkel(Surface &tekening, int r, QRgb kleur) {
-    for (const QPoint p : octant(r))
-        for (const QPoint q :
-             {QPoint(p.x(), p.y()), QPoint(p.y(), p.x()), QPoint(-p.y(), p.x()),
-              QPoint(-p.x(), p.y()), QPoint(-p.x(), -p.y()), QPoint(-p.y(), -p.x()),
-              QPoint(p.y(), -p.x()), QPoint(p.x(), -p.y())})
-            tekening.setPixel(kMidden + q.x(), kMidden + q.y(), kleur);
+    tekening.setDrawMode(Surface::DrawMode::Copy);
+    tekening.drawCircle(kMidden, kMidden, r, kleur);
 }
 
 void DraaiIcon(Surface &tekening) {

@@ -1,5 +1,7 @@
 #include "ui/Surface.h"
 
+#include "ui/BmpCheck.h"
+
 #include <QFontMetrics>
 #include <QImageReader>
 #include <QPainter>
@@ -192,14 +194,12 @@ void Surface::fillBox(int x1, int y1, int x2, int y2, QRgb colour) {
 }
 
 void Surface::drawCircle(int cx, int cy, int radius, QRgb colour) {
-    // Midpoint circle: the pixels nearest to the distance radius from the centre, the
-    // same in all eight octants. Points are collected first so that none is drawn
-    // twice, which matters when inverting.
-    std::vector<QPoint> points;
+    // Midpoint circle: the first octant, from (radius, 0) up to the diagonal, then its
+    // mirror images. A last pixel on the diagonal straight above the one before would
+    // form an L with its mirror image and make the outline two pixels thick there.
+    std::vector<QPoint> octant;
     for (int x = radius, y = 0, error = 1 - radius; x >= y; ++y) {
-        for (const QPoint p : {QPoint(x, y), QPoint(y, x), QPoint(-y, x), QPoint(-x, y),
-                               QPoint(-x, -y), QPoint(-y, -x), QPoint(y, -x), QPoint(x, -y)})
-            points.push_back(p);
+        octant.emplace_back(x, y);
         if (error < 0) {
             error += 2 * y + 3;
         } else {
@@ -207,6 +207,17 @@ void Surface::drawCircle(int cx, int cy, int radius, QRgb colour) {
             error += 2 * (y - x) + 3;
         }
     }
+    const size_t n = octant.size();
+    if (n >= 2 && octant[n - 1].x() == octant[n - 1].y() && octant[n - 2].x() == octant[n - 1].x())
+        octant.pop_back();
+    // Points are collected first so that none is drawn twice, which matters when inverting.
+    std::vector<QPoint> points;
+    for (const QPoint p : octant)
+        for (const QPoint q :
+             {QPoint(p.x(), p.y()), QPoint(p.y(), p.x()), QPoint(-p.y(), p.x()),
+              QPoint(-p.x(), p.y()), QPoint(-p.x(), -p.y()), QPoint(-p.y(), -p.x()),
+              QPoint(p.y(), -p.x()), QPoint(p.x(), -p.y())})
+            points.push_back(q);
     std::sort(points.begin(), points.end(),
               [](QPoint a, QPoint b) { return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x()); });
     points.erase(std::unique(points.begin(), points.end()), points.end());
@@ -243,6 +254,7 @@ QSize Surface::textSize(const QString &text, const TextStyle &style) {
 }
 
 std::optional<QImage> Surface::readPicture(const QString &path) {
+    if (!bmpVolledig(path)) return std::nullopt;
     QImageReader reader(path);
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty() || size.width() > kMaxSide || size.height() > kMaxSide ||

@@ -1,5 +1,7 @@
 #include "TestFolder.h"
 #include "symbols/IconBestand.h"
+#include "ui/BmpCheck.h"
+#include "ui/Surface.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -55,7 +57,7 @@ QByteArray bovenOnder(QByteArray data) {
 
 } // namespace
 
-class TestIconBestand : public QObject {
+class TestPictureFiles : public QObject {
     Q_OBJECT
 private slots:
     void completeness_data();
@@ -64,7 +66,7 @@ private slots:
     void saveReplacesWholeFiles();
 };
 
-void TestIconBestand::completeness_data() {
+void TestPictureFiles::completeness_data() {
     QTest::addColumn<QByteArray>("inhoud");
     QTest::addColumn<bool>("volledig");
     const QByteArray rgb = bmp(gevuld(49, 49, QImage::Format_RGB32));
@@ -89,28 +91,28 @@ void TestIconBestand::completeness_data() {
     QTest::newRow("empty") << QByteArray() << true;
 }
 
-void TestIconBestand::completeness() {
+void TestPictureFiles::completeness() {
     QFETCH(QByteArray, inhoud);
     QFETCH(bool, volledig);
     TestFolder folder;
-    QCOMPARE(IconBestand::bmpVolledig(folder.writeFile(QStringLiteral("x.bmp"), inhoud)), volledig);
+    QCOMPARE(bmpVolledig(folder.writeFile(QStringLiteral("x.bmp"), inhoud)), volledig);
 }
 
-void TestIconBestand::readRefusesWhatIsBroken() {
+void TestPictureFiles::readRefusesWhatIsBroken() {
     TestFolder folder;
     const QImage plaatje = gevuld(49, 49, QImage::Format_RGB32);
     const QByteArray data = bmp(plaatje);
-    const std::optional<QImage> heel = IconBestand::lees(folder.writeFile("heel.bmp", data));
+    const std::optional<QImage> heel = Surface::readPicture(folder.writeFile("heel.bmp", data));
     QVERIFY(heel);
     QCOMPARE(*heel, plaatje);
-    QVERIFY(IconBestand::lees(folder.writeFile("os2.bmp", os2Bmp())));
-    QVERIFY(!IconBestand::lees(folder.writeFile("kort.bmp", data.chopped(3))));
-    QVERIFY(!IconBestand::lees(folder.writeFile("tekst.bmp", "geen plaatje")));
-    QVERIFY(!IconBestand::lees(folder.path("ontbreekt.bmp")));
-    QVERIFY(!IconBestand::lees(folder.makeDir("map.bmp")));
+    QVERIFY(Surface::readPicture(folder.writeFile("os2.bmp", os2Bmp())));
+    QVERIFY(!Surface::readPicture(folder.writeFile("kort.bmp", data.chopped(3))));
+    QVERIFY(!Surface::readPicture(folder.writeFile("tekst.bmp", "geen plaatje")));
+    QVERIFY(!Surface::readPicture(folder.path("ontbreekt.bmp")));
+    QVERIFY(!Surface::readPicture(folder.makeDir("map.bmp")));
 }
 
-void TestIconBestand::saveReplacesWholeFiles() {
+void TestPictureFiles::saveReplacesWholeFiles() {
     TestFolder folder;
     const QImage plaatje = gevuld(49, 49, QImage::Format_RGB32);
     const QString pad = folder.writeFile(QStringLiteral("oud"), "old contents");
@@ -123,5 +125,5 @@ void TestIconBestand::saveReplacesWholeFiles() {
     QVERIFY(QFileInfo(folder.path(QStringLiteral("een map"))).isDir());
 }
 
-QTEST_MAIN(TestIconBestand)
-#include "tst_iconbestand.moc"
+QTEST_MAIN(TestPictureFiles)
+#include "tst_picturefiles.moc"

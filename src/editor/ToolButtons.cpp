@@ -73,7 +73,8 @@ QString ToolButtons::naam(Besturing besturing) {
     return QString::fromLatin1(kNamen[size_t(besturing)]);
 }
 
-ToolButtons::ToolButtons(Weergave begin) : weergave_(begin) {}
+ToolButtons::ToolButtons(Weergave begin)
+    : weergave_(begin), indexZichtbaar_(begin == Weergave::Informatie) {}
 
 QVector<ToolButtons::Zichtbaarheid> ToolButtons::verbergWerkBalk() {
     QVector<Zichtbaarheid> wijzigingen;
@@ -85,6 +86,7 @@ QVector<ToolButtons::Zichtbaarheid> ToolButtons::verbergWerkBalk() {
 
 QVector<ToolButtons::Zichtbaarheid> ToolButtons::toon(Weergave weergave) {
     weergave_ = weergave;
+    indexZichtbaar_ = weergave == Weergave::Informatie;
     QVector<Zichtbaarheid> wijzigingen;
     for (B andere : {B::Text1, B::WebBrowser, B::Pic, B::Pic2})
         if (andere != blad(weergave)) wijzigingen.push_back({andere, false});
@@ -111,7 +113,10 @@ ToolButtons::Uitkomst ToolButtons::beginToestand() const {
 ToolButtons::Uitkomst ToolButtons::klik(int index) {
     Uitkomst uitkomst;
     if (index < 0 || index >= kAantal) return uitkomst;
-    if (index != kIndexKnop) uitkomst.zichtbaarheid.push_back({B::IndexKnop, false});
+    if (index != kIndexKnop) {
+        indexZichtbaar_ = false;
+        uitkomst.zichtbaarheid.push_back({B::IndexKnop, false});
+    }
     switch (index) {
     case 0:
         uitkomst.actie = Actie::NieuwOntwerp;

@@ -80,7 +80,9 @@ public:
     explicit ToolButtons(Weergave begin = Weergave::Informatie);
 
     Weergave weergave() const { return weergave_; }
-    bool indexZichtbaar() const { return weergave_ == Weergave::Informatie; }
+    // Shown with the information view, hidden again by the next other button, even
+    // when that button leaves the information view in place.
+    bool indexZichtbaar() const { return indexZichtbaar_; }
 
     // Everything the window shows and hides when it first appears.
     Uitkomst beginToestand() const;
@@ -97,4 +99,5 @@ private:
     QVector<Zichtbaarheid> toon(Weergave weergave);
 
     Weergave weergave_;
+    bool indexZichtbaar_;
 };

@@ -7,10 +7,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -63,6 +65,26 @@ int hernoemZonderVervangen(const QString &bron, const QString &doel) {
     if (link(van.constData(), naar.constData()) != 0) return errno;
     unlink(van.constData());
     return 0;
+}
+
+// The picture reader fills the missing rows of a cut-off BMP with black and calls
+// it a success; a symbol like that is broken, not a picture to place. Other kinds
+// of file, and compressed BMP whose length cannot be foretold, are left to the
+// reader.
+bool heelBestand(const QString &pad) {
+    QFile bestand(pad);
+    if (!bestand.open(QIODevice::ReadOnly)) return false;
+    const QByteArray kop = bestand.read(34);
+    if (kop.size() < 34 || !kop.startsWith("BM")) return true;
+    const auto u16 = [&kop](int at) { return qint64(qFromLittleEndian<quint16>(kop.data() + at)); };
+    const auto i32 = [&kop](int at) { return qint64(qFromLittleEndian<qint32>(kop.data() + at)); };
+    const bool kern = i32(14) == 12; // the old OS/2 header: 16-bit sizes, no compression
+    const qint64 breedte = kern ? u16(18) : i32(18), hoogte = kern ? u16(20) : std::abs(i32(22));
+    const qint64 bits = kern ? u16(24) : u16(28), compressie = kern ? 0 : i32(30);
+    if (compressie != 0 && compressie != 3) return true;
+    const qint64 rij = (breedte * bits + 31) / 32 * 4, gebruikt = (breedte * bits + 7) / 8;
+    // The padding of the last row is sometimes left out.
+    return bestand.size() >= i32(10) + rij * hoogte - (rij - gebruikt);
 }
 
 // The file of a symbol: its name plus ".bmp", found whatever its case.
@@ -142,7 +164,7 @@ QString SymbolLibrary::gekozen(int rij) const {
 bool SymbolLibrary::laad(int rij, Surface &IconPic) const {
     if (rij < 0 || rij >= namen_.size()) return false;
     const QString bestand = symboolBestand(map_, namen_[rij]);
-    return !bestand.isEmpty() && IconPic.load(bestand);
+    return !bestand.isEmpty() && heelBestand(bestand) && IconPic.load(bestand);
 }
 
 std::optional<int> SymbolLibrary::hernoem(int rij, Platform &platform) {

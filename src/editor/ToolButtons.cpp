@@ -31,6 +31,7 @@ constexpr std::array<const char *, 21> kNamen = {
     "Combo3", "Combo4",     "Text2",       "Check1",     "BackClear", "NewKnop",  "LoepKnop",
     "Loep",   "LoepScroll", "BBgrootKnop", "PrintKnop",  "LineV",     "LineH",    "List1",
 };
+static_assert(kNamen.size() == size_t(B::List1) + 1, "a name for every control");
 
 // The sheet or page that each view shows.
 B blad(ToolButtons::Weergave weergave) {

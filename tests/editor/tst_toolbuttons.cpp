@@ -93,7 +93,6 @@ private slots:
     void breadboardLaatTekstEnLoepMet();
     void hints_data();
     void hints();
-    void namenUniek();
 };
 
 void TestToolButtons::beginToestand_data() {
@@ -275,18 +274,6 @@ void TestToolButtons::hints() {
     QFETCH(bool, plaatje);
     QCOMPARE(ToolButtons::hint(knop), hint);
     QCOMPARE(ToolButtons::heeftPlaatje(knop), plaatje);
-}
-
-void TestToolButtons::namenUniek() {
-    QSet<QString> namen;
-    for (int i = 0; i <= int(B::List1); ++i) {
-        const QString naam = ToolButtons::naam(B(i));
-        QVERIFY(!naam.isEmpty());
-        QVERIFY2(!namen.contains(naam), qPrintable(naam));
-        namen.insert(naam);
-    }
-    QCOMPARE(ToolButtons::naam(B::IndexKnop), QStringLiteral("Knop10"));
-    QCOMPARE(ToolButtons::naam(B::Pic2), QStringLiteral("Pic2"));
 }
 
 QTEST_GUILESS_MAIN(TestToolButtons)

@@ -83,8 +83,6 @@ private slots:
     void hernoemInAlleenLezenMap();
     void hernoemVragen_data();
     void hernoemVragen();
-    void hernoemGeeftFoutnummer_data();
-    void hernoemGeeftFoutnummer();
     void verwijder();
     void verwijderAlleenLezen();
 };
@@ -348,6 +346,11 @@ void TestSymbolLibrary::hernoemVragen_data() {
     QTest::newRow("alleen spaties") << 0 << "   " << vooraf << QString() << -1;
     QTest::newRow("met spaties") << 2 << " A " << QStringList{" A ", "R1", "R10"} << QString() << 0;
     QTest::newRow("naar achteren") << 0 << "Z" << QStringList{"R10", "r2", "Z"} << QString() << 2;
+    const QString fout =
+        QStringLiteral("Fout bij het herbenoemen van het symbool!\r\n(foutnummer: %1)");
+    QTest::newRow("bestaat al") << 0 << "R10" << vooraf << fout.arg(58) << -1;
+    QTest::newRow("andere map") << 0 << "../R1" << vooraf << fout.arg(52) << -1;
+    QTest::newRow("twee punten") << 1 << ".." << vooraf << fout.arg(52) << -1;
 }
 
 void TestSymbolLibrary::hernoemVragen() {
@@ -376,31 +379,6 @@ void TestSymbolLibrary::hernoemVragen() {
     }
     // The files follow the list.
     QCOMPARE(SymbolLibrary::symboolNamen(bestandenIn(bib.map)), namen);
-}
-
-void TestSymbolLibrary::hernoemGeeftFoutnummer_data() {
-    QTest::addColumn<QString>("antwoord");
-    QTest::addColumn<int>("nummer");
-    QTest::newRow("bestaat al") << "R10" << 58;
-    QTest::newRow("andere map") << "../R1" << 52;
-    QTest::newRow("twee punten") << ".." << 52;
-}
-
-void TestSymbolLibrary::hernoemGeeftFoutnummer() {
-    QFETCH(QString, antwoord);
-    QFETCH(int, nummer);
-    Bibliotheek bib;
-    SymbolLibrary bibliotheek;
-    bibliotheek.lees(bib.map);
-    ScriptedPlatform platform;
-    platform.inputAnswers << antwoord;
-    QVERIFY(!bibliotheek.hernoem(0, platform));
-    QCOMPARE(platform.messages.size(), 1);
-    QCOMPARE(platform.messages[0].text,
-             QStringLiteral("Fout bij het herbenoemen van het symbool!\r\n(foutnummer: %1)")
-                 .arg(nummer));
-    QCOMPARE(platform.messages[0].buttons, Platform::Buttons::Ok);
-    QCOMPARE(bibliotheek.namen(), (QStringList{"R1", "R10", "r2"}));
 }
 
 void TestSymbolLibrary::verwijder() {

@@ -2,6 +2,7 @@
 
 #include "editor/ComponentList.h"
 #include "editor/Design.h"
+#include "editor/ToolButtons.h"
 #include "symbols/SymbolLibrary.h"
 #include "ui/AppFolder.h"
 
@@ -67,9 +68,23 @@ private:
 
     // --- tool buttons, views and help pages (Main_Views.cpp)
     void verbindKnoppen();
+    void zetKnopPlaatjes();
+    void Knop_Click(int index);
+    void drukKnop(int index); // the press animation
+    void toonBesturing(const ToolButtons::Uitkomst &uitkomst);
+    void HelpItem_Click();
+    void openHelpPagina(const QString &pagina); // in the user's own browser
+    ToolButtons knoppen_;
 
     // --- symbol library panel (Main_Library.cpp)
     void verbindBibliotheek();
+    void Combo1_Change(const QString &tekst);
+    void Combo1_Click(int index);
+    void List1_Click();
+    void RenameKnop_Click();
+    void DeleteKnop_Click();
+    void toonSymbolen();
+    SymbolLibrary bibliotheek_;
 
     // --- editing the sheets: placing, tool modes, wires, text, rotate, mirror, shift
     // (Main_Editing.cpp)

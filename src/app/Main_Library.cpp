@@ -1,4 +1,84 @@
 #include "app/Main.h"
 
+#include "ui/Platform.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace {
+
+// The selected row, or -1 when no entry is selected.
+int gekozenRij(const QListWidget *lijst) {
+    const QListWidgetItem *item = lijst->currentItem();
+    return item && item->isSelected() ? lijst->row(item) : -1;
+}
+
+} // namespace
+
 // The symbol library panel: categories, symbols, the current symbol, Rename and Delete.
-void Main::verbindBibliotheek() {}
+void Main::verbindBibliotheek() {
+    // The library keeps the names in order itself, ignoring case, whatever the locale.
+    List1->setSortingEnabled(false);
+    connect(Combo1, &QComboBox::editTextChanged, this, &Main::Combo1_Change);
+    connect(Combo1, &QComboBox::activated, this, &Main::Combo1_Click);
+    connect(List1, &QListWidget::currentRowChanged, this, &Main::List1_Click);
+    connect(List1, &QListWidget::itemClicked, this, &Main::List1_Click);
+    connect(RenameKnop, &QPushButton::clicked, this, &Main::RenameKnop_Click);
+    connect(DeleteKnop, &QPushButton::clicked, this, &Main::DeleteKnop_Click);
+    // The first category was chosen before these connections existed.
+    if (Combo1->currentIndex() >= 0) Combo1_Click(Combo1->currentIndex());
+}
+
+// Typed text, or the text of a chosen entry. A text that names no category (while
+// the user is still typing) lists the folder listed before again.
+void Main::Combo1_Change(const QString &tekst) {
+    bibliotheek_.lees(SymbolLibrary::categorieMap(tekst, categorieen_,
+                                                  folder_.path(QStringLiteral("\\Symbolen\\"))));
+    toonSymbolen();
+}
+
+// An entry chosen: its own folder, even when two folders differ only in case and
+// so show the same name.
+void Main::Combo1_Click(int index) {
+    if (index < 0 || index >= categorieen_.size()) {
+        Combo1_Change(Combo1->currentText());
+        return;
+    }
+    bibliotheek_.lees(categorieen_[index].map);
+    toonSymbolen();
+}
+
+void Main::toonSymbolen() {
+    const QSignalBlocker stil(List1);
+    List1->clear();
+    List1->addItems(bibliotheek_.namen());
+    List1->setCurrentRow(-1);
+    Label1->setText(bibliotheek_.telRegel());
+}
+
+void Main::List1_Click() {
+    // A symbol that cannot be read leaves the current symbol as it was.
+    bibliotheek_.laad(gekozenRij(List1), design_.IconPic);
+}
+
+void Main::RenameKnop_Click() {
+    const int rij = gekozenRij(List1);
+    const std::optional<int> nieuweRij = bibliotheek_.hernoem(rij, platform_);
+    if (!nieuweRij) return;
+    const QSignalBlocker stil(List1);
+    delete List1->takeItem(rij);
+    List1->insertItem(*nieuweRij, bibliotheek_.namen().at(*nieuweRij));
+    List1->setCurrentRow(-1);
+}
+
+void Main::DeleteKnop_Click() {
+    const int rij = gekozenRij(List1);
+    if (!bibliotheek_.verwijder(rij, platform_)) return;
+    const QSignalBlocker stil(List1);
+    delete List1->takeItem(rij);
+    List1->setCurrentRow(-1);
+    Label1->setText(bibliotheek_.telRegel());
+}

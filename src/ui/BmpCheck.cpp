@@ -17,14 +17,20 @@ template <typename T> T veld(const QByteArray &kop, int plaats) {
     return qFromLittleEndian<T>(kop.constData() + plaats);
 }
 
+// Uncompressed rows are padded to four bytes; some programs leave out the padding
+// of the last row.
+qint64 rijenLengte(qint64 breedte, qint64 hoogte, qint64 bits) {
+    const qint64 rij = (breedte * bits + 31) / 32 * 4, gebruikt = (breedte * bits + 7) / 8;
+    return hoogte == 0 ? 0 : rij * hoogte - (rij - gebruikt);
+}
+
 // The bytes the pixel data needs, counted from the start of the file; 0 when the
 // header does not say (compressed data of unknown length, embedded JPEG or PNG).
 qint64 nodigeLengte(const QByteArray &kop) {
     const qint64 begin = veld<quint32>(kop, 10);
-    if (veld<quint32>(kop, 14) == 12) {
-        const qint64 rij = (qint64(veld<quint16>(kop, 18)) * veld<quint16>(kop, 24) + 31) / 32 * 4;
-        return begin + rij * veld<quint16>(kop, 20);
-    }
+    if (veld<quint32>(kop, 14) == 12)
+        return begin +
+               rijenLengte(veld<quint16>(kop, 18), veld<quint16>(kop, 20), veld<quint16>(kop, 24));
     const qint64 breedte = veld<qint32>(kop, 18), hoogte = veld<qint32>(kop, 22);
     const qint64 bits = veld<quint16>(kop, 28);
     if (std::abs(breedte) > kGrootsteZijde || std::abs(hoogte) > kGrootsteZijde)
@@ -33,7 +39,7 @@ qint64 nodigeLengte(const QByteArray &kop) {
     case kGeen:
     case kBitvelden:
     case kAlfaBitvelden:
-        return begin + (std::abs(breedte) * bits + 31) / 32 * 4 * std::abs(hoogte);
+        return begin + rijenLengte(std::abs(breedte), std::abs(hoogte), bits);
     case kRle8:
     case kRle4:
         return begin + veld<quint32>(kop, 34);

@@ -69,3 +69,9 @@ public:
 private:
     std::unique_ptr<QPdfWriter> pdf_;
 };
+
+class QWidget;
+
+// Once the next modal window is open (a dialog started with exec()), runs `doe` on it
+// and then closes it, so that a test can go on past the exec().
+void bijModaalVenster(std::function<void(QWidget *)> doe = {});

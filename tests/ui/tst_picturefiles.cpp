@@ -73,16 +73,20 @@ void TestPictureFiles::completeness_data() {
     const QByteArray geindexeerd = bmp(gevuld(49, 49, QImage::Format_Indexed8));
     const QByteArray mono = bmp(gevuld(49, 3, QImage::Format_Mono));
     QTest::newRow("24 bits") << rgb << true;
-    QTest::newRow("24 bits, last byte missing") << rgb.chopped(1) << false;
+    // A row of 49 pixels of 24 bits uses 147 bytes and is padded to 148.
+    QTest::newRow("24 bits, padding of the last row missing") << rgb.chopped(1) << true;
+    QTest::newRow("24 bits, last pixel cut") << rgb.chopped(2) << false;
     QTest::newRow("24 bits, bytes to spare") << rgb + QByteArray(10, 'x') << true;
     QTest::newRow("top row first") << bovenOnder(rgb) << true;
     QTest::newRow("top row first, cut") << bovenOnder(rgb).chopped(100) << false;
     QTest::newRow("palette of 256") << geindexeerd << true;
     QTest::newRow("palette of 256, cut") << geindexeerd.chopped(49) << false;
     QTest::newRow("one bit") << mono << true;
-    QTest::newRow("one bit, cut") << mono.chopped(1) << false;
+    QTest::newRow("one bit, padding of the last row missing") << mono.chopped(1) << true;
+    QTest::newRow("one bit, cut") << mono.chopped(5) << false;
     QTest::newRow("OS/2 header") << os2Bmp() << true;
-    QTest::newRow("OS/2 header, cut") << os2Bmp().chopped(1) << false;
+    QTest::newRow("OS/2 header, padding missing") << os2Bmp().chopped(2) << true;
+    QTest::newRow("OS/2 header, cut") << os2Bmp().chopped(3) << false;
     QTest::newRow("run-length coded") << rleKop(20) + QByteArray(20, '\0') << true;
     QTest::newRow("run-length coded, cut") << rleKop(20) + QByteArray(19, '\0') << false;
     QTest::newRow("header cut") << rgb.left(40) << false;

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+class AppFolder;
+
+// The local help pages under "\Plugins\" and what a click on a link inside them
+// does. The built-in browser shows only the program's own pages; everything else
+// (web and mail addresses, local documents that are not pages) goes to the
+// desktop's own programs.
+namespace HelpLinks {
+
+inline const QString kStartPagina = QStringLiteral("\\Plugins\\index.htm");
+inline const QString kHelpPagina = QStringLiteral("\\plugins\\help.htm");
+// We have no web site of our own, so the two web-link items open local pages of
+// the help folder in the user's browser.
+inline const QString kSymbolenPagina = QStringLiteral("\\Plugins\\symbolen.htm");
+inline const QString kSoftwarePagina = QStringLiteral("\\Plugins\\software.htm");
+
+struct Doel {
+    enum class Soort {
+        Geen,     // nothing to do: a link the program does not follow
+        Browser,  // show `url` in the built-in browser
+        OpenAdres // hand `adres` to the desktop (OpenAdres)
+    };
+    Soort soort = Soort::Geen;
+    QUrl url;
+    QString adres;
+};
+
+// Where a link of the page `pagina` leads. Web (http, https, ftp) and mail
+// addresses go to the desktop; a link to a local page (.htm, .html, .txt) stays in
+// the built-in browser, found ignoring case when it lies in the application
+// folder; other local files are opened by the desktop. Links of other kinds
+// (scripts, unknown schemes) are not followed.
+Doel volg(const QUrl &pagina, const QUrl &link, const AppFolder &folder);
+
+} // namespace HelpLinks

@@ -1,0 +1,169 @@
+#include "editor/ToolButtons.h"
+
+#include <array>
+
+namespace {
+
+using B = ToolButtons::Besturing;
+
+constexpr std::array<const char *, ToolButtons::kAantal> kHints = {
+    "",
+    "",
+    "",
+    "",
+    "",
+    " Ontwerpblad ",
+    " Componentenlijst ",
+    " Breadboard ",
+    " Componenten Informatie ",
+    "",
+    " Index ",
+    "",
+    " Naar links ",
+    " Naar boven ",
+    " Naar rechts ",
+    " Naar onderen ",
+};
+
+// The window's names of the controls, in the order of ToolButtons::Besturing.
+constexpr std::array<const char *, 21> kNamen = {
+    "Pic",    "Text1",      "Pic2",        "WebBrowser", "Knop10",    "WerkBalk", "Combo2",
+    "Combo3", "Combo4",     "Text2",       "Check1",     "BackClear", "NewKnop",  "LoepKnop",
+    "Loep",   "LoepScroll", "BBgrootKnop", "PrintKnop",  "LineV",     "LineH",    "List1",
+};
+static_assert(kNamen.size() == size_t(B::List1) + 1, "a name for every control");
+
+// The sheet or page that each view shows.
+B blad(ToolButtons::Weergave weergave) {
+    switch (weergave) {
+    case ToolButtons::Weergave::Ontwerpblad:
+        return B::Pic;
+    case ToolButtons::Weergave::Componentenlijst:
+        return B::Text1;
+    case ToolButtons::Weergave::Breadboard:
+        return B::Pic2;
+    case ToolButtons::Weergave::Informatie:
+        break;
+    }
+    return B::WebBrowser;
+}
+
+// What the breadboard view shows besides the sheet. The text widgets and the
+// magnifier are left as their own tools set them.
+constexpr std::array<B, 9> kWerkBalkGetoond = {B::WerkBalk,   B::Combo2,      B::Combo3,
+                                               B::BackClear,  B::NewKnop,     B::LoepKnop,
+                                               B::LoepScroll, B::BBgrootKnop, B::PrintKnop};
+
+constexpr std::array<B, 15> kWerkBalkVerborgen = {
+    B::WerkBalk,   B::Combo2,      B::Combo3,    B::Combo4,   B::Text2,
+    B::Check1,     B::NewKnop,     B::BackClear, B::LoepKnop, B::Loep,
+    B::LoepScroll, B::BBgrootKnop, B::PrintKnop, B::LineV,    B::LineH};
+
+} // namespace
+
+QString ToolButtons::hint(int index) {
+    if (index < 0 || index >= kAantal) return {};
+    return QString::fromLatin1(kHints[size_t(index)]);
+}
+
+bool ToolButtons::heeftPlaatje(int index) {
+    return index >= 0 && index < kAantal && index != 4 && index != 9 && index != 11;
+}
+
+QString ToolButtons::naam(Besturing besturing) {
+    return QString::fromLatin1(kNamen[size_t(besturing)]);
+}
+
+ToolButtons::ToolButtons(Weergave begin)
+    : weergave_(begin), indexZichtbaar_(begin == Weergave::Informatie) {}
+
+QVector<ToolButtons::Zichtbaarheid> ToolButtons::verbergWerkBalk() {
+    QVector<Zichtbaarheid> wijzigingen;
+    for (B besturing : kWerkBalkVerborgen)
+        wijzigingen.push_back({besturing, false});
+    wijzigingen.push_back({B::List1, true});
+    return wijzigingen;
+}
+
+QVector<ToolButtons::Zichtbaarheid> ToolButtons::toon(Weergave weergave) {
+    weergave_ = weergave;
+    indexZichtbaar_ = weergave == Weergave::Informatie;
+    QVector<Zichtbaarheid> wijzigingen;
+    for (B andere : {B::Text1, B::WebBrowser, B::Pic, B::Pic2})
+        if (andere != blad(weergave)) wijzigingen.push_back({andere, false});
+    if (weergave == Weergave::Breadboard) {
+        wijzigingen.push_back({B::Pic2, true});
+        for (B besturing : kWerkBalkGetoond)
+            wijzigingen.push_back({besturing, true});
+        return wijzigingen;
+    }
+    wijzigingen += verbergWerkBalk();
+    wijzigingen.push_back({blad(weergave), true});
+    if (weergave == Weergave::Informatie) wijzigingen.push_back({B::IndexKnop, true});
+    return wijzigingen;
+}
+
+ToolButtons::Uitkomst ToolButtons::beginToestand() const {
+    ToolButtons begin(weergave_);
+    Uitkomst uitkomst;
+    uitkomst.zichtbaarheid = {{B::IndexKnop, false}};
+    uitkomst.zichtbaarheid += begin.toon(weergave_);
+    return uitkomst;
+}
+
+ToolButtons::Uitkomst ToolButtons::klik(int index) {
+    Uitkomst uitkomst;
+    if (index < 0 || index >= kAantal) return uitkomst;
+    if (index != kIndexKnop) {
+        indexZichtbaar_ = false;
+        uitkomst.zichtbaarheid.push_back({B::IndexKnop, false});
+    }
+    switch (index) {
+    case 0:
+        uitkomst.actie = Actie::NieuwOntwerp;
+        break;
+    case 1:
+        uitkomst.actie = Actie::ProjectOpenen;
+        break;
+    case 2:
+        uitkomst.actie = Actie::ProjectOpslaan;
+        break;
+    case 3:
+        uitkomst.actie = Actie::OntwerpAfdrukken;
+        break;
+    case 5:
+        uitkomst.zichtbaarheid += toon(Weergave::Ontwerpblad);
+        break;
+    case 6:
+        uitkomst.zichtbaarheid += toon(Weergave::Componentenlijst);
+        break;
+    case 7:
+        uitkomst.zichtbaarheid += toon(Weergave::Breadboard);
+        break;
+    case 8:
+        uitkomst.zichtbaarheid += toon(Weergave::Informatie);
+        break;
+    case kIndexKnop:
+        uitkomst.actie = Actie::StartPagina;
+        break;
+    case 12:
+    case 13:
+    case 14:
+    case 15:
+        // Shifting a sheet the user cannot see would change it behind his back.
+        if (weergave_ == Weergave::Ontwerpblad) {
+            uitkomst.actie = Actie::Verschuif;
+            uitkomst.richting = index - 11;
+        }
+        break;
+    default: // 4, 9, 11: gaps in the row
+        break;
+    }
+    return uitkomst;
+}
+
+ToolButtons::Uitkomst ToolButtons::toonHelp() {
+    Uitkomst uitkomst;
+    uitkomst.zichtbaarheid = toon(Weergave::Informatie);
+    return uitkomst;
+}

@@ -26,9 +26,9 @@ struct Plek {
 constexpr int kEigen = -1;
 constexpr int kVensterBreedte = 7500, kVensterHoogte = 4800;
 constexpr Plek kPlekken[] = {
-    {"Label3", 300, 300, 3150, 900},       {"Label4", 990, 885, kEigen, kEigen},
-    {"Label1", 300, 1995, 4500, 2400},     {"KlokLabel", 1485, 3750, kEigen, kEigen},
-    {"Label2", 240, 4260, 3690, 330},      {"Picture1", 285, 4305, 3600, 240},
+    {"Label3", 300, 300, 3150, 900},   {"Label4", 990, 885, kEigen, kEigen},
+    {"Label1", 300, 1995, 4500, 2400}, {"KlokLabel", 1485, 3750, kEigen, kEigen},
+    {"Label2", 240, 4260, 3690, 330},  {"Picture1", 285, 4305, 3600, 240},
 };
 
 const QColor kTekstKleur(226, 238, 232);
@@ -50,8 +50,7 @@ QLabel *tekstLabel(QWidget *parent, const QString &naam, QColor kleur) {
 
 } // namespace
 
-Titel::Titel(const AppFolder &folder, Platform &platform, QSize scherm, int dpi,
-             QWidget *parent)
+Titel::Titel(const AppFolder &folder, Platform &platform, QSize scherm, int dpi, QWidget *parent)
     : QWidget(parent), platform_(platform), strook_(TitelAnimatie::startStrook()), Dpi_(dpi) {
     setObjectName(QStringLiteral("Titel"));
     setWindowTitle(QStringLiteral("Voltarix"));
@@ -60,7 +59,10 @@ Titel::Titel(const AppFolder &folder, Platform &platform, QSize scherm, int dpi,
     Form_Load(folder, scherm);
 }
 
-Titel::~Titel() = default;
+// The strip view lets go of the strip before the strip itself goes.
+Titel::~Titel() {
+    delete Picture1;
+}
 
 void Titel::maakBesturing() {
     Image1 = new QLabel(this);
@@ -140,7 +142,8 @@ bool Titel::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto *muis = static_cast<QMouseEvent *>(event);
         const auto *besturing = static_cast<QWidget *>(watched);
-        if (muis->button() == Qt::LeftButton && besturing->rect().contains(muis->position().toPoint())) {
+        if (muis->button() == Qt::LeftButton &&
+            besturing->rect().contains(muis->position().toPoint())) {
             if (watched == Label4)
                 Label4_Click();
             else

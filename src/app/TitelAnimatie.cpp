@@ -2,7 +2,6 @@
 
 #include "ui/Platform.h"
 
-
 namespace TitelAnimatie {
 
 const QString kStartTekst = QStringLiteral("Klik op het plaatje om te beginnen...");

@@ -9,9 +9,9 @@
 namespace TitelInfo {
 
 const QString kMakerRegel = QStringLiteral("Het Voltarix Project\n"
-                                                "Vrije software voor het tekenen\n"
-                                                "van elektronische schakelingen\n"
-                                                "Mail :");
+                                           "Vrije software voor het tekenen\n"
+                                           "van elektronische schakelingen\n"
+                                           "Mail :");
 const QString kMailAdres = QStringLiteral("voltarix@example.org");
 
 namespace {

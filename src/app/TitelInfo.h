@@ -21,10 +21,10 @@ extern const QString kMailAdres;
 
 // What the title screen tells about the program file and the screen.
 struct Gegevens {
-    QString versie;                  // four numbers joined by dots, or "Error"
-    std::optional<qint64> grootte;   // the file's length in bytes
-    std::optional<QDateTime> datum;  // the file's last change
-    QSize scherm;                    // the screen in pixels
+    QString versie;                 // four numbers joined by dots, or "Error"
+    std::optional<qint64> grootte;  // the file's length in bytes
+    std::optional<QDateTime> datum; // the file's last change
+    QSize scherm;                   // the screen in pixels
     int Dpi = kStandaardDpi;
 };
 

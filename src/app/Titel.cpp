@@ -87,6 +87,10 @@ void Titel::maakBesturing() {
     Timer1 = new QTimer(this);
     Timer1->setInterval(kKlokTik);
     connect(Timer1, &QTimer::timeout, this, &Titel::Timer1_Timer);
+    // Once the user has been in another program, coming back is a new activation.
+    connect(qApp, &QApplication::applicationStateChanged, this, [this](Qt::ApplicationState staat) {
+        if (staat != Qt::ApplicationActive) terugVanWaarschuwing_ = false;
+    });
 }
 
 void Titel::plaatsBesturing() {
@@ -105,6 +109,7 @@ void Titel::plaatsBesturing() {
 }
 
 void Titel::Form_Load(const AppFolder &folder, QSize scherm) {
+    move((scherm.width() - width()) / 2, (scherm.height() - height()) / 2);
     Label3->setText(TitelInfo::kMakerRegel);
     Label4->setText(TitelInfo::kMailAdres);
     Label4->adjustSize();

@@ -29,6 +29,14 @@ const std::vector<std::vector<QPoint>> kSporen = {
     {{300, 170}, {330, 170}, {340, 180}, {340, 215}},
 };
 
+// Sizes in pixels, so the picture is the same whatever DPI the desktop's fonts use.
+QFont lettertype(int pixels, bool vet = false) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    font.setBold(vet);
+    return font;
+}
+
 void tekenAchtergrond(QPainter &painter) {
     QLinearGradient verloop(0, 0, kBreedte, kHoogte);
     verloop.setColorAt(0, QColor(14, 52, 46));
@@ -79,7 +87,7 @@ void tekenChip(QPainter &painter) {
     painter.setBrush(QColor(60, 60, 66));
     painter.drawEllipse(QPointF(lijf.left() + 8, lijf.center().y()), 5, 5);
     painter.setPen(QColor(170, 170, 176));
-    painter.setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
+    painter.setFont(lettertype(12, true));
     painter.drawText(lijf.adjusted(14, 0, 0, 0), Qt::AlignCenter, QStringLiteral("VTX-01"));
 }
 
@@ -136,9 +144,7 @@ void tekenBliksem(QPainter &painter, QPointF plaats) {
 }
 
 void tekenNaam(QPainter &painter) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(50);
-    font.setBold(true);
+    QFont font = lettertype(50, true);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 1);
     QPainterPath naam;
     naam.addText(QPointF(282, 62), font, QStringLiteral("Voltarix"));
@@ -153,7 +159,9 @@ void tekenNaam(QPainter &painter) {
     painter.drawPath(naam);
     tekenBliksem(painter, QPointF(254, 18));
     painter.setPen(QColor(200, 226, 214));
-    painter.setFont(QFont(QStringLiteral("Arial"), 9, -1, true));
+    QFont schuin = lettertype(12);
+    schuin.setItalic(true);
+    painter.setFont(schuin);
     painter.drawText(QRectF(282, 64, 206, 18), Qt::AlignRight | Qt::AlignVCenter,
                      QStringLiteral("schakelingen tekenen met bouwstenen"));
 }

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+#include <cstring>
 #include <optional>
 
 #ifndef VOLTARIX_VERSIE
@@ -25,7 +27,7 @@ const QString kFout = QStringLiteral("Error");
 
 // The four numbers that follow a stamp's beginning at `at`, each a 16-bit number, with
 // a dot between them and the text's end (a zero byte) behind them.
-std::optional<QString> leesNummers(const QByteArray &bytes, qsizetype at) {
+std::optional<QString> leesNummers(QByteArrayView bytes, qsizetype at) {
     QStringList nummers;
     for (int n = 0; n < kNummers; ++n) {
         int waarde = 0, cijfers = 0;
@@ -41,6 +43,22 @@ std::optional<QString> leesNummers(const QByteArray &bytes, qsizetype at) {
     return nummers.join(QLatin1Char('.'));
 }
 
+// The first valid stamp among the first `grens` bytes of `bytes`; the bytes after
+// `grens` only finish a stamp that begins before it.
+std::optional<QString> zoekStempel(QByteArrayView bytes, qsizetype grens) {
+    const qsizetype lengte = sizeof(kBegin) - 1;
+    const char *begin = bytes.data();
+    for (const char *p = begin; p < begin + grens; ++p) {
+        // memchr finds the first character at memory speed; most files hold few '@'s.
+        p = static_cast<const char *>(std::memchr(p, kBegin[0], size_t(begin + grens - p)));
+        if (!p) break;
+        const qsizetype at = p - begin;
+        if (bytes.size() - at >= lengte && std::memcmp(p, kBegin, size_t(lengte)) == 0)
+            if (auto versie = leesNummers(bytes, at + lengte)) return versie;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 namespace VersieStempel {
@@ -48,27 +66,27 @@ namespace VersieStempel {
 QString GetFileVersion(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return kFout;
-    const QByteArray begin(kBegin);
     // The file is read in blocks; the last bytes of a block, which could hold the start
-    // of a stamp that runs on into the next block, are looked at with that block.
-    QByteArray venster;
+    // of a stamp that runs on into the next block, move to the front and are looked
+    // at with that next block.
+    QByteArray venster(kBlok + kMaxLengte, Qt::Uninitialized);
+    qsizetype gevuld = 0;
     for (;;) {
-        const QByteArray blok = file.read(kBlok);
-        if (file.error() != QFileDevice::NoError) return kFout;
-        venster += blok;
-        const bool einde = blok.size() < kBlok || file.atEnd();
-        const qsizetype grens = einde ? venster.size() : venster.size() - (kMaxLengte - 1);
-        for (qsizetype at = venster.indexOf(begin); at >= 0 && at < grens;
-             at = venster.indexOf(begin, at + 1)) {
-            if (const auto versie = leesNummers(venster, at + begin.size())) return *versie;
-        }
+        const qint64 gelezen = file.read(venster.data() + gevuld, kBlok);
+        if (gelezen < 0) return kFout;
+        gevuld += gelezen;
+        const bool einde = gelezen == 0 || file.atEnd();
+        const qsizetype grens = einde ? gevuld : std::max<qsizetype>(0, gevuld - (kMaxLengte - 1));
+        const QByteArrayView gelezenDeel(venster.constData(), gevuld);
+        if (const auto versie = zoekStempel(gelezenDeel, grens)) return *versie;
         if (einde) return kFout;
-        venster = venster.mid(grens);
+        std::memmove(venster.data(), venster.constData() + grens, size_t(gevuld - grens));
+        gevuld -= grens;
     }
 }
 
 QString eigenVersie() {
-    const QByteArray stempel(kStempel, sizeof(kStempel)); // with its closing zero byte
+    const QByteArrayView stempel(kStempel, sizeof(kStempel)); // with its closing zero byte
     return leesNummers(stempel, sizeof(kBegin) - 1).value_or(kFout);
 }
 

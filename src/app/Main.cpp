@@ -91,7 +91,8 @@ Main::Main(const AppFolder &folder, Platform &platform, QSize screen, QWidget *p
     leesInstellingen();
 }
 
-Main::~Main() = default;
+// The views of the sheets go before the sheets they show.
+Main::~Main() { delete takeCentralWidget(); }
 
 void Main::maakBesturing() {
     auto *binnen = new QWidget(this);

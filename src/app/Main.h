@@ -123,6 +123,8 @@ private:
 
     // --- background editor of the help pages (Main_Background.cpp)
     void verbindAchtergrond();
+    void EditBackground_Click();
+    QRgb kleurDialoogKleur_ = qRgb(0, 0, 0); // last choice in the colour dialog
 
     const AppFolder folder_;
     Platform &platform_;

@@ -1,4 +1,6 @@
 #include "app/Main.h"
+#include "app/Titel.h"
+#include "app/TitelInfo.h"
 #include "ui/AppFolder.h"
 #include "ui/QtPlatform.h"
 
@@ -8,6 +10,8 @@
 #include <QLocale>
 #include <QScreen>
 #include <QTranslator>
+
+#include <memory>
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
@@ -21,7 +25,18 @@ int main(int argc, char *argv[]) {
                                                  qEnvironmentVariable("VOLTARIX_HOME"),
                                                  QApplication::applicationDirPath()));
     QtPlatform platform;
-    Main main(folder, platform, QGuiApplication::primaryScreen()->geometry().size());
-    main.show();
+    const QScreen *screen = QGuiApplication::primaryScreen();
+
+    // The program opens on its title screen; the main window, whose constructor does
+    // the whole start-up, is made only when the title screen's animation has played.
+    std::unique_ptr<Main> main;
+    auto *titel = new Titel(folder, platform, screen->geometry().size(),
+                            TitelInfo::dpiVan(screen->logicalDotsPerInch()));
+    titel->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(titel, &Titel::gestart, [&] {
+        main = std::make_unique<Main>(folder, platform, screen->geometry().size());
+        main->show();
+    });
+    titel->show();
     return application.exec();
 }

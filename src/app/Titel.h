@@ -1,0 +1,57 @@
+#pragma once
+
+#include "ui/Surface.h"
+
+#include <QWidget>
+
+class AppFolder;
+class Platform;
+class QLabel;
+class QTimer;
+class SheetView;
+
+// The title screen, the first window of the program and at once its about box: the
+// title picture with the maker's lines, the information text about the program file
+// and the screen, a running clock and the start strip. A click on the picture or on
+// the information text plays the start animation and emits gestart(), after which
+// the window closes; the main window takes over from there.
+class Titel : public QWidget {
+    Q_OBJECT
+public:
+    // `scherm` is the whole screen in pixels, `dpi` its rounded logical DPI.
+    Titel(const AppFolder &folder, Platform &platform, QSize scherm, int dpi,
+          QWidget *parent = nullptr);
+    ~Titel() override;
+
+    const Surface &strook() const { return strook_; }
+
+signals:
+    // The start animation has played; the main window must be shown now, because the
+    // title screen closes right after this signal.
+    void gestart();
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void maakBesturing();
+    void plaatsBesturing();
+    void Form_Load(const AppFolder &folder, QSize scherm);
+    void Form_Activate();
+    void Start_Click();
+    void Label4_Click();
+    void Timer1_Timer();
+
+    Platform &platform_;
+    Surface strook_;
+    int Dpi_;
+    bool bezig_ = false;
+    bool terugVanWaarschuwing_ = false;
+
+    QLabel *Image1 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label1 = nullptr,
+           *KlokLabel = nullptr, *Label2 = nullptr;
+    SheetView *Picture1 = nullptr;
+    QTimer *Timer1 = nullptr;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QImage>
+
+// The title picture behind the title screen, 500 x 320 pixels: the program's name
+// over a circuit board, with calm dark areas on the left where the title screen
+// writes its texts.
+namespace TitelPlaatje {
+
+constexpr int kBreedte = 500;
+constexpr int kHoogte = 320;
+
+QImage teken();
+
+} // namespace TitelPlaatje

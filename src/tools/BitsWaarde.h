@@ -23,7 +23,9 @@ public:
 
     bool gezet(int gewicht) const;
     // The caption of the bit's button: "X" for a set bit, empty for a cleared one.
-    QString opschrift(int gewicht) const { return gezet(gewicht) ? QStringLiteral("X") : QString(); }
+    QString opschrift(int gewicht) const {
+        return gezet(gewicht) ? QStringLiteral("X") : QString();
+    }
     double waarde() const { return waarde_; }
     // The decimal value and the base-2 notation, each after a space; both empty until
     // the first bit is switched.

@@ -67,9 +67,15 @@ void LedRekenaar::bereken(const LedInvoer &invoer) {
                      LeesGetal(invoer.txtNoLED)};
     schema_.leds.clear();
     switch (modus_) {
-    case LedModus::Single: berekenSingle(g); break;
-    case LedModus::Parallel: berekenParallel(g); break;
-    case LedModus::Serie: berekenSerie(g); break;
+    case LedModus::Single:
+        berekenSingle(g);
+        break;
+    case LedModus::Parallel:
+        berekenParallel(g);
+        break;
+    case LedModus::Serie:
+        berekenSerie(g);
+        break;
     }
 }
 
@@ -124,8 +130,7 @@ void LedRekenaar::toonUitkomst(double deler, double weerstand, double watt, doub
     // A current or count that reads as zero ("0.0", "abc") leaves nothing to divide
     // by, and a number too large to hold has no answer either: the results stay empty
     // rather than showing "inf" or "nan".
-    if (deler == 0 || !std::isfinite(weerstand) || !std::isfinite(watt) ||
-        !std::isfinite(ampere)) {
+    if (deler == 0 || !std::isfinite(weerstand) || !std::isfinite(watt) || !std::isfinite(ampere)) {
         wisUitkomst();
         return;
     }

@@ -112,8 +112,7 @@ Surface UitlegLed(QRgb achtergrond) {
 void TekenSchema(Surface &picCir, const LedSchema &schema) {
     picCir.setBackground(kSchemaAchtergrond);
     picCir.clear();
-    const Surface led =
-        schema.soort == LedSchema::Led::Staand ? StaandeLed() : LiggendeLed();
+    const Surface led = schema.soort == LedSchema::Led::Staand ? StaandeLed() : LiggendeLed();
     for (const QPoint plaats : schema.leds)
         picCir.copyFrom(led, led.rect(), plaats);
     // The wires, terminals and labels lie over the pictures.

@@ -10,7 +10,7 @@
 // The single-digit 7-segment display with ten pins, as the trainer draws and drives it.
 namespace SegmentTabel {
 
-constexpr int kKnoppen = 11;     // buttons "0" .. "9" and "dp"
+constexpr int kKnoppen = 11;      // buttons "0" .. "9" and "dp"
 constexpr int kDecimalePunt = 10; // the "dp" button and the picture of the lit point
 constexpr int kPinnen = 10;
 

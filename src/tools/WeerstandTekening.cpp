@@ -27,10 +27,9 @@ void vulAfgerond(Surface &bord, const QRect &vlak, int straal, QRgb vulling, QRg
     for (int y = vlak.top(); y <= vlak.bottom(); ++y) {
         for (int x = vlak.left(); x <= vlak.right(); ++x) {
             if (!inAfgerondVlak(vlak, straal, x, y)) continue;
-            const bool binnen = inAfgerondVlak(vlak, straal, x - 1, y) &&
-                                inAfgerondVlak(vlak, straal, x + 1, y) &&
-                                inAfgerondVlak(vlak, straal, x, y - 1) &&
-                                inAfgerondVlak(vlak, straal, x, y + 1);
+            const bool binnen =
+                inAfgerondVlak(vlak, straal, x - 1, y) && inAfgerondVlak(vlak, straal, x + 1, y) &&
+                inAfgerondVlak(vlak, straal, x, y - 1) && inAfgerondVlak(vlak, straal, x, y + 1);
             bord.setPixel(x, y, binnen ? vulling : rand);
         }
     }

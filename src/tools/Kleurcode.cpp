@@ -23,6 +23,22 @@ QLabel *tekst(QWidget *ouder, const char *naam, const QString &inhoud) {
     return label;
 }
 
+// A sunken panel that frames the control placed over it.
+void lijst(QWidget *ouder, const char *naam) {
+    auto *label = maak<QLabel>(ouder, naam);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+}
+
+QLabel *tolerantieLegende(QWidget *ouder) {
+    auto *label = tekst(ouder, "Label2",
+                        QStringLiteral("Bruin   = 1% Oranje = 2% Goud   = 5% Zilver  = 10%"));
+    label->setWordWrap(true);
+    label->setFont(QFont(QStringLiteral("Arial"), 7)); // one tolerance to a line
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
 } // namespace
 
 Kleurcode::Kleurcode(Surface &IconPic, QWidget *parent)
@@ -51,22 +67,14 @@ void Kleurcode::maakBesturing() {
     Text1 = tekst(frame, "Text1", {});
     Text2 = tekst(frame, "Text2", {});
     Text3 = tekst(frame, "Text3", {});
-    auto *label1 = maak<QLabel>(frame, "Label1");
-    label1->setFrameShape(QFrame::Panel);
-    label1->setFrameShadow(QFrame::Sunken);
+    lijst(frame, "Label1");
     VScroll1 = maak<QScrollBar>(frame, "VScroll1");
     VScroll1->setOrientation(Qt::Vertical);
     VScroll1->setRange(1, WeerstandTabel::kRijen);
     VScroll1->setValue(1);
-    auto *label2 = tekst(frame, "Label2",
-                         QStringLiteral("Bruin   = 1% Oranje = 2% Goud   = 5% Zilver  = 10%"));
-    label2->setWordWrap(true);
-    label2->setFont(QFont(QStringLiteral("Arial"), 7)); // one tolerance to a line
-    label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    tolerantieLegende(frame);
     tekst(frame, "Label5", QStringLiteral("Tolerantie"));
-    auto *label4 = maak<QLabel>(frame, "Label4");
-    label4->setFrameShape(QFrame::Panel);
-    label4->setFrameShadow(QFrame::Sunken);
+    lijst(frame, "Label4");
     WeerPic = new SheetView(weerPic_, frame);
     WeerPic->setObjectName(QStringLiteral("WeerPic"));
     maak<QLabel>(frame, "Label3")->setFrameShape(QFrame::Panel);

@@ -67,15 +67,7 @@ void LedCalc::maakBesturing() {
         connect(optLED[size_t(i)], &QRadioButton::clicked, this, [this, i] { optLED_Click(i); });
     }
     optLED[0]->setChecked(true);
-    const LedInvoer standaard;
-    tekst(frame1, "LabelVs", QStringLiteral("Voedingsspanning (Vs)"));
-    txtSV = veld(frame1, "txtSV", standaard.txtSV);
-    tekst(frame1, "LabelVl", QStringLiteral("Led voltage (VI)"));
-    txtDFV = veld(frame1, "txtDFV", standaard.txtDFV);
-    tekst(frame1, "LabelI", QStringLiteral("Led stroom in milli-ampere (I)"));
-    txtDFC = veld(frame1, "txtDFC", standaard.txtDFC);
-    Label4 = tekst(frame1, "Label4", QStringLiteral("Aantal leds"));
-    txtNoLED = veld(frame1, "txtNoLED", standaard.txtNoLED);
+    maakInvoer(frame1);
     FormLayout::kleur(maak<QLabel>(frame1, "Label14"), QColor(200, 200, 190));
     CalcKnop = maak<QPushButton>(frame1, "CalcKnop");
     CalcKnop->setText(QStringLiteral("Calculate"));
@@ -91,6 +83,18 @@ void LedCalc::maakBesturing() {
     maakUitleg(maak<QGroupBox>(this, "Frame2"));
     auto *schema = new SheetView(picCir_, this);
     schema->setObjectName(QStringLiteral("picCir"));
+}
+
+void LedCalc::maakInvoer(QWidget *frame) {
+    const LedInvoer standaard;
+    tekst(frame, "LabelVs", QStringLiteral("Voedingsspanning (Vs)"));
+    txtSV = veld(frame, "txtSV", standaard.txtSV);
+    tekst(frame, "LabelVl", QStringLiteral("Led voltage (VI)"));
+    txtDFV = veld(frame, "txtDFV", standaard.txtDFV);
+    tekst(frame, "LabelI", QStringLiteral("Led stroom in milli-ampere (I)"));
+    txtDFC = veld(frame, "txtDFC", standaard.txtDFC);
+    Label4 = tekst(frame, "Label4", QStringLiteral("Aantal leds"));
+    txtNoLED = veld(frame, "txtNoLED", standaard.txtNoLED);
 }
 
 void LedCalc::maakUitleg(QWidget *frame) {

@@ -23,6 +23,7 @@ public:
 
 private:
     void maakBesturing();
+    void maakInvoer(QWidget *frame);
     void maakUitleg(QWidget *frame);
     void plaatsBesturing();
     void optLED_Click(int index);

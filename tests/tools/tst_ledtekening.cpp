@@ -45,7 +45,6 @@ private slots:
     void pictureCount();
     void fixedPartsAreAlwaysThere();
     void groundFollowsTheLastLed();
-    void explanationShowsTheLed();
 };
 
 void TestLedTekening::legsMeetTheWires() {
@@ -112,16 +111,6 @@ void TestLedTekening::groundFollowsTheLastLed() {
     const Surface veel = schemaNa(LedModus::Parallel, QStringLiteral("50"));
     QCOMPARE(veel.pixel(kSchemaMaat.width() - 1, 102), kZwart); // rails run out of sight
     QCOMPARE(veel.pixel(kSchemaMaat.width() - 1, 153), kZwart);
-}
-
-void TestLedTekening::explanationShowsTheLed() {
-    const QRgb grijs = qRgb(212, 208, 200);
-    const Surface uitleg = UitlegLed(grijs);
-    QCOMPARE(uitleg.size(), QSize(100, 100));
-    QVERIFY(heeftKleur(uitleg, QRect(0, 0, 50, 50), kRood));
-    QCOMPARE(uitleg.pixel(22, 92), kZwart); // the long "+" leg
-    QCOMPARE(uitleg.pixel(31, 88), grijs);  // the "-" leg is shorter
-    QCOMPARE(uitleg.pixel(74, 45), kZwart); // the symbol's triangle
 }
 
 QTEST_MAIN(TestLedTekening)

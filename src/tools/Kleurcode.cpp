@@ -1,0 +1,125 @@
+#include "tools/Kleurcode.h"
+
+#include "tools/FormLayout.h"
+#include "tools/WeerstandTekening.h"
+#include "ui/SheetView.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+
+template <typename Widget> Widget *maak(QWidget *ouder, const char *naam) {
+    auto *widget = new Widget(ouder);
+    widget->setObjectName(QLatin1String(naam));
+    return widget;
+}
+
+QLabel *tekst(QWidget *ouder, const char *naam, const QString &inhoud) {
+    auto *label = maak<QLabel>(ouder, naam);
+    label->setText(inhoud);
+    return label;
+}
+
+// A sunken panel that frames the control placed over it.
+void lijst(QWidget *ouder, const char *naam) {
+    auto *label = maak<QLabel>(ouder, naam);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+}
+
+QLabel *tolerantieLegende(QWidget *ouder) {
+    auto *label = tekst(ouder, "Label2",
+                        QStringLiteral("Bruin   = 1% Oranje = 2% Goud   = 5% Zilver  = 10%"));
+    label->setWordWrap(true);
+    label->setFont(QFont(QStringLiteral("Arial"), 7)); // one tolerance to a line
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+} // namespace
+
+Kleurcode::Kleurcode(Surface &IconPic, QWidget *parent)
+    : QDialog(parent), iconPic_(IconPic),
+      bord_(kKleurcodeBordMaat.width(), kKleurcodeBordMaat.height()), weerPic_(49, 49) {
+    setObjectName(QStringLiteral("Kleurcode"));
+    setWindowTitle(QStringLiteral(" Kleurcode E-12"));
+    setModal(true);
+    FormLayout::maakVenster(this, 6330, 2355);
+    maakBesturing();
+    plaatsBesturing();
+    toon();
+}
+
+Kleurcode::~Kleurcode() = default;
+
+void Kleurcode::maakBesturing() {
+    // Made in stacking order: the drawing and the backdrop labels lie behind what
+    // stands on them.
+    auto *frame = maak<QFrame>(this, "Frame1");
+    frame->setFrameShape(QFrame::NoFrame);
+    auto *bord = new SheetView(bord_, frame);
+    bord->setObjectName(QStringLiteral("Tekening"));
+    bord->setFixedSize(kKleurcodeBordMaat);
+    Text4 = tekst(frame, "Text4", {});
+    Text1 = tekst(frame, "Text1", {});
+    Text2 = tekst(frame, "Text2", {});
+    Text3 = tekst(frame, "Text3", {});
+    lijst(frame, "Label1");
+    VScroll1 = maak<QScrollBar>(frame, "VScroll1");
+    VScroll1->setOrientation(Qt::Vertical);
+    VScroll1->setRange(1, WeerstandTabel::kRijen);
+    VScroll1->setValue(1);
+    tolerantieLegende(frame);
+    tekst(frame, "Label5", QStringLiteral("Tolerantie"));
+    lijst(frame, "Label4");
+    WeerPic = new SheetView(weerPic_, frame);
+    WeerPic->setObjectName(QStringLiteral("WeerPic"));
+    maak<QLabel>(frame, "Label3")->setFrameShape(QFrame::Panel);
+    ConvertKnop = maak<QPushButton>(frame, "ConvertKnop");
+    ConvertKnop->setText(QStringLiteral("Transfer"));
+    FormLayout::kleur(ConvertKnop, QColor(220, 220, 200));
+
+    connect(VScroll1, &QScrollBar::valueChanged, this, &Kleurcode::VScroll1_Change);
+    connect(ConvertKnop, &QPushButton::clicked, this, &Kleurcode::ConvertKnop_Click);
+}
+
+void Kleurcode::plaatsBesturing() {
+    FormLayout::plaats(this, {
+                                 {"Frame1", -15, 75, 6105, 1830},
+                                 {"Tekening", 0, 0, 6105, 1830},
+                                 {"Text4", 270, 3750, 1095, 270},
+                                 {"Text1", 585, 2385, 780, 270},
+                                 {"Text2", 900, 2385, 780, 270},
+                                 {"Text3", 1215, 2385, 780, 270},
+                                 {"Label1", 270, 3285, 315, 1230},
+                                 {"VScroll1", 300, 3315, 255, 1170},
+                                 {"Label2", 795, 3870, 960, 945},
+                                 {"Label5", 1500, 480, -1, -1},
+                                 {"Label4", 270, 5040, 900, 900},
+                                 {"WeerPic", 345, 5115, 735, 735},
+                                 {"Label3", 1320, 5040, 915, 375},
+                                 {"ConvertKnop", 1350, 5070, 855, 315},
+                             });
+}
+
+void Kleurcode::VScroll1_Change(int waarde) {
+    keuze_.toonRij(waarde);
+    toon();
+}
+
+void Kleurcode::ConvertKnop_Click() {
+    iconPic_.setImage(keuze_.WeerPic().image());
+    accept();
+}
+
+void Kleurcode::toon() {
+    Text1->setText(keuze_.Text1());
+    Text2->setText(keuze_.Text2());
+    Text3->setText(keuze_.Text3());
+    Text4->setText(keuze_.Text4());
+    TekenGroteWeerstand(bord_, keuze_.lijnKleuren(), palette().color(QPalette::Window).rgb());
+    weerPic_.setImage(keuze_.WeerPic().image());
+}

@@ -1,0 +1,162 @@
+#include "tools/LedCalc.h"
+
+#include "tools/FormLayout.h"
+#include "tools/LedTekening.h"
+#include "ui/SheetView.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+template <typename Widget> Widget *maak(QWidget *ouder, const char *naam) {
+    auto *widget = new Widget(ouder);
+    widget->setObjectName(QLatin1String(naam));
+    return widget;
+}
+
+QLabel *tekst(QWidget *ouder, const char *naam, const QString &inhoud, bool omslaan = false) {
+    auto *label = maak<QLabel>(ouder, naam);
+    label->setText(inhoud);
+    label->setWordWrap(omslaan);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QLineEdit *veld(QWidget *ouder, const char *naam, const QString &inhoud) {
+    auto *invoer = maak<QLineEdit>(ouder, naam);
+    invoer->setText(inhoud);
+    FormLayout::kleur(invoer, QColor(255, 255, 192));
+    return invoer;
+}
+
+QLabel *uitkomst(QWidget *ouder, const char *naam) {
+    auto *label = maak<QLabel>(ouder, naam);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    return label;
+}
+
+} // namespace
+
+LedCalc::LedCalc(QWidget *parent, const QLocale &locale)
+    : QDialog(parent), rekenaar_(locale),
+      picCir_(kSchemaMaat.width(), kSchemaMaat.height(), kSchemaAchtergrond) {
+    setObjectName(QStringLiteral("LedCalc"));
+    setWindowTitle(QStringLiteral(" Led calculator"));
+    setModal(true);
+    FormLayout::maakVenster(this, 7380, 6975);
+    maakBesturing();
+    plaatsBesturing();
+    toon();
+}
+
+LedCalc::~LedCalc() = default;
+
+void LedCalc::maakBesturing() {
+    auto *frame1 = maak<QGroupBox>(this, "Frame1");
+    const char *modi[] = {"Single", "Parallel", "Serie"};
+    for (int i = 0; i < 3; ++i) {
+        optLED[size_t(i)] =
+            maak<QRadioButton>(frame1, QStringLiteral("optLED%1").arg(i).toLatin1());
+        optLED[size_t(i)]->setText(QLatin1String(modi[i]));
+        connect(optLED[size_t(i)], &QRadioButton::clicked, this, [this, i] { optLED_Click(i); });
+    }
+    optLED[0]->setChecked(true);
+    maakInvoer(frame1);
+    FormLayout::kleur(maak<QLabel>(frame1, "Label14"), QColor(200, 200, 190));
+    CalcKnop = maak<QPushButton>(frame1, "CalcKnop");
+    CalcKnop->setText(QStringLiteral("Calculate"));
+    FormLayout::kleur(CalcKnop, QColor(220, 220, 200));
+    connect(CalcKnop, &QPushButton::clicked, this, &LedCalc::CalcKnop_Click);
+    tekst(frame1, "LabelR", QStringLiteral("Weerstand in Ohm (R)"), true);
+    tekst(frame1, "LabelW", QStringLiteral("Weerstand Wattage"), true);
+    tekst(frame1, "LabelA", QStringLiteral("Supply Current"), true);
+    lblResistorValue = uitkomst(frame1, "lblResistorValue");
+    lblWatt = uitkomst(frame1, "lblWatt");
+    lbltotCur = uitkomst(frame1, "lbltotCur");
+
+    maakUitleg(maak<QGroupBox>(this, "Frame2"));
+    auto *schema = new SheetView(picCir_, this);
+    schema->setObjectName(QStringLiteral("picCir"));
+}
+
+void LedCalc::maakInvoer(QWidget *frame) {
+    const LedInvoer standaard;
+    tekst(frame, "LabelVs", QStringLiteral("Voedingsspanning (Vs)"));
+    txtSV = veld(frame, "txtSV", standaard.txtSV);
+    tekst(frame, "LabelVl", QStringLiteral("Led voltage (VI)"));
+    txtDFV = veld(frame, "txtDFV", standaard.txtDFV);
+    tekst(frame, "LabelI", QStringLiteral("Led stroom in milli-ampere (I)"));
+    txtDFC = veld(frame, "txtDFC", standaard.txtDFC);
+    Label4 = tekst(frame, "Label4", QStringLiteral("Aantal leds"));
+    txtNoLED = veld(frame, "txtNoLED", standaard.txtNoLED);
+}
+
+void LedCalc::maakUitleg(QWidget *frame) {
+    tekst(frame, "LabelFormule", QStringLiteral("Formule voor weerstand"));
+    auto *formule = tekst(frame, "LabelR2", QStringLiteral("R = (Vs - Vl)/ I"));
+    formule->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
+    tekst(
+        frame, "Label11",
+        QStringLiteral("Bij parallelle leds zien dat er slechts één weerstand wordt gebruikt. ") +
+            QStringLiteral("Maar het is beter om voor elke led een eigen weerstand te gebruiken."),
+        true);
+    tekst(frame, "LabelHint1", QStringLiteral("Rood en groen - 20 ma / 2 volts"), true);
+    tekst(frame, "LabelHint2", QStringLiteral("Blauw en wit - 30 ma / 4 volts"), true);
+    uitleg_ = UitlegLed(palette().color(QPalette::Window).rgb());
+    auto *plaatje = new SheetView(uitleg_, frame);
+    plaatje->setObjectName(QStringLiteral("LedUitleg"));
+}
+
+void LedCalc::plaatsBesturing() {
+    // The input fields, the results and the texts of Frame2 stand in the room the
+    // tool leaves for them. The option buttons are a little wider than they always
+    // were, so that "Parallel" fits in today's fonts.
+    FormLayout::plaats(
+        this, {
+                  {"Frame1", 0, 90, 3105, 3480},         {"optLED0", 270, 150, 1005, 225},
+                  {"optLED1", 270, 1170, 1005, 225},     {"optLED2", 270, 2190, 810, 225},
+                  {"LabelVs", 660, 150, 2220, 255},      {"txtSV", 615, 2400, 600, 285},
+                  {"LabelVl", 990, 150, 2220, 255},      {"txtDFV", 945, 2400, 600, 285},
+                  {"LabelI", 1320, 150, 2220, 255},      {"txtDFC", 1275, 2400, 600, 285},
+                  {"Label4", 1650, 150, 2220, 255},      {"txtNoLED", 1605, 2400, 600, 285},
+                  {"Label14", 1920, 150, 2805, 390},     {"CalcKnop", 1950, 180, 2745, 330},
+                  {"LabelR", 2430, 150, 915, 420},       {"LabelW", 2430, 1125, 915, 420},
+                  {"LabelA", 2430, 2100, 915, 420},      {"lblResistorValue", 2925, 150, 915, 285},
+                  {"lblWatt", 2925, 1125, 915, 285},     {"lbltotCur", 2925, 2100, 915, 285},
+                  {"Frame2", 30, 3270, 3945, 3450},      {"LabelFormule", 240, 150, -1, -1},
+                  {"LabelR2", 480, 150, -1, -1},         {"Label11", 840, 150, 3720, 840},
+                  {"LabelHint1", 1845, 150, 2100, 420},  {"LabelHint2", 2400, 150, 2100, 420},
+                  {"LedUitleg", 1800, 2295, 1500, 1500}, {"picCir", 3570, 90, 7110, 2835},
+              });
+}
+
+void LedCalc::optLED_Click(int index) {
+    rekenaar_.kiesModus(LedModus(index));
+    toon();
+}
+
+void LedCalc::CalcKnop_Click() {
+    LedInvoer invoer;
+    invoer.txtSV = txtSV->text();
+    invoer.txtDFV = txtDFV->text();
+    invoer.txtDFC = txtDFC->text();
+    invoer.txtNoLED = txtNoLED->text();
+    rekenaar_.bereken(invoer);
+    toon();
+}
+
+void LedCalc::toon() {
+    const LedUitkomst &uitkomst = rekenaar_.uitkomst();
+    lblResistorValue->setText(uitkomst.lblResistorValue);
+    lblWatt->setText(uitkomst.lblWatt);
+    lbltotCur->setText(uitkomst.lbltotCur);
+    Label4->setVisible(rekenaar_.aantalZichtbaar());
+    txtNoLED->setVisible(rekenaar_.aantalZichtbaar());
+    TekenSchema(picCir_, rekenaar_.schema());
+}

@@ -73,6 +73,16 @@ private:
     // (Main_Editing.cpp)
     void verbindBewerken();
     void VerschuifTekening(int Richting); // shift the design sheet one block: 1 left .. 4 down
+    void maakVoorbeelden();
+    void Combo3_Click(int index);
+    void Pic2_MouseUp(Qt::MouseButton button, int x, int y);
+    void zetTekstLabel();
+    void toonTekstGereedschap();
+    void toonVoorbeelden();
+    // The breadboard's tool modes; shared so that its header stays out of this one.
+    std::shared_ptr<class BreadboardEditor> bewerker_;
+    // Floating previews over the breadboard sheet: part picture, eraser, text.
+    QLabel *BBlayer = nullptr, *GumLayer = nullptr, *TekstLabel = nullptr;
 
     // --- component list, projects, printing, new design, magnifier and undo
     // (Main_Projects.cpp)

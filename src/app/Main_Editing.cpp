@@ -103,13 +103,14 @@ void Main::VerschuifTekening(int Richting) {
 
 void Main::maakVoorbeelden() {
     BBlayer = zwevend(Pic2View, QStringLiteral("BBlayer"));
-    BBlayer->setScaledContents(false);
     GumLayer = zwevend(Pic2View, QStringLiteral("GumLayer"));
     GumLayer->setFrameStyle(QFrame::Box | QFrame::Plain);
     GumLayer->setLineWidth(1);
     TekstLabel = zwevend(Pic2View, QStringLiteral("TekstLabel"));
     TekstLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     TekstLabel->setMargin(0);
+    // The text is printed as typed, so the preview must not read it as markup.
+    TekstLabel->setTextFormat(Qt::PlainText);
     zetTekstLabel();
 }
 

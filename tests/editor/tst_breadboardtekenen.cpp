@@ -75,7 +75,6 @@ private slots:
     void stempelAanDeRanden_data();
     void stempelAanDeRanden();
     void witOnderdeelLaatBladStaan();
-    void voorbeeldHoek();
     void onderdeelLaden();
     void slechteOnderdelen_data();
     void slechteOnderdelen();
@@ -145,11 +144,6 @@ void TestBreadboardTekenen::witOnderdeelLaatBladStaan() {
     stempel(blad.Pic2, Surface(30, 30), QPoint(10, 10));
     QCOMPARE(blad.Pic2.image(), voor);
     QCOMPARE(veranderingen, 0);
-}
-
-void TestBreadboardTekenen::voorbeeldHoek() {
-    QCOMPARE(::voorbeeldHoek(QSize(100, 60), 300, 200), QPoint(195, 135));
-    QCOMPARE(::voorbeeldHoek(QSize(0, 0), 0, 0), QPoint(-5, -5));
 }
 
 void TestBreadboardTekenen::onderdeelLaden() {

@@ -44,8 +44,6 @@ private slots:
     void eenPuntVerhuist();
     void herhalenGeeftSymboolTerug_data();
     void herhalenGeeftSymboolTerug();
-    void kwartslagIsMetDeKlok();
-    void spiegelsSamenZijnEenHalveSlag();
 };
 
 void TestSymboolBewerking::eenPuntVerhuist_data() {
@@ -91,24 +89,6 @@ void TestSymboolBewerking::herhalenGeeftSymboolTerug() {
         // Not back before the last time: each step really changes the symbol.
         QCOMPARE(icon.image() == origineel.image(), i == keer);
     }
-}
-
-void TestSymboolBewerking::kwartslagIsMetDeKlok() {
-    // The old top row becomes the right-hand column, read from top to bottom.
-    const Surface origineel = bontSymbool();
-    Surface icon = origineel;
-    draaiKwartslag(icon);
-    for (int i = 0; i < kSymboolGrootte; ++i)
-        QCOMPARE(icon.pixel(48, i), origineel.pixel(i, 0));
-}
-
-void TestSymboolBewerking::spiegelsSamenZijnEenHalveSlag() {
-    Surface gespiegeld = bontSymbool(), gedraaid = gespiegeld;
-    spiegelBovenOnder(gespiegeld);
-    spiegelLinksRechts(gespiegeld);
-    draaiKwartslag(gedraaid);
-    draaiKwartslag(gedraaid);
-    QCOMPARE(gespiegeld.image(), gedraaid.image());
 }
 
 QTEST_GUILESS_MAIN(TestSymboolBewerking)

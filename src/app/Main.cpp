@@ -6,6 +6,7 @@
 #include "board/BoardDrawing.h"
 #include "board/BoardSize.h"
 #include "board/Raster.h"
+#include "editor/BreadboardEditor.h"
 #include "ui/Platform.h"
 #include "ui/SheetView.h"
 #include "ui/Twips.h"

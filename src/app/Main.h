@@ -9,7 +9,9 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
+class BreadboardEditor;
 class Platform;
 class QAction;
 class QCheckBox;
@@ -90,6 +92,15 @@ private:
     // (Main_Editing.cpp)
     void verbindBewerken();
     void VerschuifTekening(int Richting); // shift the design sheet one block: 1 left .. 4 down
+    void maakVoorbeelden();
+    void Combo3_Click(int index);
+    void Pic2_MouseUp(Qt::MouseButton button, int x, int y);
+    void zetTekstLabel();
+    void toonTekstGereedschap();
+    void toonVoorbeelden();
+    std::unique_ptr<BreadboardEditor> bewerker_; // the breadboard's tool modes
+    // Floating previews over the breadboard sheet: part picture, eraser, text.
+    QLabel *BBlayer = nullptr, *GumLayer = nullptr, *TekstLabel = nullptr;
 
     // --- component list, projects, printing, new design, magnifier and undo
     // (Main_Projects.cpp)

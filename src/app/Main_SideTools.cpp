@@ -3,20 +3,15 @@
 #include "tools/Bits.h"
 #include "tools/DisplayVenster.h"
 #include "tools/Kleurcode.h"
-#include "tools/KleurcodeKeuze.h"
 #include "tools/LedCalc.h"
 
 #include <QAction>
-#include <QIcon>
-#include <QPixmap>
 #include <QToolButton>
 
 // The four electronics tools. Each opens modally and starts afresh every time.
 void Main::verbindZijGereedschappen() {
     // The resistor button shows the banded resistor the tool opens with, unless
     // the main window has given it a picture of its own.
-    if (Knop2[0]->icon().isNull())
-        Knop2[0]->setIcon(QIcon(QPixmap::fromImage(KleurcodeKeuze().WeerPic().image())));
     connect(Knop2[0], &QToolButton::clicked, this, [this] {
         Kleurcode venster(design_.IconPic, this);
         venster.exec();

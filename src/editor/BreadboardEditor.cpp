@@ -1,0 +1,182 @@
+#include "editor/BreadboardEditor.h"
+
+#include "board/ColourTable.h"
+#include "editor/BreadboardTekenen.h"
+#include "editor/Design.h"
+#include "editor/StatusTekst.h"
+
+#include <utility>
+
+namespace {
+constexpr int kElastiekBreedte = 3;
+} // namespace
+
+BreadboardEditor::BreadboardEditor(Design &design, AppFolder folder)
+    : design_(design), folder_(std::move(folder)) {}
+
+void BreadboardEditor::kiesGereedschap(int index, const QString &entry) {
+    haalElastiekWeg();
+    Modus_ = index;
+    bbZichtbaar_ = false;
+    // The four tools and the separator have no picture as a rule; whatever cannot be
+    // loaded leaves the previous picture as the stamp.
+    if (const auto plaatje =
+            laadOnderdeelPlaatje(folder_.path(QStringLiteral("\\Breadboard")), entry))
+        design_.BBPic.setImage(*plaatje);
+    // The text tools belong to the text mode only: a preview left standing under
+    // another tool would promise a text that is never printed.
+    tekstZichtbaar_ = Modus_ == kTekstPlaatsen;
+    gumZichtbaar_ = Modus_ == kGummen;
+    if (Modus_ > kScheiding) bbZichtbaar_ = true;
+}
+
+void BreadboardEditor::kiesKleur(const QString &kleurNaam) {
+    HuidigeKleur_ = kleurNaam;
+}
+
+void BreadboardEditor::zetTekst(const QString &tekst) {
+    tekst_ = tekst;
+}
+
+void BreadboardEditor::zetTekstGrootte(const QString &punten) {
+    bool getal = false;
+    const double grootte = punten.toDouble(&getal);
+    if (getal && grootte > 0) tekstGrootte_ = grootte;
+}
+
+void BreadboardEditor::zetVet(bool vet) {
+    vet_ = vet;
+}
+
+Surface::TextStyle BreadboardEditor::tekstStijl() const {
+    Surface::TextStyle stijl;
+    stijl.family = QStringLiteral("Arial");
+    stijl.pointSize = tekstGrootte_;
+    stijl.bold = vet_;
+    stijl.colour = KleurVanNaam(HuidigeKleur_);
+    return stijl;
+}
+
+void BreadboardEditor::MouseDown(Qt::MouseButton button, int x, int y) {
+    if (neutraal()) return;
+    // A second button pressed during a wire drag belongs to that drag: a snapshot now
+    // would keep the rubber band for Undo, and a new start point would strand it.
+    if (draadBezig_) return;
+    neemSnapshot();
+    StartX_ = x;
+    StartY_ = y;
+    if (button != Qt::LeftButton) return;
+    if (Modus_ == kDraadverbinding) beginDraad(x, y);
+    if (Modus_ == kGummen) gum(design_.Pic2, design_.GumPic, x, y);
+}
+
+std::optional<QString> BreadboardEditor::MouseMove(Qt::MouseButtons ingedrukt, int x, int y) {
+    const std::optional<QString> status = contactpuntTekst(x, y);
+    gumHoek_ = QPoint(x - kGumZijde + 1, y - kGumZijde + 1);
+    if (neutraal()) return status;
+    if (Modus_ == kTekstPlaatsen) {
+        tekstHoek_ = voorbeeldHoek(TekstLabel().plek.size(), x, y);
+        return status;
+    }
+    const bool links = ingedrukt.testFlag(Qt::LeftButton);
+    if (links && Modus_ == kDraadverbinding && draadBezig_) elastiekStap(x, y);
+    if (links && Modus_ == kGummen) gum(design_.Pic2, design_.GumPic, x, y);
+    bbHoek_ = voorbeeldHoek(design_.BBPic.size(), x, y);
+    return status;
+}
+
+void BreadboardEditor::MouseUp(Qt::MouseButton button, int x, int y) {
+    if (neutraal() || Modus_ == kGummen) return;
+    if (button == Qt::RightButton) return annuleer();
+    const QRgb kleur = KleurVanNaam(HuidigeKleur_);
+    design_.Pic2.setDrawMode(Surface::DrawMode::Copy);
+    if (button == Qt::LeftButton && Modus_ == kDraadverbinding) return eindDraad(x, y, kleur);
+    if (button == Qt::LeftButton && Modus_ == kTekstPlaatsen) drukTekst(x, y, kleur);
+    if (Modus_ >= kEersteOnderdeel)
+        stempel(design_.Pic2, design_.BBPic, voorbeeldHoek(design_.BBPic.size(), x, y));
+    annuleer();
+}
+
+void BreadboardEditor::neemSnapshot() {
+    const Surface &Pic2 = design_.Pic2;
+    if (design_.UndoPic.size() != Pic2.size()) design_.UndoPic.resize(Pic2.width(), Pic2.height());
+    design_.UndoPic.copyFrom(Pic2, Pic2.rect(), QPoint(0, 0));
+}
+
+void BreadboardEditor::beginDraad(int x, int y) {
+    EindX_ = x;
+    EindY_ = y;
+    draadBezig_ = true;
+    elastiekGetekend_ = false;
+    design_.Pic2.setDrawMode(Surface::DrawMode::Invert);
+}
+
+// Inverting drawing: drawing the same line twice gives back the pixels, so the band
+// of the previous step is taken away by drawing it once more.
+void BreadboardEditor::elastiekStap(int x, int y) {
+    Surface &Pic2 = design_.Pic2;
+    Pic2.setLineWidth(kElastiekBreedte);
+    Pic2.setDrawMode(Surface::DrawMode::Invert);
+    if (elastiekGetekend_) Pic2.drawLine(StartX_, StartY_, EindX_, EindY_, 0);
+    Pic2.drawLine(StartX_, StartY_, x, y, 0);
+    EindX_ = x;
+    EindY_ = y;
+    elastiekGetekend_ = true;
+}
+
+void BreadboardEditor::haalElastiekWeg() {
+    if (elastiekGetekend_) {
+        Surface &Pic2 = design_.Pic2;
+        const int breedte = Pic2.lineWidth();
+        Pic2.setLineWidth(kElastiekBreedte);
+        Pic2.setDrawMode(Surface::DrawMode::Invert);
+        Pic2.drawLine(StartX_, StartY_, EindX_, EindY_, 0);
+        Pic2.setLineWidth(breedte);
+        Pic2.setDrawMode(Surface::DrawMode::Copy);
+    }
+    elastiekGetekend_ = false;
+    draadBezig_ = false;
+}
+
+// The band goes before the wire is drawn, so that nothing of it stays even when the
+// release point is not the last point the band followed.
+void BreadboardEditor::eindDraad(int x, int y, QRgb kleur) {
+    haalElastiekWeg();
+    Surface &Pic2 = design_.Pic2;
+    Pic2.setDrawMode(Surface::DrawMode::Copy);
+    Pic2.drawLine(StartX_, StartY_, x, y, kleur);
+}
+
+void BreadboardEditor::drukTekst(int x, int y, QRgb kleur) {
+    Surface::TextStyle stijl = tekstStijl();
+    stijl.colour = kleur;
+    const QPoint hoek = voorbeeldHoek(Surface::textSize(tekst_, stijl), x, y);
+    design_.Pic2.drawText(hoek.x(), hoek.y(), tekst_, stijl);
+}
+
+void BreadboardEditor::annuleer() {
+    haalElastiekWeg();
+    tekstZichtbaar_ = false;
+    bbZichtbaar_ = false;
+    Modus_ = kComponenten;
+    design_.Pic2.setLineWidth(1);
+    // Copying again, so that a cancelled wire leaves no inverting sheet behind for the
+    // next drawing on it (a new board, for one).
+    design_.Pic2.setDrawMode(Surface::DrawMode::Copy);
+}
+
+BreadboardEditor::Voorbeeld BreadboardEditor::BBlayer() const {
+    return {QRect(bbHoek_, design_.BBPic.size()), bbZichtbaar_};
+}
+
+BreadboardEditor::Voorbeeld BreadboardEditor::GumLayer() const {
+    return {QRect(gumHoek_, QSize(kGumZijde, kGumZijde)), gumZichtbaar_};
+}
+
+BreadboardEditor::Voorbeeld BreadboardEditor::TekstLabel() const {
+    return {QRect(tekstHoek_, Surface::textSize(tekst_, tekstStijl())), tekstZichtbaar_};
+}
+
+QImage BreadboardEditor::BBlayerBeeld() const {
+    return onderdeelVoorbeeld(design_.BBPic);
+}

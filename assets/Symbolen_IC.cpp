@@ -103,10 +103,10 @@ void schmittTrigger(SymboolPen &pen) {
 void dip(SymboolPen &pen, int pinnen) {
     const int perKant = pinnen / 2, steek = 5;
     const int breedte = (perKant - 1) * steek;
-    const int links = 24 - breedte / 2 - 4, rechts = links + breedte + 8;
+    const int links = 24 - breedte / 2 - 3, rechts = links + breedte + 6;
     const QRgb pin = qRgb(170, 170, 170), huis = qRgb(50, 50, 50);
     for (int i = 0; i < perKant; ++i) {
-        const int x = links + 4 + i * steek;
+        const int x = links + 3 + i * steek;
         pen.vlak(x - 1, 12, x + 1, 16, pin);
         pen.vlak(x - 1, 32, x + 1, 36, pin);
     }

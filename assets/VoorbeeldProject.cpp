@@ -81,6 +81,14 @@ void tekst(Surface &bord, int x, int y, const QString &tekst, const QString &kle
 
 } // namespace
 
+QVector<Plaatsing> onderdelenOpBord() {
+    return {
+        {QStringLiteral("Drukknop"), 3, 6},
+        {QStringLiteral("Weerstand 470 Ohm"), 5, 10},
+        {QStringLiteral("LED rood"), 9, 12},
+    };
+}
+
 Surface ontwerpblad(int rasterGrijs) {
     Surface blad(kOntwerpblad.width(), kOntwerpblad.height());
     tekenRasterLijnen(blad, rasterGrijs);
@@ -107,9 +115,8 @@ Surface breadboard() {
     TekenKleinBord(bord);
     // Plus on rail X, minus on rail Y; the button across the channel, the resistor
     // from the button's lower column to column 10, the LED from there to column 11.
-    stempel(bord, QStringLiteral("Drukknop"), 3, 6);
-    stempel(bord, QStringLiteral("Weerstand 470 Ohm"), 5, 10);
-    stempel(bord, QStringLiteral("LED rood"), 9, 12);
+    for (const Plaatsing &plaatsing : onderdelenOpBord())
+        stempel(bord, plaatsing.onderdeel, plaatsing.k, plaatsing.m);
     draad(bord, {60, 146}, contact(0, 0), QStringLiteral("Rood"));
     draad(bord, {60, 446}, contact(0, 15), QStringLiteral("Zwart"));
     draad(bord, contact(3, 0), contact(3, 2), QStringLiteral("Rood"));

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 // The example project of the starter folder: a red LED with its series resistor and
 // a push button on a 9 V battery, on both sheets, with its component list. The
@@ -15,6 +16,14 @@ namespace VoorbeeldProject {
 inline const QString kNaam = QStringLiteral("Voorbeeld LED");
 constexpr QSize kOntwerpblad(800, 551);
 constexpr QSize kBreadboard(800, 541);
+
+// Where the parts stand on the breadboard: the first leg of each on contact point
+// (k, m), counted from (196, 146) in steps of 20.
+struct Plaatsing {
+    QString onderdeel;
+    int k, m;
+};
+QVector<Plaatsing> onderdelenOpBord();
 
 // The design sheet: symbols in the blocks of a raster in grey `rasterGrijs`.
 Surface ontwerpblad(int rasterGrijs = 150);

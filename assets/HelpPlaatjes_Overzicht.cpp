@@ -42,21 +42,20 @@ QImage titel() {
     return beeld;
 }
 
-// The main window's panels on a screen of 1024 x 768, at half size.
-QImage venster() {
-    const QSize scherm = QSize(1024, 768) * kTwipsPerPixel;
-    auto vak = [&](const QString &naam) {
-        const QRect t = MainLayout::plaats(naam, scherm)->twips;
-        return QRectF(twipsToPixels(t.x()) / 2.0, twipsToPixels(t.y()) / 2.0,
-                      twipsToPixels(t.width()) / 2.0, twipsToPixels(t.height()) / 2.0);
-    };
-    const QRect raam = MainLayout::venster(scherm);
-    QImage beeld = doek(twipsToPixels(raam.width()) / 2 + 2, twipsToPixels(raam.height()) / 2);
-    QPainter p(&beeld);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(80, 80, 90), 1));
-    p.setBrush(QColor(236, 236, 232));
-    p.drawRect(QRectF(0.5, 0.5, beeld.width() - 1, beeld.height() - 1));
+// The main window on a screen of 1024 x 768, at half size.
+const QSize kScherm = QSize(1024, 768) * kTwipsPerPixel;
+
+QRectF halveMaat(const QRect &twips, QPointF verschuiving = {}) {
+    return QRectF(twipsToPixels(twips.x()) / 2.0, twipsToPixels(twips.y()) / 2.0,
+                  twipsToPixels(twips.width()) / 2.0, twipsToPixels(twips.height()) / 2.0)
+        .translated(verschuiving);
+}
+
+QRectF paneel(const QString &naam) {
+    return halveMaat(MainLayout::plaats(naam, kScherm)->twips);
+}
+
+void tekenPanelen(QPainter &p) {
     const struct {
         const char *naam, *tekst;
     } panelen[] = {{"Frame1", ""},
@@ -65,27 +64,42 @@ QImage venster() {
                    {"Frame5", "Gereedschap"},
                    {"Frame6", "Raster en status"},
                    {"Frame3", "Werkgebied"}};
-    for (const auto &paneel : panelen) {
-        const QRectF r = vak(QString::fromLatin1(paneel.naam));
+    for (const auto &deel : panelen) {
+        const QRectF r = paneel(QString::fromLatin1(deel.naam));
         p.setPen(QPen(QColor(90, 90, 110), 1));
         p.setBrush(QColor(216, 213, 206));
         p.drawRect(r);
         schrijf(p, (r.topLeft() + QPointF(6, r.height() > 40 ? 16 : 12)).toPoint(),
-                QString::fromLatin1(paneel.tekst), 8, true);
+                QString::fromLatin1(deel.tekst), 8, true);
     }
-    // The tool buttons with their numbers, inside the top strip.
-    const QPointF strip = vak(QStringLiteral("Frame1")).topLeft();
+    const QRectF werk = paneel(QStringLiteral("Frame3"));
+    schrijf(p, (werk.center() + QPointF(-150, 0)).toPoint(),
+            QStringLiteral("ontwerpblad, componentenlijst, breadboard of informatie"), 8);
+}
+
+// The tool buttons with their numbers, in the top strip; the gaps stay grey.
+void tekenKnoppen(QPainter &p) {
+    const QPointF strip = paneel(QStringLiteral("Frame1")).topLeft();
     for (int i = 0; i < 16; ++i) {
-        const QRect t = MainLayout::plaats(QStringLiteral("Knop"), scherm, i)->twips;
-        const QRectF knop(strip.x() + twipsToPixels(t.x()) / 2.0,
-                          strip.y() + twipsToPixels(t.y()) / 2.0 + 6, 24, 24);
+        const QRectF plek =
+            halveMaat(MainLayout::plaats(QStringLiteral("Knop"), kScherm, i)->twips, strip);
+        const QRectF knop(plek.topLeft() + QPointF(0, 6), QSizeF(24, 24));
         p.setBrush(i == 4 || i == 9 || i == 11 ? QColor(216, 213, 206) : QColor(250, 250, 245));
         p.drawRect(knop);
         schrijf(p, (knop.topLeft() + QPointF(i < 10 ? 9 : 5, 16)).toPoint(), QString::number(i), 7);
     }
-    const QRectF werk = vak(QStringLiteral("Frame3"));
-    schrijf(p, (werk.center() + QPointF(-150, 0)).toPoint(),
-            QStringLiteral("ontwerpblad, componentenlijst, breadboard of informatie"), 8);
+}
+
+QImage venster() {
+    const QRect raam = MainLayout::venster(kScherm);
+    QImage beeld = doek(twipsToPixels(raam.width()) / 2 + 2, twipsToPixels(raam.height()) / 2);
+    QPainter p(&beeld);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(80, 80, 90), 1));
+    p.setBrush(QColor(236, 236, 232));
+    p.drawRect(QRectF(0.5, 0.5, beeld.width() - 1, beeld.height() - 1));
+    tekenPanelen(p);
+    tekenKnoppen(p);
     return beeld;
 }
 

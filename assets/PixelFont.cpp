@@ -403,12 +403,6 @@ int textWidth(const QString &text, Size size) {
     return text.isEmpty() ? 0 : int(text.size()) * (glyphWidth(size) + 1) - 1;
 }
 
-bool canWrite(const QString &text, Size size) {
-    for (const QChar c : text)
-        if (!glyphs(size).contains(c)) return false;
-    return true;
-}
-
 QVector<QPoint> pixels(const QString &text, Size size) {
     const int w = glyphWidth(size), h = glyphHeight(size);
     QVector<QPoint> set;

@@ -21,8 +21,6 @@ int glyphWidth(Size size);
 int glyphHeight(Size size);
 // Width of a text: glyphs with one blank column between them.
 int textWidth(const QString &text, Size size);
-// Whether every character of the text has a glyph in that size.
-bool canWrite(const QString &text, Size size);
 
 // The set pixels of a text, relative to its top-left corner; characters without a
 // glyph leave a gap.

@@ -7,10 +7,8 @@
 #include "board/BoardGeometry.h"
 #include "board/ColourTable.h"
 #include "board/Raster.h"
+#include "project/ProjectMap.h"
 
-#include <QDir>
-#include <QFile>
-#include <QHash>
 
 namespace VoorbeeldProject {
 
@@ -143,49 +141,13 @@ QString componentenlijst() {
     return regels.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
-QByteArray windows1252(const QString &tekst) {
-    // The code page's characters from 0x80 to 0x9F; the rest of 0xA0..0xFF is Latin-1.
-    static const QHash<char16_t, char> extra = {
-        {u'\u20ac', '\x80'}, {u'\u201a', '\x82'}, {u'\u0192', '\x83'}, {u'\u201e', '\x84'},
-        {u'\u2026', '\x85'}, {u'\u2020', '\x86'}, {u'\u2021', '\x87'}, {u'\u02c6', '\x88'},
-        {u'\u2030', '\x89'}, {u'\u0160', '\x8a'}, {u'\u2039', '\x8b'}, {u'\u0152', '\x8c'},
-        {u'\u017d', '\x8e'}, {u'\u2018', '\x91'}, {u'\u2019', '\x92'}, {u'\u201c', '\x93'},
-        {u'\u201d', '\x94'}, {u'\u2022', '\x95'}, {u'\u2013', '\x96'}, {u'\u2014', '\x97'},
-        {u'\u02dc', '\x98'}, {u'\u2122', '\x99'}, {u'\u0161', '\x9a'}, {u'\u203a', '\x9b'},
-        {u'\u0153', '\x9c'}, {u'\u017e', '\x9e'}, {u'\u0178', '\x9f'},
-    };
-    QByteArray bytes;
-    bytes.reserve(tekst.size());
-    for (const QChar c : tekst) {
-        const char16_t u = c.unicode();
-        if (u < 0x80 || (u >= 0xa0 && u <= 0xff))
-            bytes.append(char(u));
-        else
-            bytes.append(extra.value(u, '?'));
-    }
-    return bytes;
-}
-
-QStringList schrijfProjectBestanden(const QString &projecten, const QString &naam,
-                                    const Surface &ontwerp, const Surface &bord,
-                                    const QString &lijst) {
-    QStringList fouten;
-    const QString stam = projecten + QLatin1Char('/') + naam;
-    if (!QDir().mkpath(projecten)) return {QStringLiteral("cannot create %1").arg(projecten)};
-    if (!ontwerp.saveBmp(stam + QStringLiteral(".ovb"))) fouten << stam + QStringLiteral(".ovb");
-    if (!bord.saveBmp(stam + QStringLiteral(".brb"))) fouten << stam + QStringLiteral(".brb");
-    QFile dat(stam + QStringLiteral(".dat"));
-    const QByteArray bytes = windows1252(lijst);
-    if (!dat.open(QIODevice::WriteOnly) || dat.write(bytes) != bytes.size() || !dat.flush())
-        fouten << stam + QStringLiteral(".dat");
-    for (QString &fout : fouten)
-        fout = QStringLiteral("cannot write %1").arg(fout);
-    return fouten;
-}
-
 QStringList maak(const QString &folder) {
-    return schrijfProjectBestanden(folder + QStringLiteral("/Projecten"), kNaam, ontwerpblad(),
-                                   breadboard(), componentenlijst());
+    // Written by the program's own project saving, as a user's project would be.
+    const ProjectMap map(folder + QStringLiteral("/Projecten"));
+    const ProjectMap::Fout fout = map.opslaan(kNaam, ontwerpblad(), breadboard(), componentenlijst());
+    if (fout != ProjectMap::Geen)
+        return {QStringLiteral("cannot write the example project (%1)").arg(int(fout))};
+    return {};
 }
 
 } // namespace VoorbeeldProject

@@ -37,14 +37,4 @@ QString componentenlijst();
 // Writes the example into "\Projecten\" of `folder`; returns what went wrong.
 QStringList maak(const QString &folder);
 
-// Writes the three files of a project: both sheets as BMP and the list as bytes of
-// the Windows-1252 code page. The program's own project saving will take this
-// over once it exists.
-QStringList schrijfProjectBestanden(const QString &projecten, const QString &naam,
-                                    const Surface &ontwerp, const Surface &bord,
-                                    const QString &lijst);
-
-// The text in Windows-1252; characters the code page lacks become '?'.
-QByteArray windows1252(const QString &tekst);
-
 } // namespace VoorbeeldProject

@@ -5,6 +5,7 @@
 #include "app/StarterFolder.h"
 #include "board/BoardDrawing.h"
 #include "board/BoardGeometry.h"
+#include "project/DatTekst.h"
 #include "ui/Surface.h"
 
 #include <QtEndian>
@@ -35,8 +36,6 @@ private slots:
     void designSheetHasNoLooseLeads();
     void partsStandWithTheirLegsInHoles();
     void componentListIsWindowsText();
-    void windows1252_data();
-    void windows1252();
     void makingAgainReplacesOnlyItsOwnFolder();
 
 private:
@@ -119,26 +118,7 @@ void TestVoorbeeldProject::componentListIsWindowsText() {
     QCOMPARE(lijst.count("\n"), lijst.count("\r\n"));
     QCOMPARE(lijst.count("\r"), lijst.count("\r\n"));
     QVERIFY(lijst.contains("\xe9\xe9n weerstand")); // "één" in Windows-1252
-    QCOMPARE(lijst, VoorbeeldProject::windows1252(VoorbeeldProject::componentenlijst()));
-}
-
-void TestVoorbeeldProject::windows1252_data() {
-    QTest::addColumn<QString>("tekst");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("ascii") << QStringLiteral("R 1  470 Ohm\r\n") << QByteArray("R 1  470 Ohm\r\n");
-    QTest::newRow("latin") << QStringLiteral("\u00e9\u00e9n \u00b5F")
-                           << QByteArray("\xe9\xe9n \xb5"
-                                         "F");
-    QTest::newRow("euro and dash")
-        << QStringLiteral("\u20ac 5 \u2013 6") << QByteArray("\x80 5 \x96 6");
-    QTest::newRow("not in the code page") << QStringLiteral("10 k\u03a9") << QByteArray("10 k?");
-    QTest::newRow("empty") << QString() << QByteArray();
-}
-
-void TestVoorbeeldProject::windows1252() {
-    QFETCH(QString, tekst);
-    QFETCH(QByteArray, bytes);
-    QCOMPARE(VoorbeeldProject::windows1252(tekst), bytes);
+    QCOMPARE(lijst, DatTekst::codeer(VoorbeeldProject::componentenlijst()));
 }
 
 void TestVoorbeeldProject::makingAgainReplacesOnlyItsOwnFolder() {

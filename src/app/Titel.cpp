@@ -10,7 +10,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -113,8 +115,11 @@ void Titel::Form_Load(const AppFolder &folder, QSize scherm) {
     Label3->setText(TitelInfo::kMakerRegel);
     Label4->setText(TitelInfo::kMailAdres);
     Label4->adjustSize();
-    const TitelInfo::Gegevens gegevens =
-        TitelInfo::verzamel(folder.path(QStringLiteral("\\voltarix")), scherm, Dpi_);
+    // The program's own executable, beside its folders; when the application folder is
+    // elsewhere (chosen with --app-folder, or the user's own), the running file.
+    QString programma = folder.path(QStringLiteral("\\voltarix"));
+    if (!QFileInfo(programma).isFile()) programma = QCoreApplication::applicationFilePath();
+    const TitelInfo::Gegevens gegevens = TitelInfo::verzamel(programma, scherm, Dpi_);
     QString tekst = TitelInfo::informatieTekst(gegevens, QLocale::system());
     Label1->setText(tekst.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     Timer1->start();

@@ -10,6 +10,7 @@
 #include "ui/Platform.h"
 #include "ui/SheetView.h"
 #include "ui/Twips.h"
+#include "ui/Vormgeving.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -30,27 +31,13 @@
 
 namespace {
 
-template <typename Widget> Widget *maak(QWidget *parent, const QString &naam) {
-    auto *widget = new Widget(parent);
-    widget->setObjectName(naam);
-    return widget;
-}
+using Vormgeving::maak;
 
 // A label used as a coloured backdrop behind other controls.
 QLabel *achtergrond(QWidget *parent, const QString &naam, QColor kleur) {
     auto *label = maak<QLabel>(parent, naam);
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, kleur);
-    label->setPalette(palette);
+    Vormgeving::kleur(label, kleur);
     return label;
-}
-
-void kleurKnop(QWidget *knop, QColor kleur) {
-    QPalette palette = knop->palette();
-    palette.setColor(QPalette::Button, kleur);
-    knop->setPalette(palette);
-    knop->setAutoFillBackground(true);
 }
 
 QPushButton *knop(QWidget *parent, const QString &naam, const QString &tekst,
@@ -58,7 +45,7 @@ QPushButton *knop(QWidget *parent, const QString &naam, const QString &tekst,
     auto *button = maak<QPushButton>(parent, naam);
     button->setText(tekst);
     button->setToolTip(hint);
-    kleurKnop(button, QColor(220, 220, 200));
+    Vormgeving::kleur(button, QColor(220, 220, 200));
     return button;
 }
 
@@ -93,7 +80,9 @@ Main::Main(const AppFolder &folder, Platform &platform, QSize screen, QWidget *p
 }
 
 // The views of the sheets go before the sheets they show.
-Main::~Main() { delete takeCentralWidget(); }
+Main::~Main() {
+    delete takeCentralWidget();
+}
 
 void Main::maakBesturing() {
     auto *binnen = new QWidget(this);
@@ -113,14 +102,12 @@ void Main::maakBesturing() {
     Combo1 = maak<QComboBox>(Frame2, QStringLiteral("Combo1"));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
-    kleurKnop(Combo1, lijstKleur);
+    Vormgeving::kleur(Combo1, lijstKleur);
     Label1 = maak<QLabel>(Frame2, QStringLiteral("Label1"));
     Label1->setText(QStringLiteral("0 Symbolen"));
     List1 = maak<QListWidget>(Frame2, QStringLiteral("List1"));
     List1->setSortingEnabled(true);
-    QPalette lijst = List1->palette();
-    lijst.setColor(QPalette::Base, lijstKleur);
-    List1->setPalette(lijst);
+    Vormgeving::kleur(List1, lijstKleur);
     Label6 = achtergrond(Frame2, QStringLiteral("Label6"), knoppenGrijs);
     RenameKnop = knop(Frame2, QStringLiteral("RenameKnop"), QStringLiteral("Rename"),
                       QStringLiteral(" Rename symbool "));
@@ -149,7 +136,7 @@ void Main::maakBesturing() {
         Knop2[i] = maak<QToolButton>(Frame5, QStringLiteral("Knop2_%1").arg(i));
         Knop2[i]->setToolTip(knop2Hints[i]);
         Knop2[i]->setIconSize(QSize(kSymboolGrootte, kSymboolGrootte));
-        kleurKnop(Knop2[i], knoppenGrijs);
+        Vormgeving::kleur(Knop2[i], knoppenGrijs);
     }
 
     Frame6 = paneel(binnen, QStringLiteral("Frame6"));

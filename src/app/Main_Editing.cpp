@@ -6,6 +6,7 @@
 #include "editor/SymboolBewerking.h"
 #include "editor/Textform.h"
 #include "ui/SheetView.h"
+#include "ui/Vormgeving.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -132,9 +133,7 @@ void Main::zetTekstLabel() {
     font.setPointSizeF(stijl.pointSize);
     font.setBold(stijl.bold);
     TekstLabel->setFont(font);
-    QPalette palette = TekstLabel->palette();
-    palette.setColor(QPalette::WindowText, QColor::fromRgb(stijl.colour));
-    TekstLabel->setPalette(palette);
+    Vormgeving::tekstKleur(TekstLabel, QColor::fromRgb(stijl.colour));
     TekstLabel->setText(bewerker_->tekst());
     toonVoorbeelden();
 }

@@ -7,6 +7,7 @@
 #include "ui/Platform.h"
 #include "ui/SheetView.h"
 #include "ui/Twips.h"
+#include "ui/Vormgeving.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -21,13 +22,9 @@
 namespace {
 
 // Where the controls stand, in twips; -1 lets a label take the size of its text.
-struct Plek {
-    const char *naam;
-    int links, boven, breedte, hoogte;
-};
-constexpr int kEigen = -1;
+using Vormgeving::kEigen;
 constexpr int kVensterBreedte = 7500, kVensterHoogte = 4800;
-constexpr Plek kPlekken[] = {
+constexpr Vormgeving::Plek kPlekken[] = {
     {"Label3", 300, 300, 3150, 900},   {"Label4", 990, 885, kEigen, kEigen},
     {"Label1", 300, 1995, 4500, 2400}, {"KlokLabel", 1485, 3750, kEigen, kEigen},
     {"Label2", 240, 4260, 3690, 330},  {"Picture1", 285, 4305, 3600, 240},
@@ -44,9 +41,7 @@ QLabel *tekstLabel(QWidget *parent, const QString &naam, QColor kleur) {
     font.setPixelSize(11);
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, kleur);
-    label->setPalette(palette);
+    Vormgeving::tekstKleur(label, kleur);
     return label;
 }
 
@@ -98,16 +93,7 @@ void Titel::maakBesturing() {
 void Titel::plaatsBesturing() {
     setFixedSize(twipsToPixels(kVensterBreedte), twipsToPixels(kVensterHoogte));
     Image1->setGeometry(rect());
-    for (const Plek &plek : kPlekken) {
-        auto *besturing = findChild<QWidget *>(QLatin1String(plek.naam));
-        if (plek.breedte == kEigen) {
-            besturing->move(twipsToPixels(plek.links), twipsToPixels(plek.boven));
-            besturing->adjustSize();
-        } else {
-            besturing->setGeometry(
-                twipsToPixels(plek.links, plek.boven, plek.breedte, plek.hoogte));
-        }
-    }
+    Vormgeving::plaats(this, kPlekken);
 }
 
 void Titel::Form_Load(const AppFolder &folder, QSize scherm) {

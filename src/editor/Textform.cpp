@@ -2,6 +2,7 @@
 
 #include "ui/SheetView.h"
 #include "ui/Twips.h"
+#include "ui/Vormgeving.h"
 
 #include <QFont>
 #include <QLabel>
@@ -12,14 +13,9 @@ namespace {
 
 // Where the controls stand inside the dialog, in twips. The dialog measures
 // 5100 x 2700 twips with its border and title bar; the table gives its inside.
-struct Plek {
-    const char *naam;
-    int left, top, width, height;
-};
+constexpr QSize kBinnen(4980, 2250);
 
-constexpr Plek kBinnen{"Textform", 0, 0, 4980, 2250};
-
-constexpr Plek kTabel[] = {
+constexpr Vormgeving::Plek kTabel[] = {
     {"Label1", 120, 90, 2900, 255},     {"Text1", 120, 420, 1350, 330},
     {"Label2", 120, 800, 1800, 255},    {"WeerPic", 120, 1170, 735, 735},
     {"Bknop0", 990, 1170, 270, 225},    {"Bknop1", 990, 1425, 270, 225},
@@ -39,10 +35,7 @@ QFont codeLetter() {
 QPushButton *knop(QWidget *ouder, const QString &naam, const QString &tekst, QColor kleur) {
     auto *button = new QPushButton(tekst, ouder);
     button->setObjectName(naam);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, kleur);
-    button->setPalette(palette);
-    button->setAutoFillBackground(true);
+    Vormgeving::kleur(button, kleur);
     return button;
 }
 
@@ -99,10 +92,8 @@ void Textform::maakBesturing() {
 }
 
 void Textform::plaatsBesturing() {
-    setFixedSize(twipsToPixels(kBinnen.width), twipsToPixels(kBinnen.height));
-    for (const Plek &plek : kTabel)
-        if (auto *control = findChild<QWidget *>(QLatin1String(plek.naam)))
-            control->setGeometry(twipsToPixels(plek.left, plek.top, plek.width, plek.height));
+    setFixedSize(twipsToPixels(kBinnen.width()), twipsToPixels(kBinnen.height()));
+    Vormgeving::plaats(this, kTabel);
 }
 
 void Textform::PlaatsKnop_Click() {

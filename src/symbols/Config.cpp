@@ -4,6 +4,7 @@
 #include "symbols/Patronen.h"
 #include "symbols/Texturen.h"
 #include "ui/SheetView.h"
+#include "ui/Vormgeving.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,12 +18,8 @@ namespace {
 
 // Where the controls stand in the frame, in pixels; -1 lets a caption take the size
 // of its text.
-struct Plek {
-    const char *naam;
-    int links, boven, breedte, hoogte;
-};
-constexpr int kEigen = -1;
-constexpr Plek kPlekken[] = {
+using Vormgeving::kEigen;
+constexpr Vormgeving::Plek kPlekken[] = {
     {"Label1", 10, 16, 91, 91},          {"Picture1", 15, 21, 80, 80},
     {"Label6", 110, 16, 22, 91},         {"VScroll1", 112, 18, 18, 87},
     {"ColorLabel", 140, 16, 46, 22},     {"Label8", 190, 21, kEigen, kEigen},
@@ -36,29 +33,18 @@ constexpr QRect kFrame(5, 0, 345, 184);
 const QColor kKnopKleur(220, 220, 200);
 const QColor kOnderschriftKleur(128, 128, 128);
 
-template <typename Widget> Widget *maak(QWidget *parent, const QString &naam) {
-    auto *widget = new Widget(parent);
-    widget->setObjectName(naam);
-    return widget;
-}
-
-void kleur(QWidget *widget, QPalette::ColorRole rol, QColor waarde) {
-    QPalette palette = widget->palette();
-    palette.setColor(rol, waarde);
-    widget->setPalette(palette);
-}
+using Vormgeving::maak;
 
 QLabel *zwartKader(QWidget *parent, const QString &naam) {
     auto *label = maak<QLabel>(parent, naam);
-    label->setAutoFillBackground(true);
-    kleur(label, QPalette::Window, Qt::black);
+    Vormgeving::kleur(label, Qt::black);
     return label;
 }
 
 QLabel *onderschrift(QWidget *parent, const QString &naam, const QString &tekst) {
     auto *label = maak<QLabel>(parent, naam);
     label->setText(tekst);
-    kleur(label, QPalette::WindowText, kOnderschriftKleur);
+    Vormgeving::tekstKleur(label, kOnderschriftKleur);
     return label;
 }
 
@@ -66,8 +52,7 @@ QPushButton *knop(QWidget *parent, const QString &naam, const QString &tekst) {
     auto *button = maak<QPushButton>(parent, naam);
     button->setText(tekst);
     button->setAutoDefault(false);
-    button->setAutoFillBackground(true);
-    kleur(button, QPalette::Button, kKnopKleur);
+    Vormgeving::kleur(button, kKnopKleur);
     return button;
 }
 
@@ -127,15 +112,7 @@ void Config::Form_Load() {
     Check1->setText(QStringLiteral("Achtergrond en Raster combineren"));
     CancelKnop = knop(Frame1, QStringLiteral("CancelKnop"), QStringLiteral("Cancel"));
     OkKnop = knop(Frame1, QStringLiteral("OkKnop"), QStringLiteral("Ok"));
-    for (const Plek &plek : kPlekken) {
-        auto *besturing = Frame1->findChild<QWidget *>(QLatin1String(plek.naam));
-        if (plek.breedte == kEigen) {
-            besturing->move(plek.links, plek.boven);
-            besturing->adjustSize();
-        } else {
-            besturing->setGeometry(plek.links, plek.boven, plek.breedte, plek.hoogte);
-        }
-    }
+    Vormgeving::plaats(Frame1, kPlekken, Vormgeving::Eenheid::Pixels);
 }
 
 void Config::verbind() {
@@ -160,7 +137,7 @@ bool Config::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void Config::toonKleur() {
-    kleur(ColorLabel, QPalette::Window, QColor::fromRgb(tegel_.kleur()));
+    Vormgeving::kleur(ColorLabel, QColor::fromRgb(tegel_.kleur()));
 }
 
 void Config::OkKnop_Click() {

@@ -2,6 +2,7 @@
 
 #include "symbols/IconKnoppen.h"
 #include "ui/SheetView.h"
+#include "ui/Vormgeving.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -12,12 +13,7 @@
 namespace {
 
 // Positions and sizes in pixels of the window's inside.
-struct Plaats {
-    const char *naam;
-    int links, boven, breedte, hoogte;
-};
-
-constexpr Plaats kIndeling[] = {
+constexpr Vormgeving::Plek kIndeling[] = {
     {"KnoppenLabel", 10, 8, 505, 29}, {"IconPictureRand", 10, 44, 504, 504},
     {"IconLabel", 524, 44, 60, 60},   {"IconOrgineel", 529, 49, 49, 49},
     {"IconPalet", 524, 113, 60, 239}, {"TekenKleur", 524, 360, 61, 22},
@@ -39,10 +35,7 @@ const char *const kHints[IconDesignModel::kKnoppen] = {
 QLabel *vlak(QWidget *ouder, const char *naam, QColor kleur) {
     auto *label = new QLabel(ouder);
     label->setObjectName(QLatin1String(naam));
-    label->setAutoFillBackground(true);
-    QPalette palet = label->palette();
-    palet.setColor(QPalette::Window, kleur);
-    label->setPalette(palet);
+    Vormgeving::kleur(label, kleur);
     return label;
 }
 
@@ -51,12 +44,6 @@ void kleinLettertype(QWidget *widget) {
     QFont lettertype(QStringLiteral("Arial"));
     lettertype.setPointSizeF(7);
     widget->setFont(lettertype);
-}
-
-void kleur(QWidget *widget, QPalette::ColorRole rol, QColor kleur) {
-    QPalette palet = widget->palette();
-    palet.setColor(rol, kleur);
-    widget->setPalette(palet);
 }
 
 } // namespace
@@ -100,19 +87,19 @@ void IconDesign::maakBesturing() {
     TekenKleur = vlak(this, "TekenKleur", Qt::black);
     TekenKleur->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     CoordLabel = vlak(this, "CoordLabel", QColor(192, 192, 255));
-    kleur(CoordLabel, QPalette::WindowText, Qt::black);
+    Vormgeving::tekstKleur(CoordLabel, Qt::black);
     kleinLettertype(CoordLabel);
     Label1 = new QLabel(QStringLiteral("25, 25 is het midden van het teken veld."), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
     kleinLettertype(Label1);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    kleur(Label1, QPalette::WindowText, QColor(128, 128, 128));
+    Vormgeving::tekstKleur(Label1, QColor(128, 128, 128));
     Label2 = vlak(this, "Label2", Qt::black);
     TransferKnop = new QPushButton(QStringLiteral("Transfer"), this);
     TransferKnop->setObjectName(QStringLiteral("TransferKnop"));
     TransferKnop->setAutoDefault(false);
-    kleur(TransferKnop, QPalette::Button, QColor(220, 220, 200));
+    Vormgeving::kleur(TransferKnop, QColor(220, 220, 200));
     TransferKnop->setAutoFillBackground(true);
 }
 
@@ -132,9 +119,7 @@ void IconDesign::maakKnoppen() {
 
 void IconDesign::plaatsBesturing() {
     setFixedSize(kBinnenMaat);
-    for (const Plaats &plaats : kIndeling)
-        if (auto *widget = findChild<QWidget *>(QLatin1String(plaats.naam)))
-            widget->setGeometry(plaats.links, plaats.boven, plaats.breedte, plaats.hoogte);
+    Vormgeving::plaats(this, kIndeling, Vormgeving::Eenheid::Pixels);
     const int binnen = IconPictureRand->width() - 2 * kRasterRand;
     IconPicture->setGeometry(kRasterRand, kRasterRand, binnen, binnen);
     for (int i = 1; i <= IconDesignModel::kKnoppen; ++i) {
@@ -179,7 +164,7 @@ void IconDesign::KnopB_Click(int index) {
 
 void IconDesign::toon() {
     setWindowTitle(model_.titel());
-    kleur(TekenKleur, QPalette::Window, QColor::fromRgb(model_.tekenKleur()));
+    Vormgeving::kleur(TekenKleur, QColor::fromRgb(model_.tekenKleur()));
     CoordLabel->setText(model_.coordTekst());
     for (int i = 1; i <= IconDesignModel::kKnoppen; ++i)
         KnopB[i]->setEnabled(model_.knopActief(i));

@@ -1,6 +1,6 @@
 #include "tools/Bits.h"
 
-#include "tools/FormLayout.h"
+#include "ui/Vormgeving.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -8,18 +8,14 @@
 
 namespace {
 
-template <typename Widget> Widget *maak(QWidget *ouder, const QString &naam) {
-    auto *widget = new Widget(ouder);
-    widget->setObjectName(naam);
-    return widget;
-}
+using Vormgeving::maak;
 
 QLabel *uitkomst(QWidget *ouder, const QString &naam) {
     auto *label = maak<QLabel>(ouder, naam);
     label->setFont(QFont(QStringLiteral("Arial"), 9));
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
-    FormLayout::kleur(label, QColor(224, 224, 224));
+    Vormgeving::kleur(label, QColor(224, 224, 224));
     return label;
 }
 
@@ -29,25 +25,25 @@ Bits::Bits(QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Bits"));
     setWindowTitle(QStringLiteral(" Bits & Bytes"));
     setModal(true);
-    FormLayout::maakVenster(this, 4800, 2490);
+    Vormgeving::maakVenster(this, 4800, 2490);
     maakBesturing();
-    FormLayout::plaats(this, {
-                                 {"Frame1", -30, 60, 4605, 1995},
-                                 {"Shape1", 345, 255, 4035, 495},
-                                 {"Knop0", 390, 300, 465, 390},
-                                 {"Knop1", 390, 795, 465, 390},
-                                 {"Knop2", 390, 1290, 465, 390},
-                                 {"Knop3", 390, 1785, 465, 390},
-                                 {"Knop4", 390, 2280, 465, 390},
-                                 {"Knop5", 390, 2775, 465, 390},
-                                 {"Knop6", 390, 3270, 465, 390},
-                                 {"Knop7", 390, 3765, 465, 390},
-                                 {"Gewichten", 885, 330, -1, -1},
-                                 {"Label1", 1290, 300, 750, 315},
-                                 {"Label2", 1290, 1710, 1290, 315},
-                                 {"Kop", 1680, 300, -1, -1},
-                                 {"Label3", 1470, 3570, 900, 390},
-                                 {"ResetKnop", 1500, 3600, 840, 330},
+    Vormgeving::plaats(this, {
+                                 {"Frame1", 60, -30, 4605, 1995},
+                                 {"Shape1", 255, 345, 4035, 495},
+                                 {"Knop0", 300, 390, 465, 390},
+                                 {"Knop1", 795, 390, 465, 390},
+                                 {"Knop2", 1290, 390, 465, 390},
+                                 {"Knop3", 1785, 390, 465, 390},
+                                 {"Knop4", 2280, 390, 465, 390},
+                                 {"Knop5", 2775, 390, 465, 390},
+                                 {"Knop6", 3270, 390, 465, 390},
+                                 {"Knop7", 3765, 390, 465, 390},
+                                 {"Gewichten", 330, 885, -1, -1},
+                                 {"Label1", 300, 1290, 750, 315},
+                                 {"Label2", 1710, 1290, 1290, 315},
+                                 {"Kop", 300, 1680, -1, -1},
+                                 {"Label3", 3570, 1470, 900, 390},
+                                 {"ResetKnop", 3600, 1500, 840, 330},
                              });
 }
 
@@ -75,7 +71,7 @@ void Bits::maakBesturing() {
     maak<QLabel>(frame, QStringLiteral("Label3"))->setFrameShape(QFrame::Panel);
     auto *reset = maak<QPushButton>(frame, QStringLiteral("ResetKnop"));
     reset->setText(QStringLiteral("Reset"));
-    FormLayout::kleur(reset, QColor(220, 220, 200));
+    Vormgeving::kleur(reset, QColor(220, 220, 200));
     connect(reset, &QPushButton::clicked, this, &Bits::ResetKnop_Click);
 }
 

@@ -1,8 +1,8 @@
 #include "tools/DisplayVenster.h"
 
 #include "tools/DisplayTekening.h"
-#include "tools/FormLayout.h"
 #include "ui/SheetView.h"
+#include "ui/Vormgeving.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -13,11 +13,7 @@
 
 namespace {
 
-template <typename Widget> Widget *maak(QWidget *ouder, const QString &naam) {
-    auto *widget = new Widget(ouder);
-    widget->setObjectName(naam);
-    return widget;
-}
+using Vormgeving::maak;
 
 QLabel *tekst(QWidget *ouder, const QString &naam, const QString &inhoud) {
     auto *label = maak<QLabel>(ouder, naam);
@@ -28,7 +24,7 @@ QLabel *tekst(QWidget *ouder, const QString &naam, const QString &inhoud) {
 QPushButton *knop(QWidget *ouder, const QString &naam, const QString &opschrift, QColor kleur) {
     auto *button = maak<QPushButton>(ouder, naam);
     button->setText(opschrift);
-    FormLayout::kleur(button, kleur);
+    Vormgeving::kleur(button, kleur);
     return button;
 }
 
@@ -40,7 +36,7 @@ DisplayVenster::DisplayVenster(Platform &platform, QWidget *parent, const QLocal
     setObjectName(QStringLiteral("Display"));
     setWindowTitle(QStringLiteral(" 7-Segment Display"));
     setModal(true);
-    FormLayout::maakVenster(this, 7800, 5190);
+    Vormgeving::maakVenster(this, 7800, 5190);
     maakBesturing();
     plaatsBesturing();
     display_.veranderd = [this] { toon(); };
@@ -67,7 +63,7 @@ void DisplayVenster::maakBesturing() {
 void DisplayVenster::maakRekenaar(QWidget *frame) {
     tekst(frame, QStringLiteral("Label2"), QStringLiteral("R1 t/m R8 =                  Ohm"));
     Label11 = tekst(frame, QStringLiteral("Label11"), QStringLiteral(" 350"));
-    FormLayout::kleur(Label11, QColor(192, 255, 192));
+    Vormgeving::kleur(Label11, QColor(192, 255, 192));
     tekst(frame, QStringLiteral("SegmentLabel"), QStringLiteral("Segment"));
     Text1 = maak<QLineEdit>(frame, QStringLiteral("Text1"));
     Text1->setText(QStringLiteral("2"));
@@ -116,25 +112,25 @@ void DisplayVenster::maakKnoppen(QWidget *frame) {
 }
 
 void DisplayVenster::plaatsBesturing() {
-    FormLayout::plaats(
+    Vormgeving::plaats(
         this, {
-                  {"Frame1", 15, 90, 7545, 3945},        {"Tekening", 0, 0, 7545, 3945},
-                  {"PinnenBoven", 780, 270, -1, -1},     {"PinnenOnder", 2880, 375, -1, -1},
-                  {"Label2", 450, 3600, -1, -1},         {"Label11", 435, 4560, 660, 255},
-                  {"SegmentLabel", 1380, 1830, -1, -1},  {"Text1", 1650, 1830, 450, 285},
-                  {"VoltageLabel", 1710, 2340, -1, -1},  {"Text2", 1980, 1830, 450, 285},
-                  {"StroomLabel", 2040, 2340, -1, -1},   {"SchuifLabel", 3510, 3600, 1515, 300},
-                  {"HScroll1", 3540, 3630, 1455, 240},   {"Label7", 3555, 5175, 900, -1},
-                  {"MinLabel", 1410, 6690, -1, -1},      {"PlusLabel", 3270, 6390, -1, -1},
-                  {"Combo1", 3240, 6540, 660, -1},       {"Frame2", 3945, 90, 7545, 690},
-                  {"KnoppenLabel", 195, 105, 7350, 390}, {"Knop0", 225, 135, 450, 330},
-                  {"Knop1", 225, 585, 450, 330},         {"Knop2", 225, 1035, 450, 330},
-                  {"Knop3", 225, 1485, 450, 330},        {"Knop4", 225, 1935, 450, 330},
-                  {"Knop5", 225, 2385, 450, 330},        {"Knop6", 225, 2835, 450, 330},
-                  {"Knop7", 225, 3285, 450, 330},        {"Knop8", 225, 3735, 450, 330},
-                  {"Knop9", 225, 4185, 450, 330},        {"Knop10", 225, 4635, 450, 330},
-                  {"SegmentKnop", 225, 5085, 945, 330},  {"PlayKnop", 225, 6030, 690, 330},
-                  {"ExitKnop", 225, 6720, 705, 330},
+                  {"Frame1", 90, 15, 7545, 3945},        {"Tekening", 0, 0, 7545, 3945},
+                  {"PinnenBoven", 270, 780, -1, -1},     {"PinnenOnder", 375, 2880, -1, -1},
+                  {"Label2", 3600, 450, -1, -1},         {"Label11", 4560, 435, 660, 255},
+                  {"SegmentLabel", 1830, 1380, -1, -1},  {"Text1", 1830, 1650, 450, 285},
+                  {"VoltageLabel", 2340, 1710, -1, -1},  {"Text2", 1830, 1980, 450, 285},
+                  {"StroomLabel", 2340, 2040, -1, -1},   {"SchuifLabel", 3600, 3510, 1515, 300},
+                  {"HScroll1", 3630, 3540, 1455, 240},   {"Label7", 5175, 3555, 900, -1},
+                  {"MinLabel", 6690, 1410, -1, -1},      {"PlusLabel", 6390, 3270, -1, -1},
+                  {"Combo1", 6540, 3240, 660, -1},       {"Frame2", 90, 3945, 7545, 690},
+                  {"KnoppenLabel", 105, 195, 7350, 390}, {"Knop0", 135, 225, 450, 330},
+                  {"Knop1", 585, 225, 450, 330},         {"Knop2", 1035, 225, 450, 330},
+                  {"Knop3", 1485, 225, 450, 330},        {"Knop4", 1935, 225, 450, 330},
+                  {"Knop5", 2385, 225, 450, 330},        {"Knop6", 2835, 225, 450, 330},
+                  {"Knop7", 3285, 225, 450, 330},        {"Knop8", 3735, 225, 450, 330},
+                  {"Knop9", 4185, 225, 450, 330},        {"Knop10", 4635, 225, 450, 330},
+                  {"SegmentKnop", 5085, 225, 945, 330},  {"PlayKnop", 6030, 225, 690, 330},
+                  {"ExitKnop", 6720, 225, 705, 330},
               });
 }
 

@@ -1,8 +1,8 @@
 #include "tools/Kleurcode.h"
 
-#include "tools/FormLayout.h"
 #include "tools/WeerstandTekening.h"
 #include "ui/SheetView.h"
+#include "ui/Vormgeving.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -11,11 +11,7 @@
 
 namespace {
 
-template <typename Widget> Widget *maak(QWidget *ouder, const char *naam) {
-    auto *widget = new Widget(ouder);
-    widget->setObjectName(QLatin1String(naam));
-    return widget;
-}
+using Vormgeving::maak;
 
 QLabel *tekst(QWidget *ouder, const char *naam, const QString &inhoud) {
     auto *label = maak<QLabel>(ouder, naam);
@@ -47,7 +43,7 @@ Kleurcode::Kleurcode(Surface &IconPic, QWidget *parent)
     setObjectName(QStringLiteral("Kleurcode"));
     setWindowTitle(QStringLiteral(" Kleurcode E-12"));
     setModal(true);
-    FormLayout::maakVenster(this, 6330, 2355);
+    Vormgeving::maakVenster(this, 6330, 2355);
     maakBesturing();
     plaatsBesturing();
     toon();
@@ -80,28 +76,28 @@ void Kleurcode::maakBesturing() {
     maak<QLabel>(frame, "Label3")->setFrameShape(QFrame::Panel);
     ConvertKnop = maak<QPushButton>(frame, "ConvertKnop");
     ConvertKnop->setText(QStringLiteral("Transfer"));
-    FormLayout::kleur(ConvertKnop, QColor(220, 220, 200));
+    Vormgeving::kleur(ConvertKnop, QColor(220, 220, 200));
 
     connect(VScroll1, &QScrollBar::valueChanged, this, &Kleurcode::VScroll1_Change);
     connect(ConvertKnop, &QPushButton::clicked, this, &Kleurcode::ConvertKnop_Click);
 }
 
 void Kleurcode::plaatsBesturing() {
-    FormLayout::plaats(this, {
-                                 {"Frame1", -15, 75, 6105, 1830},
+    Vormgeving::plaats(this, {
+                                 {"Frame1", 75, -15, 6105, 1830},
                                  {"Tekening", 0, 0, 6105, 1830},
-                                 {"Text4", 270, 3750, 1095, 270},
-                                 {"Text1", 585, 2385, 780, 270},
-                                 {"Text2", 900, 2385, 780, 270},
-                                 {"Text3", 1215, 2385, 780, 270},
-                                 {"Label1", 270, 3285, 315, 1230},
-                                 {"VScroll1", 300, 3315, 255, 1170},
-                                 {"Label2", 795, 3870, 960, 945},
-                                 {"Label5", 1500, 480, -1, -1},
-                                 {"Label4", 270, 5040, 900, 900},
-                                 {"WeerPic", 345, 5115, 735, 735},
-                                 {"Label3", 1320, 5040, 915, 375},
-                                 {"ConvertKnop", 1350, 5070, 855, 315},
+                                 {"Text4", 3750, 270, 1095, 270},
+                                 {"Text1", 2385, 585, 780, 270},
+                                 {"Text2", 2385, 900, 780, 270},
+                                 {"Text3", 2385, 1215, 780, 270},
+                                 {"Label1", 3285, 270, 315, 1230},
+                                 {"VScroll1", 3315, 300, 255, 1170},
+                                 {"Label2", 3870, 795, 960, 945},
+                                 {"Label5", 480, 1500, -1, -1},
+                                 {"Label4", 5040, 270, 900, 900},
+                                 {"WeerPic", 5115, 345, 735, 735},
+                                 {"Label3", 5040, 1320, 915, 375},
+                                 {"ConvertKnop", 5070, 1350, 855, 315},
                              });
 }
 

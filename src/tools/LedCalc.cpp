@@ -1,8 +1,8 @@
 #include "tools/LedCalc.h"
 
-#include "tools/FormLayout.h"
 #include "tools/LedTekening.h"
 #include "ui/SheetView.h"
+#include "ui/Vormgeving.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -13,11 +13,7 @@
 
 namespace {
 
-template <typename Widget> Widget *maak(QWidget *ouder, const char *naam) {
-    auto *widget = new Widget(ouder);
-    widget->setObjectName(QLatin1String(naam));
-    return widget;
-}
+using Vormgeving::maak;
 
 QLabel *tekst(QWidget *ouder, const char *naam, const QString &inhoud, bool omslaan = false) {
     auto *label = maak<QLabel>(ouder, naam);
@@ -30,7 +26,7 @@ QLabel *tekst(QWidget *ouder, const char *naam, const QString &inhoud, bool omsl
 QLineEdit *veld(QWidget *ouder, const char *naam, const QString &inhoud) {
     auto *invoer = maak<QLineEdit>(ouder, naam);
     invoer->setText(inhoud);
-    FormLayout::kleur(invoer, QColor(255, 255, 192));
+    Vormgeving::kleur(invoer, QColor(255, 255, 192));
     return invoer;
 }
 
@@ -49,7 +45,7 @@ LedCalc::LedCalc(QWidget *parent, const QLocale &locale)
     setObjectName(QStringLiteral("LedCalc"));
     setWindowTitle(QStringLiteral(" Led calculator"));
     setModal(true);
-    FormLayout::maakVenster(this, 7380, 6975);
+    Vormgeving::maakVenster(this, 7380, 6975);
     maakBesturing();
     plaatsBesturing();
     toon();
@@ -68,10 +64,10 @@ void LedCalc::maakBesturing() {
     }
     optLED[0]->setChecked(true);
     maakInvoer(frame1);
-    FormLayout::kleur(maak<QLabel>(frame1, "Label14"), QColor(200, 200, 190));
+    Vormgeving::kleur(maak<QLabel>(frame1, "Label14"), QColor(200, 200, 190));
     CalcKnop = maak<QPushButton>(frame1, "CalcKnop");
     CalcKnop->setText(QStringLiteral("Calculate"));
-    FormLayout::kleur(CalcKnop, QColor(220, 220, 200));
+    Vormgeving::kleur(CalcKnop, QColor(220, 220, 200));
     connect(CalcKnop, &QPushButton::clicked, this, &LedCalc::CalcKnop_Click);
     tekst(frame1, "LabelR", QStringLiteral("Weerstand in Ohm (R)"), true);
     tekst(frame1, "LabelW", QStringLiteral("Weerstand Wattage"), true);
@@ -117,22 +113,22 @@ void LedCalc::plaatsBesturing() {
     // The input fields, the results and the texts of Frame2 stand in the room the
     // tool leaves for them. The option buttons are a little wider than they always
     // were, so that "Parallel" fits in today's fonts.
-    FormLayout::plaats(
+    Vormgeving::plaats(
         this, {
-                  {"Frame1", 0, 90, 3105, 3480},         {"optLED0", 270, 150, 1005, 225},
-                  {"optLED1", 270, 1170, 1005, 225},     {"optLED2", 270, 2190, 810, 225},
-                  {"LabelVs", 660, 150, 2220, 255},      {"txtSV", 615, 2400, 600, 285},
-                  {"LabelVl", 990, 150, 2220, 255},      {"txtDFV", 945, 2400, 600, 285},
-                  {"LabelI", 1320, 150, 2220, 255},      {"txtDFC", 1275, 2400, 600, 285},
-                  {"Label4", 1650, 150, 2220, 255},      {"txtNoLED", 1605, 2400, 600, 285},
-                  {"Label14", 1920, 150, 2805, 390},     {"CalcKnop", 1950, 180, 2745, 330},
-                  {"LabelR", 2430, 150, 915, 420},       {"LabelW", 2430, 1125, 915, 420},
-                  {"LabelA", 2430, 2100, 915, 420},      {"lblResistorValue", 2925, 150, 915, 285},
-                  {"lblWatt", 2925, 1125, 915, 285},     {"lbltotCur", 2925, 2100, 915, 285},
-                  {"Frame2", 30, 3270, 3945, 3450},      {"LabelFormule", 240, 150, -1, -1},
-                  {"LabelR2", 480, 150, -1, -1},         {"Label11", 840, 150, 3720, 840},
-                  {"LabelHint1", 1845, 150, 2100, 420},  {"LabelHint2", 2400, 150, 2100, 420},
-                  {"LedUitleg", 1800, 2295, 1500, 1500}, {"picCir", 3570, 90, 7110, 2835},
+                  {"Frame1", 90, 0, 3105, 3480},         {"optLED0", 150, 270, 1005, 225},
+                  {"optLED1", 1170, 270, 1005, 225},     {"optLED2", 2190, 270, 810, 225},
+                  {"LabelVs", 150, 660, 2220, 255},      {"txtSV", 2400, 615, 600, 285},
+                  {"LabelVl", 150, 990, 2220, 255},      {"txtDFV", 2400, 945, 600, 285},
+                  {"LabelI", 150, 1320, 2220, 255},      {"txtDFC", 2400, 1275, 600, 285},
+                  {"Label4", 150, 1650, 2220, 255},      {"txtNoLED", 2400, 1605, 600, 285},
+                  {"Label14", 150, 1920, 2805, 390},     {"CalcKnop", 180, 1950, 2745, 330},
+                  {"LabelR", 150, 2430, 915, 420},       {"LabelW", 1125, 2430, 915, 420},
+                  {"LabelA", 2100, 2430, 915, 420},      {"lblResistorValue", 150, 2925, 915, 285},
+                  {"lblWatt", 1125, 2925, 915, 285},     {"lbltotCur", 2100, 2925, 915, 285},
+                  {"Frame2", 3270, 30, 3945, 3450},      {"LabelFormule", 150, 240, -1, -1},
+                  {"LabelR2", 150, 480, -1, -1},         {"Label11", 150, 840, 3720, 840},
+                  {"LabelHint1", 150, 1845, 2100, 420},  {"LabelHint2", 150, 2400, 2100, 420},
+                  {"LedUitleg", 2295, 1800, 1500, 1500}, {"picCir", 90, 3570, 7110, 2835},
               });
 }
 

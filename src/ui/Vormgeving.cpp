@@ -1,0 +1,60 @@
+#include "ui/Vormgeving.h"
+
+#include "ui/Twips.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QWidget>
+
+namespace Vormgeving {
+
+namespace {
+
+// The part of the outer size that the desktop's title bar and borders take.
+constexpr QSize kRandPixels{6, 29};
+
+} // namespace
+
+void plaats(QWidget *ouder, const Plek *begin, const Plek *end, Eenheid eenheid) {
+    const auto pixels = [eenheid](int maat) {
+        return eenheid == Eenheid::Twips ? twipsToPixels(maat) : maat;
+    };
+    for (const Plek *p = begin; p != end; ++p) {
+        QWidget *besturing = ouder->findChild<QWidget *>(QLatin1String(p->naam));
+        if (!besturing) continue;
+        if (p->breedte == kEigen || p->hoogte == kEigen) besturing->adjustSize();
+        const int breedte = p->breedte == kEigen ? besturing->width() : pixels(p->breedte);
+        const int hoogte = p->hoogte == kEigen ? besturing->height() : pixels(p->hoogte);
+        besturing->setGeometry(pixels(p->links), pixels(p->boven), breedte, hoogte);
+    }
+}
+
+void maakVenster(QWidget *venster, int breedteTwips, int hoogteTwips) {
+    venster->setFont(QFont(QStringLiteral("Arial"), 8));
+    venster->setFixedSize(twipsToPixels(breedteTwips) - kRandPixels.width(),
+                          twipsToPixels(hoogteTwips) - kRandPixels.height());
+}
+
+void kleur(QWidget *besturing, QColor achtergrond) {
+    QPalette palet = besturing->palette();
+    const bool invoer =
+        qobject_cast<QLineEdit *>(besturing) || qobject_cast<QAbstractScrollArea *>(besturing);
+    const bool knop =
+        qobject_cast<QAbstractButton *>(besturing) || qobject_cast<QComboBox *>(besturing);
+    palet.setColor(invoer ? QPalette::Base
+                   : knop ? QPalette::Button
+                          : QPalette::Window,
+                   achtergrond);
+    besturing->setPalette(palet);
+    besturing->setAutoFillBackground(!invoer);
+}
+
+void tekstKleur(QWidget *besturing, QColor kleur) {
+    QPalette palet = besturing->palette();
+    palet.setColor(QPalette::WindowText, kleur);
+    besturing->setPalette(palet);
+}
+
+} // namespace Vormgeving

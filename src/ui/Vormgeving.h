@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+
+#include <initializer_list>
+
+// Laying out windows from their tables: every control stands at a place given in
+// twips (or, for the windows that were always drawn in pixels, in pixels) within
+// its parent, and a few controls have a background colour of their own.
+namespace Vormgeving {
+
+constexpr int kEigen = -1; // a width or height the control takes from its contents
+
+// One row of a layout table: the control's object name and its place.
+struct Plek {
+    const char *naam;
+    int links, boven, breedte, hoogte;
+};
+
+enum class Eenheid { Twips, Pixels };
+
+// Places every named control found below `ouder`; names it does not have are skipped.
+void plaats(QWidget *ouder, const Plek *begin, const Plek *end, Eenheid eenheid);
+inline void plaats(QWidget *ouder, std::initializer_list<Plek> tabel,
+                   Eenheid eenheid = Eenheid::Twips) {
+    plaats(ouder, tabel.begin(), tabel.end(), eenheid);
+}
+template <size_t N>
+void plaats(QWidget *ouder, const Plek (&tabel)[N], Eenheid eenheid = Eenheid::Twips) {
+    plaats(ouder, tabel, tabel + N, eenheid);
+}
+
+// Gives a dialog its size from its outer size in twips (title bar and borders
+// included, as the layout was written) and the tools' common font.
+void maakVenster(QWidget *venster, int breedteTwips, int hoogteTwips);
+
+// A new control with its object name, the name its layout table knows it by.
+template <typename Widget> Widget *maak(QWidget *ouder, const QString &naam) {
+    auto *widget = new Widget(ouder);
+    widget->setObjectName(naam);
+    return widget;
+}
+
+// Paints a control's background: a button's face, an input field's inside, or the
+// whole of a label or panel.
+void kleur(QWidget *besturing, QColor achtergrond);
+// Sets the colour of a label's text.
+void tekstKleur(QWidget *besturing, QColor kleur);
+
+} // namespace Vormgeving

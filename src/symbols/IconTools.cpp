@@ -1,6 +1,7 @@
 #include "symbols/IconTools.h"
 
 #include "editor/Design.h"
+#include "editor/SymboolBewerking.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -14,18 +15,6 @@ namespace {
 
 constexpr int kMidden = kSymboolGrootte / 2;
 constexpr int kLaatste = kSymboolGrootte - 1;
-
-// Writes new(x, y) = old(bron(x, y)) for every pixel, reading only the old pixels.
-template <typename Bron> void herschik(Surface &tekening, Bron bron) {
-    const QImage oud = tekening.image();
-    QImage nieuw(oud.size(), QImage::Format_RGB32);
-    for (int y = 0; y < kSymboolGrootte; ++y)
-        for (int x = 0; x < kSymboolGrootte; ++x) {
-            const QPoint van = bron(x, y);
-            nieuw.setPixel(x, y, oud.pixel(van));
-        }
-    tekening.setImage(nieuw);
-}
 
 } // namespace
 
@@ -42,12 +31,13 @@ void TekenCirkel(Surface &tekening, int r, QRgb kleur) {
     tekening.drawCircle(kMidden, kMidden, r, kleur);
 }
 
+// The designer turns and mirrors as the main window does its current symbol.
 void DraaiIcon(Surface &tekening) {
-    herschik(tekening, [](int x, int y) { return QPoint(y, kLaatste - x); });
+    draaiKwartslag(tekening);
 }
 
 void SpiegelIcon(Surface &tekening) {
-    herschik(tekening, [](int x, int y) { return QPoint(kLaatste - x, y); });
+    spiegelLinksRechts(tekening);
 }
 
 void SchuifLinks(Surface &tekening) {

@@ -140,9 +140,10 @@ void Main::Undo() {
 }
 
 void Main::LoepKnop_Click() {
-    const bool loepAan = List1->isVisible();
+    const bool loepAan = !List1->isHidden();
     List1->setVisible(!loepAan);
-    Loep->setVisible(loepAan);
+    for (QFrame *loep : {Loep, LineH, LineV})
+        loep->setVisible(loepAan);
 }
 
 void Main::LoepTimer_Tick() {

@@ -73,7 +73,7 @@ ProjectMap::Fout ProjectMap::opslaan(const QString &naam, const Surface &Pic, co
     herstel();
     const auto verder = [&naStap](int stap) { return !naStap || naStap(stap); };
     const auto bmp = [](const Surface &sheet) {
-        return [&sheet](QFile &file) { return sheet.image().save(&file, "BMP"); };
+        return [&sheet](QFile &file) { return sheet.saveBmp(file); };
     };
     const std::function<bool(QFile &)> inhoud[] = {[&lijst](QFile &file) {
                                                        const QByteArray bytes =

@@ -1,5 +1,7 @@
 #include "symbols/IconBestand.h"
 
+#include "ui/BmpCodec.h"
+
 #include <QSaveFile>
 
 namespace IconBestand {
@@ -7,7 +9,7 @@ namespace IconBestand {
 bool bewaar(const QImage &picture, const QString &pad) {
     QSaveFile bestand(pad);
     if (!bestand.open(QIODevice::WriteOnly)) return false;
-    if (!picture.save(&bestand, "BMP")) {
+    if (!BmpCodec::schrijf24(picture, bestand)) {
         bestand.cancelWriting();
         return false;
     }

@@ -1,7 +1,9 @@
 #include "ui/Surface.h"
 
 #include "ui/BmpCheck.h"
+#include "ui/BmpCodec.h"
 
+#include <QFile>
 #include <QFontMetrics>
 #include <QImageReader>
 #include <QPainter>
@@ -288,5 +290,10 @@ void Surface::setImage(const QImage &picture) {
 }
 
 bool Surface::saveBmp(const QString &path) const {
-    return image_.save(path, "BMP");
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && saveBmp(file) && file.flush();
+}
+
+bool Surface::saveBmp(QIODevice &device) const {
+    return BmpCodec::schrijf24(image_, device);
 }

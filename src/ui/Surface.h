@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIODevice>
 #include <QImage>
 #include <QRect>
 #include <QRgb>
@@ -83,7 +84,9 @@ public:
     void paste(const QImage &picture);
     // Takes over the picture, its size included.
     void setImage(const QImage &picture);
+    // Saves as a 24-bit BMP.
     bool saveBmp(const QString &path) const;
+    bool saveBmp(QIODevice &device) const;
 
     const QImage &image() const { return image_; }
 

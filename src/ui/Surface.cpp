@@ -45,6 +45,15 @@ QRgb inverted(QRgb colour) {
     return (~colour & 0x00ffffff) | 0xff000000;
 }
 
+// A plain 24-bit BMP, as the program writes its sheets and symbols, read directly.
+std::optional<QImage> leesEigenBmp(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > 4 * kMaxPixels + 1024 ||
+        file.peek(2) != "BM")
+        return std::nullopt;
+    return BmpCodec::lees24(file.readAll());
+}
+
 } // namespace
 
 Surface::Surface(int width, int height, QRgb background)
@@ -257,6 +266,7 @@ QSize Surface::textSize(const QString &text, const TextStyle &style) {
 
 std::optional<QImage> Surface::readPicture(const QString &path) {
     if (!bmpVolledig(path)) return std::nullopt;
+    if (std::optional<QImage> eigen = leesEigenBmp(path)) return eigen;
     QImageReader reader(path);
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty() || size.width() > kMaxSide || size.height() > kMaxSide ||

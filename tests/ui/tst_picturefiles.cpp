@@ -1,6 +1,7 @@
 #include "TestFolder.h"
 #include "symbols/IconBestand.h"
 #include "ui/BmpCheck.h"
+#include "ui/BmpCodec.h"
 #include "ui/Surface.h"
 
 #include <QBuffer>
@@ -64,6 +65,8 @@ private slots:
     void completeness();
     void readRefusesWhatIsBroken();
     void saveReplacesWholeFiles();
+    void ownCodecAgreesWithQt_data();
+    void ownCodecAgreesWithQt();
 };
 
 void TestPictureFiles::completeness_data() {
@@ -127,6 +130,41 @@ void TestPictureFiles::saveReplacesWholeFiles() {
     QVERIFY(!IconBestand::bewaar(plaatje, folder.path(QStringLiteral("geen/map/x.bmp"))));
     QVERIFY(!IconBestand::bewaar(plaatje, folder.makeDir(QStringLiteral("een map"))));
     QVERIFY(QFileInfo(folder.path(QStringLiteral("een map"))).isDir());
+}
+
+void TestPictureFiles::ownCodecAgreesWithQt_data() {
+    QTest::addColumn<QByteArray>("inhoud");
+    QTest::addColumn<bool>("eigen");          // read by the program's own codec
+    QImage rijen(5, 3, QImage::Format_RGB32); // odd width: rows with padding
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x)
+            rijen.setPixel(x, y, qRgb(40 * x, 80 * y, 7 * x * y));
+    QTest::newRow("24 bits, bottom row first") << bmp(rijen) << true;
+    QTest::newRow("24 bits, top row first") << bovenOnder(bmp(rijen)) << true;
+    QTest::newRow("palette of 256: Qt's reader")
+        << bmp(rijen.convertToFormat(QImage::Format_Indexed8)) << false;
+    QTest::newRow("one bit: Qt's reader")
+        << bmp(rijen.convertToFormat(QImage::Format_Mono)) << false;
+}
+
+void TestPictureFiles::ownCodecAgreesWithQt() {
+    QFETCH(QByteArray, inhoud);
+    QFETCH(bool, eigen);
+    QCOMPARE(bool(BmpCodec::lees24(inhoud)), eigen);
+    QImage doorQt;
+    QVERIFY(doorQt.loadFromData(inhoud, "BMP"));
+    TestFolder folder;
+    const std::optional<QImage> gelezen = Surface::readPicture(folder.writeFile("p.bmp", inhoud));
+    QVERIFY(gelezen);
+    QCOMPARE(*gelezen, doorQt.convertToFormat(QImage::Format_RGB32));
+    // What the program writes, Qt reads back exactly.
+    QByteArray geschreven;
+    QBuffer buffer(&geschreven);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(BmpCodec::schrijf24(*gelezen, buffer));
+    QImage terug;
+    QVERIFY(terug.loadFromData(geschreven, "BMP"));
+    QCOMPARE(terug.convertToFormat(QImage::Format_RGB32), *gelezen);
 }
 
 QTEST_MAIN(TestPictureFiles)

@@ -297,12 +297,8 @@ void TestSurface::badFilesAreRefused() {
     Surface surface(10, 10);
     surface.setPixel(5, 5, kRed);
     const QImage before = surface.image().copy();
-    const bool loaded = surface.load(file);
-    // A truncated BMP may decode in part; what counts is that nothing breaks and the
-    // size stays.
-    if (!loaded) QCOMPARE(surface.image(), before);
-    QCOMPARE(surface.size(), QSize(10, 10));
-    if (content.size() < 60) QVERIFY(!loaded);
+    QVERIFY(!surface.load(file));
+    QCOMPARE(surface.image(), before);
     QVERIFY(!surface.load(folder.path(QStringLiteral("missing.bmp"))));
 }
 

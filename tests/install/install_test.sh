@@ -114,7 +114,7 @@ grep -qx "Exec=\"$odd_prefix/bin/voltarix\"" "$work/dest$odd_prefix/share/applic
 start_screen() {
     for number in 80 81 82 83 84 85; do
         [ -e "/tmp/.X$number-lock" ] && continue
-        Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+        Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
         xvfb_pid=$!
         # A screen that answers while our Xvfb still runs is ours.
         if wait_for 100 xdpyinfo -display ":$number" && sleep 0.2 && kill -0 "$xvfb_pid"; then

@@ -4,11 +4,14 @@
 //   voltarix-starter make DIR
 //       draws every symbol, part picture, help page and the example project into DIR
 //       (a new folder, or one this command made before: it is replaced whole);
+//   voltarix-starter icons DIR
+//       draws the program's icon into DIR/hicolor, in every size the desktop uses;
 //   voltarix-starter lay-out STARTER FOLDER [--app-folder DIR]
 //       lays out STARTER into the application folder chosen as the program chooses it:
 //       --app-folder DIR, else VOLTARIX_HOME, else FOLDER. Files laid out before are
 //       never touched again.
 
+#include "Pictogram.h"
 #include "StarterMaker.h"
 #include "app/StarterFolder.h"
 #include "ui/AppFolder.h"
@@ -21,15 +24,19 @@ namespace {
 
 int usage() {
     QTextStream(stderr) << "usage: voltarix-starter make DIR\n"
+                           "       voltarix-starter icons DIR\n"
                            "       voltarix-starter lay-out STARTER FOLDER [--app-folder DIR]\n";
     return 2;
 }
 
-int make(const QString &folder) {
-    const QStringList errors = StarterMaker::maak(folder);
+int report(const QStringList &errors) {
     for (const QString &error : errors)
         QTextStream(stderr) << "voltarix-starter: " << error << '\n';
     return errors.isEmpty() ? 0 : 1;
+}
+
+int make(const QString &folder) {
+    return report(StarterMaker::maak(folder));
 }
 
 int layOut(const QString &starter, const QStringList &arguments, const QString &folder) {
@@ -50,11 +57,12 @@ int layOut(const QString &starter, const QStringList &arguments, const QString &
 
 int main(int argc, char *argv[]) {
     const QString command = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (command == QLatin1String("make") && argc == 3) {
+    if ((command == QLatin1String("make") || command == QLatin1String("icons")) && argc == 3) {
         // Text in pictures needs fonts, so a GUI application, but never a screen.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication application(argc, argv);
-        return make(QString::fromLocal8Bit(argv[2]));
+        const QString folder = QString::fromLocal8Bit(argv[2]);
+        return command == QLatin1String("make") ? make(folder) : report(Pictogram::schrijf(folder));
     }
     if (command == QLatin1String("lay-out") && argc >= 4) {
         QCoreApplication application(argc, argv);

@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-liberation
           libbenchmark-dev libgif-dev
-          xvfb xauth xdotool x11-utils imagemagick poppler-utils)
+          xvfb xauth xdotool x11-utils imagemagick poppler-utils
+          desktop-file-utils appstream)
 
 missing=()
 for package in "${packages[@]}"; do

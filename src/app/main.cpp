@@ -1,10 +1,14 @@
 #include "app/Main.h"
+#include "app/StarterFolder.h"
 #include "app/Titel.h"
 #include "app/TitelInfo.h"
 #include "ui/AppFolder.h"
+#include "ui/AppFolderChoice.h"
 #include "ui/QtPlatform.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -12,6 +16,36 @@
 #include <QTranslator>
 
 #include <memory>
+
+namespace {
+
+// An installed program finds its starter content at a fixed place beside its
+// executable, worked out by the build from the install folders.
+QString installedStarter(const QString &executableFolder) {
+    const QString starter =
+        QDir(executableFolder).filePath(QStringLiteral(VOLTARIX_STARTER_FROM_BIN));
+    return QFileInfo(starter).isDir() ? QDir::cleanPath(starter) : QString();
+}
+
+AppFolder chooseAppFolder() {
+    const QString executableFolder = QApplication::applicationDirPath();
+    AppFolderChoice::Inputs inputs;
+    inputs.arguments = QApplication::arguments();
+    inputs.voltarixHome = qEnvironmentVariable("VOLTARIX_HOME");
+    inputs.executableFolder = executableFolder;
+    inputs.holdsProgramFolders = AppFolderChoice::holdsProgramFolders(executableFolder);
+    inputs.writable = QFileInfo(executableFolder).isWritable();
+    inputs.installedStarter = installedStarter(executableFolder);
+    inputs.xdgDataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    inputs.home = qEnvironmentVariable("HOME");
+    const AppFolderChoice choice = AppFolderChoice::choose(inputs);
+    // Only files never laid out before are copied, so what the user changed, renamed
+    // or deleted stays that way. A file that cannot be copied is tried again next time.
+    if (!choice.starter.isEmpty()) StarterFolder::layOut(choice.starter, choice.root);
+    return AppFolder(choice.root);
+}
+
+} // namespace
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
@@ -21,9 +55,7 @@ int main(int argc, char *argv[]) {
     if (qtTexts.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
-    const AppFolder folder(AppFolder::chooseRoot(QApplication::arguments(),
-                                                 qEnvironmentVariable("VOLTARIX_HOME"),
-                                                 QApplication::applicationDirPath()));
+    const AppFolder folder = chooseAppFolder();
     QtPlatform platform;
     const QScreen *screen = QGuiApplication::primaryScreen();
 

@@ -1,5 +1,7 @@
 #include "ui/AppFolder.h"
 
+#include "ui/AppFolderChoice.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -42,15 +44,12 @@ QString AppFolder::path(const QString &relative) const {
 
 QString AppFolder::chooseRoot(const QStringList &arguments, const QString &environmentHome,
                               const QString &executableFolder) {
-    const QString option = QStringLiteral("--app-folder");
-    for (int i = 1; i < arguments.size(); ++i) {
-        if (arguments[i] == option && i + 1 < arguments.size())
-            return QFileInfo(arguments[i + 1]).absoluteFilePath();
-        if (arguments[i].startsWith(option + QLatin1Char('=')))
-            return QFileInfo(arguments[i].mid(option.size() + 1)).absoluteFilePath();
-    }
-    if (!environmentHome.isEmpty()) return QFileInfo(environmentHome).absoluteFilePath();
-    return executableFolder;
+    AppFolderChoice::Inputs inputs;
+    inputs.arguments = arguments;
+    inputs.voltarixHome = environmentHome;
+    inputs.executableFolder = executableFolder;
+    inputs.holdsProgramFolders = true;
+    return AppFolderChoice::choose(inputs).root;
 }
 
 QStringList AppFolder::subfolders(const QString &folder) {

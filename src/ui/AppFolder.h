@@ -16,9 +16,9 @@ public:
     const QString &root() const { return root_; }
     QString path(const QString &relative) const;
 
-    // The application folder for this run: `--app-folder DIR` (or `--app-folder=DIR`)
-    // among the arguments, else the environment's VOLTARIX_HOME, else the given
-    // folder of the executable.
+    // The application folder named by `--app-folder DIR` (or `--app-folder=DIR`) among
+    // the arguments, else by the environment's VOLTARIX_HOME, else the given folder,
+    // taken as it is (AppFolderChoice makes the program's whole choice).
     static QString chooseRoot(const QStringList &arguments, const QString &environmentHome,
                               const QString &executableFolder);
 

@@ -1,5 +1,7 @@
 #include "symbols/IconBestand.h"
 
+#include "ui/SafeCommit.h"
+
 #include <QSaveFile>
 
 namespace IconBestand {
@@ -11,7 +13,7 @@ bool bewaar(const QImage &picture, const QString &pad) {
         bestand.cancelWriting();
         return false;
     }
-    return bestand.commit();
+    return safeCommit(bestand);
 }
 
 } // namespace IconBestand

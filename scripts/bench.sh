@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 results="$(mktemp -d)"
 trap 'rm -rf "$results"' EXIT
 for bench in build/bench/bench_*; do
-    [ -x "$bench" ] || continue
+    [ -f "$bench" ] && [ -x "$bench" ] || continue
     echo "running $bench" >&2
     "$bench" --benchmark_out="$results/$(basename "$bench").json" --benchmark_out_format=json \
         "$@" > /dev/null

@@ -20,7 +20,8 @@ import time
 import traceback
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xsessie import SCHERM, Bureau, Mislukt, Xvfb, lees_bmp, lees_plaatje, stop_proces, wacht_tot  # noqa: E402
+from xsessie import (SCHERM, Beeld, Bureau, Mislukt, Xvfb, lees_bmp, lees_plaatje,  # noqa: E402
+                     stop_proces, wacht_tot)
 
 KNOPPEN_GRIJS = (216, 213, 206)
 BLAUW = (0, 0, 255)
@@ -155,6 +156,10 @@ class Voltarix:
     def knop(self, index):
         self.klik_op("Knop%d" % index)
 
+    def knop_2(self, index):
+        """The buttons of the tool windows under the current symbol."""
+        self.klik_op("Knop2%d" % index)
+
     def kies_uit_keuzelijst(self, naam, index):
         """Opens a choice box's list and picks entry `index` with the keys."""
         self.klik_op(naam, hoogte=20)
@@ -228,12 +233,9 @@ def symbolen_van(voltarix, categorie):
     return [os.path.join(map_, b) for b in sorted(os.listdir(map_), key=str.lower)]
 
 
-def scenario_ontwerp(v):
+def kies_symbool(v):
+    """A category typed into the category box, the third symbol taken from the list."""
     b = v.bureau
-    # The design sheet as it starts: the raster only.
-    leeg_blad = v.na_verandering("Pic", lambda: v.knop(5), "the design sheet")
-
-    # A category typed into the category box, the third symbol taken from the list.
     b.klik(*v.midden("Combo1", hoogte=20))
     b.toetsen("ctrl+a")
     b.typ("weerstanden")
@@ -245,27 +247,33 @@ def scenario_ontwerp(v):
     b.toetsen("Down", "Down")
     symbool = lees_bmp(symbolen[2])
     v.wacht_op_beeld("IconPic", symbool, "the third symbol as current symbol")
+    return symbool
 
-    # Placed on the design sheet: a click anywhere in a block fills that block.
-    b.klik(*v.blad_punt("Pic", 175, 120))
-    blok = (151, 101)
+
+def plaats_symbool(v, symbool, leeg_blad):
+    """A click anywhere in a block of the design sheet fills that block."""
+    v.bureau.klik(*v.blad_punt("Pic", 175, 120))
 
     def geplaatst():
         nu = v.beeld_van("Pic")
-        return nu if nu.stuk(blok[0], blok[1], 49, 49) == symbool else None
+        return nu if nu.stuk(151, 101, 49, 49) == symbool else None
     ontwerp = wacht_tot(geplaatst, "the symbol in block (3, 2)")
     controleer(ontwerp.verschillen(leeg_blad) > 0, "placing changed nothing")
+    return ontwerp
 
-    # The breadboard: a blue wire dragged between two contact points.
+
+def teken_draad(v):
+    """A blue wire dragged between two contact points of the breadboard; returns the
+    bare board and the board with the wire, as the screen shows them."""
     v.muis_weg()
     leeg_bord = v.na_verandering("Pic2", lambda: v.knop(7), "the breadboard view")
     v.kies_uit_keuzelijst("Combo2", 2)  # Blauw
     v.kies_uit_keuzelijst("Combo3", 1)  # Draadverbinding
-    begin, eind = (236, 166), (356, 166)
-    bedekt = v.bord_bedekt()
-    b.sleep_muis([v.blad_punt("Pic2", *begin)] +
-                 [v.blad_punt("Pic2", begin[0] + 20 * i, 166 + (i % 2) * 7) for i in range(1, 6)] +
-                 [v.blad_punt("Pic2", *eind)])
+    begin, eind, bedekt = (236, 166), (356, 166), v.bord_bedekt()
+    v.bureau.sleep_muis([v.blad_punt("Pic2", *begin)] +
+                        [v.blad_punt("Pic2", begin[0] + 20 * i, 166 + (i % 2) * 7)
+                         for i in range(1, 6)] +
+                        [v.blad_punt("Pic2", *eind)])
     v.muis_weg()
 
     def draad():
@@ -275,48 +283,70 @@ def scenario_ontwerp(v):
     met_draad = wacht_tot(draad, "a blue wire")
     controleer(met_draad.pixel(296, 173 - bedekt) == leeg_bord.pixel(296, 173 - bedekt),
                "the rubber band left pixels behind")
+    return leeg_bord, met_draad
 
-    # A part picture stamped: released at (x, y), it lands left above the pointer.
+
+def stempel_onderdeel(v, bord):
+    """The first part picture stamped: released at (x, y), its non-white pixels land
+    left above the pointer. Returns the board as it must look."""
     onderdelen = sorted(os.listdir(v.pad("Breadboard")), key=str.lower)
     onderdeel = lees_plaatje(v.pad("Breadboard", onderdelen[0]))
     v.kies_uit_keuzelijst("Combo3", 5)
     los = (560, 420)
-    b.klik(*v.blad_punt("Pic2", *los))
+    v.bureau.klik(*v.blad_punt("Pic2", *los))
     v.muis_weg()
-    hoek = (los[0] - onderdeel.breedte - 5, los[1] - onderdeel.hoogte - 5 - bedekt)
-    verwacht = [bytearray(rij) for rij in met_draad.rijen]
+    hoek = (los[0] - onderdeel.breedte - 5, los[1] - onderdeel.hoogte - 5 - v.bord_bedekt())
+    verwacht = [bytearray(rij) for rij in bord.rijen]
     for y in range(onderdeel.hoogte):
         for x in range(onderdeel.breedte):
             kleur = onderdeel.pixel(x, y)
             if kleur != (255, 255, 255):
                 verwacht[hoek[1] + y][3 * (hoek[0] + x):3 * (hoek[0] + x) + 3] = bytes(kleur)
-    verwacht_bord = type(met_draad)(met_draad.breedte, met_draad.hoogte, [bytes(r) for r in verwacht])
-    v.wacht_op_beeld("Pic2", verwacht_bord, "the part picture stamped")
+    gestempeld = Beeld(bord.breedte, bord.hoogte, [bytes(r) for r in verwacht])
+    v.wacht_op_beeld("Pic2", gestempeld, "the part picture stamped")
+    return gestempeld
 
-    # The component list: two lines typed at its end.
-    # A button runs its command after its press animation; the list is there when
-    # it shows.
+
+def typ_lijst(v):
+    """Two lines typed at the end of the component list; returns the list's text."""
+    # A button runs its command after its press animation: the list is there when it shows.
     v.na_verandering("Text1", lambda: v.knop(6), "the component list")
     links, boven, breedte, hoogte = v.rechthoek("Text1")
-    b.klik(links + breedte // 2, boven + hoogte // 2)
+    v.bureau.klik(links + breedte // 2, boven + hoogte // 2)
 
     def typ():
-        b.toetsen("ctrl+End")
+        v.bureau.toetsen("ctrl+End")
         for regel in ("R1 = 330 Ohm", "LED1 = rood"):
-            b.typ(regel)
-            b.toetsen("Return")
+            v.bureau.typ(regel)
+            v.bureau.toetsen("Return")
     v.na_verandering("Text1", typ, "the typed lines")
-    lijst = BEGIN_LIJST + "R1 = 330 Ohm\r\nLED1 = rood\r\n"
+    return BEGIN_LIJST + "R1 = 330 Ohm\r\nLED1 = rood\r\n"
 
-    # Saved under a typed name: the three files hold what the screen showed.
-    ovb, brb, dat = v.opslaan(PROJECT)
+
+def lees(pad):
+    with open(pad, "rb") as bestand:
+        return bestand.read()
+
+
+def controleer_project(v, bestanden, ontwerp, bord, lijst):
+    """The three files hold what the screen showed (the board below its tool bar)."""
+    ovb, brb, dat = bestanden
     controleer(lees_bmp(ovb) == ontwerp, "the .ovb differs from the design sheet on the screen")
-    bord = lees_bmp(brb)
-    controleer(bord.stuk(0, bedekt, bord.breedte, bord.hoogte - bedekt) == verwacht_bord,
+    bedekt, opgeslagen = v.bord_bedekt(), lees_bmp(brb)
+    controleer(opgeslagen.stuk(0, bedekt, opgeslagen.breedte, opgeslagen.hoogte - bedekt) == bord,
                "the .brb differs from the breadboard on the screen")
-    with open(dat, "rb") as bestand:
-        inhoud = bestand.read()
-    controleer(inhoud == lijst.encode("cp1252"), "the .dat holds %r" % inhoud)
+    controleer(lees(dat) == lijst.encode("cp1252"), "the .dat holds %r" % lees(dat))
+
+
+def scenario_ontwerp(v):
+    # The design sheet as it starts: the raster only.
+    leeg_blad = v.na_verandering("Pic", lambda: v.knop(5), "the design sheet")
+    ontwerp = plaats_symbool(v, kies_symbool(v), leeg_blad)
+    leeg_bord, met_draad = teken_draad(v)
+    bord = stempel_onderdeel(v, met_draad)
+    lijst = typ_lijst(v)
+    bestanden = v.opslaan(PROJECT)
+    controleer_project(v, bestanden, ontwerp, bord, lijst)
 
     # A new design: both sheets as they started.
     v.knop(0)
@@ -328,17 +358,15 @@ def scenario_ontwerp(v):
 
     # Opened again: the sheets come back, and a second save writes the same files.
     v.open_project(PROJECT)
-    v.wacht_op_beeld("Pic2", verwacht_bord, "the breadboard of the opened project")
+    v.wacht_op_beeld("Pic2", bord, "the breadboard of the opened project")
     v.knop(5)
     v.wacht_op_beeld("Pic", ontwerp, "the design sheet of the opened project")
-    kopie = v.opslaan("Kopie")
-    for eerste, tweede in zip((ovb, brb, dat), kopie):
-        with open(eerste, "rb") as een, open(tweede, "rb") as twee:
-            controleer(een.read() == twee.read(), "%s and %s differ" % (eerste, tweede))
+    for eerste, tweede in zip(bestanden, v.opslaan("Kopie")):
+        controleer(lees(eerste) == lees(tweede), "%s and %s differ" % (eerste, tweede))
 
     # The big board, which the settings file keeps at the exit.
     v.knop(7)
-    v.wacht_op_beeld("Pic2", verwacht_bord, "the opened breadboard shown again")
+    v.wacht_op_beeld("Pic2", bord, "the opened breadboard shown again")
 
     def groot_bord():
         v.klik_op("BBgrootKnop")
@@ -346,8 +374,7 @@ def scenario_ontwerp(v):
     v.na_verandering("Pic2", groot_bord, "the big board")
     v.muis_weg()
     v.afsluiten()
-    with open(v.pad("Voltarix.ini"), "rb") as bestand:
-        ini = bestand.read()
+    ini = lees(v.pad("Voltarix.ini"))
     controleer(ini == INI_GROOT, "Voltarix.ini holds %r" % ini)
 
 
@@ -377,11 +404,9 @@ def scenario_vensters(v):
     open_en_sluit(v, " Led calculator", menu_item(v, 2, 1))
     open_en_sluit(v, " 7-Segment Display", menu_item(v, 2, 2))
     v.afsluiten()
-    with open(v.pad("Voltarix.ini"), "rb") as bestand:
-        controleer(bestand.read().endswith(b"#FALSE#\r\n"), "Voltarix.ini lost the small board")
+    controleer(lees(v.pad("Voltarix.ini")).endswith(b"#FALSE#\r\n"),
+               "Voltarix.ini lost the small board")
 
-
-Voltarix.knop_2 = lambda self, index: self.klik_op("Knop2%d" % index)
 
 SCENARIOS = {"ontwerp": scenario_ontwerp, "vensters": scenario_vensters}
 

@@ -142,5 +142,13 @@ int main(int argc, char *argv[]) {
     schrijf("symbool", "symbool49.bmp", opgeslagen(blad(49, 49), "BMP"));
     schrijf("onderdeel", "transparant.gif", gifFile(geindexeerd(6, 4), 0));
     schrijf("onderdeel", "dicht.gif", gifFile(geindexeerd(3, 7)));
+
+    // Inputs that found faults, kept so that every run starts from them.
+    schrijf("dattekst", "dubbel-bom.dat",
+            "\xEF\xBB\xBF\xEF\xBB\xBF"
+            "d");
+    QByteArray hoogScherm = gifFile(geindexeerd(3, 7));
+    zet16(hoogScherm, 8, 2311); // a logical screen taller than the picture
+    schrijf("onderdeel", "hoog-scherm.gif", hoogScherm);
     return 0;
 }

@@ -5,9 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-liberation
-          libbenchmark-dev libgif-dev
-          xvfb xauth xdotool x11-utils imagemagick poppler-utils
-          desktop-file-utils appstream)
+          libbenchmark-dev libgif-dev libx11-dev libxtst-dev
+          xvfb xauth xdotool x11-utils imagemagick poppler-utils python3
+          desktop-file-utils appstream clang libclang-rt-14-dev)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,5 +1,7 @@
 #include "app/Settings.h"
 
+#include "ui/SafeCommit.h"
+
 #include <QFile>
 #include <QList>
 #include <QSaveFile>
@@ -50,7 +52,7 @@ bool schrijf(const QString &path, bool BBgroot) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
     file.write(tekst(BBgroot));
-    return file.commit();
+    return safeCommit(file);
 }
 
 } // namespace Settings

@@ -1,6 +1,7 @@
 #include "app/StarterFolder.h"
 
 #include "ui/AppFolder.h"
+#include "ui/SafeCommit.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -28,7 +29,7 @@ bool writeManifest(const QString &target, const QStringList &paths) {
     file.write(kManifestHeading);
     for (const QString &path : paths)
         file.write(path.toUtf8() + '\n');
-    return file.commit();
+    return safeCommit(file);
 }
 
 // Copies one file to a path that does not exist yet, creating its folders. A copy

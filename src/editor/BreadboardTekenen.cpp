@@ -45,11 +45,15 @@ std::optional<QImage> laadOnderdeelPlaatje(const QString &breadboardMap, const Q
     QImageReader reader(pad);
     reader.setDecideFormatFromContent(true);
     if (reader.format() != "gif") return std::nullopt;
-    const QSize grootte = reader.size();
-    if (!grootte.isValid() || grootte.width() > kMaxOnderdeelZijde ||
-        grootte.height() > kMaxOnderdeelZijde)
-        return std::nullopt;
-    return Surface::readPicture(pad);
+    const auto teGroot = [](QSize grootte) {
+        return !grootte.isValid() || grootte.width() > kMaxOnderdeelZijde ||
+               grootte.height() > kMaxOnderdeelZijde;
+    };
+    if (teGroot(reader.size())) return std::nullopt;
+    // The header's size is the first frame's; the picture may be larger.
+    std::optional<QImage> plaatje = Surface::readPicture(pad);
+    if (plaatje && teGroot(plaatje->size())) return std::nullopt;
+    return plaatje;
 }
 
 QImage onderdeelVoorbeeld(const Surface &BBPic) {

@@ -32,6 +32,14 @@ int cp1252Byte(QChar teken) {
     return -1;
 }
 
+// The reader passes over a byte order mark at the start; a text that begins with one
+// of its own keeps it behind a second.
+QByteArray alsUtf8(const QString &text) {
+    QByteArray bytes = text.toUtf8();
+    if (text.startsWith(QChar(0xFEFF))) bytes.prepend("\xEF\xBB\xBF");
+    return bytes;
+}
+
 } // namespace
 
 QString decodeer(const QByteArray &bytes) {
@@ -50,9 +58,12 @@ QByteArray codeer(const QString &text) {
     bytes.reserve(text.size());
     for (const QChar teken : text) {
         const int byte = cp1252Byte(teken);
-        if (byte < 0) return text.toUtf8();
+        if (byte < 0) return alsUtf8(text);
         bytes += char(byte);
     }
+    // Windows-1252 bytes can happen to be UTF-8 ("Ã©" is C3 A9, which reads as "é", and
+    // "ï»¿" is a byte order mark): such a list would open with other characters.
+    if (decodeer(bytes) != text) return alsUtf8(text);
     return bytes;
 }
 

@@ -10,7 +10,9 @@ namespace DatTekst {
 
 // The file's bytes as text: UTF-8 when the bytes are valid UTF-8, else Windows-1252.
 QString decodeer(const QByteArray &bytes);
-// The text as bytes: Windows-1252 when every character fits, else UTF-8.
+// The text as bytes: Windows-1252 when every character fits and the bytes read back
+// as the same text, else UTF-8. Either way decodeer() gives the text back (any text
+// of whole characters; half a surrogate pair has no encoding).
 QByteArray codeer(const QString &text);
 
 // The component list of a file's content: every line of the file followed by CR LF

@@ -126,6 +126,6 @@ ProjectMap::Geladen ProjectMap::laad(const QString &naam) const {
     geladen.breadboard = Surface::readPicture(pad(naam, QStringLiteral(".brb")));
     QFile dat(pad(naam, QStringLiteral(".dat")));
     if (dat.open(QIODevice::ReadOnly) && dat.size() <= kMaxLijst)
-        geladen.lijst = DatTekst::lijstUit(dat.read(kMaxLijst));
+        geladen.lijst = DatTekst::lijstUit(dat.read(dat.size()));
     return geladen;
 }

@@ -2,6 +2,7 @@
 
 #include "ui/AppFolder.h"
 #include "ui/Platform.h"
+#include "ui/SafeCommit.h"
 #include "ui/Surface.h"
 
 #include <QFile>
@@ -38,7 +39,7 @@ bool BmpToJpeg(const QString &bmp, const QString &jpeg, int kwaliteit) {
         doel.cancelWriting();
         return false;
     }
-    return doel.commit();
+    return safeCommit(doel);
 }
 
 } // namespace AchtergrondOpslag

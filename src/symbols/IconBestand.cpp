@@ -1,6 +1,7 @@
 #include "symbols/IconBestand.h"
 
 #include "ui/BmpCodec.h"
+#include "ui/SafeCommit.h"
 
 #include <QSaveFile>
 
@@ -13,7 +14,7 @@ bool bewaar(const QImage &picture, const QString &pad) {
         bestand.cancelWriting();
         return false;
     }
-    return bestand.commit();
+    return safeCommit(bestand);
 }
 
 } // namespace IconBestand

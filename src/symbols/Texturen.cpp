@@ -134,8 +134,8 @@ QImage printSporen(int zijde) {
     painter.drawLine(52, 0, 52, zijde);
     painter.drawPolyline(QPolygon({{8, 40}, {24, 40}, {36, 52}, {36, 68}}));
     painter.drawPolyline(QPolygon({{64, 44}, {72, 52}, {72, 70}}));
-    painter.drawPolyline(QPolygon({{14, 12}, {14, 26}}));
-    painter.drawPolyline(QPolygon({{52, 30}, {64, 30}}));
+    painter.drawPolyline(QPolygon(QList<QPoint>{{14, 12}, {14, 26}}));
+    painter.drawPolyline(QPolygon(QList<QPoint>{{52, 30}, {64, 30}}));
     const QPoint pads[] = {{8, 40}, {36, 68}, {64, 44}, {72, 70}, {14, 26}, {64, 30}, {52, 12}};
     painter.setPen(Qt::NoPen);
     for (const QPoint plek : pads) {

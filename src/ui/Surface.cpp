@@ -267,13 +267,16 @@ QSize Surface::textSize(const QString &text, const TextStyle &style) {
 std::optional<QImage> Surface::readPicture(const QString &path) {
     if (!bmpVolledig(path)) return std::nullopt;
     if (std::optional<QImage> eigen = leesEigenBmp(path)) return eigen;
+    const auto tooLarge = [](QSize size) {
+        return !size.isValid() || size.isEmpty() || size.width() > kMaxSide ||
+               size.height() > kMaxSide || qint64(size.width()) * size.height() > kMaxPixels;
+    };
     QImageReader reader(path);
-    const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty() || size.width() > kMaxSide || size.height() > kMaxSide ||
-        qint64(size.width()) * size.height() > kMaxPixels)
-        return std::nullopt;
+    if (tooLarge(reader.size())) return std::nullopt;
+    // Checked again once decoded: the size a GIF announces is its first frame's, while
+    // the picture is as large as its logical screen (Qt's allocation limit bounds that).
     QImage picture;
-    if (!reader.read(&picture) || picture.isNull()) return std::nullopt;
+    if (!reader.read(&picture) || picture.isNull() || tooLarge(picture.size())) return std::nullopt;
     return opaqueCopy(picture);
 }
 

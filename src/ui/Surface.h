@@ -75,7 +75,8 @@ public:
 
     // Reads a picture file (BMP, GIF, JPEG, PNG...) as an opaque picture: what the file
     // leaves transparent becomes white. Refuses files that are not pictures, broken
-    // ones and pictures too large to hold, without reading more than their header.
+    // ones and pictures too large to hold: those whose header says so without decoding
+    // them, and those that only turn out so large when decoded (a GIF's logical screen).
     static std::optional<QImage> readPicture(const QString &path);
     // Loads a picture file over this picture at (0, 0); the size stays, the rest is
     // background. Returns false, leaving the pixels unchanged, when the file cannot be read.

@@ -3,6 +3,7 @@
 #include "editor/BreadboardTekenen.h"
 #include "ui/Surface.h"
 
+#include <QtEndian>
 #include <QtTest>
 
 namespace {
@@ -182,6 +183,10 @@ void TestBreadboardTekenen::slechteOnderdelen_data() {
                                  << false;
     QTest::newRow("too wide") << "Breadboard/Breed.gif"
                               << gifFile(tweeKleuren(2001, 1, kRood, kBlauw)) << "Breed" << true;
+    QByteArray hoogScherm = gifFile(tweeKleuren(3, 7, kRood, kBlauw)); // found by fuzzing
+    qToLittleEndian<quint16>(2311, hoogScherm.data() + 8); // a screen taller than the frame
+    QTest::newRow("screen taller than its picture")
+        << "Breadboard/Hoog.gif" << hoogScherm << "Hoog" << true;
     QTest::newRow("backslash is no folder")
         << "Breadboard/sub/deel.gif" << goed << "sub\\deel" << true;
     QTest::newRow("slash is no folder") << "Breadboard/sub/deel.gif" << goed << "sub/deel" << true;

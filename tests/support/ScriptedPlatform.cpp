@@ -61,7 +61,7 @@ void ScriptedPlatform::wacht(double seconds) {
 }
 
 void bijModaalVenster(std::function<void(QWidget *)> doe) {
-    auto *timer = new QTimer;
+    auto *timer = new QTimer(qApp); // goes with the application when no modal window came
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, doe] {
         QWidget *venster = QApplication::activeModalWidget();

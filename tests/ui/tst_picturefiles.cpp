@@ -56,6 +56,18 @@ QByteArray bovenOnder(QByteArray data) {
     return data;
 }
 
+// A GIF of 2 x 2 pixels whose logical screen is `breedte` x `hoogte`: the size Qt
+// reports before decoding is the frame's, the decoded picture is the screen's.
+QByteArray gifMetScherm(quint16 breedte, quint16 hoogte) {
+    QImage plaatje(2, 2, QImage::Format_Indexed8);
+    plaatje.setColorTable({qRgb(255, 0, 0), qRgb(0, 0, 255)});
+    plaatje.fill(1);
+    QByteArray data = gifFile(plaatje);
+    qToLittleEndian(breedte, data.data() + 6);
+    qToLittleEndian(hoogte, data.data() + 8);
+    return data;
+}
+
 } // namespace
 
 class TestPictureFiles : public QObject {
@@ -117,6 +129,13 @@ void TestPictureFiles::readRefusesWhatIsBroken() {
     QVERIFY(!Surface::readPicture(folder.writeFile("tekst.bmp", "geen plaatje")));
     QVERIFY(!Surface::readPicture(folder.path("ontbreekt.bmp")));
     QVERIFY(!Surface::readPicture(folder.makeDir("map.bmp")));
+
+    // The size is checked again once decoded: a GIF's header may claim a small picture.
+    const std::optional<QImage> scherm =
+        Surface::readPicture(folder.writeFile("scherm.gif", gifMetScherm(30, 20)));
+    QVERIFY(scherm);
+    QCOMPARE(scherm->size(), QSize(30, 20));
+    QVERIFY(!Surface::readPicture(folder.writeFile("breed.gif", gifMetScherm(20000, 2))));
 }
 
 void TestPictureFiles::saveReplacesWholeFiles() {

@@ -1,0 +1,124 @@
+// The component list, projects, undo and the magnifier on sheets of a 1920 x 1080
+// screen. Goals: line split of a 5,000-line list under 5 ms, save plus open of a
+// project under 50 ms, undo snapshot and restore under 2 ms, one magnifier refresh
+// under 1 ms of our own work (the screen grab is the desktop's).
+#include "board/BoardDrawing.h"
+#include "editor/BreadboardEditor.h"
+#include "editor/ComponentList.h"
+#include "editor/Design.h"
+#include "editor/Loep.h"
+#include "project/ProjectMap.h"
+#include "ui/Surface.h"
+
+#include <QFont>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kBreed = 1920, kHoog = 1080;
+
+void BM_TekstRegels(benchmark::State &state) {
+    ComponentList lijst;
+    QFont letter(QStringLiteral("Arial"), 12);
+    letter.setBold(true);
+    lijst.zetLetterEnBreedte(letter, 700);
+    QString tekst;
+    for (int i = 0; i < state.range(0); ++i)
+        tekst +=
+            QStringLiteral("R%1 = %2 Ohm, 1/4 W, koolfilm, 5% tolerantie\r\n").arg(i).arg(i * 10);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(lijst.TekstRegels(tekst));
+}
+BENCHMARK(BM_TekstRegels)->Arg(5000)->Unit(benchmark::kMillisecond);
+
+// Typing in a list of 5,000 lines: every keystroke counts the display lines again;
+// only the paragraph that changed is laid out anew.
+void BM_TekstRegelsTypen(benchmark::State &state) {
+    ComponentList lijst;
+    QFont letter(QStringLiteral("Arial"), 12);
+    letter.setBold(true);
+    lijst.zetLetterEnBreedte(letter, 700);
+    QString tekst;
+    for (int i = 0; i < 5000; ++i)
+        tekst +=
+            QStringLiteral("R%1 = %2 Ohm, 1/4 W, koolfilm, 5% tolerantie\r\n").arg(i).arg(i * 10);
+    lijst.regelAantal(tekst);
+    int letterNummer = 0;
+    for (auto _ : state) {
+        tekst.insert(tekst.size() / 2, QChar('a' + letterNummer++ % 26));
+        benchmark::DoNotOptimize(lijst.regelAantal(tekst));
+    }
+}
+BENCHMARK(BM_TekstRegelsTypen)->Unit(benchmark::kMillisecond);
+
+struct Project {
+    QTemporaryDir map;
+    ProjectMap projecten{map.filePath(QStringLiteral("Projecten"))};
+    Surface Pic{kBreed, kHoog}, Pic2{kBreed, kHoog}, GumPic{kBreed, kHoog};
+    QString lijst;
+    Project() {
+        TekenBord(true, Pic2, GumPic);
+        Pic.fillBox(51, 51, 99, 99, qRgb(0, 0, 255));
+        for (int i = 0; i < 50; ++i)
+            lijst += QStringLiteral("R%1 = 330 Ohm\r\n").arg(i);
+    }
+    void opslaan() const { projecten.opslaan(QStringLiteral("Proef"), Pic, Pic2, lijst); }
+};
+
+void BM_ProjectOpslaanEnOpenen(benchmark::State &state) {
+    const Project project;
+    for (auto _ : state) {
+        project.opslaan();
+        benchmark::DoNotOptimize(project.projecten.laad(QStringLiteral("Proef")));
+    }
+}
+BENCHMARK(BM_ProjectOpslaanEnOpenen)->Unit(benchmark::kMillisecond);
+
+// The two halves apart: saving waits for the disk (three files and a marker synced).
+void BM_ProjectOpslaan(benchmark::State &state) {
+    const Project project;
+    for (auto _ : state)
+        project.opslaan();
+}
+BENCHMARK(BM_ProjectOpslaan)->Unit(benchmark::kMillisecond);
+
+void BM_ProjectOpenen(benchmark::State &state) {
+    const Project project;
+    project.opslaan();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(project.projecten.laad(QStringLiteral("Proef")));
+}
+BENCHMARK(BM_ProjectOpenen)->Unit(benchmark::kMillisecond);
+
+// The snapshot a press on the breadboard takes, and Undo putting it back.
+void BM_UndoSnapshotEnTerug(benchmark::State &state) {
+    Design design;
+    for (Surface *blad : {&design.Pic2, &design.GumPic})
+        blad->resize(kBreed, kHoog);
+    TekenBord(true, design.Pic2, design.GumPic);
+    BreadboardEditor editor(design, AppFolder(QStringLiteral("/nonexistent")));
+    editor.kiesGereedschap(BreadboardEditor::kGummen, QStringLiteral("Gummen"));
+    for (auto _ : state) {
+        editor.MouseDown(Qt::RightButton, 400, 300);
+        design.Pic2.paste(design.UndoPic.image());
+    }
+}
+BENCHMARK(BM_UndoSnapshotEnTerug)->Unit(benchmark::kMicrosecond);
+
+// One refresh: the source square around the pointer stretched into the magnifier.
+void BM_LoepVerversen(benchmark::State &state) {
+    Surface loep(148, 221), scherm(kBreed, kHoog), gum(kBreed, kHoog);
+    TekenBord(true, scherm, gum);
+    const int z = int(state.range(0));
+    const QImage grab = scherm.image().copy(Loep::bron(QPoint(600, 400), loep.size(), z));
+    for (auto _ : state) {
+        const QRect bron = Loep::bron(QPoint(600, 400), loep.size(), z);
+        loep.clear();
+        loep.stretchFrom(grab, QRect(QPoint(0, 0), bron.size()), loep.rect());
+    }
+}
+BENCHMARK(BM_LoepVerversen)->Arg(1)->Arg(3)->Arg(9)->Unit(benchmark::kMicrosecond);
+
+} // namespace

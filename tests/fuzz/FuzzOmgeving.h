@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+
+// What every fuzz target shares: Qt started without a screen (picture reading and
+// text measuring need an application object), and a private folder where the bytes
+// of one run become a file, since the program reads its pictures from files.
+namespace FuzzOmgeving {
+
+// Starts Qt once; call from LLVMFuzzerInitialize.
+void start(int *argc, char ***argv);
+
+// The folder of this process, made at start and removed at exit.
+QString map();
+
+// Writes the bytes to `naam` in the folder and returns the file's path.
+QString schrijf(const QString &naam, const uint8_t *data, size_t size);
+
+inline QByteArray bytes(const uint8_t *data, size_t size) {
+    return QByteArray(reinterpret_cast<const char *>(data), qsizetype(size));
+}
+
+} // namespace FuzzOmgeving
+
+// A property that must hold for every input; a violation stops the run like a crash,
+// so that libFuzzer keeps the input that broke it.
+#define FUZZ_EIS(voorwaarde)                                                                       \
+    do {                                                                                           \
+        if (!(voorwaarde)) FuzzOmgeving::faal(#voorwaarde, __FILE__, __LINE__);                    \
+    } while (false)
+
+namespace FuzzOmgeving {
+[[noreturn]] void faal(const char *eis, const char *bestand, int regel);
+}

@@ -1,0 +1,46 @@
+// Opening a project: its two sheet pictures and its list, all three files made of
+// the same bytes.
+#include "FuzzOmgeving.h"
+#include "project/DatTekst.h"
+#include "project/ProjectMap.h"
+#include "ui/BmpCheck.h"
+#include "ui/Surface.h"
+
+#include <QDir>
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
+    FuzzOmgeving::start(argc, argv);
+    QDir(FuzzOmgeving::map()).mkpath(QStringLiteral("Projecten"));
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    const QString projecten = FuzzOmgeving::map() + QStringLiteral("/Projecten");
+    QString ovb;
+    for (const char *extensie : {".ovb", ".brb", ".dat"})
+        ovb = FuzzOmgeving::schrijf(QStringLiteral("Projecten/P") + QLatin1String(extensie), data,
+                                    size);
+    ovb = projecten + QStringLiteral("/P.ovb");
+
+    const std::optional<QImage> plaatje = Surface::readPicture(ovb);
+    if (plaatje) {
+        // Only whole pictures of a size the program can hold, always opaque RGB.
+        FUZZ_EIS(bmpVolledig(ovb));
+        FUZZ_EIS(!plaatje->isNull() && plaatje->width() <= 16384 && plaatje->height() <= 16384);
+        FUZZ_EIS(plaatje->format() == QImage::Format_RGB32);
+    }
+
+    const ProjectMap::Geladen geladen = ProjectMap(projecten).laad(QStringLiteral("P"));
+    FUZZ_EIS(geladen.ontwerpBlad.has_value() == plaatje.has_value());
+    FUZZ_EIS(geladen.breadboard.has_value() == plaatje.has_value());
+    FUZZ_EIS(geladen.lijst == DatTekst::lijstUit(FuzzOmgeving::bytes(data, size)));
+
+    // Loaded over a sheet: the sheet keeps its size, and a refused file leaves it as it was.
+    Surface blad(60, 40, grey(200));
+    blad.drawLine(0, 0, 59, 39, qRgb(255, 0, 0));
+    const QImage voor = blad.image();
+    FUZZ_EIS(blad.load(ovb) == plaatje.has_value());
+    FUZZ_EIS(blad.size() == QSize(60, 40));
+    if (!plaatje) FUZZ_EIS(blad.image() == voor);
+    return 0;
+}

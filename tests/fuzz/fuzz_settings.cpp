@@ -1,0 +1,18 @@
+// The settings file "\Voltarix.ini": anyone can hand the program one.
+#include "FuzzOmgeving.h"
+#include "app/Settings.h"
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
+    FuzzOmgeving::start(argc, argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    const std::optional<bool> groot = Settings::leesTekst(FuzzOmgeving::bytes(data, size));
+    // The file says the same as its text, and what the program writes for the size it
+    // read says that size again.
+    FUZZ_EIS(Settings::lees(FuzzOmgeving::schrijf(QStringLiteral("Voltarix.ini"), data, size)) ==
+             groot);
+    if (groot) FUZZ_EIS(Settings::leesTekst(Settings::tekst(*groot)) == groot);
+    return 0;
+}

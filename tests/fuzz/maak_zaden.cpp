@@ -1,0 +1,154 @@
+// voltarix-fuzz-zaden: writes the small start corpora of the fuzz targets.
+//
+//   voltarix-fuzz-zaden DIR
+//
+// makes DIR/<target>/ for every target, with a few files of each kind the target
+// reads: settings texts, component lists, and tiny pictures drawn here. The corpora
+// in tests/fuzz/corpus/ were made with it; run it again after a change of formats.
+
+#include "TestFolder.h"
+#include "app/Settings.h"
+#include "project/DatTekst.h"
+#include "ui/Surface.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QtEndian>
+
+namespace {
+
+QString doel;
+
+void schrijf(const QString &target, const QString &naam, const QByteArray &inhoud) {
+    QDir(doel).mkpath(target);
+    QFile bestand(doel + QLatin1Char('/') + target + QLatin1Char('/') + naam);
+    if (!bestand.open(QIODevice::WriteOnly) || bestand.write(inhoud) != inhoud.size())
+        qFatal("cannot write %s", qPrintable(bestand.fileName()));
+}
+
+QByteArray opgeslagen(const QImage &plaatje, const char *formaat) {
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    if (!plaatje.save(&buffer, formaat)) qFatal("cannot write %s", formaat);
+    return data;
+}
+
+// A little sheet: white, a grey raster line, a coloured block.
+QImage blad(int breedte, int hoogte) {
+    Surface s(breedte, hoogte);
+    s.drawLine(0, hoogte / 2, breedte, hoogte / 2, grey(200));
+    s.fillBox(1, 1, breedte / 3, hoogte / 3, qRgb(0, 0, 255));
+    return s.image();
+}
+
+QImage geindexeerd(int breedte, int hoogte) {
+    QImage plaatje(breedte, hoogte, QImage::Format_Indexed8);
+    plaatje.setColorTable({qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(0, 128, 0), qRgb(0, 0, 0)});
+    for (int y = 0; y < hoogte; ++y)
+        for (int x = 0; x < breedte; ++x)
+            plaatje.setPixel(x, y, uint((x + y) % 4));
+    return plaatje;
+}
+
+void zet16(QByteArray &data, int plaats, quint16 waarde) {
+    qToLittleEndian(waarde, data.data() + plaats);
+}
+void zet32(QByteArray &data, int plaats, quint32 waarde) {
+    qToLittleEndian(waarde, data.data() + plaats);
+}
+
+// An 8-bit BMP with run-length coded rows, which Qt reads but does not write.
+QByteArray rle8Bmp() {
+    const QByteArray pixels("\x04\x01\x00\x00" // four of colour 1, end of row
+                            "\x02\x02\x02\x00" // two of colour 2, two of colour 0
+                            "\x00\x01",        // end of picture
+                            10);
+    QByteArray data(54 + 4 * 4, '\0');
+    data[0] = 'B';
+    data[1] = 'M';
+    zet32(data, 10, quint32(data.size()));
+    zet32(data, 14, 40);
+    zet32(data, 18, 4);
+    zet32(data, 22, 2);
+    zet16(data, 26, 1);
+    zet16(data, 28, 8);
+    zet32(data, 30, 1);
+    zet32(data, 34, quint32(pixels.size()));
+    zet32(data, 46, 4);
+    const QRgb kleuren[] = {qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(0, 0, 255), 0};
+    for (int i = 0; i < 4; ++i)
+        zet32(data, 54 + 4 * i, kleuren[i] & 0xffffff);
+    zet32(data, 2, quint32(data.size() + pixels.size()));
+    return data + pixels;
+}
+
+// A BMP with the old 12-byte OS/2 header, 24 bits.
+QByteArray os2Bmp() {
+    const int breedte = 3, hoogte = 2, rij = 12;
+    QByteArray data(26 + rij * hoogte, '\0');
+    data[0] = 'B';
+    data[1] = 'M';
+    zet32(data, 2, quint32(data.size()));
+    zet32(data, 10, 26);
+    zet32(data, 14, 12);
+    zet16(data, 18, breedte);
+    zet16(data, 20, hoogte);
+    zet16(data, 22, 1);
+    zet16(data, 24, 24);
+    for (int i = 26; i < data.size(); i += 3)
+        data[i] = char(0x80 + i);
+    return data;
+}
+
+void plaatjes(const QString &target) {
+    schrijf(target, "blad24.bmp", opgeslagen(blad(13, 9), "BMP"));
+    schrijf(target, "index8.bmp", opgeslagen(geindexeerd(5, 3), "BMP"));
+    schrijf(target, "mono.bmp", opgeslagen(blad(9, 4).convertToFormat(QImage::Format_Mono), "BMP"));
+    schrijf(target, "rle8.bmp", rle8Bmp());
+    schrijf(target, "os2.bmp", os2Bmp());
+    schrijf(target, "blad.png", opgeslagen(blad(7, 5), "PNG"));
+    schrijf(target, "blad.jpg", opgeslagen(blad(8, 8), "JPG"));
+    schrijf(target, "transparant.gif", gifFile(geindexeerd(6, 4), 0));
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    if (argc != 2) {
+        qWarning("usage: voltarix-fuzz-zaden DIR");
+        return 2;
+    }
+    doel = QString::fromLocal8Bit(argv[1]);
+
+    schrijf("settings", "klein.ini", Settings::tekst(false));
+    schrijf("settings", "groot.ini", Settings::tekst(true));
+    schrijf("settings", "zonder-aanhalingstekens.ini", "Voltarix\r\n----\r\n#TRUE#\r\n");
+    schrijf("settings", "kapot.ini", "\"Voltarix\"\n\"--\n#MAYBE#");
+
+    schrijf("dattekst", "windows-1252.dat",
+            DatTekst::codeer("Componentenlijst\r\nR1 = 4k7 \u00b5F \u20ac\r\n"));
+    schrijf("dattekst", "utf8.dat", DatTekst::codeer("R1 = 10 \u03a9\r\nD1 \u2192 LED\r\n"));
+    schrijf("dattekst", "gemengd.dat",
+            "a\rb\nc\r\n\xEF\xBB\xBF"
+            "d");
+
+    for (const char *target : {"projectblad", "symbool", "bmpvolledig"})
+        plaatjes(target);
+    schrijf("symbool", "symbool49.bmp", opgeslagen(blad(49, 49), "BMP"));
+    schrijf("onderdeel", "transparant.gif", gifFile(geindexeerd(6, 4), 0));
+    schrijf("onderdeel", "dicht.gif", gifFile(geindexeerd(3, 7)));
+
+    // Inputs that found faults, kept so that every run starts from them.
+    schrijf("dattekst", "dubbel-bom.dat",
+            "\xEF\xBB\xBF\xEF\xBB\xBF"
+            "d");
+    QByteArray hoogScherm = gifFile(geindexeerd(3, 7));
+    zet16(hoogScherm, 8, 2311); // a logical screen taller than the picture
+    schrijf("onderdeel", "hoog-scherm.gif", hoogScherm);
+    return 0;
+}

@@ -9,7 +9,6 @@
 #include "board/Raster.h"
 #include "project/ProjectMap.h"
 
-
 namespace VoorbeeldProject {
 
 namespace {
@@ -144,7 +143,8 @@ QString componentenlijst() {
 QStringList maak(const QString &folder) {
     // Written by the program's own project saving, as a user's project would be.
     const ProjectMap map(folder + QStringLiteral("/Projecten"));
-    const ProjectMap::Fout fout = map.opslaan(kNaam, ontwerpblad(), breadboard(), componentenlijst());
+    const ProjectMap::Fout fout =
+        map.opslaan(kNaam, ontwerpblad(), breadboard(), componentenlijst());
     if (fout != ProjectMap::Geen)
         return {QStringLiteral("cannot write the example project (%1)").arg(int(fout))};
     return {};

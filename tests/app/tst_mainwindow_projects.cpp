@@ -23,7 +23,9 @@ struct Venster {
     ScriptedPlatform platform;
     std::unique_ptr<Main> main;
 
-    Venster() { main = std::make_unique<Main>(AppFolder(folder.root()), platform, QSize(1024, 768)); }
+    Venster() {
+        main = std::make_unique<Main>(AppFolder(folder.root()), platform, QSize(1024, 768));
+    }
 
     template <typename T = QWidget> T *w(const QString &naam) const {
         auto *widget = main->findChild<T *>(naam);

@@ -70,14 +70,13 @@ std::optional<QImage> lees24(const QByteArray &bytes) {
     // Every pixel must be there; the padding of the last row may be missing.
     if (begin < kKop || begin + rij * (hoogte - 1) + breedte * 3 > bytes.size())
         return std::nullopt;
-    QImage picture(int(breedte), int(hoogte), QImage::Format_RGB32);
-    for (int y = 0; y < hoogte; ++y) {
-        const qint64 bronRij = hoogteVeld > 0 ? hoogte - 1 - y : y; // usually bottom-up
-        const auto *in = reinterpret_cast<const uchar *>(bytes.constData()) + begin + rij * bronRij;
-        auto *uit = reinterpret_cast<QRgb *>(picture.scanLine(y));
-        for (int x = 0; x < breedte; ++x, in += 3)
-            uit[x] = qRgb(in[2], in[1], in[0]);
-    }
+    // The rows are blue-green-red triples: Qt's own converter turns them into pixels,
+    // then the rows are put top first (they are usually stored bottom-up).
+    const QImage rijen(reinterpret_cast<const uchar *>(bytes.constData()) + begin, int(breedte),
+                       int(hoogte), rij, QImage::Format_BGR888);
+    QImage picture = rijen.convertToFormat(QImage::Format_RGB32);
+    if (picture.isNull()) return std::nullopt;
+    if (hoogteVeld > 0) picture.mirror(false, true);
     return picture;
 }
 

@@ -4,6 +4,7 @@
 #include <QtEndian>
 
 #include <cstdlib>
+#include <cstring>
 
 namespace BmpCodec {
 
@@ -27,34 +28,31 @@ template <typename T> T veld(const QByteArray &bytes, int plaats) {
 } // namespace
 
 bool schrijf24(const QImage &picture, QIODevice &device) {
-    const QImage rgb = picture.format() == QImage::Format_RGB32
-                           ? picture
-                           : picture.convertToFormat(QImage::Format_RGB32);
-    const int breedte = rgb.width(), hoogte = rgb.height(), rij = rijLengte(breedte);
-    QByteArray bytes(kKop + qsizetype(rij) * hoogte, '\0');
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    zet<quint32>(bytes, 2, quint32(bytes.size()));
-    zet<quint32>(bytes, 10, kKop);
-    zet<quint32>(bytes, 14, 40);
-    zet<qint32>(bytes, 18, breedte);
-    zet<qint32>(bytes, 22, hoogte);
-    zet<quint16>(bytes, 26, 1);
-    zet<quint16>(bytes, 28, 24);
-    zet<quint32>(bytes, 34, quint32(rij * hoogte));
-    zet<qint32>(bytes, 38, 3780); // 96 DPI
-    zet<qint32>(bytes, 42, 3780);
-    for (int y = 0; y < hoogte; ++y) { // bottom row first
-        const auto *in = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
-        auto *uit =
-            reinterpret_cast<uchar *>(bytes.data()) + kKop + qsizetype(rij) * (hoogte - 1 - y);
-        for (int x = 0; x < breedte; ++x) {
-            *uit++ = uchar(qBlue(in[x]));
-            *uit++ = uchar(qGreen(in[x]));
-            *uit++ = uchar(qRed(in[x]));
-        }
-    }
-    return device.write(bytes) == bytes.size();
+    // Qt's converter makes the blue-green-red rows, each already padded to 4 bytes as
+    // the file wants them; the padding is zeroed so that equal pictures give equal files.
+    QImage rijen = picture.convertToFormat(QImage::Format_BGR888);
+    const int breedte = rijen.width(), hoogte = rijen.height(), rij = rijLengte(breedte);
+    if (rijen.isNull() || rijen.bytesPerLine() != rij) return false;
+    for (int y = 0; y < hoogte; ++y)
+        std::memset(rijen.scanLine(y) + breedte * 3, 0, size_t(rij - breedte * 3));
+    rijen.mirror(false, true); // bottom row first
+
+    QByteArray kop(kKop, '\0');
+    kop[0] = 'B';
+    kop[1] = 'M';
+    zet<quint32>(kop, 2, quint32(kKop + qsizetype(rij) * hoogte));
+    zet<quint32>(kop, 10, kKop);
+    zet<quint32>(kop, 14, 40);
+    zet<qint32>(kop, 18, breedte);
+    zet<qint32>(kop, 22, hoogte);
+    zet<quint16>(kop, 26, 1);
+    zet<quint16>(kop, 28, 24);
+    zet<quint32>(kop, 34, quint32(rij * hoogte));
+    zet<qint32>(kop, 38, 3780); // 96 DPI
+    zet<qint32>(kop, 42, 3780);
+    const qint64 pixels = qint64(rij) * hoogte;
+    return device.write(kop) == kKop &&
+           device.write(reinterpret_cast<const char *>(rijen.constBits()), pixels) == pixels;
 }
 
 std::optional<QImage> lees24(const QByteArray &bytes) {

@@ -51,6 +51,11 @@ std::optional<QImage> leesEigenBmp(const QString &path) {
     if (!file.open(QIODevice::ReadOnly) || file.size() > 4 * kMaxPixels + 1024 ||
         file.peek(2) != "BM")
         return std::nullopt;
+    // Mapped rather than read: the picture is turned into pixels straight from the
+    // file's pages, without a copy of a sheet's megabytes first.
+    if (uchar *bytes = file.map(0, file.size()))
+        return BmpCodec::lees24(
+            QByteArray::fromRawData(reinterpret_cast<const char *>(bytes), file.size()));
     return BmpCodec::lees24(file.readAll());
 }
 

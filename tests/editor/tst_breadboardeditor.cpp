@@ -72,15 +72,6 @@ int telInKolom(const Surface &blad, int x, int van, int tot, QRgb kleur) {
     return aantal;
 }
 
-// The smallest rectangle holding every pixel in which two pictures differ.
-QRect verschil(const QImage &a, const QImage &b) {
-    QRect rect;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y)) rect |= QRect(x, y, 1, 1);
-    return rect;
-}
-
 } // namespace
 
 class TestBreadboardEditor : public QObject {
@@ -158,7 +149,7 @@ void TestBreadboardEditor::gummen() {
     o.kies(Modus::kGummen);
     o.editor.MouseDown(knop, 300, y);
     const QImage rood = Surface(700, 500, kRood).image();
-    QCOMPARE(verschil(o.blad(), rood), gegumd ? QRect(285, y - 15, 16, 16) : QRect());
+    QCOMPARE(differingRect(o.blad(), rood), gegumd ? QRect(285, y - 15, 16, 16) : QRect());
     // Moving with the left button held erases on; hovering does not.
     o.editor.MouseMove(Qt::NoButton, 400, 300);
     o.editor.MouseMove(Qt::LeftButton, 500, 300);
@@ -341,7 +332,7 @@ void TestBreadboardEditor::stempelLandtWaarVoorbeeldStond() {
     QCOMPARE(voorbeeld, QRect(330 - 20 - 5, 260 - 10 - 5, 20, 10));
     o.editor.MouseUp(knop, 330, 260);
     // Only the blue right half is written; the transparent half leaves the board.
-    QCOMPARE(verschil(o.blad(), voor), voorbeeld.adjusted(10, 0, 0, 0));
+    QCOMPARE(differingRect(o.blad(), voor), voorbeeld.adjusted(10, 0, 0, 0));
     for (int y = voorbeeld.top(); y <= voorbeeld.bottom(); ++y)
         QCOMPARE(o.design.Pic2.pixel(voorbeeld.left() + 10, y), kBlauw);
     QCOMPARE(o.editor.Modus(), int(Modus::kComponenten));
@@ -397,7 +388,7 @@ void TestBreadboardEditor::tekstInGrootteBijLoslaten() {
     const QPoint hoek(450 - groot.width() - 5, 320 - groot.height() - 5);
     verwacht.drawText(hoek.x(), hoek.y(), QStringLiteral("Led 1"), stijl);
     QCOMPARE(o.blad(), verwacht.image());
-    QVERIFY(QRect(hoek, groot.size()).contains(verschil(o.blad(), voor)));
+    QVERIFY(QRect(hoek, groot.size()).contains(differingRect(o.blad(), voor)));
     QCOMPARE(o.editor.Modus(), int(Modus::kComponenten));
     QVERIFY(!o.editor.tekstGereedschapZichtbaar());
 }

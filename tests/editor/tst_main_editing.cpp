@@ -51,14 +51,6 @@ struct Venster {
     bool toont(const QString &naam) const { return !vind<QWidget>(naam)->isHidden(); }
 };
 
-QRect inkt(const QImage &na, const QImage &voor) {
-    QRect rect;
-    for (int y = 0; y < na.height(); ++y)
-        for (int x = 0; x < na.width(); ++x)
-            if (na.pixel(x, y) != voor.pixel(x, y)) rect |= QRect(x, y, 1, 1);
-    return rect;
-}
-
 } // namespace
 
 class TestMainEditing : public QObject {
@@ -128,7 +120,7 @@ void TestMainEditing::tekstLandtWaarVoorbeeldStond() {
     // The label shows just the text that will be printed, all of it.
     QVERIFY(qAbs(TekstLabel->sizeHint().width() - voorbeeld.width()) <= 1);
     emit Pic2->released(Qt::LeftButton, 420, 330);
-    const QRect geschreven = inkt(v.ontwerp().Pic2.image(), voor);
+    const QRect geschreven = differingRect(v.ontwerp().Pic2.image(), voor);
     QVERIFY(!geschreven.isEmpty());
     QVERIFY(voorbeeld.contains(geschreven));
     // In the current colour, red.
@@ -155,7 +147,7 @@ void TestMainEditing::onderdeelVoorbeeldEnStempel() {
     QCOMPARE(BBlayer->geometry(), QRect(305, 245, 20, 10));
     emit Pic2->pressed(Qt::LeftButton, 330, 260);
     emit Pic2->released(Qt::LeftButton, 330, 260);
-    QCOMPARE(inkt(v.ontwerp().Pic2.image(), voor), QRect(315, 245, 10, 10));
+    QCOMPARE(differingRect(v.ontwerp().Pic2.image(), voor), QRect(315, 245, 10, 10));
     QVERIFY(!v.toont("BBlayer"));
     // Undo's snapshot holds the sheet from before the stamp.
     QCOMPARE(v.ontwerp().UndoPic.image(), voor);

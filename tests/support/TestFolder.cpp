@@ -49,6 +49,14 @@ QImage filledPicture(int width, int height, QRgb colour) {
     return picture;
 }
 
+QRect differingRect(const QImage &a, const QImage &b) {
+    QRect rect;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) rect |= QRect(x, y, 1, 1);
+    return rect;
+}
+
 QByteArray bmpHeader(qint32 width, qint32 height) {
     QByteArray header(54, '\0');
     header[0] = 'B';

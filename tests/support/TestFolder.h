@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -28,6 +29,9 @@ private:
 
 // A picture of one colour, in RGB32.
 QImage filledPicture(int width, int height, QRgb colour);
+
+// The smallest rectangle holding every pixel in which two pictures of one size differ.
+QRect differingRect(const QImage &a, const QImage &b);
 
 // The 54-byte header of a 24-bit BMP claiming the given size, with no pixel data.
 QByteArray bmpHeader(qint32 width, qint32 height);

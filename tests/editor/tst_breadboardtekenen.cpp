@@ -173,12 +173,8 @@ void TestBreadboardTekenen::slechteOnderdelen_data() {
     QTest::newRow("text") << "Breadboard/Tekst.gif" << QByteArray("no picture here") << "Tekst"
                           << false;
     QTest::newRow("cut off") << "Breadboard/Kort.gif" << goed.left(30) << "Kort" << false;
-    QImage png = filledPicture(4, 4, kRood);
-    QByteArray pngBytes;
-    QBuffer buffer(&pngBytes);
-    buffer.open(QIODevice::WriteOnly);
-    png.save(&buffer, "PNG");
-    QTest::newRow("PNG named .gif") << "Breadboard/Png.gif" << pngBytes << "Png" << true;
+    QTest::newRow("PNG named .gif")
+        << "Breadboard/Png.gif" << pictureFile(filledPicture(4, 4, kRood), "PNG") << "Png" << true;
     QTest::newRow("huge header") << "Breadboard/Reus.gif" << grootBeweerd(60000, 60000) << "Reus"
                                  << false;
     QTest::newRow("too wide") << "Breadboard/Breed.gif"

@@ -11,7 +11,6 @@
 #include "project/DatTekst.h"
 #include "ui/Surface.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -26,14 +25,6 @@ void schrijf(const QString &target, const QString &naam, const QByteArray &inhou
     QFile bestand(doel + QLatin1Char('/') + target + QLatin1Char('/') + naam);
     if (!bestand.open(QIODevice::WriteOnly) || bestand.write(inhoud) != inhoud.size())
         qFatal("cannot write %s", qPrintable(bestand.fileName()));
-}
-
-QByteArray opgeslagen(const QImage &plaatje, const char *formaat) {
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    if (!plaatje.save(&buffer, formaat)) qFatal("cannot write %s", formaat);
-    return data;
 }
 
 // A little sheet: white, a grey raster line, a coloured block.
@@ -86,13 +77,14 @@ QByteArray rle8Bmp() {
 }
 
 void plaatjes(const QString &target) {
-    schrijf(target, "blad24.bmp", opgeslagen(blad(13, 9), "BMP"));
-    schrijf(target, "index8.bmp", opgeslagen(geindexeerd(5, 3), "BMP"));
-    schrijf(target, "mono.bmp", opgeslagen(blad(9, 4).convertToFormat(QImage::Format_Mono), "BMP"));
+    schrijf(target, "blad24.bmp", pictureFile(blad(13, 9), "BMP"));
+    schrijf(target, "index8.bmp", pictureFile(geindexeerd(5, 3), "BMP"));
+    schrijf(target, "mono.bmp",
+            pictureFile(blad(9, 4).convertToFormat(QImage::Format_Mono), "BMP"));
     schrijf(target, "rle8.bmp", rle8Bmp());
     schrijf(target, "os2.bmp", os2Bmp());
-    schrijf(target, "blad.png", opgeslagen(blad(7, 5), "PNG"));
-    schrijf(target, "blad.jpg", opgeslagen(blad(8, 8), "JPG"));
+    schrijf(target, "blad.png", pictureFile(blad(7, 5), "PNG"));
+    schrijf(target, "blad.jpg", pictureFile(blad(8, 8), "JPG"));
     schrijf(target, "transparant.gif", gifFile(geindexeerd(6, 4), 0));
 }
 
@@ -121,7 +113,7 @@ int main(int argc, char *argv[]) {
 
     for (const char *target : {"projectblad", "symbool", "bmpvolledig"})
         plaatjes(target);
-    schrijf("symbool", "symbool49.bmp", opgeslagen(blad(49, 49), "BMP"));
+    schrijf("symbool", "symbool49.bmp", pictureFile(blad(49, 49), "BMP"));
     schrijf("onderdeel", "transparant.gif", gifFile(geindexeerd(6, 4), 0));
     schrijf("onderdeel", "dicht.gif", gifFile(geindexeerd(3, 7)));
 

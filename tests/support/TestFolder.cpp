@@ -1,5 +1,6 @@
 #include "TestFolder.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -47,6 +48,14 @@ QImage filledPicture(int width, int height, QRgb colour) {
     QImage picture(width, height, QImage::Format_RGB32);
     picture.fill(colour);
     return picture;
+}
+
+QByteArray pictureFile(const QImage &picture, const char *format) {
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, format)) qFatal("cannot write a %s picture", format);
+    return data;
 }
 
 QRect differingRect(const QImage &a, const QImage &b) {

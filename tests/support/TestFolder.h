@@ -30,6 +30,9 @@ private:
 // A picture of one colour, in RGB32.
 QImage filledPicture(int width, int height, QRgb colour);
 
+// A picture as the bytes of a file in the given format, written by Qt.
+QByteArray pictureFile(const QImage &picture, const char *format = "BMP");
+
 // The smallest rectangle holding every pixel in which two pictures of one size differ.
 QRect differingRect(const QImage &a, const QImage &b);
 

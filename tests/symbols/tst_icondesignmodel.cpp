@@ -4,7 +4,6 @@
 #include "symbols/IconDesignModel.h"
 #include "symbols/IconRaster.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QtEndian>
 #include <QtTest>
@@ -64,14 +63,6 @@ QImage bonte(int breedte, int hoogte) {
         for (int x = 0; x < breedte; ++x)
             plaatje.setPixel(x, y, qRgb(5 * x % 256, 5 * y % 256, 77));
     return plaatje;
-}
-
-QByteArray bmp(const QImage &plaatje) {
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    plaatje.save(&buffer, "BMP");
-    return data;
 }
 
 } // namespace
@@ -249,15 +240,15 @@ void TestIconDesignModel::openRefuses_data() {
     QTest::addColumn<QByteArray>("inhoud"); // empty: the dialog is cancelled
     QTest::addColumn<QString>("melding");   // empty: silently
     QTest::newRow("cancelled") << QByteArray() << QString();
-    QTest::newRow("48 x 48") << bmp(bonte(48, 48))
+    QTest::newRow("48 x 48") << pictureFile(bonte(48, 48))
                              << "Deze afbeelding is geen 49 x 49 pixels!\r\n(maar 48 x 48 pixels)";
-    QTest::newRow("49 x 60") << bmp(bonte(49, 60))
+    QTest::newRow("49 x 60") << pictureFile(bonte(49, 60))
                              << "Deze afbeelding is geen 49 x 49 pixels!\r\n(maar 49 x 60 pixels)";
     QTest::newRow("not a picture") << QByteArray("hello, not a picture") << QString();
-    QTest::newRow("truncated 49 x 49") << bmp(bonte(49, 49)).chopped(400) << QString();
-    QTest::newRow("truncated 60 x 60") << bmp(bonte(60, 60)).left(2000) << QString();
-    QTest::newRow("only a header") << bmp(bonte(49, 49)).left(54) << QString();
-    QByteArray reus = bmp(bonte(49, 49));
+    QTest::newRow("truncated 49 x 49") << pictureFile(bonte(49, 49)).chopped(400) << QString();
+    QTest::newRow("truncated 60 x 60") << pictureFile(bonte(60, 60)).left(2000) << QString();
+    QTest::newRow("only a header") << pictureFile(bonte(49, 49)).left(54) << QString();
+    QByteArray reus = pictureFile(bonte(49, 49));
     qToLittleEndian<qint32>(200000, reus.data() + 18);
     qToLittleEndian<qint32>(200000, reus.data() + 22);
     QTest::newRow("huge header") << reus << QString();
@@ -342,14 +333,14 @@ void TestIconDesignModel::saveFailureKeepsTheOldFile() {
     // A symbol that cannot be replaced stays as it was.
     if (geteuid() == 0) QSKIP("file permissions do not bind root");
     TestFolder folder;
-    const QString pad = folder.writeFile(QStringLiteral("oud.bmp"), bmp(bonte(49, 49)));
+    const QString pad = folder.writeFile(QStringLiteral("oud.bmp"), pictureFile(bonte(49, 49)));
     QFile::setPermissions(pad, QFileDevice::ReadOwner);
     FilterPlatform platform;
     platform.saveAnswers << pad;
     IconDesignModel model(platform);
     model.KnopB_Click(3);
     QFile::setPermissions(pad, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    QCOMPARE(folder.readFile(QStringLiteral("oud.bmp")), bmp(bonte(49, 49)));
+    QCOMPARE(folder.readFile(QStringLiteral("oud.bmp")), pictureFile(bonte(49, 49)));
     QVERIFY(platform.messages.isEmpty());
 }
 

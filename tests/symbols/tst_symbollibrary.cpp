@@ -3,7 +3,6 @@
 #include "symbols/SymbolLibrary.h"
 #include "ui/Surface.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QtTest>
@@ -228,12 +227,7 @@ void TestSymbolLibrary::laad() {
 void TestSymbolLibrary::laadSlechteBestanden_data() {
     QTest::addColumn<QString>("bestand");
     QTest::addColumn<QByteArray>("inhoud");
-    QByteArray goed;
-    {
-        QBuffer buffer(&goed);
-        buffer.open(QIODevice::WriteOnly);
-        proefPlaatje(49, 49).save(&buffer, "BMP");
-    }
+    const QByteArray goed = pictureFile(proefPlaatje(49, 49));
     QTest::newRow("tekst als naam.txt") << "notes.txt" << QByteArray("Alleen tekst");
     QTest::newRow("geen plaatje") << "kapot.bmp" << QByteArray("Alleen tekst, geen BMP");
     QTest::newRow("afgebroken") << "half.bmp" << goed.left(goed.size() / 3);

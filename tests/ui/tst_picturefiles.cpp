@@ -11,14 +11,6 @@
 
 namespace {
 
-QByteArray bmp(const QImage &plaatje) {
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    plaatje.save(&buffer, "BMP");
-    return data;
-}
-
 QImage gevuld(int breedte, int hoogte, QImage::Format formaat) {
     QImage plaatje(breedte, hoogte, QImage::Format_RGB32);
     plaatje.fill(qRgb(30, 60, 90));
@@ -28,7 +20,7 @@ QImage gevuld(int breedte, int hoogte, QImage::Format formaat) {
 
 // A header of a run-length coded BMP whose coded data is `lengte` bytes long.
 QByteArray rleKop(quint32 lengte) {
-    QByteArray data = bmp(gevuld(4, 4, QImage::Format_RGB32)).left(54);
+    QByteArray data = pictureFile(gevuld(4, 4, QImage::Format_RGB32)).left(54);
     qToLittleEndian<quint16>(8, data.data() + 28);
     qToLittleEndian<quint32>(1, data.data() + 30);
     qToLittleEndian<quint32>(lengte, data.data() + 34);
@@ -69,9 +61,9 @@ private slots:
 void TestPictureFiles::completeness_data() {
     QTest::addColumn<QByteArray>("inhoud");
     QTest::addColumn<bool>("volledig");
-    const QByteArray rgb = bmp(gevuld(49, 49, QImage::Format_RGB32));
-    const QByteArray geindexeerd = bmp(gevuld(49, 49, QImage::Format_Indexed8));
-    const QByteArray mono = bmp(gevuld(49, 3, QImage::Format_Mono));
+    const QByteArray rgb = pictureFile(gevuld(49, 49, QImage::Format_RGB32));
+    const QByteArray geindexeerd = pictureFile(gevuld(49, 49, QImage::Format_Indexed8));
+    const QByteArray mono = pictureFile(gevuld(49, 3, QImage::Format_Mono));
     QTest::newRow("24 bits") << rgb << true;
     // A row of 49 pixels of 24 bits uses 147 bytes and is padded to 148.
     QTest::newRow("24 bits, padding of the last row missing") << rgb.chopped(1) << true;
@@ -105,7 +97,7 @@ void TestPictureFiles::completeness() {
 void TestPictureFiles::readRefusesWhatIsBroken() {
     TestFolder folder;
     const QImage plaatje = gevuld(49, 49, QImage::Format_RGB32);
-    const QByteArray data = bmp(plaatje);
+    const QByteArray data = pictureFile(plaatje);
     const std::optional<QImage> heel = Surface::readPicture(folder.writeFile("heel.bmp", data));
     QVERIFY(heel);
     QCOMPARE(*heel, plaatje);
@@ -128,7 +120,7 @@ void TestPictureFiles::saveReplacesWholeFiles() {
     const QImage plaatje = gevuld(49, 49, QImage::Format_RGB32);
     const QString pad = folder.writeFile(QStringLiteral("oud"), "old contents");
     QVERIFY(IconBestand::bewaar(plaatje, pad));
-    QCOMPARE(folder.readFile(QStringLiteral("oud")), bmp(plaatje));
+    QCOMPARE(folder.readFile(QStringLiteral("oud")), pictureFile(plaatje));
     QVERIFY(!QFile::exists(pad + QStringLiteral(".bmp")));
     // Nothing is left behind where writing is impossible.
     QVERIFY(!IconBestand::bewaar(plaatje, folder.path(QStringLiteral("geen/map/x.bmp"))));
@@ -143,12 +135,12 @@ void TestPictureFiles::ownCodecAgreesWithQt_data() {
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 5; ++x)
             rijen.setPixel(x, y, qRgb(40 * x, 80 * y, 7 * x * y));
-    QTest::newRow("24 bits, bottom row first") << bmp(rijen) << true;
-    QTest::newRow("24 bits, top row first") << bovenOnder(bmp(rijen)) << true;
+    QTest::newRow("24 bits, bottom row first") << pictureFile(rijen) << true;
+    QTest::newRow("24 bits, top row first") << bovenOnder(pictureFile(rijen)) << true;
     QTest::newRow("palette of 256: Qt's reader")
-        << bmp(rijen.convertToFormat(QImage::Format_Indexed8)) << false;
+        << pictureFile(rijen.convertToFormat(QImage::Format_Indexed8)) << false;
     QTest::newRow("one bit: Qt's reader")
-        << bmp(rijen.convertToFormat(QImage::Format_Mono)) << false;
+        << pictureFile(rijen.convertToFormat(QImage::Format_Mono)) << false;
 }
 
 void TestPictureFiles::ownCodecAgreesWithQt() {

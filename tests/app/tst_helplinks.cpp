@@ -1,4 +1,5 @@
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "app/HelpLinks.h"
 #include "ui/AppFolder.h"
 
@@ -79,5 +80,5 @@ void TestHelpLinks::paginasVanHetProgramma() {
     QVERIFY(app.path(HelpLinks::kStartPagina).endsWith(QStringLiteral("/Plugins/index.htm")));
 }
 
-QTEST_GUILESS_MAIN(TestHelpLinks)
+VOLTARIX_TEST(TestHelpLinks)
 #include "tst_helplinks.moc"

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "app/MainLayout.h"
 
 #include <QtTest>
@@ -61,5 +62,5 @@ void TestMainLayout::unknownName() {
     QVERIFY(!MainLayout::plaats("Knop99", QSize(15360, 11520)));
 }
 
-QTEST_MAIN(TestMainLayout)
+VOLTARIX_TEST(TestMainLayout)
 #include "tst_mainlayout.moc"

@@ -1,5 +1,6 @@
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "app/Main.h"
 
 #include <QComboBox>
@@ -201,5 +202,5 @@ void TestMainLibrary::mappenDieAlleenInHoofdlettersVerschillen() {
     QCOMPARE(v.IconPic(), v.bestand(v.symbolen()[0] == "A" ? "IC\\A.bmp" : "ic\\B.bmp"));
 }
 
-QTEST_MAIN(TestMainLibrary)
+VOLTARIX_TEST(TestMainLibrary)
 #include "tst_mainlibrary.moc"

@@ -1,5 +1,6 @@
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "app/Main.h"
 #include "ui/Twips.h"
 
@@ -273,5 +274,5 @@ void TestMainViews::linksInPaginas() {
     QCOMPARE(v.platform.openedAddresses.size(), 2);
 }
 
-QTEST_MAIN(TestMainViews)
+VOLTARIX_TEST(TestMainViews)
 #include "tst_mainviews.moc"

@@ -1,5 +1,6 @@
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "app/Main.h"
 #include "board/BoardDrawing.h"
 #include "project/ProjectMap.h"
@@ -196,5 +197,5 @@ void TestMainProjects::magnifierTakesTheListsPlace() {
     QVERIFY(v.w("List1")->isVisibleTo(v.main.get()));
 }
 
-QTEST_MAIN(TestMainProjects)
+VOLTARIX_TEST(TestMainProjects)
 #include "tst_mainwindow_projects.moc"

@@ -1,5 +1,6 @@
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "app/Main.h"
 #include "app/Settings.h"
 #include "board/BoardDrawing.h"
@@ -197,5 +198,5 @@ void TestMainStartup::boardSizeButton() {
     QCOMPARE(folder.readFile("Voltarix.ini"), Settings::tekst(true));
 }
 
-QTEST_MAIN(TestMainStartup)
+VOLTARIX_TEST(TestMainStartup)
 #include "tst_mainwindow_startup.moc"

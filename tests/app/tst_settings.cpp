@@ -1,4 +1,5 @@
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "app/Settings.h"
 
 #include <QFile>
@@ -87,5 +88,5 @@ void TestSettings::unwritableFolder() {
     QCOMPARE(Settings::lees(file), std::optional<bool>(!written));
 }
 
-QTEST_MAIN(TestSettings)
+VOLTARIX_TEST(TestSettings)
 #include "tst_settings.moc"

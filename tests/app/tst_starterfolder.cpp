@@ -1,4 +1,5 @@
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "app/StarterFolder.h"
 
 #include <QDir>
@@ -241,5 +242,5 @@ void TestStarterFolder::missingStarterFolder() {
     QVERIFY(!QFile::exists(app.path(StarterFolder::kManifest)));
 }
 
-QTEST_GUILESS_MAIN(TestStarterFolder)
+VOLTARIX_TEST(TestStarterFolder)
 #include "tst_starterfolder.moc"

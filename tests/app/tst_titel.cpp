@@ -1,5 +1,6 @@
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "app/Titel.h"
 #include "app/TitelAnimatie.h"
 #include "app/VersieStempel.h"
@@ -135,5 +136,5 @@ void TestTitel::mailAdres() {
     QCOMPARE(platform.waits, 0);
 }
 
-QTEST_MAIN(TestTitel)
+VOLTARIX_TEST(TestTitel)
 #include "tst_titel.moc"

@@ -1,4 +1,5 @@
 #include "ScriptedPlatform.h"
+#include "TestRunner.h"
 #include "app/TitelAnimatie.h"
 
 #include <QtTest>
@@ -125,5 +126,5 @@ void TestTitelAnimatie::heleAnimatie() {
         QCOMPARE(kolom(strook, x), balkKolom(balkWaarde(x)));
 }
 
-QTEST_MAIN(TestTitelAnimatie)
+VOLTARIX_TEST(TestTitelAnimatie)
 #include "tst_titelanimatie.moc"

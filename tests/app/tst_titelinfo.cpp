@@ -1,4 +1,5 @@
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "app/TitelInfo.h"
 #include "app/VersieStempel.h"
 
@@ -181,5 +182,5 @@ void TestTitelInfo::dpiWaarschuwing() {
                   QStringLiteral("dan geavanceerd en wijzig de DPI instelling.")}));
 }
 
-QTEST_GUILESS_MAIN(TestTitelInfo)
+VOLTARIX_TEST(TestTitelInfo)
 #include "tst_titelinfo.moc"

@@ -1,8 +1,11 @@
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "app/VersieStempel.h"
 
 #include <QRegularExpression>
 #include <QtTest>
+
+#include <dlfcn.h>
 
 using VersieStempel::GetFileVersion;
 using VersieStempel::stempel;
@@ -77,15 +80,17 @@ void TestVersieStempel::bestandenZonderVersie() {
     QCOMPARE(GetFileVersion(QString()), QStringLiteral("Error"));
 }
 
-// The build writes the stamp into every program that holds this code, this test
-// included: reading the test's own file must find the version it was built with.
+// The build writes the stamp into every program (or library) that holds this code:
+// reading that file must find the version it was built with.
 void TestVersieStempel::eigenProgramma() {
+    Dl_info code{};
+    QVERIFY(dladdr(reinterpret_cast<void *>(&VersieStempel::eigenVersie), &code) != 0);
     const QString eigen = VersieStempel::eigenVersie();
     QVERIFY2(
         QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+\\.\\d+$")).match(eigen).hasMatch(),
         qPrintable(eigen));
-    QCOMPARE(GetFileVersion(QCoreApplication::applicationFilePath()), eigen);
+    QCOMPARE(GetFileVersion(QString::fromLocal8Bit(code.dli_fname)), eigen);
 }
 
-QTEST_GUILESS_MAIN(TestVersieStempel)
+VOLTARIX_TEST(TestVersieStempel)
 #include "tst_versiestempel.moc"

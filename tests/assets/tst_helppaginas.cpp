@@ -1,5 +1,6 @@
 #include "HelpPaginas.h"
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "app/StartupLists.h"
 #include "board/ColourTable.h"
 #include "ui/Surface.h"
@@ -169,5 +170,5 @@ void TestHelpPaginas::helpNamesEveryToolAndColour() {
         QVERIFY2(tekst.contains(naam), qPrintable(naam));
 }
 
-QTEST_MAIN(TestHelpPaginas)
+VOLTARIX_TEST(TestHelpPaginas)
 #include "tst_helppaginas.moc"

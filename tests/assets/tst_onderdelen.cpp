@@ -2,6 +2,7 @@
 #include "Onderdelen.h"
 #include "StarterMaker.h"
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "board/BoardDrawing.h"
 #include "board/BoardGeometry.h"
 #include "ui/AppFolder.h"
@@ -168,5 +169,5 @@ void TestOnderdelen::gifWriterRefusesWhatItCannotWrite() {
     QCOMPARE(terug.pixel(15, 15), qRgb(255, 0, 3));
 }
 
-QTEST_MAIN(TestOnderdelen)
+VOLTARIX_TEST(TestOnderdelen)
 #include "tst_onderdelen.moc"

@@ -1,5 +1,6 @@
 #include "Pictogram.h"
 #include "TestFolder.h"
+#include "TestRunner.h"
 
 #include <QImageReader>
 #include <QXmlStreamReader>
@@ -111,5 +112,5 @@ void TestPictogram::unwritableFolderIsReported() {
     QCOMPARE(map.readFile("hicolor"), QByteArray("not a folder"));
 }
 
-QTEST_MAIN(TestPictogram)
+VOLTARIX_TEST(TestPictogram)
 #include "tst_pictogram.moc"

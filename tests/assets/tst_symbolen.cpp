@@ -1,6 +1,7 @@
 #include "StarterMaker.h"
 #include "Symbolen.h"
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "ui/AppFolder.h"
 #include "ui/Surface.h"
 
@@ -180,5 +181,5 @@ void TestSymbolen::noTwoSymbolsAreTheSame() {
     }
 }
 
-QTEST_MAIN(TestSymbolen)
+VOLTARIX_TEST(TestSymbolen)
 #include "tst_symbolen.moc"

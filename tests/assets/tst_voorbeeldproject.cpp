@@ -1,6 +1,7 @@
 #include "Onderdelen.h"
 #include "StarterMaker.h"
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "VoorbeeldProject.h"
 #include "app/StarterFolder.h"
 #include "board/BoardDrawing.h"
@@ -141,5 +142,5 @@ void TestVoorbeeldProject::makingAgainReplacesOnlyItsOwnFolder() {
     QVERIFY(!inhoud.contains(StarterMaker::kMarker));
 }
 
-QTEST_MAIN(TestVoorbeeldProject)
+VOLTARIX_TEST(TestVoorbeeldProject)
 #include "tst_voorbeeldproject.moc"

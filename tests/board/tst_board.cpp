@@ -1,4 +1,5 @@
 #include "ScriptedPlatform.h"
+#include "TestRunner.h"
 #include "board/BoardDrawing.h"
 #include "board/BoardGeometry.h"
 #include "board/BoardSize.h"
@@ -345,5 +346,5 @@ void TestBoard::sizeSwitchAnsweredYes() {
     QCOMPARE(Pic2.image(), drawn(false).image());
 }
 
-QTEST_MAIN(TestBoard)
+VOLTARIX_TEST(TestBoard)
 #include "tst_board.moc"

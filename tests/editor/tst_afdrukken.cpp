@@ -1,5 +1,6 @@
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "editor/Afdrukken.h"
 
 #include <QPagedPaintDevice>
@@ -135,5 +136,5 @@ void TestAfdrukken::noPrinterIsAFailure() {
     QCOMPARE(platform.messages[3].text, platform.messages[1].text);
 }
 
-QTEST_MAIN(TestAfdrukken)
+VOLTARIX_TEST(TestAfdrukken)
 #include "tst_afdrukken.moc"

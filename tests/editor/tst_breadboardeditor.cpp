@@ -1,4 +1,5 @@
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "board/BoardDrawing.h"
 #include "editor/BreadboardEditor.h"
 #include "editor/BreadboardTekenen.h"
@@ -422,5 +423,5 @@ void TestBreadboardEditor::statusEnGumVolgenAltijd() {
     QCOMPARE(o.editor.BBlayer().plek.bottomRight(), QPoint(200 - 6, 200 - 6));
 }
 
-QTEST_MAIN(TestBreadboardEditor)
+VOLTARIX_TEST(TestBreadboardEditor)
 #include "tst_breadboardeditor.moc"

@@ -1,4 +1,5 @@
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "board/BoardDrawing.h"
 #include "editor/BreadboardTekenen.h"
 #include "ui/Surface.h"
@@ -209,5 +210,5 @@ void TestBreadboardTekenen::voorbeeldIsDoorzichtigWaarWit() {
     QCOMPARE(voorbeeld.pixel(0, 1), kRood);
 }
 
-QTEST_MAIN(TestBreadboardTekenen)
+VOLTARIX_TEST(TestBreadboardTekenen)
 #include "tst_breadboardtekenen.moc"

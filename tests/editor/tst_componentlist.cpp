@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "editor/ComponentList.h"
 #include "editor/Loep.h"
 
@@ -104,5 +105,5 @@ void TestComponentList::magnifierSource() {
     QCOMPARE(Loep::rondAf(3.5), 4);
 }
 
-QTEST_MAIN(TestComponentList)
+VOLTARIX_TEST(TestComponentList)
 #include "tst_componentlist.moc"

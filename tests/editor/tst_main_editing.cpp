@@ -1,5 +1,6 @@
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "app/Main.h"
 #include "editor/Textform.h"
 #include "ui/SheetView.h"
@@ -194,5 +195,5 @@ void TestMainEditing::textformGeeftSymbool() {
     QCOMPARE(v.ontwerp().IconPic.image(), overgedragen);
 }
 
-QTEST_MAIN(TestMainEditing)
+VOLTARIX_TEST(TestMainEditing)
 #include "tst_main_editing.moc"

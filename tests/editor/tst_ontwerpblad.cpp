@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "board/Raster.h"
 #include "editor/Design.h"
 #include "editor/Ontwerpblad.h"
@@ -177,5 +178,5 @@ void TestOntwerpblad::onbekendeRichtingLaatBladStaan() {
     }
 }
 
-QTEST_GUILESS_MAIN(TestOntwerpblad)
+VOLTARIX_TEST(TestOntwerpblad)
 #include "tst_ontwerpblad.moc"

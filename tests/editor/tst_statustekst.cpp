@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "editor/StatusTekst.h"
 
 #include <QtTest>
@@ -50,5 +51,5 @@ void TestStatusTekst::contactpunten() {
     if (status) QCOMPARE(*status, tekst);
 }
 
-QTEST_GUILESS_MAIN(TestStatusTekst)
+VOLTARIX_TEST(TestStatusTekst)
 #include "tst_statustekst.moc"

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "editor/Design.h"
 #include "editor/SymboolBewerking.h"
 #include "ui/Surface.h"
@@ -91,5 +92,5 @@ void TestSymboolBewerking::herhalenGeeftSymboolTerug() {
     }
 }
 
-QTEST_GUILESS_MAIN(TestSymboolBewerking)
+VOLTARIX_TEST(TestSymboolBewerking)
 #include "tst_symboolbewerking.moc"

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "editor/Design.h"
 #include "editor/TekstBlok.h"
 
@@ -127,5 +128,5 @@ void TestTekstBlok::transfer() {
     QCOMPARE(IconPic.image(), blok.WeerPic().image());
 }
 
-QTEST_MAIN(TestTekstBlok)
+VOLTARIX_TEST(TestTekstBlok)
 #include "tst_tekstblok.moc"

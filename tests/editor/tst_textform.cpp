@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "editor/Design.h"
 #include "editor/Textform.h"
 #include "ui/SheetView.h"
@@ -79,5 +80,5 @@ void TestTextform::transferGeeftSymbool() {
     QVERIFY(IconPic.pixel(0, 0) == Surface::kWhite);
 }
 
-QTEST_MAIN(TestTextform)
+VOLTARIX_TEST(TestTextform)
 #include "tst_textform.moc"

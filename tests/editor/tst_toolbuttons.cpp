@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "editor/ToolButtons.h"
 
 #include <QMap>
@@ -276,5 +277,5 @@ void TestToolButtons::hints() {
     QCOMPARE(ToolButtons::heeftPlaatje(knop), plaatje);
 }
 
-QTEST_GUILESS_MAIN(TestToolButtons)
+VOLTARIX_TEST(TestToolButtons)
 #include "tst_toolbuttons.moc"

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "editor/ToolButtons.h"
 #include "editor/ToolIcons.h"
 
@@ -128,5 +129,5 @@ void TestToolIcons::spiegelKnoppenOpMaat() {
     QVERIFY(verschilInOmtrek(bo, bo.mirrored(false, true)) < toegestaan);
 }
 
-QTEST_GUILESS_MAIN(TestToolIcons)
+VOLTARIX_TEST(TestToolIcons)
 #include "tst_toolicons.moc"

@@ -1,5 +1,6 @@
 // The component list's characters on their way to the ".dat" file and back. Cases
 // found by fuzzing the reader and writer against each other (tests/fuzz).
+#include "TestRunner.h"
 #include "project/DatTekst.h"
 
 #include <QtTest>
@@ -39,5 +40,5 @@ void TestDatTekst::opgeslagenLijstLeestTerug() {
     QCOMPARE(DatTekst::lijstUit(bytes), lijst);
 }
 
-QTEST_GUILESS_MAIN(TestDatTekst)
+VOLTARIX_TEST(TestDatTekst)
 #include "tst_dattekst.moc"

@@ -3,6 +3,7 @@
 // wrong, the project saved before opens whole afterwards.
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "app/Settings.h"
 #include "project/ProjectMap.h"
 #include "project/ProjectOpslaan.h"
@@ -242,13 +243,10 @@ void TestProjectFouten::gedodeOpslag() {
     QCOMPARE(QDir(projecten).entryList({"*.nieuw", "*.opslaan"}, QDir::Files), QStringList());
 }
 
-int main(int argc, char *argv[]) {
-    QGuiApplication application(argc, argv);
-    if (argc == 4 && std::strcmp(argv[1], kHelperVlag) == 0)
-        return opslaanTotStap(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]));
-    TestProjectFouten test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+VOLTARIX_TEST(TestProjectFouten)
+static const bool kHelperGeregistreerd =
+    TestRunner::registreerHelper(kHelperVlag, [](int argc, char **argv) {
+        return argc == 4 ? opslaanTotStap(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3])) : 2;
+    });
 
 #include "tst_projectfouten.moc"

@@ -1,4 +1,5 @@
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "project/DatTekst.h"
 #include "project/ProjectMap.h"
 #include "ui/Surface.h"
@@ -205,5 +206,5 @@ void TestProjectMap::characterSets() {
     QCOMPARE(DatTekst::lijstUit("a\rb\nc"), QStringLiteral("a\r\nb\r\nc\r\n"));
 }
 
-QTEST_MAIN(TestProjectMap)
+VOLTARIX_TEST(TestProjectMap)
 #include "tst_projectmap.moc"

@@ -1,5 +1,6 @@
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "project/OpenForm.h"
 #include "project/ProjectMap.h"
 #include "project/ProjectOpslaan.h"
@@ -121,5 +122,5 @@ void TestProjectOpslaan::openWithoutChoiceAsksForOne() {
     QVERIFY(form.isVisible());
 }
 
-QTEST_MAIN(TestProjectOpslaan)
+VOLTARIX_TEST(TestProjectOpslaan)
 #include "tst_projectopslaan.moc"

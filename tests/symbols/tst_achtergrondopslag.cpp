@@ -1,5 +1,6 @@
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "symbols/AchtergrondOpslag.h"
 #include "symbols/AchtergrondTegel.h"
 #include "ui/AppFolder.h"
@@ -159,5 +160,5 @@ void TestAchtergrondOpslag::kapotBmpBestand() {
              QStringList{QStringLiteral("background.jpg")});
 }
 
-QTEST_GUILESS_MAIN(TestAchtergrondOpslag)
+VOLTARIX_TEST(TestAchtergrondOpslag)
 #include "tst_achtergrondopslag.moc"

@@ -1,4 +1,5 @@
 #include "ScriptedPlatform.h"
+#include "TestRunner.h"
 #include "symbols/AchtergrondTegel.h"
 #include "symbols/Patronen.h"
 #include "symbols/Texturen.h"
@@ -128,5 +129,5 @@ void TestAchtergrondTegel::grenzen() {
     QCOMPARE(tegel.patroon(), 0);
 }
 
-QTEST_GUILESS_MAIN(TestAchtergrondTegel)
+VOLTARIX_TEST(TestAchtergrondTegel)
 #include "tst_achtergrondtegel.moc"

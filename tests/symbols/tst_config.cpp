@@ -1,5 +1,6 @@
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "symbols/Config.h"
 #include "symbols/Texturen.h"
 
@@ -99,5 +100,5 @@ void TestConfig::besturingNaarTegel() {
     QCOMPARE(opening.deel<QScrollBar>("VScroll1")->maximum(), 10);
 }
 
-QTEST_MAIN(TestConfig)
+VOLTARIX_TEST(TestConfig)
 #include "tst_config.moc"

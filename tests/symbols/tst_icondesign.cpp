@@ -1,5 +1,6 @@
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "app/Main.h"
 #include "symbols/IconDesign.h"
 #include "ui/SheetView.h"
@@ -189,5 +190,5 @@ void TestIconDesign::openedFreshFromTheMainWindow() {
     QCOMPARE(gezien, QStringList({vers, vers}));
 }
 
-QTEST_MAIN(TestIconDesign)
+VOLTARIX_TEST(TestIconDesign)
 #include "tst_icondesign.moc"

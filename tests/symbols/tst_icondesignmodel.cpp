@@ -1,5 +1,6 @@
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "editor/Design.h"
 #include "symbols/IconDesignModel.h"
 #include "symbols/IconRaster.h"
@@ -452,5 +453,5 @@ void TestIconDesignModel::everyCommandRepaintsTheGrid() {
     QVERIFY(rasterToontTekening(model));
 }
 
-QTEST_MAIN(TestIconDesignModel)
+VOLTARIX_TEST(TestIconDesignModel)
 #include "tst_icondesignmodel.moc"

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "editor/Design.h"
 #include "symbols/IconRaster.h"
 
@@ -142,5 +143,5 @@ void TestIconRaster::colourHint() {
     QCOMPARE(kleurHint(kleur), hint);
 }
 
-QTEST_MAIN(TestIconRaster)
+VOLTARIX_TEST(TestIconRaster)
 #include "tst_iconraster.moc"

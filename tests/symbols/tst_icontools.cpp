@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "editor/Design.h"
 #include "symbols/IconTools.h"
 
@@ -270,5 +271,5 @@ void TestIconTools::sizeAnswers() {
     QCOMPARE(leesMaat(antwoord).value_or(0), maat);
 }
 
-QTEST_MAIN(TestIconTools)
+VOLTARIX_TEST(TestIconTools)
 #include "tst_icontools.moc"

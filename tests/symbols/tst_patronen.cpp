@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "symbols/Patronen.h"
 #include "ui/Surface.h"
 
@@ -136,5 +137,5 @@ void TestPatronen::onbekendPatroon() {
     }
 }
 
-QTEST_GUILESS_MAIN(TestPatronen)
+VOLTARIX_TEST(TestPatronen)
 #include "tst_patronen.moc"

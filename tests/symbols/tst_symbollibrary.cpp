@@ -1,5 +1,6 @@
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "symbols/SymbolLibrary.h"
 #include "ui/Surface.h"
 
@@ -410,5 +411,5 @@ void TestSymbolLibrary::verwijderAlleenLezen() {
     QCOMPARE(bibliotheek.namen().first(), QStringLiteral("R1"));
 }
 
-QTEST_GUILESS_MAIN(TestSymbolLibrary)
+VOLTARIX_TEST(TestSymbolLibrary)
 #include "tst_symbollibrary.moc"

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "symbols/Texturen.h"
 
 #include <QSet>
@@ -116,5 +117,5 @@ void TestTexturen::onbekendeIndex() {
     QVERIFY(Texturen::textuur(Texturen::kAantal).isNull());
 }
 
-QTEST_GUILESS_MAIN(TestTexturen)
+VOLTARIX_TEST(TestTexturen)
 #include "tst_texturen.moc"

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "tools/BitsWaarde.h"
 
 #include <QtTest>
@@ -109,5 +110,5 @@ void TestBitsWaarde::weightsThatAreNoBitChangeNothing() {
     QCOMPARE(bits.Label2(), QStringLiteral(" 100"));
 }
 
-QTEST_GUILESS_MAIN(TestBitsWaarde)
+VOLTARIX_TEST(TestBitsWaarde)
 #include "tst_bitswaarde.moc"

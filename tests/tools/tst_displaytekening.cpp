@@ -1,4 +1,5 @@
 #include "ScriptedPlatform.h"
+#include "TestRunner.h"
 #include "tools/DisplayTekening.h"
 #include "tools/SegmentDisplay.h"
 #include "ui/Twips.h"
@@ -120,5 +121,5 @@ void TestDisplayTekening::boardWhileHoldingAndAfter() {
              DisplayPlaatje(SegmentTabel::kPlaatjeUit).image());
 }
 
-QTEST_MAIN(TestDisplayTekening)
+VOLTARIX_TEST(TestDisplayTekening)
 #include "tst_displaytekening.moc"

@@ -1,5 +1,6 @@
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "app/Main.h"
 #include "tools/Bits.h"
 #include "tools/DisplayVenster.h"
@@ -179,5 +180,5 @@ void TestGereedschapVensters::displayPlayDisablesTheButtonsAndStopsOnClose() {
     QVERIFY(!venster.isVisible());
 }
 
-QTEST_MAIN(TestGereedschapVensters)
+VOLTARIX_TEST(TestGereedschapVensters)
 #include "tst_gereedschapvensters.moc"

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "tools/GetalTekst.h"
 
 #include <QtTest>
@@ -129,5 +130,5 @@ void TestGetalTekst::standaardTekst() {
     QCOMPARE(StandaardTekst(waarde, locale, cijfers), tekst);
 }
 
-QTEST_GUILESS_MAIN(TestGetalTekst)
+VOLTARIX_TEST(TestGetalTekst)
 #include "tst_getaltekst.moc"

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "tools/KleurcodeKeuze.h"
 #include "tools/WeerstandTekening.h"
 
@@ -129,5 +130,5 @@ void TestKleurcodeKeuze::sliderValuesOutsideTheTable() {
     QCOMPARE(keuze.Text4(), QStringLiteral(" 1 Ohm"));
 }
 
-QTEST_GUILESS_MAIN(TestKleurcodeKeuze)
+VOLTARIX_TEST(TestKleurcodeKeuze)
 #include "tst_kleurcodekeuze.moc"

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "tools/LedRekenaar.h"
 
 #include <QtTest>
@@ -271,5 +272,5 @@ void TestLedRekenaar::hugeCountsStayInRange() {
     }
 }
 
-QTEST_GUILESS_MAIN(TestLedRekenaar)
+VOLTARIX_TEST(TestLedRekenaar)
 #include "tst_ledrekenaar.moc"

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "tools/LedTekening.h"
 
 #include <QtTest>
@@ -113,5 +114,5 @@ void TestLedTekening::groundFollowsTheLastLed() {
     QCOMPARE(veel.pixel(kSchemaMaat.width() - 1, 153), kZwart);
 }
 
-QTEST_MAIN(TestLedTekening)
+VOLTARIX_TEST(TestLedTekening)
 #include "tst_ledtekening.moc"

@@ -1,4 +1,5 @@
 #include "ScriptedPlatform.h"
+#include "TestRunner.h"
 #include "tools/SegmentDisplay.h"
 
 #include <QtTest>
@@ -252,5 +253,5 @@ void TestSegmentDisplay::weerstand() {
     if (berekend) QCOMPARE(*waarde, label);
 }
 
-QTEST_GUILESS_MAIN(TestSegmentDisplay)
+VOLTARIX_TEST(TestSegmentDisplay)
 #include "tst_segmentdisplay.moc"

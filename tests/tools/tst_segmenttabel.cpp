@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "tools/SegmentTabel.h"
 
 #include <QtTest>
@@ -134,5 +135,5 @@ void TestSegmentTabel::commonWiresRunPastTheResistors() {
     QVERIFY(std::abs(draad(3).last().y2() - draad(8).last().y2()) <= 15);
 }
 
-QTEST_GUILESS_MAIN(TestSegmentTabel)
+VOLTARIX_TEST(TestSegmentTabel)
 #include "tst_segmenttabel.moc"

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "tools/WeerstandTabel.h"
 
 #include <QtTest>
@@ -97,5 +98,5 @@ void TestWeerstandTabel::bandKleur() {
     if (bekend) QCOMPARE(*gevonden, kleur);
 }
 
-QTEST_GUILESS_MAIN(TestWeerstandTabel)
+VOLTARIX_TEST(TestWeerstandTabel)
 #include "tst_weerstandtabel.moc"

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "tools/WeerstandTekening.h"
 
 #include <QtTest>
@@ -109,5 +110,5 @@ void TestWeerstandTekening::groteTekening() {
     QCOMPARE(bord.pixel(punt.x(), punt.y()), kleur);
 }
 
-QTEST_GUILESS_MAIN(TestWeerstandTekening)
+VOLTARIX_TEST(TestWeerstandTekening)
 #include "tst_weerstandtekening.moc"

@@ -1,4 +1,5 @@
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "ui/AppFolder.h"
 #include "ui/Platform.h"
 
@@ -120,5 +121,5 @@ void TestAppFolder::fileFilter() {
     QCOMPARE(qtFileFilter("A|*.a|B|*.b"), QStringLiteral("A (*.a);;B (*.b)"));
 }
 
-QTEST_MAIN(TestAppFolder)
+VOLTARIX_TEST(TestAppFolder)
 #include "tst_appfolder.moc"

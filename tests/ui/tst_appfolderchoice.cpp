@@ -1,4 +1,5 @@
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "ui/AppFolderChoice.h"
 
 #include <QDir>
@@ -136,5 +137,5 @@ void TestAppFolderChoice::holdsProgramFolders() {
     QVERIFY(!AppFolderChoice::holdsProgramFolders(folder.path("missing")));
 }
 
-QTEST_GUILESS_MAIN(TestAppFolderChoice)
+VOLTARIX_TEST(TestAppFolderChoice)
 #include "tst_appfolderchoice.moc"

@@ -1,4 +1,5 @@
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "symbols/IconBestand.h"
 #include "ui/BmpCheck.h"
 #include "ui/BmpCodec.h"
@@ -163,5 +164,5 @@ void TestPictureFiles::ownCodecAgreesWithQt() {
     QCOMPARE(terug.convertToFormat(QImage::Format_RGB32), *gelezen);
 }
 
-QTEST_MAIN(TestPictureFiles)
+VOLTARIX_TEST(TestPictureFiles)
 #include "tst_picturefiles.moc"

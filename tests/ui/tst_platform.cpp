@@ -1,5 +1,6 @@
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
+#include "TestRunner.h"
 
 #include <QFile>
 #include <QtTest>
@@ -39,5 +40,5 @@ void TestPlatform::bestaatBestand() {
     QCOMPARE(platform.bestaatBestand(pad.isEmpty() ? QString() : folder.path(pad)), bestaat);
 }
 
-QTEST_GUILESS_MAIN(TestPlatform)
+VOLTARIX_TEST(TestPlatform)
 #include "tst_platform.moc"

@@ -3,6 +3,7 @@
 // write failed (found by the full-disk test of tst_projectfouten); a file size limit
 // makes the same failure here without a disk of its own.
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "app/Settings.h"
 #include "symbols/AchtergrondOpslag.h"
 #include "symbols/IconBestand.h"
@@ -102,5 +103,5 @@ void TestSafeCommit::afgekaptBestandVervangtNiets() {
     QVERIFY(map.readFile("bestand").size() > grens);
 }
 
-QTEST_MAIN(TestSafeCommit)
+VOLTARIX_TEST(TestSafeCommit)
 #include "tst_safecommit.moc"

@@ -1,4 +1,5 @@
 #include "TestFolder.h"
+#include "TestRunner.h"
 #include "ui/Surface.h"
 
 #include <QPainter>
@@ -294,5 +295,5 @@ void TestSurface::changeListenerHearsEveryChange() {
     QVERIFY(changes >= 3);
 }
 
-QTEST_MAIN(TestSurface)
+VOLTARIX_TEST(TestSurface)
 #include "tst_surface.moc"

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "ui/Wacht.h"
 
 #include <QElapsedTimer>
@@ -87,5 +88,5 @@ void TestWacht::verbrandtGeenProcessor() {
     QVERIFY(klok.elapsed() >= 200);
 }
 
-QTEST_GUILESS_MAIN(TestWacht)
+VOLTARIX_TEST(TestWacht)
 #include "tst_wacht.moc"

@@ -1,0 +1,53 @@
+#include "TestRunner.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <cstring>
+#include <map>
+#include <string>
+
+// Runs the registered test classes in the order of their names. `PROGRAM Class [QtTest
+// arguments]` runs one class, so that QtTest's own arguments (a test function, -v2, ...)
+// apply to it.
+namespace {
+
+std::map<std::string, TestRunner::Maker> &klassen() {
+    static std::map<std::string, TestRunner::Maker> lijst;
+    return lijst;
+}
+
+std::map<std::string, TestRunner::Helper> &helpers() {
+    static std::map<std::string, TestRunner::Helper> lijst;
+    return lijst;
+}
+
+} // namespace
+
+bool TestRunner::registreer(const char *naam, Maker maker) {
+    return klassen().emplace(naam, std::move(maker)).second;
+}
+
+bool TestRunner::registreerHelper(const char *vlag, Helper helper) {
+    return helpers().emplace(vlag, std::move(helper)).second;
+}
+
+int main(int argc, char **argv) {
+    if (argc > 1 && helpers().count(argv[1])) {
+        QGuiApplication application(argc, argv);
+        return helpers()[argv[1]](argc, argv);
+    }
+    QApplication application(argc, argv);
+    QTEST_SET_MAIN_SOURCE_PATH
+    if (argc > 1 && klassen().count(argv[1])) {
+        const std::unique_ptr<QObject> test = klassen()[argv[1]]();
+        argv[1] = argv[0];
+        return QTest::qExec(test.get(), argc - 1, argv + 1);
+    }
+    int mislukt = 0;
+    for (const auto &[naam, maker] : klassen()) {
+        const std::unique_ptr<QObject> test = maker();
+        mislukt += QTest::qExec(test.get(), argc, argv);
+    }
+    return mislukt == 0 ? 0 : 1;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+
+// One test program per subsystem folder runs every test class of that folder. Each
+// class registers itself with VOLTARIX_TEST(Class) after its definition.
+namespace TestRunner {
+using Maker = std::function<std::unique_ptr<QObject>()>;
+bool registreer(const char *naam, Maker maker);
+// A program the test starts as a helper process: `voltarix-test-programma VLAG ...`
+// runs `helper(argc, argv)` instead of the tests (argv[1] is the flag).
+using Helper = std::function<int(int argc, char **argv)>;
+bool registreerHelper(const char *vlag, Helper helper);
+} // namespace TestRunner
+
+#define VOLTARIX_TEST(Class)                                                                       \
+    static const bool Class##Geregistreerd =                                                       \
+        TestRunner::registreer(#Class, [] { return std::unique_ptr<QObject>(new Class); });

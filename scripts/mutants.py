@@ -11,6 +11,7 @@ faults, so a run before and a run after a change of the tests compare like with 
     scripts/mutants.py                     # the sample of 120 faults of seed 15
     scripts/mutants.py --list              # only show the sample
     scripts/mutants.py --only 7,42         # run two faults of the sample again
+    scripts/mutants.py --folder tools --count 30   # 30 faults of src/tools alone
 
 The build is kept in build-mutants/ (shared libraries, no optimisation, so a fault
 costs one object and one library). A fault that does not build is reported apart and
@@ -128,7 +129,7 @@ def sample(mutants, count, seed):
         by_folder[m["file"].split("/")[1]].append(m)
     total = sum(len(v) for v in by_folder.values())
     chosen = []
-    for folder in FOLDERS:
+    for folder in [f for f in FOLDERS if by_folder[f]]:
         by_kind = defaultdict(list)
         for m in by_folder[folder]:
             by_kind[m["kind"]].append(m)
@@ -212,11 +213,15 @@ def main():
     parser.add_argument("--build", default="build-mutants")
     parser.add_argument("--list", action="store_true", help="only show the sample")
     parser.add_argument("--only", help="ids of the sample to run, comma-separated")
+    parser.add_argument("--folder", help="draw the sample from this folder of src/ alone")
     parser.add_argument("--timeout", type=int, default=120, help="seconds a test may take")
     parser.add_argument("--report", default=None, help="write the results as JSON here")
     args = parser.parse_args()
 
-    chosen = sample(all_mutants(), args.count, args.seed)
+    mutants = all_mutants()
+    if args.folder:
+        mutants = [m for m in mutants if m["file"].split("/")[1] == args.folder]
+    chosen = sample(mutants, args.count, args.seed)
     if args.only:
         wanted = {int(i) for i in args.only.split(",")}
         chosen = [m for m in chosen if m["id"] in wanted]

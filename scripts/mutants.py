@@ -23,6 +23,7 @@ import json
 import os
 import random
 import re
+import shutil
 import subprocess
 import sys
 import time
@@ -177,13 +178,14 @@ def configure(build):
     result = run(["cmake", "-S", ".", "-B", str(build), "-G", "Ninja",
                   "-DCMAKE_BUILD_TYPE=None", "-DCMAKE_CXX_FLAGS=-O0",
                   "-DBUILD_SHARED_LIBS=ON", "-DCMAKE_LINK_DEPENDS_NO_SHARED=ON",
-                  "-DVOLTARIX_BUILD_BENCH=OFF"])
+                  "-DVOLTARIX_BUILD_BENCH=OFF"]
+                 + (["-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"] if shutil.which("ccache") else []))
     if result.returncode:
         sys.exit(result.stdout)
 
 
-def build_ok(build):
-    return run(["cmake", "--build", str(build)], timeout=1800).returncode == 0
+def build_ok(build, timeout=None):
+    return run(["cmake", "--build", str(build)], timeout=timeout).returncode == 0
 
 
 def tests_pass(build, folder, timeout, skip=()):
@@ -252,7 +254,7 @@ def main():
             started = time.monotonic()
             try:
                 path.write_text(apply(m, original), encoding="utf-8")
-                if not build_ok(build):
+                if not build_ok(build, timeout=1800):
                     verdict, by = "not built", None
                 else:
                     by = tests_pass(build, m["file"].split("/")[1], args.timeout, skip)

@@ -8,7 +8,7 @@ changed by one, && and || swapped, a call deleted, a function that returns at on
 The sample is fixed by its seed: the same seed on the same sources gives the same
 faults, so a run before and a run after a change of the tests compare like with like.
 
-    scripts/mutants.py                     # the sample of 120 faults of seed 15
+    scripts/mutants.py                     # the sample of 130 faults of seed 15
     scripts/mutants.py --list              # only show the sample
     scripts/mutants.py --only 7,42         # run two faults of the sample again
     scripts/mutants.py --folder tools --count 30   # 30 faults of src/tools alone
@@ -211,7 +211,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--seed", type=int, default=15)
-    parser.add_argument("--count", type=int, default=120)
+    parser.add_argument("--count", type=int, default=130)
     parser.add_argument("--build", default="build-mutants")
     parser.add_argument("--list", action="store_true", help="only show the sample")
     parser.add_argument("--only", help="ids of the sample to run, comma-separated")

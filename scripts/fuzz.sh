@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs every fuzz target of tests/fuzz for a few seconds (FUZZ_SECONDS, default 8)
-# on a copy of its corpus; needs the build of scripts/sanitizers.sh. A crash, a
-# sanitizer report or a broken property fails the command, and the input that did
-# it is kept in build-asan/fuzz-findings/.
+# on a copy of its corpus, as many at once as there are cores; needs the build of
+# scripts/sanitizers.sh. A crash, a sanitizer report or a broken property fails the
+# command, and the input that did it is kept in build-asan/fuzz-findings/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${FUZZ_SECONDS:-8}"
@@ -15,19 +15,28 @@ targets=(settings dattekst projectblad symbool onderdeel bmpvolledig)
 cmake --build build-asan --target "${targets[@]/#/fuzz_}"
 findings="$PWD/build-asan/fuzz-findings"
 mkdir -p "$findings"
-for target in "${targets[@]}"; do
+
+# One target on a copy of its corpus; its report is printed when it is done.
+fuzz() {
+    local target="$1" work
     work="$(mktemp -d)"
     cp -r "tests/fuzz/corpus/$target/." "$work/"
-    echo "fuzz_$target: $seconds s"
     if ! build-asan/tests/fuzz/fuzz_"$target" -max_total_time="$seconds" -max_len=65536 \
             -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
             -artifact_prefix="$findings/$target-" "$work" 2> "$work.log"; then
         tail -n 60 "$work.log"
         echo "fuzz_$target FAILED; the input is in $findings"
         rm -rf "$work" "$work.log"
-        exit 1
+        return 1
     fi
+    echo "fuzz_$target: $seconds s"
     grep -E "^(stat::number_of_executed_units|stat::new_units_added)" "$work.log" || true
     rm -rf "$work" "$work.log"
-done
+}
+
+# As many targets at once as there are cores; each gets its full time.
+export -f fuzz
+export seconds findings
+printf '%s\n' "${targets[@]}" | xargs -P "$(nproc)" -I{} bash -c 'fuzz {}' ||
+    { echo "fuzz: a target failed"; exit 1; }
 echo "fuzz: ${#targets[@]} passed, 0 failed"

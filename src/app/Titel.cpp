@@ -67,7 +67,7 @@ void Titel::maakBesturing() {
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setScaledContents(true);
-    Image1->setPixmap(QPixmap::fromImage(TitelPlaatje::teken()));
+    Image1->setPixmap(QPixmap::fromImage(TitelPlaatje::teken(devicePixelRatioF())));
     Label3 = tekstLabel(this, QStringLiteral("Label3"), kTekstKleur);
     Label4 = tekstLabel(this, QStringLiteral("Label4"), kAdresKleur);
     Label4->setCursor(Qt::PointingHandCursor);

@@ -41,7 +41,7 @@ extern char **environ;
 namespace {
 
 using Klok = std::chrono::steady_clock;
-constexpr int kBreedteHoofdvenster = 1022; // the screen's width less the window's margins
+constexpr int kBreedteHoofdvenster = 1016; // the screen's width less margins and borders
 constexpr unsigned long kKnoppenGrijs = 0xd8d5ce;
 
 pid_t start(const std::vector<std::string> &argumenten, const std::vector<std::string> &extraEnv,

@@ -58,9 +58,9 @@ QFrame *paneel(QWidget *parent, const QString &naam) {
 
 } // namespace
 
-Main::Main(const AppFolder &folder, Platform &platform, QSize screen, QWidget *parent)
-    : QMainWindow(parent), folder_(folder), platform_(platform),
-      screenTwips_(screen * kTwipsPerPixel) {
+Main::Main(const AppFolder &folder, Platform &platform, QRect beschikbaar, QWidget *parent)
+    : QMainWindow(parent), folder_(folder), platform_(platform), schermHoek_(beschikbaar.topLeft()),
+      screenTwips_(beschikbaar.size() * kTwipsPerPixel) {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Voltarix"));
     maakBesturing();
@@ -203,9 +203,10 @@ void Main::plaats(QWidget *control, const QString &naam, int index) {
 
 void Main::plaatsBesturing() {
     const QRect venster = MainLayout::venster(screenTwips_);
-    move(twipsToPixels(venster.x()), twipsToPixels(venster.y()));
-    // The table gives the outer size; the title bar is the desktop's.
-    resize(twipsToPixels(venster.width()), twipsToPixels(venster.height()) - 30);
+    move(schermHoek_ + QPoint(twipsToPixels(venster.x()), twipsToPixels(venster.y())));
+    // The table gives the outer size; the title bar and the borders are the desktop's.
+    resize(QSize(twipsToPixels(venster.width()), twipsToPixels(venster.height())) -
+           Vormgeving::kRandPixels);
 
     for (QWidget *control : centralWidget()->findChildren<QWidget *>()) {
         const QString naam = control->objectName();

@@ -40,9 +40,12 @@ class SheetView;
 class Main : public QMainWindow {
     Q_OBJECT
 public:
-    // `screen` is the size of the whole screen in pixels; every control is laid out
-    // relative to it.
-    Main(const AppFolder &folder, Platform &platform, QSize screen, QWidget *parent = nullptr);
+    // `beschikbaar` is the part of the screen that the desktop's panels leave free, in
+    // the program's pixels; the window and every control are laid out within it.
+    Main(const AppFolder &folder, Platform &platform, QRect beschikbaar, QWidget *parent = nullptr);
+    // A screen of `screen` pixels without panels.
+    Main(const AppFolder &folder, Platform &platform, QSize screen, QWidget *parent = nullptr)
+        : Main(folder, platform, QRect(QPoint(), screen), parent) {}
     ~Main() override;
 
     Design &ontwerp() { return design_; }
@@ -139,7 +142,8 @@ private:
 
     const AppFolder folder_;
     Platform &platform_;
-    QSize screenTwips_;
+    QPoint schermHoek_; // the free area's top-left corner, in pixels
+    QSize screenTwips_; // and its size
     Design design_;
     bool BBgroot_ = false;
     QVector<SymbolCategorie> categorieen_;

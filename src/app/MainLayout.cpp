@@ -1,17 +1,35 @@
 #include "app/MainLayout.h"
 
+#include <algorithm>
 #include <array>
 
 namespace MainLayout {
 
 namespace {
 
-// A twips figure: base + sw × SW + sh × SH, SW and SH being the screen's size.
+// The screen height the table was drawn for (768 pixels). On a lower screen the
+// symbol list gives up rows, up to kMaxKrimp, so that the panels under it stay whole.
+constexpr int kOntwerpHoogte = 11520;
+constexpr int kMaxKrimp = 1500;
+
+} // namespace
+
+int krimp(QSize screenTwips) {
+    return std::clamp(kOntwerpHoogte - screenTwips.height(), 0, kMaxKrimp);
+}
+
+namespace {
+
+// A twips figure: base + sw × SW + sh × SH + k × K, SW and SH being the screen's size
+// and K what the left column gives up on a low screen.
 struct Maat {
     int base;
     int sw = 0;
     int sh = 0;
-    int in(QSize screen) const { return base + sw * screen.width() + sh * screen.height(); }
+    int k = 0;
+    int in(QSize screen) const {
+        return base + sw * screen.width() + sh * screen.height() + k * krimp(screen);
+    }
 };
 
 constexpr Maat kVrij{-1}; // sized by the control itself
@@ -27,15 +45,15 @@ constexpr std::array<Regel, 47> kTabel{{
     {"Frame1", "", {90}, {90}, {-270, 1}, {1230}},
     {"BackKnoppen", "Frame1", {120}, {210}, {-510, 1}, {900}},
     {"Knop", "Frame1", {240}, {285}, {735}, {735}, 915},
-    {"Frame2", "", {90}, {1320}, {2550}, {4950}},
+    {"Frame2", "", {90}, {1320}, {2550}, {4950, 0, 0, -1}},
     {"Combo1", "Frame2", {120}, {210}, {2310}, kVrij},
     {"Label1", "Frame2", {150}, {585}, kVrij, kVrij},
-    {"List1", "Frame2", {120}, {855}, {2280}, {3375}},
-    {"Loep", "Frame2", {120}, {855}, {2280}, {3375}},
-    {"Label6", "Frame2", {120}, {4410}, {2295}, {390}},
-    {"RenameKnop", "Frame2", {150}, {4440}, {1110}, {330}},
-    {"DeleteKnop", "Frame2", {1260}, {4440}, {1125}, {330}},
-    {"Frame4", "", {90}, {6300}, {2550}, {1200}},
+    {"List1", "Frame2", {120}, {855}, {2280}, {3375, 0, 0, -1}},
+    {"Loep", "Frame2", {120}, {855}, {2280}, {3375, 0, 0, -1}},
+    {"Label6", "Frame2", {120}, {4410, 0, 0, -1}, {2295}, {390}},
+    {"RenameKnop", "Frame2", {150}, {4440, 0, 0, -1}, {1110}, {330}},
+    {"DeleteKnop", "Frame2", {1260}, {4440, 0, 0, -1}, {1125}, {330}},
+    {"Frame4", "", {90}, {6300, 0, 0, -1}, {2550}, {1200}},
     {"Label4", "Frame4", {120}, {210}, {870}, {870}},
     {"IconPic", "Frame4", {180}, {270}, {735}, {735}},
     {"Label5", "Frame4", {1065}, {210}, {780}, {870}},
@@ -43,10 +61,10 @@ constexpr std::array<Regel, 47> kTabel{{
     {"VerKnop", "Frame4", {1095}, {645}, {720}, {405}},
     {"Label7", "Frame4", {1920}, {210}, {510}, {870}},
     {"RotatieKnop", "Frame4", {1950}, {240}, {450}, {810}},
-    {"Frame5", "", {90}, {7515}, {2550}, {1140}},
+    {"Frame5", "", {90}, {7515, 0, 0, -1}, {2550}, {1140}},
     {"Label9", "Frame5", {120}, {210}, {2310}, {810}},
     {"Knop2", "Frame5", {150}, {240}, {750}, {750}, 750},
-    {"Frame6", "", {90}, {8670}, {2550}, {-10080, 0, 1}},
+    {"Frame6", "", {90}, {8670, 0, 0, -1}, {2550}, {-10080, 0, 1, 1}},
     {"Label2", "Frame6", {120}, {225}, {2310}, {330}},
     {"RasterScroll", "Frame6", {150}, {255}, {2250}, {270}},
     {"Label3", "Frame6", {150}, {600}, kVrij, kVrij},

@@ -7,10 +7,20 @@
 #include <optional>
 
 // Where every control of the main window stands, in twips, for a screen of a given
-// size. The figures come from one table; controls stand relative to their panel,
-// panels relative to the window's inside. A control without its own width or
-// height (labels and choice boxes that size themselves) has -1 there.
+// size (the part of it that the desktop's panels leave free). The figures come from
+// one table; controls stand relative to their panel, panels relative to the window's
+// inside. A control without its own width or height (labels and choice boxes that
+// size themselves) has -1 there.
 namespace MainLayout {
+
+// The smallest screen, in pixels, on which every control shows whole and the
+// breadboard sheet holds the small board: as wide as the table was drawn for, and
+// lower by what the symbol list can give up.
+constexpr QSize kKleinsteScherm{1024, 728};
+
+// How many twips the symbol list gives up on a screen lower than the table was drawn
+// for; the panels under it move up by as much.
+int krimp(QSize screenTwips);
 
 struct Plaats {
     QString ouder; // the panel that holds the control; empty for the window itself

@@ -1,5 +1,6 @@
 #include "app/Main.h"
 
+#include "app/MainLayout.h"
 #include "app/StartupLists.h"
 #include "board/BoardDrawing.h"
 #include "editor/Afdrukken.h"
@@ -9,6 +10,7 @@
 #include "project/ProjectOpslaan.h"
 #include "ui/Platform.h"
 #include "ui/SheetView.h"
+#include "ui/Twips.h"
 
 #include <QCursor>
 #include <QFrame>
@@ -57,8 +59,10 @@ void Main::verbindProjecten() {
     loepBeeld_.resize(Loep->width() - 4, Loep->height() - 4);
     LoepView = new SheetView(loepBeeld_, Loep);
     LoepView->setGeometry(2, 2, loepBeeld_.width(), loepBeeld_.height());
-    LineH = rodeLijn(LoepView, QStringLiteral("LineH"), QRect(45, 112, 60, 1));
-    LineV = rodeLijn(LoepView, QStringLiteral("LineV"), QRect(73, 83, 1, 60));
+    // On a low screen the box is lower; the cross-hair stays in its middle.
+    const int omhoog = twipsToPixels(MainLayout::krimp(screenTwips_)) / 2;
+    LineH = rodeLijn(LoepView, QStringLiteral("LineH"), QRect(45, 112 - omhoog, 60, 1));
+    LineV = rodeLijn(LoepView, QStringLiteral("LineV"), QRect(73, 83 - omhoog, 1, 60));
     Loep->hide();
     LoepTimer = new QTimer(this);
     LoepTimer->setInterval(25);

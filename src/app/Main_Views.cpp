@@ -15,7 +15,7 @@
 namespace {
 
 void zetPlaatje(QToolButton *knop, const QImage &plaatje) {
-    knop->setIconSize(plaatje.size());
+    knop->setIconSize(plaatje.deviceIndependentSize().toSize());
     knop->setIcon(QIcon(QPixmap::fromImage(plaatje)));
 }
 
@@ -54,14 +54,16 @@ void Main::verbindKnoppen() {
     toonBesturing(knoppen_.beginToestand());
 }
 
+// Drawn at the screen's own resolution, so that a scaled desktop shows them sharp.
 void Main::zetKnopPlaatjes() {
+    const qreal schaal = devicePixelRatioF();
     for (int i = 0; i < ToolButtons::kAantal; ++i)
-        if (ToolButtons::heeftPlaatje(i)) zetPlaatje(Knop[i], ToolIcons::knop(i));
+        if (ToolButtons::heeftPlaatje(i)) zetPlaatje(Knop[i], ToolIcons::knop(i, schaal));
     for (int i = 0; i < int(Knop2.size()); ++i)
-        zetPlaatje(Knop2[i], ToolIcons::knop2(i));
-    zetPlaatje(HorKnop, ToolIcons::spiegelLinksRechts(plaatjesMaat(HorKnop)));
-    zetPlaatje(VerKnop, ToolIcons::spiegelBovenOnder(plaatjesMaat(VerKnop)));
-    zetPlaatje(RotatieKnop, ToolIcons::kwartslag(plaatjesMaat(RotatieKnop)));
+        zetPlaatje(Knop2[i], ToolIcons::knop2(i, schaal));
+    zetPlaatje(HorKnop, ToolIcons::spiegelLinksRechts(plaatjesMaat(HorKnop), schaal));
+    zetPlaatje(VerKnop, ToolIcons::spiegelBovenOnder(plaatjesMaat(VerKnop), schaal));
+    zetPlaatje(RotatieKnop, ToolIcons::kwartslag(plaatjesMaat(RotatieKnop), schaal));
 }
 
 void Main::Knop_Click(int index) {

@@ -47,8 +47,10 @@ QLabel *tekstLabel(QWidget *parent, const QString &naam, QColor kleur) {
 
 } // namespace
 
-Titel::Titel(const AppFolder &folder, Platform &platform, QSize scherm, int dpi, QWidget *parent)
-    : QWidget(parent), platform_(platform), strook_(TitelAnimatie::startStrook()), Dpi_(dpi) {
+Titel::Titel(const AppFolder &folder, Platform &platform, const Schaal::Scherm &scherm,
+             QWidget *parent)
+    : QWidget(parent), platform_(platform), strook_(TitelAnimatie::startStrook()), Dpi_(scherm.Dpi),
+      eigenFactor_(scherm.eigenFactor) {
     setObjectName(QStringLiteral("Titel"));
     setWindowTitle(QStringLiteral("Voltarix"));
     maakBesturing();
@@ -65,7 +67,7 @@ void Titel::maakBesturing() {
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setScaledContents(true);
-    Image1->setPixmap(QPixmap::fromImage(TitelPlaatje::teken()));
+    Image1->setPixmap(QPixmap::fromImage(TitelPlaatje::teken(devicePixelRatioF())));
     Label3 = tekstLabel(this, QStringLiteral("Label3"), kTekstKleur);
     Label4 = tekstLabel(this, QStringLiteral("Label4"), kAdresKleur);
     Label4->setCursor(Qt::PointingHandCursor);
@@ -96,8 +98,9 @@ void Titel::plaatsBesturing() {
     Vormgeving::plaats(this, kPlekken);
 }
 
-void Titel::Form_Load(const AppFolder &folder, QSize scherm) {
-    move((scherm.width() - width()) / 2, (scherm.height() - height()) / 2);
+void Titel::Form_Load(const AppFolder &folder, const Schaal::Scherm &scherm) {
+    const QRect &vrij = scherm.beschikbaar;
+    move(vrij.x() + (vrij.width() - width()) / 2, vrij.y() + (vrij.height() - height()) / 2);
     Label3->setText(TitelInfo::kMakerRegel);
     Label4->setText(TitelInfo::kMailAdres);
     Label4->adjustSize();
@@ -105,7 +108,7 @@ void Titel::Form_Load(const AppFolder &folder, QSize scherm) {
     // elsewhere (chosen with --app-folder, or the user's own), the running file.
     QString programma = folder.path(QStringLiteral("\\voltarix"));
     if (!QFileInfo(programma).isFile()) programma = QCoreApplication::applicationFilePath();
-    const TitelInfo::Gegevens gegevens = TitelInfo::verzamel(programma, scherm, Dpi_);
+    const TitelInfo::Gegevens gegevens = TitelInfo::verzamel(programma, scherm.pixels, Dpi_);
     QString tekst = TitelInfo::informatieTekst(gegevens, QLocale::system());
     Label1->setText(tekst.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     Timer1->start();
@@ -123,7 +126,7 @@ void Titel::Form_Activate() {
         terugVanWaarschuwing_ = false;
         return;
     }
-    const QString waarschuwing = TitelInfo::dpiWaarschuwing(Dpi_);
+    const QString waarschuwing = TitelInfo::dpiWaarschuwing(Dpi_, eigenFactor_);
     if (waarschuwing.isEmpty()) return;
     terugVanWaarschuwing_ = true;
     platform_.message(waarschuwing, QStringLiteral(" Error"), Platform::Buttons::Ok,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Schaal.h"
 #include "ui/Surface.h"
 
 #include <QWidget>
@@ -18,9 +19,14 @@ class SheetView;
 class Titel : public QWidget {
     Q_OBJECT
 public:
-    // `scherm` is the whole screen in pixels, `dpi` its rounded logical DPI.
-    Titel(const AppFolder &folder, Platform &platform, QSize scherm, int dpi,
+    // The window stands in the middle of the screen's free area and tells the screen's
+    // size and density.
+    Titel(const AppFolder &folder, Platform &platform, const Schaal::Scherm &scherm,
           QWidget *parent = nullptr);
+    // A screen of `scherm` pixels at `dpi`, without panels or a scale of our own.
+    Titel(const AppFolder &folder, Platform &platform, QSize scherm, int dpi,
+          QWidget *parent = nullptr)
+        : Titel(folder, platform, Schaal::Scherm{scherm, QRect(QPoint(), scherm), dpi}, parent) {}
     ~Titel() override;
 
     const Surface &strook() const { return strook_; }
@@ -38,7 +44,7 @@ protected:
 private:
     void maakBesturing();
     void plaatsBesturing();
-    void Form_Load(const AppFolder &folder, QSize scherm);
+    void Form_Load(const AppFolder &folder, const Schaal::Scherm &scherm);
     void Form_Activate();
     void Start_Click();
     void Label4_Click();
@@ -47,6 +53,7 @@ private:
     Platform &platform_;
     Surface strook_;
     int Dpi_;
+    double eigenFactor_; // the scale the program chose itself, 0 for the desktop's
     bool bezig_ = false;
     bool terugVanWaarschuwing_ = false;
 

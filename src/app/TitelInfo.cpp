@@ -83,17 +83,23 @@ QString datumTekst(const QDateTime &moment, const QLocale &locale) {
            locale.toString(moment.time(), tijdMetSeconden(locale));
 }
 
-int dpiVan(double logischeDpi) {
-    return int(std::lround(logischeDpi));
+int dpiVan(double logischeDpi, double bureaubladSchaal) {
+    return int(std::lround(logischeDpi * bureaubladSchaal));
 }
 
-QString dpiWaarschuwing(int dpi) {
+QString dpiWaarschuwing(int dpi, double eigenFactor) {
     if (dpi == kStandaardDpi) return QString();
-    return QStringLiteral("Uw beeldscherm is ingesteld op %1 DPI (Dots Per Inch)\n"
-                          "wijzig dit naar 96 DPI. Klik met de rechtermuisknop op het\n"
-                          "bureaublad van uw scherm, klik op Eigenschappen / Instellingen\n"
-                          "dan geavanceerd en wijzig de DPI instelling.")
-        .arg(dpi);
+    QString tekst =
+        QStringLiteral("Uw beeldscherm is ingesteld op %1 DPI (Dots Per Inch)\n"
+                       "wijzig dit naar 96 DPI. Klik met de rechtermuisknop op het\n"
+                       "bureaublad van uw scherm, klik op Eigenschappen / Instellingen\n"
+                       "dan geavanceerd en wijzig de DPI instelling.")
+            .arg(dpi);
+    if (eigenFactor > 0)
+        tekst += QStringLiteral("\nVoltarix toont zich daarom op %1 %, zodat alles op het "
+                                "scherm past.")
+                     .arg(std::lround(eigenFactor * 100));
+    return tekst;
 }
 
 QString klokTekst(const QDateTime &moment, const QLocale &locale) {

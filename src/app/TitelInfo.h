@@ -44,11 +44,13 @@ QString grootteTekst(qint64 bytes, const QLocale &locale);
 // A moment in the locale's short date and its time with seconds.
 QString datumTekst(const QDateTime &moment, const QLocale &locale);
 
-// The screen's DPI as the title screen reports it: the logical DPI, rounded.
-int dpiVan(double logischeDpi);
+// The screen's DPI as the title screen reports it: the logical DPI times the
+// desktop's scale (its device-pixel ratio), rounded; 120 on a desktop at 125 %.
+int dpiVan(double logischeDpi, double bureaubladSchaal = 1.0);
 
-// The warning for a screen that is not set to 96 DPI; empty at 96 DPI.
-QString dpiWaarschuwing(int dpi);
+// The warning for a screen that is not set to 96 DPI; empty at 96 DPI. When the
+// program chose a scale of its own (`eigenFactor` above 0), one more line says so.
+QString dpiWaarschuwing(int dpi, double eigenFactor = 0);
 
 // The clock: a blank, the time "h:mm:ss", " / " and the locale's short date.
 QString klokTekst(const QDateTime &moment, const QLocale &locale);

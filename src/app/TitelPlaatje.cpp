@@ -176,8 +176,10 @@ void tekenTekstVlakken(QPainter &painter) {
 
 } // namespace
 
-QImage teken() {
-    QImage plaatje(kBreedte, kHoogte, QImage::Format_RGB32);
+QImage teken(qreal schaal) {
+    QImage plaatje((QSizeF(kBreedte, kHoogte) * schaal).toSize(), QImage::Format_RGB32);
+    // Painting then counts in the picture's own pixels, each `schaal` device pixels.
+    plaatje.setDevicePixelRatio(qreal(plaatje.width()) / kBreedte);
     QPainter painter(&plaatje);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

@@ -10,6 +10,8 @@ namespace TitelPlaatje {
 constexpr int kBreedte = 500;
 constexpr int kHoogte = 320;
 
-QImage teken();
+// Drawn at `schaal` device pixels to each of its pixels (the desktop's scale), so that
+// a scaled desktop shows it sharp rather than enlarged.
+QImage teken(qreal schaal = 1);
 
 } // namespace TitelPlaatje

@@ -1,4 +1,6 @@
 #include "app/Main.h"
+#include "app/MainLayout.h"
+#include "app/Schaal.h"
 #include "app/StarterFolder.h"
 #include "app/Titel.h"
 #include "app/TitelInfo.h"
@@ -16,6 +18,10 @@
 #include <QTranslator>
 
 #include <memory>
+#include <optional>
+#include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -45,10 +51,76 @@ AppFolder chooseAppFolder() {
     return AppFolder(choice.root);
 }
 
+// A restart at a scale of the program's own carries the desktop's scale, which the
+// program can no longer see itself, and the user's own QT_SCALE_FACTOR, if any, to give
+// back to the programs it opens.
+constexpr char kQtFactor[] = "QT_SCALE_FACTOR";
+constexpr char kBureaubladSchaal[] = "VOLTARIX_BUREAUBLAD_SCHAAL";
+constexpr char kEigenQtFactor[] = "VOLTARIX_EIGEN_QT_SCALE_FACTOR";
+
+// The desktop's scale when this run is such a restart; the marker goes, so that the
+// programs this one opens start afresh.
+std::optional<double> neemBureaubladSchaal() {
+    bool getal = false;
+    const double schaal = qEnvironmentVariable(kBureaubladSchaal).toDouble(&getal);
+    qunsetenv(kBureaubladSchaal);
+    return getal && schaal > 0 ? std::optional<double>(schaal) : std::nullopt;
+}
+
+// Qt has read QT_SCALE_FACTOR by now; what the program opens gets the user's own.
+void geefQtFactorTerug() {
+    if (qEnvironmentVariableIsSet(kEigenQtFactor))
+        qputenv(kQtFactor, qgetenv(kEigenQtFactor));
+    else
+        qunsetenv(kQtFactor);
+    qunsetenv(kEigenQtFactor);
+}
+
+// Starts this program afresh at the scale `gekozen`; Qt takes its scale only when
+// the application object is made. The object may stay: its connection to the display
+// closes on the exec, and a restart that fails goes on with it, at the desktop's scale.
+void herstart(std::vector<char *> &argumenten, double bureaublad, double gekozen) {
+    const bool eigen = qEnvironmentVariableIsSet(kQtFactor);
+    bool getal = false;
+    double eigenFactor = qEnvironmentVariable(kQtFactor).toDouble(&getal);
+    if (!getal || eigenFactor <= 0) eigenFactor = 1; // what Qt does with such a value
+    if (eigen) qputenv(kEigenQtFactor, qgetenv(kQtFactor));
+    qputenv(kBureaubladSchaal, QByteArray::number(bureaublad, 'g', 12));
+    qputenv(kQtFactor,
+            QByteArray::number(Schaal::qtFactor(eigenFactor, bureaublad, gekozen), 'g', 12));
+    ::execv("/proc/self/exe", argumenten.data());
+    qunsetenv(kBureaubladSchaal);
+    geefQtFactorTerug();
+}
+
+// The screen as the program sees it, at the scale it shows itself at. A desktop whose
+// scale leaves too little room for the main window gets a smaller one of our own: the
+// program starts again once, at that scale.
+Schaal::Scherm meetScherm(std::vector<char *> &argumenten, std::optional<double> bureaublad) {
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const double dpr = screen->devicePixelRatio();
+    if (!bureaublad) {
+        const QSize vrij = Schaal::apparaatPixels(screen->availableGeometry().size(), dpr);
+        const double gekozen = Schaal::kiesFactor(vrij, dpr, MainLayout::kKleinsteScherm);
+        if (!qFuzzyCompare(gekozen, dpr)) herstart(argumenten, dpr, gekozen);
+    }
+    Schaal::Scherm scherm;
+    scherm.pixels = Schaal::apparaatPixels(screen->geometry().size(), dpr);
+    scherm.beschikbaar = screen->availableGeometry();
+    scherm.Dpi = TitelInfo::dpiVan(screen->logicalDotsPerInch(), bureaublad.value_or(dpr));
+    scherm.eigenFactor = bureaublad ? dpr : 0;
+    return scherm;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
+    // Qt takes its own options out of argv; a restart passes them on again.
+    std::vector<char *> argumenten(argv, argv + argc + 1);
+    const std::optional<double> bureaublad = neemBureaubladSchaal();
     QApplication application(argc, argv);
+    if (bureaublad) geefQtFactorTerug();
+    const Schaal::Scherm scherm = meetScherm(argumenten, bureaublad);
     QApplication::setApplicationName(QStringLiteral("Voltarix"));
     // Qt's own buttons (Yes, No, Cancel) in the desktop's language: "Ja", "Nee".
     QTranslator qtTexts;
@@ -57,16 +129,14 @@ int main(int argc, char *argv[]) {
         QApplication::installTranslator(&qtTexts);
     const AppFolder folder = chooseAppFolder();
     QtPlatform platform;
-    const QScreen *screen = QGuiApplication::primaryScreen();
 
     // The program opens on its title screen; the main window, whose constructor does
     // the whole start-up, is made only when the title screen's animation has played.
     std::unique_ptr<Main> main;
-    auto *titel = new Titel(folder, platform, screen->geometry().size(),
-                            TitelInfo::dpiVan(screen->logicalDotsPerInch()));
+    auto *titel = new Titel(folder, platform, scherm);
     titel->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(titel, &Titel::gestart, [&] {
-        main = std::make_unique<Main>(folder, platform, screen->geometry().size());
+        main = std::make_unique<Main>(folder, platform, scherm.beschikbaar);
         main->show();
     });
     titel->show();

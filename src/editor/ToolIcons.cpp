@@ -27,9 +27,11 @@ const QColor kBeige(232, 222, 190);
 using Tekening = std::function<void(QPainter &)>;
 
 // A transparent picture with `tekening` painted on it, antialiased, with the dark
-// outline pen already set.
-QImage teken(QSize size, const Tekening &tekening) {
-    QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+// outline pen already set. The picture holds `schaal` device pixels to each of its
+// `size` pixels, so that a scaled desktop shows the shapes sharp.
+QImage teken(QSize size, qreal schaal, const Tekening &tekening) {
+    QImage picture((QSizeF(size) * schaal).toSize(), QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(qreal(picture.width()) / size.width());
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -38,8 +40,8 @@ QImage teken(QSize size, const Tekening &tekening) {
     return picture;
 }
 
-QImage teken(const Tekening &tekening) {
-    return teken(QSize(kMaat, kMaat), tekening);
+QImage teken(qreal schaal, const Tekening &tekening) {
+    return teken(QSize(kMaat, kMaat), schaal, tekening);
 }
 
 void vlak(QPainter &painter, const QPolygonF &vorm, const QColor &kleur) {
@@ -167,8 +169,8 @@ void index(QPainter &p) {
 }
 
 // The four shift arrows are one arrow pointing left, turned about the middle.
-QImage pijl(qreal graden) {
-    return teken([graden](QPainter &p) {
+QImage pijl(qreal graden, qreal schaal) {
+    return teken(schaal, [graden](QPainter &p) {
         p.translate(kMaat / 2.0, kMaat / 2.0);
         p.rotate(graden);
         p.translate(-kMaat / 2.0, -kMaat / 2.0);
@@ -247,51 +249,51 @@ void as(QPainter &p, QPointF a, QPointF b) {
 
 } // namespace
 
-QImage knop(int nummer) {
+QImage knop(int nummer, qreal schaal) {
     switch (nummer) {
     case 0:
-        return teken(nieuw);
+        return teken(schaal, nieuw);
     case 1:
-        return teken(openen);
+        return teken(schaal, openen);
     case 2:
-        return teken(opslaan);
+        return teken(schaal, opslaan);
     case 3:
-        return teken(afdrukken);
+        return teken(schaal, afdrukken);
     case 5:
-        return teken(ontwerpblad);
+        return teken(schaal, ontwerpblad);
     case 6:
-        return teken(componentenlijst);
+        return teken(schaal, componentenlijst);
     case 7:
-        return teken(breadboard);
+        return teken(schaal, breadboard);
     case 8:
-        return teken(informatie);
+        return teken(schaal, informatie);
     case 10:
-        return teken(index);
+        return teken(schaal, index);
     case 12:
     case 13:
     case 14:
     case 15:
-        return pijl(90.0 * (nummer - 12));
+        return pijl(90.0 * (nummer - 12), schaal);
     default:
         return {};
     }
 }
 
-QImage knop2(int nummer) {
+QImage knop2(int nummer, qreal schaal) {
     switch (nummer) {
     case 0:
-        return teken(weerstand);
+        return teken(schaal, weerstand);
     case 1:
-        return teken(tekst);
+        return teken(schaal, tekst);
     case 2:
-        return teken(designer);
+        return teken(schaal, designer);
     default:
         return {};
     }
 }
 
-QImage spiegelLinksRechts(QSize size) {
-    return teken(size, [size](QPainter &p) {
+QImage spiegelLinksRechts(QSize size, qreal schaal) {
+    return teken(size, schaal, [size](QPainter &p) {
         const qreal w = size.width(), h = size.height(), m = w / 2, top = 2, bottom = h - 2;
         as(p, {m, 1}, {m, h - 1});
         vlak(p, QPolygonF({{m - 3, top}, {m - 3, bottom}, {3, (top + bottom) / 2}}), kBlauw);
@@ -300,8 +302,8 @@ QImage spiegelLinksRechts(QSize size) {
     });
 }
 
-QImage spiegelBovenOnder(QSize size) {
-    return teken(size, [size](QPainter &p) {
+QImage spiegelBovenOnder(QSize size, qreal schaal) {
+    return teken(size, schaal, [size](QPainter &p) {
         const qreal w = size.width(), h = size.height(), m = h / 2;
         const qreal breed = std::min(w - 4, 1.4 * h), left = (w - breed) / 2, right = left + breed;
         as(p, {1, m}, {w - 1, m});
@@ -310,8 +312,8 @@ QImage spiegelBovenOnder(QSize size) {
     });
 }
 
-QImage kwartslag(QSize size) {
-    return teken(size, [size](QPainter &p) {
+QImage kwartslag(QSize size, qreal schaal) {
+    return teken(size, schaal, [size](QPainter &p) {
         const qreal zijde = std::min(size.width(), size.height()) - 6;
         const QRectF cirkel((size.width() - zijde) / 2, (size.height() - zijde) / 2, zijde, zijde);
         // Three quarters of a circle, clockwise from the top, with the head at its end.

@@ -10,13 +10,6 @@
 
 namespace Vormgeving {
 
-namespace {
-
-// The part of the outer size that the desktop's title bar and borders take.
-constexpr QSize kRandPixels{6, 29};
-
-} // namespace
-
 void plaats(QWidget *ouder, const Plek *begin, const Plek *end, Eenheid eenheid) {
     const auto pixels = [eenheid](int maat) {
         return eenheid == Eenheid::Twips ? twipsToPixels(maat) : maat;

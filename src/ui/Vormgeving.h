@@ -32,6 +32,9 @@ void plaats(QWidget *ouder, const Plek (&tabel)[N], Eenheid eenheid = Eenheid::T
     plaats(ouder, tabel, tabel + N, eenheid);
 }
 
+// The part of a window's outer size that the desktop's title bar and borders take.
+constexpr QSize kRandPixels{6, 29};
+
 // Gives a dialog its size from its outer size in twips (title bar and borders
 // included, as the layout was written) and the tools' common font.
 void maakVenster(QWidget *venster, int breedteTwips, int hoogteTwips);

@@ -23,10 +23,11 @@ struct Besturing {
 };
 
 constexpr Besturing kBesturing[] = {
-    {"Frame1", 1},   {"BackKnoppen", 1}, {"Knop", 16},   {"Frame2", 1},  {"Combo1", 1},
-    {"List1", 1},    {"Frame4", 1},      {"IconPic", 1}, {"Frame5", 1},  {"Knop2", 3},
-    {"Frame6", 1},   {"Frame3", 1},      {"Pic", 1},     {"Pic2", 1},    {"Text1", 1},
-    {"WerkBalk", 1}, {"Combo2", 1},      {"Combo3", 1},  {"NewKnop", 1}, {"BBgrootKnop", 1},
+    {"Frame1", 1},     {"BackKnoppen", 1}, {"Knop", 16},   {"Frame2", 1},  {"Combo1", 1},
+    {"List1", 1},      {"Frame4", 1},      {"IconPic", 1}, {"Frame5", 1},  {"Knop2", 3},
+    {"Frame6", 1},     {"Frame3", 1},      {"Pic", 1},     {"Pic2", 1},    {"Text1", 1},
+    {"WerkBalk", 1},   {"Combo2", 1},      {"Combo3", 1},  {"NewKnop", 1}, {"BBgrootKnop", 1},
+    {"BackLabel8", 1}, {"BackPic", 1},
 };
 
 int pixels(int twips) {

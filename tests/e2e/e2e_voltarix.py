@@ -71,7 +71,7 @@ class Voltarix:
         if (x, y) != ((SCHERM[0] - breedte) // 2, (SCHERM[1] - hoogte) // 2):
             raise Mislukt("the title screen is not centred: %r" % ((x, y, breedte, hoogte),))
         self.bureau.klik(x + breedte // 2, y + hoogte // 3)
-        self.venster = self.bureau.wacht_op_venster("Voltarix", breedte=SCHERM[0] - 2)
+        self.venster = self.bureau.wacht_op_venster("Voltarix", breedte=SCHERM[0] - 8)
         self.bureau.wacht_tot_weg(titel, "Voltarix")
         self._ijk_binnenkant()
 

@@ -116,14 +116,14 @@ def lees_plaatje(pad):
 class Xvfb:
     """An X server of our own on the first free display from `basis` on."""
 
-    def __init__(self, basis, log):
+    def __init__(self, basis, log, scherm=SCHERM):
         for nummer in range(basis, basis + 40):
             if os.path.exists("/tmp/.X%d-lock" % nummer) or \
                     os.path.exists("/tmp/.X11-unix/X%d" % nummer):
                 continue
             lezen, schrijven = os.pipe()
             proces = subprocess.Popen(
-                ["Xvfb", ":%d" % nummer, "-screen", "0", "%dx%dx24" % SCHERM, "-dpi", "96",
+                ["Xvfb", ":%d" % nummer, "-screen", "0", "%dx%dx24" % scherm, "-dpi", "96",
                  "-nolisten", "tcp", "-noreset", "-s", "0", "-displayfd", str(schrijven)],
                 pass_fds=(schrijven,), stdout=log, stderr=log, start_new_session=True)
             os.close(schrijven)

@@ -1,0 +1,144 @@
+#!/usr/bin/env python3
+"""e2e_scherm.py CONFIG VOLTARIX STARTER PLAATSEN: Voltarix on one of the screens of
+SCHERMEN, looked at from outside: the title screen centred on the free area at the
+scale the program must choose, its DPI warning, and the main window on the free area
+with its controls whole, seen by the colours of their backdrops."""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import traceback
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from xsessie import Bureau, Mislukt, Xvfb, stop_proces, wacht_tot  # noqa: E402
+
+GRIJS, STATUS, DONKER = (216, 213, 206), (200, 220, 220), (90, 90, 100)
+
+# screen, the desktop's scale, set as the user's QT_SCALE_FACTOR ("qt") or as the
+# desktop's Xft.dpi ("xft"), the area its panels leave free, the scale to show at
+SCHERMEN = {
+    "1024x768": ((1024, 768), 1.0, "qt", None, 1.0),
+    "1366x768": ((1366, 768), 1.0, "qt", None, 1.0),
+    "1366x768@1.25": ((1366, 768), 1.25, "qt", (0, 0, 1366, 728), 1.0),
+    "1920x1080@1.25": ((1920, 1080), 1.25, "qt", None, 1.25),
+    "1920x1080@1.5": ((1920, 1080), 1.5, "xft", (0, 48, 1920, 1032), 1.25),
+    "2560x1440@1.5": ((2560, 1440), 1.5, "qt", None, 1.5),
+    "3840x2160@2": ((3840, 2160), 2.0, "qt", (96, 0, 3744, 2160), 2.0),
+}
+
+
+def controleer(waar, tekst):
+    if not waar:
+        raise Mislukt(tekst)
+
+
+def binnen(x, y, w, h, vlak):
+    return vlak[0] <= x and vlak[1] <= y and x + w <= vlak[0] + vlak[2] and y + h <= vlak[1] + vlak[3]
+
+
+def start(voltarix, starter, werk, bureau, schaal, hoe, paneel):
+    omgeving = {k: v for k, v in bureau.omgeving.items() if not k.startswith(("QT_", "VOLTARIX"))}
+    omgeving.update(QT_QPA_PLATFORM="xcb", HOME=werk, LANG="C.UTF-8", LC_ALL="C.UTF-8",
+                    XDG_RUNTIME_DIR=os.path.join(werk, "runtime"))
+    os.makedirs(omgeving["XDG_RUNTIME_DIR"], mode=0o700)
+    if hoe == "qt" and schaal != 1:
+        omgeving["QT_SCALE_FACTOR"] = str(schaal)
+    zet = {"RESOURCE_MANAGER": ("8s", "Xft.dpi:\t%d\n" % round(96 * schaal) if hoe == "xft" else None),
+           "_NET_WORKAREA": ("32c", paneel and ",".join(map(str, paneel)))}
+    for naam, (soort, waarde) in zet.items():
+        if waarde:
+            subprocess.run(["xprop", "-root", "-f", naam, soort, "-set", naam, waarde],
+                           env=bureau.omgeving, check=True)
+    shutil.copytree(starter, os.path.join(werk, "Voltarix"))
+    log = open(os.path.join(werk, "voltarix.log"), "wb")
+    return subprocess.Popen([voltarix, "--app-folder", os.path.join(werk, "Voltarix")],
+                            env=omgeving, stdout=log, stderr=subprocess.STDOUT)
+
+
+def door_titel(bureau, vrij, schaal, f):
+    """The title screen centred at the chosen scale, its DPI warning answered; returns
+    the main window."""
+    titel = bureau.wacht_op_venster("Voltarix")
+    x, y, w, h = bureau.geometrie(titel)
+    controleer((w, h) == (round(500 * f), round(320 * f)), "title screen of %dx%d" % (w, h))
+    controleer(abs(2 * x + w - 2 * vrij[0] - vrij[2]) <= 4 and abs(2 * y + h - 2 * vrij[1] - vrij[3]) <= 4,
+               "title screen at %d,%d, not centred on %r" % (x, y, vrij))
+    if schaal != 1:
+        bureau.focus(titel)
+        melding = bureau.wacht_op_venster(" Error")
+        bureau.focus(melding)
+        bureau.toetsen("Return")
+        bureau.wacht_tot_weg(melding, " Error")
+    bureau.klik(x + w // 2, y + h // 3)
+    return wacht_tot(lambda: next((v for v in bureau.vensters("Voltarix")
+                                   if (bureau.geometrie(v) or (0, 0, 0))[2] > w), None), "the main window")
+
+
+def hoofdvenster(plaatsen, bureau, venster, vrij, f):
+    x0, y0, w, h = bureau.geometrie(venster)
+    controleer(binnen(x0, y0, w, h, vrij), "main window %r off the free area %r" % ((x0, y0, w, h), vrij))
+    uit = subprocess.run([plaatsen] + [str(round(m / f)) for m in vrij[2:]], check=True,
+                         capture_output=True, text=True).stdout
+    tabel = {r.split()[0] + (r.split()[1] if r.startswith("Knop") else ""): tuple(map(int, r.split()[2:]))
+             for r in uit.splitlines()}
+    # The inside starts under the menu bar, whose height is the font's.
+    kolom = x0 + round((tabel["BackKnoppen"][0] + 2) * f)
+    rij = wacht_tot(lambda: (lambda b: next((r for r in range(y0, y0 + round(80 * f))
+                                             if b.pixel(kolom, r) == GRIJS), None))(bureau.schermbeeld()),
+                    "the tool-button backdrop at the top of the window")
+    y0 = rij - round(tabel["BackKnoppen"][1] * f)
+
+    def punt(naam, dx, dy):  # from the control's left and top; negative from right and bottom
+        x, y, w, h = tabel[naam]
+        return (x0 + round((x + dx + (w if dx < 0 else 0)) * f),
+                y0 + round((y + dy + (h if dy < 0 else 0)) * f))
+
+    knop, achter = tabel["Knop15"], tabel["BackKnoppen"]
+    bureau.klik(*punt("Knop5", 24, 24))  # the design sheet, with the dark backdrop round it
+    proeven = [(punt("Knop15", (knop[2] + achter[0] + achter[2] - knop[0]) // 2, 24), GRIJS),
+               (punt("BackLabel8", -6, 10), STATUS), (punt("BackPic", -3, -3), DONKER)]
+    for (x, y), _ in proeven:
+        controleer(binnen(x, y, 1, 1, vrij), "control at %d,%d off the free area" % (x, y))
+    beeld = wacht_tot(lambda: (lambda b: b if all(b.pixel(*p) == k for p, k in proeven) else None)(
+        bureau.schermbeeld()), "the backdrops of the last tool button, the status line and the work area")
+    n = int(f)
+    if n == f:  # a sheet pixel is f x f device pixels of one colour: nothing smoothed
+        x0, y0 = punt("Pic", 0, 0)
+        blokken = [{beeld.pixel(x + i, y + j) for i in range(n) for j in range(n)}
+                   for y in range(y0, y0 + 120 * n, n) for x in range(x0, x0 + 120 * n, n)]
+        controleer(all(len(b) == 1 for b in blokken) and len(set.union(*blokken)) > 1,
+                   "the design sheet is smoothed or has no raster")
+
+
+def main():
+    naam, voltarix, starter, plaatsen = sys.argv[1:5]
+    scherm, schaal, hoe, paneel, f = SCHERMEN[naam]
+    vrij = paneel or (0, 0) + scherm
+    werk = tempfile.mkdtemp(prefix="voltarix-e2e-scherm-")
+    xvfb = proces = None
+    try:
+        xlog = open(os.path.join(werk, "xvfb.log"), "wb")
+        xvfb = Xvfb(int(os.environ.get("VOLTARIX_E2E_DISPLAY", "70")), xlog, scherm=scherm)
+        bureau = Bureau(xvfb.display)
+        proces = start(voltarix, starter, werk, bureau, schaal, hoe, paneel)
+        hoofdvenster(plaatsen, bureau, door_titel(bureau, vrij, schaal, f), vrij, f)
+    except Exception:  # noqa: BLE001 - every failure is reported the same way
+        traceback.print_exc()
+        if xvfb:
+            Bureau(xvfb.display).bewaar_schermbeeld(os.path.join(werk, "mislukt.png"))
+        print("e2e scherm %s: FAILED; screenshot and logs in %s" % (naam, werk))
+        return 1
+    finally:
+        if proces:
+            stop_proces(proces)
+        if xvfb:
+            xvfb.stop()
+    shutil.rmtree(werk, ignore_errors=True)
+    print("e2e scherm %s: passed" % naam)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

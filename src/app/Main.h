@@ -127,6 +127,7 @@ private:
 
     // --- symbol designer (Main_Designer.cpp)
     void verbindDesigner();
+    void symboolBewaard(const QString &pad);
 
     // --- resistor colour code, LED calculator, bits and bytes, 7-segment display
     // (Main_SideTools.cpp)

@@ -116,6 +116,7 @@ private:
     void LoepTimer_Tick();
     void Text1_Change();
     void openProject(const QString &naam);
+    void zetOntwerpNaam(const QString &naam);
     QString lijstTekst() const; // the component list, lines ending in CR LF
     QString projectenMap() const;
     QFrame *Loep = nullptr;
@@ -181,4 +182,5 @@ private:
     QAction *BitsItem = nullptr, *LedCalcItem = nullptr, *DisplayItem = nullptr;
     QAction *HelpItem = nullptr, *SymbolenLinkItem = nullptr, *SoftwareLinkItem = nullptr;
     QMenu *NaamOntwerp = nullptr;
+    QString ontwerpNaam_ = QStringLiteral("*.*"); // the design's name, as NaamOntwerp shows it
 };

@@ -165,7 +165,9 @@ void IconDesign::KnopB_Click(int index) {
 }
 
 void IconDesign::toon() {
-    setWindowTitle(model_.titel());
+    // A file name may hold "[*]", which a window title takes for its "modified" mark;
+    // doubled, it shows as typed.
+    setWindowTitle(model_.titel().replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
     Vormgeving::kleur(TekenKleur, QColor::fromRgb(model_.tekenKleur()));
     CoordLabel->setText(model_.coordTekst());
     for (int i = 1; i <= IconDesignModel::kKnoppen; ++i)

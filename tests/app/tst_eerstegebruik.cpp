@@ -148,6 +148,14 @@ void TestEersteGebruik::designNameShowsAsTyped() {
     QCOMPARE(titel, QStringLiteral("R&&D")); // shown as "R&D"
     v.w<QToolButton>("Knop2")->click();      // save, cancelled
     QCOMPARE(v.platform.inputs.last().defaultAnswer, QStringLiteral("R&D"));
+    // A window title takes "[*]" for its "modified" mark.
+    v.platform.openAnswers = {v.folder.writePicture("R[*].bmp", filledPicture(49, 49, 0))};
+    QString designer;
+    v.ontwerp([&](IconDesign &venster) {
+        knop(venster, 2);
+        designer = venster.windowHandle()->title();
+    });
+    QCOMPARE(designer, QStringLiteral(" 49 x 49 Symbool Designer / R[*].bmp"));
 }
 
 void TestEersteGebruik::textsFitTheirControls_data() {

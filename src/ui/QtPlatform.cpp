@@ -8,7 +8,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -22,13 +21,6 @@ const QString kApplicationTitle = QStringLiteral("Voltarix");
 // The program writes line breaks as CR LF; Qt's labels break on LF alone.
 QString shown(QString text) {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-// Texts that hold a name the user typed (a symbol, a project) show it as typed: a
-// name such as "<b>R1" is no markup.
-void zonderOpmaak(QWidget *dialoog) {
-    for (QLabel *label : dialoog->findChildren<QLabel *>())
-        label->setTextFormat(Qt::PlainText);
 }
 
 QMessageBox::Icon qtIcon(Platform::Icon icon) {
@@ -59,7 +51,6 @@ Platform::Answer QtPlatform::message(const QString &text, const QString &title, 
     QMessageBox box(
         qtIcon(icon), title.isEmpty() ? kApplicationTitle : title, shown(text),
         buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner());
-    box.setTextFormat(Qt::PlainText);
     const int answer = box.exec();
     if (buttons == Buttons::Ok) return Answer::Ok;
     return answer == QMessageBox::Yes ? Answer::Yes : Answer::No;
@@ -67,12 +58,11 @@ Platform::Answer QtPlatform::message(const QString &text, const QString &title, 
 
 QString QtPlatform::inputBox(const QString &prompt, const QString &title,
                              const QString &defaultAnswer) {
-    QInputDialog dialog(owner());
-    dialog.setWindowTitle(title.isEmpty() ? kApplicationTitle : title);
-    dialog.setLabelText(shown(prompt));
-    dialog.setTextValue(defaultAnswer);
-    zonderOpmaak(&dialog);
-    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    bool accepted = false;
+    const QString answer =
+        QInputDialog::getText(owner(), title.isEmpty() ? kApplicationTitle : title, shown(prompt),
+                              QLineEdit::Normal, defaultAnswer, &accepted);
+    return accepted ? answer : QString();
 }
 
 QString QtPlatform::openFileName(const QString &title, const QString &folder,

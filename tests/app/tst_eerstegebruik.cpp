@@ -2,29 +2,27 @@
 #include "TestFolder.h"
 #include "TestRunner.h"
 #include "app/Main.h"
+#include "project/OpenForm.h"
+#include "project/ProjectMap.h"
+#include "symbols/Config.h"
 #include "symbols/IconDesign.h"
 #include "tools/LedCalc.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
-#include <functional>
-
 namespace {
 
 // A platform that remembers in which folder each file dialog started.
-class MapPlatform : public ScriptedPlatform {
-public:
+struct MapPlatform : ScriptedPlatform {
     QStringList mappen;
-    QString openFileName(const QString &title, const QString &folder,
-                         const QString &filter) override {
-        mappen << folder;
-        return ScriptedPlatform::openFileName(title, folder, filter);
+    QString openFileName(const QString &t, const QString &map, const QString &f) override {
+        mappen << map;
+        return ScriptedPlatform::openFileName(t, map, f);
     }
-    QString saveFileName(const QString &title, const QString &folder,
-                         const QString &filter) override {
-        mappen << folder;
-        return ScriptedPlatform::saveFileName(title, folder, filter);
+    QString saveFileName(const QString &t, const QString &map, const QString &f) override {
+        mappen << map;
+        return ScriptedPlatform::saveFileName(t, map, f);
     }
 };
 
@@ -42,37 +40,18 @@ struct Venster {
     template <typename T = QWidget> T *w(const char *naam) const {
         return main->findChild<T *>(QLatin1String(naam));
     }
-    QStringList symbolen() const {
-        QStringList namen;
-        for (int i = 0; i < w<QListWidget>("List1")->count(); ++i)
-            namen << w<QListWidget>("List1")->item(i)->text();
-        return namen;
-    }
-    // Opens the designer and works in it until `doe` returns.
-    void ontwerp(const std::function<void(IconDesign &)> &doe) {
-        QTimer::singleShot(0, [doe] {
+    // Opens the designer, presses its toolbar buttons in turn and closes it.
+    void ontwerp(const QList<int> &knoppen, QString *titel = nullptr) {
+        QTimer::singleShot(0, [=] {
             auto *designer = qobject_cast<IconDesign *>(QApplication::activeModalWidget());
-            QVERIFY(designer);
-            doe(*designer);
+            for (int knop : knoppen)
+                designer->findChild<QToolButton *>(QStringLiteral("KnopB_%1").arg(knop))->click();
+            if (titel) *titel = designer->windowHandle()->title();
             designer->close();
         });
         w<QToolButton>("Knop2_2")->click();
     }
 };
-
-void knop(IconDesign &designer, int index) {
-    designer.findChild<QToolButton *>(QStringLiteral("KnopB_%1").arg(index))->click();
-}
-
-void teken(IconDesign &designer, int x, int y) {
-    QTest::mouseClick(designer.findChild<QWidget *>(QStringLiteral("IconPicture")), Qt::LeftButton,
-                      {}, QPoint(10 * x + 10, 10 * y + 10));
-}
-
-QString getoond(const QWidget *besturing) {
-    if (auto *label = qobject_cast<const QLabel *>(besturing)) return label->text();
-    return qobject_cast<const QAbstractButton *>(besturing)->text();
-}
 
 // The room a control leaves for its text, as its style draws it: a label inside its
 // frame and margins, a check box right of its box.
@@ -81,63 +60,42 @@ int ruimte(const QWidget *besturing) {
         return label->contentsRect().width() - 2 * label->margin();
     QStyleOptionButton optie;
     optie.initFrom(besturing);
-    return besturing->width() - besturing->style()
-                                    ->subElementRect(QStyle::SE_CheckBoxContents, &optie, besturing)
-                                    .left();
+    const QStyle *stijl = besturing->style();
+    return besturing->width() - stijl->subElementRect(QStyle::SE_CheckBoxContents, &optie).left();
 }
 
 } // namespace
 
-// What tripped a first-time user in the main window.
+// What tripped a first-time user.
 class TestEersteGebruik : public QObject {
     Q_OBJECT
 private slots:
     void designerSavesIntoTheShownCategory();
-    void designerWithoutCategoriesStartsInTheLibrary();
-    void designNameShowsAsTyped();
-    void textsFitTheirControls_data();
+    void namesShowAsTyped();
     void textsFitTheirControls();
+    void backgroundEditorSizedLikeTheOtherToolWindows();
+    void openDialogFromTheKeyboard();
 };
 
 void TestEersteGebruik::designerSavesIntoTheShownCategory() {
     Venster v({"Diodes\\D1.bmp", "Weerstanden\\R1.bmp", "Weerstanden\\R10.bmp"});
-    auto *Combo1 = v.w<QComboBox>("Combo1");
-    Combo1->setCurrentIndex(1);
-    emit Combo1->activated(1);
+    v.w<QComboBox>("Combo1")->setCurrentIndex(1);
+    emit v.w<QComboBox>("Combo1")->activated(1);
     const QString weerstanden = v.folder.path("\\Symbolen\\Weerstanden");
     const QString nieuw = weerstanden + QStringLiteral("/weerstand2");
-    v.platform.saveAnswers = {nieuw, nieuw, v.folder.path("\\Symbolen\\Diodes\\D2")};
-    v.platform.answers = {Platform::Answer::No}; // keep the first weerstand2
-    QImage eerste;
-    v.ontwerp([&](IconDesign &designer) {
-        knop(designer, 2); // Open, cancelled
-        teken(designer, 2, 3);
-        knop(designer, 3);
-        eerste = designer.model().tekening().image();
-        teken(designer, 4, 5);
-        knop(designer, 3);
-        knop(designer, 3);
-    });
-    QCOMPARE(v.platform.mappen, QStringList(4, weerstanden));
-    QCOMPARE(QImage(nieuw + QStringLiteral(".bmp")).convertToFormat(QImage::Format_RGB32), eerste);
-    QVERIFY(!QFile::exists(nieuw));
-    QCOMPARE(v.platform.messages.size(), 1);
-    QCOMPARE(v.platform.messages[0].text, QStringLiteral("Symbool bestaat reeds, vernieuwen?"));
-    QVERIFY(QFile::exists(v.folder.path("\\Symbolen\\Diodes\\D2.bmp")));
-    QCOMPARE(v.symbolen(), (QStringList{"R1", "R10", "weerstand2"}));
+    v.platform.saveAnswers = {nieuw, nieuw};
+    v.platform.answers = {Platform::Answer::Yes, Platform::Answer::No};
+    v.ontwerp({2, 3, 7, 3}); // open (cancelled), save, fill black, save again: No
+    QCOMPARE(v.platform.mappen, QStringList(3, weerstanden));
+    QCOMPARE(QImage(nieuw + QStringLiteral(".bmp")).pixel(0, 0), qRgb(255, 255, 255));
+    QCOMPARE(v.platform.messages.last().text, QStringLiteral("Symbool bestaat reeds, vernieuwen?"));
+    QCOMPARE(v.w<QListWidget>("List1")->item(2)->text(), QStringLiteral("weerstand2"));
     QCOMPARE(v.w<QLabel>("Label1")->text(), QStringLiteral("3 Symbolen gevonden..."));
 }
 
-void TestEersteGebruik::designerWithoutCategoriesStartsInTheLibrary() {
+void TestEersteGebruik::namesShowAsTyped() {
     Venster v;
-    v.ontwerp([](IconDesign &designer) { knop(designer, 2); });
-    QCOMPARE(v.platform.mappen, QStringList{v.folder.path("\\Symbolen\\")});
-}
-
-void TestEersteGebruik::designNameShowsAsTyped() {
-    Venster v;
-    v.folder.writeFile("\\Projecten\\R&D.ovb",
-                       pictureFile(filledPicture(10, 10, qRgb(150, 150, 150))));
+    v.folder.writeFile("\\Projecten\\R&D.ovb", pictureFile(filledPicture(9, 9, 0)));
     bijModaalVenster([](QWidget *dialog) {
         dialog->findChild<QListWidget *>(QStringLiteral("List1"))->setCurrentRow(0);
         dialog->findChild<QPushButton *>(QStringLiteral("OpenKnop"))->click();
@@ -151,56 +109,58 @@ void TestEersteGebruik::designNameShowsAsTyped() {
     // A window title takes "[*]" for its "modified" mark.
     v.platform.openAnswers = {v.folder.writePicture("R[*].bmp", filledPicture(49, 49, 0))};
     QString designer;
-    v.ontwerp([&](IconDesign &venster) {
-        knop(venster, 2);
-        designer = venster.windowHandle()->title();
-    });
+    v.ontwerp({2}, &designer);
     QCOMPARE(designer, QStringLiteral(" 49 x 49 Symbool Designer / R[*].bmp"));
 }
 
-void TestEersteGebruik::textsFitTheirControls_data() {
-    QTest::addColumn<QString>("venster");
-    QTest::addColumn<QString>("besturing");
-    QTest::addColumn<int>("symbolen");
-    QTest::addColumn<QString>("tekst");
-    QTest::newRow("Bold") << "Main"
-                          << "Check1" << 0 << "Bold";
-    QTest::newRow("121 symbols") << "Main"
-                                 << "Label1" << 121 << "121 Symbolen gevonden...";
-    QTest::newRow("1000 symbols") << "Main"
-                                  << "Label1" << 1000 << "1000 Symbolen gevonden...";
-    QTest::newRow("red and green") << "LedCalc"
-                                   << "LabelHint1" << 0 << "Rood en groen - 20 ma / 2 volts";
-    QTest::newRow("blue and white") << "LedCalc"
-                                    << "LabelHint2" << 0 << "Blauw en wit - 30 ma / 4 volts";
+void TestEersteGebruik::textsFitTheirControls() {
+    QStringList symbolen;
+    for (int i = 0; i < 121; ++i)
+        symbolen << QStringLiteral("Weerstanden\\R%1.bmp").arg(i);
+    Venster v(symbolen);
+    v.main->show();
+    LedCalc led;
+    led.show();
+    QStringList getoond;
+    for (QWidget *b : {v.w("Check1"), v.w("Label1"), led.findChild<QWidget *>("LabelHint1"),
+                       led.findChild<QWidget *>("LabelHint2")}) {
+        getoond << b->property("text").toString();
+        const int breedte = b->fontMetrics().horizontalAdvance(getoond.last());
+        QVERIFY2(breedte <= ruimte(b), qPrintable(getoond.last()));
+    }
+    QCOMPARE(getoond,
+             QStringList({"Bold", "121 Symbolen gevonden...", "Rood en groen - 20 ma / 2 volts",
+                          "Blauw en wit - 30 ma / 4 volts"}));
 }
 
-void TestEersteGebruik::textsFitTheirControls() {
-    QFETCH(QString, venster);
-    QFETCH(QString, besturing);
-    QFETCH(int, symbolen);
-    QFETCH(QString, tekst);
-    QStringList bestanden;
-    for (int i = 0; i < symbolen; ++i)
-        bestanden << QStringLiteral("Weerstanden\\R%1.bmp").arg(i);
-    std::unique_ptr<Venster> v;
-    std::unique_ptr<LedCalc> led;
-    QWidget *scherm;
-    if (venster == QLatin1String("Main")) {
-        v = std::make_unique<Venster>(bestanden);
-        scherm = v->main.get();
-    } else {
-        led = std::make_unique<LedCalc>(nullptr, QLocale::c());
-        scherm = led.get();
-    }
-    scherm->show();
-    auto *control = scherm->findChild<QWidget *>(besturing);
-    QCOMPARE(getoond(control), tekst);
-    QVERIFY2(control->fontMetrics().horizontalAdvance(tekst) <= ruimte(control),
-             qPrintable(QStringLiteral("%1 pixels for %2 in %3")
-                            .arg(control->fontMetrics().horizontalAdvance(tekst))
-                            .arg(tekst)
-                            .arg(ruimte(control))));
+void TestEersteGebruik::backgroundEditorSizedLikeTheOtherToolWindows() {
+    Venster v;
+    QRgb kleur = 0;
+    Config config(
+        AppFolder(v.folder.root()), v.platform, true, [] {}, kleur);
+    LedCalc led; // 7380 x 6975 twips from outside, title bar included
+    QCOMPARE(QSize(360, 220) - config.size(), QSize(7380 / 15, 6975 / 15) - led.size());
+    const QRect frame = config.findChild<QFrame *>(QStringLiteral("Frame1"))->geometry();
+    QVERIFY(config.rect().contains(frame));
+    QVERIFY(config.height() - frame.bottom() <= 10); // no empty strip under the frame
+}
+
+void TestEersteGebruik::openDialogFromTheKeyboard() {
+    Venster v;
+    v.folder.writeFile("\\Projecten\\a.ovb", "BM");
+    v.folder.writeFile("\\Projecten\\b.ovb", "BM");
+    QStringList geopend;
+    OpenForm form(ProjectMap(v.folder.path("\\Projecten")), v.platform,
+                  [&](const QString &naam) { geopend << naam; });
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    auto *lijst = form.findChild<QListWidget *>(QStringLiteral("List1"));
+    QCOMPARE(QApplication::focusWidget(), lijst);
+    QCOMPARE(lijst->currentRow(), -1); // no highlight bar before a choice
+    QTest::keyClick(lijst, Qt::Key_Down);
+    QTest::keyClick(lijst, Qt::Key_Return);
+    QCOMPARE(geopend, QStringList{QStringLiteral("a")});
+    QCOMPARE(form.result(), int(QDialog::Accepted));
 }
 
 VOLTARIX_TEST(TestEersteGebruik)

@@ -7,6 +7,7 @@
 #include "board/BoardSize.h"
 #include "board/Raster.h"
 #include "editor/BreadboardEditor.h"
+#include "ui/PassendeTekst.h"
 #include "ui/Platform.h"
 #include "ui/SheetView.h"
 #include "ui/Twips.h"
@@ -225,6 +226,7 @@ void Main::plaatsBesturing() {
     // Stacking: the breadboard tools lie over the top of the breadboard sheet.
     for (QWidget *tool : werkBalkBesturing())
         tool->raise();
+    PassendeTekst::zet(Check1, QStringLiteral("Bold"));
 }
 
 void Main::vulKeuzeLijsten() {

@@ -119,6 +119,7 @@ private:
     void LoepTimer_Tick();
     void Text1_Change();
     void openProject(const QString &naam);
+    void zetOntwerpNaam(const QString &naam);
     QString lijstTekst() const; // the component list, lines ending in CR LF
     QString projectenMap() const;
     QFrame *Loep = nullptr;
@@ -130,6 +131,7 @@ private:
 
     // --- symbol designer (Main_Designer.cpp)
     void verbindDesigner();
+    void symboolBewaard(const QString &pad);
 
     // --- resistor colour code, LED calculator, bits and bytes, 7-segment display
     // (Main_SideTools.cpp)
@@ -184,4 +186,5 @@ private:
     QAction *BitsItem = nullptr, *LedCalcItem = nullptr, *DisplayItem = nullptr;
     QAction *HelpItem = nullptr, *SymbolenLinkItem = nullptr, *SoftwareLinkItem = nullptr;
     QMenu *NaamOntwerp = nullptr;
+    QString ontwerpNaam_ = QStringLiteral("*.*"); // the design's name, as NaamOntwerp shows it
 };

@@ -1,5 +1,6 @@
 #include "app/Main.h"
 
+#include "ui/PassendeTekst.h"
 #include "ui/Platform.h"
 
 #include <QComboBox>
@@ -56,7 +57,7 @@ void Main::toonSymbolen() {
     List1->clear();
     List1->addItems(bibliotheek_.namen());
     List1->setCurrentRow(-1);
-    Label1->setText(bibliotheek_.telRegel());
+    PassendeTekst::zet(Label1, bibliotheek_.telRegel());
 }
 
 void Main::List1_Click() {
@@ -80,5 +81,5 @@ void Main::DeleteKnop_Click() {
     const QSignalBlocker stil(List1);
     delete List1->takeItem(rij);
     List1->setCurrentRow(-1);
-    Label1->setText(bibliotheek_.telRegel());
+    PassendeTekst::zet(Label1, bibliotheek_.telRegel());
 }

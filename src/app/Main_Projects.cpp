@@ -94,7 +94,7 @@ void Main::Text1_Change() {
 void Main::NieuwOntwerp() {
     if (!platform_.ask(kNieuwVraag, kNieuwTitel)) return;
     design_.Pic.clear();
-    NaamOntwerp->setTitle(QStringLiteral("*.*"));
+    zetOntwerpNaam(QStringLiteral("*.*"));
     Text1->setPlainText(StartupLists::beginLijst());
     ZetRaster(RasterScroll->value());
     TekenBord(BBgroot_, design_.Pic2, design_.GumPic);
@@ -107,8 +107,8 @@ void Main::NewKnop_Click() {
 }
 
 void Main::ProjectOpslaan() {
-    ::ProjectOpslaan(platform_, ProjectMap(projectenMap()), NaamOntwerp->title(), design_.Pic,
-                     design_.Pic2, lijstTekst());
+    ::ProjectOpslaan(platform_, ProjectMap(projectenMap()), ontwerpNaam_, design_.Pic, design_.Pic2,
+                     lijstTekst());
 }
 
 void Main::ProjectOpenen() {
@@ -123,14 +123,20 @@ void Main::openProject(const QString &naam) {
     if (geladen.ontwerpBlad) design_.Pic.paste(*geladen.ontwerpBlad);
     if (geladen.breadboard) design_.Pic2.paste(*geladen.breadboard);
     Text1->setPlainText(geladen.lijst);
-    NaamOntwerp->setTitle(naam);
+    zetOntwerpNaam(naam);
     // The raster passes through (0, 0): its grey is the grey the design was saved with.
     ZetRaster(qRed(design_.Pic.pixel(0, 0)));
 }
 
+void Main::zetOntwerpNaam(const QString &naam) {
+    ontwerpNaam_ = naam;
+    // A menu caption would take "R&D" for "RD" with Alt+D as its key; the name shows
+    // as it was typed.
+    NaamOntwerp->setTitle(QString(naam).replace(QLatin1Char('&'), QStringLiteral("&&")));
+}
+
 void Main::OntwerpAfdrukken() {
-    Afdrukken::OntwerpAfdrukken(platform_, NaamOntwerp->title(), design_.Pic.image(),
-                                design_.Pic2.image(),
+    Afdrukken::OntwerpAfdrukken(platform_, ontwerpNaam_, design_.Pic.image(), design_.Pic2.image(),
                                 componentList_.TekstRegels(Text1->toPlainText()));
 }
 

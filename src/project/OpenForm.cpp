@@ -31,6 +31,11 @@ OpenForm::OpenForm(const ProjectMap &map, Platform &platform,
                               {"CancelKnop", 4710, 2790, 900, 300}});
 
     List1->addItems(map.namen());
+    // The list takes the keys with no row marked: the first arrow key selects the first
+    // project, and Enter opens the selected one through "Open".
+    List1->setCurrentIndex(QModelIndex());
+    List1->setFocus();
+    OpenKnop->setDefault(true);
     Label1->setText(QString::number(List1->count()) + QStringLiteral(" Projecten in de lijst..."));
     connect(OpenKnop, &QPushButton::clicked, this, &OpenForm::OpenKnop_Click);
     connect(List1, &QListWidget::itemDoubleClicked, this, &OpenForm::OpenKnop_Click);

@@ -4,6 +4,7 @@
 #include "symbols/Patronen.h"
 #include "symbols/Texturen.h"
 #include "ui/SheetView.h"
+#include "ui/Twips.h"
 #include "ui/Vormgeving.h"
 
 #include <QApplication>
@@ -28,7 +29,7 @@ constexpr Vormgeving::Plek kPlekken[] = {
     {"Check1", 12, 158, 207, 15},        {"Label3", 236, 150, 100, 26},
     {"CancelKnop", 238, 152, 50, 22},    {"OkKnop", 288, 152, 46, 22},
 };
-constexpr QSize kVenster(360, 220);
+constexpr QSize kVenster(360, 220); // outside, title bar and borders included
 constexpr QRect kFrame(5, 0, 345, 184);
 const QColor kKnopKleur(220, 220, 200);
 const QColor kOnderschriftKleur(128, 128, 128);
@@ -83,7 +84,8 @@ Config::~Config() {
 }
 
 void Config::Form_Load() {
-    setFixedSize(kVenster);
+    Vormgeving::maakVenster(this, kVenster.width() * kTwipsPerPixel,
+                            kVenster.height() * kTwipsPerPixel);
     // The small dialog font the layout was made for, so every caption fits its place.
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);

@@ -7,6 +7,11 @@
 
 namespace IconBestand {
 
+QString metExtensie(const QString &naam) {
+    const QString bmp = QStringLiteral(".bmp");
+    return naam.endsWith(bmp, Qt::CaseInsensitive) ? naam : naam + bmp;
+}
+
 bool bewaar(const QImage &picture, const QString &pad) {
     QSaveFile bestand(pad);
     if (!bestand.open(QIODevice::WriteOnly)) return false;

@@ -48,8 +48,9 @@ void kleinLettertype(QWidget *widget) {
 
 } // namespace
 
-IconDesign::IconDesign(Platform &platform, Surface &IconPic, QWidget *parent)
-    : QDialog(parent), model_(platform), IconPic_(IconPic) {
+IconDesign::IconDesign(Platform &platform, Surface &IconPic, const QString &symboolMap,
+                       QWidget *parent)
+    : QDialog(parent), model_(platform, symboolMap), IconPic_(IconPic) {
     setObjectName(QStringLiteral("IconDesign"));
     setModal(true);
     maakBesturing();
@@ -155,6 +156,7 @@ void IconDesign::verbind() {
     });
     connect(TransferKnop, &QPushButton::clicked, this,
             [this] { model_.TransferKnop_Click(IconPic_); });
+    model_.zetNaBewaren([this](const QString &pad) { emit bewaard(pad); });
 }
 
 void IconDesign::KnopB_Click(int index) {
@@ -163,7 +165,9 @@ void IconDesign::KnopB_Click(int index) {
 }
 
 void IconDesign::toon() {
-    setWindowTitle(model_.titel());
+    // A file name may hold "[*]", which a window title takes for its "modified" mark;
+    // doubled, it shows as typed.
+    setWindowTitle(model_.titel().replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
     Vormgeving::kleur(TekenKleur, QColor::fromRgb(model_.tekenKleur()));
     CoordLabel->setText(model_.coordTekst());
     for (int i = 1; i <= IconDesignModel::kKnoppen; ++i)

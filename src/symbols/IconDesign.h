@@ -20,11 +20,16 @@ class Surface;
 class IconDesign : public QDialog {
     Q_OBJECT
 public:
-    // `IconPic` is the main window's current symbol, which Transfer replaces.
-    IconDesign(Platform &platform, Surface &IconPic, QWidget *parent = nullptr);
+    // `IconPic` is the main window's current symbol, which Transfer replaces; the Open
+    // and Save dialogs start in `symboolMap`.
+    IconDesign(Platform &platform, Surface &IconPic, const QString &symboolMap = {},
+               QWidget *parent = nullptr);
     ~IconDesign() override;
 
     const IconDesignModel &model() const { return model_; }
+
+signals:
+    void bewaard(const QString &pad); // Save wrote this symbol file
 
 private:
     void maakBesturing();

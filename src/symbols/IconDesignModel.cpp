@@ -15,13 +15,17 @@ constexpr QRgb kZwart = qRgb(0, 0, 0);
 
 } // namespace
 
-IconDesignModel::IconDesignModel(Platform &platform)
-    : platform_(platform), tekening_(kSymboolGrootte, kSymboolGrootte),
+IconDesignModel::IconDesignModel(Platform &platform, const QString &symboolMap)
+    : platform_(platform), symboolMap_(symboolMap), tekening_(kSymboolGrootte, kSymboolGrootte),
       raster_(IconRaster::kRasterGrootte, IconRaster::kRasterGrootte),
       palet_(IconRaster::kPaletBreedte, IconRaster::kPaletHoogte), tekenKleur_(kZwart),
       titel_(kTitel), coordTekst_(QStringLiteral(" X")) {
     IconRaster::TekenPalet(palet_);
     IconRaster::TekenRaster(raster_);
+}
+
+void IconDesignModel::zetNaBewaren(std::function<void(const QString &)> naBewaren) {
+    naBewaren_ = std::move(naBewaren);
 }
 
 void IconDesignModel::KnopB_Click(int index) {
@@ -125,7 +129,8 @@ void IconDesignModel::NieuwIcon() {
 }
 
 void IconDesignModel::OpenIcon() {
-    const QString naam = platform_.openFileName({}, {}, QStringLiteral("Icons ( Bitmap )|*.bmp"));
+    const QString naam =
+        platform_.openFileName({}, symboolMap_, QStringLiteral("Icons ( Bitmap )|*.bmp"));
     if (naam.isEmpty()) return;
     const std::optional<QImage> plaatje = Surface::readPicture(naam);
     if (!plaatje) return;
@@ -142,10 +147,17 @@ void IconDesignModel::OpenIcon() {
 }
 
 void IconDesignModel::BewaarIcon() {
-    // The save dialog has already asked before replacing a file.
-    const QString naam =
-        platform_.saveFileName({}, {}, QStringLiteral("Symbool (bitmap).bmp|*.bmp"));
-    if (!naam.isEmpty()) IconBestand::bewaar(tekening_.image(), naam);
+    const QString gekozen =
+        platform_.saveFileName({}, symboolMap_, QStringLiteral("Symbool (bitmap).bmp|*.bmp"));
+    if (gekozen.isEmpty()) return;
+    const QString naam = IconBestand::metExtensie(gekozen);
+    // The save dialog asked before replacing the file it was given; with ".bmp" added
+    // the name may be that of another symbol, which must not go without a question.
+    if (naam != gekozen && platform_.bestaatBestand(naam) &&
+        !platform_.ask(QStringLiteral("Symbool bestaat reeds, vernieuwen?"),
+                       QStringLiteral(" Exist")))
+        return;
+    if (IconBestand::bewaar(tekening_.image(), naam) && naBewaren_) naBewaren_(naam);
 }
 
 void IconDesignModel::VulIcon() {

@@ -5,6 +5,8 @@
 #include <QString>
 #include <Qt>
 
+#include <functional>
+
 class Platform;
 
 // The symbol designer without its window: the 49 x 49 drawing, the magnified grid
@@ -19,7 +21,11 @@ public:
     static constexpr int kKiesKnop = 15; // Colorpicker: picking on
     static constexpr int kLegeKnop = 12; // a blank button that does nothing
 
-    explicit IconDesignModel(Platform &platform);
+    // The Open and Save dialogs start in `symboolMap`, the library's folder of the
+    // category the user works in.
+    explicit IconDesignModel(Platform &platform, const QString &symboolMap = {});
+    // Told the path of every symbol file that Save wrote.
+    void zetNaBewaren(std::function<void(const QString &pad)> naBewaren);
 
     const Surface &tekening() const { return tekening_; }
     Surface &tekening() { return tekening_; }
@@ -63,6 +69,8 @@ private:
     template <typename Bewerking> void bewerk(Bewerking bewerking);
 
     Platform &platform_;
+    const QString symboolMap_;
+    std::function<void(const QString &)> naBewaren_;
     Surface tekening_;
     Surface raster_;
     Surface palet_;

@@ -135,6 +135,21 @@ void SymbolLibrary::lees(const QString &map) {
     namen_ = map_.isEmpty() ? QStringList() : symboolNamen(AppFolder::files(map_));
 }
 
+std::optional<int> SymbolLibrary::voegToe(const QString &pad) {
+    const QFileInfo bestand(pad);
+    const QString naam = bestand.fileName();
+    // As the listing would see it: only files of the folder itself, never hidden ones.
+    if (map_.isEmpty() || !bestand.isFile() ||
+        bestand.canonicalPath() != QFileInfo(map_).canonicalFilePath())
+        return std::nullopt;
+    if (naam.size() < 4 || naam.startsWith(QLatin1Char('.'))) return std::nullopt;
+    const QString symbool = naam.chopped(4);
+    if (namen_.contains(symbool)) return std::nullopt;
+    const int plaats = invoegPlaats(namen_, symbool);
+    namen_.insert(plaats, symbool);
+    return plaats;
+}
+
 QString SymbolLibrary::gekozen(int rij) const {
     return rij >= 0 && rij < namen_.size() ? namen_[rij] : QString();
 }

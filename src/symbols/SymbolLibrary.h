@@ -59,6 +59,9 @@ public:
 
     // Lists the symbols of `map`; an empty `map` lists the folder listed before again.
     void lees(const QString &map);
+    // A symbol file just written: listed at its place when it lies in the listed
+    // folder and is not listed yet. Its new row, or nothing.
+    std::optional<int> voegToe(const QString &pad);
     const QString &map() const { return map_; }
     const QStringList &namen() const { return namen_; }
     QString telRegel() const { return telTekst(int(namen_.size())); }

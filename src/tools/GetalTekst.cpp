@@ -19,6 +19,12 @@ int slaCijfersOver(const QString &tekst, int i) {
     return i;
 }
 
+// A Dutch user types a decimal comma, the program always read a point: both are the
+// decimal separator. Neither groups thousands, so "1.000" and "1,000" both read 1.
+bool isDecimaalTeken(QChar c) {
+    return c == QLatin1Char('.') || c == QLatin1Char(',');
+}
+
 bool isTeken(QChar c) {
     return c == QLatin1Char('+') || c == QLatin1Char('-');
 }
@@ -44,7 +50,7 @@ double LeesGetal(const QString &tekst) {
     const int cijfersBegin = i;
     i = slaCijfersOver(tekst, i);
     int cijfers = i - cijfersBegin;
-    if (i < tekst.size() && tekst[i] == QLatin1Char('.')) {
+    if (i < tekst.size() && isDecimaalTeken(tekst[i])) {
         const int breuk = i + 1;
         i = slaCijfersOver(tekst, breuk);
         cijfers += i - breuk;
@@ -52,7 +58,9 @@ double LeesGetal(const QString &tekst) {
     if (cijfers == 0) return 0;
     i = exponentEinde(tekst, i);
     // The C locale's conversion: an overflow gives an infinity, an underflow 0.
-    return QLocale::c().toDouble(QStringView(tekst).mid(begin, i - begin));
+    QString getal = tekst.mid(begin, i - begin);
+    getal.replace(QLatin1Char(','), QLatin1Char('.'));
+    return QLocale::c().toDouble(getal);
 }
 
 QString GetalPatroon(double waarde, const QLocale &locale) {

@@ -6,10 +6,11 @@
 // How the side tools read numbers from text fields and write them back.
 
 // The leading-number rule: leading blanks are skipped and the longest leading decimal
-// number is taken (optional sign, digits, a point as the decimal separator, optional
-// exponent); text that does not start with a number reads as 0. The locale plays no
-// part. A number too large to hold reads as an infinity, so that a calculation with
-// it can tell that it has no answer.
+// number is taken (optional sign, digits, a point or a comma as the decimal separator,
+// optional exponent); text that does not start with a number reads as 0. "9,5" and
+// "9.5" both read 9.5; a second separator ends the number ("1,5,3" reads 1.5), and
+// there are no thousands separators ("1.000" reads 1). The locale plays no part. A number too large
+// to hold reads as an infinity, so that a calculation with it can tell that it has no answer.
 double LeesGetal(const QString &tekst);
 
 // The pattern "#,###,###": rounded to a whole number (halves away from zero), digits

@@ -1,6 +1,7 @@
 #include "tools/LedCalc.h"
 
 #include "tools/LedTekening.h"
+#include "ui/PassendeTekst.h"
 #include "ui/SheetView.h"
 #include "ui/Vormgeving.h"
 
@@ -102,8 +103,8 @@ void LedCalc::maakUitleg(QWidget *frame) {
         QStringLiteral("Bij parallelle leds zien dat er slechts één weerstand wordt gebruikt. ") +
             QStringLiteral("Maar het is beter om voor elke led een eigen weerstand te gebruiken."),
         true);
-    tekst(frame, "LabelHint1", QStringLiteral("Rood en groen - 20 ma / 2 volts"), true);
-    tekst(frame, "LabelHint2", QStringLiteral("Blauw en wit - 30 ma / 4 volts"), true);
+    tekst(frame, "LabelHint1", QStringLiteral("Rood en groen - 20 ma / 2 volts"));
+    tekst(frame, "LabelHint2", QStringLiteral("Blauw en wit - 30 ma / 4 volts"));
     uitleg_ = UitlegLed(palette().color(QPalette::Window).rgb());
     auto *plaatje = new SheetView(uitleg_, frame);
     plaatje->setObjectName(QStringLiteral("LedUitleg"));
@@ -130,6 +131,9 @@ void LedCalc::plaatsBesturing() {
                   {"LabelHint1", 150, 1845, 2100, 420},  {"LabelHint2", 150, 2400, 2100, 420},
                   {"LedUitleg", 2295, 1800, 1500, 1500}, {"picCir", 90, 3570, 7110, 2835},
               });
+    // Each colour hint on one line of its place, both in one size.
+    PassendeTekst::zetSamen({findChild<QLabel *>(QStringLiteral("LabelHint1")),
+                             findChild<QLabel *>(QStringLiteral("LabelHint2"))});
 }
 
 void LedCalc::optLED_Click(int index) {

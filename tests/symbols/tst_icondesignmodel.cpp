@@ -83,8 +83,8 @@ private slots:
     void openRefuses_data();
     void openRefuses();
     void openLoadsA49x49Picture();
-    void saveWritesTheNameAsTyped_data();
-    void saveWritesTheNameAsTyped();
+    void saveAddsBmpToTheTypedName_data();
+    void saveAddsBmpToTheTypedName();
     void saveFailureKeepsTheOldFile();
     void transferIsACopy();
     void fillAfterAFigure();
@@ -292,21 +292,24 @@ void TestIconDesignModel::openLoadsA49x49Picture() {
     QVERIFY(platform.messages.isEmpty());
 }
 
-void TestIconDesignModel::saveWritesTheNameAsTyped_data() {
+void TestIconDesignModel::saveAddsBmpToTheTypedName_data() {
     QTest::addColumn<QString>("naam"); // relative to the test folder
     QTest::addColumn<bool>("geschreven");
-    QTest::newRow("with extension") << "Symbolen/diodes/zener.bmp" << true;
-    QTest::newRow("without extension") << "Symbolen/diodes/zener" << true;
-    QTest::newRow("other extension") << "zener.png" << true;
-    QTest::newRow("blanks and accents") << QString::fromUtf8("mijn één symbool .bmp") << true;
-    QTest::newRow("missing folder") << "nergens/zener.bmp" << false;
-    QTest::newRow("a folder") << "Symbolen" << false;
-    QTest::newRow("cancelled") << "" << false;
+    QTest::addColumn<QString>("erbij"); // what saving adds to the name
+    QTest::newRow("with extension") << "Symbolen/diodes/zener.bmp" << true << "";
+    QTest::newRow("without extension") << "Symbolen/diodes/zener" << true << ".bmp";
+    QTest::newRow("other extension") << "zener.png" << true << ".bmp";
+    QTest::newRow("capital extension") << "ZENER.BMP" << true << "";
+    QTest::newRow("blanks and accents") << QString::fromUtf8("mijn één symbool .bmp") << true << "";
+    QTest::newRow("missing folder") << "nergens/zener.bmp" << false << "";
+    QTest::newRow("a folder's name") << "Symbolen" << true << ".bmp";
+    QTest::newRow("cancelled") << "" << false << "";
 }
 
-void TestIconDesignModel::saveWritesTheNameAsTyped() {
+void TestIconDesignModel::saveAddsBmpToTheTypedName() {
     QFETCH(QString, naam);
     QFETCH(bool, geschreven);
+    QFETCH(QString, erbij);
     TestFolder folder;
     folder.makeDir(QStringLiteral("Symbolen/diodes"));
     FilterPlatform platform;
@@ -323,10 +326,11 @@ void TestIconDesignModel::saveWritesTheNameAsTyped() {
         QVERIFY(!QFileInfo(folder.path(naam)).isFile());
         return;
     }
-    QVERIFY(!QFile::exists(folder.path(naam) + QStringLiteral(".bmp")));
-    QCOMPARE(folder.readFile(naam).left(2), QByteArray("BM"));
+    const QString bestand = naam + erbij;
+    QVERIFY(!QFile::exists(folder.path(bestand) + QStringLiteral(".bmp")));
+    QCOMPARE(folder.readFile(bestand).left(2), QByteArray("BM"));
     QImage terug;
-    QVERIFY(terug.load(folder.path(naam), "BMP"));
+    QVERIFY(terug.load(folder.path(bestand), "BMP"));
     QCOMPARE(terug.convertToFormat(QImage::Format_RGB32), model.tekening().image());
 }
 

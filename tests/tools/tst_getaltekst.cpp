@@ -33,8 +33,8 @@ void TestGetalTekst::leesGetal_data() {
     QTest::newRow("point") << "2.5" << 2.5;
     QTest::newRow("leading blanks") << "  \t12" << 12.0;
     QTest::newRow("text after the number") << "20 mA" << 20.0;
-    QTest::newRow("comma ends the number") << "0,5" << 0.0;
-    QTest::newRow("comma after digits") << "1,5" << 1.0;
+    QTest::newRow("decimal comma") << "0,5" << 0.5;
+    QTest::newRow("comma after digits") << "1,5" << 1.5;
     QTest::newRow("second point ends it") << "1.2.3" << 1.2;
     QTest::newRow("no digit before the point") << ".5" << 0.5;
     QTest::newRow("minus") << "-3.5" << -3.5;
@@ -58,11 +58,11 @@ void TestGetalTekst::leesGetal() {
 }
 
 void TestGetalTekst::leesGetalHoudtGeenRekeningMetDeTaal() {
-    // A Dutch desktop must not make "2.5" read as 25 or "2,5" as 2.5.
+    // A Dutch desktop must not make "2.5" read as 25.
     const QLocale vorige;
     QLocale::setDefault(kNederlands);
     QCOMPARE(LeesGetal(QStringLiteral("2.5")), 2.5);
-    QCOMPARE(LeesGetal(QStringLiteral("2,5")), 2.0);
+    QCOMPARE(LeesGetal(QStringLiteral("2,5")), 2.5);
     QLocale::setDefault(vorige);
 }
 

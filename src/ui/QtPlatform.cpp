@@ -51,6 +51,8 @@ Platform::Answer QtPlatform::message(const QString &text, const QString &title, 
     QMessageBox box(
         qtIcon(icon), title.isEmpty() ? kApplicationTitle : title, shown(text),
         buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner());
+    // The texts often hold a name the user typed; "<b>x" is a name, not markup.
+    box.setTextFormat(Qt::PlainText);
     const int answer = box.exec();
     if (buttons == Buttons::Ok) return Answer::Ok;
     return answer == QMessageBox::Yes ? Answer::Yes : Answer::No;

@@ -33,8 +33,8 @@ private slots:
         main = std::make_unique<Main>(AppFolder(map.root()), platform, QSize(1280, 1024));
     }
 
-    // The previews float over the breadboard where the editor says, letting the mouse through;
-    // the status line names the contact point or block, the last one off the design sheet.
+    // Previews float over the breadboard where the editor says, letting the mouse through; a
+    // press places the symbol; the status line names point or block, keeping it off the sheet.
     void voorbeeldenEnStatus() {
         kies(2);
         emit vind<SheetView>("Pic2")->moved(Qt::NoButton, 300, 200);
@@ -47,6 +47,9 @@ private slots:
         QCOMPARE(onderdeel.size(), QSize(20, 10));
         QCOMPARE(qAlpha(onderdeel.pixel(2, 2)), 0); // transparent where the board shows
         QCOMPARE(onderdeel.pixel(12, 2), qRgb(0, 0, 255));
+        main->ontwerp().IconPic.fillBox(0, 0, 48, 48, qRgb(0, 0, 0));
+        emit vind<SheetView>("Pic")->pressed(Qt::LeftButton, 120, 10);
+        QCOMPARE(main->ontwerp().Pic.pixel(101, 1), qRgb(0, 0, 0));
         emit vind<SheetView>("Pic")->moved(Qt::NoButton, 120, 10);
         emit vind<SheetView>("Pic")->moved(Qt::LeftButton, -3, 10);
         QCOMPARE(status(), "Block : C - 1");

@@ -1,0 +1,461 @@
+#include "Onderdeel.h"
+#include "ScriptedPlatform.h"
+#include "TestRunner.h"
+#include "board/BoardDrawing.h"
+#include "board/Raster.h"
+#include "editor/Afdrukken.h"
+#include "editor/BreadboardEditor.h"
+#include "editor/BreadboardTekenen.h"
+#include "editor/ComponentList.h"
+#include "editor/Design.h"
+#include "editor/Loep.h"
+#include "editor/Ontwerpblad.h"
+#include "editor/StatusTekst.h"
+#include "editor/Textform.h"
+#include "editor/ToolButtons.h"
+#include "editor/ToolIcons.h"
+
+#include <QFontMetricsF>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QtEndian>
+#include <QtTest>
+
+using B = ToolButtons::Besturing;
+using Weergave = ToolButtons::Weergave;
+using Actie = ToolButtons::Actie;
+
+namespace {
+
+// The pixels covered (not fully transparent) in `a` but not in `b` or the other way
+// round; without `b`, the covered pixels of `a`.
+int dekking(const QImage &a, const QImage &b = {}) {
+    int aantal = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            aantal += (qAlpha(a.pixel(x, y)) > 0) != (!b.isNull() && qAlpha(b.pixel(x, y)) > 0);
+    return aantal;
+}
+
+// A shape: neither empty nor a filled block hiding the button face.
+bool isVorm(const QImage &plaatje) {
+    return dekking(plaatje) * 8 > plaatje.width() * plaatje.height() && plaatje.pixel(0, 0) == 0 &&
+           plaatje.pixel(plaatje.rect().bottomRight()) == 0;
+}
+
+const QRgb kRood = qRgb(255, 0, 0), kBlauw = qRgb(0, 0, 255), kZwart = qRgb(0, 0, 0);
+
+// The breadboard editor on a small board; tool box entries 5 and 6 are the part
+// picture "Onderdeel" and a broken one.
+struct Opstelling {
+    TestFolder map;
+    Design design;
+    BreadboardEditor editor{design, AppFolder(map.root())};
+    Opstelling() {
+        for (Surface *blad : {&design.Pic2, &design.GumPic}) {
+            blad->resize(700, 500);
+            TekenKleinBord(*blad);
+        }
+        schrijfOnderdeel(map);
+        map.writeFile("Breadboard/Kapot.gif", "GIF89a broken");
+    }
+    void kies(int modus) {
+        editor.kiesGereedschap(modus, QStringList{"Onderdeel", "Kapot"}.value(modus - 5, "Gummen"));
+    }
+    // A left press at the first point, a drag through the middle ones, a release at the last.
+    void sleep(const QList<QPoint> &p) {
+        editor.MouseDown(Qt::LeftButton, p.first().x(), p.first().y());
+        for (const QPoint &q : p.mid(1, p.size() - 2))
+            editor.MouseMove(Qt::LeftButton, q.x(), q.y());
+        editor.MouseUp(Qt::LeftButton, p.last().x(), p.last().y());
+    }
+    QImage blad() const { return design.Pic2.image().copy(); }
+};
+
+// The mode, the button, the preview the mode shows, whether a press takes a snapshot,
+// whether the sheet changes, the mode afterwards.
+using Gebaar = std::tuple<int, Qt::MouseButton, QString, bool, bool, int>;
+
+// The smallest rectangle around the pixels that are not white.
+QRect inkt(const Surface &WeerPic) {
+    QRect rect;
+    for (int y = 0; y < WeerPic.height(); ++y)
+        for (int x = 0; x < WeerPic.width(); ++x)
+            if (WeerPic.pixel(x, y) != Surface::kWhite) rect |= QRect(x, y, 1, 1);
+    return rect;
+}
+
+QString run(const QString &program, const QStringList &arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+const QImage kBlad = filledPicture(200, 100, kRood);
+
+} // namespace
+
+Q_DECLARE_METATYPE(Gebaar)
+
+// The editor without the main window: tool buttons, sheets, text block, list, printing.
+class TestEditor : public QObject {
+    Q_OBJECT
+private slots:
+    // Long runs of clicks from every start view, the help item and indexes outside the
+    // row among them, each checked against what it should do to a window that carries
+    // out the changes in order, every control visible at first as a fresh widget is.
+    void willekeurigeKlikken() {
+        const QList<B> bladen = {B::Pic, B::Text1, B::Pic2, B::WebBrowser}; // as Weergave
+        // The text tools, the magnifier and the list: their own tools show them.
+        const QList<B> eigen{B::Combo4, B::Text2, B::Check1, B::Loep, B::LineV, B::LineH, B::List1};
+        QRandomGenerator toeval(20240611);
+        for (int reeks = 0; reeks < 60; ++reeks) {
+            ToolButtons knoppen{Weergave(reeks % 4)};
+            QMap<B, bool> verborgen;
+            for (int stap = -1; stap < 40; ++stap) { // -1: the window first appears
+                const int knop = stap < 0 ? 99 : int(toeval.bounded(-2, 17)); // -2: help
+                const Weergave voor = knoppen.weergave();
+                const bool index = knoppen.indexZichtbaar();
+                if (voor == Weergave::Breadboard && toeval.bounded(2)) // the text tool used
+                    for (B b : eigen)
+                        verborgen[b] = b == B::List1;
+                const ToolButtons::Uitkomst uit = stap < 0    ? knoppen.beginToestand()
+                                                  : knop < -1 ? knoppen.toonHelp()
+                                                              : knoppen.klik(knop);
+                for (const ToolButtons::Zichtbaarheid &z : uit.zichtbaarheid) {
+                    verborgen[z.besturing] = !z.zichtbaar;
+                    QVERIFY(knop != 7 || !eigen.contains(z.besturing)); // the breadboard
+                }
+                const bool view = knop >= 5 && knop <= 8, buiten = knop < 0 || knop > 15;
+                QCOMPARE(int(knoppen.weergave()), view ? knop - 5 : knop < -1 ? 3 : int(voor));
+                QCOMPARE(knoppen.indexZichtbaar(),
+                         knop < -1 || knop == 8 || (index && (knop == 10 || buiten)));
+                // Shifting a sheet the user cannot see would change it behind his back.
+                const bool schuif = knop >= 12 && knop <= 15 && voor == Weergave::Ontwerpblad;
+                // The first four buttons are the project commands, in the order of Actie.
+                const Actie actie =
+                    knop == 10 ? Actie::StartPagina : Actie(knop >= 0 && knop < 4 ? knop + 1 : 0);
+                QCOMPARE(uit.actie, schuif ? Actie::Verschuif : actie);
+                QCOMPARE(uit.richting, schuif ? knop - 11 : 0);
+                // One view; " Index " as the buttons say; the breadboard's tools with it
+                // alone; outside it the list back and the text tools and magnifier away.
+                const bool bb = knoppen.weergave() == Weergave::Breadboard;
+                for (int i = 0; i <= int(B::List1); ++i) {
+                    const B b = B(i);
+                    const bool toont = !verborgen.value(b);
+                    if (bladen.contains(b))
+                        QCOMPARE(toont, b == bladen[int(knoppen.weergave())]);
+                    else if (b == B::IndexKnop)
+                        QCOMPARE(toont, knoppen.indexZichtbaar());
+                    else if (!eigen.contains(b))
+                        QCOMPARE(toont, bb);
+                    else if (!bb)
+                        QCOMPARE(toont, b == B::List1);
+                }
+            }
+        }
+    }
+
+    // Exactly the buttons with a command carry a picture, each a shape of its own; a
+    // mirror button is its own mirror image in outline.
+    void plaatjes() {
+        QList<QImage> alle = {ToolIcons::knop2(0), ToolIcons::knop2(1), ToolIcons::knop2(2)};
+        for (int knop = -1; knop <= ToolButtons::kAantal; ++knop) {
+            const bool plaatje = knop >= 0 && knop < 16 && knop != 4 && knop != 9 && knop != 11;
+            QCOMPARE(ToolButtons::heeftPlaatje(knop), plaatje);
+            QCOMPARE(ToolIcons::knop(knop).isNull(), !plaatje);
+            if (plaatje) alle << ToolIcons::knop(knop);
+        }
+        QVERIFY(ToolIcons::knop2(3).isNull() && ToolIcons::knop2(-1).isNull());
+        for (int i = 0; i < alle.size(); ++i)
+            for (int j = 0; j < alle.size(); ++j)
+                QVERIFY(isVorm(alle[i]) && alle[i].size() == QSize(49, 49) &&
+                        (i == j) == (alle[i] == alle[j]));
+        const QImage lr = ToolIcons::spiegelLinksRechts({42, 21}),
+                     bo = ToolIcons::spiegelBovenOnder({42, 21});
+        QVERIFY(isVorm(lr) && isVorm(bo) && isVorm(ToolIcons::kwartslag({42, 21})));
+        QVERIFY(dekking(lr, lr.mirrored(true, false)) < 40 && dekking(bo, bo.mirrored()) < 40);
+    }
+
+    // One press, drag and release on the breadboard in each tool mode with each button.
+    void gebaar_data() {
+        QTest::addColumn<Gebaar>("g");
+        const Qt::MouseButton L = Qt::LeftButton, R = Qt::RightButton, M = Qt::MiddleButton;
+        QTest::newRow("components, left") << Gebaar{0, L, "", false, false, 0};
+        QTest::newRow("separator, right") << Gebaar{4, R, "", false, false, 4};
+        QTest::newRow("wire, left") << Gebaar{1, L, "", true, true, 1};
+        QTest::newRow("wire, right") << Gebaar{1, R, "", true, false, 0};
+        QTest::newRow("wire, middle") << Gebaar{1, M, "", true, false, 0};
+        QTest::newRow("eraser, left") << Gebaar{2, L, "gum", true, true, 2};
+        QTest::newRow("eraser, right") << Gebaar{2, R, "gum", true, false, 2};
+        QTest::newRow("text, left") << Gebaar{3, L, "tekst", true, true, 0};
+        QTest::newRow("text, right") << Gebaar{3, R, "tekst", true, false, 0};
+        QTest::newRow("text, middle") << Gebaar{3, M, "tekst", true, false, 0};
+        QTest::newRow("part, left") << Gebaar{5, L, "onderdeel", true, true, 0};
+        QTest::newRow("part, right") << Gebaar{5, R, "onderdeel", true, false, 0};
+        // A picture that cannot be loaded leaves the previous one as the stamp.
+        QTest::newRow("broken part, middle") << Gebaar{6, M, "onderdeel", true, true, 0};
+    }
+    void gebaar() {
+        QFETCH(Gebaar, g);
+        const auto [modus, knop, voorbeeld, snapshot, getekend, daarna] = g;
+        Opstelling o;
+        o.kies(5);
+        o.kies(1); // a wire across the place of the gesture, with its snapshot
+        o.sleep({{250, 300}, {300, 300}, {350, 300}});
+        const QImage voor = o.blad(), undo = o.design.UndoPic.image().copy();
+        o.kies(3); // the text preview must not stay behind under another tool
+        o.kies(modus);
+        QCOMPARE(o.editor.BBlayer().zichtbaar, voorbeeld == "onderdeel");
+        QCOMPARE(o.editor.GumLayer().zichtbaar, voorbeeld == "gum");
+        QCOMPARE(o.editor.tekstGereedschapZichtbaar(), voorbeeld == "tekst");
+        o.editor.MouseDown(knop, 300, 300);
+        QCOMPARE(o.design.UndoPic.image(), snapshot ? voor : undo);
+        for (const QPoint p : {QPoint(400, 350), QPoint(-50, 480), QPoint(330, 310)})
+            o.editor.MouseMove(knop, p.x(), p.y());
+        if (modus == 1) QCOMPARE(o.blad() != voor, knop == Qt::LeftButton); // the band
+        o.editor.MouseUp(knop, 310, 305); // not where the band ended
+        QCOMPARE(o.blad() != voor, getekend);
+        // The rubber band is drawn inverting; however the drag ends, nothing of it stays.
+        Surface draad(voor);
+        draad.setLineWidth(3);
+        draad.drawLine(300, 300, 310, 305, kRood);
+        if (modus == 1) QCOMPARE(o.blad(), getekend ? draad.image() : voor);
+        // The stamp stands as its preview would at the release: only the blue right half.
+        if (modus >= 5 && getekend) {
+            QCOMPARE(differingRect(o.blad(), voor), QRect(295, 290, 10, 10));
+            QCOMPARE(o.blad().copy(295, 290, 10, 10), Surface(10, 10, kBlauw).image());
+        }
+        QCOMPARE(o.editor.Modus(), daarna);
+        QCOMPARE(o.design.Pic2.drawMode(), Surface::DrawMode::Copy);
+        if (daarna == 0 && modus != 0)
+            QVERIFY(!o.editor.BBlayer().zichtbaar && !o.editor.tekstGereedschapZichtbaar());
+    }
+
+    // Fault once found: a right press during a wire drag took a snapshot with the band in
+    // it and moved the start point, stranding the band. A right release, or another tool,
+    // ends a wire without a trace. A wire is 1 pixel wide, after a drag 3 until a cancel.
+    void draden() {
+        Opstelling o;
+        const QImage voor = o.blad();
+        for (const int manier : {0, 1, 2}) { // during a drag, another tool, before a drag
+            o.kies(1);
+            o.editor.MouseDown(Qt::LeftButton, 150, 150);
+            if (manier < 2) o.editor.MouseMove(Qt::LeftButton, 300, 300);
+            if (manier == 1) o.kies(2);
+            o.editor.MouseDown(Qt::RightButton, 300, 300);
+            QCOMPARE(o.design.UndoPic.image(), voor);
+            if (manier < 2) o.editor.MouseMove(Qt::LeftButton | Qt::RightButton, 320, 310);
+            o.editor.MouseUp(Qt::RightButton, 320, 310);
+            o.editor.MouseUp(Qt::LeftButton, 320, 310);
+            QCOMPARE(o.blad(), voor);
+            QCOMPARE(o.design.Pic2.drawMode(), Surface::DrawMode::Copy);
+        }
+        o.kies(1);
+        const auto draad = [&o](int y, bool slepen) { // the width of a wire along y
+            const QImage eerder = o.blad();
+            o.sleep(slepen ? QList<QPoint>{{100, y}, {200, y}, {300, y}}
+                           : QList<QPoint>{{100, y}, {300, y}});
+            return differingRect(eerder, o.blad()).height();
+        };
+        QCOMPARE(draad(200, false), 1);
+        QCOMPARE(draad(250, true), 3);
+        QCOMPARE(draad(300, false), 3);
+        o.editor.MouseUp(Qt::RightButton, 0, 0);
+        o.kies(1);
+        QCOMPARE(draad(350, false), 1);
+    }
+
+    // The eraser restores its square from the pristine board on a press and a drag, never
+    // above y = 56, not on hovering. The status line and the previews follow the pointer.
+    void gumEnVoorbeeldenVolgen() {
+        Opstelling o;
+        const QImage rood = Surface(700, 500, kRood).image();
+        o.design.Pic2.fillBox(0, 0, 699, 499, kRood);
+        o.kies(2);
+        o.editor.MouseDown(Qt::LeftButton, 300, 55);
+        o.editor.MouseMove(Qt::LeftButton, 300, 56);
+        QCOMPARE(o.blad().copy(285, 41, 16, 16), o.design.GumPic.image().copy(285, 41, 16, 16));
+        o.editor.MouseMove(Qt::NoButton, 400, 300);
+        o.editor.MouseMove(Qt::LeftButton, 500, 300);
+        QCOMPARE(differingRect(o.blad(), rood), QRect(285, 41, 216, 260));
+        QCOMPARE(o.design.Pic2.pixel(395, 295), kRood);
+        for (const int modus : {0, 3, 5}) {
+            o.kies(modus);
+            QCOMPARE(o.editor.MouseMove(Qt::NoButton, 216, 146), "Contactpunt : 2, 1");
+            QVERIFY(!o.editor.MouseMove(Qt::NoButton, 100, 300).has_value());
+            QCOMPARE(o.editor.GumLayer().plek, QRect(85, 285, 16, 16));
+        }
+        QCOMPARE(o.editor.BBlayer().plek, QRect(75, 285, 20, 10));
+        o.kies(3);
+        o.editor.MouseMove(Qt::NoButton, 100, 300);
+        QCOMPARE(o.editor.TekstLabel().plek.bottomRight(), QPoint(94, 294));
+        o.editor.zetTekstGrootte(QStringLiteral("24")); // a size that is no size is ignored
+        const QRect groot = o.editor.TekstLabel().plek;
+        for (const char *geen : {"0", "-3", "groot"})
+            o.editor.zetTekstGrootte(QString::fromLatin1(geen));
+        QCOMPARE(o.editor.TekstLabel().plek, groot);
+    }
+
+    // Part pictures that cannot be had are refused, whatever their file holds or names; a
+    // separator in a name leads into no folder.
+    void slechteOnderdelen() {
+        const QByteArray goed = gifFile(tweeKleuren(4, 4, kRood, kBlauw));
+        QByteArray reus = goed, hoog = gifFile(tweeKleuren(3, 7, kRood, kBlauw));
+        for (const int plek : {6, 8, int(reus.indexOf(',')) + 5, int(reus.indexOf(',')) + 7})
+            qToLittleEndian<quint16>(60000, reus.data() + plek); // more than the data hold
+        qToLittleEndian<quint16>(2311, hoog.data() + 8); // fuzzing found: screen taller than frame
+        const QList<std::tuple<QString, QByteArray, QString>> gevallen = {
+            {"Ander.gif", goed, "Weerstand"},
+            {"Leeg.gif", {}, "Leeg"},
+            {"Kort.gif", goed.left(30), "Kort"},
+            {"Png.gif", pictureFile(filledPicture(4, 4, kRood), "PNG"), "Png"},
+            {"Reus.gif", reus, "Reus"},
+            {"Breed.gif", gifFile(tweeKleuren(2001, 1, kRood, kBlauw)), "Breed"},
+            {"Hoog.gif", hoog, "Hoog"},
+            {"sub/d.gif", goed, "sub\\d"},
+            {"sub/d.gif", goed, "sub/d"},
+            {"Map.gif/x.gif", goed, "Map"}};
+        for (const auto &[bestand, inhoud, entry] : gevallen) {
+            TestFolder map;
+            map.writeFile("Breadboard/" + bestand, inhoud);
+            QVERIFY2(!laadOnderdeelPlaatje(map.path("Breadboard"), entry), qPrintable(entry));
+        }
+    }
+
+    // On the design sheet the left button paints the symbol into the inside of the block
+    // under the pointer, any other clears it to white; the raster lines and the rest stay.
+    void plaatsen() {
+        const QList<std::tuple<QPoint, Qt::MouseButton, QPoint>> gevallen = {
+            {{49, 49}, Qt::LeftButton, {1, 1}},
+            {{50, 50}, Qt::LeftButton, {51, 51}},
+            {{329, 229}, Qt::LeftButton, {301, 201}}, // cut off by the edge
+            {{120, 60}, Qt::RightButton, {101, 51}}};
+        for (const auto &[druk, knop, hoek] : gevallen) {
+            Surface Pic(330, 230, kZwart), verwacht = Pic, symbool(49, 49, kBlauw);
+            symbool.setPixel(0, 0, kRood); // a shifted copy would show
+            plaatsBlok(Pic, symbool, knop, druk.x(), druk.y());
+            verwacht.copyFrom(knop == Qt::LeftButton ? symbool : Surface(49, 49), {0, 0, 49, 49},
+                              hoek);
+            QCOMPARE(Pic.image(), verwacht.image());
+        }
+        // The status line names the block under the pointer, on past Z on a wide sheet.
+        QCOMPARE(blokTekst(49, 21 * 50), "Block : A - 22");
+        QCOMPARE(blokTekst(26 * 50, 0), "Block : [ - 1");
+    }
+
+    // Directions 1 to 4 shift the design sheet one block left, up, right, down: what passes
+    // the edge is lost, the strip uncovered is empty, the raster new; others do nothing.
+    void verschuiven() {
+        Surface voor(300, 200);
+        for (int y = 0; y < 200; ++y) // every pixel its own colour
+            for (int x = 0; x < 300; ++x)
+                voor.setPixel(x, y, qRgb(x % 256, y, x / 256));
+        const QPoint stappen[] = {{}, {}, {-50, 0}, {0, -50}, {50, 0}, {0, 50}, {}};
+        for (int richting = -1; richting <= 5; ++richting) {
+            const QPoint stap = stappen[richting + 1];
+            Surface Pic = voor, LoadPic, verwacht(300, 200);
+            QCOMPARE(verschuifTekening(Pic, LoadPic, richting, 90), !stap.isNull());
+            verwacht.copyFrom(voor, voor.rect(), stap);
+            if (!stap.isNull()) tekenRasterLijnen(verwacht, 90);
+            QCOMPARE(Pic.image(), verwacht.image());
+        }
+    }
+
+    // The dialog fits its controls and starts with the sample "R 1"; "Boven", "Midden",
+    // "Onderen" draw the code 2, 16 and 31 pixels down, typing (six characters at most)
+    // centres it on column 25 in the middle; "Transfer" makes it the current symbol.
+    void dialoog() {
+        Surface IconPic(49, 49, qRgb(0, 0, 0));
+        Textform venster(IconPic);
+        venster.show();
+        for (QWidget *w : venster.findChildren<QWidget *>()) // labels showing all their text
+            QVERIFY(venster.rect().contains(w->geometry()) &&
+                    (!w->inherits("QLabel") ||
+                     w->sizeHint().boundedTo(w->size() + QSize(2, 2)) == w->sizeHint()));
+        QCOMPARE(venster.blok().positie(), QPointF(14, 16));
+        QVERIFY(!inkt(venster.blok().WeerPic()).isNull());
+        const auto klik = [&venster](const QString &naam) {
+            QTest::mouseClick(venster.findChild<QWidget *>(naam), Qt::LeftButton);
+        };
+        klik("Bknop1");
+        const QRect midden = inkt(venster.blok().WeerPic());
+        for (const int knop : {0, 2}) {
+            klik(QStringLiteral("Bknop%1").arg(knop));
+            QCOMPARE(inkt(venster.blok().WeerPic()), midden.translated(0, knop ? 15 : -14));
+        }
+        QTest::keyClicks(venster.findChild<QWidget *>("Text1"), "0 LEDX");
+        QCOMPARE(venster.blok().code(), "R 10 L");
+        QCOMPARE(venster.blok().positie(), QPointF(25 - TekstBlok::breedte("R 10 L") / 2.0, 16));
+        klik("PlaatsKnop");
+        QCOMPARE(venster.result(), int(QDialog::Accepted));
+        QCOMPARE(IconPic.image(), venster.blok().WeerPic().image());
+    }
+
+    // The list's display lines: each paragraph wrapped at the box's width, at word
+    // boundaries or inside a word too long; a final line break ends in an empty line,
+    // TekstRegels adds one more. The magnifier takes box / z pixels around the pointer.
+    void componentenlijstEnLoep() {
+        const QFont letter(QStringLiteral("Arial"), 12, QFont::Bold);
+        ComponentList lijst;
+        lijst.zetLetterEnBreedte(letter, 200);
+        QCOMPARE(lijst.TekstRegels(""), QStringList({"", ""}));
+        QCOMPARE(lijst.TekstRegels("A\r\nB\nC"), QStringList({"A", "B", "C", ""}));
+        QCOMPARE(lijst.TekstRegels("A\r\n"), QStringList({"A", "", ""}));
+        const QString lang = "R1 weerstand van 330 ohm voor de rode led op de voeding";
+        for (const QString &regel : {lang, QString(40, 'W')}) {
+            const QStringList regels = lijst.weergaveRegels(regel);
+            QVERIFY(regels.size() >= 3);
+            QCOMPARE(regels.join(QString()), regel); // nothing lost or doubled
+            for (const QString &deel : regels)
+                QVERIFY(QFontMetricsF(letter).horizontalAdvance(deel.trimmed()) <= 200);
+            QCOMPARE(lijst.regelAantal(regel + "\r\n" + regel), regels.size() * 2);
+        }
+        lijst.zetLetterEnBreedte(letter, 2000); // wraps anew, whatever was remembered
+        QCOMPARE(lijst.regelAantal(lang), 1);
+        QCOMPARE(Loep::bron({500, 400}, {149, 221}, 2), QRect(463, 345, 74, 110)); // to even
+    }
+
+    // After the question " Print": page 1 the name and both sheets, page 2 the heading and
+    // the list from its third line on; the breadboard alone on a landscape page. "Nee"
+    // prints nothing, and without a printer the failure number 1 is shown.
+    void afdrukken() {
+        TestFolder map;
+        ScriptedPlatform platform;
+        platform.pdfPath = map.path("ontwerp.pdf");
+        platform.answers = {Platform::Answer::No, Platform::Answer::No, Platform::Answer::Yes};
+        const QStringList regels = {"Lijst", "------", "R1", "", "Tiende"};
+        Afdrukken::OntwerpAfdrukken(platform, "Knipperlicht", kBlad, kBlad, regels);
+        Afdrukken::BreadboardAfdrukken(platform, kBlad);
+        QVERIFY(!QFileInfo::exists(platform.pdfPath));
+        Afdrukken::OntwerpAfdrukken(platform, "Knipperlicht", kBlad, kBlad, regels);
+        platform.endPrinting();
+        QCOMPARE(platform.messages.size(), 3);
+        QCOMPARE(platform.messages[2].title + platform.messages[2].text,
+                 " PrintWilt u dit ontwerp nu afdrukken?");
+        QCOMPARE(run("pdftotext", {platform.pdfPath, "-"}).replace('\f', " | ").simplified(),
+                 "Knipperlicht | Componentenlijst Knipperlicht R1 Tiende |");
+        QCOMPARE(run("pdfimages", {"-list", platform.pdfPath}).count(QRegularExpression("\n +1 ")),
+                 2);
+        platform.pdfPath = map.path("breadboard.pdf");
+        platform.answers = {Platform::Answer::Yes};
+        Afdrukken::BreadboardAfdrukken(platform, kBlad);
+        platform.endPrinting();
+        const QString info = run("pdfinfo", {platform.pdfPath});
+        const auto maat = QRegularExpression("Page size: +([\\d.]+) x ([\\d.]+)").match(info);
+        QVERIFY(info.contains(QRegularExpression("Pages: +1\n")));
+        QVERIFY(maat.captured(1).toDouble() > maat.captured(2).toDouble());
+        platform.pdfPath.clear(); // no printer
+        platform.answers = {Platform::Answer::Yes, Platform::Answer::Yes};
+        Afdrukken::OntwerpAfdrukken(platform, "x", kBlad, kBlad, {});
+        Afdrukken::BreadboardAfdrukken(platform, kBlad);
+        QCOMPARE(platform.messages.size(), 8);
+        QCOMPARE(platform.messages[5].text, "Fout bij het afdrukken!\r\n(foutnummer: 1)");
+        QCOMPARE(platform.messages[7].text, platform.messages[5].text);
+    }
+};
+
+VOLTARIX_TEST(TestEditor)
+#include "tst_editor.moc"

@@ -3,138 +3,158 @@
 #include "TestRunner.h"
 #include "app/Titel.h"
 #include "app/TitelAnimatie.h"
+#include "app/TitelInfo.h"
 #include "app/VersieStempel.h"
 #include "ui/AppFolder.h"
 
-#include <QLabel>
-#include <QSignalSpy>
 #include <QtTest>
+#include <QtWidgets>
 
-namespace {
+#include <dlfcn.h>
 
-void activeer(Titel &titel) {
-    QEvent activering(QEvent::WindowActivate);
-    QCoreApplication::sendEvent(&titel, &activering);
-}
+using namespace TitelAnimatie;
+using VersieStempel::stempel;
 
-void klik(QWidget *besturing) {
-    QTest::mouseClick(besturing, Qt::LeftButton, {}, besturing->rect().center());
-}
-
-} // namespace
+// The title screen on a folder whose program file carries a version stamp.
+struct Scherm {
+    TestFolder folder;
+    ScriptedPlatform platform;
+    std::unique_ptr<Titel> titel;
+    explicit Scherm(int dpi = 96) {
+        folder.writeFile("Voltarix", QByteArray(3000, 'x') + stempel("3.1.4.1"));
+        titel = std::make_unique<Titel>(AppFolder(folder.root()), platform, QSize(1920, 1080), dpi);
+    }
+    QLabel *label(const char *naam) const { return titel->findChild<QLabel *>(naam); }
+    void klik(const QString &naam, Qt::MouseButton knop = Qt::LeftButton) const {
+        QTest::mouseClick(titel->findChild<QWidget *>(naam), knop);
+    }
+};
 
 class TestTitel : public QObject {
     Q_OBJECT
 private slots:
-    void informatieUitHetProgramma();
-    void dpiWaarschuwing_data();
-    void dpiWaarschuwing();
-    void startMetEenKlik_data();
-    void startMetEenKlik();
-    void klikOpAnderTekstStartNiet();
-    void mailAdres();
-};
-
-void TestTitel::informatieUitHetProgramma() {
-    TestFolder folder;
-    folder.writeFile(QStringLiteral("Voltarix"),
-                     QByteArray(3000, 'x') + VersieStempel::stempel(QStringLiteral("3.1.4.1")));
-    ScriptedPlatform platform;
-    Titel titel(AppFolder(folder.root()), platform, QSize(1920, 1080), 96);
-    const QString tekst = titel.findChild<QLabel *>(QStringLiteral("Label1"))->text();
-    QVERIFY2(tekst.contains(QStringLiteral("Version number : 3.1.4.1\n")), qPrintable(tekst));
-    QVERIFY(tekst.contains(QStringLiteral("Screen............. : 1920 x 1080 Pixels\n")));
-    QVERIFY(!tekst.contains(QLatin1Char('\r')));
-    QCOMPARE(titel.findChild<QLabel *>(QStringLiteral("KlokLabel"))->text(),
-             QStringLiteral("00:00:00"));
-    QCOMPARE(titel.size(), QSize(500, 320));
-    QCOMPARE(titel.findChild<QWidget *>(QStringLiteral("Picture1"))->geometry(),
-             QRect(19, 287, 240, 16));
-}
-
-// At 96 DPI no activation warns. Otherwise every activation warns, except the one
-// that only hands the window back after the warning itself was closed.
-void TestTitel::dpiWaarschuwing_data() {
-    QTest::addColumn<int>("dpi");
-    QTest::addColumn<QList<int>>("meldingen"); // the count after each activation
-    QTest::newRow("96") << 96 << QList<int>{0, 0, 0};
-    QTest::newRow("120") << 120 << QList<int>{1, 1, 2};
-}
-
-void TestTitel::dpiWaarschuwing() {
-    QFETCH(int, dpi);
-    QFETCH(QList<int>, meldingen);
-    TestFolder folder;
-    ScriptedPlatform platform;
-    Titel titel(AppFolder(folder.root()), platform, QSize(1280, 1024), dpi);
-    for (int aantal : meldingen) {
-        activeer(titel);
-        QCOMPARE(platform.messages.size(), aantal);
-    }
-    for (const ScriptedPlatform::Message &melding : platform.messages) {
-        QVERIFY(melding.text.startsWith(QStringLiteral("Uw beeldscherm is ingesteld op 120")));
-        QCOMPARE(melding.title, QStringLiteral(" Error"));
-        QCOMPARE(melding.icon, Platform::Icon::Stop);
-        QCOMPARE(melding.buttons, Platform::Buttons::Ok);
-    }
-}
-
-void TestTitel::startMetEenKlik_data() {
-    QTest::addColumn<QString>("besturing");
-    QTest::newRow("picture") << "Image1";
-    QTest::newRow("information text") << "Label1";
-}
-
-// One click plays the whole animation once, even when the user clicks again or tries
-// to close the window during it; then the main window's turn comes and the title
-// screen closes.
-void TestTitel::startMetEenKlik() {
-    QFETCH(QString, besturing);
-    TestFolder folder;
-    ScriptedPlatform platform;
-    Titel titel(AppFolder(folder.root()), platform, QSize(1920, 1080), 96);
-    titel.show();
-    QSignalSpy gestart(&titel, &Titel::gestart);
-    QWidget *doel = titel.findChild<QWidget *>(besturing);
-    int stappen = 0;
-    platform.duringWait = [&](double) {
-        if (++stappen == 100) {
-            klik(doel);
-            QVERIFY(!titel.close());
-            QVERIFY(gestart.isEmpty());
+    // The screen in the middle tells about the program file. At 96 DPI nothing warns;
+    // otherwise every activation warns, except the one that only hands the window back
+    // after the warning was closed, unless the user was in another program meanwhile.
+    void informatieEnDpi() {
+        QList<int> meldingen;
+        for (int dpi : {96, 120}) {
+            Scherm s(dpi);
+            for (int stap = 0; stap < 4; ++stap) {
+                if (stap == 1) emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+                QEvent activering(QEvent::WindowActivate);
+                QCoreApplication::sendEvent(s.titel.get(), &activering);
+                meldingen << s.platform.messages.size();
+            }
+            const ScriptedPlatform::Message melding = s.platform.messages.value(0);
+            QCOMPARE(melding.text.section('\n', 0, 0),
+                     dpi == 96 ? "" : "Uw beeldscherm is ingesteld op 120 DPI (Dots Per Inch)");
+            QVERIFY(dpi == 96 ||
+                    (melding.title == " Error" && melding.icon == Platform::Icon::Stop));
+            QVERIFY(s.label("Label1")->text().contains("number : 3.1.4.1\nFilesize......"));
+            QVERIFY(s.label("Label1")->text().contains("\nScreen............. : 1920 x 1080 "));
+            QCOMPARE(s.label("Label1")->palette().color(QPalette::WindowText).name(), "#e2eee8");
+            QCOMPARE(s.titel->geometry(), QRect(710, 380, 500, 320));
         }
-    };
-    klik(doel);
-    QCOMPARE(gestart.size(), 1);
-    QCOMPARE(platform.waits, 448);
-    QVERIFY(!titel.isVisible());
-    QCOMPARE(titel.strook().pixel(120, 8), grey(TitelAnimatie::balkWaarde(120)));
-}
+        QCOMPARE(meldingen, (QList<int>{0, 0, 0, 0, 1, 2, 2, 3}));
+    }
 
-void TestTitel::klikOpAnderTekstStartNiet() {
-    TestFolder folder;
-    ScriptedPlatform platform;
-    Titel titel(AppFolder(folder.root()), platform, QSize(1920, 1080), 96);
-    titel.show();
-    QSignalSpy gestart(&titel, &Titel::gestart);
-    for (const char *naam : {"Label3", "KlokLabel", "Picture1"})
-        klik(titel.findChild<QWidget *>(QLatin1String(naam)));
-    QTest::mouseClick(titel.findChild<QWidget *>(QStringLiteral("Image1")), Qt::RightButton);
-    QCOMPARE(gestart.size(), 0);
-    QCOMPARE(platform.waits, 0);
-}
+    // Other texts start nothing; the address is mailed to. A click on the picture or the
+    // text plays the animation once, whatever the user does meanwhile: the start text fades
+    // from white to grey 50, a grey a step; a red, white and blue bar grows over the strip,
+    // a column a step, x / 2 + 130 a half rounded to even; a pause. Then the screen closes.
+    void startMetEenKlik() {
+        for (const char *besturing : {"Image1", "Label1"}) {
+            Scherm s;
+            s.titel->show();
+            QSignalSpy gestart(s.titel.get(), &Titel::gestart);
+            for (const char *naam : {"Label3", "KlokLabel", "Picture1", "Label4"})
+                s.klik(naam);
+            s.klik("Image1", Qt::RightButton);
+            QCOMPARE(s.platform.openedAddresses, QStringList{"mailto:voltarix@example.org"});
+            QCOMPARE(s.platform.waits + gestart.size(), 0);
+            const Surface &strook = s.titel->strook();
+            QCOMPARE(s.label("KlokLabel")->text() + QString::number(strook.width()), "00:00:00240");
+            QPoint tekst; // a pixel that the start text covers completely, right of x = 3
+            for (int i = 0; i < 240 * 16 && tekst.isNull(); ++i)
+                if (strook.pixel(i % 240, i / 240) == kTekstKleur) tekst = {i % 240, i / 240};
+            QVERIFY(tekst.x() >= 3 && strook.pixel(2, tekst.y()) == kAchtergrond);
+            Surface voor = strook; // as the bar finds it
+            s.platform.duringWait = [&](double seconden) {
+                const int stap = s.platform.waits - 1, x = stap - 206, c = balkWaarde(x);
+                QCOMPARE(seconden, stap < 447 ? kStapTijd : kSlotTijd);
+                if (stap < 206) QCOMPARE(strook.pixel(tekst.x(), tekst.y()), grey(255 - stap));
+                for (int y = 0; y < kHoogte && x >= 0 && x < kBreedte; ++y)
+                    QCOMPARE(strook.pixel(x, y), y < 6    ? qRgb(c, 0, 0)
+                                                 : y < 10 ? grey(c)
+                                                          : qRgb(0, 0, c));
+                if (x < 0) voor = strook;
+                if (x >= 0 && x + 1 < kBreedte)
+                    QCOMPARE(strook.pixel(x + 1, 8), voor.pixel(x + 1, 8));
+                if (stap != 100) return;
+                s.klik(besturing);
+                QVERIFY(!s.titel->close() && gestart.isEmpty());
+            };
+            s.klik(besturing);
+            QVERIFY(gestart.size() == 1 && s.platform.waits == 206 + 241 + 1 &&
+                    !s.titel->isVisible());
+        }
+        for (const auto &[x, c] :
+             QList<QPair<int, int>>{{1, 130}, {3, 132}, {5, 132}, {7, 134}, {239, 250}})
+            QCOMPARE(balkWaarde(x), c);
+    }
 
-void TestTitel::mailAdres() {
-    TestFolder folder;
-    ScriptedPlatform platform;
-    Titel titel(AppFolder(folder.root()), platform, QSize(1920, 1080), 96);
-    titel.show();
-    auto *adres = titel.findChild<QLabel *>(QStringLiteral("Label4"));
-    klik(adres);
-    QCOMPARE(platform.openedAddresses, QStringList{QStringLiteral("mailto:") + adres->text()});
-    QVERIFY(adres->text().endsWith(QStringLiteral("@example.org")));
-    QCOMPARE(platform.waits, 0);
-}
+    // Without a program file there is no version, size or date; dates and clock in the
+    // locale's short form with seconds; sizes grouped in thousands, none at all for 0.
+    void informatieTekst() {
+        const TitelInfo::Gegevens geen = TitelInfo::verzamel("/geen/voltarix", QSize(800, 600), 96);
+        const QLocale nl(QLocale::Dutch, QLocale::Netherlands);
+        QCOMPARE(TitelInfo::informatieTekst(geen, nl).split("\r\n").mid(3, 4),
+                 (QStringList{"", "Version number : Error", "Filesize............. :  Bytes",
+                              "Screen............. : 800 x 600 Pixels"}));
+        const QDateTime moment(QDate(2026, 12, 5), QTime(6, 42, 2));
+        QCOMPARE(TitelInfo::datumTekst(moment, nl) + TitelInfo::klokTekst(moment, nl),
+                 "05-12-2026 06:42:02 6:42:02 / 05-12-2026");
+        QCOMPARE(TitelInfo::grootteTekst(761856, nl) + TitelInfo::grootteTekst(0, nl) +
+                     TitelInfo::grootteTekst(5000000000, QLocale::c()),
+                 "761.8565,000,000,000");
+    }
+
+    void versie_data() {
+        QTest::addColumn<QByteArray>("inhoud");
+        QTest::addColumn<QString>("versie");
+        const QByteArray x(5000, 'x'), blok(1 << 20, 'x'); // the reader's block
+        const auto rij = [](const char *naam, const QByteArray &inhoud, const char *versie) {
+            QTest::newRow(naam) << inhoud << QString(versie);
+        };
+        rij("in the middle", x + stempel("01.0.0.12") + x, "1.0.0.12");
+        rij("largest", x + stempel("65535.65535.0.65535"), "65535.65535.0.65535");
+        rij("across blocks", blok.chopped(12) + stempel("4.4.4.4"), "4.4.4.4");
+        rij("beginning split", blok.chopped(5) + stempel("5.6.7.8"), "5.6.7.8");
+        rij("after a block", blok + stempel("9.9.9.9"), "9.9.9.9");
+        rij("false start first", stempel("1.2.3") + stempel("3.2.1.0"), "3.2.1.0");
+        rij("too big", x + stempel("1.65536.0.0"), "Error");
+        rij("empty number", x + stempel("1..0.0"), "Error");
+        rij("cut off", x + stempel("1.0.0.12").chopped(3), "Error");
+        rij("not quite a stamp", stempel("1.2.3.4").replace("version", "Version"), "Error");
+    }
+
+    // The stamp is found wherever it lies; no file, a folder, no name or an empty file
+    // give "Error". The build writes the stamp into the program that holds this code.
+    void versie() {
+        QFETCH(QByteArray, inhoud);
+        QFETCH(QString, versie);
+        TestFolder folder;
+        QCOMPARE(VersieStempel::GetFileVersion(folder.writeFile("voltarix", inhoud)), versie);
+        for (const QString &pad :
+             {folder.path("geen"), folder.makeDir("map"), QString(), folder.writeFile("leeg", {})})
+            QCOMPARE(VersieStempel::GetFileVersion(pad), QStringLiteral("Error"));
+        Dl_info code{};
+        QVERIFY(dladdr(reinterpret_cast<void *>(&VersieStempel::eigenVersie), &code) != 0);
+        QVERIFY(VersieStempel::eigenVersie().count('.') == 3);
+        QCOMPARE(VersieStempel::GetFileVersion(code.dli_fname), VersieStempel::eigenVersie());
+    }
+};
 
 VOLTARIX_TEST(TestTitel)
 #include "tst_titel.moc"

@@ -1,0 +1,301 @@
+#include "ScriptedPlatform.h"
+#include "TestFolder.h"
+#include "TestRunner.h"
+#include "app/Main.h"
+#include "app/Settings.h"
+#include "board/BoardDrawing.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+namespace {
+
+const QStringList kWerkBalk = {"WerkBalk", "Combo2",     "Combo3",      "BackClear", "NewKnop",
+                               "LoepKnop", "LoepScroll", "BBgrootKnop", "PrintKnop"};
+const QStringList kProjectItems = {"Nieuw Project", "Project Openen", "Project Opslaan",
+                                   "Project Afdrukken"};
+
+// The main window over a fresh application folder with the help pages, at 1024 x 768.
+struct Venster {
+    TestFolder folder;
+    ScriptedPlatform platform;
+    std::unique_ptr<Main> main;
+
+    Venster() {
+        for (const char *naam : {"index", "help", "symbolen", "software"})
+            folder.writeFile(QStringLiteral("Plugins/%1.htm").arg(naam), "<p>pagina</p>");
+    }
+    void start() {
+        main = std::make_unique<Main>(AppFolder(folder.root()), platform, QSize(1024, 768));
+    }
+    template <typename T = QWidget> T *w(const QString &naam) const {
+        if (auto *widget = main->findChild<T *>(naam)) return widget;
+        qFatal("no control %s", qPrintable(naam));
+    }
+    void klik(const QString &naam) const { w<QAbstractButton>(naam)->click(); }
+    QString tekst(const char *label) const { return w<QLabel>(label)->text(); }
+    bool getoond(const QString &naam) const { return !w(naam)->isHidden(); }
+    QAction *item(const QString &tekst) const {
+        for (QAction *action : main->findChildren<QAction *>())
+            if (!action->menu() && action->text() == tekst) return action;
+        qFatal("no menu item %s", qPrintable(tekst));
+    }
+    // The one view of the work area shown, or an empty text when not exactly one is.
+    QString weergave() const {
+        QStringList zichtbaar;
+        for (const char *naam : {"Pic", "Text1", "Pic2", "WebBrowser"})
+            if (getoond(naam)) zichtbaar << naam;
+        return zichtbaar.size() == 1 ? zichtbaar[0] : QString();
+    }
+    QUrl pagina() const { return w<QTextBrowser>("WebBrowser")->source(); }
+    QStringList lijst(const char *naam) const { // the entries of a choice box or list
+        auto *box = main->findChild<QComboBox *>(naam);
+        const QAbstractItemModel *model = box ? box->model() : w<QListWidget>(naam)->model();
+        QStringList teksten;
+        for (int i = 0; i < model->rowCount(); ++i)
+            teksten << model->index(i, 0).data().toString();
+        return teksten;
+    }
+};
+
+QImage bord(bool groot) {
+    Surface Pic2(801, 541), GumPic(801, 541);
+    TekenBord(groot, Pic2, GumPic);
+    return Pic2.image();
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void beginToestand() {
+        Venster v;
+        for (const char *naam : {"Print.gif", "abcd", "abc", "LED rood.gif"})
+            v.folder.writeFile(QStringLiteral("Breadboard/") + naam, "x");
+        v.start();
+        // Part pictures less their last four letters; no library; the start page in front.
+        QCOMPARE(v.lijst("Combo3").mid(5) + v.lijst("Combo1") + v.lijst("List1")
+                     << v.tekst("Label1"),
+                 (QStringList{"", "LED rood", "Print", "0 Symbolen"}));
+        QCOMPARE(v.w<QComboBox>("Combo4")->currentText() + v.weergave(), "12WebBrowser");
+        QVERIFY(v.getoond("Knop10") && v.getoond("List1"));
+        for (const QString &naam : kWerkBalk + QStringList{"Combo4", "Text2", "Check1", "Loep"})
+            QVERIFY2(!v.getoond(naam), qPrintable(naam));
+        // Places from the screen's width and height, in a row, self-sized.
+        QCOMPARE(v.w("Frame3")->geometry(), QRect(183, 88, 829, 586));
+        QCOMPARE(v.w("Knop15")->geometry(), QRect(931, 19, 49, 49));
+        QCOMPARE(v.w("Label8")->geometry().topRight(), QPoint(165, 70));
+        // The design sheet carries the raster in the slider's grey.
+        const Surface &Pic = v.main->ontwerp().Pic;
+        QVERIFY(Pic.pixel(50, 20) == grey(150) && Pic.pixel(20, 20) == Surface::kWhite);
+        v.w<QScrollBar>("RasterScroll")->setValue(0);
+        QVERIFY(Pic.pixel(50, 20) == grey(0) && v.tekst("Label3") == "Rasterkleur : 0");
+        for (int i = 0; i < 16; ++i)
+            QCOMPARE(v.w<QAbstractButton>(QStringLiteral("Knop%1").arg(i))->icon().isNull(),
+                     i == 4 || i == 9 || i == 11);
+        for (const char *naam : {"Knop2_0", "Knop2_2", "HorKnop", "VerKnop", "RotatieKnop"})
+            QVERIFY2(!v.w<QAbstractButton>(naam)->icon().isNull(), naam);
+    }
+
+    void weergaven_data() {
+        QTest::addColumn<QStringList>("stappen"); // button numbers and menu items
+        QTest::addColumn<QString>("weergave");    // then the view, "+" with the index button,
+        QStringList alle;                         // and the page
+        for (int i = 0; i < 16; ++i)
+            alle << QString::number(i);
+        QTest::newRow("every button") << alle + QStringList{"7"} << "Pic2 index";
+        QTest::newRow("project items") << kProjectItems << "WebBrowser index";
+        QTest::newRow("help") << QStringList{"7", "Help"} << "WebBrowser+ help";
+        QTest::newRow("index") << QStringList{"Help", "10"} << "WebBrowser+ index";
+        QTest::newRow("information") << QStringList{"Help", "5", "8"} << "WebBrowser+ help";
+    }
+
+    // Every button and project item sinks one pixel right and down for 0.2 s and then
+    // does its work: one view at a time, the breadboard's tools only with the breadboard.
+    void weergaven() {
+        QFETCH(QStringList, stappen);
+        QFETCH(QString, weergave);
+        Venster v;
+        v.start();
+        QWidget *gedrukt = nullptr;
+        QStringList tijdens;
+        const auto waar = [&](QPoint p) { return QStringLiteral("%1,%2 ").arg(p.x()).arg(p.y()); };
+        v.platform.duringWait = [&](double) { tijdens << waar(gedrukt->pos()) + v.weergave(); };
+        for (const QString &stap : stappen) {
+            bool isKnop = false;
+            int knop = stap.toInt(&isKnop);
+            if (!isKnop) knop = int(kProjectItems.indexOf(stap));
+            gedrukt = knop < 0 ? nullptr : v.w(QStringLiteral("Knop%1").arg(knop));
+            const QPoint rust(16 + 61 * knop, 19); // 240 + 915 x knop and 285 twips
+            const QString voor = waar(rust + QPoint(1, 1)) + v.weergave();
+            tijdens.clear();
+            if (knop == 1) bijModaalVenster(); // the open dialog
+            isKnop ? v.klik(gedrukt->objectName()) : v.item(stap)->trigger();
+            QCOMPARE(tijdens, gedrukt ? QStringList{voor} : QStringList());
+            QVERIFY(!gedrukt || gedrukt->pos() == rust);
+            for (const QString &tool : kWerkBalk)
+                QCOMPARE(v.getoond(tool), v.weergave() == QLatin1String("Pic2"));
+        }
+        QCOMPARE(v.weergave() + (v.getoond("Knop10") ? "+ " : " ") + v.pagina().fileName(),
+                 weergave + ".htm");
+        QCOMPARE(v.pagina().toLocalFile(), v.folder.path("Plugins/" + v.pagina().fileName()));
+        QCOMPARE(v.platform.waited, 0.2 * v.platform.waits);
+    }
+
+    // Web addresses and local documents go to the desktop, as do the two web-link items;
+    // the help folder's pages, found whatever their case, stay in the built-in browser.
+    void links() {
+        Venster v;
+        v.folder.writeFile("Plugins/Onderdelen/LED.html", "<p>led</p>");
+        v.start();
+        for (const char *link : {"HTTPS://example.org/a", "../Projecten/schema.pdf",
+                                 "javascript:alert(1)", "onderdelen/LED.HTML#a"})
+            emit v.w<QTextBrowser>("WebBrowser")->anchorClicked(QUrl(link));
+        v.item("Meer Symbolen Downloaden")->trigger();
+        v.item("Meer Software")->trigger();
+        QCOMPARE(v.platform.openedAddresses,
+                 (QStringList{"https://example.org/a", v.folder.path("Projecten/schema.pdf"),
+                              v.folder.path("Plugins/symbolen.htm"),
+                              v.folder.path("Plugins/software.htm")}));
+        QCOMPARE(v.pagina().toLocalFile() + "#" + v.pagina().fragment(),
+                 v.folder.path("Plugins/Onderdelen/LED.html#a"));
+    }
+
+    // New asks first; the breadboard's "Nieuw" clears the breadboard alone, a new design
+    // both sheets, the list and the name, but not the undo snapshot. An opened project's
+    // raster keeps its grey. The magnifier, with its cross-hair, takes the list's place.
+    void projecten() {
+        Venster v;
+        v.start();
+        Design &ontwerp = v.main->ontwerp();
+        const auto toestand = [&] { // the list, the design's name and the raster's grey
+            return v.w<QPlainTextEdit>("Text1")->toPlainText() + "|" +
+                   v.w<QMenu>("NaamOntwerp")->title() + "|" + v.tekst("Label3");
+        };
+        ontwerp.Pic2.fillBox(300, 300, 310, 310, qRgb(0, 0, 255));
+        const QImage pic2 = ontwerp.Pic2.image().copy();
+        v.item("Undo")->trigger(); // nothing to go back to yet
+        QCOMPARE(ontwerp.Pic2.image(), pic2);
+        ontwerp.UndoPic.setImage(pic2);
+        v.w<QScrollBar>("RasterScroll")->setValue(120);
+        const QImage pic = ontwerp.Pic.image().copy();
+        v.w<QPlainTextEdit>("Text1")->setPlainText("R1 = 470");
+        QCOMPARE(v.tekst("Label8"), QStringLiteral("1 Regels tekst."));
+        v.klik("Knop0"); // answered No
+        v.klik("NewKnop");
+        QVERIFY(v.platform.messages.size() == 2 && ontwerp.Pic2.image() == pic2);
+        v.platform.inputAnswers = {"Knipper"};
+        v.klik("Knop2");
+        v.w<QScrollBar>("RasterScroll")->setValue(90);
+        bijModaalVenster([](QWidget *dialog) {
+            dialog->findChild<QListWidget *>("List1")->setCurrentRow(0);
+            dialog->findChild<QAbstractButton *>("OpenKnop")->click();
+        });
+        v.klik("Knop1");
+        QCOMPARE(toestand(), QStringLiteral("R1 = 470\n|Knipper|Rasterkleur : 120"));
+        v.platform.answers = {Platform::Answer::Yes, Platform::Answer::Yes};
+        v.klik("NewKnop");
+        QVERIFY(ontwerp.Pic.image() == pic && ontwerp.Pic2.image() == bord(false));
+        ontwerp.Pic2.paste(pic2);
+        v.item("Nieuw Project")->trigger();
+        QVERIFY(ontwerp.Pic.image() == pic && ontwerp.Pic2.image() == bord(false));
+        QCOMPARE(toestand(), "Componentenlijst\n" + QString(28, '-') + "\n|*.*|Rasterkleur : 120");
+        v.item("Undo")->trigger();
+        QCOMPARE(ontwerp.Pic2.image(), pic2);
+
+        for (const char *knop : {"Knop7", "Knop6", "Knop7", "LoepKnop"})
+            v.klik(knop);
+        QVERIFY(v.getoond("Loep") && v.getoond("LineH") && v.getoond("LineV"));
+        QVERIFY(!v.getoond("List1"));
+        v.klik("LoepKnop");
+        QVERIFY(!v.getoond("Loep") && v.getoond("List1"));
+    }
+
+    // The library panel: categories chosen or typed, symbols chosen, renamed and deleted.
+    void bibliotheek() {
+        Venster v;
+        const QStringList symbolen = {"Weerstanden/R1.bmp",  "Weerstanden/r2.bmp",   "IC/A.bmp",
+                                      "Weerstanden/R10.bmp", "Condensatoren/C1.bmp", "ic/B.bmp"};
+        for (int i = 0; i < symbolen.size(); ++i)
+            v.folder.writePicture("Symbolen/" + symbolen[i], filledPicture(49, 49, grey(40 * i)));
+        v.folder.makeDir("Symbolen/Leeg");
+        v.start();
+        auto *Combo1 = v.w<QComboBox>("Combo1");
+        QCOMPARE(v.lijst("Combo1"),
+                 (QStringList{"condensatoren", "ic", "ic", "leeg", "weerstanden"}));
+        QCOMPARE(v.lijst("List1") << v.tekst("Label1"),
+                 (QStringList{"C1", "1 Symbolen gevonden..."}));
+        QStringList ic; // two folders that one shown name stands for: each keeps its own
+        for (int i : {1, 2}) {
+            Combo1->setCurrentIndex(i);
+            emit Combo1->activated(i);
+            ic << v.lijst("List1");
+        }
+        ic.sort();
+        QCOMPARE(ic, (QStringList{"A", "B"}));
+        Combo1->setEditText("WEERSTANDEN");
+        Combo1->setEditText("con"); // half a name: the list stays
+        QCOMPARE(v.lijst("List1") << v.tekst("Label1"),
+                 (QStringList{"R1", "R10", "r2", "3 Symbolen gevonden..."}));
+        Combo1->setCurrentIndex(4);
+        v.folder.writePicture("Symbolen/Weerstanden/LDR.bmp", filledPicture(49, 49, grey(1)));
+        emit Combo1->activated(4); // the same entry chosen again: listed anew
+        QCOMPARE(v.lijst("List1"), (QStringList{"LDR", "R1", "R10", "r2"}));
+        auto *List1 = v.w<QListWidget>("List1");
+        List1->setCurrentItem(List1->findItems("R10", Qt::MatchExactly).value(0));
+        v.platform.inputAnswers = {" A 1 "};
+        v.klik("RenameKnop");
+        QCOMPARE(v.lijst("List1"), (QStringList{" A 1 ", "LDR", "R1", "r2"}));
+        List1->setCurrentItem(List1->findItems("r2", Qt::MatchExactly).value(0));
+        QCOMPARE(v.main->ontwerp().IconPic.pixel(0, 0), grey(40));
+        v.platform.answers = {Platform::Answer::Yes};
+        v.klik("DeleteKnop");
+        QCOMPARE(v.lijst("List1") << v.tekst("Label1"),
+                 (QStringList{" A 1 ", "LDR", "R1", "3 Symbolen gevonden..."}));
+        v.klik("DeleteKnop"); // nothing is selected any more
+        QCOMPARE(v.platform.messages.last().text, "Eerst een symbool selecteren a.u.b!");
+    }
+
+    void instellingen_data() {
+        QTest::addColumn<QByteArray>("inhoud");
+        QTest::addColumn<int>("groot"); // the board size read; -1: no settings file, replaced
+        const QByteArray eigen = Settings::tekst(true);
+        QTest::newRow("missing") << QByteArray() << -1;
+        QTest::newRow("own, big") << eigen << 1;
+        QTest::newRow("bare, line feeds") << QByteArray("a\nb\n#FALSE#") << 0;
+        QTest::newRow("cut short") << eigen.chopped(4) << -1;
+        QTest::newRow("flag first") << QByteArray("#TRUE#\r\n\"b\"\r\n#TRUE#\r\n") << -1;
+        QTest::newRow("open quote") << QByteArray("\"a\r\n\"b\"\r\n#TRUE#\r\n") << -1;
+        QTest::newRow("fourth record") << eigen + "\"c\"\r\n" << -1;
+        QTest::newRow("zero byte") << QByteArray(eigen).replace('-', '\0') << -1;
+        QTest::newRow("huge") << eigen + QByteArray(5000, ' ') << -1;
+    }
+
+    // The settings file: two texts and the board size. It is read at the start, a missing
+    // or broken one replaced at once, and written when the user agrees to leave (which
+    // ends the event loops of later dialogs: this test comes last).
+    void instellingen() {
+        QFETCH(QByteArray, inhoud);
+        QFETCH(int, groot);
+        Venster v;
+        if (!inhoud.isEmpty()) v.folder.writeFile("Voltarix.ini", inhoud);
+        v.start();
+        QCOMPARE(v.main->BBgroot(), groot == 1);
+        QCOMPARE(v.w("BBgrootKnop")->toolTip(), groot == 1 ? " Verkleinen " : " Vergroten ");
+        QCOMPARE(v.main->ontwerp().Pic2.image(), bord(groot == 1));
+        QCOMPARE(v.main->ontwerp().GumPic.image(), bord(groot == 1));
+        QCOMPARE(v.pagina().toLocalFile(), v.folder.path("Plugins/index.htm"));
+        v.main->show();
+        QVERIFY(!v.main->close() && v.main->isVisible()); // answered No
+        QCOMPARE(v.platform.messages.value(0).title, QStringLiteral(" Exit programma"));
+        QCOMPARE(v.folder.readFile("Voltarix.ini"), groot < 0 ? Settings::tekst(false) : inhoud);
+        v.platform.answers = {Platform::Answer::Yes};
+        QVERIFY(v.main->close());
+        QCOMPARE(v.folder.readFile("Voltarix.ini"), Settings::tekst(groot == 1));
+        QVERIFY(!Settings::schrijf(v.folder.path("geen/Voltarix.ini"), true));
+    }
+};
+
+VOLTARIX_TEST(TestMainWindow)
+#include "tst_mainwindow.moc"

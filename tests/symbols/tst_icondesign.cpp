@@ -1,35 +1,65 @@
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
 #include "TestRunner.h"
-#include "app/Main.h"
 #include "symbols/IconDesign.h"
-#include "ui/SheetView.h"
+#include "symbols/IconRaster.h"
+#include "symbols/IconTools.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QPushButton>
-#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
+#include <functional>
+
+using namespace IconRaster;
+
 namespace {
 
-const QRgb kZwart = qRgb(0, 0, 0);
+using Bewerking = std::function<void(Surface &)>;
+const QRgb kZwart = qRgb(0, 0, 0), kRood = qRgb(255, 0, 0), kWit = Surface::kWhite;
+const QString kTitel = QStringLiteral(" 49 x 49 Symbool Designer");
 
-template <typename T = QWidget> T *kind(const QWidget &ouder, const QString &naam) {
-    T *widget = ouder.findChild<T *>(naam);
-    if (!widget) qWarning("no control %s", qPrintable(naam));
-    return widget;
+// Every pixel its own colour, so that a pixel in the wrong place shows.
+QImage bont(int b = 49, int h = 49) {
+    QImage plaatje(b, h, QImage::Format_RGB32);
+    for (int i = 0; i < b * h; ++i)
+        plaatje.setPixel(i % b, i / b, qRgb(i % b * 5, i / b * 5 % 256, i % 256));
+    return plaatje;
 }
 
-QToolButton *knopB(const QWidget &venster, int index) {
-    return kind<QToolButton>(venster, QStringLiteral("KnopB_%1").arg(index));
+struct Ontwerper : ScriptedPlatform {
+    void druk(int cx, int cy, Qt::MouseButtons knop = Qt::LeftButton) { // in the cell's centre
+        model.IconPicture_MouseDown(knop, 10 * (cx + 1), 10 * (cy + 1));
+    }
+    // The grid always shows what a repaint from the drawing, the one source of truth, gives.
+    bool rasterKlopt() const {
+        Surface verwacht(kRasterGrootte, kRasterGrootte);
+        ToonIcon(verwacht, model.tekening());
+        return model.raster().image() == verwacht.image();
+    }
+    IconDesignModel model{*this};
+};
+
+// The drawing in which each pixel comes from where `bron` says, white from outside, its
+// colour bits flipped by `keer`.
+Bewerking verplaats(QPoint (*bron)(int x, int y), QRgb keer = 0) {
+    return [bron, keer](Surface &s) {
+        const Surface voor = s;
+        for (int i = 0; i < 49 * 49; ++i) {
+            const QPoint p = bron(i % 49, i / 49);
+            s.setPixel(i % 49, i / 49,
+                       voor.rect().contains(p) ? voor.pixel(p.x(), p.y()) ^ keer : kWit);
+        }
+    };
 }
 
-// A move with buttons held, as Qt delivers it during a drag.
-void sleep(QWidget *widget, QPoint punt, Qt::MouseButtons knoppen) {
+// A button, the answer (or size, or file name), its effect on the drawing, all text shown.
+using Opdracht = std::tuple<int, QString, Bewerking, QString>;
+
+void sleep(QWidget *widget, QPoint punt, Qt::MouseButtons knoppen) { // a move, buttons held
     QMouseEvent beweging(QEvent::MouseMove, punt, widget->mapToGlobal(punt), Qt::NoButton, knoppen,
-                         Qt::NoModifier);
+                         {});
     QApplication::sendEvent(widget, &beweging);
 }
 
@@ -38,157 +68,200 @@ void sleep(QWidget *widget, QPoint punt, Qt::MouseButtons knoppen) {
 class TestIconDesign : public QObject {
     Q_OBJECT
 private slots:
-    void layout_data();
-    void layout();
-    void toolbar();
-    void mouseOnTheGrid();
-    void pickingShowsInTheWindow();
-    void paletteTooltip();
-    void transferButton();
-    void openedFreshFromTheMainWindow();
-};
-
-void TestIconDesign::layout_data() {
-    QTest::addColumn<QString>("naam");
-    QTest::addColumn<QRect>("plaats"); // in the window
-    QTest::newRow("toolbar strip") << "KnoppenLabel" << QRect(10, 8, 505, 29);
-    QTest::newRow("grid with border") << "IconPictureRand" << QRect(10, 44, 504, 504);
-    QTest::newRow("grid inside") << "IconPicture" << QRect(12, 46, 500, 500);
-    QTest::newRow("1:1 frame") << "IconLabel" << QRect(524, 44, 60, 60);
-    QTest::newRow("1:1 view") << "IconOrgineel" << QRect(529, 49, 49, 49);
-    QTest::newRow("palette") << "IconPalet" << QRect(524, 113, 60, 239);
-    QTest::newRow("colour swatch") << "TekenKleur" << QRect(524, 360, 61, 22);
-    QTest::newRow("coordinates") << "CoordLabel" << QRect(524, 392, 61, 17);
-    QTest::newRow("hint") << "Label1" << QRect(524, 420, 61, 60);
-    QTest::newRow("Transfer frame") << "Label2" << QRect(524, 523, 61, 26);
-    QTest::newRow("Transfer") << "TransferKnop" << QRect(526, 525, 57, 22);
-    QTest::newRow("button 1") << "KnopB_1" << QRect(12, 10, 34, 25);
-    QTest::newRow("button 14") << "KnopB_14" << QRect(454, 10, 34, 25);
-    QTest::newRow("button 15") << "KnopB_15" << QRect(488, 10, 25, 25);
-}
-
-void TestIconDesign::layout() {
-    QFETCH(QString, naam);
-    QFETCH(QRect, plaats);
-    ScriptedPlatform platform;
-    Surface IconPic(49, 49);
-    IconDesign venster(platform, IconPic);
-    QWidget *widget = kind(venster, naam);
-    QVERIFY(widget);
-    QCOMPARE(QRect(widget->mapTo(&venster, QPoint(0, 0)), widget->size()), plaats);
-    QVERIFY(venster.rect().contains(plaats));
-}
-
-void TestIconDesign::toolbar() {
-    ScriptedPlatform platform;
-    Surface IconPic(49, 49);
-    IconDesign venster(platform, IconPic);
-    QCOMPARE(venster.windowTitle(), QStringLiteral(" 49 x 49 Symbool Designer"));
-    QCOMPARE(kind<QLabel>(venster, "CoordLabel")->text(), QStringLiteral(" X"));
-    QCOMPARE(kind<QLabel>(venster, "Label1")->text(),
-             QStringLiteral("25, 25 is het midden van het teken veld."));
-    const QStringList hints = {" New ",    " Open ", " Save ",     " Border ", " Rotate ",
-                               " Mirror ", " Fill ", " Left ",     " Right ",  " Up ",
-                               " Down ",   "",       " Negative ", " Circle ", " Colorpicker "};
-    QList<QImage> plaatjes;
-    for (int i = 1; i <= 15; ++i) {
-        QCOMPARE(knopB(venster, i)->toolTip(), hints[i - 1]);
-        const QIcon icon = knopB(venster, i)->icon();
-        QCOMPARE(icon.isNull(), i == 12);
-        if (icon.isNull()) continue;
-        const QImage plaatje = icon.pixmap(knopB(venster, i)->iconSize()).toImage();
-        QVERIFY2(!plaatjes.contains(plaatje), qPrintable(hints[i - 1]));
-        plaatjes << plaatje;
+    // The size typed for a square or circle: rounded half to even, 1 to 24; 0 for refused.
+    void sizeAnswers() {
+        const std::pair<const char *, int> rijen[] = {
+            {"1", 1},     {"24", 24},   {"  7 ", 7},  {"\t12\n", 12}, {"+3", 3},   {"2.5", 2},
+            {"3.5", 4},   {"24.5", 24}, {"0.51", 1},  {"7.", 7},      {".9", 1},   {"1.2E1", 12},
+            {"", 0},      {"abc", 0},   {"0", 0},     {"25", 0},      {"-1", 0},   {"0.5", 0},
+            {"24.51", 0}, {"1e3", 0},   {"1e400", 0}, {"1e99", 0},    {"7abc", 0}, {"\u0667", 0}};
+        for (const auto &[tekst, maat] : rijen)
+            QVERIFY2(IconTools::leesMaat(QString::fromUtf8(tekst)).value_or(0) == maat, tekst);
     }
-}
 
-void TestIconDesign::mouseOnTheGrid() {
-    ScriptedPlatform platform;
-    Surface IconPic(49, 49);
-    IconDesign venster(platform, IconPic);
-    auto *grid = kind(venster, "IconPicture");
-    QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(5, 250));
-    QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(4, 260));
-    QCOMPARE(venster.model().tekening().pixel(0, 24), kZwart);
-    QCOMPARE(venster.model().tekening().pixel(0, 25), Surface::kWhite);
-    // The 1:1 view shows the drawing.
-    const QImage view = kind(venster, "IconOrgineel")->grab().toImage();
-    QCOMPARE(view.pixel(0, 24), kZwart);
-    QCOMPARE(view.pixel(1, 24), Surface::kWhite);
-    sleep(grid, QPoint(250, 250), Qt::NoButton);
-    QCOMPARE(kind<QLabel>(venster, "CoordLabel")->text(), QStringLiteral("X:25 - Y:25"));
-    sleep(grid, QPoint(5, 250), Qt::RightButton);
-    QCOMPARE(venster.model().tekening().pixel(0, 24), Surface::kWhite);
-}
-
-void TestIconDesign::pickingShowsInTheWindow() {
-    ScriptedPlatform platform;
-    Surface IconPic(49, 49);
-    IconDesign venster(platform, IconPic);
-    auto *grid = kind(venster, "IconPicture");
-    QTest::mouseClick(knopB(venster, 15), Qt::LeftButton);
-    for (int i = 1; i <= 15; ++i)
-        QCOMPARE(knopB(venster, i)->isEnabled(), i == 15);
-    QCOMPARE(grid->cursor().shape(), Qt::CrossCursor);
-    QVERIFY(kind(venster, "TransferKnop")->isEnabled());
-    QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(2, 250)); // the red marker
-    for (int i = 1; i <= 15; ++i)
-        QVERIFY(knopB(venster, i)->isEnabled());
-    QCOMPARE(grid->cursor().shape(), Qt::ArrowCursor);
-    QCOMPARE(kind(venster, "TekenKleur")->palette().color(QPalette::Window), QColor(255, 0, 0));
-}
-
-void TestIconDesign::paletteTooltip() {
-    ScriptedPlatform platform;
-    Surface IconPic(49, 49);
-    IconDesign venster(platform, IconPic);
-    auto *palet = kind(venster, "IconPalet");
-    sleep(palet, QPoint(10, 5), Qt::NoButton);
-    QCOMPARE(palet->toolTip(), QStringLiteral(" R:0 / G:255 / B:255 "));
-    QTest::mouseClick(palet, Qt::LeftButton, {}, QPoint(10, 5));
-    QCOMPARE(kind(venster, "TekenKleur")->palette().color(QPalette::Window), QColor(0, 255, 255));
-}
-
-void TestIconDesign::transferButton() {
-    ScriptedPlatform platform;
-    Surface IconPic(49, 49);
-    IconDesign venster(platform, IconPic);
-    venster.show();
-    QTest::mouseClick(kind(venster, "IconPicture"), Qt::LeftButton, {}, QPoint(30, 40));
-    QCOMPARE(IconPic.pixel(2, 3), Surface::kWhite);
-    QTest::mouseClick(kind(venster, "TransferKnop"), Qt::LeftButton);
-    QCOMPARE(IconPic.pixel(2, 3), kZwart);
-    QVERIFY(venster.isVisible()); // the designer stays open
-}
-
-void TestIconDesign::openedFreshFromTheMainWindow() {
-    TestFolder folder;
-    ScriptedPlatform platform;
-    Main main(AppFolder(folder.root()), platform, QSize(1024, 768));
-    auto *knop = main.findChild<QToolButton *>(QStringLiteral("Knop2_2"));
-    QVERIFY(knop);
-    QCOMPARE(knop->toolTip(), QStringLiteral(" Symbool Designer "));
-    QStringList gezien;
-    const auto bedien = [&](bool tekenen) {
-        auto *venster = qobject_cast<IconDesign *>(QApplication::activeModalWidget());
-        if (!venster) return;
-        gezien << QStringLiteral("%1 %2")
-                      .arg(venster->model().tekening().pixel(2, 3))
-                      .arg(venster->windowTitle());
-        if (tekenen) {
-            QTest::mouseClick(kind(*venster, "IconPicture"), Qt::LeftButton, {}, QPoint(30, 40));
-            QTest::mouseClick(kind(*venster, "TransferKnop"), Qt::LeftButton);
+    // Grid cells, lines, margins, markers; a cell owns its left and top line; the palette.
+    void pictures() {
+        Surface raster(kRasterGrootte, kRasterGrootte), palet(60, 239);
+        ToonIcon(raster, Surface(bont()));
+        for (int i = 0; i < 49 * 49 * 4; ++i)
+            QCOMPARE(
+                raster.pixel(i / 4 % 49 * 10 + 6 + i % 2 * 8, i / 196 * 10 + 6 + i / 2 % 2 * 8),
+                bont().pixel(i / 4 % 49, i / 196));
+        const QRgb kleur[] = {kLijnKleur, kWit, kRood, kZwart}; // x, y and the colour there
+        const int punten[][3] = {{5, 100, 0}, {15, 100, 0},  {100, 255, 0}, {495, 495, 0},
+                                 {4, 100, 1}, {496, 100, 1}, {245, 498, 3}, {2, 244, 1},
+                                 {2, 250, 2}, {250, 2, 2},   {250, 498, 2}, {498, 250, 2},
+                                 {1, 245, 3}, {499, 255, 3}};
+        for (const auto &[x, y, k] : punten)
+            QCOMPARE(std::pair(QPoint(x, y), raster.pixel(x, y)),
+                     std::pair(QPoint(x, y), kleur[k]));
+        const QPoint geen(-1, -1);
+        for (const auto &[v, c] :
+             {std::pair{-7, -2}, {4, -1}, {5, 0}, {250, 24}, {494, 48}, {495, 49}}) {
+            QCOMPARE(std::pair(celOnder(v, 250).value_or(geen), celOnder(250, v).value_or(geen)),
+                     c >= 0 && c < 49 ? std::pair(QPoint(c, 24), QPoint(24, c))
+                                      : std::pair(geen, geen));
+            QCOMPARE(coordinaten(v, 250), QStringLiteral("X:%1 - Y:25").arg(c + 1));
         }
-        venster->close();
-    };
-    QTimer::singleShot(0, [&] { bedien(true); });
-    knop->click();
-    QCOMPARE(main.ontwerp().IconPic.pixel(2, 3), kZwart);
-    QTimer::singleShot(0, [&] { bedien(false); });
-    knop->click();
-    const QString vers = QStringLiteral("%1  49 x 49 Symbool Designer").arg(Surface::kWhite);
-    QCOMPARE(gezien, QStringList({vers, vers}));
-}
+        TekenPalet(palet); // x, y and the swatch colour; a shared edge goes right and down
+        const int stalen[][5] = {
+            {3, 230, 255, 255, 255}, {10, 5, 0, 255, 255},   {20, 230, 0, 0, 255},
+            {28, 5, 255, 0, 255},    {36, 230, 255, 255, 0}, {56, 234, 0, 255, 0},
+            {4, 70, 75, 75, 75},     {8, 13, 0, 240, 240},   {58, 100, 240, 240, 240}};
+        for (const auto &[x, y, r, g, b] : stalen)
+            QCOMPARE(std::pair(QPoint(x, y), palet.pixel(x, y)),
+                     std::pair(QPoint(x, y), qRgb(r, g, b)));
+        QCOMPARE(kleurHint(qRgb(12, 34, 56)), QStringLiteral(" R:12 / G:34 / B:56 "));
+    }
+
+    // A drag paints with left, erases with right, else nothing; picking takes the grid's own
+    // pixel (a line's grey), paints nothing and ends; meanwhile only the palette works.
+    void mouse() {
+        const int knoppen[] = {Qt::LeftButton, Qt::RightButton, Qt::LeftButton | Qt::RightButton,
+                               Qt::MiddleButton, 0};
+        const QRgb kleuren[] = {kRood, kWit, kZwart, kZwart, kZwart};
+        for (int i = 0; i < 5; ++i) {
+            Ontwerper o;
+            for (int cx = 10; cx <= 20; ++cx)
+                o.druk(cx, 30);
+            o.druk(1, 1, Qt::MiddleButton);
+            o.model.IconPalet_MouseDown(44, 5); // red
+            for (int x = 110; x <= 210; x += 3)
+                o.model.IconPicture_MouseMove(Qt::MouseButtons(knoppen[i]), x, 310);
+            Surface verwacht(49, 49);
+            verwacht.fillBox(10, 30, 20, 30, kleuren[i]);
+            QVERIFY(o.model.tekening().image() == verwacht.image() && o.rasterKlopt());
+            for (int knop : {IconDesignModel::kKiesKnop, 7, IconDesignModel::kKiesKnop})
+                o.model.KnopB_Click(knop);
+            o.model.IconPalet_MouseDown(20, 130); // (0, 0, 150)
+            QVERIFY(o.messages.isEmpty() && o.model.kiezen() &&
+                    o.model.tekenKleur() == qRgb(0, 0, 150));
+            o.model.IconPicture_MouseDown(Qt::RightButton, i % 2 ? 15 : 160, i % 2 ? 100 : 310);
+            QVERIFY(!o.model.kiezen() && o.model.tekening().image() == verwacht.image());
+            QCOMPARE(o.model.tekenKleur(), i % 2 ? kLijnKleur : kleuren[i]);
+        }
+    }
+
+    // Every button's command, after its question; button 12, the picker and 0 and 16 do nothing.
+    void commands_data() {
+        QTest::addColumn<Opdracht>("opdracht");
+        const Bewerking niets = [](Surface &) {};
+        const QString nieuw = "Wilt u een nieuw Icon ontwerpen ?  Nieuw";
+        const QString vul = "Wilt u het Icon vullen met de vulkleur?  Fill";
+        const QString maat = "Geef de %1 (1..24)\r\nwaarvan 1 het kleinst is en 24 het grootst.";
+        const QString vierkant = maat.arg("lengte van het vierkant");
+        const QString cirkel = maat.arg("diameter van de circel");
+        const Opdracht opdrachten[] = {
+            {1, "Yes", [](Surface &s) { s.clear(); }, nieuw},
+            {1, "No", niets, nieuw},
+            {2, "Led 1.bmp", [](Surface &s) { s.setImage(bont().mirrored()); }, ""},
+            {2, "48.bmp", niets,
+             "Deze afbeelding is geen 49 x 49 pixels!\r\n(maar 48 x 48 pixels)"},
+            {2, "tekst.bmp", niets, ""},
+            {2, "half.bmp", niets, ""}, // regression: a cut-off BMP opened with black rows
+            {2, "", niets, ""},
+            {3, "z", niets, ""},
+            {3, "", niets, ""},
+            {3, "nergens/z.bmp", niets, ""},
+            {4, "12", [](Surface &s) { s.drawBox(12, 12, 36, 36, kRood); }, vierkant},
+            {4, "25", niets, vierkant + "|Allen nummers tussen 1..24"},
+            {5, "", verplaats([](int x, int y) { return QPoint(y, 48 - x); }), ""},
+            {6, "", verplaats([](int x, int y) { return QPoint(48 - x, y); }), ""},
+            {7, "Yes", [](Surface &s) { s.fillBox(0, 0, 48, 48, kRood); }, vul},
+            {7, "No", niets, vul},
+            {8, "", verplaats([](int x, int y) { return QPoint(x + 1, y); }), ""},
+            {9, "", verplaats([](int x, int y) { return QPoint(x - 1, y); }), ""},
+            {10, "", verplaats([](int x, int y) { return QPoint(x, y + 1); }), ""},
+            {11, "", verplaats([](int x, int y) { return QPoint(x, y - 1); }), ""},
+            {12, "", niets, ""},
+            {13, "", verplaats([](int x, int y) { return QPoint(x, y); }, 0xffffff), ""},
+            {14, "12", [](Surface &s) { s.drawCircle(24, 24, 12, kRood); }, cirkel},
+            {14, "abc", niets, cirkel + "|Alleen nummers tussen 1..24"},
+            {15, "", niets, ""},
+            {0, "", niets, ""},
+            {16, "", niets, ""}};
+        for (const Opdracht &o : opdrachten)
+            QTest::addRow("%d %s", std::get<0>(o), qPrintable(std::get<1>(o))) << o;
+    }
+    void commands() {
+        QFETCH(Opdracht, opdracht);
+        const auto &[knop, antwoord, bewerking, gezegd] = opdracht;
+        TestFolder folder;
+        folder.writeFile("Led 1.bmp", pictureFile(bont().mirrored()));
+        folder.writeFile("48.bmp", pictureFile(bont(48, 48)));
+        folder.writeFile("tekst.bmp", "not a picture");
+        folder.writeFile("half.bmp", pictureFile(bont()).chopped(400));
+        Ontwerper o;
+        o.answers << (antwoord == "Yes" ? Platform::Answer::Yes : Platform::Answer::No);
+        o.inputAnswers << antwoord;
+        o.openAnswers << (antwoord.isEmpty() ? antwoord : folder.path(antwoord));
+        o.saveAnswers << o.openAnswers;
+        o.model.tekening().setImage(bont());
+        ToonIcon(o.model.raster(), o.model.tekening());
+        o.model.IconPalet_MouseDown(44, 5); // red
+        Surface verwacht = o.model.tekening();
+        bewerking(verwacht);
+        o.model.KnopB_Click(knop);
+        QVERIFY(o.model.tekening().image() == verwacht.image() && o.rasterKlopt());
+        QCOMPARE(o.model.laatsteKnop(), knop <= 15 ? knop : 0);
+        QStringList tekst;
+        for (const auto &vraag : o.inputs)
+            tekst << vraag.prompt + vraag.title + vraag.defaultAnswer;
+        for (const auto &melding : o.messages)
+            tekst << melding.text + melding.title;
+        QCOMPARE(tekst.join('|'), gezegd);
+        // The title names the file opened, until New; Save adds ".bmp" to a bare name.
+        QCOMPARE(o.model.titel(),
+                 kTitel + (knop == 2 && verwacht.image() != bont() ? " / " + antwoord : ""));
+        if (knop == 3)
+            QCOMPARE(QImage(folder.path("z.bmp"), "BMP").convertToFormat(QImage::Format_RGB32),
+                     antwoord == "z" ? bont() : QImage());
+        o.answers = {Platform::Answer::Yes};
+        o.model.KnopB_Click(knop == 15 ? 15 : 1);
+        QCOMPARE(o.model.titel(), kTitel);
+        o.druk(0, 48); // afterwards a press paints as ever
+        QCOMPARE(o.model.tekening().pixel(0, 48), knop == 15 ? bont().pixel(0, 48) : kRood);
+    }
+
+    // The toolbar's hints, pictures and places; mouse events shown at once; Transfer copies.
+    void window() {
+        ScriptedPlatform platform;
+        Surface IconPic(49, 49);
+        IconDesign venster(platform, IconPic);
+        const auto kind = [&](const QString &naam) { return venster.findChild<QWidget *>(naam); };
+        const QString hints = " New | Open | Save | Border | Rotate | Mirror | Fill | Left | Right "
+                              "| Up | Down || Negative | Circle | Colorpicker ";
+        QList<QImage> plaatjes;
+        for (int i = 1; i <= 15; ++i) {
+            auto *knop = venster.findChild<QToolButton *>(QStringLiteral("KnopB_%1").arg(i));
+            QCOMPARE(knop->toolTip(), hints.section('|', i - 1, i - 1));
+            QCOMPARE(knop->geometry(), QRect(12 + 34 * (i - 1), 10, i == 15 ? 25 : 34, 25));
+            plaatjes << knop->icon().pixmap(knop->iconSize()).toImage();
+            QVERIFY(plaatjes.last().isNull() == (i == 12) && plaatjes.count(plaatjes.last()) == 1);
+        }
+        QWidget *grid = kind("IconPicture");
+        QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(5, 250));
+        QCOMPARE(kind("IconOrgineel")->grab().toImage(), venster.model().tekening().image());
+        QTest::mouseClick(kind("TransferKnop"), Qt::LeftButton);
+        QVERIFY(IconPic.pixel(0, 24) == kZwart &&
+                IconPic.image() == venster.model().tekening().image());
+        sleep(grid, QPoint(250, 250), Qt::NoButton);
+        QCOMPARE(venster.findChild<QLabel *>("CoordLabel")->text(), QStringLiteral("X:25 - Y:25"));
+        sleep(grid, QPoint(5, 250), Qt::RightButton);
+        QVERIFY(venster.model().tekening().pixel(0, 24) == kWit && IconPic.pixel(0, 24) == kZwart);
+        sleep(kind("IconPalet"), QPoint(10, 5), Qt::NoButton);
+        QCOMPARE(kind("IconPalet")->toolTip(), QStringLiteral(" R:0 / G:255 / B:255 "));
+        QTest::mouseClick(kind("IconPalet"), Qt::LeftButton, {}, QPoint(10, 5));
+        QCOMPARE(kind("TekenKleur")->palette().color(QPalette::Window), QColor(0, 255, 255));
+        QTest::mouseClick(kind("KnopB_15"), Qt::LeftButton); // picking: only the picker, a cross
+        for (int i = 1; i <= 15; ++i)
+            QCOMPARE(kind(QStringLiteral("KnopB_%1").arg(i))->isEnabled(), i == 15);
+        QCOMPARE(grid->cursor().shape(), Qt::CrossCursor);
+        QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(2, 250)); // the red marker
+        QVERIFY(kind("KnopB_1")->isEnabled() && grid->cursor().shape() == Qt::ArrowCursor);
+        QCOMPARE(kind("TekenKleur")->palette().color(QPalette::Window), QColor(kRood));
+    }
+};
 
 VOLTARIX_TEST(TestIconDesign)
 #include "tst_icondesign.moc"

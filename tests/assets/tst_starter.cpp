@@ -148,7 +148,7 @@ private slots:
                     past = pootjesInGaten(
                         bord, o, contact(k, m) - QPoint(beeld.width() + 5, beeld.height() + 5));
             QVERIFY2(past, qPrintable(bestand));
-            QSet<QPair<int, int>> plekken; // where a leg goes into a hole, one leg a hole
+            QSet<QPair<int, int>> plekken; // no two legs in one hole
             for (const QPoint poot : o.pootjes) {
                 QVERIFY2(beeld.pixel(poot) == OnderdeelPen::kPootEind, qPrintable(bestand));
                 plekken.insert({poot.x(), poot.y()});
@@ -160,7 +160,7 @@ private slots:
     void gifWriterRefusesWhatItCannotWrite() {
         TestFolder map;
         QString fout;
-        QImage bont(16, 17, QImage::Format_ARGB32); // 256 colours and a transparent one
+        QImage bont(16, 17, QImage::Format_ARGB32); // more colours than a GIF's table holds
         for (int i = 0; i < 16 * 17; ++i)
             bont.setPixel(i % 16, i / 16,
                           i == 0 ? qRgba(0, 0, 0, 0) : qRgb(i, 255 - i % 256, i / 256));
@@ -180,8 +180,10 @@ private slots:
     // every link stays offline inside the folder and names an existing file, exactly as
     // spelled, and an existing anchor; pictures are shown at their own size.
     void helpPages() {
-        static const QRegularExpression verwijzing("\\b(href|src|background)=\"([^\"#]*)#?([^\"]*)"
-                                                   "\"(?: width=\"(\\d+)\" height=\"(\\d+)\")?");
+        static const QRegularExpression verwijzing(
+            "\\b(href|src|background)\\s*=\\s*\"([^\"#]*)#?([^\"]*)\"(?: width=\"(\\d+)\" "
+            "height=\"(\\d+)\")?",
+            QRegularExpression::CaseInsensitiveOption);
         int plaatjes = 0;
         for (const QString &pagina : HelpPaginas::paginas()) {
             const QString html = QString::fromUtf8(map_.readFile("Plugins/" + pagina));
@@ -202,7 +204,7 @@ private slots:
                              map_.readFile("Plugins/" + doel)
                                  .contains("<a name=\"" + m.captured(3).toUtf8() + '"'),
                          qPrintable(waar));
-                if (m.captured(1) != "src") continue;
+                if (m.captured(1).toLower() != "src") continue;
                 ++plaatjes;
                 QVERIFY2(browser.document()
                              ->resource(QTextDocument::ImageResource, QUrl(doel))

@@ -1,12 +1,14 @@
 // Where the program meets the desktop: the application folder and its choice, paths
-// in any case, the file-exists test, dialog filters and the responsive wait.
+// in any case, the file-exists test, dialog filters, the responsive wait and the message box.
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
 #include "TestRunner.h"
 #include "ui/AppFolder.h"
 #include "ui/AppFolderChoice.h"
+#include "ui/QtPlatform.h"
 #include "ui/Wacht.h"
 
+#include <QMessageBox>
 #include <QtTest>
 
 #include <ctime>
@@ -147,6 +149,23 @@ private slots:
             QVERIFY2(!(seconden >= 0.2) || processorTijd() - processor < 0.05,
                      qPrintable(QString::number(processorTijd() - processor)));
         }
+    }
+
+    // A message often holds a name the user typed: "<b>R1" is a name, not markup, and the
+    // program's CR LF breaks are the box's line breaks.
+    void messageShowsItsTextAsItStands() {
+        QtPlatform platform;
+        QString titel, tekst;
+        Qt::TextFormat vorm = Qt::AutoText;
+        bijModaalVenster([&](QWidget *venster) {
+            auto *box = qobject_cast<QMessageBox *>(venster);
+            titel = box->windowTitle(), tekst = box->text(), vorm = box->textFormat();
+        });
+        QCOMPARE(platform.message("<b>R1</b> opslaan?\r\nJa", "", Platform::Buttons::YesNo,
+                                  Platform::Icon::Question),
+                 Platform::Answer::No);
+        QCOMPARE(titel + '|' + tekst, "Voltarix|<b>R1</b> opslaan?\nJa");
+        QCOMPARE(vorm, Qt::PlainText);
     }
 };
 

@@ -8,10 +8,13 @@ changed by one, && and || swapped, a call deleted, a function that returns at on
 The sample is fixed by its seed: the same seed on the same sources gives the same
 faults, so a run before and a run after a change of the tests compare like with like.
 
-    scripts/mutants.py                     # the sample of 130 faults of seed 15
+    scripts/mutants.py                     # 30 faults of each folder, seed 15
     scripts/mutants.py --list              # only show the sample
-    scripts/mutants.py --only 7,42         # run two faults of the sample again
-    scripts/mutants.py --folder tools --count 30   # 30 faults of src/tools alone
+    scripts/mutants.py --folder tools      # the 30 faults of src/tools alone
+    scripts/mutants.py --folder tools --only 7,12  # run two of them again
+
+Each folder's faults are drawn on their own, so one folder's sample stays the same
+while another folder's code changes, and a folder can be measured alone.
 
 The build is kept in build-mutants/ (shared libraries, no optimisation, so a fault
 costs one object and one library). A fault that does not build is reported apart and
@@ -121,27 +124,24 @@ def all_mutants():
 
 
 def sample(mutants, count, seed):
-    """A sample spread over the folders of src/ and over the kinds of fault: each folder
-    gets its share by its number of candidates (at least eight), and each pick first
-    draws a kind, so that the many constants do not crowd out the rest."""
+    """`count` faults of one folder, fixed by the seed. Each pick first draws a kind of
+    fault, so that the many constants do not crowd out the rest."""
     rng = random.Random(seed)
-    by_folder = defaultdict(list)
+    by_kind = defaultdict(list)
     for m in mutants:
-        by_folder[m["file"].split("/")[1]].append(m)
-    total = sum(len(v) for v in by_folder.values())
+        by_kind[m["kind"]].append(m)
     chosen = []
-    for folder in [f for f in FOLDERS if by_folder[f]]:
-        by_kind = defaultdict(list)
-        for m in by_folder[folder]:
-            by_kind[m["kind"]].append(m)
-        share = max(8, round(count * len(by_folder[folder]) / total))
-        for _ in range(min(share, len(by_folder[folder]))):
-            pool = by_kind[rng.choice(sorted(k for k in by_kind if by_kind[k]))]
-            chosen.append(pool.pop(rng.randrange(len(pool))))
+    for _ in range(min(count, len(mutants))):
+        pool = by_kind[rng.choice(sorted(k for k in by_kind if by_kind[k]))]
+        chosen.append(pool.pop(rng.randrange(len(pool))))
     chosen.sort(key=lambda m: (m["file"], m["line"], m["column"], m["kind"]))
     for index, m in enumerate(chosen, 1):
         m["id"] = index
     return chosen
+
+
+def folder_of(m):
+    return m["file"].split("/")[1]
 
 
 def apply(m, text):
@@ -212,26 +212,29 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--seed", type=int, default=15)
-    parser.add_argument("--count", type=int, default=130)
+    parser.add_argument("--count", type=int, default=30, help="faults per folder")
     parser.add_argument("--build", default="build-mutants")
     parser.add_argument("--list", action="store_true", help="only show the sample")
-    parser.add_argument("--only", help="ids of the sample to run, comma-separated")
-    parser.add_argument("--folder", help="draw the sample from this folder of src/ alone")
+    parser.add_argument("--folder", choices=FOLDERS, help="this folder of src/ alone")
+    parser.add_argument("--only", help="ids of that folder's sample to run, comma-separated")
     parser.add_argument("--timeout", type=int, default=120, help="seconds a test may take")
     parser.add_argument("--report", default=None, help="write the results as JSON here")
     args = parser.parse_args()
 
+    if args.only and not args.folder:
+        parser.error("--only needs --folder")
     mutants = all_mutants()
-    if args.folder:
-        mutants = [m for m in mutants if m["file"].split("/")[1] == args.folder]
-    chosen = sample(mutants, args.count, args.seed)
+    chosen = []
+    for folder in [args.folder] if args.folder else FOLDERS:
+        chosen += sample([m for m in mutants if m["file"].split("/")[1] == folder], args.count,
+                         args.seed)
     if args.only:
         wanted = {int(i) for i in args.only.split(",")}
         chosen = [m for m in chosen if m["id"] in wanted]
     if args.list:
         per = Counter(m["file"].split("/")[1] for m in chosen)
         for m in chosen:
-            print(f'{m["id"]:4} {describe(m)}')
+            print(f'{folder_of(m):8}{m["id"]:3} {describe(m)}')
         print("per folder:", dict(sorted(per.items())))
         return
 
@@ -266,7 +269,7 @@ def main():
                 path.write_text(original, encoding="utf-8")
             seconds = time.monotonic() - started
             results.append(dict(m, verdict=verdict, by=by))
-            print(f'{m["id"]:4} {verdict:9} {seconds:5.0f} s  {describe(m)}'
+            print(f'{folder_of(m):8}{m["id"]:3} {verdict:9} {seconds:5.0f} s  {describe(m)}'
                   + (f"  [{by}]" if by else ""), flush=True)
     finally:
         build_ok(build)  # back to the unchanged program
@@ -284,7 +287,7 @@ def main():
     if survivors:
         print("\nno test noticed:")
         for r in survivors:
-            print(f'{r["id"]:4} {describe(r)}')
+            print(f'{folder_of(r):8}{r["id"]:3} {describe(r)}')
     if args.report:
         Path(args.report).write_text(json.dumps(results, indent=1))
 

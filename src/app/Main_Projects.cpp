@@ -116,6 +116,10 @@ void Main::ProjectOpenen() {
 
 void Main::openProject(const QString &naam) {
     const ProjectMap::Geladen geladen = ProjectMap(projectenMap()).laad(naam);
+    if (geladen.inGebruik) {
+        platform_.message(inGebruikTekst());
+        return;
+    }
     if (geladen.ontwerpBlad) design_.Pic.paste(*geladen.ontwerpBlad);
     if (geladen.breadboard) design_.Pic2.paste(*geladen.breadboard);
     Text1->setPlainText(geladen.lijst);

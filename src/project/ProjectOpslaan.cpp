@@ -7,6 +7,11 @@ QString opslaanFoutTekst(int nummer) {
     return QStringLiteral("Fout bij het opslaan van het project!\r\n(foutnummer: %1)").arg(nummer);
 }
 
+QString inGebruikTekst() {
+    return QStringLiteral("Een ander programma slaat dit project op dit moment op.\r\n"
+                          "Probeer het zo nog eens.");
+}
+
 bool ProjectOpslaan(Platform &platform, const ProjectMap &map, const QString &voorstel,
                     const Surface &Pic, const Surface &Pic2, const QString &lijst) {
     const QString naam = platform.inputBox(QStringLiteral("Geef een naam voor dit project..."),
@@ -21,7 +26,7 @@ bool ProjectOpslaan(Platform &platform, const ProjectMap &map, const QString &vo
         return false;
     const ProjectMap::Fout fout = map.opslaan(naam, Pic, Pic2, lijst);
     if (fout != ProjectMap::Geen) {
-        platform.message(opslaanFoutTekst(fout));
+        platform.message(fout == ProjectMap::InGebruik ? inGebruikTekst() : opslaanFoutTekst(fout));
         return false;
     }
     return true;

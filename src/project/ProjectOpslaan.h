@@ -15,3 +15,5 @@ bool ProjectOpslaan(Platform &platform, const ProjectMap &map, const QString &vo
 
 // "Fout bij het opslaan van het project!" with the error number.
 QString opslaanFoutTekst(int nummer);
+// Another program is saving the project: the save (or the opening) can be tried again.
+QString inGebruikTekst();

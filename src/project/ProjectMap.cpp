@@ -37,6 +37,16 @@ bool schrijfVast(const QString &path, const std::function<bool(QFile &)> &inhoud
     return true;
 }
 
+// The whole of a file, from its start, however large.
+bool kopieer(QFile &bron, QFile &doel) {
+    if (!bron.seek(0)) return false;
+    for (;;) {
+        const QByteArray stuk = bron.read(1 << 20);
+        if (stuk.isEmpty()) return bron.error() == QFileDevice::NoError && bron.atEnd();
+        if (doel.write(stuk) != stuk.size()) return false;
+    }
+}
+
 // Moves a file over another, replacing it in one step.
 bool vervang(const QString &from, const QByteArray &to) {
     return std::rename(QFile::encodeName(from).constData(), to.constData()) == 0;
@@ -94,6 +104,11 @@ bool ProjectMap::bestaat(const QString &naam) const {
 ProjectMap::Fout ProjectMap::opslaan(const QString &naam, const Surface &Pic, const Surface &Pic2,
                                      const QString &lijst,
                                      const std::function<bool(int)> &naStap) const {
+    return schrijf(naam, {Pic, Pic2, DatTekst::codeer(lijst)}, naStap);
+}
+
+ProjectMap::Fout ProjectMap::schrijf(const QString &naam, const Inhoud &inhoud,
+                                     const std::function<bool(int)> &naStap) const {
     if (!geldigeNaam(naam)) return OngeldigeNaam;
     if (!QDir().mkpath(folder_)) return MapNietGemaakt;
     QLockFile slot(pad(naam, kSlot));
@@ -105,12 +120,12 @@ ProjectMap::Fout ProjectMap::opslaan(const QString &naam, const Surface &Pic, co
     const auto bmp = [](const Surface &sheet) {
         return [&sheet](QFile &file) { return sheet.saveBmp(file); };
     };
-    const std::function<bool(QFile &)> bestanden[] = {[&lijst](QFile &file) {
-                                                          const QByteArray bytes =
-                                                              DatTekst::codeer(lijst);
-                                                          return file.write(bytes) == bytes.size();
-                                                      },
-                                                      bmp(Pic2), bmp(Pic)};
+    const std::function<bool(QFile &)> bestanden[] = {
+        [&inhoud](QFile &file) {
+            return inhoud.datBron ? kopieer(*inhoud.datBron, file)
+                                  : file.write(inhoud.dat) == inhoud.dat.size();
+        },
+        bmp(inhoud.Pic2), bmp(inhoud.Pic)};
     for (int i = 0; i < 3; ++i) {
         if (!schrijfVast(pad(naam, kExtensies[i] + kNieuw), bestanden[i])) {
             for (const QString &extensie : kExtensies)
@@ -177,8 +192,17 @@ ProjectMap::Geladen ProjectMap::laad(const QString &naam) const {
     } // a folder that cannot be written, as on a CD: no one can be saving there
     geladen.ontwerpBlad = Surface::readNativePicture(bestand(naam, kOvb));
     geladen.breadboard = Surface::readNativePicture(bestand(naam, QStringLiteral(".brb")));
-    if (const std::optional<QByteArray> dat =
-            DiskNames::read(bestand(naam, QStringLiteral(".dat")), kMaxLijst))
-        geladen.lijst = DatTekst::lijstUit(*dat);
+    const int fd = DiskNames::open(bestand(naam, QStringLiteral(".dat")));
+    if (fd < 0) return geladen;
+    if (const std::optional<QByteArray> bytes = DiskNames::read(fd, kMaxLijst))
+        geladen.lijst = DatTekst::lijstUit(*bytes);
+    auto dat = std::make_shared<QFile>();
+    if (::lseek(fd, 0, SEEK_SET) != 0 ||
+        !dat->open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return geladen;
+    }
+    geladen.dat = dat;
+    geladen.lijstTeGroot = dat->size() > kMaxLijst;
     return geladen;
 }

@@ -6,8 +6,10 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
+class QFile;
 class Surface;
 
 // The projects folder "\Projecten\": a project named N is three files, N.ovb (the
@@ -37,11 +39,23 @@ public:
         InGebruik = 5,        // another program is saving the project right now
     };
 
+    // What the three files of a project hold.
+    struct Inhoud {
+        const Surface &Pic;
+        const Surface &Pic2;
+        QByteArray dat;           // the list as DatTekst::codeer writes it
+        QFile *datBron = nullptr; // or a list kept as it was, copied from this file
+    };
+
     struct Geladen {
         std::optional<QImage> ontwerpBlad; // N.ovb, when it could be read
         std::optional<QImage> breadboard;  // N.brb, when it could be read
-        QString lijst;          // N.dat as text, lines ending in CR LF; empty when missing
-        bool inGebruik = false; // another program was saving it: nothing was read
+        QString lijst; // N.dat as text, lines ending in CR LF; empty when missing
+        // N.dat, open, for a list that must be kept as it is: it stays readable
+        // whatever happens to the file's name afterwards.
+        std::shared_ptr<QFile> dat;
+        bool lijstTeGroot = false; // N.dat is too large to read: `lijst` is empty
+        bool inGebruik = false;    // another program was saving it: nothing was read
     };
 
     explicit ProjectMap(QString folder);
@@ -55,10 +69,13 @@ public:
     QStringList namen() const;
     bool bestaat(const QString &naam) const;
 
-    // Writes the project; returns Geen or the error number. `naStap`, for tests, is
-    // called after each step (1-3: a temporary file written, 4: the marker written,
-    // 5-7: a file moved into place); returning false ends the save there, as a
-    // killed program would.
+    // Writes the project's three files; returns Geen or the error number. `naStap`,
+    // for tests, is called after each step (1-3: a temporary file written, 4: the
+    // marker written, 5-7: a file moved into place); returning false ends the save
+    // there, as a killed program would.
+    Fout schrijf(const QString &naam, const Inhoud &inhoud,
+                 const std::function<bool(int stap)> &naStap = {}) const;
+    // The same with the component list's text.
     Fout opslaan(const QString &naam, const Surface &Pic, const Surface &Pic2, const QString &lijst,
                  const std::function<bool(int stap)> &naStap = {}) const;
 

@@ -1,5 +1,6 @@
 #include "project/ProjectOpslaan.h"
 
+#include "project/DatTekst.h"
 #include "project/ProjectMap.h"
 #include "ui/Platform.h"
 
@@ -14,6 +15,11 @@ QString inGebruikTekst() {
 
 bool ProjectOpslaan(Platform &platform, const ProjectMap &map, const QString &voorstel,
                     const Surface &Pic, const Surface &Pic2, const QString &lijst) {
+    return ProjectOpslaan(platform, map, voorstel, {Pic, Pic2, DatTekst::codeer(lijst)});
+}
+
+bool ProjectOpslaan(Platform &platform, const ProjectMap &map, const QString &voorstel,
+                    const ProjectMap::Inhoud &inhoud) {
     const QString naam = platform.inputBox(QStringLiteral("Geef een naam voor dit project..."),
                                            QStringLiteral(" Project opslaan"), voorstel);
     if (naam.isEmpty()) return false;
@@ -24,7 +30,7 @@ bool ProjectOpslaan(Platform &platform, const ProjectMap &map, const QString &vo
     if (map.bestaat(naam) && !platform.ask(QStringLiteral("Project bestaat reeds, vernieuwen?"),
                                            QStringLiteral(" Exist")))
         return false;
-    const ProjectMap::Fout fout = map.opslaan(naam, Pic, Pic2, lijst);
+    const ProjectMap::Fout fout = map.schrijf(naam, inhoud);
     if (fout != ProjectMap::Geen) {
         platform.message(fout == ProjectMap::InGebruik ? inGebruikTekst() : opslaanFoutTekst(fout));
         return false;

@@ -1,7 +1,6 @@
-// A component list too large for the list box (a power cut's megabyte of NUL bytes, a
-// list pasted together by another program) used to freeze the window for many
-// seconds when it opened. It now stays out of the box, with a message, and a save
-// writes it back byte for byte; a new design starts a list of its own again.
+// A component list too large for the list box used to freeze the window when it
+// opened. It now stays out of the box, with a message, and saves write it back byte for
+// byte until a new design starts a list of its own.
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
 #include "TestRunner.h"
@@ -9,7 +8,6 @@
 #include "editor/ComponentList.h"
 #include "project/ProjectMap.h"
 
-#include <QAction>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -25,9 +23,8 @@ private slots:
 
 void TestGroteLijst::teGroteLijstBlijftBewaard_data() {
     QTest::addColumn<QByteArray>("dat");
-    QTest::newRow("a line too long to show")
-        << "R1\r\n" + QByteArray(ComponentList::kMaxAlinea + 1, '\0');
-    QTest::newRow("a file too large to read") << QByteArray("R1\r\n").repeated(6'000'000);
+    QTest::newRow("too long a line") << "R1\r\n" + QByteArray(ComponentList::kMaxAlinea + 1, '\0');
+    QTest::newRow("too large to read") << QByteArray("R1\r\n").repeated(6'000'000);
 }
 
 void TestGroteLijst::teGroteLijstBlijftBewaard() {
@@ -38,32 +35,26 @@ void TestGroteLijst::teGroteLijstBlijftBewaard() {
     QCOMPARE(ProjectMap(folder.path("Projecten")).opslaan("P", Surface(8, 8), Surface(8, 8), ""),
              ProjectMap::Geen);
     folder.writeFile("Projecten/P.dat", dat);
-
+    const auto knop = [&main](int index) {
+        main.findChild<QToolButton *>(QStringLiteral("Knop%1").arg(index))->click();
+    };
     bijModaalVenster([](QWidget *dialog) {
         dialog->findChild<QListWidget *>("List1")->setCurrentRow(0);
         dialog->findChild<QPushButton *>("OpenKnop")->click();
     });
-    main.findChild<QToolButton *>("Knop1")->click();
+    knop(1);
     QVERIFY(platform.messages.constLast().text.startsWith(
-        "De componentenlijst van dit project is te groot om te tonen."));
-    auto *Text1 = main.findChild<QPlainTextEdit *>("Text1");
-    QVERIFY(Text1->isReadOnly());
+        "De componentenlijst van dit project is te groot"));
+    QVERIFY(main.findChild<QPlainTextEdit *>("Text1")->isReadOnly());
 
-    // Saved under its own name (the file is replaced) and under another.
-    platform.inputAnswers = {"P", "Kopie"};
-    platform.answers = {Platform::Answer::Yes};
-    main.findChild<QToolButton *>("Knop2")->click();
-    main.findChild<QToolButton *>("Knop2")->click();
+    platform.inputAnswers = {"P", "Nieuw"}; // saved over itself, then a new design
+    platform.answers = {Platform::Answer::Yes, Platform::Answer::Yes};
+    knop(2);
     QVERIFY(folder.readFile("Projecten/P.dat") == dat);
-    QVERIFY(folder.readFile("Projecten/Kopie.dat") == dat);
-
-    platform.answers = {Platform::Answer::Yes};
-    main.findChild<QToolButton *>("Knop0")->click();
-    QVERIFY(!Text1->isReadOnly());
-    platform.inputAnswers = {"Nieuw"};
-    main.findChild<QToolButton *>("Knop2")->click();
+    knop(0);
+    knop(2);
     QCOMPARE(folder.readFile("Projecten/Nieuw.dat"),
-             QByteArray("Componentenlijst\r\n----------------------------\r\n"));
+             "Componentenlijst\r\n----------------------------\r\n");
 }
 
 VOLTARIX_TEST(TestGroteLijst)

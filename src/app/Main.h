@@ -2,6 +2,7 @@
 
 #include "editor/ComponentList.h"
 #include "editor/Design.h"
+#include "editor/RegelTelling.h"
 #include "editor/ToolButtons.h"
 #include "symbols/SymbolLibrary.h"
 #include "ui/AppFolder.h"
@@ -16,6 +17,7 @@ class Platform;
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QFile;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -117,10 +119,11 @@ private:
     void Undo();
     void LoepKnop_Click();
     void LoepTimer_Tick();
-    void Text1_Change();
+    void Text1_Change(int positie, int erbij);
     void openProject(const QString &naam);
     void zetOntwerpNaam(const QString &naam);
-    QString lijstTekst() const; // the component list, lines ending in CR LF
+    void toonLijst(const QString &lijst); // a list to show and edit
+    QString lijstTekst() const;           // the component list, lines ending in CR LF
     QString projectenMap() const;
     QFrame *Loep = nullptr;
     SheetView *LoepView = nullptr;
@@ -128,6 +131,9 @@ private:
     QTimer *LoepTimer = nullptr;
     Surface loepBeeld_;
     ComponentList componentList_;
+    RegelTelling regelTelling_; // the display lines of Text1, kept as it changes
+    // A component list too large to show: its file, saved again as it is.
+    std::shared_ptr<QFile> bewaardeLijst_;
 
     // --- symbol designer (Main_Designer.cpp)
     void verbindDesigner();

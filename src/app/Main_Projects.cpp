@@ -5,6 +5,7 @@
 #include "board/BoardDrawing.h"
 #include "editor/Afdrukken.h"
 #include "editor/Loep.h"
+#include "project/DatTekst.h"
 #include "project/OpenForm.h"
 #include "project/ProjectMap.h"
 #include "project/ProjectOpslaan.h"
@@ -23,11 +24,15 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextDocument>
 #include <QTimer>
 
 namespace {
 
 const QString kNieuwVraag = QStringLiteral("Wilt u een nieuw ontwerp maken?");
+const QString kTeGroot =
+    QStringLiteral("De componentenlijst van dit project is te groot om te tonen.\r\n"
+                   "Ze blijft ongewijzigd bewaard wanneer u het project opslaat.");
 const QString kNieuwTitel = QStringLiteral(" Nieuw");
 
 QFrame *rodeLijn(QWidget *parent, const QString &naam, QRect plaats) {
@@ -48,7 +53,9 @@ void Main::verbindProjecten() {
     Text1->setStyleSheet(QStringLiteral(
         "QPlainTextEdit { background: rgb(90, 90, 100); color: rgb(250, 250, 250); }"));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    connect(Text1, &QPlainTextEdit::textChanged, this, &Main::Text1_Change);
+    // Every change of the list, from a key to a whole new list, with the place it took.
+    connect(Text1->document(), &QTextDocument::contentsChange, this,
+            [this](int positie, int, int erbij) { Text1_Change(positie, erbij); });
 
     // The magnifier lies over the symbol list, with its cross-hair over it.
     Loep = new QFrame(Frame2);
@@ -73,29 +80,34 @@ void Main::verbindProjecten() {
     connect(PrintKnop, &QPushButton::clicked, this, &Main::PrintKnop_Click);
     connect(LoepKnop, &QPushButton::clicked, this, &Main::LoepKnop_Click);
     connect(UndoItem, &QAction::triggered, this, &Main::Undo);
-    Text1_Change();
+    Text1_Change(0, Text1->document()->characterCount());
 }
 
 QString Main::lijstTekst() const {
-    return Text1->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return DatTekst::metCrLf(Text1->toPlainText());
 }
 
 QString Main::projectenMap() const {
     return folder_.path(QStringLiteral("\\Projecten"));
 }
 
-void Main::Text1_Change() {
+void Main::Text1_Change(int positie, int erbij) {
     // The list wraps at the width its box shows, inside the document's margins.
     const qreal breedte = Text1->viewport()->width() - 2 * Text1->document()->documentMargin();
-    componentList_.zetLetterEnBreedte(Text1->font(), breedte);
-    Label8->setText(ComponentList::regelTekst(componentList_.regelAantal(Text1->toPlainText())));
+    if (componentList_.zelfdeLetterEnBreedte(Text1->font(), breedte)) {
+        regelTelling_.verander(*Text1->document(), componentList_, positie, erbij);
+    } else {
+        componentList_.zetLetterEnBreedte(Text1->font(), breedte);
+        regelTelling_.telAlles(*Text1->document(), componentList_);
+    }
+    Label8->setText(ComponentList::regelTekst(regelTelling_.aantal()));
 }
 
 void Main::NieuwOntwerp() {
     if (!platform_.ask(kNieuwVraag, kNieuwTitel)) return;
     design_.Pic.clear();
     zetOntwerpNaam(QStringLiteral("*.*"));
-    Text1->setPlainText(StartupLists::beginLijst());
+    toonLijst(StartupLists::beginLijst());
     ZetRaster(RasterScroll->value());
     TekenBord(BBgroot_, design_.Pic2, design_.GumPic);
 }
@@ -107,8 +119,15 @@ void Main::NewKnop_Click() {
 }
 
 void Main::ProjectOpslaan() {
-    ::ProjectOpslaan(platform_, ProjectMap(projectenMap()), ontwerpNaam_, design_.Pic, design_.Pic2,
-                     lijstTekst());
+    const QByteArray dat = bewaardeLijst_ ? QByteArray() : DatTekst::codeer(lijstTekst());
+    ::ProjectOpslaan(platform_, ProjectMap(projectenMap()), ontwerpNaam_,
+                     {design_.Pic, design_.Pic2, dat, bewaardeLijst_.get()});
+}
+
+void Main::toonLijst(const QString &lijst) {
+    bewaardeLijst_.reset();
+    Text1->setReadOnly(false);
+    Text1->setPlainText(lijst);
 }
 
 void Main::ProjectOpenen() {
@@ -120,12 +139,24 @@ void Main::ProjectOpenen() {
 
 void Main::openProject(const QString &naam) {
     const ProjectMap::Geladen geladen = ProjectMap(projectenMap()).laad(naam);
+    if (geladen.inGebruik) {
+        platform_.message(inGebruikTekst());
+        return;
+    }
     if (geladen.ontwerpBlad) design_.Pic.paste(*geladen.ontwerpBlad);
     if (geladen.breadboard) design_.Pic2.paste(*geladen.breadboard);
-    Text1->setPlainText(geladen.lijst);
     zetOntwerpNaam(naam);
     // The raster passes through (0, 0): its grey is the grey the design was saved with.
     ZetRaster(qRed(design_.Pic.pixel(0, 0)));
+    if (!geladen.lijstTeGroot && ComponentList::kanTonen(geladen.lijst)) {
+        toonLijst(geladen.lijst);
+        return;
+    }
+    // Shown, the list would freeze the window; left out, the next save would lose it.
+    Text1->setPlainText(kTeGroot);
+    Text1->setReadOnly(true);
+    bewaardeLijst_ = geladen.dat;
+    platform_.message(kTeGroot);
 }
 
 void Main::zetOntwerpNaam(const QString &naam) {

@@ -19,4 +19,7 @@ QByteArray codeer(const QString &text);
 // (a line ends at CR LF, LF or CR), so a list that lacked a final CR LF gains one.
 QString lijstUit(const QByteArray &bytes);
 
+// The list box's text (lines ending in LF) with the file's line ends, CR LF.
+QString metCrLf(const QString &tekst);
+
 } // namespace DatTekst

@@ -2,12 +2,15 @@
 
 #include "project/DatTekst.h"
 #include "ui/AppFolder.h"
+#include "ui/DiskNames.h"
 #include "ui/Surface.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 
+#include <algorithm>
 #include <cstdio>
 #include <unistd.h>
 
@@ -15,8 +18,10 @@ namespace {
 
 const QStringList kExtensies = {QStringLiteral(".dat"), QStringLiteral(".brb"),
                                 QStringLiteral(".ovb")}; // the marker file last
+const QString kOvb = QStringLiteral(".ovb");
 const QString kNieuw = QStringLiteral(".nieuw");
 const QString kMarker = QStringLiteral(".opslaan");
+const QString kSlot = QStringLiteral(".lock");
 constexpr qint64 kMaxLijst = 16 * 1024 * 1024;
 
 // Writes a file in full and makes sure it is on the disk before anything points to it.
@@ -32,9 +37,31 @@ bool schrijfVast(const QString &path, const std::function<bool(QFile &)> &inhoud
     return true;
 }
 
+// The whole of a file, from its start, however large.
+bool kopieer(QFile &bron, QFile &doel) {
+    if (!bron.seek(0)) return false;
+    for (;;) {
+        const QByteArray stuk = bron.read(1 << 20);
+        if (stuk.isEmpty()) return bron.error() == QFileDevice::NoError && bron.atEnd();
+        if (doel.write(stuk) != stuk.size()) return false;
+    }
+}
+
 // Moves a file over another, replacing it in one step.
-bool vervang(const QString &from, const QString &to) {
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+bool vervang(const QString &from, const QByteArray &to) {
+    return std::rename(QFile::encodeName(from).constData(), to.constData()) == 0;
+}
+
+// A lock is taken over at once when the program that took it runs no more on this
+// computer, and otherwise only when it is older than any save takes (left by a
+// program on another computer, on a stick carried over): a slow save keeps its lock.
+void zetOp(QLockFile &slot) {
+    slot.setStaleLockTime(5 * 60 * 1000);
+}
+
+bool voor(const QString &a, const QString &b) {
+    const int verschil = a.compare(b, Qt::CaseInsensitive);
+    return verschil != 0 ? verschil < 0 : a < b;
 }
 
 } // namespace
@@ -43,6 +70,13 @@ ProjectMap::ProjectMap(QString folder) : folder_(std::move(folder)) {}
 
 QString ProjectMap::pad(const QString &naam, const QString &extensie) const {
     return folder_ + QLatin1Char('/') + naam + extensie;
+}
+
+QByteArray ProjectMap::bestand(const QString &naam, const QString &extensie) const {
+    return DiskNames::find(folder_, naam + extensie, [&](const QString &entry) {
+        return entry.size() == naam.size() + extensie.size() && entry.startsWith(naam) &&
+               entry.endsWith(extensie, Qt::CaseInsensitive);
+    });
 }
 
 bool ProjectMap::geldigeNaam(const QString &naam) {
@@ -56,33 +90,44 @@ QStringList ProjectMap::namen() const {
     herstel();
     QStringList namen;
     // A file named just ".ovb" counts too, as an empty name (which cannot be opened).
-    for (const QString &file : AppFolder::files(folder_, {QStringLiteral("*.ovb")}, true))
-        namen << file.left(file.size() - 4);
+    for (const DiskNames::Entry &entry : DiskNames::files(folder_))
+        if (entry.name.endsWith(kOvb, Qt::CaseInsensitive)) namen << entry.name.chopped(4);
+    std::sort(namen.begin(), namen.end(), voor);
+    namen.erase(std::unique(namen.begin(), namen.end()), namen.end()); // N.ovb beside N.OVB
     return namen;
 }
 
 bool ProjectMap::bestaat(const QString &naam) const {
-    return QFileInfo(pad(naam, QStringLiteral(".ovb"))).isFile();
+    return !bestand(naam, kOvb).isEmpty();
 }
 
 ProjectMap::Fout ProjectMap::opslaan(const QString &naam, const Surface &Pic, const Surface &Pic2,
                                      const QString &lijst,
                                      const std::function<bool(int)> &naStap) const {
+    return schrijf(naam, {Pic, Pic2, DatTekst::codeer(lijst)}, naStap);
+}
+
+ProjectMap::Fout ProjectMap::schrijf(const QString &naam, const Inhoud &inhoud,
+                                     const std::function<bool(int)> &naStap) const {
     if (!geldigeNaam(naam)) return OngeldigeNaam;
     if (!QDir().mkpath(folder_)) return MapNietGemaakt;
-    herstel();
+    QLockFile slot(pad(naam, kSlot));
+    zetOp(slot);
+    if (!slot.tryLock(wachttijd_))
+        return slot.error() == QLockFile::LockFailedError ? InGebruik : SchrijvenMislukt;
+    herstel(naam);
     const auto verder = [&naStap](int stap) { return !naStap || naStap(stap); };
     const auto bmp = [](const Surface &sheet) {
         return [&sheet](QFile &file) { return sheet.saveBmp(file); };
     };
-    const std::function<bool(QFile &)> inhoud[] = {[&lijst](QFile &file) {
-                                                       const QByteArray bytes =
-                                                           DatTekst::codeer(lijst);
-                                                       return file.write(bytes) == bytes.size();
-                                                   },
-                                                   bmp(Pic2), bmp(Pic)};
+    const std::function<bool(QFile &)> bestanden[] = {
+        [&inhoud](QFile &file) {
+            return inhoud.datBron ? kopieer(*inhoud.datBron, file)
+                                  : file.write(inhoud.dat) == inhoud.dat.size();
+        },
+        bmp(inhoud.Pic2), bmp(inhoud.Pic)};
     for (int i = 0; i < 3; ++i) {
-        if (!schrijfVast(pad(naam, kExtensies[i] + kNieuw), inhoud[i])) {
+        if (!schrijfVast(pad(naam, kExtensies[i] + kNieuw), bestanden[i])) {
             for (const QString &extensie : kExtensies)
                 QFile::remove(pad(naam, extensie + kNieuw));
             return SchrijvenMislukt;
@@ -92,7 +137,7 @@ ProjectMap::Fout ProjectMap::opslaan(const QString &naam, const Surface &Pic, co
     if (!schrijfVast(pad(naam, kMarker), [](QFile &) { return true; })) return SchrijvenMislukt;
     if (!verder(4)) return Geen;
     for (int i = 0; i < 3; ++i) {
-        if (!vervang(pad(naam, kExtensies[i] + kNieuw), pad(naam, kExtensies[i])))
+        if (!vervang(pad(naam, kExtensies[i] + kNieuw), doel(naam, kExtensies[i])))
             return VervangenMislukt;
         if (!verder(5 + i)) return Geen;
     }
@@ -100,32 +145,64 @@ ProjectMap::Fout ProjectMap::opslaan(const QString &naam, const Surface &Pic, co
     return Geen;
 }
 
+QByteArray ProjectMap::doel(const QString &naam, const QString &extensie) const {
+    const QByteArray bestaand = bestand(naam, extensie);
+    return bestaand.isEmpty() ? QFile::encodeName(pad(naam, extensie)) : bestaand;
+}
+
 void ProjectMap::herstel() const {
-    const QStringList markers = AppFolder::files(folder_, {QLatin1Char('*') + kMarker});
-    for (const QString &marker : markers) {
-        const QString naam = marker.left(marker.size() - kMarker.size());
-        bool compleet = true;
-        for (const QString &extensie : kExtensies) {
-            const QString nieuw = pad(naam, extensie + kNieuw);
-            if (QFileInfo::exists(nieuw) && !vervang(nieuw, pad(naam, extensie))) compleet = false;
-        }
-        if (compleet) QFile::remove(folder_ + QLatin1Char('/') + marker);
-    }
-    // New files without a marker belong to a save that never got that far.
-    for (const QString &stray : AppFolder::files(folder_, {QLatin1Char('*') + kNieuw})) {
-        const QString stem = stray.left(stray.size() - kNieuw.size() - 4);
-        if (!QFileInfo::exists(pad(stem, kMarker)))
-            QFile::remove(folder_ + QLatin1Char('/') + stray);
+    QStringList namen;
+    for (const QString &marker : AppFolder::files(folder_, {QLatin1Char('*') + kMarker}, true))
+        namen << marker.chopped(kMarker.size());
+    for (const QString &stray : AppFolder::files(folder_, {QLatin1Char('*') + kNieuw}, true))
+        if (stray.size() >= kNieuw.size() + 4) namen << stray.chopped(kNieuw.size() + 4);
+    namen.removeDuplicates();
+    for (const QString &naam : namen) {
+        QLockFile slot(pad(naam, kSlot));
+        zetOp(slot);
+        if (slot.tryLock(0)) herstel(naam);
     }
 }
 
+void ProjectMap::herstel(const QString &naam) const {
+    const QString marker = pad(naam, kMarker);
+    if (!QFileInfo::exists(marker)) {
+        // New files without a marker belong to a save that never got that far.
+        for (const QString &extensie : kExtensies)
+            QFile::remove(pad(naam, extensie + kNieuw));
+        return;
+    }
+    bool compleet = true;
+    for (const QString &extensie : kExtensies) {
+        const QString nieuw = pad(naam, extensie + kNieuw);
+        if (QFileInfo::exists(nieuw) && !vervang(nieuw, doel(naam, extensie))) compleet = false;
+    }
+    if (compleet) QFile::remove(marker);
+}
+
 ProjectMap::Geladen ProjectMap::laad(const QString &naam) const {
-    herstel();
     Geladen geladen;
-    geladen.ontwerpBlad = Surface::readPicture(pad(naam, QStringLiteral(".ovb")));
-    geladen.breadboard = Surface::readPicture(pad(naam, QStringLiteral(".brb")));
-    QFile dat(pad(naam, QStringLiteral(".dat")));
-    if (dat.open(QIODevice::ReadOnly) && dat.size() <= kMaxLijst)
-        geladen.lijst = DatTekst::lijstUit(dat.read(dat.size()));
+    QLockFile slot(pad(naam, kSlot));
+    zetOp(slot);
+    if (slot.tryLock(wachttijd_)) {
+        herstel(naam);
+    } else if (slot.error() == QLockFile::LockFailedError) {
+        geladen.inGebruik = true;
+        return geladen;
+    } // a folder that cannot be written, as on a CD: no one can be saving there
+    geladen.ontwerpBlad = Surface::readNativePicture(bestand(naam, kOvb));
+    geladen.breadboard = Surface::readNativePicture(bestand(naam, QStringLiteral(".brb")));
+    const int fd = DiskNames::open(bestand(naam, QStringLiteral(".dat")));
+    if (fd < 0) return geladen;
+    if (const std::optional<QByteArray> bytes = DiskNames::read(fd, kMaxLijst))
+        geladen.lijst = DatTekst::lijstUit(*bytes);
+    auto dat = std::make_shared<QFile>();
+    if (::lseek(fd, 0, SEEK_SET) != 0 ||
+        !dat->open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return geladen;
+    }
+    geladen.dat = dat;
+    geladen.lijstTeGroot = dat->size() > kMaxLijst;
     return geladen;
 }

@@ -1,5 +1,6 @@
 #include "project/ProjectOpslaan.h"
 
+#include "project/DatTekst.h"
 #include "project/ProjectMap.h"
 #include "ui/Platform.h"
 
@@ -7,8 +8,18 @@ QString opslaanFoutTekst(int nummer) {
     return QStringLiteral("Fout bij het opslaan van het project!\r\n(foutnummer: %1)").arg(nummer);
 }
 
+QString inGebruikTekst() {
+    return QStringLiteral("Een ander programma slaat dit project op dit moment op.\r\n"
+                          "Probeer het zo nog eens.");
+}
+
 bool ProjectOpslaan(Platform &platform, const ProjectMap &map, const QString &voorstel,
                     const Surface &Pic, const Surface &Pic2, const QString &lijst) {
+    return ProjectOpslaan(platform, map, voorstel, {Pic, Pic2, DatTekst::codeer(lijst)});
+}
+
+bool ProjectOpslaan(Platform &platform, const ProjectMap &map, const QString &voorstel,
+                    const ProjectMap::Inhoud &inhoud) {
     const QString naam = platform.inputBox(QStringLiteral("Geef een naam voor dit project..."),
                                            QStringLiteral(" Project opslaan"), voorstel);
     if (naam.isEmpty()) return false;
@@ -19,9 +30,9 @@ bool ProjectOpslaan(Platform &platform, const ProjectMap &map, const QString &vo
     if (map.bestaat(naam) && !platform.ask(QStringLiteral("Project bestaat reeds, vernieuwen?"),
                                            QStringLiteral(" Exist")))
         return false;
-    const ProjectMap::Fout fout = map.opslaan(naam, Pic, Pic2, lijst);
+    const ProjectMap::Fout fout = map.schrijf(naam, inhoud);
     if (fout != ProjectMap::Geen) {
-        platform.message(opslaanFoutTekst(fout));
+        platform.message(fout == ProjectMap::InGebruik ? inGebruikTekst() : opslaanFoutTekst(fout));
         return false;
     }
     return true;

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "project/ProjectMap.h"
+
 #include <QString>
 
 class Platform;
-class ProjectMap;
 class Surface;
 
 // The save command: asks for the name (the design's name proposed), refuses names
@@ -11,7 +12,12 @@ class Surface;
 // three files and tells the user when they could not be written, so that unsaved
 // work is never taken for saved. Returns whether the project was written.
 bool ProjectOpslaan(Platform &platform, const ProjectMap &map, const QString &voorstel,
+                    const ProjectMap::Inhoud &inhoud);
+// The same with the component list's text.
+bool ProjectOpslaan(Platform &platform, const ProjectMap &map, const QString &voorstel,
                     const Surface &Pic, const Surface &Pic2, const QString &lijst);
 
 // "Fout bij het opslaan van het project!" with the error number.
 QString opslaanFoutTekst(int nummer);
+// Another program is saving the project: the save (or the opening) can be tried again.
+QString inGebruikTekst();

@@ -1,6 +1,7 @@
 #include "symbols/SymbolLibrary.h"
 
 #include "ui/AppFolder.h"
+#include "ui/DiskNames.h"
 #include "ui/Platform.h"
 #include "ui/Surface.h"
 
@@ -12,6 +13,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -54,8 +56,8 @@ SymbolLibrary::Foutnummer foutVoor(int fout) {
 
 // A rename that fails with EEXIST instead of replacing an existing target, as a
 // plain rename() would. Returns 0 or the error number.
-int hernoemZonderVervangen(const QString &bron, const QString &doel) {
-    const QByteArray van = QFile::encodeName(bron), naar = QFile::encodeName(doel);
+int hernoemZonderVervangen(const QByteArray &van, const QString &doel) {
+    const QByteArray naar = QFile::encodeName(doel);
     if (renameat2(AT_FDCWD, van.constData(), AT_FDCWD, naar.constData(), RENAME_NOREPLACE) == 0)
         return 0;
     if (errno != EINVAL && errno != ENOSYS) return errno;
@@ -65,11 +67,14 @@ int hernoemZonderVervangen(const QString &bron, const QString &doel) {
     return 0;
 }
 
-// The file of a symbol: its name plus ".bmp", found whatever its case.
-QString symboolBestand(const QString &map, const QString &naam) {
+// The file of a symbol: its name plus ".bmp", found whatever its case and whether or
+// not its name is UTF-8; empty when there is none.
+QByteArray symboolBestand(const QString &map, const QString &naam) {
     if (map.isEmpty()) return {};
-    const QString entry = AppFolder::findEntry(map, naam + kBmp);
-    return entry.isEmpty() ? QString() : map + QLatin1Char('/') + entry;
+    const QString bestand = naam + kBmp;
+    return DiskNames::find(map, bestand, [&bestand](const QString &entry) {
+        return entry.compare(bestand, Qt::CaseInsensitive) == 0;
+    });
 }
 
 } // namespace
@@ -114,25 +119,30 @@ QString SymbolLibrary::telTekst(int aantal) {
 SymbolLibrary::Foutnummer SymbolLibrary::hernoemBestand(const QString &map, const QString &oud,
                                                         const QString &nieuw) {
     if (!geldigeNaam(nieuw)) return kOngeldigeNaam;
-    const QString bron = symboolBestand(map, oud);
+    const QByteArray bron = symboolBestand(map, oud);
     if (bron.isEmpty()) return kNietGevonden;
     const QString doel = map + QLatin1Char('/') + nieuw + kBmp;
-    if (bron == doel) return kGelukt; // the old name again: nothing to do
+    if (bron == QFile::encodeName(doel)) return kGelukt; // the old name again: nothing to do
     return foutVoor(hernoemZonderVervangen(bron, doel));
 }
 
 bool SymbolLibrary::verwijderBestand(const QString &map, const QString &naam) {
-    const QString bestand = symboolBestand(map, naam);
-    if (bestand.isEmpty()) return false;
+    const QByteArray bestand = symboolBestand(map, naam);
+    struct stat info;
+    if (bestand.isEmpty() || ::stat(bestand.constData(), &info) != 0) return false;
     // Whoever took away the write permission meant to keep the symbol; the
     // program never removed read-only files.
-    if (!(QFileInfo(bestand).permissions() & QFileDevice::WriteOwner)) return false;
-    return QFile::remove(bestand);
+    if (!(info.st_mode & S_IWUSR)) return false;
+    return ::unlink(bestand.constData()) == 0;
 }
 
 void SymbolLibrary::lees(const QString &map) {
     if (!map.isEmpty()) map_ = map;
-    namen_ = map_.isEmpty() ? QStringList() : symboolNamen(AppFolder::files(map_));
+    QStringList bestanden;
+    if (!map_.isEmpty())
+        for (const DiskNames::Entry &entry : DiskNames::files(map_))
+            if (!entry.name.startsWith(QLatin1Char('.'))) bestanden << entry.name;
+    namen_ = symboolNamen(bestanden);
 }
 
 std::optional<int> SymbolLibrary::voegToe(const QString &pad) {
@@ -156,8 +166,10 @@ QString SymbolLibrary::gekozen(int rij) const {
 
 bool SymbolLibrary::laad(int rij, Surface &IconPic) const {
     if (rij < 0 || rij >= namen_.size()) return false;
-    const QString bestand = symboolBestand(map_, namen_[rij]);
-    return !bestand.isEmpty() && IconPic.load(bestand);
+    const std::optional<QImage> symbool =
+        Surface::readNativePicture(symboolBestand(map_, namen_[rij]));
+    if (symbool) IconPic.paste(*symbool);
+    return symbool.has_value();
 }
 
 std::optional<int> SymbolLibrary::hernoem(int rij, Platform &platform) {

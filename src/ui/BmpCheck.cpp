@@ -48,14 +48,22 @@ qint64 nodigeLengte(const QByteArray &kop) {
     }
 }
 
+// `kop` holds the file's first bytes (up to the common header's length).
+bool volledig(const QByteArray &kop, qint64 lengte) {
+    if (!kop.startsWith("BM")) return true;
+    if (kop.size() < kOudeKopLengte) return false;
+    if (veld<quint32>(kop, 14) != 12 && kop.size() < kKopLengte) return false;
+    return lengte >= nodigeLengte(kop);
+}
+
 } // namespace
 
 bool bmpVolledig(const QString &pad) {
     QFile bestand(pad);
     if (!bestand.open(QIODevice::ReadOnly)) return true; // the reader will refuse it
-    const QByteArray kop = bestand.read(kKopLengte);
-    if (!kop.startsWith("BM")) return true;
-    if (kop.size() < kOudeKopLengte) return false;
-    if (veld<quint32>(kop, 14) != 12 && kop.size() < kKopLengte) return false;
-    return bestand.size() >= nodigeLengte(kop);
+    return volledig(bestand.read(kKopLengte), bestand.size());
+}
+
+bool bmpInhoudVolledig(const QByteArray &inhoud) {
+    return volledig(inhoud.left(kKopLengte), inhoud.size());
 }

@@ -2,7 +2,9 @@
 
 #include "ui/BmpCheck.h"
 #include "ui/BmpCodec.h"
+#include "ui/DiskNames.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFontMetrics>
 #include <QImageReader>
@@ -51,19 +53,8 @@ bool teGroot(QSize size) {
            size.height() > kMaxSide || qint64(size.width()) * size.height() > kMaxPixels;
 }
 
-// A plain 24-bit BMP, as the program writes its sheets and symbols, read directly.
-std::optional<QImage> leesEigenBmp(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > 4 * kMaxPixels + 1024 ||
-        file.peek(2) != "BM")
-        return std::nullopt;
-    // Mapped rather than read: the picture is turned into pixels straight from the
-    // file's pages, without a copy of a sheet's megabytes first.
-    if (uchar *bytes = file.map(0, file.size()))
-        return BmpCodec::lees24(
-            QByteArray::fromRawData(reinterpret_cast<const char *>(bytes), file.size()));
-    return BmpCodec::lees24(file.readAll());
-}
+// The largest picture file read: a plain 24-bit BMP of the largest picture allowed.
+constexpr qint64 kMaxFileBytes = 4 * kMaxPixels + 1024;
 
 } // namespace
 
@@ -276,10 +267,25 @@ QSize Surface::textSize(const QString &text, const TextStyle &style) {
 }
 
 std::optional<QImage> Surface::readPicture(const QString &path) {
-    if (!bmpVolledig(path)) return std::nullopt;
-    if (std::optional<QImage> eigen = leesEigenBmp(path))
+    return readNativePicture(QFile::encodeName(path));
+}
+
+std::optional<QImage> Surface::readNativePicture(const QByteArray &nativePath) {
+    // Read, not mapped: the pages of a mapped file that another program cuts short
+    // meanwhile end the program with SIGBUS when they are touched.
+    const std::optional<QByteArray> bytes = DiskNames::read(nativePath, kMaxFileBytes);
+    return bytes ? decodePicture(*bytes) : std::nullopt;
+}
+
+std::optional<QImage> Surface::decodePicture(const QByteArray &bytes) {
+    if (!bmpInhoudVolledig(bytes)) return std::nullopt;
+    // A plain 24-bit BMP, as the program writes its sheets and symbols, read directly.
+    if (std::optional<QImage> eigen = BmpCodec::lees24(bytes))
         return teGroot(eigen->size()) ? std::nullopt : eigen;
-    QImageReader reader(path);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     if (teGroot(reader.size())) return std::nullopt;
     // Checked again once decoded: the size a GIF announces is its first frame's, while
     // the picture is as large as its logical screen (Qt's allocation limit bounds that).

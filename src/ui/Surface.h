@@ -78,6 +78,9 @@ public:
     // ones and pictures too large to hold: those whose header says so without decoding
     // them, and those that only turn out so large when decoded (a GIF's logical screen).
     static std::optional<QImage> readPicture(const QString &path);
+    // The same for a path in the system's own bytes (DiskNames), and for a file's content.
+    static std::optional<QImage> readNativePicture(const QByteArray &nativePath);
+    static std::optional<QImage> decodePicture(const QByteArray &bytes);
     // Loads a picture file over this picture at (0, 0); the size stays, the rest is
     // background. Returns false, leaving the pixels unchanged, when the file cannot be read.
     bool load(const QString &path);

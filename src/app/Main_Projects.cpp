@@ -98,6 +98,7 @@ void Main::NieuwOntwerp() {
     Text1->setPlainText(StartupLists::beginLijst());
     ZetRaster(RasterScroll->value());
     TekenBord(BBgroot_, design_.Pic2, design_.GumPic);
+    ontwerpBewaard();
 }
 
 void Main::NewKnop_Click() {
@@ -107,8 +108,9 @@ void Main::NewKnop_Click() {
 }
 
 void Main::ProjectOpslaan() {
-    ::ProjectOpslaan(platform_, ProjectMap(projectenMap()), ontwerpNaam_, design_.Pic, design_.Pic2,
-                     lijstTekst());
+    if (::ProjectOpslaan(platform_, ProjectMap(projectenMap()), ontwerpNaam_, design_.Pic,
+                         design_.Pic2, lijstTekst()))
+        ontwerpBewaard();
 }
 
 void Main::ProjectOpenen() {
@@ -119,7 +121,11 @@ void Main::ProjectOpenen() {
 }
 
 void Main::openProject(const QString &naam) {
-    const ProjectMap::Geladen geladen = ProjectMap(projectenMap()).laad(naam);
+    toonGeladen(ProjectMap(projectenMap()).laad(naam), naam);
+    ontwerpBewaard();
+}
+
+void Main::toonGeladen(const ProjectMap::Geladen &geladen, const QString &naam) {
     if (geladen.ontwerpBlad) design_.Pic.paste(*geladen.ontwerpBlad);
     if (geladen.breadboard) design_.Pic2.paste(*geladen.breadboard);
     Text1->setPlainText(geladen.lijst);

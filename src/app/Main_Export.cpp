@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
@@ -12,7 +13,9 @@
 // The sheet that is shown to the clipboard ("Kopiëren") and to a file ("Exporteren...").
 
 void Main::verbindExport() {
-    exportMap_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // A report is written in the documents folder, where there is one.
+    const QString documenten = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    exportMap_ = QDir(documenten).exists() ? documenten : QDir::homePath();
     connect(KopieerItem, &QAction::triggered, this, &Main::KopieerItem_Click);
     connect(ExportItem, &QAction::triggered, this, &Main::ExportItem_Click);
 }

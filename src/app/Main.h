@@ -138,6 +138,7 @@ private:
     // --- the recovery copy of unsaved work (Main_Herstel.cpp)
     void verbindHerstel();
     void biedHerstelAan(); // once the window shows
+    void HerstelTimer_Tick();
     Herstelmap herstelmap() const;
     HerstelSchrijver::Momentopname momentopname();
     void ontwerpBewaard(); // saved, opened or new: nothing left to recover

@@ -3,6 +3,7 @@
 #include "project/Herstelmap.h"
 #include "ui/Platform.h"
 
+#include <QGuiApplication>
 #include <QLockFile>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -16,6 +17,7 @@
 namespace {
 
 constexpr int kHerstelInterval = 60 * 1000;
+constexpr int kNaStreek = 500; // how soon to look again while a button is held
 
 } // namespace
 
@@ -27,8 +29,17 @@ void Main::verbindHerstel() {
     HerstelTimer = new QTimer(this);
     HerstelTimer->setObjectName(QStringLiteral("HerstelTimer"));
     HerstelTimer->setInterval(kHerstelInterval);
-    connect(HerstelTimer, &QTimer::timeout, this, [this] { herstel_->bewaar(momentopname()); });
+    connect(HerstelTimer, &QTimer::timeout, this, &Main::HerstelTimer_Tick);
     HerstelTimer->start();
+}
+
+// Not in the middle of a stroke: the sheet drawn on would have to copy its pixels
+// while the worker copies them.
+void Main::HerstelTimer_Tick() {
+    if (QGuiApplication::mouseButtons() != Qt::NoButton)
+        QTimer::singleShot(kNaStreek, this, &Main::HerstelTimer_Tick);
+    else
+        herstel_->bewaar(momentopname());
 }
 
 Herstelmap Main::herstelmap() const {

@@ -13,9 +13,10 @@ class QLockFile;
 // The recovery copy of this run: while the design differs from what was last saved,
 // its sheets and list are written, as a project, into a folder of this run's own
 // (Herstelmap). The main thread only hands over a moment's picture of the design:
-// QImage and QString share their data, so that costs no copy; the comparing and the
-// writing happen on a worker thread of their own. A sheet drawn on while a copy is
-// being written pays one copy of its pixels, as Qt's images copy on write.
+// QImage and QString share their data, so that costs no copy; the copying, comparing
+// and writing happen on a worker thread of their own. A sheet drawn on in the few
+// milliseconds before the worker has its own copy pays that copy itself, as Qt's
+// images copy on write.
 //
 // The work is done in the order it was handed over, so a save that follows a copy
 // removes that copy, never the other way round.
@@ -46,6 +47,8 @@ public:
     void stop();
     // Waits until all that was handed over has been done.
     void wacht();
+    // Whether a moment handed to bewaar() is still being compared or written.
+    bool bezig() const { return *bezig_; }
 
     // The folder of a run's copy and the lock file beside it.
     static QString lockPad(const QString &map);

@@ -40,6 +40,19 @@ QString wanneer(const QDateTime &tijd) {
            QStringLiteral(" om ") + nederlands.toString(tijd.time(), QStringLiteral("HH:mm"));
 }
 
+// A program killed between taking its lock and making its folder, or between
+// removing its folder and letting go of its lock, leaves a bare lock behind.
+void verwijderLosseLocks(const QString &map) {
+    const QFileInfoList locks =
+        QDir(map).entryInfoList({QStringLiteral("*.lock")}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo &info : locks) {
+        if (QFileInfo::exists(info.path() + QLatin1Char('/') + info.completeBaseName())) continue;
+        QLockFile slot(info.filePath());
+        slot.setStaleLockTime(0);
+        if (slot.tryLock(0)) slot.unlock();
+    }
+}
+
 } // namespace
 
 Herstelmap::Herstelmap(QString map) : map_(std::move(map)) {}
@@ -85,6 +98,7 @@ std::vector<Herstelmap::Kopie> Herstelmap::achtergelaten() const {
         }
         kopieen.push_back({map, *tijd, std::move(slot)});
     }
+    verwijderLosseLocks(map_);
     std::sort(kopieen.begin(), kopieen.end(),
               [](const Kopie &a, const Kopie &b) { return a.tijd > b.tijd; });
     return kopieen;

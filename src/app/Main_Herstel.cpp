@@ -36,10 +36,13 @@ void Main::verbindHerstel() {
 // Not in the middle of a stroke: the sheet drawn on would have to copy its pixels
 // while the worker copies them.
 void Main::HerstelTimer_Tick() {
-    if (QGuiApplication::mouseButtons() != Qt::NoButton)
+    if (QGuiApplication::mouseButtons() != Qt::NoButton) {
+        HerstelTimer->stop();
         QTimer::singleShot(kNaStreek, this, &Main::HerstelTimer_Tick);
-    else
-        herstel_->bewaar(momentopname());
+        return;
+    }
+    HerstelTimer->start(); // the next copy a whole interval after this one, not sooner
+    herstel_->bewaar(momentopname());
 }
 
 Herstelmap Main::herstelmap() const {

@@ -324,28 +324,27 @@ def typ_lijst(v):
     return BEGIN_LIJST + "R1 = 330 Ohm\r\nLED1 = rood\r\n"
 
 
-def klembord_beeld(v):
-    """The clipboard's picture, as the X clipboard hands it to another program."""
-    pad = os.path.join(v.werk, "klembord.png")
-    with open(pad, "wb") as uit:
-        subprocess.run(["xclip", "-selection", "clipboard", "-t", "image/png", "-o"],
-                       env=v.bureau.omgeving, stdout=uit, check=True, timeout=30)
-    return lees_plaatje(pad)
+def klembord(v, soort="UTF8_STRING"):
+    """What another program gets from the X clipboard."""
+    return subprocess.run(["xclip", "-selection", "clipboard", "-t", soort, "-o"],
+                          env=v.bureau.omgeving, capture_output=True, timeout=30).stdout
 
 
-def kopieer(v, naam, verwacht):
-    """Ctrl+C with no text box focused puts the sheet on the clipboard."""
+def kopieer(v, blad):
+    """Ctrl+C where no text box has the focus puts the sheet on the clipboard; in a
+    text box it copies the box's text."""
     v.bureau.focus(v.venster)
     v.bureau.toetsen("ctrl+c")
-    laatste = []
+    pad = os.path.join(v.werk, "klembord.png")
 
-    def gelijk():
-        laatste[:] = [klembord_beeld(v)]
-        return laatste[0] == verwacht
-    try:
-        wacht_tot(gelijk, "the %s on the clipboard" % naam, tijd=30)
-    except Mislukt:
-        raise Mislukt("clipboard: %d pixels differ from the %s" % (laatste[0].verschillen(verwacht), naam))
+    def beeld():
+        with open(pad, "wb") as uit:
+            uit.write(klembord(v, "image/png"))
+        return os.path.getsize(pad) and lees_plaatje(pad)
+    wacht_tot(lambda: beeld() == blad, "the design sheet on the clipboard", tijd=30)
+    v.bureau.klik(*v.midden("Combo1", hoogte=20))
+    v.bureau.toetsen("ctrl+a", "ctrl+c")
+    wacht_tot(lambda: klembord(v) == b"weerstanden", "the category's text on the clipboard")
 
 
 def exporteer(v, bestand):
@@ -396,7 +395,7 @@ def scenario_ontwerp(v):
     # The design sheet as it starts: the raster only.
     leeg_blad = v.na_verandering("Pic", lambda: v.knop(5), "the design sheet")
     ontwerp = plaats_symbool(v, kies_symbool(v), leeg_blad)
-    kopieer(v, "design sheet", ontwerp)
+    kopieer(v, ontwerp)
     leeg_bord, met_draad = teken_draad(v)
     bord = stempel_onderdeel(v, met_draad)
     # The breadboard as PNG: the whole sheet, also the rows under its tool bar.
@@ -404,6 +403,8 @@ def scenario_ontwerp(v):
     controleer(png.stuk(0, bedekt, png.breedte, png.hoogte - bedekt) == bord,
                "the exported PNG differs from the breadboard on the screen")
     lijst = typ_lijst(v)
+    menu_item(v, 1, 1)()  # "Kopiëren": with the list shown, its text
+    wacht_tot(lambda: klembord(v) == lijst.replace("\r\n", "\n").encode(), "the list on the clipboard")
     controleer_pdf(exporteer(v, "ontwerp.pdf"), lijst)
     bestanden = v.opslaan(PROJECT)
     controleer_project(v, bestanden, ontwerp, bord, lijst)

@@ -78,6 +78,8 @@ Main::Main(const AppFolder &folder, Platform &platform, QRect beschikbaar, QWidg
     verbindZijGereedschappen();
     verbindAchtergrond();
     leesInstellingen();
+    verbindHerstel();
+    verbindExport();
 }
 
 // The views of the sheets go before the sheets they show.
@@ -298,6 +300,7 @@ void Main::closeEvent(QCloseEvent *event) {
         event->ignore();
         return;
     }
+    herstel_->stop(); // ended as it should: nothing to recover
     // A settings file that cannot be written does not keep the program from ending.
     Settings::schrijf(folder_.path(Settings::kBestand), BBgroot_);
     event->accept();

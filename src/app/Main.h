@@ -4,6 +4,8 @@
 #include "editor/Design.h"
 #include "editor/RegelTelling.h"
 #include "editor/ToolButtons.h"
+#include "project/HerstelSchrijver.h"
+#include "project/ProjectMap.h"
 #include "symbols/SymbolLibrary.h"
 #include "ui/AppFolder.h"
 
@@ -11,8 +13,10 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class BreadboardEditor;
+class Herstelmap;
 class Platform;
 class QAction;
 class QCheckBox;
@@ -55,6 +59,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     // --- start-up, layout and shutdown (Main.cpp, Main_Menus.cpp)
@@ -122,6 +127,7 @@ private:
     void Text1_Change(int positie, int erbij);
     void openProject(const QString &naam);
     void zetOntwerpNaam(const QString &naam);
+    void toonGeladen(const ProjectMap::Geladen &geladen, const QString &naam);
     void toonLijst(const QString &lijst); // a list to show and edit
     QString lijstTekst() const;           // the component list, lines ending in CR LF
     QString projectenMap() const;
@@ -134,6 +140,24 @@ private:
     RegelTelling regelTelling_; // the display lines of Text1, kept as it changes
     // A component list too large to show: its file, saved again as it is.
     std::shared_ptr<QFile> bewaardeLijst_;
+
+    // --- the recovery copy of unsaved work (Main_Herstel.cpp)
+    void verbindHerstel();
+    void biedHerstelAan(); // once the window shows
+    void HerstelTimer_Tick();
+    Herstelmap herstelmap() const;
+    HerstelSchrijver::Momentopname momentopname();
+    void ontwerpBewaard(); // saved, opened or new: nothing left to recover
+    std::unique_ptr<HerstelSchrijver> herstel_;
+    QTimer *HerstelTimer = nullptr;
+    std::optional<QString> lijstKopie_; // the list's text as last fetched, until it changes
+    bool getoond_ = false;
+
+    // --- the sheet to the clipboard and to a file (Main_Export.cpp)
+    void verbindExport();
+    void KopieerItem_Click();
+    void ExportItem_Click();
+    QString exportMap_; // the folder of the last export, for the rest of the run
 
     // --- symbol designer (Main_Designer.cpp)
     void verbindDesigner();
@@ -188,7 +212,8 @@ private:
 
     // Menu items, for the subsystems to connect.
     std::array<QAction *, 4> ProjectItem{}; // "Nieuw Project" .. "Project Afdrukken"
-    QAction *UndoItem = nullptr, *AchtergrondItem = nullptr;
+    QAction *UndoItem = nullptr, *KopieerItem = nullptr, *AchtergrondItem = nullptr;
+    QAction *ExportItem = nullptr;
     QAction *BitsItem = nullptr, *LedCalcItem = nullptr, *DisplayItem = nullptr;
     QAction *HelpItem = nullptr, *SymbolenLinkItem = nullptr, *SoftwareLinkItem = nullptr;
     QMenu *NaamOntwerp = nullptr;

@@ -20,6 +20,8 @@ void Main::maakMenus() {
         ProjectItem[i] = bestand->addAction(projectItems[i]);
         ProjectItem[i]->setShortcut(projectKeys[i]);
     }
+    ExportItem = bestand->addAction(QStringLiteral("Exporteren..."));
+    ExportItem->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
     bestand->addSeparator();
     bestand->addAction(QStringLiteral("Printer Setup"), this, [this] { platform_.printerSetup(); });
     bestand->addAction(QStringLiteral("Exit"), QKeySequence(QStringLiteral("Ctrl+Q")), this,
@@ -28,6 +30,10 @@ void Main::maakMenus() {
     QMenu *bewerken = menuBar()->addMenu(QStringLiteral("Bewerken"));
     UndoItem = bewerken->addAction(QStringLiteral("Undo"));
     UndoItem->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    // Ctrl+C reaches this item only when no text box has the focus: text boxes take
+    // their own shortcut keys first.
+    KopieerItem = bewerken->addAction(QStringLiteral("Kopiëren"));
+    KopieerItem->setShortcut(QKeySequence::Copy);
     AchtergrondItem = bewerken->addAction(QStringLiteral("Achtergrond Wijzigen"));
 
     QMenu *tools = menuBar()->addMenu(QStringLiteral("Tools"));

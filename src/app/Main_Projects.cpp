@@ -110,6 +110,7 @@ void Main::NieuwOntwerp() {
     toonLijst(StartupLists::beginLijst());
     ZetRaster(RasterScroll->value());
     TekenBord(BBgroot_, design_.Pic2, design_.GumPic);
+    ontwerpBewaard();
 }
 
 void Main::NewKnop_Click() {
@@ -120,8 +121,9 @@ void Main::NewKnop_Click() {
 
 void Main::ProjectOpslaan() {
     const QByteArray dat = bewaardeLijst_ ? QByteArray() : DatTekst::codeer(lijstTekst());
-    ::ProjectOpslaan(platform_, ProjectMap(projectenMap()), ontwerpNaam_,
-                     {design_.Pic, design_.Pic2, dat, bewaardeLijst_.get()});
+    if (::ProjectOpslaan(platform_, ProjectMap(projectenMap()), ontwerpNaam_,
+                         {design_.Pic, design_.Pic2, dat, bewaardeLijst_.get()}))
+        ontwerpBewaard();
 }
 
 void Main::toonLijst(const QString &lijst) {
@@ -143,6 +145,11 @@ void Main::openProject(const QString &naam) {
         platform_.message(inGebruikTekst());
         return;
     }
+    toonGeladen(geladen, naam);
+    ontwerpBewaard();
+}
+
+void Main::toonGeladen(const ProjectMap::Geladen &geladen, const QString &naam) {
     if (geladen.ontwerpBlad) design_.Pic.paste(*geladen.ontwerpBlad);
     if (geladen.breadboard) design_.Pic2.paste(*geladen.breadboard);
     zetOntwerpNaam(naam);

@@ -11,6 +11,7 @@
 #include <QLockFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <unistd.h>
 
@@ -37,13 +38,16 @@ bool schrijfVast(const QString &path, const std::function<bool(QFile &)> &inhoud
     return true;
 }
 
-// The whole of a file, from its start, however large.
+// The whole of a file, from its start, however large. Read by position, never through
+// the file's own offset: a save and the recovery copy may copy the same kept list at once.
 bool kopieer(QFile &bron, QFile &doel) {
-    if (!bron.seek(0)) return false;
-    for (;;) {
-        const QByteArray stuk = bron.read(1 << 20);
-        if (stuk.isEmpty()) return bron.error() == QFileDevice::NoError && bron.atEnd();
-        if (doel.write(stuk) != stuk.size()) return false;
+    QByteArray stuk(1 << 20, Qt::Uninitialized);
+    for (off_t plek = 0;;) {
+        const ssize_t gelezen = ::pread(bron.handle(), stuk.data(), size_t(stuk.size()), plek);
+        if (gelezen < 0 && errno == EINTR) continue;
+        if (gelezen <= 0) return gelezen == 0;
+        if (doel.write(stuk.constData(), gelezen) != gelezen) return false;
+        plek += gelezen;
     }
 }
 

@@ -36,6 +36,14 @@ public:
                                  const QString &filter) = 0;
     virtual QString saveFileName(const QString &title, const QString &folder,
                                  const QString &filter) = 0;
+    // A save dialog whose filter offers one format per entry ("description|*.ext|..."):
+    // a name typed without an extension gets the one of the format chosen, and the
+    // question before replacing a file is about that name. `folder` may end in a
+    // proposed file name. Plain platforms answer as saveFileName does.
+    virtual QString saveFileNameByFormat(const QString &title, const QString &folder,
+                                         const QString &filter) {
+        return saveFileName(title, folder, filter);
+    }
 
     // The colour dialog; nothing when the user cancels.
     virtual std::optional<QRgb> chooseColour(QRgb initial) = 0;

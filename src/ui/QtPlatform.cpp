@@ -77,6 +77,25 @@ QString QtPlatform::saveFileName(const QString &title, const QString &folder,
     return QFileDialog::getSaveFileName(owner(), title, folder, qtFileFilter(filter));
 }
 
+QString QtPlatform::saveFileNameByFormat(const QString &title, const QString &folder,
+                                         const QString &filter) {
+    QFileDialog dialog(owner(), title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(qtFileFilter(filter).split(QStringLiteral(";;")));
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    // The extension follows the format chosen, "*.png" giving "png".
+    const auto kiesExtensie = [&dialog, &parts](const QString &gekozen) {
+        for (int i = 0; i + 1 < parts.size(); i += 2)
+            if (gekozen.startsWith(parts[i]))
+                dialog.setDefaultSuffix(parts[i + 1].section('.', -1));
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, kiesExtensie);
+    kiesExtensie(dialog.selectedNameFilter());
+    dialog.selectFile(folder);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 std::optional<QRgb> QtPlatform::chooseColour(QRgb initial) {
     const QColor colour = QColorDialog::getColor(QColor::fromRgb(initial), owner());
     if (!colour.isValid()) return std::nullopt;

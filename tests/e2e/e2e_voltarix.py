@@ -4,7 +4,8 @@ uses it, its results read from outside.
 
     e2e_voltarix.py SCENARIO --voltarix EXE --starter-tool EXE --starter DIR --plaatsen EXE
 
-SCENARIO is `ontwerp` (a design made, saved, started anew, opened again) or
+SCENARIO is `ontwerp` (a design made, copied to the clipboard, exported, saved, started
+anew, opened again) or
 `vensters` (every tool window opened and closed). Both start at the title screen and
 end through the exit question. On a failure the last screenshot and the program's
 output are kept in the work folder, whose path is printed.
@@ -323,6 +324,58 @@ def typ_lijst(v):
     return BEGIN_LIJST + "R1 = 330 Ohm\r\nLED1 = rood\r\n"
 
 
+def klembord(v, soort="UTF8_STRING"):
+    """What another program gets from the X clipboard."""
+    return subprocess.run(["xclip", "-selection", "clipboard", "-t", soort, "-o"],
+                          env=v.bureau.omgeving, capture_output=True, timeout=30).stdout
+
+
+def kopieer(v, blad):
+    """Ctrl+C where no text box has the focus puts the sheet on the clipboard; in a
+    text box it copies the box's text."""
+    v.bureau.focus(v.venster)
+    v.bureau.toetsen("ctrl+c")
+    pad = os.path.join(v.werk, "klembord.png")
+
+    def beeld():
+        with open(pad, "wb") as uit:
+            uit.write(klembord(v, "image/png"))
+        return os.path.getsize(pad) and lees_plaatje(pad)
+    wacht_tot(lambda: beeld() == blad, "the design sheet on the clipboard", tijd=30)
+    v.bureau.klik(*v.midden("Combo1", hoogte=20))
+    v.bureau.toetsen("ctrl+a", "ctrl+c")
+    wacht_tot(lambda: klembord(v) == b"weerstanden", "the category's text on the clipboard")
+
+
+def exporteer(v, bestand):
+    """"Exporteren..." (Ctrl+E) into the home folder, where the dialog starts."""
+    v.bureau.focus(v.venster)
+    v.bureau.toetsen("ctrl+e")
+    dialoog = v.bureau.wacht_op_venster(" Exporteren")
+    v.bureau.focus(dialoog)
+    v.bureau.toetsen("ctrl+a")
+    v.bureau.typ(bestand)
+    v.bureau.toetsen("Return")
+    v.bureau.wacht_tot_weg(dialoog, " Exporteren")
+    pad = os.path.join(v.werk, bestand)
+    wacht_tot(lambda: os.path.isfile(pad), bestand)
+    return pad
+
+
+def controleer_pdf(pad, lijst):
+    """The pages of the design print: the two sheets on page 1, the list on page 2."""
+    info = subprocess.run(["pdfinfo", pad], capture_output=True, text=True, check=True).stdout
+    controleer("Pages:           2" in info, "the PDF is not two pages: %s" % info)
+    beelden = subprocess.run(["pdfimages", "-list", pad], capture_output=True, text=True,
+                             check=True).stdout.splitlines()[2:]
+    controleer([regel.split()[0] for regel in beelden] == ["1", "1"],
+               "page 1 does not hold the two sheets: %r" % beelden)
+    pagina_2 = subprocess.run(["pdftotext", "-f", "2", "-l", "2", pad, "-"],
+                              capture_output=True, text=True, check=True).stdout
+    for regel in ["Componentenlijst *.*"] + lijst.split("\r\n")[2:-1]:
+        controleer(regel in pagina_2, "page 2 lacks %r: %r" % (regel, pagina_2))
+
+
 def lees(pad):
     with open(pad, "rb") as bestand:
         return bestand.read()
@@ -342,9 +395,17 @@ def scenario_ontwerp(v):
     # The design sheet as it starts: the raster only.
     leeg_blad = v.na_verandering("Pic", lambda: v.knop(5), "the design sheet")
     ontwerp = plaats_symbool(v, kies_symbool(v), leeg_blad)
+    kopieer(v, ontwerp)
     leeg_bord, met_draad = teken_draad(v)
     bord = stempel_onderdeel(v, met_draad)
+    # The breadboard as PNG: the whole sheet, also the rows under its tool bar.
+    png, bedekt = lees_plaatje(exporteer(v, "bord.png")), v.bord_bedekt()
+    controleer(png.stuk(0, bedekt, png.breedte, png.hoogte - bedekt) == bord,
+               "the exported PNG differs from the breadboard on the screen")
     lijst = typ_lijst(v)
+    menu_item(v, 1, 1)()  # "Kopiëren": with the list shown, its text
+    wacht_tot(lambda: klembord(v) == lijst.replace("\r\n", "\n").encode(), "the list on the clipboard")
+    controleer_pdf(exporteer(v, "ontwerp.pdf"), lijst)
     bestanden = v.opslaan(PROJECT)
     controleer_project(v, bestanden, ontwerp, bord, lijst)
 
@@ -399,7 +460,7 @@ def scenario_vensters(v):
     open_en_sluit(v, " Kleurcode E-12", lambda: v.knop_2(0))
     open_en_sluit(v, " Tekst", lambda: v.knop_2(1))
     open_en_sluit(v, " 49 x 49 Symbool Designer", lambda: v.knop_2(2))
-    open_en_sluit(v, " Configuratie", menu_item(v, 1, 1))
+    open_en_sluit(v, " Configuratie", menu_item(v, 1, 2))
     open_en_sluit(v, " Bits & Bytes", menu_item(v, 2, 0))
     open_en_sluit(v, " Led calculator", menu_item(v, 2, 1))
     open_en_sluit(v, " 7-Segment Display", menu_item(v, 2, 2))
@@ -419,7 +480,7 @@ def main():
     parser.add_argument("--display-basis", type=int,
                         default=int(os.environ.get("VOLTARIX_E2E_DISPLAY", "70")))
     args = parser.parse_args()
-    for programma in ("Xvfb", "xdotool", "import", "convert"):
+    for programma in ("Xvfb", "xdotool", "import", "convert", "xclip", "pdfinfo"):
         if not shutil.which(programma):
             print("e2e: %s is not installed (scripts/setup.sh installs it)" % programma)
             return 1

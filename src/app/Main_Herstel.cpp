@@ -1,0 +1,78 @@
+#include "app/Main.h"
+
+#include "project/Herstelmap.h"
+#include "ui/Platform.h"
+
+#include <QGuiApplication>
+#include <QLockFile>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QShowEvent>
+#include <QTimer>
+
+// The recovery copy: while the design differs from what was saved, a copy of it is
+// kept in the application folder's ".herstel", written on a worker thread, so that a
+// crash or a power cut loses at most the last minute of work.
+
+namespace {
+
+constexpr int kHerstelInterval = 60 * 1000;
+constexpr int kNaStreek = 500; // how soon to look again while a button is held
+
+} // namespace
+
+void Main::verbindHerstel() {
+    // Fetching the list's text costs time in proportion to its length: only after a change.
+    connect(Text1, &QPlainTextEdit::textChanged, this, [this] { lijstKopie_.reset(); });
+    // What the window shows now counts as saved: a copy is due only after a change.
+    herstel_ = std::make_unique<HerstelSchrijver>(herstelmap().nieuweKopieMap(), momentopname());
+    HerstelTimer = new QTimer(this);
+    HerstelTimer->setObjectName(QStringLiteral("HerstelTimer"));
+    HerstelTimer->setInterval(kHerstelInterval);
+    connect(HerstelTimer, &QTimer::timeout, this, &Main::HerstelTimer_Tick);
+    HerstelTimer->start();
+}
+
+// Not in the middle of a stroke: the sheet drawn on would have to copy its pixels
+// while the worker copies them.
+void Main::HerstelTimer_Tick() {
+    if (QGuiApplication::mouseButtons() != Qt::NoButton) {
+        HerstelTimer->stop();
+        QTimer::singleShot(kNaStreek, this, &Main::HerstelTimer_Tick);
+        return;
+    }
+    HerstelTimer->start(); // the next copy a whole interval after this one, not sooner
+    herstel_->bewaar(momentopname());
+}
+
+Herstelmap Main::herstelmap() const {
+    return Herstelmap(folder_.path(QStringLiteral("\\.herstel")));
+}
+
+HerstelSchrijver::Momentopname Main::momentopname() {
+    // A list too large to show is not what the box shows but the file it was read from.
+    if (bewaardeLijst_) return {design_.Pic.image(), design_.Pic2.image(), {}, bewaardeLijst_};
+    if (!lijstKopie_) lijstKopie_ = Text1->toPlainText();
+    return {design_.Pic.image(), design_.Pic2.image(), *lijstKopie_, nullptr};
+}
+
+void Main::ontwerpBewaard() {
+    herstel_->zetBewaard(momentopname());
+}
+
+void Main::showEvent(QShowEvent *event) {
+    QMainWindow::showEvent(event);
+    if (getoond_) return;
+    getoond_ = true;
+    // Asked over the window, once it is on the screen.
+    QTimer::singleShot(0, this, &Main::biedHerstelAan);
+}
+
+// A restored design is opened as a project is, without a name, so that a save asks
+// for one; its copy stays this run's until the design is saved.
+void Main::biedHerstelAan() {
+    std::optional<Herstelmap::Hersteld> hersteld = herstelmap().biedAan(platform_);
+    if (!hersteld) return;
+    toonGeladen(hersteld->inhoud, QStringLiteral("*.*"));
+    herstel_->neemOver(hersteld->kopie.map, std::move(hersteld->kopie.slot), momentopname());
+}

@@ -1,0 +1,124 @@
+// The recovery copy when the program dies: a helper process draws and keeps a copy of
+// its work, and is killed at random moments, in the middle of a copy or between two.
+// The next start offers what was left, and restores one whole moment of the drawing.
+#include "ScriptedPlatform.h"
+#include "TestFolder.h"
+#include "TestRunner.h"
+#include "project/HerstelSchrijver.h"
+#include "project/Herstelmap.h"
+#include "ui/Surface.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QThread>
+#include <QtTest>
+
+namespace {
+
+const char kHelperVlag[] = "--herstel-tekenen";
+
+// The drawing after `stappen` steps; the list names the step.
+HerstelSchrijver::Momentopname tekening(int stappen) {
+    Surface Pic(320, 240), Pic2(320, 240);
+    for (int k = 1; k <= stappen; ++k) {
+        Pic.fillBox(k % 300, k % 200, k % 300 + 19, k % 200 + 29, qRgb(k, 0, 255 - k));
+        Pic2.drawLine(0, k % 240, 319, (k * 7) % 240, qRgb(0, k, 0));
+    }
+    return {Pic.image(), Pic2.image(), QStringLiteral("Regel %1\n").arg(stappen), {}};
+}
+
+// The helper: draws step after step and hands each moment to the recovery copy, until
+// it is killed; now and then back to the start, which removes the copy again.
+int tekenEnBewaar(const QString &map) {
+    HerstelSchrijver schrijver(Herstelmap(map).nieuweKopieMap(), tekening(0));
+    std::fputs("klaar\n", stdout);
+    std::fflush(stdout);
+    for (int stap = 1;; ++stap) {
+        schrijver.bewaar(tekening(stap % 150));
+        QThread::msleep(1);
+    }
+}
+
+} // namespace
+
+class TestHerstel : public QObject {
+    Q_OBJECT
+private slots:
+    void gedoodTijdensTekenen();
+    void onleesbareKopieApart();
+    void teGroteLijstByteVoorByte();
+};
+
+void TestHerstel::gedoodTijdensTekenen() {
+    TestFolder folder;
+    const QString map = folder.path(".herstel");
+    const quint32 zaad = QRandomGenerator::global()->generate();
+    qInfo("random kill moments, seed %u", zaad);
+    QRandomGenerator toeval(zaad);
+    for (int ronde = 0; ronde < 8; ++ronde) {
+        QProcess helper;
+        helper.start(QCoreApplication::applicationFilePath(), {kHelperVlag, map});
+        QVERIFY(helper.waitForReadyRead(30000));
+        QThread::msleep(toeval.bounded(5, 400));
+        QVERIFY(Herstelmap(map).achtergelaten().empty()); // a living program's copy is its own
+        helper.kill();
+        QVERIFY(helper.waitForFinished());
+
+        ScriptedPlatform platform;
+        platform.answers << (ronde % 2 ? Platform::Answer::No : Platform::Answer::Yes);
+        std::optional<Herstelmap::Hersteld> kopie = Herstelmap(map).biedAan(platform);
+        QCOMPARE(bool(kopie), !platform.messages.isEmpty() && ronde % 2 == 0);
+        if (kopie) { // both sheets and the list of one step
+            const HerstelSchrijver::Momentopname moment =
+                tekening(kopie->inhoud.lijst.section(' ', 1).toInt());
+            QCOMPARE(kopie->inhoud.lijst, moment.lijst.trimmed() + "\r\n");
+            QCOMPARE(*kopie->inhoud.ontwerpBlad, moment.Pic);
+            QCOMPARE(*kopie->inhoud.breadboard, moment.Pic2);
+            QDir(kopie->kopie.map).removeRecursively();
+            kopie.reset();
+        }
+        // No removes it; a copy cut off before it was whole is no copy.
+        QCOMPARE(QDir(map).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).filter("-"),
+                 QStringList());
+    }
+}
+
+void TestHerstel::onleesbareKopieApart() {
+    TestFolder folder;
+    const QString map = folder.path(".herstel"), kopieMap = Herstelmap(map).nieuweKopieMap();
+    HerstelSchrijver(kopieMap, tekening(0)).bewaar(tekening(3)); // ended without removing it
+    folder.writeFile(QDir(folder.root()).relativeFilePath(kopieMap + "/herstel.ovb"), "BM kapot");
+
+    ScriptedPlatform platform;
+    platform.answers << Platform::Answer::Yes;
+    QVERIFY(!Herstelmap(map).biedAan(platform));
+    QCOMPARE(platform.messages.size(), 1);
+    QVERIFY(platform.messages[0].text.endsWith(kopieMap + ".onleesbaar"));
+    QCOMPARE(QDir(kopieMap + ".onleesbaar").entryList(QDir::Files).size(), 3); // all kept
+    QVERIFY(!Herstelmap(map).biedAan(platform)); // and not offered again
+    QCOMPARE(platform.messages.size(), 1);
+}
+
+// A list too large to show is kept as its file: the copy used to hold the box's notice
+// instead, so that a restored design lost its list.
+void TestHerstel::teGroteLijstByteVoorByte() {
+    TestFolder folder;
+    const QByteArray lijst = QByteArray(300000, 'x') + "\r\n\x80\r\n";
+    auto bron = std::make_shared<QFile>(folder.writeFile("P.dat", lijst));
+    QVERIFY(bron->open(QIODevice::ReadOnly) && bron->seek(7));
+    HerstelSchrijver::Momentopname nu = tekening(2);
+    nu.lijst.clear(), nu.datBron = bron;
+    const QString kopieMap = Herstelmap(folder.path(".herstel")).nieuweKopieMap();
+    HerstelSchrijver(kopieMap, tekening(0)).bewaar(nu);
+    QCOMPARE(folder.readFile(QDir(folder.root()).relativeFilePath(kopieMap + "/herstel.dat")),
+             lijst);
+}
+
+VOLTARIX_TEST(TestHerstel)
+static const bool kHelperGeregistreerd =
+    TestRunner::registreerHelper(kHelperVlag, [](int argc, char **argv) {
+        return argc == 3 ? tekenEnBewaar(QString::fromLocal8Bit(argv[2])) : 2;
+    });
+
+#include "tst_herstel.moc"

@@ -38,6 +38,11 @@ def binnen(x, y, w, h, vlak):
     return vlak[0] <= x and vlak[1] <= y and x + w <= vlak[0] + vlak[2] and y + h <= vlak[1] + vlak[3]
 
 
+def op_scherm(bureau, vind, wat):
+    """Polls screenshots until `vind(beeld)` gives something true; returns it."""
+    return wacht_tot(lambda: vind(bureau.schermbeeld()), wat)
+
+
 def start(voltarix, starter, werk, bureau, schaal, hoe, paneel):
     omgeving = {k: v for k, v in bureau.omgeving.items() if not k.startswith(("QT_", "VOLTARIX"))}
     omgeving.update(QT_QPA_PLATFORM="xcb", HOME=werk, LANG="C.UTF-8", LC_ALL="C.UTF-8",
@@ -45,16 +50,14 @@ def start(voltarix, starter, werk, bureau, schaal, hoe, paneel):
     os.makedirs(omgeving["XDG_RUNTIME_DIR"], mode=0o700)
     if hoe == "qt" and schaal != 1:
         omgeving["QT_SCALE_FACTOR"] = str(schaal)
-    zet = {"RESOURCE_MANAGER": ("8s", "Xft.dpi:\t%d\n" % round(96 * schaal) if hoe == "xft" else None),
-           "_NET_WORKAREA": ("32c", paneel and ",".join(map(str, paneel)))}
-    for naam, (soort, waarde) in zet.items():
+    for naam, soort, waarde in (("RESOURCE_MANAGER", "8s", hoe == "xft" and "Xft.dpi:\t%d\n" % (96 * schaal)),
+                                ("_NET_WORKAREA", "32c", paneel and ",".join(map(str, paneel)))):
         if waarde:
             subprocess.run(["xprop", "-root", "-f", naam, soort, "-set", naam, waarde],
                            env=bureau.omgeving, check=True)
     shutil.copytree(starter, os.path.join(werk, "Voltarix"))
-    log = open(os.path.join(werk, "voltarix.log"), "wb")
-    return subprocess.Popen([voltarix, "--app-folder", os.path.join(werk, "Voltarix")],
-                            env=omgeving, stdout=log, stderr=subprocess.STDOUT)
+    return subprocess.Popen([voltarix, "--app-folder", os.path.join(werk, "Voltarix")], env=omgeving,
+                            stdout=open(os.path.join(werk, "voltarix.log"), "wb"), stderr=subprocess.STDOUT)
 
 
 def door_titel(bureau, vrij, schaal, f):
@@ -81,31 +84,31 @@ def hoofdvenster(plaatsen, bureau, venster, vrij, f):
     controleer(binnen(x0, y0, w, h, vrij), "main window %r off the free area %r" % ((x0, y0, w, h), vrij))
     uit = subprocess.run([plaatsen] + [str(round(m / f)) for m in vrij[2:]], check=True,
                          capture_output=True, text=True).stdout
-    tabel = {r.split()[0] + (r.split()[1] if r.startswith("Knop") else ""): tuple(map(int, r.split()[2:]))
-             for r in uit.splitlines()}
+    tabel = {naam + index: tuple(map(int, maten)) for naam, index, *maten in map(str.split, uit.splitlines())}
+    knop, achter = tabel["Knop15"], tabel["BackKnoppen0"]
     # The inside starts under the menu bar, whose height is the font's.
-    kolom = x0 + round((tabel["BackKnoppen"][0] + 2) * f)
-    rij = wacht_tot(lambda: (lambda b: next((r for r in range(y0, y0 + round(80 * f))
-                                             if b.pixel(kolom, r) == GRIJS), None))(bureau.schermbeeld()),
+    kolom = x0 + round((achter[0] + 2) * f)
+    rij = op_scherm(bureau, lambda b: next((r for r in range(y0, y0 + round(80 * f))
+                                            if b.pixel(kolom, r) == GRIJS), None),
                     "the tool-button backdrop at the top of the window")
-    y0 = rij - round(tabel["BackKnoppen"][1] * f)
+    y0 = rij - round(achter[1] * f)
 
     def punt(naam, dx, dy):  # from the control's left and top; negative from right and bottom
         x, y, w, h = tabel[naam]
         return (x0 + round((x + dx + (w if dx < 0 else 0)) * f),
                 y0 + round((y + dy + (h if dy < 0 else 0)) * f))
 
-    knop, achter = tabel["Knop15"], tabel["BackKnoppen"]
     bureau.klik(*punt("Knop5", 24, 24))  # the design sheet, with the dark backdrop round it
+    # right of the last tool button, in the status line, the work area's bottom right
     proeven = [(punt("Knop15", (knop[2] + achter[0] + achter[2] - knop[0]) // 2, 24), GRIJS),
-               (punt("BackLabel8", -6, 10), STATUS), (punt("BackPic", -3, -3), DONKER)]
+               (punt("BackLabel80", -6, 10), STATUS), (punt("BackPic0", -3, -3), DONKER)]
     for (x, y), _ in proeven:
         controleer(binnen(x, y, 1, 1, vrij), "control at %d,%d off the free area" % (x, y))
-    beeld = wacht_tot(lambda: (lambda b: b if all(b.pixel(*p) == k for p, k in proeven) else None)(
-        bureau.schermbeeld()), "the backdrops of the last tool button, the status line and the work area")
+    beeld = op_scherm(bureau, lambda b: all(b.pixel(*p) == k for p, k in proeven) and b,
+                      "the backdrops of the last tool button, the status line and the work area")
     n = int(f)
     if n == f:  # a sheet pixel is f x f device pixels of one colour: nothing smoothed
-        x0, y0 = punt("Pic", 0, 0)
+        x0, y0 = punt("Pic0", 0, 0)
         blokken = [{beeld.pixel(x + i, y + j) for i in range(n) for j in range(n)}
                    for y in range(y0, y0 + 120 * n, n) for x in range(x0, x0 + 120 * n, n)]
         controleer(all(len(b) == 1 for b in blokken) and len(set.union(*blokken)) > 1,

@@ -35,9 +35,11 @@ QImage blad(int breedte, int hoogte) {
     return s.image();
 }
 
-QImage geindexeerd(int breedte, int hoogte) {
+// Four colours in stripes; the first one transparent where asked.
+QImage geindexeerd(int breedte, int hoogte, bool doorzichtig = false) {
     QImage plaatje(breedte, hoogte, QImage::Format_Indexed8);
-    plaatje.setColorTable({qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(0, 128, 0), qRgb(0, 0, 0)});
+    plaatje.setColorTable({doorzichtig ? qRgba(255, 255, 255, 0) : qRgb(255, 255, 255),
+                           qRgb(255, 0, 0), qRgb(0, 128, 0), qRgb(0, 0, 0)});
     for (int y = 0; y < hoogte; ++y)
         for (int x = 0; x < breedte; ++x)
             plaatje.setPixel(x, y, uint((x + y) % 4));
@@ -85,7 +87,7 @@ void plaatjes(const QString &target) {
     schrijf(target, "os2.bmp", os2Bmp());
     schrijf(target, "blad.png", pictureFile(blad(7, 5), "PNG"));
     schrijf(target, "blad.jpg", pictureFile(blad(8, 8), "JPG"));
-    schrijf(target, "transparant.gif", gifFile(geindexeerd(6, 4), 0));
+    schrijf(target, "transparant.gif", gifFile(geindexeerd(6, 4, true)));
 }
 
 } // namespace
@@ -114,7 +116,7 @@ int main(int argc, char *argv[]) {
     for (const char *target : {"projectblad", "symbool", "bmpvolledig"})
         plaatjes(target);
     schrijf("symbool", "symbool49.bmp", pictureFile(blad(49, 49), "BMP"));
-    schrijf("onderdeel", "transparant.gif", gifFile(geindexeerd(6, 4), 0));
+    schrijf("onderdeel", "transparant.gif", gifFile(geindexeerd(6, 4, true)));
     schrijf("onderdeel", "dicht.gif", gifFile(geindexeerd(3, 7)));
 
     // Inputs that found faults, kept so that every run starts from them.

@@ -1,5 +1,7 @@
 #include "TestFolder.h"
 
+#include "GifWriter.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -96,64 +98,11 @@ QByteArray os2Bmp() {
     return data;
 }
 
-QByteArray gifFile(const QImage &indexed, int transparent) {
-    QVector<QRgb> colours = indexed.colorTable();
-    int bits = 1;
-    while ((1 << bits) < colours.size())
-        ++bits;
-    colours.resize(1 << bits);
-    QByteArray gif("GIF89a");
-    auto word = [&gif](int value) {
-        gif.append(char(value & 0xff));
-        gif.append(char((value >> 8) & 0xff));
-    };
-    word(indexed.width());
-    word(indexed.height());
-    gif.append(char(0x80 | (bits - 1)));
-    gif.append('\0');
-    gif.append('\0');
-    for (const QRgb colour : colours) {
-        gif.append(char(qRed(colour)));
-        gif.append(char(qGreen(colour)));
-        gif.append(char(qBlue(colour)));
-    }
-    if (transparent >= 0)
-        gif.append(QByteArray("\x21\xF9\x04\x01\x00\x00", 6) + char(transparent) + '\0');
-    gif.append(',');
-    word(0);
-    word(0);
-    word(indexed.width());
-    word(indexed.height());
-    gif.append('\0');
-    // LZW without compression: a clear code before every pixel keeps the code width
-    // at minimum size + 1 bits.
-    const int minimum = std::max(bits, 2), clear = 1 << minimum, width = minimum + 1;
-    QByteArray data;
-    quint32 buffer = 0;
-    int filled = 0;
-    auto put = [&](int code) {
-        buffer |= quint32(code) << filled;
-        filled += width;
-        while (filled >= 8) {
-            data.append(char(buffer & 0xff));
-            buffer >>= 8;
-            filled -= 8;
-        }
-    };
-    for (int y = 0; y < indexed.height(); ++y)
-        for (int x = 0; x < indexed.width(); ++x) {
-            put(clear);
-            put(indexed.pixelIndex(x, y));
-        }
-    put(clear + 1);
-    if (filled > 0) data.append(char(buffer & 0xff));
-    gif.append(char(minimum));
-    for (int i = 0; i < data.size(); i += 255) {
-        const QByteArray block = data.mid(i, 255);
-        gif.append(char(block.size()));
-        gif.append(block);
-    }
-    gif.append('\0');
-    gif.append(';');
-    return gif;
+QByteArray gifFile(const QImage &picture) {
+    const QTemporaryDir map;
+    const QString pad = map.filePath(QStringLiteral("p.gif"));
+    QString fout;
+    if (!GifWriter::write(picture, pad, &fout)) qFatal("cannot write a GIF: %s", qPrintable(fout));
+    QFile file(pad);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

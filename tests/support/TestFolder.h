@@ -43,7 +43,6 @@ QByteArray bmpHeader(qint32 width, qint32 height);
 // write.
 QByteArray os2Bmp();
 
-// A GIF file of an indexed picture, written without compression, with the colour
-// table entry `transparent` (or none, for -1) as the transparent colour. Qt reads
-// GIF but does not write it.
-QByteArray gifFile(const QImage &indexed, int transparent = -1);
+// A picture as a GIF file, written by the starter content's GIF writer (Qt reads GIF but
+// does not write it): pixels with alpha 0 are the transparent colour.
+QByteArray gifFile(const QImage &picture);

@@ -139,7 +139,7 @@ private slots:
         plaatje.fill(0);
         plaatje.setPixel(1, 1, 1);
         const auto scherm = [&plaatje](quint16 breedte, quint16 hoogte) {
-            return met(met(gifFile(plaatje, 0), 6, breedte), 8, hoogte);
+            return met(met(gifFile(plaatje), 6, breedte), 8, hoogte);
         };
         TestFolder folder;
         const std::optional<QImage> gif =

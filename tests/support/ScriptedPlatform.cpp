@@ -46,9 +46,7 @@ void ScriptedPlatform::endPrinting() {
     pdf_.reset();
 }
 
-void ScriptedPlatform::printerSetup() {
-    ++printerSetups;
-}
+void ScriptedPlatform::printerSetup() {}
 
 void ScriptedPlatform::openAdres(const QString &address) {
     openedAddresses << address;

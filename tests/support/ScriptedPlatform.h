@@ -41,7 +41,6 @@ public:
     QList<Message> messages;
     QList<Input> inputs;
     QStringList openedAddresses;
-    int printerSetups = 0;
     int waits = 0;
     double waited = 0;
 

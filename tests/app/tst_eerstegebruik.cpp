@@ -1,7 +1,9 @@
+// Faults that tripped users of the main window and its dialogs, one test each.
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
 #include "TestRunner.h"
 #include "app/Main.h"
+#include "editor/ComponentList.h"
 #include "project/OpenForm.h"
 #include "project/ProjectMap.h"
 #include "symbols/Config.h"
@@ -40,6 +42,14 @@ struct Venster {
     template <typename T = QWidget> T *w(const char *naam) const {
         return main->findChild<T *>(QLatin1String(naam));
     }
+    // Opens the first project through the open dialog.
+    void open() {
+        bijModaalVenster([](QWidget *dialog) {
+            dialog->findChild<QListWidget *>(QStringLiteral("List1"))->setCurrentRow(0);
+            dialog->findChild<QPushButton *>(QStringLiteral("OpenKnop"))->click();
+        });
+        w<QToolButton>("Knop1")->click();
+    }
     // Opens the designer, presses its toolbar buttons in turn and closes it.
     void ontwerp(const QList<int> &knoppen, QString *titel = nullptr) {
         QTimer::singleShot(0, [=] {
@@ -53,115 +63,120 @@ struct Venster {
     }
 };
 
-// The room a control leaves for its text, as its style draws it: a label inside its
-// frame and margins, a check box right of its box.
-int ruimte(const QWidget *besturing) {
-    if (auto *label = qobject_cast<const QLabel *>(besturing))
-        return label->contentsRect().width() - 2 * label->margin();
-    QStyleOptionButton optie;
-    optie.initFrom(besturing);
-    const QStyle *stijl = besturing->style();
-    return besturing->width() - stijl->subElementRect(QStyle::SE_CheckBoxContents, &optie).left();
-}
-
 } // namespace
 
-// What tripped a first-time user.
 class TestEersteGebruik : public QObject {
     Q_OBJECT
 private slots:
-    void designerSavesIntoTheShownCategory();
-    void namesShowAsTyped();
-    void textsFitTheirControls();
-    void backgroundEditorSizedLikeTheOtherToolWindows();
-    void openDialogFromTheKeyboard();
-};
-
-void TestEersteGebruik::designerSavesIntoTheShownCategory() {
-    Venster v({"Diodes\\D1.bmp", "Weerstanden\\R1.bmp", "Weerstanden\\R10.bmp"});
-    v.w<QComboBox>("Combo1")->setCurrentIndex(1);
-    emit v.w<QComboBox>("Combo1")->activated(1);
-    const QString weerstanden = v.folder.path("\\Symbolen\\Weerstanden");
-    const QString nieuw = weerstanden + QStringLiteral("/weerstand2");
-    v.platform.saveAnswers = {nieuw, nieuw};
-    v.platform.answers = {Platform::Answer::Yes, Platform::Answer::No};
-    v.ontwerp({2, 3, 7, 3}); // open (cancelled), save, fill black, save again: No
-    QCOMPARE(v.platform.mappen, QStringList(3, weerstanden));
-    QCOMPARE(QImage(nieuw + QStringLiteral(".bmp")).pixel(0, 0), qRgb(255, 255, 255));
-    QCOMPARE(v.platform.messages.last().text, QStringLiteral("Symbool bestaat reeds, vernieuwen?"));
-    QCOMPARE(v.w<QListWidget>("List1")->item(2)->text(), QStringLiteral("weerstand2"));
-    QCOMPARE(v.w<QLabel>("Label1")->text(), QStringLiteral("3 Symbolen gevonden..."));
-}
-
-void TestEersteGebruik::namesShowAsTyped() {
-    Venster v;
-    v.folder.writeFile("\\Projecten\\R&D.ovb", pictureFile(filledPicture(9, 9, 0)));
-    bijModaalVenster([](QWidget *dialog) {
-        dialog->findChild<QListWidget *>(QStringLiteral("List1"))->setCurrentRow(0);
-        dialog->findChild<QPushButton *>(QStringLiteral("OpenKnop"))->click();
-    });
-    v.w<QToolButton>("Knop1")->click();
-    const QString titel = v.w<QMenu>("NaamOntwerp")->title();
-    QVERIFY(QKeySequence::mnemonic(titel).isEmpty());
-    QCOMPARE(titel, QStringLiteral("R&&D")); // shown as "R&D"
-    v.w<QToolButton>("Knop2")->click();      // save, cancelled
-    QCOMPARE(v.platform.inputs.last().defaultAnswer, QStringLiteral("R&D"));
-    // A window title takes "[*]" for its "modified" mark.
-    v.platform.openAnswers = {v.folder.writePicture("R[*].bmp", filledPicture(49, 49, 0))};
-    QString designer;
-    v.ontwerp({2}, &designer);
-    QCOMPARE(designer, QStringLiteral(" 49 x 49 Symbool Designer / R[*].bmp"));
-}
-
-void TestEersteGebruik::textsFitTheirControls() {
-    QStringList symbolen;
-    for (int i = 0; i < 121; ++i)
-        symbolen << QStringLiteral("Weerstanden\\R%1.bmp").arg(i);
-    Venster v(symbolen);
-    v.main->show();
-    LedCalc led;
-    led.show();
-    QStringList getoond;
-    for (QWidget *b : {v.w("Check1"), v.w("Label1"), led.findChild<QWidget *>("LabelHint1"),
-                       led.findChild<QWidget *>("LabelHint2")}) {
-        getoond << b->property("text").toString();
-        const int breedte = b->fontMetrics().horizontalAdvance(getoond.last());
-        QVERIFY2(breedte <= ruimte(b), qPrintable(getoond.last()));
+    // The designer's file dialogs start in the category shown; ".bmp" is added, with a
+    // question before another symbol is replaced, and the list shows the new symbol.
+    void designerSavesIntoTheShownCategory() {
+        Venster v({"Diodes\\D1.bmp", "Weerstanden\\R1.bmp", "Weerstanden\\R10.bmp"});
+        v.w<QComboBox>("Combo1")->setCurrentIndex(1);
+        emit v.w<QComboBox>("Combo1")->activated(1);
+        const QString weerstanden = v.folder.path("\\Symbolen\\Weerstanden");
+        const QString nieuw = weerstanden + QStringLiteral("/weerstand2");
+        v.platform.saveAnswers = {nieuw, nieuw};
+        v.platform.answers = {Platform::Answer::Yes, Platform::Answer::No};
+        v.ontwerp({2, 3, 7, 3}); // open (cancelled), save, fill black, save again: No
+        QCOMPARE(v.platform.mappen, QStringList(3, weerstanden));
+        QCOMPARE(QImage(nieuw + QStringLiteral(".bmp")).pixel(0, 0), qRgb(255, 255, 255));
+        QCOMPARE(v.platform.messages.last().text,
+                 QStringLiteral("Symbool bestaat reeds, vernieuwen?"));
+        QCOMPARE(v.w<QListWidget>("List1")->item(2)->text(), QStringLiteral("weerstand2"));
     }
-    QCOMPARE(getoond,
-             QStringList({"Bold", "121 Symbolen gevonden...", "Rood en groen - 20 ma / 2 volts",
-                          "Blauw en wit - 30 ma / 4 volts"}));
-}
 
-void TestEersteGebruik::backgroundEditorSizedLikeTheOtherToolWindows() {
-    Venster v;
-    QRgb kleur = 0;
-    Config config(
-        AppFolder(v.folder.root()), v.platform, true, [] {}, kleur);
-    LedCalc led; // 7380 x 6975 twips from outside, title bar included
-    QCOMPARE(QSize(360, 220) - config.size(), QSize(7380 / 15, 6975 / 15) - led.size());
-    const QRect frame = config.findChild<QFrame *>(QStringLiteral("Frame1"))->geometry();
-    QVERIFY(config.rect().contains(frame));
-    QVERIFY(config.height() - frame.bottom() <= 10); // no empty strip under the frame
-}
+    // "R&D" is no shortcut key in the menu bar, "[*]" no "modified" mark in a title.
+    void namesShowAsTyped() {
+        Venster v;
+        v.folder.writeFile("\\Projecten\\R&D.ovb", pictureFile(filledPicture(9, 9, 0)));
+        v.open();
+        QCOMPARE(v.w<QMenu>("NaamOntwerp")->title(), QStringLiteral("R&&D")); // shown as "R&D"
+        v.w<QToolButton>("Knop2")->click();                                   // save, cancelled
+        QCOMPARE(v.platform.inputs.last().defaultAnswer, QStringLiteral("R&D"));
+        v.platform.openAnswers = {v.folder.writePicture("R[*].bmp", filledPicture(49, 49, 0))};
+        QString designer;
+        v.ontwerp({2}, &designer);
+        QCOMPARE(designer, QStringLiteral(" 49 x 49 Symbool Designer / R[*].bmp"));
+    }
 
-void TestEersteGebruik::openDialogFromTheKeyboard() {
-    Venster v;
-    v.folder.writeFile("\\Projecten\\a.ovb", "BM");
-    v.folder.writeFile("\\Projecten\\b.ovb", "BM");
-    QStringList geopend;
-    OpenForm form(ProjectMap(v.folder.path("\\Projecten")), v.platform,
-                  [&](const QString &naam) { geopend << naam; });
-    form.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    auto *lijst = form.findChild<QListWidget *>(QStringLiteral("List1"));
-    QCOMPARE(QApplication::focusWidget(), lijst);
-    QCOMPARE(lijst->currentRow(), -1); // no highlight bar before a choice
-    QTest::keyClick(lijst, Qt::Key_Down);
-    QTest::keyClick(lijst, Qt::Key_Return);
-    QCOMPARE(geopend, QStringList{QStringLiteral("a")});
-    QCOMPARE(form.result(), int(QDialog::Accepted));
-}
+    // Each caption fits the room its control leaves for text; the background editor's
+    // 360 x 220 is its outer size, as for the other tool windows.
+    void textsFitAndToolWindowSizes() {
+        QStringList symbolen;
+        for (int i = 0; i < 121; ++i)
+            symbolen << QStringLiteral("Weerstanden\\R%1.bmp").arg(i);
+        Venster v(symbolen);
+        v.main->show();
+        LedCalc led; // 7380 x 6975 twips from outside, title bar included
+        led.show();
+        QRgb kleur = 0;
+        Config config(
+            AppFolder(v.folder.root()), v.platform, true, [] {}, kleur);
+        QCOMPARE(QSize(360, 220) - config.size(), QSize(7380 / 15, 6975 / 15) - led.size());
+        QCOMPARE(v.w<QLabel>("Label1")->text(), QStringLiteral("121 Symbolen gevonden..."));
+        for (QWidget *b : {v.w("Check1"), v.w("Label1"), led.findChild<QWidget *>("LabelHint1"),
+                           led.findChild<QWidget *>("LabelHint2")}) {
+            QStyleOptionButton optie;
+            optie.initFrom(b);
+            auto *label = qobject_cast<QLabel *>(b);
+            const int ruimte =
+                label ? label->contentsRect().width() - 2 * label->margin()
+                      : b->width() -
+                            b->style()->subElementRect(QStyle::SE_CheckBoxContents, &optie).left();
+            const QString tekst = b->property("text").toString();
+            QVERIFY2(b->fontMetrics().horizontalAdvance(tekst) <= ruimte && tekst.size() > 3,
+                     qPrintable(tekst));
+        }
+    }
+
+    // The open dialog's list has the keys with no row marked: an arrow and Enter open.
+    void openDialogFromTheKeyboard() {
+        Venster v;
+        v.folder.writeFile("\\Projecten\\a.ovb", "BM");
+        v.folder.writeFile("\\Projecten\\b.ovb", "BM");
+        QStringList geopend;
+        OpenForm form(ProjectMap(v.folder.path("\\Projecten")), v.platform,
+                      [&](const QString &naam) { geopend << naam; });
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        auto *lijst = form.findChild<QListWidget *>(QStringLiteral("List1"));
+        QVERIFY(QApplication::focusWidget() == lijst && lijst->currentRow() == -1);
+        QTest::keyClick(lijst, Qt::Key_Down);
+        QTest::keyClick(lijst, Qt::Key_Return);
+        QCOMPARE(geopend, QStringList{QStringLiteral("a")});
+    }
+
+    // A component list too large for the list box used to freeze the window. It stays
+    // out of the box, with a message, and saves write it back byte for byte until a new
+    // design starts a list of its own.
+    void tooLargeAListIsKept_data() {
+        QTest::addColumn<QByteArray>("dat");
+        QTest::newRow("too long a line")
+            << "R1\r\n" + QByteArray(ComponentList::kMaxAlinea + 1, '\0');
+        QTest::newRow("too large to read") << QByteArray("R1\r\n").repeated(6'000'000);
+    }
+    void tooLargeAListIsKept() {
+        QFETCH(QByteArray, dat);
+        Venster v;
+        QCOMPARE(
+            ProjectMap(v.folder.path("Projecten")).opslaan("P", Surface(8, 8), Surface(8, 8), ""),
+            ProjectMap::Geen);
+        v.folder.writeFile("Projecten/P.dat", dat);
+        v.open();
+        QVERIFY(v.platform.messages.constLast().text.startsWith(
+                    "De componentenlijst van dit project is te groot") &&
+                v.w<QPlainTextEdit>("Text1")->isReadOnly());
+        v.platform.inputAnswers = {"P", "Nieuw"}; // saved over itself, then a new design
+        v.platform.answers = {Platform::Answer::Yes, Platform::Answer::Yes};
+        v.w<QToolButton>("Knop2")->click();
+        QVERIFY(v.folder.readFile("Projecten/P.dat") == dat);
+        v.w<QToolButton>("Knop0")->click();
+        v.w<QToolButton>("Knop2")->click();
+        QCOMPARE(v.folder.readFile("Projecten/Nieuw.dat"),
+                 "Componentenlijst\r\n----------------------------\r\n");
+    }
+};
 
 VOLTARIX_TEST(TestEersteGebruik)
 #include "tst_eerstegebruik.moc"

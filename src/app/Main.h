@@ -6,6 +6,7 @@
 #include "editor/ToolButtons.h"
 #include "project/HerstelSchrijver.h"
 #include "project/ProjectMap.h"
+#include "project/StapKopie.h"
 #include "symbols/SymbolLibrary.h"
 #include "ui/AppFolder.h"
 
@@ -145,11 +146,14 @@ private:
     void verbindHerstel();
     void biedHerstelAan(); // once the window shows
     void HerstelTimer_Tick();
+    void KopieTimer_Tick();
     Herstelmap herstelmap() const;
     HerstelSchrijver::Momentopname momentopname();
     void ontwerpBewaard(); // saved, opened or new: nothing left to recover
     std::unique_ptr<HerstelSchrijver> herstel_;
     QTimer *HerstelTimer = nullptr;
+    QTimer *KopieTimer = nullptr; // a band of the sheets a turn, until both are copied
+    StapKopie picKopie_, pic2Kopie_;
     std::optional<QString> lijstKopie_; // the list's text as last fetched, until it changes
     bool getoond_ = false;
 

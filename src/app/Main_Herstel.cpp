@@ -17,7 +17,8 @@
 namespace {
 
 constexpr int kHerstelInterval = 60 * 1000;
-constexpr int kNaStreek = 500; // how soon to look again while a button is held
+constexpr int kNaStreek = 500;       // how soon to look again while a button is held
+constexpr qsizetype kBand = 1 << 20; // the bytes of a sheet copied in one turn: well under 1 ms
 
 } // namespace
 
@@ -31,10 +32,12 @@ void Main::verbindHerstel() {
     HerstelTimer->setInterval(kHerstelInterval);
     connect(HerstelTimer, &QTimer::timeout, this, &Main::HerstelTimer_Tick);
     HerstelTimer->start();
+    KopieTimer = new QTimer(this);
+    KopieTimer->setInterval(0);
+    connect(KopieTimer, &QTimer::timeout, this, &Main::KopieTimer_Tick);
 }
 
-// Not in the middle of a stroke: the sheet drawn on would have to copy its pixels
-// while the worker copies them.
+// Not in the middle of a stroke, which would make the copy start again at every turn.
 void Main::HerstelTimer_Tick() {
     if (QGuiApplication::mouseButtons() != Qt::NoButton) {
         HerstelTimer->stop();
@@ -42,7 +45,21 @@ void Main::HerstelTimer_Tick() {
         return;
     }
     HerstelTimer->start(); // the next copy a whole interval after this one, not sooner
-    herstel_->bewaar(momentopname());
+    if (!herstel_->bezig() && !KopieTimer->isActive()) KopieTimer->start();
+}
+
+// The sheets are copied here, a band a turn, rather than by the worker: a sheet whose
+// pixels the worker still read would make the next stroke copy all of it first. The
+// copy is handed over in the turn in which both copies are whole and current.
+void Main::KopieTimer_Tick() {
+    if (!picKopie_.stap(design_.Pic.image(), kBand) ||
+        !pic2Kopie_.stap(design_.Pic2.image(), kBand))
+        return;
+    KopieTimer->stop();
+    HerstelSchrijver::Momentopname nu = momentopname();
+    nu.Pic = picKopie_.neem();
+    nu.Pic2 = pic2Kopie_.neem();
+    herstel_->bewaar(std::move(nu));
 }
 
 Herstelmap Main::herstelmap() const {

@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QLockFile>
 
-#include <cstring>
 #include <utility>
 
 const QString HerstelSchrijver::kNaam = QStringLiteral("herstel");
@@ -41,7 +40,6 @@ struct HerstelSchrijver::Staat {
     QString map;
     std::unique_ptr<QLockFile> slot; // held while there is a copy
     QByteArray bewaard, geschreven;  // geschreven is empty while there is no copy
-    Momentopname eigen;              // the worker's own pixels of the last moment
 
     void verwijder() {
         verwijderMap(map);
@@ -59,24 +57,7 @@ struct HerstelSchrijver::Staat {
         return true;
     }
 
-    // Into pictures kept from one copy to the next: their memory is in place already,
-    // so the copy is one pass over the pixels, as short as it can be.
-    void neemOver(const Momentopname &nu) {
-        for (auto [van, naar] :
-             {std::pair{&nu.Pic, &eigen.Pic}, std::pair{&nu.Pic2, &eigen.Pic2}}) {
-            if (naar->size() != van->size() || naar->format() != van->format()) {
-                *naar = QImage(van->size(), van->format());
-                naar->setDotsPerMeterX(van->dotsPerMeterX());
-                naar->setDotsPerMeterY(van->dotsPerMeterY());
-            }
-            std::memcpy(naar->bits(), van->constBits(), size_t(van->sizeInBytes()));
-        }
-        eigen.lijst = nu.lijst;
-        eigen.datBron = nu.datBron;
-    }
-
-    void schrijf() {
-        const Momentopname &nu = eigen;
+    void schrijf(const Momentopname &nu) {
         const QByteArray ontwerp = vingerafdruk(nu);
         if (ontwerp == bewaard) return verwijder(); // back to the saved design
         if (ontwerp == geschreven || !claim()) return;
@@ -122,11 +103,8 @@ void HerstelSchrijver::opWerker(std::function<void(Staat &)> taak) {
 void HerstelSchrijver::bewaar(Momentopname nu) {
     if (bezig_->exchange(true)) return;
     opWerker([nu = std::move(nu), bezig = bezig_](Staat &staat) mutable {
-        // Pixels of its own first, in a millisecond or two: from then on a stroke on
-        // a sheet no longer has to copy it, however long the disk takes.
-        staat.neemOver(nu);
+        staat.schrijf(nu);
         nu = {};
-        staat.schrijf();
         *bezig = false;
     });
 }

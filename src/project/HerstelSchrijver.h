@@ -13,11 +13,11 @@ class QLockFile;
 
 // The recovery copy of this run: while the design differs from what was last saved,
 // its sheets and list are written, as a project, into a folder of this run's own
-// (Herstelmap). The main thread only hands over a moment's picture of the design:
-// QImage and QString share their data, so that costs no copy; the copying, comparing
-// and writing happen on a worker thread of their own. A sheet drawn on in the few
-// milliseconds before the worker has its own copy pays that copy itself, as Qt's
-// images copy on write.
+// (Herstelmap). The comparing and writing happen on a worker thread of their own; the
+// main thread hands over copies of the sheets that it made a band at a time
+// (StapKopie), so that no stroke waits for them. Pictures shared with a sheet work as
+// well, at the price of a copy of that sheet on the next stroke, as Qt's images copy on
+// write.
 //
 // The work is done in the order it was handed over, so a save that follows a copy
 // removes that copy, never the other way round.

@@ -6,6 +6,7 @@
 #include "TestRunner.h"
 #include "project/HerstelSchrijver.h"
 #include "project/Herstelmap.h"
+#include "project/StapKopie.h"
 #include "ui/Surface.h"
 
 #include <QDir>
@@ -48,6 +49,7 @@ private slots:
     void gedoodTijdensTekenen();
     void onleesbareKopieApart();
     void teGroteLijstByteVoorByte();
+    void kopieInBanden();
 };
 
 void TestHerstel::gedoodTijdensTekenen() {
@@ -113,6 +115,19 @@ void TestHerstel::teGroteLijstByteVoorByte() {
     HerstelSchrijver(kopieMap, tekening(0)).bewaar(nu);
     QCOMPARE(folder.readFile(QDir(folder.root()).relativeFilePath(kopieMap + "/herstel.dat")),
              lijst);
+}
+
+// The sheets are copied a band a turn; a sheet drawn on in between is copied again from
+// the top, so that the copy is the sheet of one moment, never two halves of two.
+void TestHerstel::kopieInBanden() {
+    Surface blad(300, 200);
+    StapKopie kopie;
+    int stappen = 1;
+    for (; !kopie.stap(blad.image(), 30 * 300 * 4); ++stappen) // 30 rows a turn
+        if (stappen == 3) blad.fillBox(0, 0, 299, 199, qRgb(0, 0, 255));
+    QCOMPARE(stappen, 3 + 7);
+    QCOMPARE(kopie.neem(), blad.image());
+    QVERIFY(!kopie.stap(blad.image(), 1)); // given away: the next copy begins anew
 }
 
 VOLTARIX_TEST(TestHerstel)

@@ -44,13 +44,6 @@ class Beeld:
         return isinstance(ander, Beeld) and \
             (self.breedte, self.hoogte, self.rijen) == (ander.breedte, ander.hoogte, ander.rijen)
 
-    def verschillen(self, ander):
-        """The number of pixels that differ (-1 for another size), for messages."""
-        if (self.breedte, self.hoogte) != (ander.breedte, ander.hoogte):
-            return -1
-        return sum(self.pixel(x, y) != ander.pixel(x, y)
-                   for y in range(self.hoogte) for x in range(self.breedte))
-
 
 def lees_ppm(data):
     """A binary 8-bit PPM as ImageMagick writes it: header without comments, then pixels."""
@@ -66,9 +59,6 @@ def lees_plaatje(pad):
     """Any picture ImageMagick reads, transparent parts on white, as the program does."""
     return lees_ppm(subprocess.run(["convert", pad, "-background", "white", "-alpha", "remove", "-alpha",
                                     "off", "-depth", "8", "ppm:-"], check=True, capture_output=True).stdout)
-
-
-lees_bmp = lees_plaatje  # the program's sheets and symbols
 
 
 class Xvfb:

@@ -17,8 +17,9 @@
 namespace {
 
 constexpr int kHerstelInterval = 60 * 1000;
-constexpr int kNaStreek = 500;       // how soon to look again while a button is held
-constexpr qsizetype kBand = 1 << 20; // the bytes of a sheet copied in one turn: well under 1 ms
+constexpr int kNaStreek = 500; // how soon to look again while a button is held
+constexpr qsizetype kBand =
+    256 << 10; // the bytes of a sheet copied in one turn: a fraction of 1 ms
 
 } // namespace
 

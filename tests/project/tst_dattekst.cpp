@@ -46,6 +46,11 @@ private slots:
         QCOMPARE(DatTekst::lijstUit("a\rb\nc"), QStringLiteral("a\r\nb\r\nc\r\n"));
         QCOMPARE(DatTekst::lijstUit("\r\n\r\nC\r\n"), QStringLiteral("\r\n\r\nC\r\n"));
         QCOMPARE(DatTekst::lijstUit(""), QString());
+        // The file is read in pieces of 64 KB: a CR LF or a character cut between two
+        // pieces stays one.
+        const QByteArray stuk(65535, 'x');
+        QCOMPARE(DatTekst::lijstUit(stuk + "\r\ny"), QString(stuk) + "\r\ny\r\n");
+        QCOMPARE(DatTekst::lijstUit(stuk + "\xCE\xA9"), QString(stuk) + "Ω\r\n");
     }
 };
 

@@ -1,0 +1,381 @@
+// The application folder, the drawing surface, picture files, safe saving and the wait. A cut
+// off BMP is refused and the sheet keeps its pixels (Qt's reader fills missing rows black).
+#include "ScriptedPlatform.h"
+#include "TestFolder.h"
+#include "TestRunner.h"
+#include "app/Settings.h"
+#include "symbols/AchtergrondOpslag.h"
+#include "symbols/IconBestand.h"
+#include "ui/AppFolder.h"
+#include "ui/AppFolderChoice.h"
+#include "ui/BmpCheck.h"
+#include "ui/BmpCodec.h"
+#include "ui/QtPlatform.h"
+#include "ui/Surface.h"
+#include "ui/Wacht.h"
+
+#include <QBuffer>
+#include <QMessageBox>
+#include <QRandomGenerator>
+#include <QtEndian>
+#include <QtTest>
+
+#include <csignal>
+#include <ctime>
+#include <functional>
+#include <sys/resource.h>
+
+namespace {
+
+const QString kExe = "/opt/bin", kStarter = "/opt/share/starter",
+              kOwn = "/home/a/.local/share/voltarix";
+
+// What the start-up sees: arguments, VOLTARIX_HOME, beside the executable (f) the program's
+// folders, (w) a writable folder, (i) installed starter content; XDG_DATA_HOME and HOME.
+AppFolderChoice::Inputs inputs(QStringList arguments, const QString &voltarixHome,
+                               const QString &beside, const QString &xdg = {},
+                               const QString &home = "/home/a") {
+    arguments.prepend("/opt/bin/voltarix");
+    const QString starter = beside.contains('i') ? kStarter : QString();
+    return {arguments, voltarixHome, kExe, beside.contains('f'), beside.contains('w'),
+            starter,   xdg,          home};
+}
+
+const QRgb kRed = qRgb(255, 0, 0), kBlue = qRgb(0, 0, 255);
+
+// The pixels that are not the background (or that have colour `only`), as "x,y" in row order.
+QString inked(const Surface &surface, QRgb only = 0) {
+    QStringList points;
+    for (int y = 0; y < surface.height(); ++y)
+        for (int x = 0; x < surface.width(); ++x)
+            if (only ? surface.pixel(x, y) == only : surface.pixel(x, y) != surface.background())
+                points << QString("%1,%2").arg(x).arg(y);
+    return points.join(' ');
+}
+
+// Noise: many colours, which no file format can squeeze.
+QImage bont(int breedte, int hoogte, quint32 zaad = 1) {
+    QImage plaatje(breedte, hoogte, QImage::Format_RGB888);
+    QRandomGenerator(zaad).fillRange(reinterpret_cast<quint32 *>(plaatje.bits()),
+                                     plaatje.sizeInBytes() / 4);
+    return plaatje.convertToFormat(QImage::Format_RGB32);
+}
+
+template <typename T> QByteArray met(QByteArray data, int plaats, T waarde) {
+    qToLittleEndian<T>(waarde, data.data() + plaats);
+    return data;
+}
+
+// Runs `schrijf` while no file of this process may grow beyond `bytes`: a write past it
+// fails (EFBIG), its signal is ignored rather than ending the process.
+bool metGrens(rlim_t bytes, const std::function<bool()> &schrijf) {
+    rlimit oud{};
+    getrlimit(RLIMIT_FSIZE, &oud);
+    const rlimit grens{bytes, oud.rlim_max};
+    std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &grens);
+    const bool gelukt = schrijf();
+    setrlimit(RLIMIT_FSIZE, &oud);
+    return gelukt;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(AppFolderChoice::Inputs)
+
+class TestUi : public QObject {
+    Q_OBJECT
+private slots:
+    // "kind x1,y1,x2,y2: pixels" on 10 x 10: a line (l) leaves out its end, a box (b) or filled
+    // box (f) takes its corners in any order, a circle (c) round x1,y1 of radius x2 is one
+    // pixel thin; all are clipped. Inverting changes each pixel once: twice takes it away.
+    void shapes() {
+        for (const char *row :
+             {"l 1,1,4,1: 1,1 2,1 3,1", "l 4,1,1,1: 2,1 3,1 4,1", "l 2,0,2,3: 2,0 2,1 2,2",
+              "l 2,3,2,0: 2,1 2,2 2,3", "l 0,0,3,3: 0,0 1,1 2,2", "l 3,4,2,0: 2,1 2,2 3,3 3,4",
+              "l 2,2,2,2: ", "l -5,5,12,5: 0,5 1,5 2,5 3,5 4,5 5,5 6,5 7,5 8,5 9,5",
+              "b 1,1,3,3: 1,1 2,1 3,1 1,2 3,2 1,3 2,3 3,3", "b 1,1,-60,-60: 1,0 0,1 1,1",
+              "f 3,3,1,2: 1,2 2,2 3,2 1,3 2,3 3,3", "f -10,-10,0,0: 0,0",
+              "c 1,1,1,0: 1,0 0,1 2,1 1,2",
+              "c 4,4,4,0: 3,0 4,0 5,0 2,1 6,1 1,2 7,2 0,3 8,3 0,4 8,4 0,5 8,5 1,6 7,6 2,7 6,7 3,8 "
+              "4,8 5,8",
+              "c 9,9,2,0: 8,7 9,7 7,8 7,9"}) {
+            const QStringList c = QString(row).section(':', 0, 0).mid(2).split(',');
+            Surface surface(10, 10);
+            int changes = 0;
+            surface.setChangeListener([&changes] { ++changes; });
+            const int x1 = c[0].toInt(), y1 = c[1].toInt(), x2 = c[2].toInt(), y2 = c[3].toInt();
+            const auto draw = [&, kind = row[0]] {
+                if (kind == 'c') surface.drawCircle(x1, y1, x2, kRed);
+                if (kind == 'l') surface.drawLine(x1, y1, x2, y2, kRed);
+                if (kind == 'b') surface.drawBox(x1, y1, x2, y2, kRed);
+                if (kind == 'f') surface.fillBox(x1, y1, x2, y2, kRed);
+            };
+            draw();
+            QCOMPARE(inked(surface), QString(row).section(": ", 1));
+            QVERIFY(changes > 0 && surface.pixel(0, 10) == Surface::kOutside); // the view repaints
+            surface.setDrawMode(Surface::DrawMode::Invert);
+            draw();
+            QCOMPARE(inked(surface, qRgb(0, 255, 255)), QString(row).section(": ", 1));
+            draw();
+            QCOMPARE(inked(surface, kRed), QString(row).section(": ", 1));
+        }
+    }
+
+    // A line of width 3 covers 3 rows; inverted twice it is gone.
+    void wideLine() {
+        Surface surface(20, 20);
+        surface.setLineWidth(3);
+        surface.setDrawMode(Surface::DrawMode::Invert);
+        surface.drawLine(5, 14, 15, 14, kBlue);
+        for (int dy = -2; dy <= 2; ++dy)
+            QCOMPARE(surface.pixel(10, 14 + dy) == qRgb(0, 0, 0), std::abs(dy) <= 1);
+        surface.drawLine(5, 14, 15, 14, kBlue);
+        QCOMPARE(inked(surface), QString());
+    }
+
+    // Copies clip at every edge and may overlap their source; a stretch without smoothing
+    // makes each pixel a block; a new size keeps the pixels that still fit.
+    void copies() {
+        Surface source(10, 10), target(5, 5), self(bont(6, 1)), stretched(8, 2);
+        source.setPixel(0, 0, kRed);
+        source.setPixel(9, 9, kBlue);
+        target.copyFrom(source, source.rect(), QPoint(-9, -9)); // only (9, 9) lands, at (0, 0)
+        QVERIFY(inked(target) == "0,0" && target.pixel(0, 0) == kBlue);
+        self.copyFrom(self, QRect(0, 0, 4, 1), QPoint(2, 0)); // overlapping move to the right
+        QCOMPARE(self.image().copy(2, 0, 4, 1), bont(6, 1).copy(0, 0, 4, 1));
+        stretched.stretchFrom(source.image(), QRect(8, 9, 2, 1), stretched.rect());
+        QVERIFY(inked(stretched) == "4,0 5,0 6,0 7,0 4,1 5,1 6,1 7,1" &&
+                stretched.pixel(7, 1) == kBlue);
+        source.resize(6, 2);
+        QVERIFY(source.size() == QSize(6, 2) && inked(source) == "0,0");
+        source.resize(10, 10);
+        QCOMPARE(inked(source), "0,0"); // (9, 9) was cut off: background now
+    }
+
+    // 12 points at 96 DPI make letters of 16 pixels; the line box's top is above the H.
+    void textStandsInItsLineBox() {
+        Surface surface(100, 40, kBlue);
+        const Surface::TextStyle style{"Arial", 12};
+        surface.drawText(10, 10, QStringLiteral("Hg"), style);
+        const QRect ink = differingRect(surface.image(), Surface(100, 40, kBlue).image());
+        const QRect box(QPoint(10, 10), Surface::textSize(QStringLiteral("Hg"), style));
+        QVERIFY(box.height() >= 16 && box.contains(ink) && ink.height() >= 12 && ink.top() > 10);
+    }
+
+    // Rows: the file's bytes; v: all the pixel data the header announces is there; g: read as
+    // a picture; e: read by the program's own codec of 24-bit files (m: top row first).
+    void bmps_data() {
+        QTest::addColumn<QByteArray>("inhoud");
+        QTest::addColumn<QString>("uitkomst");
+        const QByteArray rgb = pictureFile(bont(49, 49)), os2 = os2Bmp();
+        const QByteArray palet = pictureFile(bont(49, 49).convertToFormat(QImage::Format_Indexed8));
+        const QByteArray mono = pictureFile(bont(49, 3).convertToFormat(QImage::Format_Mono));
+        const QByteArray rle =
+            met<quint32>(met<quint32>(met<quint16>(rgb.left(54), 28, 8), 30, 1), 34, 20);
+        const auto rij = [](const char *naam, const QByteArray &inhoud, const char *uitkomst) {
+            QTest::newRow(naam) << inhoud << QString(uitkomst);
+        };
+        rij("24 bits", rgb, "vge");
+        // A row of 49 pixels of 24 bits uses 147 bytes and is padded to 148.
+        rij("24 bits, padding of the last row missing", rgb.chopped(1), "vge");
+        rij("24 bits, last pixel cut", rgb.chopped(2), "");
+        rij("24 bits, bytes to spare", rgb + QByteArray(10, 'x'), "vge");
+        rij("top row first", met<qint32>(rgb, 22, -49), "vgem"); // a negative height
+        rij("top row first, cut", met<qint32>(rgb, 22, -49).chopped(100), "");
+        rij("palette of 256", palet, "vg");
+        rij("palette of 256, cut", palet.chopped(49), "");
+        rij("one bit", mono, "vg");
+        rij("one bit, padding of the last row missing", mono.chopped(1), "vg");
+        rij("one bit, cut", mono.chopped(5), "");
+        rij("OS/2 header", os2, "vg");
+        rij("OS/2 header, padding missing", os2.chopped(3), "vg");
+        rij("OS/2 header, cut", os2.chopped(4), "");
+        rij("run-length coded", rle + QByteArray(20, '\0'), "v");
+        rij("run-length coded, cut", rle + QByteArray(19, '\0'), "");
+        rij("header cut", rgb.left(40), "");
+        rij("just BM", "BM", "");
+        rij("huge size claimed", bmpHeader(100000, 100000), "");
+        rij("no pixels", bmpHeader(-5, 0), "v");
+        rij("not a picture", "GIF89a and so on", "v");
+        rij("empty", QByteArray(), "v");
+    }
+    void bmps() {
+        QFETCH(QByteArray, inhoud);
+        QFETCH(QString, uitkomst);
+        TestFolder folder;
+        const QString pad = folder.writeFile(QStringLiteral("x.bmp"), inhoud);
+        QCOMPARE(bmpVolledig(pad), uitkomst.contains('v'));
+        QCOMPARE(bool(BmpCodec::lees24(inhoud)), uitkomst.contains('e'));
+        Surface blad(10, 10, qRgb(9, 9, 9));
+        blad.setPixel(5, 5, kRed);
+        const QImage voor = blad.image().copy();
+        QCOMPARE(blad.load(pad), uitkomst.contains('g'));
+        if (!uitkomst.contains('g')) QCOMPARE(blad.image(), voor);
+        if (!uitkomst.contains('e')) return;
+        const QImage beeld = uitkomst.contains('m') ? bont(49, 49).mirrored() : bont(49, 49);
+        QCOMPARE(*Surface::readPicture(pad), beeld);
+        QCOMPARE(blad.image(), beeld.copy(blad.rect())); // pasted at the top left, size kept
+        QBuffer geschreven; // what the program writes is what Qt writes
+        QVERIFY(geschreven.open(QIODevice::WriteOnly) && Surface(beeld).saveBmp(geschreven));
+        QCOMPARE(geschreven.data(), pictureFile(beeld));
+    }
+
+    // Transparent parts become white; the picture is as large as the GIF's logical screen,
+    // which may be larger than the size its header gives before decoding.
+    void gifs() {
+        QImage plaatje(2, 2, QImage::Format_Indexed8);
+        plaatje.setColorTable({qRgba(0, 0, 0, 0), qRgb(0, 128, 0)});
+        plaatje.fill(0);
+        plaatje.setPixel(1, 1, 1);
+        const auto scherm = [&plaatje](quint16 breedte, quint16 hoogte) {
+            return met(met(gifFile(plaatje), 6, breedte), 8, hoogte);
+        };
+        TestFolder folder;
+        const auto gif = Surface::readPicture(folder.writeFile("a.gif", scherm(30, 20)));
+        QVERIFY(gif && gif->size() == QSize(30, 20) && gif->format() == QImage::Format_RGB32);
+        QVERIFY(gif->pixel(0, 0) == qRgb(255, 255, 255) && gif->pixel(1, 1) == qRgb(0, 128, 0));
+        for (const QString &pad : {folder.writeFile("breed.gif", scherm(20000, 2)),
+                                   folder.path("ontbreekt.gif"), folder.makeDir("map.gif")})
+            QVERIFY2(!Surface::readPicture(pad), qPrintable(pad));
+    }
+
+    // The settings file, a symbol and a background picture cut off by a full disk replace
+    // nothing and leave no temporary file; with room they go through. Qt's QSaveFile put a
+    // cut-off file over the old one when only its final buffered write failed (found by the
+    // full-disk test of the project tests); a file size limit makes that failure here.
+    void afgekaptBestandVervangtNiets() {
+        TestFolder map;
+        const QString bron[] = {{},
+                                map.writePicture("bron/1.bmp", bont(64, 64, 1)),
+                                map.writePicture("bron/2.bmp", bont(64, 64, 2))};
+        const auto schrijf = [&bron](int soort, const QString &pad, int versie) {
+            return soort == 0   ? Settings::schrijf(pad, versie == 2)
+                   : soort == 1 ? IconBestand::bewaar(bont(49, 49, versie), pad)
+                                : AchtergrondOpslag::BmpToJpeg(bron[versie], pad, 99);
+        };
+        for (const auto &[soort, grens] :
+             {std::pair(0, 40), std::pair(1, 4000), std::pair(2, 2000)}) {
+            const QString naam = QString::number(soort), pad = map.path(naam);
+            QVERIFY(schrijf(soort, pad, 1));
+            const QByteArray oud = map.readFile(naam);
+            QVERIFY(!metGrens(rlim_t(grens), [&] { return schrijf(soort, pad, 2); }));
+            QCOMPARE(map.readFile(naam), oud);
+            QCOMPARE(QDir(map.root()).entryList(QDir::Files | QDir::Hidden).size(), soort + 1);
+            QVERIFY(!schrijf(soort, map.path("geen/map/x"), 2)); // nowhere to write
+            QVERIFY(!schrijf(soort, map.makeDir("map"), 2) && QFileInfo(map.path("map")).isDir());
+            QVERIFY(schrijf(soort, pad, 2));
+            QVERIFY(map.readFile(naam) != oud && map.readFile(naam).size() > grens);
+        }
+    }
+
+    void choose_data() {
+        QTest::addColumn<AppFolderChoice::Inputs>("in");
+        QTest::addColumn<QString>("root");
+        QTest::addColumn<int>("reason"); // Option, Environment, Portable, PerUser
+        const auto row = [](const char *name, auto in, QString root, int reason) {
+            QTest::newRow(name) << in << root << reason;
+        };
+        row("option first", inputs({"--app-folder", "/d/v"}, "/srv/v", "i", "/x"), "/d/v", 0);
+        row("relative option with =", inputs({"--app-folder=mijn map"}, "", "i"),
+            QDir::current().absoluteFilePath("mijn map"), 0);
+        row("option without folder", inputs({"--app-folder"}, "/srv/v", "i"), "/srv/v", 1);
+        row("build tree", inputs({}, "", "fw"), kExe, 2);
+        row("bare portable copy", inputs({}, "", "w"), kExe, 2);
+        row("prepared folder, read-only", inputs({}, "", "fi"), kExe, 2);
+        row("installed in the user's prefix", inputs({}, "", "wi"), kOwn, 3);
+        row("XDG_DATA_HOME", inputs({}, "", "i", "/data/a/"), "/data/a/voltarix", 3);
+        row("relative XDG_DATA_HOME ignored", inputs({}, "", "i", "data"), kOwn, 3);
+        row("relative home", inputs({}, "", "i", "", "a"), kExe, 2);
+    }
+    void choose() {
+        QFETCH(AppFolderChoice::Inputs, in);
+        QFETCH(QString, root);
+        QFETCH(int, reason);
+        const AppFolderChoice choice = AppFolderChoice::choose(in);
+        QCOMPARE(choice.root, root);
+        QCOMPARE(int(choice.reason), reason);
+        QCOMPARE(choice.starter, reason == 3 ? kStarter : QString()); // for the user's own folder
+    }
+
+    // "\Symbolen\weerstanden\R 1.bmp" finds a part in any case (the exact spelling first, else
+    // the first in name order; what does not exist keeps its own); listings sort ignoring case,
+    // match patterns in case, show hidden files when asked; the program's own folders in any
+    // case make a prepared one.
+    void folders() {
+        TestFolder folder;
+        for (const char *dir :
+             {"Plugins/Images", "Symbolen/Weerstanden", "Symbolen/IC", "Symbolen/ic", "Projecten",
+              "Map/Zmap", "Map/MyPlugins", "Map/appel"})
+            folder.makeDir(dir);
+        folder.writeFile("Symbolen/Weerstanden/R 1.bmp", "x");
+        const QStringList paths =
+            QString("\\Symbolen\\weerstanden\\R 1.bmp|/Symbolen/Weerstanden/R 1.bmp|"
+                    "/PLUGINS/images\\X.jpg|/Plugins/Images/X.jpg|\\Symbolen\\|/Symbolen/|"
+                    "\\projecten\\nieuw\\A.dat|/Projecten/nieuw/A.dat|"
+                    "\\Symbolen\\ic|/Symbolen/ic|\\Symbolen\\Ic|/Symbolen/IC")
+                .split('|');
+        for (int i = 0; i < 12; i += 2)
+            QCOMPARE(AppFolder(folder.root()).path(paths[i]), folder.root() + paths[i + 1]);
+        const QString map = folder.path("Map");
+        for (const char *name : {"B.gif", "a.gif", "c.GIF", ".h.gif", "Symbolen2", "Breadboard"})
+            folder.writeFile(QStringLiteral("Map/") + name, "x");
+        QCOMPARE(AppFolder::files(map, {"*.gif"}), (QStringList{"a.gif", "B.gif"}));
+        QCOMPARE(AppFolder::files(map, {"*.gif"}, true), (QStringList{".h.gif", "a.gif", "B.gif"}));
+        QCOMPARE(AppFolder::subfolders(map), (QStringList{"appel", "MyPlugins", "Zmap"}));
+        QCOMPARE(AppFolder::files(folder.path("weg")), QStringList());
+        QVERIFY(!AppFolderChoice::holdsProgramFolders(map) &&
+                !AppFolderChoice::holdsProgramFolders(folder.path("weg")));
+        folder.makeDir("Map/projecten");
+        QVERIFY(AppFolderChoice::holdsProgramFolders(map));
+        // A file exists for the program when it is a file, or a link to one.
+        ScriptedPlatform platform;
+        for (const QString name : {"a.gif", "Zmap", "weg"})
+            QFile::link(map + '/' + name, map + "/link-" + name);
+        for (const QString name :
+             {"a.gif", "link-a.gif", "Zmap", "Zmap/", "weg", "link-Zmap", "link-weg", ""})
+            QVERIFY2(platform.bestaatBestand(name.isEmpty() ? name : map + '/' + name) ==
+                         name.endsWith(".gif"),
+                     qPrintable(name));
+        QCOMPARE(qtFileFilter("Icons ( Bitmap )|*.bmp|A|*.a"),
+                 QStringLiteral("Icons ( Bitmap ) (*.bmp);;A (*.a)"));
+    }
+
+    // The responsive wait: at least as long as asked, handling events all along and
+    // without a busy loop; for no time it returns at once, running no other handler.
+    void wacht() {
+        for (const double seconden : {0.0, -5.0, std::nan(""), 0.01, 0.2}) {
+            bool gelopen = false;
+            QTimer::singleShot(0, [&gelopen] { gelopen = true; });
+            const auto [processor, begin] =
+                std::pair(std::clock(), std::chrono::steady_clock::now());
+            wachtMetEvents(seconden);
+            QCOMPARE(gelopen, seconden > 0);
+            QCoreApplication::processEvents();
+            QVERIFY(!(seconden > 0) || std::chrono::steady_clock::now() - begin >=
+                                           std::chrono::duration<double>(seconden));
+            // A busy loop would use the whole 0.2 s of one core.
+            QVERIFY(!(seconden >= 0.2) || std::clock() - processor < CLOCKS_PER_SEC / 20);
+        }
+    }
+
+    // A message often holds a name the user typed: "<b>R1" is a name, not markup, and the
+    // program's CR LF breaks are the box's line breaks.
+    void messageShowsItsTextAsItStands() {
+        QtPlatform platform;
+        QString titel, tekst;
+        Qt::TextFormat vorm = Qt::AutoText;
+        bijModaalVenster([&](QWidget *venster) {
+            auto *box = qobject_cast<QMessageBox *>(venster);
+            titel = box->windowTitle(), tekst = box->text(), vorm = box->textFormat();
+        });
+        QCOMPARE(platform.message("<b>R1</b> opslaan?\r\nJa", "", Platform::Buttons::YesNo,
+                                  Platform::Icon::Question),
+                 Platform::Answer::No);
+        QCOMPARE(titel + '|' + tekst, "Voltarix|<b>R1</b> opslaan?\nJa");
+        QCOMPARE(vorm, Qt::PlainText);
+    }
+};
+
+VOLTARIX_TEST(TestUi)
+#include "tst_ui.moc"

@@ -123,7 +123,7 @@ private slots:
             QCOMPARE(bereken(rekenaar, velden), tekst);
             QCOMPARE(rekenaar.schema().leds.size(), leds);
         }
-        LedRekenaar nl(QLocale(QLocale::Dutch)); // a Dutch supply keeps its fraction
+        LedRekenaar nl{QLocale(QLocale::Dutch)}; // a Dutch supply keeps its fraction
         nl.kiesModus(LedModus::Parallel);
         QCOMPARE(bereken(nl, "9.5 2 20 3"), "125|0,57|0,06");
     }

@@ -254,8 +254,8 @@ private slots:
                    : soort == 1 ? IconBestand::bewaar(bont(49, 49, versie), pad)
                                 : AchtergrondOpslag::BmpToJpeg(bron[versie], pad, 99);
         };
-        for (const auto &[soort, grens] :
-             {std::pair(0, 40), std::pair(1, 4000), std::pair(2, 2000)}) {
+        for (const auto &rij : {std::pair(0, 40), std::pair(1, 4000), std::pair(2, 2000)}) {
+            const int soort = rij.first, grens = rij.second; // a lambda cannot take a binding
             const QString naam = QString::number(soort), pad = map.path(naam);
             QVERIFY(schrijf(soort, pad, 1));
             const QByteArray oud = map.readFile(naam);

@@ -12,4 +12,7 @@ CC=clang CXX=clang++ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=None \
 cmake --build build-asan
 
 source scripts/sanitizer-options.sh
-ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
+# Not the Debian package: users get it from the normal build, which the normal run tests.
+# Packed from this build the program is stripped, and LeakSanitizer's check at its exit
+# then failed now and then in its own tracer ("Tracer caught signal 11").
+ctest --test-dir build-asan --output-on-failure -j"$(nproc)" -E '^install_package$'

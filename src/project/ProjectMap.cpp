@@ -5,6 +5,7 @@
 #include "ui/DiskNames.h"
 #include "ui/Surface.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -56,11 +57,21 @@ bool vervang(const QString &from, const QByteArray &to) {
     return std::rename(QFile::encodeName(from).constData(), to.constData()) == 0;
 }
 
-// A lock is taken over at once when the program that took it runs no more on this
-// computer, and otherwise only when it is older than any save takes (left by a
-// program on another computer, on a stick carried over): a slow save keeps its lock.
-void zetOp(QLockFile &slot) {
+// Takes a project's lock, waiting up to `wachttijd` ms. A lock is taken over at once
+// when the program that took it runs no more on this computer, and otherwise only when
+// it is older than any save takes (left by a program on another computer, on a stick
+// carried over): a slow save keeps its lock. An empty lock file was left by a program
+// killed between making it and writing its name in, which QLockFile does at once: it
+// names no one who could still be saving, so it is taken over once it is a second old.
+bool neemSlot(QLockFile &slot, const QString &pad, int wachttijd) {
     slot.setStaleLockTime(5 * 60 * 1000);
+    if (slot.tryLock(wachttijd)) return true;
+    const QFileInfo lock(pad);
+    if (slot.error() != QLockFile::LockFailedError || lock.size() != 0 ||
+        lock.lastModified().msecsTo(QDateTime::currentDateTime()) < 1000)
+        return false;
+    slot.removeStaleLockFile();
+    return slot.tryLock(0);
 }
 
 bool voor(const QString &a, const QString &b) {
@@ -116,8 +127,7 @@ ProjectMap::Fout ProjectMap::schrijf(const QString &naam, const Inhoud &inhoud,
     if (!geldigeNaam(naam)) return OngeldigeNaam;
     if (!QDir().mkpath(folder_)) return MapNietGemaakt;
     QLockFile slot(pad(naam, kSlot));
-    zetOp(slot);
-    if (!slot.tryLock(wachttijd_))
+    if (!neemSlot(slot, pad(naam, kSlot), wachttijd_))
         return slot.error() == QLockFile::LockFailedError ? InGebruik : SchrijvenMislukt;
     herstel(naam);
     const auto verder = [&naStap](int stap) { return !naStap || naStap(stap); };
@@ -163,8 +173,7 @@ void ProjectMap::herstel() const {
     namen.removeDuplicates();
     for (const QString &naam : namen) {
         QLockFile slot(pad(naam, kSlot));
-        zetOp(slot);
-        if (slot.tryLock(0)) herstel(naam);
+        if (neemSlot(slot, pad(naam, kSlot), 0)) herstel(naam);
     }
 }
 
@@ -187,8 +196,7 @@ void ProjectMap::herstel(const QString &naam) const {
 ProjectMap::Geladen ProjectMap::laad(const QString &naam) const {
     Geladen geladen;
     QLockFile slot(pad(naam, kSlot));
-    zetOp(slot);
-    if (slot.tryLock(wachttijd_)) {
+    if (neemSlot(slot, pad(naam, kSlot), wachttijd_)) {
         herstel(naam);
     } else if (slot.error() == QLockFile::LockFailedError) {
         geladen.inGebruik = true;

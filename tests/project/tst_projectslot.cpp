@@ -50,6 +50,7 @@ class TestProjectSlot : public QObject {
 private slots:
     void tweeProgrammasSlaanTegelijkOp();
     void bezetProjectWordtGemeld();
+    void leegSlotVanEenGedoodProgramma();
 };
 
 void TestProjectSlot::tweeProgrammasSlaanTegelijkOp() {
@@ -86,6 +87,22 @@ void TestProjectSlot::bezetProjectWordtGemeld() {
     QVERIFY(!ProjectOpslaan(platform, map, "P", Surface(8, 8), Surface(8, 8), "nieuw\r\n"));
     QCOMPARE(platform.messages.constLast().text, inGebruikTekst());
     QVERIFY(map.laad("P").inGebruik);
+}
+
+// A program killed between making its lock file and writing its name in left an empty
+// one, which kept the project "in use" for five minutes (found by the recovery copy's
+// kill test). A second old, it is taken over; a fresh one may belong to a save.
+void TestProjectSlot::leegSlotVanEenGedoodProgramma() {
+    TestFolder folder;
+    ProjectMap map(folder.path("Projecten"));
+    map.zetWachttijd(0);
+    QFile slot(folder.writeFile("Projecten/P.lock", {}));
+    QCOMPARE(map.opslaan("P", Surface(8, 8), Surface(8, 8), "x\r\n"), ProjectMap::InGebruik);
+    QVERIFY(slot.open(QIODevice::ReadWrite) &&
+            slot.setFileTime(QDateTime::currentDateTime().addSecs(-2),
+                             QFileDevice::FileModificationTime));
+    QCOMPARE(map.opslaan("P", Surface(8, 8), Surface(8, 8), "x\r\n"), ProjectMap::Geen);
+    QVERIFY(!QFile::exists(slot.fileName())); // and let go after the save
 }
 
 VOLTARIX_TEST(TestProjectSlot)

@@ -27,6 +27,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 
@@ -300,7 +301,8 @@ void Main::closeEvent(QCloseEvent *event) {
         event->ignore();
         return;
     }
-    herstel_->stop(); // ended as it should: nothing to recover
+    KopieTimer->stop(); // no copy half taken is handed over after the last one is gone
+    herstel_->stop();   // ended as it should: nothing to recover
     // A settings file that cannot be written does not keep the program from ending.
     Settings::schrijf(folder_.path(Settings::kBestand), BBgroot_);
     event->accept();

@@ -18,8 +18,8 @@ namespace {
 
 constexpr int kHerstelInterval = 60 * 1000;
 constexpr int kNaStreek = 500; // how soon to look again while a button is held
-constexpr qsizetype kBand =
-    256 << 10; // the bytes of a sheet copied in one turn: a fraction of 1 ms
+// The bytes of a sheet copied in one turn of the event loop: a fraction of 1 ms.
+constexpr qsizetype kBand = 256 << 10;
 
 } // namespace
 

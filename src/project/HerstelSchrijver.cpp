@@ -61,12 +61,11 @@ struct HerstelSchrijver::Staat {
         const QByteArray ontwerp = vingerafdruk(nu);
         if (ontwerp == bewaard) return verwijder(); // back to the saved design
         if (ontwerp == geschreven || !claim()) return;
-        QString lijst = nu.lijst;
-        lijst.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
         // A copy that cannot be written now is tried again at the next change; the
         // copy before it stays whole meanwhile.
         const Surface Pic(nu.Pic), Pic2(nu.Pic2);
-        const QByteArray dat = nu.datBron ? QByteArray() : DatTekst::codeer(lijst);
+        const QByteArray dat =
+            nu.datBron ? QByteArray() : DatTekst::codeer(DatTekst::metCrLf(nu.lijst));
         if (ProjectMap(map).schrijf(kNaam, {Pic, Pic2, dat, nu.datBron.get()}) == ProjectMap::Geen)
             geschreven = ontwerp;
     }

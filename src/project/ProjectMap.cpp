@@ -63,10 +63,10 @@ bool vervang(const QString &from, const QByteArray &to) {
 // carried over): a slow save keeps its lock. An empty lock file was left by a program
 // killed between making it and writing its name in, which QLockFile does at once: it
 // names no one who could still be saving, so it is taken over once it is a second old.
-bool neemSlot(QLockFile &slot, const QString &pad, int wachttijd) {
+bool neemSlot(QLockFile &slot, int wachttijd) {
     slot.setStaleLockTime(5 * 60 * 1000);
     if (slot.tryLock(wachttijd)) return true;
-    const QFileInfo lock(pad);
+    const QFileInfo lock(slot.fileName());
     if (slot.error() != QLockFile::LockFailedError || lock.size() != 0 ||
         lock.lastModified().msecsTo(QDateTime::currentDateTime()) < 1000)
         return false;
@@ -127,7 +127,7 @@ ProjectMap::Fout ProjectMap::schrijf(const QString &naam, const Inhoud &inhoud,
     if (!geldigeNaam(naam)) return OngeldigeNaam;
     if (!QDir().mkpath(folder_)) return MapNietGemaakt;
     QLockFile slot(pad(naam, kSlot));
-    if (!neemSlot(slot, pad(naam, kSlot), wachttijd_))
+    if (!neemSlot(slot, wachttijd_))
         return slot.error() == QLockFile::LockFailedError ? InGebruik : SchrijvenMislukt;
     herstel(naam);
     const auto verder = [&naStap](int stap) { return !naStap || naStap(stap); };
@@ -173,7 +173,7 @@ void ProjectMap::herstel() const {
     namen.removeDuplicates();
     for (const QString &naam : namen) {
         QLockFile slot(pad(naam, kSlot));
-        if (neemSlot(slot, pad(naam, kSlot), 0)) herstel(naam);
+        if (neemSlot(slot, 0)) herstel(naam);
     }
 }
 
@@ -196,7 +196,7 @@ void ProjectMap::herstel(const QString &naam) const {
 ProjectMap::Geladen ProjectMap::laad(const QString &naam) const {
     Geladen geladen;
     QLockFile slot(pad(naam, kSlot));
-    if (neemSlot(slot, pad(naam, kSlot), wachttijd_)) {
+    if (neemSlot(slot, wachttijd_)) {
         herstel(naam);
     } else if (slot.error() == QLockFile::LockFailedError) {
         geladen.inGebruik = true;

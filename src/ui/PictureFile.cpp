@@ -68,8 +68,10 @@ std::optional<QImage> decode(const QByteArray &bytes) {
     // A plain 24-bit BMP, as the program writes its sheets and symbols, read directly.
     if (std::optional<QImage> eigen = BmpCodec::lees24(bytes))
         return tooLarge(eigen->size()) ? std::nullopt : eigen;
+    // Qt's BMP reader reads each row with its padding: a file that leaves out the last
+    // row's padding, as some programs do, would lose that row.
     QBuffer buffer;
-    buffer.setData(bytes);
+    buffer.setData(bytes.startsWith("BM") ? bytes + QByteArray(3, '\0') : bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     if (tooLarge(reader.size())) return std::nullopt;

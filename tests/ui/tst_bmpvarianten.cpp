@@ -28,6 +28,7 @@ struct Vorm {
     quint32 compressie;             // 0 none, 1 RLE8, 2 RLE4, 3 bit fields
     std::array<quint32, 3> maskers; // red, green, blue of a pixel of 16 bits or more
     bool bovenEerst;                // top row first: a negative height
+    int zonderPadding = 0;          // bytes of the last row's padding left out
 };
 
 constexpr std::array<quint32, 3> k555{0x7c00, 0x03e0, 0x001f}, k565{0xf800, 0x07e0, 0x001f},
@@ -53,6 +54,8 @@ const struct {
     {"V4 header, 565 bit fields", {108, 16, 3, k565, false}},
     {"V5 header, 24 bits, top row first", {124, 24, 0, k888, true}},
     {"V5 header, 32 bit fields, red low", {124, 32, 3, kBgr, false}},
+    {"4 bits, last row without padding", {40, 4, 0, {}, false, 3}},
+    {"16 bits, last row without padding", {40, 16, 0, k555, false, 2}},
 };
 
 void zet(QByteArray &bytes, quint32 waarde, int lengte) {
@@ -161,7 +164,7 @@ QByteArray bmp(const QImage &beeld, const Vorm &vorm) {
     zet(bestand, quint32(begin + pixels.size()), 4);
     zet(bestand, 0, 4);
     zet(bestand, quint32(begin), 4);
-    return bestand + kop + kleuren + pixels;
+    return (bestand + kop + kleuren + pixels).chopped(vorm.zonderPadding);
 }
 
 // Where a run-length coded picture has holes, index 0: the top rows (an early end of

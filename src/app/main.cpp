@@ -1,6 +1,7 @@
 #include "app/Main.h"
 #include "app/MainLayout.h"
 #include "app/Schaal.h"
+#include "app/StartBestand.h"
 #include "app/StarterFolder.h"
 #include "app/Titel.h"
 #include "app/TitelInfo.h"
@@ -133,11 +134,15 @@ int main(int argc, char *argv[]) {
     // The program opens on its title screen; the main window, whose constructor does
     // the whole start-up, is made only when the title screen's animation has played.
     std::unique_ptr<Main> main;
+    // A project given on the command line (the file manager's double click) opens in
+    // the main window once it shows.
+    const QString startBestand = StartBestand::pad(QApplication::arguments(), QDir::currentPath());
     auto *titel = new Titel(folder, platform, scherm);
     titel->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(titel, &Titel::gestart, [&] {
         main = std::make_unique<Main>(folder, platform, scherm.beschikbaar);
         main->show();
+        if (!startBestand.isEmpty()) main->openBestand(startBestand);
     });
     titel->show();
     return application.exec();

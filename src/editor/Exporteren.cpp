@@ -122,8 +122,8 @@ QString Exporteer(Platform &platform, QString &map, const Ontwerp &ontwerp) {
         gelukt = schrijfPdf(pad, ontwerp.naam, ontwerp.Pic, ontwerp.Pic2, ontwerp.regels());
         break;
     case Soort::Zip:
-        gelukt =
-            schrijfZip(pad, zipNaam(pad, ontwerp.naam), ontwerp.Pic, ontwerp.Pic2, ontwerp.dat());
+        gelukt = schrijfZip(pad, zipNaam(pad, ontwerp.naam), ontwerp.Pic, ontwerp.Pic2,
+                            ontwerp.dat ? ontwerp.dat() : QByteArray());
         break;
     case Soort::Onbekend:
         platform.message(soortFoutTekst(), kTitel);

@@ -38,8 +38,8 @@ struct Ontwerp {
     QString naam; // the design's name, "*.*" when it has none
     QImage blad;  // the sheet that is shown, for a PNG
     QImage Pic, Pic2;
-    std::function<QStringList()> regels; // the list's display lines, for a PDF
-    std::function<QByteArray()> dat;     // the list as a save writes it, for a zip
+    std::function<QStringList()> regels;  // the list's display lines, for a PDF
+    std::function<QByteArray()> dat = {}; // the list as a save writes it, for a zip
 };
 
 // The whole command: the save dialog in `map` (the folder of the last export, which

@@ -16,6 +16,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
+#include <QTimer>
 #include <QTranslator>
 
 #include <memory>
@@ -135,14 +136,15 @@ int main(int argc, char *argv[]) {
     // the whole start-up, is made only when the title screen's animation has played.
     std::unique_ptr<Main> main;
     // A project given on the command line (the file manager's double click) opens in
-    // the main window once it shows.
+    // the main window once it shows and the title screen has gone.
     const QString startBestand = StartBestand::pad(QApplication::arguments(), QDir::currentPath());
     auto *titel = new Titel(folder, platform, scherm);
     titel->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(titel, &Titel::gestart, [&] {
         main = std::make_unique<Main>(folder, platform, scherm.beschikbaar);
         main->show();
-        if (!startBestand.isEmpty()) main->openBestand(startBestand);
+        if (!startBestand.isEmpty())
+            QTimer::singleShot(0, main.get(), [&] { main->openBestand(startBestand); });
     });
     titel->show();
     return application.exec();

@@ -117,15 +117,18 @@ def scenario(args, werk, bureau):
     v = Start(args, werk, bureau, gedeeld)
     kopie = os.path.join(projecten, "Gedeeld")
     toont_project(v, kopie + ".ovb", kopie + ".brb", kopie + ".dat")
+    # The zip holds the sheets as a save writes them: as large as they are on this screen.
     for extensie in (".ovb", ".brb"):
-        controleer(lees_plaatje(kopie + extensie) == lees_plaatje(proef + extensie), "Gedeeld%s differs" % extensie)
+        oud = lees_plaatje(proef + extensie)
+        controleer(lees_plaatje(kopie + extensie).stuk(0, 0, oud.breedte, oud.hoogte) == oud,
+                   "Gedeeld%s differs from Proef%s" % (extensie, extensie))
     controleer(lees(kopie + ".dat") == lees(proef + ".dat"), "Gedeeld.dat differs")
     v.afsluiten()
     v.stop()
 
+    vijandig = maak_vijandig(werk, proef)
     voor = bestanden(werk)
-    for zip_ in maak_vijandig(werk, proef):
-        voor[os.path.basename(zip_)] = lees(zip_)
+    for zip_ in vijandig:
         v = Start(args, werk, bureau, zip_)
         v.dialoog(" Importeren", "Return")
         v.afsluiten()

@@ -2,6 +2,7 @@
 
 #include "project/ProjectImport.h"
 #include "project/ProjectMap.h"
+#include "ui/PassendeTekst.h"
 #include "ui/Platform.h"
 #include "ui/Twips.h"
 #include "ui/Vormgeving.h"
@@ -43,7 +44,9 @@ OpenForm::OpenForm(const ProjectMap &map, Platform &platform,
     List1->setCurrentIndex(QModelIndex());
     List1->setFocus();
     OpenKnop->setDefault(true);
-    Label1->setText(QString::number(List1->count()) + QStringLiteral(" Projecten in de lijst..."));
+    // Beside "Importeren..." in whatever font the desktop gives.
+    PassendeTekst::zet(Label1, QString::number(List1->count()) +
+                                   QStringLiteral(" Projecten in de lijst..."));
     connect(OpenKnop, &QPushButton::clicked, this, &OpenForm::OpenKnop_Click);
     connect(List1, &QListWidget::itemDoubleClicked, this, &OpenForm::OpenKnop_Click);
     connect(CancelKnop, &QPushButton::clicked, this, &QDialog::reject);

@@ -33,8 +33,8 @@ OpenForm::OpenForm(const ProjectMap &map, Platform &platform,
         Vormgeving::kleur(knop, QColor(220, 220, 200));
     // The count makes room for "Importeren..." on the row of the buttons.
     Vormgeving::plaats(this, {{"List1", 120, 120, 5490, 2595},
-                              {"Label1", 120, 2790, 2310, 285},
-                              {"ImportKnop", 2460, 2790, 1140, 300},
+                              {"Label1", 120, 2790, 1950, 285},
+                              {"ImportKnop", 2130, 2790, 1470, 300},
                               {"OpenKnop", 3690, 2790, 900, 300},
                               {"CancelKnop", 4710, 2790, 900, 300}});
 

@@ -142,9 +142,11 @@ int main(int argc, char *argv[]) {
     titel->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(titel, &Titel::gestart, [&] {
         main = std::make_unique<Main>(folder, platform, scherm.beschikbaar);
-        main->show();
+        // Queued before the window shows, so that it opens before the recovery copy of
+        // an earlier run is offered: a design restored then stays as it was restored.
         if (!startBestand.isEmpty())
             QTimer::singleShot(0, main.get(), [&] { main->openBestand(startBestand); });
+        main->show();
     });
     titel->show();
     return application.exec();

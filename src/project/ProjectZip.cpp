@@ -67,14 +67,14 @@ std::optional<QByteArray> maak(const Bestanden &bestanden) {
     zip_source_t *bron = zip_source_buffer_create(nullptr, 0, 0, &fout);
     zip_error_fini(&fout);
     if (!bron) return std::nullopt;
-    // The buffer outlives the archive that writes into it; it is read back below.
-    zip_source_keep(bron);
     const auto klaar = [bron](std::optional<QByteArray> uitkomst) {
         zip_source_free(bron);
         return uitkomst;
     };
     Zip zip(zip_open_from_source(bron, ZIP_TRUNCATE, nullptr));
     if (!zip) return klaar(std::nullopt);
+    // The buffer outlives the archive that writes into it; it is read back below.
+    zip_source_keep(bron);
     const QByteArray *inhoud[] = {&bestanden.ovb, &bestanden.brb, &bestanden.dat};
     for (int i = 0; i < 3; ++i) {
         zip_source_t *deel = zip_source_buffer(zip.get(), inhoud[i]->constData(),

@@ -12,13 +12,14 @@ namespace Pictogram {
 
 namespace {
 
-enum class Soort { Vlak, Rondje, Lijn };
+enum class Soort { Vlak, Rondje, Lijn, Veelhoek };
 
 // One shape on the 64 x 64 grid: a filled (rounded) rectangle with an optional
-// outline, a filled circle, or a line through points with round ends.
+// outline, a filled circle, a line through points with round ends, or a closed
+// polygon, filled and outlined.
 struct Vorm {
     Soort soort;
-    QPolygonF punten; // Vlak: top-left and bottom-right; Rondje: the centre; Lijn: the points
+    QPolygonF punten; // Vlak: top-left and bottom-right; Rondje: the centre; else the points
     double straal;    // corner radius, circle radius; unused for a line
     QColor vulling;   // invalid: not filled
     QColor lijn;      // invalid: no outline
@@ -68,6 +69,36 @@ const QList<Vorm> &vormen() {
     return alle;
 }
 
+// A sheet of paper with a folded corner, the program's icon smaller on it: a project
+// file in the file manager.
+QList<Vorm> maakDocument() {
+    const QColor papier(252, 252, 248), vouw(214, 214, 206);
+    QList<Vorm> document = {
+        {Soort::Veelhoek,
+         {QPointF(9, 2), QPointF(41, 2), QPointF(55, 16), QPointF(55, 62), QPointF(9, 62)},
+         0,
+         papier,
+         kRand,
+         2},
+        {Soort::Veelhoek, {QPointF(41, 2), QPointF(41, 16), QPointF(55, 16)}, 0, vouw, kRand, 2},
+    };
+    constexpr double kSchaal = 0.6;
+    const QPointF plek(32 - 32 * kSchaal, 39 - 32 * kSchaal);
+    for (Vorm vorm : vormen()) {
+        for (QPointF &punt : vorm.punten)
+            punt = punt * kSchaal + plek;
+        vorm.straal *= kSchaal;
+        vorm.dikte *= kSchaal;
+        document << vorm;
+    }
+    return document;
+}
+
+const QList<Vorm> &documentVormen() {
+    static const QList<Vorm> alle = maakDocument();
+    return alle;
+}
+
 QPen pen(const Vorm &vorm) {
     if (!vorm.lijn.isValid()) return Qt::NoPen;
     return QPen(vorm.lijn, vorm.dikte, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -85,6 +116,9 @@ void tekenVorm(QPainter &painter, const Vorm &vorm) {
         break;
     case Soort::Lijn:
         painter.drawPolyline(vorm.punten);
+        break;
+    case Soort::Veelhoek:
+        painter.drawPolygon(vorm.punten);
         break;
     }
 }
@@ -116,11 +150,14 @@ QString svgVorm(const Vorm &vorm) {
     case Soort::Rondje:
         return QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\"%4/>")
             .arg(getal(a.x()), getal(a.y()), getal(vorm.straal), verf(vorm));
-    case Soort::Lijn: {
+    case Soort::Lijn:
+    case Soort::Veelhoek: {
         QStringList punten;
         for (const QPointF &punt : vorm.punten)
             punten << getal(punt.x()) + QLatin1Char(',') + getal(punt.y());
-        return QStringLiteral("<polyline points=\"%1\"%2/>").arg(punten.join(' '), verf(vorm));
+        return QStringLiteral("<%1 points=\"%2\"%3/>")
+            .arg(vorm.soort == Soort::Lijn ? QStringLiteral("polyline") : QStringLiteral("polygon"),
+                 punten.join(' '), verf(vorm));
     }
     }
     return {};
@@ -133,45 +170,69 @@ bool schrijfBestand(const QString &pad, const QByteArray &inhoud) {
     return bestand.commit();
 }
 
-} // namespace
-
-QImage teken(int grootte) {
+QImage tekenVormen(const QList<Vorm> &alle, int grootte) {
     QImage beeld(grootte, grootte, QImage::Format_ARGB32);
     beeld.fill(Qt::transparent);
     QPainter painter(&beeld);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(double(grootte) / kRaster, double(grootte) / kRaster);
-    for (const Vorm &vorm : vormen())
+    for (const Vorm &vorm : alle)
         tekenVorm(painter, vorm);
     return beeld;
 }
 
-QByteArray svg() {
+QByteArray svgVormen(const QList<Vorm> &alle) {
     QString tekst = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                    "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" "
                                    "height=\"%1\" viewBox=\"0 0 %1 %1\">\n")
                         .arg(kRaster);
-    for (const Vorm &vorm : vormen())
+    for (const Vorm &vorm : alle)
         tekst += QStringLiteral("  ") + svgVorm(vorm) + QLatin1Char('\n');
     tekst += QStringLiteral("</svg>\n");
     return tekst.toUtf8();
 }
 
-QStringList schrijf(const QString &map) {
+// The pictures of one icon in the hicolor theme under `map`, in the theme's folder
+// `soort` (apps, mimetypes).
+QStringList schrijfThema(const QString &map, const QString &soort, const QString &naam,
+                         const QList<Vorm> &alle) {
     QStringList fouten;
     const QString thema = map + QStringLiteral("/hicolor/");
     for (int grootte : kGroottes) {
-        const QString pad =
-            thema + QStringLiteral("%1x%1/apps/").arg(grootte) + kNaam + QStringLiteral(".png");
+        const QString pad = thema + QStringLiteral("%1x%1/%2/").arg(grootte).arg(soort) + naam +
+                            QStringLiteral(".png");
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
-        if (!teken(grootte).save(&buffer, "PNG") || !schrijfBestand(pad, png))
+        if (!tekenVormen(alle, grootte).save(&buffer, "PNG") || !schrijfBestand(pad, png))
             fouten << QStringLiteral("cannot write %1").arg(pad);
     }
-    const QString pad = thema + QStringLiteral("scalable/apps/") + kNaam + QStringLiteral(".svg");
-    if (!schrijfBestand(pad, svg())) fouten << QStringLiteral("cannot write %1").arg(pad);
+    const QString pad =
+        thema + QStringLiteral("scalable/%1/").arg(soort) + naam + QStringLiteral(".svg");
+    if (!schrijfBestand(pad, svgVormen(alle))) fouten << QStringLiteral("cannot write %1").arg(pad);
     return fouten;
+}
+
+} // namespace
+
+QImage teken(int grootte) {
+    return tekenVormen(vormen(), grootte);
+}
+
+QByteArray svg() {
+    return svgVormen(vormen());
+}
+
+QImage tekenDocument(int grootte) {
+    return tekenVormen(documentVormen(), grootte);
+}
+
+QStringList schrijf(const QString &map) {
+    return schrijfThema(map, QStringLiteral("apps"), kNaam, vormen());
+}
+
+QStringList schrijfDocument(const QString &map) {
+    return schrijfThema(map, QStringLiteral("mimetypes"), kDocumentNaam, documentVormen());
 }
 
 } // namespace Pictogram

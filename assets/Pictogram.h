@@ -26,4 +26,12 @@ QByteArray svg();
 // everything was written.
 QStringList schrijf(const QString &map);
 
+// The icon of a project file, the desktop's file type application/x-voltarix-project:
+// the program's icon on a sheet of paper. Its name is the one desktops derive from the
+// file type.
+inline const QString kDocumentNaam = QStringLiteral("application-x-voltarix-project");
+QImage tekenDocument(int grootte);
+// As schrijf(), under hicolor/<n>x<n>/mimetypes/ and hicolor/scalable/mimetypes/.
+QStringList schrijfDocument(const QString &map);
+
 } // namespace Pictogram

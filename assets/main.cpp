@@ -62,7 +62,9 @@ int main(int argc, char *argv[]) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication application(argc, argv);
         const QString folder = QString::fromLocal8Bit(argv[2]);
-        return command == QLatin1String("make") ? make(folder) : report(Pictogram::schrijf(folder));
+        if (command == QLatin1String("make")) return make(folder);
+        // The program's icon, and that of its project files.
+        return report(Pictogram::schrijf(folder) + Pictogram::schrijfDocument(folder));
     }
     if (command == QLatin1String("lay-out") && argc >= 4) {
         QCoreApplication application(argc, argv);

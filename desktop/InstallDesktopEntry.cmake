@@ -26,3 +26,18 @@ message(STATUS "Installing: ${entry}")
 file(MAKE_DIRECTORY "$ENV{DESTDIR}${applications}")
 configure_file("${voltarix_entry_template}" "${entry}" @ONLY)
 list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${entry}")
+
+# An install straight into its prefix (no DESTDIR, so not into a package, whose
+# installation runs these by itself) brings the desktop's caches there up to date, so
+# that a project file opens with the program at once. Without the tools, nothing.
+if("$ENV{DESTDIR}" STREQUAL "")
+    cmake_path(GET applications PARENT_PATH data)
+    find_program(update_mime update-mime-database)
+    find_program(update_desktop update-desktop-database)
+    if(update_mime)
+        execute_process(COMMAND "${update_mime}" "${data}/mime" OUTPUT_QUIET ERROR_QUIET)
+    endif()
+    if(update_desktop)
+        execute_process(COMMAND "${update_desktop}" "${applications}" OUTPUT_QUIET ERROR_QUIET)
+    endif()
+endif()

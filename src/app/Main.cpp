@@ -81,6 +81,7 @@ Main::Main(const AppFolder &folder, Platform &platform, QRect beschikbaar, QWidg
     leesInstellingen();
     verbindHerstel();
     verbindExport();
+    verbindDocumenten();
 }
 
 // The views of the sheets go before the sheets they show.

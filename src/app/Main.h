@@ -56,6 +56,11 @@ public:
     ~Main() override;
 
     Design &ontwerp() { return design_; }
+
+    // Opens the project a path names, as "Project Openen" does; one from elsewhere (a
+    // zip, or a project's files in another folder) is first brought into the projects
+    // folder (Main_Documenten.cpp).
+    void openBestand(const QString &pad);
     bool BBgroot() const { return BBgroot_; }
 
 protected:
@@ -162,6 +167,14 @@ private:
     void KopieerItem_Click();
     void ExportItem_Click();
     QString exportMap_; // the folder of the last export, for the rest of the run
+
+    // --- projects as desktop documents: recent projects, importing (Main_Documenten.cpp)
+    void verbindDocumenten();
+    void toonRecenteProjecten(); // the numbered items of "Bestand", as the menu opens
+    void onthoudProject(const QString &naam);
+    QMenu *BestandMenu = nullptr;
+    QAction *ExitItem = nullptr;
+    QList<QAction *> recenteItems_;
 
     // --- symbol designer (Main_Designer.cpp)
     void verbindDesigner();

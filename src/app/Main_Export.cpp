@@ -1,6 +1,7 @@
 #include "app/Main.h"
 
 #include "editor/Exporteren.h"
+#include "project/DatTekst.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -43,7 +44,7 @@ void Main::KopieerItem_Click() {
 }
 
 // A PNG holds the sheet that is shown; with the list or the information shown, the
-// design sheet.
+// design sheet. A zip holds the whole project.
 void Main::ExportItem_Click() {
     Exporteren::Ontwerp ontwerp;
     ontwerp.naam = ontwerpNaam_;
@@ -52,5 +53,11 @@ void Main::ExportItem_Click() {
     ontwerp.blad =
         knoppen_.weergave() == ToolButtons::Weergave::Breadboard ? ontwerp.Pic2 : ontwerp.Pic;
     ontwerp.regels = [this] { return componentList_.TekstRegels(Text1->toPlainText()); };
+    // A list too large to show is kept as it was read.
+    ontwerp.dat = [this] {
+        if (!bewaardeLijst_) return DatTekst::codeer(lijstTekst());
+        bewaardeLijst_->seek(0);
+        return bewaardeLijst_->readAll();
+    };
     Exporteren::Exporteer(platform_, exportMap_, ontwerp);
 }

@@ -24,8 +24,10 @@ void Main::maakMenus() {
     ExportItem->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
     bestand->addSeparator();
     bestand->addAction(QStringLiteral("Printer Setup"), this, [this] { platform_.printerSetup(); });
-    bestand->addAction(QStringLiteral("Exit"), QKeySequence(QStringLiteral("Ctrl+Q")), this,
-                       &QWidget::close);
+    ExitItem = bestand->addAction(QStringLiteral("Exit"), QKeySequence(QStringLiteral("Ctrl+Q")),
+                                  this, &QWidget::close);
+    // The recent projects go above "Exit" (Main_Documenten.cpp).
+    BestandMenu = bestand;
 
     QMenu *bewerken = menuBar()->addMenu(QStringLiteral("Bewerken"));
     UndoItem = bewerken->addAction(QStringLiteral("Undo"));

@@ -121,9 +121,12 @@ void Main::NewKnop_Click() {
 
 void Main::ProjectOpslaan() {
     const QByteArray dat = bewaardeLijst_ ? QByteArray() : DatTekst::codeer(lijstTekst());
+    QString naam;
     if (::ProjectOpslaan(platform_, ProjectMap(projectenMap()), ontwerpNaam_,
-                         {design_.Pic, design_.Pic2, dat, bewaardeLijst_.get()}))
+                         {design_.Pic, design_.Pic2, dat, bewaardeLijst_.get()}, &naam)) {
         ontwerpBewaard();
+        onthoudProject(naam);
+    }
 }
 
 void Main::toonLijst(const QString &lijst) {
@@ -147,6 +150,7 @@ void Main::openProject(const QString &naam) {
     }
     toonGeladen(geladen, naam);
     ontwerpBewaard();
+    onthoudProject(naam);
 }
 
 void Main::toonGeladen(const ProjectMap::Geladen &geladen, const QString &naam) {

@@ -1,6 +1,7 @@
 #include "app/Main.h"
 #include "app/MainLayout.h"
 #include "app/Schaal.h"
+#include "app/StartBestand.h"
 #include "app/StarterFolder.h"
 #include "app/Titel.h"
 #include "app/TitelInfo.h"
@@ -15,6 +16,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
+#include <QTimer>
 #include <QTranslator>
 
 #include <memory>
@@ -133,10 +135,17 @@ int main(int argc, char *argv[]) {
     // The program opens on its title screen; the main window, whose constructor does
     // the whole start-up, is made only when the title screen's animation has played.
     std::unique_ptr<Main> main;
+    // A project given on the command line (the file manager's double click) opens in
+    // the main window once it shows and the title screen has gone.
+    const QString startBestand = StartBestand::pad(QApplication::arguments(), QDir::currentPath());
     auto *titel = new Titel(folder, platform, scherm);
     titel->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(titel, &Titel::gestart, [&] {
         main = std::make_unique<Main>(folder, platform, scherm.beschikbaar);
+        // Queued before the window shows, so that it opens before the recovery copy of
+        // an earlier run is offered: a design restored then stays as it was restored.
+        if (!startBestand.isEmpty())
+            QTimer::singleShot(0, main.get(), [&] { main->openBestand(startBestand); });
         main->show();
     });
     titel->show();

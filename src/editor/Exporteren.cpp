@@ -1,6 +1,9 @@
 #include "editor/Exporteren.h"
 
 #include "editor/Afdrukken.h"
+#include "project/ProjectMap.h"
+#include "project/ProjectZip.h"
+#include "ui/BmpCodec.h"
 #include "ui/Platform.h"
 #include "ui/SafeCommit.h"
 
@@ -14,7 +17,8 @@
 namespace Exporteren {
 
 const QString kFilter = QStringLiteral("PNG-afbeelding van het blad|*.png|"
-                                       "PDF-document van het hele ontwerp|*.pdf");
+                                       "PDF-document van het hele ontwerp|*.pdf|"
+                                       "Zip-bestand van het project, om te delen|*.zip");
 
 namespace {
 
@@ -44,12 +48,21 @@ QString voorstel(const QString &map, const QString &naam) {
     return QDir(map).filePath(bruikbaar ? naam : QStringLiteral("ontwerp"));
 }
 
+// The project inside a zip is named as the zip is, so that it comes back under the
+// name the user gave it; a file name that is no project name gives the design's.
+QString zipNaam(const QString &pad, const QString &naam) {
+    const QString stam = QFileInfo(pad).completeBaseName();
+    if (ProjectMap::geldigeNaam(stam)) return stam;
+    return ProjectMap::geldigeNaam(naam) ? naam : QStringLiteral("ontwerp");
+}
+
 } // namespace
 
 Soort soortVan(const QString &pad) {
     const QString extensie = QFileInfo(pad).suffix().toLower();
     if (extensie == QLatin1String("png")) return Soort::Png;
     if (extensie == QLatin1String("pdf")) return Soort::Pdf;
+    if (extensie == QLatin1String("zip")) return Soort::Zip;
     return Soort::Onbekend;
 }
 
@@ -69,6 +82,20 @@ bool schrijfPdf(const QString &pad, const QString &naam, const QImage &Pic, cons
     });
 }
 
+bool schrijfZip(const QString &pad, const QString &naam, const QImage &Pic, const QImage &Pic2,
+                const QByteArray &dat) {
+    return schrijfVeilig(pad, [&](QIODevice &file) {
+        QBuffer ovb, brb;
+        ovb.open(QIODevice::WriteOnly);
+        brb.open(QIODevice::WriteOnly);
+        if (!BmpCodec::schrijf24(Pic.convertToFormat(QImage::Format_RGB32), ovb) ||
+            !BmpCodec::schrijf24(Pic2.convertToFormat(QImage::Format_RGB32), brb))
+            return false;
+        const std::optional<QByteArray> zip = ProjectZip::maak({naam, ovb.data(), brb.data(), dat});
+        return zip && file.write(*zip) == zip->size();
+    });
+}
+
 QString foutTekst(const QString &pad) {
     return QStringLiteral("Fout bij het exporteren!\r\nHet bestand \"%1\" kon niet worden "
                           "geschreven.\r\nControleer of de map beschrijfbaar is en of er genoeg "
@@ -77,8 +104,9 @@ QString foutTekst(const QString &pad) {
 }
 
 QString soortFoutTekst() {
-    return QStringLiteral("Exporteren kan als PNG-afbeelding (.png) of als PDF-document (.pdf).\r\n"
-                          "Kies een naam die op .png of .pdf eindigt.");
+    return QStringLiteral("Exporteren kan als PNG-afbeelding (.png), als PDF-document (.pdf) of "
+                          "als zip-bestand (.zip).\r\nKies een naam die op .png, .pdf of .zip "
+                          "eindigt.");
 }
 
 QString Exporteer(Platform &platform, QString &map, const Ontwerp &ontwerp) {
@@ -92,6 +120,10 @@ QString Exporteer(Platform &platform, QString &map, const Ontwerp &ontwerp) {
         break;
     case Soort::Pdf:
         gelukt = schrijfPdf(pad, ontwerp.naam, ontwerp.Pic, ontwerp.Pic2, ontwerp.regels());
+        break;
+    case Soort::Zip:
+        gelukt = schrijfZip(pad, zipNaam(pad, ontwerp.naam), ontwerp.Pic, ontwerp.Pic2,
+                            ontwerp.dat ? ontwerp.dat() : QByteArray());
         break;
     case Soort::Onbekend:
         platform.message(soortFoutTekst(), kTitel);

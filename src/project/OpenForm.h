@@ -1,17 +1,19 @@
 #pragma once
 
+#include "project/ProjectMap.h"
+
 #include <QDialog>
 
 #include <functional>
 
 class Platform;
-class ProjectMap;
 class QLabel;
 class QListWidget;
 class QPushButton;
 
 // The dialog " Open project": the projects of the folder, their count, "Open" (or a
 // double click) and "Cancel". Opening hands the chosen name to `open` and closes.
+// "Importeren..." brings a shared zip of a project into the folder and opens it.
 class OpenForm : public QDialog {
     Q_OBJECT
 public:
@@ -20,10 +22,13 @@ public:
 
 private:
     void OpenKnop_Click();
+    void ImportKnop_Click();
 
+    const ProjectMap map_;
     Platform &platform_;
     std::function<void(const QString &)> open_;
     QListWidget *List1;
     QLabel *Label1;
     QPushButton *OpenKnop, *CancelKnop;
+    QPushButton *ImportKnop;
 };

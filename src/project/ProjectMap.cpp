@@ -124,13 +124,6 @@ ProjectMap::Fout ProjectMap::opslaan(const QString &naam, const Surface &Pic, co
 
 ProjectMap::Fout ProjectMap::schrijf(const QString &naam, const Inhoud &inhoud,
                                      const std::function<bool(int)> &naStap) const {
-    if (!geldigeNaam(naam)) return OngeldigeNaam;
-    if (!QDir().mkpath(folder_)) return MapNietGemaakt;
-    QLockFile slot(pad(naam, kSlot));
-    if (!neemSlot(slot, wachttijd_))
-        return slot.error() == QLockFile::LockFailedError ? InGebruik : SchrijvenMislukt;
-    herstel(naam);
-    const auto verder = [&naStap](int stap) { return !naStap || naStap(stap); };
     const auto bmp = [](const Surface &sheet) {
         return [&sheet](QFile &file) { return sheet.saveBmp(file); };
     };
@@ -140,6 +133,28 @@ ProjectMap::Fout ProjectMap::schrijf(const QString &naam, const Inhoud &inhoud,
                                   : file.write(inhoud.dat) == inhoud.dat.size();
         },
         bmp(inhoud.Pic2), bmp(inhoud.Pic)};
+    return schrijfMet(naam, bestanden, naStap);
+}
+
+ProjectMap::Fout ProjectMap::schrijf(const QString &naam, const QByteArray &ovb,
+                                     const QByteArray &brb, const QByteArray &dat) const {
+    const auto bytes = [](const QByteArray &inhoud) {
+        return [&inhoud](QFile &file) { return file.write(inhoud) == inhoud.size(); };
+    };
+    const std::function<bool(QFile &)> bestanden[] = {bytes(dat), bytes(brb), bytes(ovb)};
+    return schrijfMet(naam, bestanden, {});
+}
+
+ProjectMap::Fout ProjectMap::schrijfMet(const QString &naam,
+                                        const std::function<bool(QFile &)> (&bestanden)[3],
+                                        const std::function<bool(int)> &naStap) const {
+    if (!geldigeNaam(naam)) return OngeldigeNaam;
+    if (!QDir().mkpath(folder_)) return MapNietGemaakt;
+    QLockFile slot(pad(naam, kSlot));
+    if (!neemSlot(slot, wachttijd_))
+        return slot.error() == QLockFile::LockFailedError ? InGebruik : SchrijvenMislukt;
+    herstel(naam);
+    const auto verder = [&naStap](int stap) { return !naStap || naStap(stap); };
     for (int i = 0; i < 3; ++i) {
         if (!schrijfVast(pad(naam, kExtensies[i] + kNieuw), bestanden[i])) {
             for (const QString &extensie : kExtensies)

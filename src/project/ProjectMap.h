@@ -75,6 +75,10 @@ public:
     // there, as a killed program would.
     Fout schrijf(const QString &naam, const Inhoud &inhoud,
                  const std::function<bool(int stap)> &naStap = {}) const;
+    // The same with the three files' bytes as they are, for a project brought in from
+    // elsewhere.
+    Fout schrijf(const QString &naam, const QByteArray &ovb, const QByteArray &brb,
+                 const QByteArray &dat) const;
     // The same with the component list's text.
     Fout opslaan(const QString &naam, const Surface &Pic, const Surface &Pic2, const QString &lijst,
                  const std::function<bool(int stap)> &naStap = {}) const;
@@ -97,6 +101,9 @@ private:
     // Where a new file of the project goes: over the one there is, else as written.
     QByteArray doel(const QString &naam, const QString &extensie) const;
     void herstel(const QString &naam) const;
+    // The save itself, with writers for N.dat, N.brb and N.ovb in that order.
+    Fout schrijfMet(const QString &naam, const std::function<bool(QFile &)> (&bestanden)[3],
+                    const std::function<bool(int stap)> &naStap) const;
 
     QString folder_;
     int wachttijd_ = 2000;

@@ -19,7 +19,7 @@ bool ProjectOpslaan(Platform &platform, const ProjectMap &map, const QString &vo
 }
 
 bool ProjectOpslaan(Platform &platform, const ProjectMap &map, const QString &voorstel,
-                    const ProjectMap::Inhoud &inhoud) {
+                    const ProjectMap::Inhoud &inhoud, QString *opgeslagen) {
     const QString naam = platform.inputBox(QStringLiteral("Geef een naam voor dit project..."),
                                            QStringLiteral(" Project opslaan"), voorstel);
     if (naam.isEmpty()) return false;
@@ -35,5 +35,6 @@ bool ProjectOpslaan(Platform &platform, const ProjectMap &map, const QString &vo
         platform.message(fout == ProjectMap::InGebruik ? inGebruikTekst() : opslaanFoutTekst(fout));
         return false;
     }
+    if (opgeslagen) *opgeslagen = naam;
     return true;
 }

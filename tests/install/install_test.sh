@@ -30,7 +30,7 @@ install_and_check() {
     grep -q '<svg' "$dir/share/icons/hicolor/scalable/apps/$id.svg" || fail "no SVG icon"
     local entry="$dir/share/applications/$id.desktop" metainfo="$dir/share/metainfo/$id.metainfo.xml"
     desktop-file-validate "$entry" || fail "desktop-file-validate $entry"
-    for line in "Exec=$exec" "Icon=$id" "Name=Voltarix" "Categories=Education;Electronics;"; do
+    for line in "Exec=$exec %f" "Icon=$id" "Name=Voltarix" "Categories=Education;Electronics;"; do
         grep -qxF "$line" "$entry" || fail "no '$line' in $entry: $(grep -v '^#' "$entry")"
     done
     appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate $metainfo"

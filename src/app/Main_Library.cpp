@@ -72,6 +72,8 @@ void Main::toonSymbolen() {
     stopZoeken();
     laatstGetoond_ = false;
     const QSignalBlocker stil(List1);
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    List1->setTextElideMode(Qt::ElideRight);
     List1->clear();
     List1->addItems(bibliotheek_.namen());
     List1->setCurrentRow(-1);

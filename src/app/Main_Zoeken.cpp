@@ -172,8 +172,14 @@ void Main::toonTreffers(const QVector<SymboolTreffer> &treffers) {
     treffers_ = treffers;
     const QSignalBlocker stil(List1);
     List1->clear();
-    for (const SymboolTreffer &treffer : treffers_)
-        List1->addItem(SymboolZoeken::regel(treffer));
+    // Name and category fit the list's width: a long name gives up its middle, and the
+    // whole line shows as the row's tooltip.
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    List1->setTextElideMode(Qt::ElideMiddle);
+    for (const SymboolTreffer &treffer : treffers_) {
+        auto *item = new QListWidgetItem(SymboolZoeken::regel(treffer), List1);
+        item->setToolTip(item->text());
+    }
     List1->setCurrentRow(-1);
     PassendeTekst::zet(Label1, SymbolLibrary::telTekst(int(treffers_.size())));
 }

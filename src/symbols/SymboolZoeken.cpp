@@ -48,5 +48,5 @@ QVector<SymboolTreffer> SymboolZoeken::zoek(const QString &tekst) const {
 }
 
 QString SymboolZoeken::regel(const SymboolTreffer &treffer) {
-    return treffer.naam + QStringLiteral("   (") + treffer.categorie + QLatin1Char(')');
+    return treffer.naam + QStringLiteral(" (") + treffer.categorie + QLatin1Char(')');
 }

@@ -1,5 +1,6 @@
-// What a keystroke in the library's search field costs: the library read anew and
-// searched, 5,000 symbols in 50 categories (goal: well under 50 ms).
+// What typing into the library's search field costs, 5,000 symbols in 50 categories
+// (goal: well under 50 ms a key): the first key of a search reads the library anew and
+// searches it, every further key searches what was read.
 #include "symbols/SymboolZoeken.h"
 
 #include <QFile>
@@ -30,8 +31,8 @@ const QVector<SymbolCategorie> &bibliotheek() {
     return categorieen;
 }
 
-// A keystroke: read every category folder, then search.
-void BM_ZoekToets(benchmark::State &state) {
+// The first key: read every category folder, then search.
+void BM_ZoekBegin(benchmark::State &state) {
     const QVector<SymbolCategorie> &categorieen = bibliotheek();
     SymboolZoeken zoeker;
     for (auto _ : state) {
@@ -39,15 +40,15 @@ void BM_ZoekToets(benchmark::State &state) {
         benchmark::DoNotOptimize(zoeker.zoek(QStringLiteral("weerstand 7")).size());
     }
 }
-BENCHMARK(BM_ZoekToets)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ZoekBegin)->Unit(benchmark::kMillisecond);
 
-// The search alone, over the library as read.
-void BM_ZoekAlleen(benchmark::State &state) {
+// A further key: the search alone, over the library as read.
+void BM_ZoekToets(benchmark::State &state) {
     SymboolZoeken zoeker;
     zoeker.lees(bibliotheek());
     for (auto _ : state)
         benchmark::DoNotOptimize(zoeker.zoek(QStringLiteral("weerstand 7")).size());
 }
-BENCHMARK(BM_ZoekAlleen)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ZoekToets)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -109,6 +109,7 @@ private:
     void ZoekVak_Toets(int stap); // Up (-1) or Down (+1) through the results
     void ZoekVak_Enter();
     void toonLaatstGebruikt();
+    void leesBibliotheek();
     void toonTreffers(const QVector<SymboolTreffer> &treffers);
     void stopZoeken(); // the field emptied without a word, the list left as it is
     bool trefferLijst() const { return zoekt_ || laatstGetoond_; }

@@ -99,8 +99,10 @@ void Main::RenameKnop_Click() {
         return;
     }
     const int rij = gekozenRij(List1);
+    const QString oud = rij >= 0 ? bibliotheek_.namen().value(rij) : QString();
     const std::optional<int> nieuweRij = bibliotheek_.hernoem(rij, platform_);
     if (!nieuweRij) return;
+    laatst_.hernoemd(bibliotheek_.map(), oud, bibliotheek_.namen().at(*nieuweRij));
     const QSignalBlocker stil(List1);
     delete List1->takeItem(rij);
     List1->insertItem(*nieuweRij, bibliotheek_.namen().at(*nieuweRij));

@@ -160,12 +160,20 @@ void Main::ZoekVak_Change(const QString &tekst) {
         List1->setCurrentRow(rij);
         return;
     }
-    if (!zoekt_) rijVoorZoeken_ = List1->currentRow();
+    if (!zoekt_) {
+        // A new search reads the library anew: symbols added or removed meanwhile
+        // count. The letters typed after it only narrow the search down.
+        rijVoorZoeken_ = List1->currentRow();
+        leesBibliotheek();
+    }
     zoekt_ = true;
-    // Read anew at every search: symbols added or removed meanwhile count.
-    categorieen_ = SymbolLibrary::categorieen(folder_.path(QStringLiteral("\\Symbolen\\")));
-    zoeker_.lees(categorieen_);
     toonTreffers(zoeker_.zoek(tekst));
+}
+
+// Every category folder, as the disk holds them now; the category box keeps its own
+// list, whose entries its indexes stand for.
+void Main::leesBibliotheek() {
+    zoeker_.lees(SymbolLibrary::categorieen(folder_.path(QStringLiteral("\\Symbolen\\"))));
 }
 
 void Main::toonTreffers(const QVector<SymboolTreffer> &treffers) {
@@ -250,8 +258,16 @@ void Main::bewerkTreffer(bool hernoemen) {
         map.lees(treffers_.at(rij).map);
         rijInMap = int(map.namen().indexOf(treffers_.at(rij).naam));
     }
-    const bool veranderd = hernoemen ? map.hernoem(rijInMap, platform_).has_value()
-                                     : map.verwijder(rijInMap, platform_);
+    bool veranderd = false;
+    if (hernoemen) {
+        const std::optional<int> nieuweRij = map.hernoem(rijInMap, platform_);
+        if (nieuweRij) {
+            laatst_.hernoemd(map.map(), treffers_.at(rij).naam, map.namen().at(*nieuweRij));
+            veranderd = true;
+        }
+    } else {
+        veranderd = map.verwijder(rijInMap, platform_);
+    }
     if (!veranderd) return;
     // The category's own list follows when it is the one the search covers.
     if (!bibliotheek_.map().isEmpty() &&
@@ -261,7 +277,7 @@ void Main::bewerkTreffer(bool hernoemen) {
         toonLaatstGebruikt();
         return;
     }
-    zoeker_.lees(categorieen_);
+    leesBibliotheek();
     toonTreffers(zoeker_.zoek(ZoekVak->text()));
 }
 

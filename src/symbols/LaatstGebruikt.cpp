@@ -18,7 +18,8 @@ constexpr qint64 kGrootste = 64 * 1024;
 bool geldigDeel(const QString &deel) {
     return !deel.isEmpty() && !deel.startsWith(QLatin1Char('.')) &&
            !deel.contains(QLatin1Char('/')) && !deel.contains(QLatin1Char('\\')) &&
-           !deel.contains(QChar(0)) && !deel.contains(QChar::ReplacementCharacter);
+           !deel.contains(QChar(0)) && !deel.contains(QLatin1Char('\n')) &&
+           !deel.contains(QLatin1Char('\r')) && !deel.contains(QChar::ReplacementCharacter);
 }
 
 } // namespace
@@ -52,6 +53,21 @@ bool LaatstGebruikt::gebruikt(const QString &map, const QString &naam) {
         regels_.end());
     regels_.prepend(nieuw);
     if (regels_.size() > kAantal) regels_.resize(kAantal);
+    return bewaar();
+}
+
+void LaatstGebruikt::hernoemd(const QString &map, const QString &oud, const QString &nieuw) {
+    const QString folder = QFileInfo(map).fileName();
+    bool veranderd = false;
+    for (Regel &regel : regels_)
+        if (regel.map == folder && regel.naam == oud && geldigDeel(nieuw)) {
+            regel.naam = nieuw;
+            veranderd = true;
+        }
+    if (veranderd) bewaar();
+}
+
+bool LaatstGebruikt::bewaar() const {
     if (bestand_.isEmpty()) return false;
     QSaveFile file(bestand_);
     if (!file.open(QIODevice::WriteOnly)) return false;

@@ -23,6 +23,8 @@ public:
     // The symbol of `naam` in the category folder `map` to the front; the file is
     // written anew. False when the file could not be written (the list keeps it).
     bool gebruikt(const QString &map, const QString &naam);
+    // A symbol renamed: remembered under its new name, in its place.
+    void hernoemd(const QString &map, const QString &oud, const QString &nieuw);
 
     // The remembered symbols whose files are still in `symbolenFolder`; the others are
     // left out without a word (and stay remembered, should the file come back).
@@ -33,6 +35,8 @@ public:
     static bool zelfdeSymbool(const QImage &gekozen, const QImage &nu);
 
 private:
+    bool bewaar() const;
+
     struct Regel {
         QString map; // the folder's own name under "\Symbolen\"
         QString naam;

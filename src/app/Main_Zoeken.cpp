@@ -15,7 +15,7 @@
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QSignalBlocker>
-#include <QTextEdit>
+#include <QTextBrowser>
 #include <QToolButton>
 
 // Finding a symbol by name across the library, the symbols used last, and the keys
@@ -74,9 +74,12 @@ QString knopToets(int index) {
     }
 }
 
-// " Breadboard " with its key: " Breadboard (F7) ".
-QString metToets(const QString &hint, const QString &toets) {
+// " Breadboard " with its key: " Breadboard (toets F7) ", the arrows named in Dutch.
+QString metToets(const QString &hint, QString toets) {
     if (toets.isEmpty()) return hint;
+    for (const auto &[engels, nederlands] :
+         {std::pair{"Left", "Links"}, {"Right", "Rechts"}, {"Up", "Omhoog"}, {"Down", "Omlaag"}})
+        toets.replace(QLatin1String(engels), QLatin1String(nederlands));
     const QString kern = hint.trimmed();
     return QLatin1Char(' ') + (kern.isEmpty() ? QString() : kern + QLatin1Char(' ')) +
            QStringLiteral("(toets ") + toets + QStringLiteral(") ");
@@ -293,6 +296,7 @@ bool Main::sneltoets(QKeyEvent *toets) {
     if (toets->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
     const int sleutel = toets->key();
+    if (WebBrowser->isVisible()) return false; // the information view lies in front
     if (PicView->isVisible()) {
         QToolButton *knop = sleutel == Qt::Key_R   ? RotatieKnop
                             : sleutel == Qt::Key_H ? HorKnop

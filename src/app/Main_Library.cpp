@@ -28,12 +28,9 @@ void Main::verbindBibliotheek() {
     connect(List1, &QListWidget::currentRowChanged, this, &Main::List1_Click);
     // A click or Enter chooses the symbol, which the symbols used last remember;
     // moving through the list with the keys only shows each one.
-    connect(List1, &QListWidget::itemClicked, this, [this] {
-        List1_Click();
-        if (herkomst_) laatst_.gebruikt(herkomst_->map, herkomst_->naam);
-    });
-    connect(List1, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem *item) { kiesTreffer(List1->row(item), true); });
+    for (auto signaal : {&QListWidget::itemClicked, &QListWidget::itemActivated})
+        connect(List1, signaal, this,
+                [this](QListWidgetItem *item) { kiesTreffer(List1->row(item), true); });
     connect(RenameKnop, &QPushButton::clicked, this, &Main::RenameKnop_Click);
     connect(DeleteKnop, &QPushButton::clicked, this, &Main::DeleteKnop_Click);
     // The first category was chosen before these connections existed.

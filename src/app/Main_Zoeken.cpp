@@ -220,18 +220,14 @@ void Main::ZoekVak_Toets(int stap) {
 void Main::ZoekVak_Enter() {
     if (List1->count() == 0) return;
     if (List1->currentRow() < 0) ZoekVak_Toets(1);
-    if (trefferLijst()) {
-        kiesTreffer(List1->currentRow(), true);
-        return;
-    }
-    List1_Click();
-    if (herkomst_) laatst_.gebruikt(herkomst_->map, herkomst_->naam);
+    kiesTreffer(List1->currentRow(), true);
 }
 
 // A result (or a symbol of the recent list) made the current symbol; `onthouden`
 // when the user chose it, rather than passed it on the way.
 void Main::kiesTreffer(int rij, bool onthouden) {
     if (!trefferLijst()) {
+        herkomst_.reset(); // a symbol that cannot be read was not used
         List1_Click();
         if (onthouden && herkomst_) laatst_.gebruikt(herkomst_->map, herkomst_->naam);
         return;

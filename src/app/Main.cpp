@@ -73,6 +73,7 @@ Main::Main(const AppFolder &folder, Platform &platform, QRect beschikbaar, QWidg
     zetBeginToestand();
     verbindKnoppen();
     verbindBibliotheek();
+    verbindZoeken();
     verbindBewerken();
     verbindProjecten();
     verbindDesigner();
@@ -241,9 +242,11 @@ void Main::vulKeuzeLijsten() {
     Text1->setPlainText(StartupLists::beginLijst());
 
     categorieen_ = SymbolLibrary::categorieen(folder_.path(QStringLiteral("\\Symbolen\\")));
+    // The symbols used last come first; without a library there are none.
+    if (!categorieen_.isEmpty()) Combo1->addItem(LaatstGebruikt::kNaam);
     for (const SymbolCategorie &categorie : categorieen_)
         Combo1->addItem(categorie.naam);
-    if (Combo1->count() > 0) Combo1->setCurrentIndex(0);
+    if (Combo1->count() > 1) Combo1->setCurrentIndex(1);
     Combo3->addItems(StartupLists::onderdelen(folder_.path(QStringLiteral("\\Breadboard\\"))));
 }
 

@@ -7,7 +7,9 @@
 #include "project/HerstelSchrijver.h"
 #include "project/ProjectMap.h"
 #include "project/StapKopie.h"
+#include "symbols/LaatstGebruikt.h"
 #include "symbols/SymbolLibrary.h"
+#include "symbols/SymboolZoeken.h"
 #include "ui/AppFolder.h"
 
 #include <QMainWindow>
@@ -23,6 +25,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QFile;
+class QKeyEvent;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -103,6 +106,33 @@ private:
     void DeleteKnop_Click();
     void toonSymbolen();
     SymbolLibrary bibliotheek_;
+
+    // --- searching the library, the symbols used last, the tools at a key
+    // (Main_Zoeken.cpp)
+    void verbindZoeken();
+    void ZoekVak_Change(const QString &tekst);
+    void ZoekVak_Toets(int stap); // Up (-1) or Down (+1) through the results
+    void ZoekVak_Enter();
+    void toonLaatstGebruikt();
+    void leesBibliotheek();
+    void toonTreffers(const QVector<SymboolTreffer> &treffers);
+    void stopZoeken(); // the field emptied without a word, the list left as it is
+    bool trefferLijst() const { return zoekt_ || laatstGetoond_; }
+    void kiesTreffer(int rij, bool onthouden);
+    void bewerkTreffer(bool hernoemen); // Rename or Delete on a result
+    void onthoudGebruik();              // the current symbol placed on the design sheet
+    bool sneltoets(QKeyEvent *toets);   // a key for a tool; true when it was one
+    void zetToetsHints();
+    void kiesGereedschapToets(int index);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    QLineEdit *ZoekVak = nullptr;
+    SymboolZoeken zoeker_;
+    LaatstGebruikt laatst_;
+    QVector<SymboolTreffer> treffers_; // the rows of List1 while results are shown
+    bool zoekt_ = false, laatstGetoond_ = false;
+    int rijVoorZoeken_ = -1;                 // the selected row of the list the search covers
+    std::optional<SymboolTreffer> herkomst_; // where the current symbol came from
+    QImage herkomstBeeld_;                   // and how it looked then
 
     // --- editing the sheets: placing, tool modes, wires, text, rotate, mirror, shift
     // (Main_Editing.cpp)

@@ -41,14 +41,14 @@ struct Regel {
     int stapLinks = 0; // rows of like controls: control i stands stapLinks × i further right
 };
 
-constexpr std::array<Regel, 47> kTabel{{
+constexpr std::array<Regel, 48> kTabel{{
     {"Frame1", "", {90}, {90}, {-270, 1}, {1230}},
     {"BackKnoppen", "Frame1", {120}, {210}, {-510, 1}, {900}},
     {"Knop", "Frame1", {240}, {285}, {735}, {735}, 915},
     {"Frame2", "", {90}, {1320}, {2550}, {4950, 0, 0, -1}},
     {"Combo1", "Frame2", {120}, {210}, {2310}, kVrij},
     {"Label1", "Frame2", {150}, {585}, kVrij, kVrij},
-    {"List1", "Frame2", {120}, {855}, {2280}, {3375, 0, 0, -1}},
+    {"List1", "Frame2", {120}, {1200}, {2280}, {3030, 0, 0, -1}},
     {"Loep", "Frame2", {120}, {855}, {2280}, {3375, 0, 0, -1}},
     {"Label6", "Frame2", {120}, {4410, 0, 0, -1}, {2295}, {390}},
     {"RenameKnop", "Frame2", {150}, {4440, 0, 0, -1}, {1110}, {330}},
@@ -89,6 +89,10 @@ constexpr std::array<Regel, 47> kTabel{{
     {"LoepScroll", "Frame3", {8790}, {405}, {1800}, {300}},
     {"BBgrootKnop", "Frame3", {10590}, {405}, {795}, {300}},
     {"PrintKnop", "Frame3", {11385}, {405}, {750}, {300}},
+
+    // The search field of the library, above the symbol list, which gives up its top
+    // rows for it; the magnifier takes the place of both.
+    {"ZoekVak", "Frame2", {120}, {855}, {2280}, {315}},
 }};
 
 std::optional<Plaats> zoek(const Regel &regel, const QString &naam, QSize screen, int index) {

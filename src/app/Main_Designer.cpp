@@ -26,7 +26,8 @@ void Main::verbindDesigner() {
 // A symbol saved into the category the panel shows joins its list at once.
 void Main::symboolBewaard(const QString &pad) {
     const std::optional<int> rij = bibliotheek_.voegToe(pad);
-    if (!rij) return;
+    // Results shown: the category's list gets it when it is shown again.
+    if (!rij || trefferLijst()) return;
     const QSignalBlocker stil(List1);
     List1->insertItem(*rij, bibliotheek_.namen().at(*rij));
     PassendeTekst::zet(Label1, bibliotheek_.telRegel());

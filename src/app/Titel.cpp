@@ -116,6 +116,11 @@ void Titel::Form_Load(const AppFolder &folder, const Schaal::Scherm &scherm) {
 
 bool Titel::event(QEvent *event) {
     if (event->type() == QEvent::WindowActivate) Form_Activate();
+    // A key while the animation plays skips the rest of it.
+    if (event->type() == QEvent::KeyPress && bezig_) {
+        overslaan_ = true;
+        return true;
+    }
     return QWidget::event(event);
 }
 
@@ -154,11 +159,15 @@ bool Titel::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void Titel::Start_Click() {
-    // A second click during the animation would start it again inside its own waits.
-    if (bezig_) return;
+    // A second click during the animation skips the rest of it; starting it again
+    // inside its own waits would play it twice.
+    if (bezig_) {
+        overslaan_ = true;
+        return;
+    }
     bezig_ = true;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    TitelAnimatie::speel(strook_, platform_);
+    TitelAnimatie::speel(strook_, platform_, &overslaan_);
     QApplication::restoreOverrideCursor();
     Timer1->stop();
     emit gestart();

@@ -55,6 +55,7 @@ private:
     int Dpi_;
     double eigenFactor_; // the scale the program chose itself, 0 for the desktop's
     bool bezig_ = false;
+    bool overslaan_ = false; // a second click or a key during the animation
     bool terugVanWaarschuwing_ = false;
 
     QLabel *Image1 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label1 = nullptr,

@@ -34,27 +34,37 @@ int balkWaarde(int x) {
     return heel % 2 == 0 ? heel : heel + 1;
 }
 
-void vervaagTekst(Surface &strook, Platform &platform) {
+namespace {
+
+// Every step is drawn; only the waits go once the user asked to skip, so the strip
+// ends as the whole animation leaves it.
+void wacht(Platform &platform, double seconden, const bool *overslaan) {
+    if (!overslaan || !*overslaan) platform.wacht(seconden);
+}
+
+} // namespace
+
+void vervaagTekst(Surface &strook, Platform &platform, const bool *overslaan) {
     for (int g = kLichtste; g >= kDonkerste; --g) {
         strook.drawText(kTekstX, kTekstY, kStartTekst, tekstStijl(grey(g)));
-        platform.wacht(kStapTijd);
+        wacht(platform, kStapTijd, overslaan);
     }
 }
 
-void groeiBalk(Surface &strook, Platform &platform) {
+void groeiBalk(Surface &strook, Platform &platform, const bool *overslaan) {
     for (int x = 0; x <= kBreedte; ++x) {
         const int c = balkWaarde(x);
         strook.drawLine(x, 0, x, kRoodTot, qRgb(c, 0, 0));
         strook.drawLine(x, kRoodTot, x, kWitTot, grey(c));
         strook.drawLine(x, kWitTot, x, kHoogte, qRgb(0, 0, c));
-        platform.wacht(kStapTijd);
+        wacht(platform, kStapTijd, overslaan);
     }
 }
 
-void speel(Surface &strook, Platform &platform) {
-    vervaagTekst(strook, platform);
-    groeiBalk(strook, platform);
-    platform.wacht(kSlotTijd);
+void speel(Surface &strook, Platform &platform, const bool *overslaan) {
+    vervaagTekst(strook, platform, overslaan);
+    groeiBalk(strook, platform, overslaan);
+    wacht(platform, kSlotTijd, overslaan);
 }
 
 } // namespace TitelAnimatie

@@ -29,11 +29,13 @@ Surface startStrook();
 // neighbour.
 int balkWaarde(int x);
 
+// `overslaan`, when given, is watched during the waits: once it turns true the rest
+// is drawn at once, without waiting.
 // The fade: the start text written again in every grey from 255 down to 50.
-void vervaagTekst(Surface &strook, Platform &platform);
+void vervaagTekst(Surface &strook, Platform &platform, const bool *overslaan = nullptr);
 // The bar: columns 0 to 240, red over white over blue, brighter to the right.
-void groeiBalk(Surface &strook, Platform &platform);
+void groeiBalk(Surface &strook, Platform &platform, const bool *overslaan = nullptr);
 // The whole animation: fade, bar and a last short wait.
-void speel(Surface &strook, Platform &platform);
+void speel(Surface &strook, Platform &platform, const bool *overslaan = nullptr);
 
 } // namespace TitelAnimatie

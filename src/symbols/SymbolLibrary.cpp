@@ -166,10 +166,17 @@ QString SymbolLibrary::gekozen(int rij) const {
 
 bool SymbolLibrary::laad(int rij, Surface &IconPic) const {
     if (rij < 0 || rij >= namen_.size()) return false;
-    const std::optional<QImage> symbool =
-        Surface::readNativePicture(symboolBestand(map_, namen_[rij]));
+    return laadSymbool(map_, namen_[rij], IconPic);
+}
+
+bool SymbolLibrary::laadSymbool(const QString &map, const QString &naam, Surface &IconPic) {
+    const std::optional<QImage> symbool = Surface::readNativePicture(symboolBestand(map, naam));
     if (symbool) IconPic.paste(*symbool);
     return symbool.has_value();
+}
+
+QByteArray SymbolLibrary::bestandVan(const QString &map, const QString &naam) {
+    return symboolBestand(map, naam);
 }
 
 std::optional<int> SymbolLibrary::hernoem(int rij, Platform &platform) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -70,6 +71,12 @@ public:
     // white where the picture is smaller. False, with `IconPic` unchanged, when the
     // file cannot be read.
     bool laad(int rij, Surface &IconPic) const;
+
+    // The same for the symbol `naam` of any category folder `map`.
+    static bool laadSymbool(const QString &map, const QString &naam, Surface &IconPic);
+    // The file of the symbol `naam` in `map`, whatever the case of its name; empty
+    // when there is none.
+    static QByteArray bestandVan(const QString &map, const QString &naam);
 
     // The Rename button with the selected row (-1 for none): asks for the new name and
     // renames the file. The new row of the renamed entry, or nothing when nothing

@@ -72,8 +72,8 @@ private slots:
     // question before another symbol is replaced, and the list shows the new symbol.
     void designerSavesIntoTheShownCategory() {
         Venster v({"Diodes\\D1.bmp", "Weerstanden\\R1.bmp", "Weerstanden\\R10.bmp"});
-        v.w<QComboBox>("Combo1")->setCurrentIndex(1);
-        emit v.w<QComboBox>("Combo1")->activated(1);
+        v.w<QComboBox>("Combo1")->setCurrentIndex(2); // after "Laatst gebruikt" and diodes
+        emit v.w<QComboBox>("Combo1")->activated(2);
         const QString weerstanden = v.folder.path("\\Symbolen\\Weerstanden");
         const QString nieuw = weerstanden + QStringLiteral("/weerstand2");
         v.platform.saveAnswers = {nieuw, nieuw};

@@ -222,12 +222,12 @@ private slots:
         v.folder.makeDir("Symbolen/Leeg");
         v.start();
         auto *Combo1 = v.w<QComboBox>("Combo1");
-        QCOMPARE(v.lijst("Combo1"),
-                 (QStringList{"condensatoren", "ic", "ic", "leeg", "weerstanden"}));
+        QCOMPARE(v.lijst("Combo1"), (QStringList{"Laatst gebruikt", "condensatoren", "ic", "ic",
+                                                 "leeg", "weerstanden"}));
         QCOMPARE(v.lijst("List1") << v.tekst("Label1"),
                  (QStringList{"C1", "1 Symbolen gevonden..."}));
         QStringList ic; // two folders that one shown name stands for: each keeps its own
-        for (int i : {1, 2}) {
+        for (int i : {2, 3}) {
             Combo1->setCurrentIndex(i);
             emit Combo1->activated(i);
             ic << v.lijst("List1");
@@ -238,9 +238,9 @@ private slots:
         Combo1->setEditText("con"); // half a name: the list stays
         QCOMPARE(v.lijst("List1") << v.tekst("Label1"),
                  (QStringList{"R1", "R10", "r2", "3 Symbolen gevonden..."}));
-        Combo1->setCurrentIndex(4);
+        Combo1->setCurrentIndex(5);
         v.folder.writePicture("Symbolen/Weerstanden/LDR.bmp", filledPicture(49, 49, grey(1)));
-        emit Combo1->activated(4); // the same entry chosen again: listed anew
+        emit Combo1->activated(5); // the same entry chosen again: listed anew
         QCOMPARE(v.lijst("List1"), (QStringList{"LDR", "R1", "R10", "r2"}));
         auto *List1 = v.w<QListWidget>("List1");
         List1->setCurrentItem(List1->findItems("R10", Qt::MatchExactly).value(0));

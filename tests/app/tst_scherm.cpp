@@ -63,7 +63,7 @@ private slots:
         const QSize binnen = QSize(venster.width(), venster.height()) / 15 - QSize(0, 29 + 25);
         const QList<QPair<const char *, QList<const char *>>> panelen = {
             {"Frame1", {"BackKnoppen", "Knop"}},
-            {"Frame2", {"List1", "Label6", "DeleteKnop"}},
+            {"Frame2", {"ZoekVak", "List1", "Label6", "DeleteKnop"}},
             {"Frame4", {"Label7", "RotatieKnop"}},
             {"Frame5", {"Label9", "Knop2"}},
             {"Frame6", {"BackLabel8"}},

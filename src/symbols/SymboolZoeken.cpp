@@ -1,0 +1,52 @@
+#include "symbols/SymboolZoeken.h"
+
+namespace {
+
+// Separates the name from the category in the folded text, so that a search cannot
+// match across the two.
+constexpr QChar kScheiding = QChar(0xFFFF);
+
+} // namespace
+
+QString SymboolZoeken::vouw(const QString &tekst) {
+    QString uit;
+    uit.reserve(tekst.size());
+    for (const QChar teken : tekst) {
+        if (teken.unicode() < 0x80) { // most names: plain letters, folded at once
+            uit += teken.toLower();
+            continue;
+        }
+        // Decomposed, an accented letter is its plain letter followed by marks.
+        const QString delen = teken.decompositionTag() == QChar::NoDecomposition
+                                  ? QString(teken)
+                                  : QString(teken).normalized(QString::NormalizationForm_KD);
+        for (const QChar deel : delen)
+            if (deel.category() != QChar::Mark_NonSpacing) uit += deel.toCaseFolded();
+    }
+    return uit;
+}
+
+void SymboolZoeken::lees(const QVector<SymbolCategorie> &categorieen) {
+    symbolen_.clear();
+    for (const SymbolCategorie &categorie : categorieen) {
+        SymbolLibrary map;
+        map.lees(categorie.map);
+        const QString gevouwenCategorie = vouw(categorie.naam);
+        for (const QString &naam : map.namen())
+            symbolen_.push_back({{naam, categorie.naam, categorie.map},
+                                 vouw(naam) + kScheiding + gevouwenCategorie});
+    }
+}
+
+QVector<SymboolTreffer> SymboolZoeken::zoek(const QString &tekst) const {
+    QVector<SymboolTreffer> treffers;
+    const QString gezocht = vouw(tekst);
+    if (gezocht.isEmpty()) return treffers;
+    for (const Symbool &symbool : symbolen_)
+        if (symbool.gevouwen.contains(gezocht)) treffers.push_back(symbool.treffer);
+    return treffers;
+}
+
+QString SymboolZoeken::regel(const SymboolTreffer &treffer) {
+    return treffer.naam + QStringLiteral(" (") + treffer.categorie + QLatin1Char(')');
+}

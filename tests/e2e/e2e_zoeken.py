@@ -1,0 +1,113 @@
+#!/usr/bin/env python3
+"""e2e_zoeken.py zoeken --voltarix EXE --starter-tool EXE --starter DIR --plaatsen EXE
+
+"weer" typed into the search field shows the symbols of Weerstanden and their count;
+Down, Enter makes the first the current symbol, placed by a click on the design sheet;
+after a restart "Laatst gebruikt" lists it; the key 1 and a drag draw a wire, and after
+Escape a drag draws nothing.
+"""
+
+import argparse
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import e2e_voltarix  # noqa: E402
+from e2e_voltarix import Voltarix, controleer, gesorteerd, plaats_symbool  # noqa: E402
+from xsessie import lees_plaatje, wacht_tot  # noqa: E402
+
+ROOD = (255, 0, 0)
+TEKST_DONKER = 100  # a pixel of list text: every channel below this
+
+
+def tel_regel(v):
+    """The count line between the category box and the search field, as the screen shows it."""
+    combo, lijst = v.tabel["Combo1"], v.tabel["List1"]
+    boven = combo[1] + 25
+    return v.bureau.schermbeeld().stuk(*v.punt("Combo1", 0, 25), lijst[2], lijst[1] - 24 - boven)
+
+
+def tekstregels(v):
+    """How many lines of text the symbol list shows: bands of rows with dark pixels."""
+    _, _, breedte, hoogte = v.tabel["List1"]
+    beeld = v.beeld_van("List1")
+    bezet = [any(max(beeld.pixel(x, y)) < TEKST_DONKER for x in range(4, breedte - 20))
+             for y in range(3, hoogte - 3)]
+    return sum(1 for i, b in enumerate(bezet) if b and (i == 0 or not bezet[i - 1]))
+
+
+def typ_in_combo1(v, tekst):
+    v.klik_op("Combo1", hoogte=20)
+    v.bureau.toetsen("ctrl+a")
+    v.bureau.typ(tekst)
+
+
+def zoek_en_plaats(v):
+    weerstanden = gesorteerd(v.pad("Symbolen", "Weerstanden"))
+    typ_in_combo1(v, "weerstanden")
+    wacht_tot(lambda: tekstregels(v) == len(weerstanden), "the list of Weerstanden")
+    telling = tel_regel(v)
+    typ_in_combo1(v, "overige")  # another category, another count
+    wacht_tot(lambda: tel_regel(v) != telling, "the count of another category")
+    v.toetsen_aan_venster("ctrl+f")
+    v.bureau.typ("weer")
+    # The same count as the category's, its eight symbols, each with its category.
+    wacht_tot(lambda: tel_regel(v) == telling, "the count of the matches")
+    controleer(tekstregels(v) == len(weerstanden), "the list shows %d lines" % tekstregels(v))
+    eerste = lees_plaatje(weerstanden[0])
+    v.bureau.toetsen("Down", "Return")
+    v.wacht_op_beeld("IconPic", eerste, "the first match as current symbol")
+    plaats_symbool(v, eerste)
+    return eerste
+
+
+def draad_met_toets(v):
+    """Key 1 chooses the wire, a drag draws it in red; after Escape a drag draws nothing."""
+    v.muis_weg()
+    v.na_verandering("Pic2", lambda: v.knop(7), "the breadboard view")
+    # A click on the sheet takes the keys from the search field; the tool is still
+    # the neutral one, so it draws nothing.
+    v.bureau.klik(*v.punt("Pic2", 600, 300))
+    v.toetsen_aan_venster("1")
+    v.bureau.sleep_muis([v.punt("Pic2", 236, 166), v.punt("Pic2", 296, 166), v.punt("Pic2", 356, 166)])
+    v.muis_weg()
+    draad = [v.punt("Pic2", x, 166) for x in range(236, 356)]
+    wacht_tot(lambda: (lambda s: all(s.pixel(*p) == ROOD for p in draad))(v.bureau.schermbeeld()),
+              "a red wire")
+    voor = v.beeld_van("Pic2")
+    v.toetsen_aan_venster("Escape")
+    v.bureau.sleep_muis([v.punt("Pic2", 236, 246), v.punt("Pic2", 356, 246)])
+    v.muis_weg()
+    time.sleep(1)
+    controleer(v.beeld_van("Pic2") == voor, "a drag after Escape still drew")
+
+
+def scenario_zoeken(v):
+    v.na_verandering("Pic", lambda: v.knop(5), "the design sheet")
+    symbool = zoek_en_plaats(v)
+    draad_met_toets(v)
+    v.afsluiten()
+    v.stop()
+    # The next run, on the same application folder.
+    args = argparse.ArgumentParser()
+    for naam in ("--voltarix", "--starter-tool", "--starter", "--plaatsen"):
+        args.add_argument(naam)
+    werk = os.path.join(v.werk, "tweede")
+    os.makedirs(werk)
+    os.symlink(v.map, os.path.join(werk, "Voltarix"))
+    tweede = Voltarix(args.parse_known_args()[0], werk, v.bureau)
+    try:
+        tweede.door_titel()
+        typ_in_combo1(tweede, "Laatst gebruikt")
+        wacht_tot(lambda: tekstregels(tweede) == 1, "one symbol used last")
+        tweede.bureau.klik(*tweede.punt("List1", tweede.tabel["List1"][2] // 2, 8))
+        tweede.wacht_op_beeld("IconPic", symbool, "the symbol used last as current symbol")
+        tweede.afsluiten()
+    finally:
+        tweede.stop()
+
+
+if __name__ == "__main__":
+    e2e_voltarix.SCENARIOS["zoeken"] = scenario_zoeken
+    sys.exit(e2e_voltarix.main())

@@ -1,0 +1,65 @@
+#include "TestFolder.h"
+#include "TestRunner.h"
+#include "symbols/LaatstGebruikt.h"
+
+#include <QtTest>
+
+// The symbols used last: newest first, twelve kept, across runs, gone files left out.
+class TestLaatstGebruikt : public QObject {
+    Q_OBJECT
+private slots:
+    void volgorde() {
+        TestFolder folder;
+        for (int i = 0; i < 14; ++i)
+            folder.writeFile(QStringLiteral("Symbolen/Weerstanden/R%1.bmp").arg(i), "BM");
+        const QString map = folder.path("Symbolen/Weerstanden");
+        LaatstGebruikt laatst(folder.path(LaatstGebruikt::kBestand));
+        for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 5})
+            QVERIFY(laatst.gebruikt(map, QStringLiteral("R%1").arg(i)));
+        QVERIFY(QFile::remove(map + "/R12.bmp"));
+        LaatstGebruikt gelezen(folder.path(LaatstGebruikt::kBestand)); // the next run
+        gelezen.lees();
+        QStringList namen;
+        for (const SymboolTreffer &treffer : gelezen.bestaande(folder.path("Symbolen")))
+            namen << treffer.naam + (treffer.categorie == "weerstanden" ? "" : "?");
+        QCOMPARE(namen.join(' '), "R5 R13 R11 R10 R9 R8 R7 R6 R4 R3 R2"); // R12 is gone
+    }
+
+    // A file that is not ours reads as an empty list, or keeps what is sound in it.
+    void kapotBestand_data() {
+        QTest::addColumn<QByteArray>("inhoud");
+        QTest::addColumn<int>("aantal");
+        QTest::newRow("binary") << QByteArray("\xff\xfe\0\x01/\x80", 6) << 0;
+        QTest::newRow("paths out of the library")
+            << QByteArray("../Geheim/R0\n/R0\nW/\n.W/R0\nW/a/R0") << 0;
+        QTest::newRow("huge") << QByteArray(100 * 1024, 'W') + "/R0\n" << 0;
+        QTest::newRow("CR LF and doubles") << QByteArray("W/R0\r\nW/R0\nW/R1") << 2;
+    }
+
+    void kapotBestand() {
+        QFETCH(QByteArray, inhoud);
+        QFETCH(int, aantal);
+        TestFolder folder;
+        folder.writeFile("Symbolen/W/R0.bmp", "BM");
+        folder.writeFile("Symbolen/W/R1.bmp", "BM");
+        folder.writeFile(LaatstGebruikt::kBestand, inhoud);
+        LaatstGebruikt laatst(folder.path(LaatstGebruikt::kBestand));
+        laatst.lees();
+        QCOMPARE(laatst.bestaande(folder.path("Symbolen")).size(), aantal);
+    }
+
+    void zelfdeSymbool() {
+        QImage symbool(49, 49, QImage::Format_RGB32);
+        for (int i = 0; i < 49 * 49; ++i)
+            symbool.setPixel(i % 49, i / 49, qRgb(i % 49, i / 49, 7));
+        QVERIFY(LaatstGebruikt::zelfdeSymbool(symbool, symbool.mirrored(false, true)));
+        QVERIFY(
+            LaatstGebruikt::zelfdeSymbool(symbool, symbool.transformed(QTransform().rotate(270))));
+        QImage ander = symbool;
+        ander.setPixel(24, 24, qRgb(255, 255, 255));
+        QVERIFY(!LaatstGebruikt::zelfdeSymbool(symbool, ander));
+    }
+};
+
+VOLTARIX_TEST(TestLaatstGebruikt)
+#include "tst_laatstgebruikt.moc"

@@ -2,6 +2,7 @@
 
 #include "editor/ComponentList.h"
 #include "editor/Design.h"
+#include "editor/Geschiedenis.h"
 #include "editor/RegelTelling.h"
 #include "editor/ToolButtons.h"
 #include "project/HerstelSchrijver.h"
@@ -13,6 +14,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -222,4 +224,16 @@ private:
     QAction *HelpItem = nullptr, *SymbolenLinkItem = nullptr, *SoftwareLinkItem = nullptr;
     QMenu *NaamOntwerp = nullptr;
     QString ontwerpNaam_ = QStringLiteral("*.*"); // the design's name, as NaamOntwerp shows it
+
+    // --- undo and redo of both sheets (Main_Geschiedenis.cpp)
+    void verbindGeschiedenis();
+    void Redo();
+    Geschiedenis &actieveGeschiedenis(); // the design sheet's while it shows
+    void naBordStap();                   // the board's size follows an undone step
+    void wisGeschiedenis();              // a design opened or restored: a fresh start
+    // Both sheets' steps from a press to its release, or around a command.
+    void alsStap(Geschiedenis &geschiedenis, const std::function<void()> &bewerking);
+    std::unique_ptr<Geschiedenis> picGeschiedenis_;  // Pic
+    std::unique_ptr<Geschiedenis> pic2Geschiedenis_; // Pic2 with GumPic; the number is BBgroot
+    QAction *RedoItem = nullptr;
 };

@@ -75,6 +75,8 @@ HerstelSchrijver::Momentopname Main::momentopname() {
 }
 
 void Main::ontwerpBewaard() {
+    picGeschiedenis_->markeerBewaard();
+    pic2Geschiedenis_->markeerBewaard();
     herstel_->zetBewaard(momentopname());
 }
 

@@ -30,6 +30,9 @@ void Main::maakMenus() {
     QMenu *bewerken = menuBar()->addMenu(QStringLiteral("Bewerken"));
     UndoItem = bewerken->addAction(QStringLiteral("Undo"));
     UndoItem->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    RedoItem = bewerken->addAction(QStringLiteral("Redo"));
+    RedoItem->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     // Ctrl+C reaches this item only when no text box has the focus: text boxes take
     // their own shortcut keys first.
     KopieerItem = bewerken->addAction(QStringLiteral("Kopiëren"));

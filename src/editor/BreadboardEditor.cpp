@@ -3,6 +3,7 @@
 #include "board/ColourTable.h"
 #include "editor/BreadboardTekenen.h"
 #include "editor/Design.h"
+#include "editor/Geschiedenis.h"
 #include "editor/StatusTekst.h"
 
 #include <utility>
@@ -58,11 +59,12 @@ Surface::TextStyle BreadboardEditor::tekstStijl() const {
 }
 
 void BreadboardEditor::MouseDown(Qt::MouseButton button, int x, int y) {
+    if (!ingedrukt_ && geschiedenis_ && !geschiedenis_->bezig()) geschiedenis_->begin();
+    ingedrukt_ |= button;
     if (neutraal()) return;
-    // A second button pressed during a wire drag belongs to that drag: a snapshot now
-    // would keep the rubber band for Undo, and a new start point would strand it.
+    // A second button pressed during a wire drag belongs to that drag: a new start
+    // point would strand the rubber band.
     if (draadBezig_) return;
-    neemSnapshot();
     StartX_ = x;
     StartY_ = y;
     if (button != Qt::LeftButton) return;
@@ -86,6 +88,12 @@ std::optional<QString> BreadboardEditor::MouseMove(Qt::MouseButtons ingedrukt, i
 }
 
 void BreadboardEditor::MouseUp(Qt::MouseButton button, int x, int y) {
+    loslaten(button, x, y);
+    ingedrukt_ &= ~Qt::MouseButtons(button);
+    if (!ingedrukt_ && geschiedenis_) geschiedenis_->eind();
+}
+
+void BreadboardEditor::loslaten(Qt::MouseButton button, int x, int y) {
     if (neutraal() || Modus_ == kGummen) return;
     if (button == Qt::RightButton) return annuleer();
     const QRgb kleur = KleurVanNaam(HuidigeKleur_);
@@ -95,12 +103,6 @@ void BreadboardEditor::MouseUp(Qt::MouseButton button, int x, int y) {
     if (Modus_ >= kEersteOnderdeel)
         stempel(design_.Pic2, design_.BBPic, voorbeeldHoek(design_.BBPic.size(), x, y));
     annuleer();
-}
-
-void BreadboardEditor::neemSnapshot() {
-    const Surface &Pic2 = design_.Pic2;
-    if (design_.UndoPic.size() != Pic2.size()) design_.UndoPic.resize(Pic2.width(), Pic2.height());
-    design_.UndoPic.copyFrom(Pic2, Pic2.rect(), QPoint(0, 0));
 }
 
 void BreadboardEditor::beginDraad(int x, int y) {

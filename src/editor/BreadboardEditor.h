@@ -11,6 +11,7 @@
 
 #include <optional>
 
+class Geschiedenis;
 struct Design;
 
 // The tool modes of the breadboard sheet and what a press, a drag and a release do
@@ -49,6 +50,10 @@ public:
     void zetTekstGrootte(const QString &punten);
     void zetVet(bool vet);
 
+    // Each press-to-release, from the first button down to the last one up, becomes one
+    // step of `geschiedenis` (none: nothing is recorded).
+    void zetGeschiedenis(Geschiedenis *geschiedenis) { geschiedenis_ = geschiedenis; }
+
     void MouseDown(Qt::MouseButton button, int x, int y);
     // Answers the status line's new text, if the pointer is over a contact point.
     std::optional<QString> MouseMove(Qt::MouseButtons ingedrukt, int x, int y);
@@ -72,7 +77,7 @@ public:
 
 private:
     bool neutraal() const { return Modus_ == kComponenten || Modus_ == kScheiding; }
-    void neemSnapshot();
+    void loslaten(Qt::MouseButton button, int x, int y);
     void beginDraad(int x, int y);
     void elastiekStap(int x, int y);
     void eindDraad(int x, int y, QRgb kleur);
@@ -82,6 +87,8 @@ private:
 
     Design &design_;
     const AppFolder folder_;
+    Geschiedenis *geschiedenis_ = nullptr;
+    Qt::MouseButtons ingedrukt_;
 
     int Modus_ = kComponenten;
     QString HuidigeKleur_ = QStringLiteral("Rood");

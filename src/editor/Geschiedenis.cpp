@@ -115,15 +115,14 @@ Geschiedenis::~Geschiedenis() {
     leden.erase(std::remove(leden.begin(), leden.end(), this), leden.end());
 }
 
-void Geschiedenis::begin(int toestand) {
+void Geschiedenis::begin() {
     voor_.clear();
     for (const Surface *blad : bladen_)
         voor_.push_back(blad->image());
-    toestandVoor_ = toestand;
     bezig_ = true;
 }
 
-bool Geschiedenis::eind(int toestand) {
+bool Geschiedenis::eind(std::optional<int> toestand) {
     if (!bezig_) return false;
     bezig_ = false;
     Stap stap;
@@ -145,9 +144,11 @@ bool Geschiedenis::eind(int toestand) {
         stap.verschillen.push_back(std::move(verschil));
     }
     voor_.clear(); // no picture stays shared once the step is kept
-    if (stap.verschillen.empty() && toestand == toestandVoor_) return false;
-    stap.toestandVoor = toestandVoor_;
-    stap.toestandNa = toestand;
+    const int na = toestand.value_or(toestand_);
+    if (stap.verschillen.empty() && na == toestand_) return false;
+    stap.toestandVoor = toestand_;
+    stap.toestandNa = na;
+    toestand_ = na;
     stap.bytes += kStapKosten;
     stap.volgnummer = ++budget_.volgnummer_;
 
@@ -181,24 +182,25 @@ void Geschiedenis::pas(const Stap &stap, bool terug) {
     }
 }
 
-bool Geschiedenis::undo(int *toestand) {
+bool Geschiedenis::undo() {
     if (bezig_ || !kanUndo()) return false;
     const Stap &stap = stappen_[--positie_];
     pas(stap, true);
-    if (toestand) *toestand = stap.toestandVoor;
+    toestand_ = stap.toestandVoor;
     return true;
 }
 
-bool Geschiedenis::redo(int *toestand) {
+bool Geschiedenis::redo() {
     if (bezig_ || !kanRedo()) return false;
     const Stap &stap = stappen_[positie_++];
     pas(stap, false);
-    if (toestand) *toestand = stap.toestandNa;
+    toestand_ = stap.toestandNa;
     return true;
 }
 
-void Geschiedenis::wis() {
+void Geschiedenis::wis(std::optional<int> toestand) {
     const bool bewaard = opBewaard();
+    toestand_ = toestand.value_or(toestand_);
     budget_.gebruikt_ -= bytes_;
     bytes_ = 0;
     stappen_.clear();

@@ -5,6 +5,7 @@
 #include <QSize>
 
 #include <deque>
+#include <optional>
 #include <vector>
 
 class Geschiedenis;
@@ -42,7 +43,8 @@ private:
 // former values and compressed, or the whole pictures when the size changed. A step
 // that changed nothing is not kept; a new step drops what could be redone.
 //
-// A number of the caller's own (the board's size) can travel with each step.
+// A number of the caller's own (the board's size) travels with the pictures: toestand()
+// is its value at the moment the pictures show.
 class Geschiedenis {
 public:
     Geschiedenis(std::vector<Surface *> bladen,
@@ -51,20 +53,21 @@ public:
     Geschiedenis(const Geschiedenis &) = delete;
     Geschiedenis &operator=(const Geschiedenis &) = delete;
 
-    void begin(int toestand = 0);
-    // Returns whether a step was kept.
-    bool eind(int toestand = 0);
+    void begin();
+    // Returns whether a step was kept; `toestand` is the caller's number after the step,
+    // if it changed.
+    bool eind(std::optional<int> toestand = std::nullopt);
     bool bezig() const { return bezig_; }
 
     bool kanUndo() const { return positie_ > 0; }
     bool kanRedo() const { return positie_ < stappen_.size(); }
-    // Each returns false when there is no step to take; `toestand` gets the caller's
-    // number as it was at that moment.
-    bool undo(int *toestand = nullptr);
-    bool redo(int *toestand = nullptr);
+    // Each returns false when there is no step to take.
+    bool undo();
+    bool redo();
+    int toestand() const { return toestand_; }
 
     // A fresh start: the pictures as they are now are where the history begins.
-    void wis();
+    void wis(std::optional<int> toestand = std::nullopt);
     // The pictures as they are now are the saved ones; undo or redo back to this very
     // moment counts as unchanged.
     void markeerBewaard();
@@ -94,7 +97,7 @@ private:
     std::vector<Surface *> bladen_;
     GeschiedenisBudget &budget_;
     std::vector<QImage> voor_;
-    int toestandVoor_ = 0;
+    int toestand_ = 0;
     bool bezig_ = false;
     std::deque<Stap> stappen_;
     size_t positie_ = 0; // steps before this one are done

@@ -82,6 +82,7 @@ Main::Main(const AppFolder &folder, Platform &platform, QRect beschikbaar, QWidg
     verbindHerstel();
     verbindExport();
     verbindGeschiedenis();
+    verbindSelectie();
 }
 
 // The views of the sheets go before the sheets they show.

@@ -4,6 +4,7 @@
 #include "editor/Design.h"
 #include "editor/Geschiedenis.h"
 #include "editor/RegelTelling.h"
+#include "editor/Selectie.h"
 #include "editor/ToolButtons.h"
 #include "project/HerstelSchrijver.h"
 #include "project/ProjectMap.h"
@@ -236,4 +237,19 @@ private:
     std::unique_ptr<Geschiedenis> picGeschiedenis_;  // Pic
     std::unique_ptr<Geschiedenis> pic2Geschiedenis_; // Pic2 with GumPic; the number is BBgroot
     QAction *RedoItem = nullptr;
+
+    // --- select, move, cut, copy, paste and delete on both sheets (Main_Selectie.cpp)
+    void verbindSelectie();
+    Selectie *actieveSelectie(); // of the sheet that shows; none on the other views
+    SheetView *actiefBlad();
+    void Pic_MouseDown(Qt::MouseButton button, int x, int y);
+    void Pic_MouseUp(int x, int y);
+    void kopieerOfHeelBlad();
+    void KnipItem_Click();
+    void PlakItem_Click();
+    void VerwijderItem_Click();
+    void toonSelectie();
+    std::unique_ptr<Selectie> picSelectie_;
+    QPoint laatstePlek_[2]; // the pointer's last place over each sheet, for a paste
+    QAction *KnipItem = nullptr, *PlakItem = nullptr, *VerwijderItem = nullptr;
 };

@@ -13,10 +13,11 @@ constexpr int kElastiekBreedte = 3;
 } // namespace
 
 BreadboardEditor::BreadboardEditor(Design &design, AppFolder folder)
-    : design_(design), folder_(std::move(folder)) {}
+    : design_(design), folder_(std::move(folder)), selectie_(design.Pic2, &design.GumPic) {}
 
 void BreadboardEditor::kiesGereedschap(int index, const QString &entry) {
     haalElastiekWeg();
+    selectie_.laatVallen();
     Modus_ = index;
     bbZichtbaar_ = false;
     // The four tools and the separator have no picture as a rule; whatever cannot be
@@ -61,7 +62,10 @@ Surface::TextStyle BreadboardEditor::tekstStijl() const {
 void BreadboardEditor::MouseDown(Qt::MouseButton button, int x, int y) {
     if (!ingedrukt_ && geschiedenis_ && !geschiedenis_->bezig()) geschiedenis_->begin();
     ingedrukt_ |= button;
-    if (neutraal()) return;
+    if (neutraal()) {
+        selectie_.druk(button, {x, y}, true);
+        return;
+    }
     // A second button pressed during a wire drag belongs to that drag: a new start
     // point would strand the rubber band.
     if (draadBezig_) return;
@@ -75,7 +79,10 @@ void BreadboardEditor::MouseDown(Qt::MouseButton button, int x, int y) {
 std::optional<QString> BreadboardEditor::MouseMove(Qt::MouseButtons ingedrukt, int x, int y) {
     const std::optional<QString> status = contactpuntTekst(x, y);
     gumHoek_ = QPoint(x - kGumZijde + 1, y - kGumZijde + 1);
-    if (neutraal()) return status;
+    if (neutraal()) {
+        selectie_.sleep({x, y});
+        return status;
+    }
     if (Modus_ == kTekstPlaatsen) {
         tekstHoek_ = voorbeeldHoek(TekstLabel().plek.size(), x, y);
         return status;
@@ -94,6 +101,7 @@ void BreadboardEditor::MouseUp(Qt::MouseButton button, int x, int y) {
 }
 
 void BreadboardEditor::loslaten(Qt::MouseButton button, int x, int y) {
+    if (neutraal() && button == Qt::LeftButton) selectie_.los({x, y});
     if (neutraal() || Modus_ == kGummen) return;
     if (button == Qt::RightButton) return annuleer();
     const QRgb kleur = KleurVanNaam(HuidigeKleur_);

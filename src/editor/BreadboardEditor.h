@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/Selectie.h"
 #include "ui/AppFolder.h"
 #include "ui/Surface.h"
 
@@ -60,6 +61,9 @@ public:
     void MouseUp(Qt::MouseButton button, int x, int y);
 
     int Modus() const { return Modus_; }
+    // In the neutral modes a drag chooses a part of the drawing to move, copy or cut.
+    bool neutraal() const { return Modus_ == kComponenten || Modus_ == kScheiding; }
+    Selectie &selectie() { return selectie_; }
     const QString &HuidigeKleur() const { return HuidigeKleur_; }
     QPoint start() const { return {StartX_, StartY_}; }
     QPoint eind() const { return {EindX_, EindY_}; }
@@ -76,7 +80,6 @@ public:
     QImage BBlayerBeeld() const;
 
 private:
-    bool neutraal() const { return Modus_ == kComponenten || Modus_ == kScheiding; }
     void loslaten(Qt::MouseButton button, int x, int y);
     void beginDraad(int x, int y);
     void elastiekStap(int x, int y);
@@ -89,6 +92,7 @@ private:
     const AppFolder folder_;
     Geschiedenis *geschiedenis_ = nullptr;
     Qt::MouseButtons ingedrukt_;
+    Selectie selectie_;
 
     int Modus_ = kComponenten;
     QString HuidigeKleur_ = QStringLiteral("Rood");

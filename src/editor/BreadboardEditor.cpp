@@ -60,9 +60,13 @@ Surface::TextStyle BreadboardEditor::tekstStijl() const {
 }
 
 void BreadboardEditor::MouseDown(Qt::MouseButton button, int x, int y) {
-    if (!ingedrukt_ && geschiedenis_ && !geschiedenis_->bezig()) geschiedenis_->begin();
+    if (!ingedrukt_ && geschiedenis_ && !geschiedenis_->bezig()) {
+        geschiedenis_->begin();
+        getekend_ = QRect();
+    }
     ingedrukt_ |= button;
     if (neutraal()) {
+        getekend_.reset();
         selectie_.druk(button, {x, y}, true);
         return;
     }
@@ -73,7 +77,17 @@ void BreadboardEditor::MouseDown(Qt::MouseButton button, int x, int y) {
     StartY_ = y;
     if (button != Qt::LeftButton) return;
     if (Modus_ == kDraadverbinding) beginDraad(x, y);
-    if (Modus_ == kGummen) gum(design_.Pic2, design_.GumPic, x, y);
+    if (Modus_ == kGummen) {
+        gum(design_.Pic2, design_.GumPic, x, y);
+        teken(QRect(x - kGumZijde + 1, y - kGumZijde + 1, kGumZijde, kGumZijde));
+    }
+}
+
+// With a margin: a wide line's round ends and a text's letters may reach a little
+// beyond the box that measures them.
+void BreadboardEditor::teken(const QRect &plek) {
+    constexpr int kMarge = 16;
+    if (getekend_) *getekend_ |= plek.normalized().adjusted(-kMarge, -kMarge, kMarge, kMarge);
 }
 
 std::optional<QString> BreadboardEditor::MouseMove(Qt::MouseButtons ingedrukt, int x, int y) {
@@ -89,7 +103,10 @@ std::optional<QString> BreadboardEditor::MouseMove(Qt::MouseButtons ingedrukt, i
     }
     const bool links = ingedrukt.testFlag(Qt::LeftButton);
     if (links && Modus_ == kDraadverbinding && draadBezig_) elastiekStap(x, y);
-    if (links && Modus_ == kGummen) gum(design_.Pic2, design_.GumPic, x, y);
+    if (links && Modus_ == kGummen) {
+        gum(design_.Pic2, design_.GumPic, x, y);
+        teken(QRect(x - kGumZijde + 1, y - kGumZijde + 1, kGumZijde, kGumZijde));
+    }
     bbHoek_ = voorbeeldHoek(design_.BBPic.size(), x, y);
     return status;
 }
@@ -97,7 +114,7 @@ std::optional<QString> BreadboardEditor::MouseMove(Qt::MouseButtons ingedrukt, i
 void BreadboardEditor::MouseUp(Qt::MouseButton button, int x, int y) {
     loslaten(button, x, y);
     ingedrukt_ &= ~Qt::MouseButtons(button);
-    if (!ingedrukt_ && geschiedenis_) geschiedenis_->eind();
+    if (!ingedrukt_ && geschiedenis_) geschiedenis_->eind(std::nullopt, getekend_);
 }
 
 void BreadboardEditor::loslaten(Qt::MouseButton button, int x, int y) {
@@ -108,8 +125,11 @@ void BreadboardEditor::loslaten(Qt::MouseButton button, int x, int y) {
     design_.Pic2.setDrawMode(Surface::DrawMode::Copy);
     if (button == Qt::LeftButton && Modus_ == kDraadverbinding) return eindDraad(x, y, kleur);
     if (button == Qt::LeftButton && Modus_ == kTekstPlaatsen) drukTekst(x, y, kleur);
-    if (Modus_ >= kEersteOnderdeel)
-        stempel(design_.Pic2, design_.BBPic, voorbeeldHoek(design_.BBPic.size(), x, y));
+    if (Modus_ >= kEersteOnderdeel) {
+        const QPoint hoek = voorbeeldHoek(design_.BBPic.size(), x, y);
+        stempel(design_.Pic2, design_.BBPic, hoek);
+        teken(QRect(hoek, design_.BBPic.size()));
+    }
     annuleer();
 }
 
@@ -155,6 +175,7 @@ void BreadboardEditor::eindDraad(int x, int y, QRgb kleur) {
     Surface &Pic2 = design_.Pic2;
     Pic2.setDrawMode(Surface::DrawMode::Copy);
     Pic2.drawLine(StartX_, StartY_, x, y, kleur);
+    teken(QRect(QPoint(StartX_, StartY_), QPoint(x, y)));
 }
 
 void BreadboardEditor::drukTekst(int x, int y, QRgb kleur) {
@@ -162,6 +183,7 @@ void BreadboardEditor::drukTekst(int x, int y, QRgb kleur) {
     stijl.colour = kleur;
     const QPoint hoek = voorbeeldHoek(Surface::textSize(tekst_, stijl), x, y);
     design_.Pic2.drawText(hoek.x(), hoek.y(), tekst_, stijl);
+    teken(QRect(hoek, Surface::textSize(tekst_, stijl)));
 }
 
 void BreadboardEditor::annuleer() {

@@ -92,6 +92,10 @@ private:
     const AppFolder folder_;
     Geschiedenis *geschiedenis_ = nullptr;
     Qt::MouseButtons ingedrukt_;
+    // Where this press-to-release drew, so that its step compares only there; none:
+    // anywhere (a selection's move).
+    std::optional<QRect> getekend_;
+    void teken(const QRect &plek);
     Selectie selectie_;
 
     int Modus_ = kComponenten;

@@ -11,6 +11,9 @@ namespace {
 // Fast enough to keep a stroke's end within a fraction of a millisecond; the XOR runs
 // of a wire are mostly the same few values and shrink well even so.
 constexpr int kCompressie = 1;
+// Larger changes (a whole sheet shifted) stay as they are: unpacking them would cost
+// an undo more than its time.
+constexpr qsizetype kInpakGrens = 512 << 10;
 // Bookkeeping of a step beside its data.
 constexpr qint64 kStapKosten = 128;
 
@@ -20,22 +23,23 @@ struct RunKop {
 };
 
 // The pixels that differ between two pictures of one size, as runs of XOR values.
-QByteArray xorRuns(const QImage &a, const QImage &b) {
+QByteArray xorRuns(const QImage &a, const QImage &b, QRect gebied) {
     QByteArray uit;
     const int w = a.width();
-    const size_t rijBytes = size_t(w) * 4;
-    for (int y = 0; y < a.height(); ++y) {
+    const int links = gebied.left(), rechts = gebied.right() + 1;
+    const size_t rijBytes = size_t(rechts - links) * 4;
+    for (int y = gebied.top(); y <= gebied.bottom(); ++y) {
         const auto *ra = reinterpret_cast<const quint32 *>(a.constScanLine(y));
         const auto *rb = reinterpret_cast<const quint32 *>(b.constScanLine(y));
-        if (std::memcmp(ra, rb, rijBytes) == 0) continue;
-        int x = 0;
-        while (x < w) {
+        if (std::memcmp(ra + links, rb + links, rijBytes) == 0) continue;
+        int x = links;
+        while (x < rechts) {
             if (ra[x] == rb[x]) {
                 ++x;
                 continue;
             }
             int eind = x;
-            while (eind < w && ra[eind] != rb[eind])
+            while (eind < rechts && ra[eind] != rb[eind])
                 ++eind;
             const RunKop kop{quint32(y) * quint32(w) + quint32(x), quint32(eind - x)};
             const qsizetype plek = uit.size();
@@ -122,7 +126,7 @@ void Geschiedenis::begin() {
     bezig_ = true;
 }
 
-bool Geschiedenis::eind(std::optional<int> toestand) {
+bool Geschiedenis::eind(std::optional<int> toestand, std::optional<QRect> gebied) {
     if (!bezig_) return false;
     bezig_ = false;
     Stap stap;
@@ -131,11 +135,13 @@ bool Geschiedenis::eind(std::optional<int> toestand) {
         const QImage &na = bladen_[i]->image();
         // A picture that no one wrote to keeps its key: nothing to compare.
         if (voor.cacheKey() == na.cacheKey()) continue;
-        Verschil verschil{int(i), voor.size(), na.size(), {}, {}};
+        Verschil verschil{int(i), voor.size(), na.size(), {}, true, {}};
         if (voor.size() == na.size()) {
-            const QByteArray runs = xorRuns(voor, na);
+            const QByteArray runs =
+                xorRuns(voor, na, gebied.value_or(na.rect()).intersected(na.rect()));
             if (runs.isEmpty()) continue;
-            verschil.data = qCompress(runs, kCompressie);
+            verschil.ingepakt = runs.size() <= kInpakGrens;
+            verschil.data = verschil.ingepakt ? qCompress(runs, kCompressie) : runs;
         } else {
             verschil.data = heelBeeld(voor);
             verschil.na2 = heelBeeld(na);
@@ -173,7 +179,7 @@ void Geschiedenis::pas(const Stap &stap, bool terug) {
         if (verschil.voor == verschil.na) {
             QImage beeld = blad.image();
             if (beeld.size() != verschil.na) continue; // changed behind the history's back
-            pasXorToe(beeld, qUncompress(verschil.data));
+            pasXorToe(beeld, verschil.ingepakt ? qUncompress(verschil.data) : verschil.data);
             blad.setImage(beeld);
         } else {
             blad.setImage(terug ? beeldUit(verschil.data, verschil.voor)

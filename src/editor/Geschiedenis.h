@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QRect>
 #include <QSize>
 
 #include <deque>
@@ -55,8 +56,10 @@ public:
 
     void begin();
     // Returns whether a step was kept; `toestand` is the caller's number after the step,
-    // if it changed.
-    bool eind(std::optional<int> toestand = std::nullopt);
+    // if it changed. A caller that knows where its step drew can say so in `gebied`:
+    // only there are the pictures compared, which spares a stroke the look at the rest.
+    bool eind(std::optional<int> toestand = std::nullopt,
+              std::optional<QRect> gebied = std::nullopt);
     bool bezig() const { return bezig_; }
 
     bool kanUndo() const { return positie_ > 0; }
@@ -81,8 +84,9 @@ private:
     struct Verschil {
         int blad = 0;
         QSize voor, na;  // equal: `data` holds the XOR runs; different: both pictures
-        QByteArray data; // compressed
-        QByteArray na2;  // the later picture when the size changed
+        QByteArray data; // compressed, unless `ingepakt` is false
+        bool ingepakt = true;
+        QByteArray na2; // the later picture when the size changed
     };
     struct Stap {
         std::vector<Verschil> verschillen;

@@ -1,7 +1,9 @@
 // Undo and redo over random steps on both kinds of sheet, and the shared memory bound.
 #include "TestRunner.h"
 #include "board/BoardDrawing.h"
+#include "editor/BreadboardEditor.h"
 #include "editor/BreadboardTekenen.h"
+#include "editor/Design.h"
 #include "editor/Geschiedenis.h"
 #include "editor/Ontwerpblad.h"
 
@@ -13,6 +15,7 @@ class TestGeschiedenis : public QObject {
 private slots:
     void willekeurig_data();
     void willekeurig();
+    void bewerker();
     void nietsVeranderd();
     void geheugenGrens();
     void bewaard();
@@ -94,6 +97,38 @@ void TestGeschiedenis::willekeurig() {
     QVERIFY(!geschiedenis.kanRedo());
     QVERIFY(geschiedenis.undo());
     QCOMPARE(blad.image(), momenten[momenten.size() - 3]);
+}
+
+// The editor tells the history where a gesture drew; a place it forgot to name would
+// be missing from the step and show here as a picture not restored.
+void TestGeschiedenis::bewerker() {
+    GeschiedenisBudget budget;
+    Design d;
+    d.Pic2.resize(1000, 650);
+    d.GumPic.resize(1000, 650);
+    TekenBord(true, d.Pic2, d.GumPic);
+    Geschiedenis geschiedenis({&d.Pic2, &d.GumPic}, budget);
+    BreadboardEditor editor(d, AppFolder(QStringLiteral("/nonexistent")));
+    editor.zetGeschiedenis(&geschiedenis);
+    editor.zetTekstGrootte(QStringLiteral("48"));
+    editor.zetTekst(QStringLiteral("jWgQ"));
+    QRandomGenerator rng(5);
+    QList<QImage> momenten{d.Pic2.image()};
+    for (int i = 0; i < 40; ++i) {
+        const int modus = 1 + rng.bounded(3);
+        editor.kiesGereedschap(modus, {});
+        const int x = rng.bounded(1000), y = rng.bounded(650);
+        editor.MouseDown(Qt::LeftButton, x, y);
+        for (int j = 1; j <= 5; ++j)
+            editor.MouseMove(Qt::LeftButton, x + 30 * j - 60, y + 20 * j);
+        editor.MouseUp(Qt::LeftButton, x + 90, y + 100);
+        if (d.Pic2.image() != momenten.last()) momenten << d.Pic2.image();
+    }
+    QCOMPARE(geschiedenis.aantalStappen(), momenten.size() - 1);
+    for (qsizetype i = momenten.size() - 2; i >= 0; --i) {
+        QVERIFY(geschiedenis.undo());
+        QCOMPARE(d.Pic2.image(), momenten[i]);
+    }
 }
 
 void TestGeschiedenis::nietsVeranderd() {

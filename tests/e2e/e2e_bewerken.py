@@ -1,0 +1,169 @@
+#!/usr/bin/env python3
+"""e2e_bewerken.py --voltarix EXE --starter-tool EXE --starter DIR --plaatsen EXE
+
+Undo, redo, selecting, moving, copying and pasting in the real program on a private X
+server, driven with xdotool and read from outside: through exported PNG files and the
+screen. One program start for all of it.
+"""
+
+import argparse
+import os
+import shutil
+import sys
+import tempfile
+import time
+import traceback
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from e2e_voltarix import BLAUW, Voltarix, controleer, exporteer, kies_symbool  # noqa: E402
+from xsessie import Bureau, Xvfb, lees_plaatje, wacht_tot  # noqa: E402
+
+# The five cells (column, row) of the design sheet that get a symbol; the first four are
+# the 2 x 2 square that is moved.
+CELLEN = [(1, 1), (2, 1), (1, 2), (2, 2), (6, 4)]
+DRAAD_Y = 166
+
+
+def binnen(blad, cel):
+    """The 49 x 49 inside of a cell."""
+    return blad.stuk(cel[0] * 50 + 1, cel[1] * 50 + 1, 49, 49)
+
+
+def ontwerpblad(v):
+    """Five blocks placed; five Undos give the empty raster, five Redos the blocks back."""
+    leeg = v.na_verandering("Pic", lambda: v.knop(5), "the design sheet")
+    symbool = kies_symbool(v)
+    leeg_png = lees_plaatje(exporteer(v, "leeg.png"))
+    for cel in CELLEN:
+        v.bureau.klik(*v.punt("Pic", cel[0] * 50 + 25, cel[1] * 50 + 25))
+    vol = wacht_tot(lambda: (lambda b: all(binnen(b, c) == symbool for c in CELLEN) and b)(
+        v.beeld_van("Pic")), "five symbols")
+    vol_png = lees_plaatje(exporteer(v, "vol.png"))
+    for toets, beeld, naam in (("ctrl+z", leeg, "ongedaan.png"), ("ctrl+y", vol, "opnieuw.png")):
+        v.toetsen_aan_venster(*[toets] * len(CELLEN))
+        v.wacht_op_beeld("Pic", beeld, "the sheet after five times %s" % toets)
+        verwacht = leeg_png if toets == "ctrl+z" else vol_png
+        controleer(lees_plaatje(exporteer(v, naam)) == verwacht, "%s: another picture" % naam)
+
+    # Shift and a drag over the 2 x 2 square selects it; a drag from inside it moves it.
+    v.bureau.xdo("keydown", "shift")
+    v.bureau.sleep_muis([v.punt("Pic", 60, 60), v.punt("Pic", 120, 100), v.punt("Pic", 140, 140)])
+    v.bureau.xdo("keyup", "shift")
+    v.bureau.sleep_muis([v.punt("Pic", 75, 75), v.punt("Pic", 150, 80), v.punt("Pic", 225, 75)])
+    v.toetsen_aan_venster("Escape")
+    verplaatst = {(c + 3, r) for c, r in CELLEN[:4]} | {CELLEN[4]}
+
+    def klopt():
+        blad = v.beeld_van("Pic")
+        for kolom in range(8):
+            for rij in range(6):
+                verwacht = symbool if (kolom, rij) in verplaatst else binnen(leeg, (kolom, rij))
+                if binnen(blad, (kolom, rij)) != verwacht:
+                    return False
+        return blad
+    na = wacht_tot(klopt, "the square of blocks three cells further right")
+    controleer(all(na.pixel(x, y) == leeg.pixel(x, y) for x in range(0, 400, 50) for y in range(300)),
+               "a raster line changed")
+
+
+def draad(v, van, naar):
+    v.bureau.sleep_muis([v.punt("Pic2", *van), v.punt("Pic2", (van[0] + naar[0]) // 2, van[1] + 9),
+                         v.punt("Pic2", *naar)])
+
+
+def breadboard(v):
+    """Three wires and three Undos: the bare board. A wire chosen in the neutral mode
+    and moved 40 pixels down leaves bare board behind; Ctrl+C and Ctrl+V elsewhere
+    duplicate it."""
+    v.muis_weg()
+    kaal = v.na_verandering("Pic2", lambda: v.knop(7), "the breadboard view")
+    v.kies_uit_keuzelijst("Combo2", 2)  # Blauw
+    v.kies_uit_keuzelijst("Combo3", 1)  # Draadverbinding
+    for i in range(3):
+        draad(v, (236, 226 + 40 * i), (356, 226 + 40 * i))
+    v.muis_weg()
+    wacht_tot(lambda: v.beeld_van("Pic2") != kaal, "three wires")
+    v.toetsen_aan_venster("ctrl+z", "ctrl+z", "ctrl+z")
+    v.wacht_op_beeld("Pic2", kaal, "the bare board after three Undos")
+
+    draad(v, (236, DRAAD_Y), (356, DRAAD_Y))
+    v.muis_weg()
+    y0 = DRAAD_Y - v.bedekt  # the wire's row in the screen's picture of the sheet
+    met_draad = wacht_tot(lambda: (lambda b: b.pixel(300, y0) == BLAUW and b)(v.beeld_van("Pic2")),
+                          "a blue wire")
+    v.kies_uit_keuzelijst("Combo3", 0)  # Componenten
+    v.bureau.sleep_muis([v.punt("Pic2", 226, 156), v.punt("Pic2", 300, 170), v.punt("Pic2", 366, 176)])
+    v.bureau.sleep_muis([v.punt("Pic2", 300, 166), v.punt("Pic2", 300, 186), v.punt("Pic2", 300, 206)])
+    v.muis_weg()
+
+    def getekend(x, y):
+        """The wire's own pixel at (x, y) of the screen's picture, or None."""
+        if 0 <= y < met_draad.hoogte and met_draad.pixel(x, y) != kaal.pixel(x, y):
+            return met_draad.pixel(x, y)
+        return None
+
+    def verwacht(x, y):
+        oud = getekend(x, y - 40) if 156 - v.bedekt <= y - 40 <= 176 - v.bedekt else None
+        return oud or kaal.pixel(x, y)
+
+    # Around the wire, old place and new; the selection's dashed outline lies over the
+    # sheet at the moved rectangle's edge, where the sheet is not compared.
+    rand_x, rand_y = (226, 366), (196 - v.bedekt, 216 - v.bedekt)
+    gebied = [(x, y) for x in range(216, 380) for y in range(y0 - 20, y0 + 60)
+              if not (x in rand_x and rand_y[0] <= y <= rand_y[1] or y in rand_y and 226 <= x <= 366)]
+    wacht_tot(lambda: (lambda b: all(b.pixel(x, y) == verwacht(x, y) for x, y in gebied[::3]))(
+        v.beeld_van("Pic2")), "the wire 40 pixels lower and bare board where it was")
+    blad = v.beeld_van("Pic2")
+    controleer(all(blad.pixel(x, y) == verwacht(x, y) for x, y in gebied), "the moved wire is not whole")
+
+    # The selection is the moved wire: copied, and pasted with its corner at the pointer.
+    v.toetsen_aan_venster("ctrl+c")
+    v.bureau.xdo("mousemove", "--sync", *v.punt("Pic2", 500, 300))
+    v.toetsen_aan_venster("ctrl+v")
+    v.muis_weg()
+    links, boven = 500 - 226, 300 - 196  # from the selection's corner to the pointer
+    tweede = [(x, y) for x, y in gebied if verwacht(x, y) != kaal.pixel(x, y)]
+    wacht_tot(lambda: (lambda b: all(b.pixel(x + links, y + boven) == verwacht(x, y) for x, y in tweede)
+                       and all(b.pixel(x, y) == verwacht(x, y) for x, y in tweede))(v.beeld_van("Pic2")),
+              "a second wire at the pointer, the first in its place")
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    for naam in ("--voltarix", "--starter-tool", "--starter", "--plaatsen"):
+        parser.add_argument(naam, required=True)
+    args = parser.parse_args()
+    for programma in ("Xvfb", "xdotool", "import", "xclip"):
+        if not shutil.which(programma):
+            print("e2e: %s is not installed (scripts/setup.sh installs it)" % programma)
+            return 1
+    werk = tempfile.mkdtemp(prefix="voltarix-e2e-bewerken-")
+    begin, xvfb, voltarix, gelukt = time.monotonic(), None, None, False
+    try:
+        with open(os.path.join(werk, "xvfb.log"), "wb") as xlog:
+            xvfb = Xvfb(int(os.environ.get("VOLTARIX_E2E_DISPLAY", "80")), xlog)
+            voltarix = Voltarix(args, werk, Bureau(xvfb.display))
+            voltarix.door_titel()
+            ontwerpblad(voltarix)
+            breadboard(voltarix)
+            voltarix.afsluiten()
+            gelukt = True
+    except Exception:  # noqa: BLE001 - every failure is reported the same way
+        traceback.print_exc()
+        if xvfb:
+            Bureau(xvfb.display).bewaar_schermbeeld(os.path.join(werk, "mislukt.png"))
+    finally:
+        if voltarix:
+            voltarix.stop()
+        if xvfb:
+            xvfb.stop()
+    print("e2e bewerken: %s in %.1f s" % ("passed" if gelukt else "FAILED", time.monotonic() - begin))
+    if gelukt:
+        shutil.rmtree(werk, ignore_errors=True)
+    else:
+        print("e2e: screenshot and logs kept in " + werk)
+    return 0 if gelukt else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())

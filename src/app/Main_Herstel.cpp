@@ -75,8 +75,6 @@ HerstelSchrijver::Momentopname Main::momentopname() {
 }
 
 void Main::ontwerpBewaard() {
-    picGeschiedenis_->markeerBewaard();
-    pic2Geschiedenis_->markeerBewaard();
     herstel_->zetBewaard(momentopname());
 }
 

@@ -37,13 +37,15 @@ void Main::maakMenus() {
     // their own shortcut keys first.
     KopieerItem = bewerken->addAction(QStringLiteral("Kopiëren"));
     KopieerItem->setShortcut(QKeySequence::Copy);
+    AchtergrondItem = bewerken->addAction(QStringLiteral("Achtergrond Wijzigen"));
+    // A selection on a sheet: cut, paste and delete.
+    bewerken->addSeparator();
     KnipItem = bewerken->addAction(QStringLiteral("Knippen"));
     KnipItem->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
     PlakItem = bewerken->addAction(QStringLiteral("Plakken"));
     PlakItem->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
     VerwijderItem = bewerken->addAction(QStringLiteral("Verwijderen"));
     VerwijderItem->setShortcut(QKeySequence(Qt::Key_Delete));
-    AchtergrondItem = bewerken->addAction(QStringLiteral("Achtergrond Wijzigen"));
 
     QMenu *tools = menuBar()->addMenu(QStringLiteral("Tools"));
     BitsItem = tools->addAction(QStringLiteral("Bits en Bytes"));

@@ -158,13 +158,12 @@ bool Geschiedenis::eind(std::optional<int> toestand, std::optional<QRect> gebied
     stap.bytes += kStapKosten;
     stap.volgnummer = ++budget_.volgnummer_;
 
-    // What could be redone goes, the saved moment with it if it lay there.
+    // What could be redone goes.
     while (stappen_.size() > positie_) {
         bytes_ -= stappen_.back().bytes;
         budget_.gebruikt_ -= stappen_.back().bytes;
         stappen_.pop_back();
     }
-    if (bewaard_ > basis_ + qint64(positie_)) bewaard_ = -1;
     bytes_ += stap.bytes;
     budget_.gebruikt_ += stap.bytes;
     stappen_.push_back(std::move(stap));
@@ -205,7 +204,6 @@ bool Geschiedenis::redo() {
 }
 
 void Geschiedenis::wis(std::optional<int> toestand) {
-    const bool bewaard = opBewaard();
     toestand_ = toestand.value_or(toestand_);
     budget_.gebruikt_ -= bytes_;
     bytes_ = 0;
@@ -213,16 +211,6 @@ void Geschiedenis::wis(std::optional<int> toestand) {
     voor_.clear();
     bezig_ = false;
     positie_ = 0;
-    basis_ = 0;
-    bewaard_ = bewaard ? 0 : -1;
-}
-
-void Geschiedenis::markeerBewaard() {
-    bewaard_ = basis_ + qint64(positie_);
-}
-
-bool Geschiedenis::opBewaard() const {
-    return bewaard_ == basis_ + qint64(positie_);
 }
 
 quint64 Geschiedenis::oudste() const {
@@ -233,16 +221,13 @@ quint64 Geschiedenis::oudste() const {
 // oldest step is a step to redo, and all of them go.
 void Geschiedenis::laatOudsteVallen() {
     if (positie_ == 0) {
-        const bool bewaard = opBewaard();
         budget_.gebruikt_ -= bytes_;
         bytes_ = 0;
         stappen_.clear();
-        if (!bewaard) bewaard_ = -1;
         return;
     }
     bytes_ -= stappen_.front().bytes;
     budget_.gebruikt_ -= stappen_.front().bytes;
     stappen_.pop_front();
     --positie_;
-    ++basis_;
 }

@@ -71,10 +71,6 @@ public:
 
     // A fresh start: the pictures as they are now are where the history begins.
     void wis(std::optional<int> toestand = std::nullopt);
-    // The pictures as they are now are the saved ones; undo or redo back to this very
-    // moment counts as unchanged.
-    void markeerBewaard();
-    bool opBewaard() const;
 
     qint64 bytes() const { return bytes_; }
     int aantalStappen() const { return int(stappen_.size()); }
@@ -105,7 +101,5 @@ private:
     bool bezig_ = false;
     std::deque<Stap> stappen_;
     size_t positie_ = 0; // steps before this one are done
-    qint64 basis_ = 0;   // steps dropped from the front since the last fresh start
-    qint64 bewaard_ = 0; // basis_ + positie_ at the saved moment; -1: out of reach
     qint64 bytes_ = 0;
 };

@@ -1,22 +1,18 @@
 #!/usr/bin/env python3
 """e2e_bewerken.py --voltarix EXE --starter-tool EXE --starter DIR --plaatsen EXE
 
-Undo, redo, selecting, moving, copying and pasting in the real program on a private X
-server, driven with xdotool and read from outside: through exported PNG files and the
-screen. One program start for all of it.
+Undo, redo, selecting, moving, copying and pasting in the real program, driven and read
+from outside as e2e_voltarix.py does: through exported PNG files and the screen. One
+program start for all of it.
 """
 
-import argparse
 import os
-import shutil
 import sys
-import tempfile
-import time
-import traceback
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from e2e_voltarix import BLAUW, Voltarix, controleer, exporteer, kies_symbool  # noqa: E402
-from xsessie import Bureau, Xvfb, lees_plaatje, wacht_tot  # noqa: E402
+import e2e_voltarix  # noqa: E402
+from e2e_voltarix import BLAUW, controleer, exporteer, kies_symbool  # noqa: E402
+from xsessie import lees_plaatje, wacht_tot  # noqa: E402
 
 # The five cells (column, row) of the design sheet that get a symbol; the first four are
 # the 2 x 2 square that is moved.
@@ -128,42 +124,13 @@ def breadboard(v):
               "a second wire at the pointer, the first in its place")
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    for naam in ("--voltarix", "--starter-tool", "--starter", "--plaatsen"):
-        parser.add_argument(naam, required=True)
-    args = parser.parse_args()
-    for programma in ("Xvfb", "xdotool", "import", "xclip"):
-        if not shutil.which(programma):
-            print("e2e: %s is not installed (scripts/setup.sh installs it)" % programma)
-            return 1
-    werk = tempfile.mkdtemp(prefix="voltarix-e2e-bewerken-")
-    begin, xvfb, voltarix, gelukt = time.monotonic(), None, None, False
-    try:
-        with open(os.path.join(werk, "xvfb.log"), "wb") as xlog:
-            xvfb = Xvfb(int(os.environ.get("VOLTARIX_E2E_DISPLAY", "80")), xlog)
-            voltarix = Voltarix(args, werk, Bureau(xvfb.display))
-            voltarix.door_titel()
-            ontwerpblad(voltarix)
-            breadboard(voltarix)
-            voltarix.afsluiten()
-            gelukt = True
-    except Exception:  # noqa: BLE001 - every failure is reported the same way
-        traceback.print_exc()
-        if xvfb:
-            Bureau(xvfb.display).bewaar_schermbeeld(os.path.join(werk, "mislukt.png"))
-    finally:
-        if voltarix:
-            voltarix.stop()
-        if xvfb:
-            xvfb.stop()
-    print("e2e bewerken: %s in %.1f s" % ("passed" if gelukt else "FAILED", time.monotonic() - begin))
-    if gelukt:
-        shutil.rmtree(werk, ignore_errors=True)
-    else:
-        print("e2e: screenshot and logs kept in " + werk)
-    return 0 if gelukt else 1
+def scenario_bewerken(v):
+    ontwerpblad(v)
+    breadboard(v)
+    v.afsluiten()
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    e2e_voltarix.SCENARIOS["bewerken"] = scenario_bewerken
+    sys.argv.insert(1, "bewerken")
+    sys.exit(e2e_voltarix.main())

@@ -41,7 +41,6 @@ void TestSelectie::blokken() {
     plaatsBlok(Pic, blauw, Qt::LeftButton, 10, 10);   // A1, outside the selection
     const QList<QRgb> raster = lijnen(Pic);
     Selectie selectie(Pic);
-    QVERIFY(!selectie.druk(Qt::LeftButton, {70, 70}, false)); // no Shift: a block is placed
     QVERIFY(selectie.druk(Qt::LeftButton, {70, 70}, true));
     selectie.sleep({140, 120});
     QCOMPARE(selectie.rand(), QRect(50, 50, 101, 101));
@@ -110,8 +109,6 @@ void TestSelectie::klembord_data() {
     QImage(30, 20, QImage::Format_RGB32).save(&buffer, "PNG");
     QTest::newRow("too large") << "image/bmp" << groot << KlembordBeeld::kTeGroot;
     QTest::newRow("text") << "text/plain" << QByteArray("R1") << KlembordBeeld::kGeenBeeld;
-    QTest::newRow("broken") << "image/png" << QByteArray("\x89PNG nonsense")
-                            << KlembordBeeld::kGeenBeeld;
     QTest::newRow("picture") << "image/png" << png << QString();
 }
 

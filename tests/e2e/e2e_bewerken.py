@@ -51,12 +51,8 @@ def ontwerpblad(v):
 
     def klopt():
         blad = v.beeld_van("Pic")
-        for kolom in range(8):
-            for rij in range(6):
-                verwacht = symbool if (kolom, rij) in verplaatst else binnen(leeg, (kolom, rij))
-                if binnen(blad, (kolom, rij)) != verwacht:
-                    return False
-        return blad
+        return all(binnen(blad, (k, r)) == (symbool if (k, r) in verplaatst else binnen(leeg, (k, r)))
+                   for k in range(8) for r in range(6)) and blad
     na = wacht_tot(klopt, "the square of blocks three cells further right")
     controleer(all(na.pixel(x, y) == leeg.pixel(x, y) for x in range(0, 400, 50) for y in range(300)),
                "a raster line changed")
@@ -92,25 +88,20 @@ def breadboard(v):
     v.bureau.sleep_muis([v.punt("Pic2", 300, 166), v.punt("Pic2", 300, 186), v.punt("Pic2", 300, 206)])
     v.muis_weg()
 
-    def getekend(x, y):
-        """The wire's own pixel at (x, y) of the screen's picture, or None."""
-        if 0 <= y < met_draad.hoogte and met_draad.pixel(x, y) != kaal.pixel(x, y):
-            return met_draad.pixel(x, y)
-        return None
-
     def verwacht(x, y):
-        oud = getekend(x, y - 40) if 156 - v.bedekt <= y - 40 <= 176 - v.bedekt else None
-        return oud or kaal.pixel(x, y)
+        """The wire's own pixels 40 lower, the bare board elsewhere."""
+        boven = y - 40
+        if 156 - v.bedekt <= boven <= 176 - v.bedekt and met_draad.pixel(x, boven) != kaal.pixel(x, boven):
+            return met_draad.pixel(x, boven)
+        return kaal.pixel(x, y)
 
     # Around the wire, old place and new; the selection's dashed outline lies over the
     # sheet at the moved rectangle's edge, where the sheet is not compared.
     rand_x, rand_y = (226, 366), (196 - v.bedekt, 216 - v.bedekt)
     gebied = [(x, y) for x in range(216, 380) for y in range(y0 - 20, y0 + 60)
               if not (x in rand_x and rand_y[0] <= y <= rand_y[1] or y in rand_y and 226 <= x <= 366)]
-    wacht_tot(lambda: (lambda b: all(b.pixel(x, y) == verwacht(x, y) for x, y in gebied[::3]))(
-        v.beeld_van("Pic2")), "the wire 40 pixels lower and bare board where it was")
-    blad = v.beeld_van("Pic2")
-    controleer(all(blad.pixel(x, y) == verwacht(x, y) for x, y in gebied), "the moved wire is not whole")
+    wacht_tot(lambda: (lambda b: all(b.pixel(x, y) == verwacht(x, y) for x, y in gebied))(
+        v.beeld_van("Pic2")), "the wire whole 40 pixels lower and bare board where it was")
 
     # The selection is the moved wire: copied, and pasted with its corner at the pointer.
     v.toetsen_aan_venster("ctrl+c")

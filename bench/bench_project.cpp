@@ -106,21 +106,6 @@ void BM_ProjectOpenen(benchmark::State &state) {
 }
 BENCHMARK(BM_ProjectOpenen)->Unit(benchmark::kMillisecond);
 
-// The snapshot a press on the breadboard takes, and Undo putting it back.
-void BM_UndoSnapshotEnTerug(benchmark::State &state) {
-    Design design;
-    for (Surface *blad : {&design.Pic2, &design.GumPic})
-        blad->resize(kBreed, kHoog);
-    TekenBord(true, design.Pic2, design.GumPic);
-    BreadboardEditor editor(design, AppFolder(QStringLiteral("/nonexistent")));
-    editor.kiesGereedschap(BreadboardEditor::kGummen, QStringLiteral("Gummen"));
-    for (auto _ : state) {
-        editor.MouseDown(Qt::RightButton, 400, 300);
-        design.Pic2.paste(design.UndoPic.image());
-    }
-}
-BENCHMARK(BM_UndoSnapshotEnTerug)->Unit(benchmark::kMicrosecond);
-
 // One refresh: the source square around the pointer stretched into the magnifier.
 void BM_LoepVerversen(benchmark::State &state) {
     Surface loep(148, 221), scherm(kBreed, kHoog), gum(kBreed, kHoog);

@@ -83,6 +83,8 @@ Main::Main(const AppFolder &folder, Platform &platform, QRect beschikbaar, QWidg
     verbindHerstel();
     verbindExport();
     verbindDocumenten();
+    verbindGeschiedenis();
+    verbindSelectie();
 }
 
 // The views of the sheets go before the sheets they show.
@@ -295,8 +297,10 @@ void Main::ZetRaster(int level) {
 }
 
 void Main::BBgrootKnop_Click() {
-    if (wisselBordGrootte(platform_, BBgroot_, design_.Pic2, design_.GumPic))
-        BBgrootKnop->setToolTip(bbGrootHint(BBgroot_));
+    pic2Geschiedenis_->begin();
+    const bool gewisseld = wisselBordGrootte(platform_, BBgroot_, design_.Pic2, design_.GumPic);
+    pic2Geschiedenis_->eind(BBgroot_);
+    if (gewisseld) BBgrootKnop->setToolTip(bbGrootHint(BBgroot_));
 }
 
 void Main::closeEvent(QCloseEvent *event) {

@@ -2,7 +2,9 @@
 
 #include "editor/ComponentList.h"
 #include "editor/Design.h"
+#include "editor/Geschiedenis.h"
 #include "editor/RegelTelling.h"
+#include "editor/Selectie.h"
 #include "editor/ToolButtons.h"
 #include "project/HerstelSchrijver.h"
 #include "project/ProjectMap.h"
@@ -15,6 +17,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -265,4 +268,31 @@ private:
     QAction *HelpItem = nullptr, *SymbolenLinkItem = nullptr, *SoftwareLinkItem = nullptr;
     QMenu *NaamOntwerp = nullptr;
     QString ontwerpNaam_ = QStringLiteral("*.*"); // the design's name, as NaamOntwerp shows it
+
+    // --- undo and redo of both sheets (Main_Geschiedenis.cpp)
+    void verbindGeschiedenis();
+    void Redo();
+    Geschiedenis &actieveGeschiedenis(); // the design sheet's while it shows
+    void naBordStap();                   // the board's size follows an undone step
+    void wisGeschiedenis();              // a design opened or restored: a fresh start
+    // Both sheets' steps from a press to its release, or around a command.
+    void alsStap(Geschiedenis &geschiedenis, const std::function<void()> &bewerking);
+    std::unique_ptr<Geschiedenis> picGeschiedenis_;  // Pic
+    std::unique_ptr<Geschiedenis> pic2Geschiedenis_; // Pic2 with GumPic; the number is BBgroot
+    QAction *RedoItem = nullptr;
+
+    // --- select, move, cut, copy, paste and delete on both sheets (Main_Selectie.cpp)
+    void verbindSelectie();
+    Selectie *actieveSelectie(); // of the sheet that shows; none on the other views
+    SheetView *actiefBlad();
+    void Pic_MouseDown(Qt::MouseButton button, int x, int y);
+    void Pic_MouseUp(int x, int y);
+    void kopieerOfHeelBlad();
+    void KnipItem_Click();
+    void PlakItem_Click();
+    void VerwijderItem_Click();
+    void toonSelectie();
+    std::unique_ptr<Selectie> picSelectie_;
+    QPoint laatstePlek_[2]; // the pointer's last place over each sheet, for a paste
+    QAction *KnipItem = nullptr, *PlakItem = nullptr, *VerwijderItem = nullptr;
 };

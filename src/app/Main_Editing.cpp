@@ -44,9 +44,9 @@ void Main::verbindBewerken() {
     bewerker_->zetVet(Check1->isChecked());
     maakVoorbeelden();
 
-    connect(PicView, &SheetView::pressed, this, [this](Qt::MouseButton button, int x, int y) {
-        plaatsBlok(design_.Pic, design_.IconPic, button, x, y);
-    });
+    connect(PicView, &SheetView::pressed, this, &Main::Pic_MouseDown);
+    connect(PicView, &SheetView::released, this,
+            [this](Qt::MouseButton, int x, int y) { Pic_MouseUp(x, y); });
     connect(PicView, &SheetView::moved, this, [this](Qt::MouseButtons, int x, int y) {
         // Dragged beyond the sheet there is no block to name.
         if (design_.Pic.contains(x, y)) Label8->setText(blokTekst(x, y));
@@ -92,7 +92,9 @@ void Main::verbindBewerken() {
 }
 
 void Main::VerschuifTekening(int Richting) {
-    verschuifTekening(design_.Pic, design_.LoadPic, Richting, RasterScroll->value());
+    alsStap(*picGeschiedenis_, [this, Richting] {
+        verschuifTekening(design_.Pic, design_.LoadPic, Richting, RasterScroll->value());
+    });
 }
 
 void Main::maakVoorbeelden() {

@@ -32,11 +32,22 @@ void Main::maakMenus() {
     QMenu *bewerken = menuBar()->addMenu(QStringLiteral("Bewerken"));
     UndoItem = bewerken->addAction(QStringLiteral("Undo"));
     UndoItem->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    RedoItem = bewerken->addAction(QStringLiteral("Redo"));
+    RedoItem->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     // Ctrl+C reaches this item only when no text box has the focus: text boxes take
     // their own shortcut keys first.
     KopieerItem = bewerken->addAction(QStringLiteral("Kopiëren"));
     KopieerItem->setShortcut(QKeySequence::Copy);
     AchtergrondItem = bewerken->addAction(QStringLiteral("Achtergrond Wijzigen"));
+    // A selection on a sheet: cut, paste and delete.
+    bewerken->addSeparator();
+    KnipItem = bewerken->addAction(QStringLiteral("Knippen"));
+    KnipItem->setShortcut(QKeySequence(QStringLiteral("Ctrl+X")));
+    PlakItem = bewerken->addAction(QStringLiteral("Plakken"));
+    PlakItem->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
+    VerwijderItem = bewerken->addAction(QStringLiteral("Verwijderen"));
+    VerwijderItem->setShortcut(QKeySequence(Qt::Key_Delete));
 
     QMenu *tools = menuBar()->addMenu(QStringLiteral("Tools"));
     BitsItem = tools->addAction(QStringLiteral("Bits en Bytes"));

@@ -105,18 +105,22 @@ void Main::Text1_Change(int positie, int erbij) {
 
 void Main::NieuwOntwerp() {
     if (!platform_.ask(kNieuwVraag, kNieuwTitel)) return;
-    design_.Pic.clear();
+    alsStap(*picGeschiedenis_, [this] {
+        design_.Pic.clear();
+        ZetRaster(RasterScroll->value());
+    });
     zetOntwerpNaam(QStringLiteral("*.*"));
     toonLijst(StartupLists::beginLijst());
-    ZetRaster(RasterScroll->value());
-    TekenBord(BBgroot_, design_.Pic2, design_.GumPic);
+    alsStap(*pic2Geschiedenis_, [this] { TekenBord(BBgroot_, design_.Pic2, design_.GumPic); });
     ontwerpBewaard();
 }
 
 void Main::NewKnop_Click() {
     if (!platform_.ask(kNieuwVraag, kNieuwTitel)) return;
-    design_.Pic2.clear();
-    TekenBord(BBgroot_, design_.Pic2, design_.GumPic);
+    alsStap(*pic2Geschiedenis_, [this] {
+        design_.Pic2.clear();
+        TekenBord(BBgroot_, design_.Pic2, design_.GumPic);
+    });
 }
 
 void Main::ProjectOpslaan() {
@@ -159,6 +163,7 @@ void Main::toonGeladen(const ProjectMap::Geladen &geladen, const QString &naam) 
     zetOntwerpNaam(naam);
     // The raster passes through (0, 0): its grey is the grey the design was saved with.
     ZetRaster(qRed(design_.Pic.pixel(0, 0)));
+    wisGeschiedenis();
     if (!geladen.lijstTeGroot && ComponentList::kanTonen(geladen.lijst)) {
         toonLijst(geladen.lijst);
         return;
@@ -184,11 +189,6 @@ void Main::OntwerpAfdrukken() {
 
 void Main::PrintKnop_Click() {
     Afdrukken::BreadboardAfdrukken(platform_, design_.Pic2.image());
-}
-
-void Main::Undo() {
-    // Before the first snapshot there is nothing to go back to: the sheet stays.
-    if (design_.UndoPic.size() == design_.Pic2.size()) design_.Pic2.paste(design_.UndoPic.image());
 }
 
 void Main::LoepKnop_Click() {

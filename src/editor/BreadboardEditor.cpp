@@ -3,6 +3,7 @@
 #include "board/ColourTable.h"
 #include "editor/BreadboardTekenen.h"
 #include "editor/Design.h"
+#include "editor/Geschiedenis.h"
 #include "editor/StatusTekst.h"
 
 #include <utility>
@@ -12,10 +13,11 @@ constexpr int kElastiekBreedte = 3;
 } // namespace
 
 BreadboardEditor::BreadboardEditor(Design &design, AppFolder folder)
-    : design_(design), folder_(std::move(folder)) {}
+    : design_(design), folder_(std::move(folder)), selectie_(design.Pic2, &design.GumPic) {}
 
 void BreadboardEditor::kiesGereedschap(int index, const QString &entry) {
     haalElastiekWeg();
+    selectie_.laatVallen();
     Modus_ = index;
     bbZichtbaar_ = false;
     // The four tools and the separator have no picture as a rule; whatever cannot be
@@ -58,49 +60,77 @@ Surface::TextStyle BreadboardEditor::tekstStijl() const {
 }
 
 void BreadboardEditor::MouseDown(Qt::MouseButton button, int x, int y) {
-    if (neutraal()) return;
-    // A second button pressed during a wire drag belongs to that drag: a snapshot now
-    // would keep the rubber band for Undo, and a new start point would strand it.
+    if (!ingedrukt_ && geschiedenis_ && !geschiedenis_->bezig()) {
+        geschiedenis_->begin();
+        getekend_ = QRect();
+    }
+    ingedrukt_ |= button;
+    if (neutraal()) {
+        getekend_.reset();
+        selectie_.druk(button, {x, y}, true);
+        return;
+    }
+    // A second button pressed during a wire drag belongs to that drag: a new start
+    // point would strand the rubber band.
     if (draadBezig_) return;
-    neemSnapshot();
     StartX_ = x;
     StartY_ = y;
     if (button != Qt::LeftButton) return;
     if (Modus_ == kDraadverbinding) beginDraad(x, y);
-    if (Modus_ == kGummen) gum(design_.Pic2, design_.GumPic, x, y);
+    if (Modus_ == kGummen) {
+        gum(design_.Pic2, design_.GumPic, x, y);
+        teken(QRect(x - kGumZijde + 1, y - kGumZijde + 1, kGumZijde, kGumZijde));
+    }
+}
+
+// With a margin: a wide line's round ends and a text's letters may reach a little
+// beyond the box that measures them.
+void BreadboardEditor::teken(const QRect &plek) {
+    constexpr int kMarge = 16;
+    if (getekend_) *getekend_ |= plek.normalized().adjusted(-kMarge, -kMarge, kMarge, kMarge);
 }
 
 std::optional<QString> BreadboardEditor::MouseMove(Qt::MouseButtons ingedrukt, int x, int y) {
     const std::optional<QString> status = contactpuntTekst(x, y);
     gumHoek_ = QPoint(x - kGumZijde + 1, y - kGumZijde + 1);
-    if (neutraal()) return status;
+    if (neutraal()) {
+        selectie_.sleep({x, y});
+        return status;
+    }
     if (Modus_ == kTekstPlaatsen) {
         tekstHoek_ = voorbeeldHoek(TekstLabel().plek.size(), x, y);
         return status;
     }
     const bool links = ingedrukt.testFlag(Qt::LeftButton);
     if (links && Modus_ == kDraadverbinding && draadBezig_) elastiekStap(x, y);
-    if (links && Modus_ == kGummen) gum(design_.Pic2, design_.GumPic, x, y);
+    if (links && Modus_ == kGummen) {
+        gum(design_.Pic2, design_.GumPic, x, y);
+        teken(QRect(x - kGumZijde + 1, y - kGumZijde + 1, kGumZijde, kGumZijde));
+    }
     bbHoek_ = voorbeeldHoek(design_.BBPic.size(), x, y);
     return status;
 }
 
 void BreadboardEditor::MouseUp(Qt::MouseButton button, int x, int y) {
+    loslaten(button, x, y);
+    ingedrukt_ &= ~Qt::MouseButtons(button);
+    if (!ingedrukt_ && geschiedenis_) geschiedenis_->eind(std::nullopt, getekend_);
+}
+
+void BreadboardEditor::loslaten(Qt::MouseButton button, int x, int y) {
+    if (neutraal() && button == Qt::LeftButton) selectie_.los({x, y});
     if (neutraal() || Modus_ == kGummen) return;
     if (button == Qt::RightButton) return annuleer();
     const QRgb kleur = KleurVanNaam(HuidigeKleur_);
     design_.Pic2.setDrawMode(Surface::DrawMode::Copy);
     if (button == Qt::LeftButton && Modus_ == kDraadverbinding) return eindDraad(x, y, kleur);
     if (button == Qt::LeftButton && Modus_ == kTekstPlaatsen) drukTekst(x, y, kleur);
-    if (Modus_ >= kEersteOnderdeel)
-        stempel(design_.Pic2, design_.BBPic, voorbeeldHoek(design_.BBPic.size(), x, y));
+    if (Modus_ >= kEersteOnderdeel) {
+        const QPoint hoek = voorbeeldHoek(design_.BBPic.size(), x, y);
+        stempel(design_.Pic2, design_.BBPic, hoek);
+        teken(QRect(hoek, design_.BBPic.size()));
+    }
     annuleer();
-}
-
-void BreadboardEditor::neemSnapshot() {
-    const Surface &Pic2 = design_.Pic2;
-    if (design_.UndoPic.size() != Pic2.size()) design_.UndoPic.resize(Pic2.width(), Pic2.height());
-    design_.UndoPic.copyFrom(Pic2, Pic2.rect(), QPoint(0, 0));
 }
 
 void BreadboardEditor::beginDraad(int x, int y) {
@@ -145,6 +175,7 @@ void BreadboardEditor::eindDraad(int x, int y, QRgb kleur) {
     Surface &Pic2 = design_.Pic2;
     Pic2.setDrawMode(Surface::DrawMode::Copy);
     Pic2.drawLine(StartX_, StartY_, x, y, kleur);
+    teken(QRect(QPoint(StartX_, StartY_), QPoint(x, y)));
 }
 
 void BreadboardEditor::drukTekst(int x, int y, QRgb kleur) {
@@ -152,6 +183,7 @@ void BreadboardEditor::drukTekst(int x, int y, QRgb kleur) {
     stijl.colour = kleur;
     const QPoint hoek = voorbeeldHoek(Surface::textSize(tekst_, stijl), x, y);
     design_.Pic2.drawText(hoek.x(), hoek.y(), tekst_, stijl);
+    teken(QRect(hoek, Surface::textSize(tekst_, stijl)));
 }
 
 void BreadboardEditor::annuleer() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/Selectie.h"
 #include "ui/AppFolder.h"
 #include "ui/Surface.h"
 
@@ -11,6 +12,7 @@
 
 #include <optional>
 
+class Geschiedenis;
 struct Design;
 
 // The tool modes of the breadboard sheet and what a press, a drag and a release do
@@ -49,12 +51,19 @@ public:
     void zetTekstGrootte(const QString &punten);
     void zetVet(bool vet);
 
+    // Each press-to-release, from the first button down to the last one up, becomes one
+    // step of `geschiedenis` (none: nothing is recorded).
+    void zetGeschiedenis(Geschiedenis *geschiedenis) { geschiedenis_ = geschiedenis; }
+
     void MouseDown(Qt::MouseButton button, int x, int y);
     // Answers the status line's new text, if the pointer is over a contact point.
     std::optional<QString> MouseMove(Qt::MouseButtons ingedrukt, int x, int y);
     void MouseUp(Qt::MouseButton button, int x, int y);
 
     int Modus() const { return Modus_; }
+    // In the neutral modes a drag chooses a part of the drawing to move, copy or cut.
+    bool neutraal() const { return Modus_ == kComponenten || Modus_ == kScheiding; }
+    Selectie &selectie() { return selectie_; }
     const QString &HuidigeKleur() const { return HuidigeKleur_; }
     QPoint start() const { return {StartX_, StartY_}; }
     QPoint eind() const { return {EindX_, EindY_}; }
@@ -71,8 +80,7 @@ public:
     QImage BBlayerBeeld() const;
 
 private:
-    bool neutraal() const { return Modus_ == kComponenten || Modus_ == kScheiding; }
-    void neemSnapshot();
+    void loslaten(Qt::MouseButton button, int x, int y);
     void beginDraad(int x, int y);
     void elastiekStap(int x, int y);
     void eindDraad(int x, int y, QRgb kleur);
@@ -82,6 +90,13 @@ private:
 
     Design &design_;
     const AppFolder folder_;
+    Geschiedenis *geschiedenis_ = nullptr;
+    Qt::MouseButtons ingedrukt_;
+    // Where this press-to-release drew, so that its step compares only there; none:
+    // anywhere (a selection's move).
+    std::optional<QRect> getekend_;
+    void teken(const QRect &plek);
+    Selectie selectie_;
 
     int Modus_ = kComponenten;
     QString HuidigeKleur_ = QStringLiteral("Rood");

@@ -10,7 +10,6 @@ struct Design {
     Surface Pic;             // design sheet: 49 x 49 symbols in a raster of 50-pixel blocks
     Surface Pic2;            // breadboard sheet: the board and the user's work on it
     Surface GumPic;          // the pristine board, from which the eraser restores
-    Surface UndoPic;         // one snapshot of Pic2, taken at a press (empty until then)
     Surface BBPic;           // the current part picture, white where the file is transparent
     Surface LoadPic;         // scratch picture for shifting the design sheet
     Surface IconPic{49, 49}; // the current symbol, blank (white) until one is chosen

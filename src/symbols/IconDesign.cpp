@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolButton>
 #include <QToolTip>
 
@@ -139,6 +140,17 @@ void IconDesign::verbind() {
         model_.IconPicture_MouseDown(knop, x, y);
         toon();
     });
+    connect(IconPicture, &SheetView::released, this, [this] { model_.IconPicture_MouseUp(); });
+    const auto sneltoets = [this](const char *toetsen, void (IconDesignModel::*stap)()) {
+        connect(new QShortcut(QKeySequence(QString::fromLatin1(toetsen)), this),
+                &QShortcut::activated, this, [this, stap] {
+                    (model_.*stap)();
+                    toon();
+                });
+    };
+    sneltoets("Ctrl+Z", &IconDesignModel::Undo);
+    sneltoets("Ctrl+Y", &IconDesignModel::Redo);
+    sneltoets("Ctrl+Shift+Z", &IconDesignModel::Redo);
     connect(IconPicture, &SheetView::moved, this, [this](Qt::MouseButtons knoppen, int x, int y) {
         model_.IconPicture_MouseMove(knoppen, x, y);
         CoordLabel->setText(model_.coordTekst());

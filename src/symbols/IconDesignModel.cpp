@@ -31,7 +31,24 @@ void IconDesignModel::zetNaBewaren(std::function<void(const QString &)> naBeware
 void IconDesignModel::KnopB_Click(int index) {
     if (index < 1 || index > kKnoppen || !knopActief(index)) return;
     laatsteKnop_ = index;
+    // An opened symbol starts its own history; "Nieuw" clears, and can be undone.
+    if (index == 2) {
+        const qint64 sleutel = tekening_.image().cacheKey();
+        voerUit(index);
+        if (tekening_.image().cacheKey() != sleutel) geschiedenis_.wis();
+        return;
+    }
+    geschiedenis_.begin();
     voerUit(index);
+    geschiedenis_.eind();
+}
+
+void IconDesignModel::Undo() {
+    if (geschiedenis_.undo()) IconRaster::ToonIcon(raster_, tekening_);
+}
+
+void IconDesignModel::Redo() {
+    if (geschiedenis_.redo()) IconRaster::ToonIcon(raster_, tekening_);
 }
 
 void IconDesignModel::voerUit(int index) {
@@ -74,6 +91,7 @@ template <typename Bewerking> void IconDesignModel::bewerk(Bewerking bewerking) 
 }
 
 void IconDesignModel::IconPicture_MouseDown(Qt::MouseButtons knop, int x, int y) {
+    if (!geschiedenis_.bezig()) geschiedenis_.begin();
     if (kiezen())
         kies(x, y);
     else
@@ -83,6 +101,10 @@ void IconDesignModel::IconPicture_MouseDown(Qt::MouseButtons knop, int x, int y)
 void IconDesignModel::IconPicture_MouseMove(Qt::MouseButtons knoppen, int x, int y) {
     coordTekst_ = IconRaster::coordinaten(x, y);
     schilder(knoppen, x, y);
+}
+
+void IconDesignModel::IconPicture_MouseUp() {
+    geschiedenis_.eind();
 }
 
 void IconDesignModel::schilder(Qt::MouseButtons knoppen, int x, int y) {

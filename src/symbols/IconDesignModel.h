@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/Geschiedenis.h"
 #include "ui/Surface.h"
 
 #include <QString>
@@ -48,6 +49,12 @@ public:
     void KnopB_Click(int index);
     void IconPicture_MouseDown(Qt::MouseButtons knop, int x, int y);
     void IconPicture_MouseMove(Qt::MouseButtons knoppen, int x, int y);
+    // A button let go: a stroke, from its press to here, is one step.
+    void IconPicture_MouseUp();
+    // Every stroke and every command that changes the drawing can be undone; a symbol
+    // opened, or the designer opened anew, starts a fresh history.
+    void Undo();
+    void Redo();
     void IconPalet_MouseDown(int x, int y);
     void IconPalet_MouseMove(int x, int y);
     // Makes the drawing the main window's current symbol.
@@ -72,6 +79,7 @@ private:
     const QString symboolMap_;
     std::function<void(const QString &)> naBewaren_;
     Surface tekening_;
+    Geschiedenis geschiedenis_{{&tekening_}};
     Surface raster_;
     Surface palet_;
     QRgb tekenKleur_;

@@ -13,6 +13,11 @@ public:
     ~SheetView() override;
 
     Surface &surface() { return surface_; }
+    // A dashed outline drawn over the picture, never into it; an empty one is none.
+    void zetRand(const QRect &rand);
+    QRect rand() const { return rand_; }
+    // The keys held at the last press, Shift among them.
+    Qt::KeyboardModifiers toetsen() const { return toetsen_; }
 
 signals:
     void pressed(Qt::MouseButton button, int x, int y);
@@ -28,4 +33,6 @@ protected:
 
 private:
     Surface &surface_;
+    QRect rand_;
+    Qt::KeyboardModifiers toetsen_;
 };

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""e2e_zoeken.py zoeken --voltarix EXE --starter-tool EXE --starter DIR --plaatsen EXE
+"""e2e_zoeken.py --voltarix EXE --starter-tool EXE --starter DIR --plaatsen EXE
 
 "weer" typed into the search field shows the symbols of Weerstanden and their count;
 Down, Enter makes the first the current symbol, placed by a click on the design sheet;
@@ -110,4 +110,5 @@ def scenario_zoeken(v):
 
 if __name__ == "__main__":
     e2e_voltarix.SCENARIOS["zoeken"] = scenario_zoeken
+    sys.argv.insert(1, "zoeken")
     sys.exit(e2e_voltarix.main())

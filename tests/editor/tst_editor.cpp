@@ -205,14 +205,13 @@ private slots:
         o.kies(5);
         o.kies(1); // a wire across the place of the gesture, with its snapshot
         o.sleep({{250, 300}, {300, 300}, {350, 300}});
-        const QImage voor = o.blad(), undo = o.design.UndoPic.image().copy();
+        const QImage voor = o.blad();
         o.kies(3); // the text preview must not stay behind under another tool
         o.kies(modus);
         QCOMPARE(o.editor.BBlayer().zichtbaar, voorbeeld == "onderdeel");
         QCOMPARE(o.editor.GumLayer().zichtbaar, voorbeeld == "gum");
         QCOMPARE(o.editor.tekstGereedschapZichtbaar(), voorbeeld == "tekst");
         o.editor.MouseDown(knop, 300, 300);
-        QCOMPARE(o.design.UndoPic.image(), snapshot ? voor : undo);
         for (const QPoint p : {QPoint(400, 350), QPoint(-50, 480), QPoint(330, 310)})
             o.editor.MouseMove(knop, p.x(), p.y());
         if (modus == 1) QCOMPARE(o.blad() != voor, knop == Qt::LeftButton); // the band
@@ -246,7 +245,6 @@ private slots:
             if (manier < 2) o.editor.MouseMove(Qt::LeftButton, 300, 300);
             if (manier == 1) o.kies(2);
             o.editor.MouseDown(Qt::RightButton, 300, 300);
-            QCOMPARE(o.design.UndoPic.image(), voor);
             if (manier < 2) o.editor.MouseMove(Qt::LeftButton | Qt::RightButton, 320, 310);
             o.editor.MouseUp(Qt::RightButton, 320, 310);
             o.editor.MouseUp(Qt::LeftButton, 320, 310);

@@ -1,0 +1,127 @@
+#!/usr/bin/env python3
+"""e2e_bewerken.py --voltarix EXE --starter-tool EXE --starter DIR --plaatsen EXE
+
+Undo, redo, selecting, moving, copying and pasting in the real program, driven and read
+from outside as e2e_voltarix.py does: through exported PNG files and the screen. One
+program start for all of it.
+"""
+
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import e2e_voltarix  # noqa: E402
+from e2e_voltarix import BLAUW, controleer, exporteer, kies_symbool  # noqa: E402
+from xsessie import lees_plaatje, wacht_tot  # noqa: E402
+
+# The five cells (column, row) of the design sheet that get a symbol; the first four are
+# the 2 x 2 square that is moved.
+CELLEN = [(1, 1), (2, 1), (1, 2), (2, 2), (6, 4)]
+DRAAD_Y = 166
+
+
+def binnen(blad, cel):
+    """The 49 x 49 inside of a cell."""
+    return blad.stuk(cel[0] * 50 + 1, cel[1] * 50 + 1, 49, 49)
+
+
+def ontwerpblad(v):
+    """Five blocks placed; five Undos give the empty raster, five Redos the blocks back."""
+    leeg = v.na_verandering("Pic", lambda: v.knop(5), "the design sheet")
+    symbool = kies_symbool(v)
+    leeg_png = lees_plaatje(exporteer(v, "leeg.png"))
+    for cel in CELLEN:
+        v.bureau.klik(*v.punt("Pic", cel[0] * 50 + 25, cel[1] * 50 + 25))
+    vol = wacht_tot(lambda: (lambda b: all(binnen(b, c) == symbool for c in CELLEN) and b)(
+        v.beeld_van("Pic")), "five symbols")
+    vol_png = lees_plaatje(exporteer(v, "vol.png"))
+    for toets, beeld, naam in (("ctrl+z", leeg, "ongedaan.png"), ("ctrl+y", vol, "opnieuw.png")):
+        v.toetsen_aan_venster(*[toets] * len(CELLEN))
+        v.wacht_op_beeld("Pic", beeld, "the sheet after five times %s" % toets)
+        verwacht = leeg_png if toets == "ctrl+z" else vol_png
+        controleer(lees_plaatje(exporteer(v, naam)) == verwacht, "%s: another picture" % naam)
+
+    # Shift and a drag over the 2 x 2 square selects it; a drag from inside it moves it.
+    v.bureau.xdo("keydown", "shift")
+    v.bureau.sleep_muis([v.punt("Pic", 60, 60), v.punt("Pic", 120, 100), v.punt("Pic", 140, 140)])
+    v.bureau.xdo("keyup", "shift")
+    v.bureau.sleep_muis([v.punt("Pic", 75, 75), v.punt("Pic", 150, 80), v.punt("Pic", 225, 75)])
+    v.toetsen_aan_venster("Escape")
+    verplaatst = {(c + 3, r) for c, r in CELLEN[:4]} | {CELLEN[4]}
+
+    def klopt():
+        blad = v.beeld_van("Pic")
+        return all(binnen(blad, (k, r)) == (symbool if (k, r) in verplaatst else binnen(leeg, (k, r)))
+                   for k in range(8) for r in range(6)) and blad
+    na = wacht_tot(klopt, "the square of blocks three cells further right")
+    controleer(all(na.pixel(x, y) == leeg.pixel(x, y) for x in range(0, 400, 50) for y in range(300)),
+               "a raster line changed")
+
+
+def draad(v, van, naar):
+    v.bureau.sleep_muis([v.punt("Pic2", *van), v.punt("Pic2", (van[0] + naar[0]) // 2, van[1] + 9),
+                         v.punt("Pic2", *naar)])
+
+
+def breadboard(v):
+    """Three wires and three Undos: the bare board. A wire chosen in the neutral mode
+    and moved 40 pixels down leaves bare board behind; Ctrl+C and Ctrl+V elsewhere
+    duplicate it."""
+    v.muis_weg()
+    kaal = v.na_verandering("Pic2", lambda: v.knop(7), "the breadboard view")
+    v.kies_uit_keuzelijst("Combo2", 2)  # Blauw
+    v.kies_uit_keuzelijst("Combo3", 1)  # Draadverbinding
+    for i in range(3):
+        draad(v, (236, 226 + 40 * i), (356, 226 + 40 * i))
+    v.muis_weg()
+    wacht_tot(lambda: v.beeld_van("Pic2") != kaal, "three wires")
+    v.toetsen_aan_venster("ctrl+z", "ctrl+z", "ctrl+z")
+    v.wacht_op_beeld("Pic2", kaal, "the bare board after three Undos")
+
+    draad(v, (236, DRAAD_Y), (356, DRAAD_Y))
+    v.muis_weg()
+    y0 = DRAAD_Y - v.bedekt  # the wire's row in the screen's picture of the sheet
+    met_draad = wacht_tot(lambda: (lambda b: b.pixel(300, y0) == BLAUW and b)(v.beeld_van("Pic2")),
+                          "a blue wire")
+    v.kies_uit_keuzelijst("Combo3", 0)  # Componenten
+    v.bureau.sleep_muis([v.punt("Pic2", 226, 156), v.punt("Pic2", 300, 170), v.punt("Pic2", 366, 176)])
+    v.bureau.sleep_muis([v.punt("Pic2", 300, 166), v.punt("Pic2", 300, 186), v.punt("Pic2", 300, 206)])
+    v.muis_weg()
+
+    def verwacht(x, y):
+        """The wire's own pixels 40 lower, the bare board elsewhere."""
+        boven = y - 40
+        if 156 - v.bedekt <= boven <= 176 - v.bedekt and met_draad.pixel(x, boven) != kaal.pixel(x, boven):
+            return met_draad.pixel(x, boven)
+        return kaal.pixel(x, y)
+
+    # Around the wire, old place and new; the selection's dashed outline lies over the
+    # sheet at the moved rectangle's edge, where the sheet is not compared.
+    rand_x, rand_y = (226, 366), (196 - v.bedekt, 216 - v.bedekt)
+    gebied = [(x, y) for x in range(216, 380) for y in range(y0 - 20, y0 + 60)
+              if not (x in rand_x and rand_y[0] <= y <= rand_y[1] or y in rand_y and 226 <= x <= 366)]
+    wacht_tot(lambda: (lambda b: all(b.pixel(x, y) == verwacht(x, y) for x, y in gebied))(
+        v.beeld_van("Pic2")), "the wire whole 40 pixels lower and bare board where it was")
+
+    # The selection is the moved wire: copied, and pasted with its corner at the pointer.
+    v.toetsen_aan_venster("ctrl+c")
+    v.bureau.xdo("mousemove", "--sync", *v.punt("Pic2", 500, 300))
+    v.toetsen_aan_venster("ctrl+v")
+    v.muis_weg()
+    links, boven = 500 - 226, 300 - 196  # from the selection's corner to the pointer
+    tweede = [(x, y) for x, y in gebied if verwacht(x, y) != kaal.pixel(x, y)]
+    wacht_tot(lambda: (lambda b: all(b.pixel(x + links, y + boven) == verwacht(x, y) for x, y in tweede)
+                       and all(b.pixel(x, y) == verwacht(x, y) for x, y in tweede))(v.beeld_van("Pic2")),
+              "a second wire at the pointer, the first in its place")
+
+
+def scenario_bewerken(v):
+    ontwerpblad(v)
+    breadboard(v)
+    v.afsluiten()
+
+
+if __name__ == "__main__":
+    e2e_voltarix.SCENARIOS["bewerken"] = scenario_bewerken
+    sys.argv.insert(1, "bewerken")
+    sys.exit(e2e_voltarix.main())

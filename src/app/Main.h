@@ -54,6 +54,9 @@ public:
     Main(const AppFolder &folder, Platform &platform, QSize screen, QWidget *parent = nullptr)
         : Main(folder, platform, QRect(QPoint(), screen), parent) {}
     ~Main() override;
+    // The desktop's real title bar and borders, once measured: the window, frame
+    // included, stays inside the free area.
+    void pasIn(QMargins rand);
 
     Design &ontwerp() { return design_; }
     bool BBgroot() const { return BBgroot_; }
@@ -125,6 +128,7 @@ private:
     void Undo();
     void LoepKnop_Click();
     void LoepTimer_Tick();
+    QImage eigenBeeld(QRect bron, QPoint pointer);
     void Text1_Change(int positie, int erbij);
     void openProject(const QString &naam);
     void zetOntwerpNaam(const QString &naam);
@@ -137,6 +141,7 @@ private:
     QFrame *LineH = nullptr, *LineV = nullptr;
     QTimer *LoepTimer = nullptr;
     Surface loepBeeld_;
+    bool schermGeeftZwart_ = false; // a grab of the screen came back black
     ComponentList componentList_;
     RegelTelling regelTelling_; // the display lines of Text1, kept as it changes
     // A component list too large to show: its file, saved again as it is.

@@ -187,10 +187,11 @@ void Main::maakBesturing() {
     connect(BBgrootKnop, &QPushButton::clicked, this, &Main::BBgrootKnop_Click);
 }
 
-void Main::pasIn(QMargins rand) {
-    const QSize vrij(twipsToPixels(screenTwips_.width()), twipsToPixels(screenTwips_.height()));
-    const QSize randMaat(rand.left() + rand.right(), rand.top() + rand.bottom());
-    resize(size().boundedTo(vrij - randMaat - QSize(1, 1)));
+void Main::pasIn(QSize binnen) {
+    resize(size().boundedTo(binnen));
+    // The desktop places the window, on its free area; our own place would not know
+    // the frame the desktop draws round it.
+    setAttribute(Qt::WA_Moved, false);
 }
 
 QList<QWidget *> Main::werkBalkBesturing() const {

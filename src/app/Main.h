@@ -54,9 +54,10 @@ public:
     Main(const AppFolder &folder, Platform &platform, QSize screen, QWidget *parent = nullptr)
         : Main(folder, platform, QRect(QPoint(), screen), parent) {}
     ~Main() override;
-    // The desktop's real title bar and borders, once measured: the window, frame
-    // included, stays inside the free area.
-    void pasIn(QMargins rand);
+    // The inside of a maximised window, measured where Qt cannot see the panels and
+    // the frame: this window's inside stays within it (also when the user restores
+    // it from maximised), and the desktop places it.
+    void pasIn(QSize binnen);
 
     Design &ontwerp() { return design_; }
     bool BBgroot() const { return BBgroot_; }

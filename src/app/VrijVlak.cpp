@@ -1,12 +1,17 @@
 #include "app/VrijVlak.h"
 
+#include "app/MainLayout.h"
+#include "ui/Twips.h"
 #include "ui/Vormgeving.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
+
+namespace VrijVlak {
 
 namespace {
 
@@ -15,46 +20,42 @@ namespace {
 constexpr int kGeduldMs = 3000;
 constexpr int kStapMs = 10;
 
-QMargins aangenomenRand() {
-    const QSize rand = Vormgeving::kRandPixels;
-    return {rand.width() / 2, rand.height() - rand.width() / 2, rand.width() / 2, rand.width() / 2};
-}
-
 } // namespace
 
-bool VrijVlak::moetMeten() {
+bool moetMeten() {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ||
            qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 }
 
-VrijVlak VrijVlak::meet(QRect beschikbaar) {
-    VrijVlak vlak{beschikbaar, aangenomenRand(), false};
-    if (!moetMeten()) return vlak;
+std::optional<QRect> meet() {
+    if (!moetMeten()) return std::nullopt;
     QWidget proef;
     proef.setWindowTitle(QStringLiteral("Voltarix"));
-    const QSize klein = beschikbaar.size() / 4;
+    const QSize klein = QGuiApplication::primaryScreen()->availableSize() / 4;
     proef.resize(klein);
     proef.showMaximized();
-    // Maximised, the window has grown; its frame is known once the desktop has put it
-    // round the window. Two equal sizes in a row end the wait.
-    QDeadlineTimer geduld(kGeduldMs);
+    // Maximised, the window has grown; two equal sizes in a row end the wait.
+    const QDeadlineTimer geduld(kGeduldMs);
     QSize vorige;
     QEventLoop lus;
     while (!geduld.hasExpired()) {
         QTimer::singleShot(kStapMs, &lus, &QEventLoop::quit);
         lus.exec();
-        const QSize nu = proef.frameGeometry().size();
-        const bool gegroeid = proef.width() > klein.width() && proef.height() > klein.height();
-        if (gegroeid && proef.frameGeometry() != proef.geometry() && nu == vorige) {
-            const QRect buiten = proef.frameGeometry(), binnen = proef.geometry();
-            vlak = {buiten,
-                    QMargins(binnen.left() - buiten.left(), binnen.top() - buiten.top(),
-                             buiten.right() - binnen.right(), buiten.bottom() - binnen.bottom()),
-                    true};
-            break;
-        }
+        const QSize nu = proef.size();
+        if (nu.width() > klein.width() && nu.height() > klein.height() && nu == vorige)
+            return proef.geometry();
         vorige = nu;
     }
-    proef.hide();
-    return vlak;
+    return std::nullopt;
 }
+
+QRect voorBinnen(QRect binnen) {
+    // The layout's window is the free area less its margin; its inside is that less
+    // the frame it assumes.
+    const QRect venster = MainLayout::venster(QSize());
+    const QSize marge(-twipsToPixels(venster.width()), -twipsToPixels(venster.height()));
+    return {binnen.topLeft() - QPoint(twipsToPixels(venster.x()), twipsToPixels(venster.y())),
+            binnen.size() + Vormgeving::kRandPixels + marge};
+}
+
+} // namespace VrijVlak

@@ -171,10 +171,16 @@ int main(int argc, char *argv[]) {
     titel->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(titel, &Titel::gestart, [&] {
         // Under a Wayland compositor only a shown window learns the free area.
-        const VrijVlak vlak = VrijVlak::meet(scherm.beschikbaar);
-        main = std::make_unique<Main>(folder, platform, vlak.vrij);
-        if (vlak.gemeten) main->pasIn(vlak.rand);
-        main->show();
+        const std::optional<QRect> binnen = VrijVlak::meet();
+        main = std::make_unique<Main>(folder, platform,
+                                      binnen ? VrijVlak::voorBinnen(*binnen) : scherm.beschikbaar);
+        if (!binnen) {
+            main->show();
+            return;
+        }
+        // The compositor sizes a maximised window to the free area, which it alone knows.
+        main->pasIn(binnen->size());
+        main->showMaximized();
     });
     titel->show();
     return application.exec();

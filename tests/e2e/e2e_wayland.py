@@ -17,13 +17,21 @@ from xsessie import Bureau, Mislukt, Xvfb, stop_proces, wacht_tot  # noqa: E402
 
 ACHTERGROND, GRIJS, DONKER, ROOD = (32, 64, 96), (216, 213, 206), (90, 90, 100), (255, 0, 0)
 PANEEL = 32  # the height of Weston's panel, in its own pixels
-# the way the program reaches the compositor, the compositor's scale, the panel's side
-CONFIGS = {"native": ("wayland", 1, "top"), "native@2": ("wayland", 2, "bottom"),
-           "xwayland": ("xcb", 1, "top")}
+# the way the program reaches the compositor, the compositor's scale, the panel's side,
+# the compositor's screen in its own pixels, and the scale the program shows itself at
+CONFIGS = {"native": ("wayland", 1, "top", (1024, 768), 1),
+           "native@2": ("wayland", 2, "bottom", (1024, 768), 2),
+           "native-2560x1440@2": ("wayland", 2, "top", (1280, 720), 1.75),
+           "xwayland": ("xcb", 1, "top", (1024, 768), 1)}
 # Where the controls stand in the window's inside: the row of tool buttons, the
 # breadboard's tool bar (the magnifier's button stands 526, 7 right of its corner)
 # and the box the magnifier shares with the symbol list.
 KNOP7, WERKBALK, LOEP, PIC2 = (449, 25), (197, 108), (14, 145, 152, 190), (197, 118)
+
+
+def m(n, f):
+    """n of the program's pixels in the screen's."""
+    return int(round(n * f))
 
 
 def controleer(waar, tekst):
@@ -104,10 +112,10 @@ def titel(bureau, scherm, vrij, f):
 
 def binnenkant(beeld, f, vrij):
     """The main window's inside (below its menu bar), found by the tool buttons' grey."""
-    for y in range(vrij[0], vrij[1] - 80 * f):
+    for y in range(vrij[0], vrij[1] - m(80, f)):
         for x in range(0, beeld.breedte // 3):
-            if beeld.pixel(x, y) == GRIJS and beeld.pixel(x + 40 * f, y + 40 * f) == GRIJS:
-                return x - 14 * f, y - 20 * f
+            if beeld.pixel(x, y) == GRIJS and beeld.pixel(x + m(40, f), y + m(40, f)) == GRIJS:
+                return x - m(14, f), y - m(20, f)
 
 
 def hoofdvenster(bureau, scherm, f, vrij, klik):
@@ -125,42 +133,42 @@ def hoofdvenster(bureau, scherm, f, vrij, klik):
             pass
     else:
         raise Mislukt("the title screen does not start the program")
-    bureau.klik(x0 + (327 + 24) * f, y0 + (25 + 24) * f)  # the design sheet, in its dark backdrop
-    kolom = x0 + (191 + 3) * f
+    bureau.klik(x0 + m(327 + 24, f), y0 + m(25 + 24, f))  # the design sheet, in its dark backdrop
+    kolom = x0 + m(191 + 3, f)
 
     def onderkant(beeld):
         rijen = [y for y in range(y0, scherm[1]) if beeld.pixel(kolom, y) == DONKER]
         return rijen and rijen[-1]
     onder = wacht_tot(lambda: onderkant(bureau.schermbeeld()), "the design sheet's backdrop")
     beeld = bureau.schermbeeld()
-    controleer(onder + 4 * f < vrij[1], "the work area ends at %d, past the free area %r" % (onder, vrij))
+    controleer(onder + m(4, f) < vrij[1], "the work area ends at %d, past the free area %r" % (onder, vrij))
     # a title bar of at least 20 pixels between the panel and the menu bar, none of it desktop
-    titel = [beeld.pixel(x0 + 300 * f, y) for y in range(vrij[0], y0 - 20 * f)]
-    controleer(len(titel) >= 20 * f and ACHTERGROND not in titel,
+    titel = [beeld.pixel(x0 + m(300, f), y) for y in range(vrij[0], y0 - m(20, f))]
+    controleer(len(titel) >= m(20, f) and ACHTERGROND not in titel,
                "no title bar between the panel (%d) and the window's inside (%d)" % (vrij[0], y0))
     return x0, y0
 
 
 def loep(bureau, f, x0, y0):
     """The magnifier over the breadboard shows the breadboard's pixels."""
-    bureau.klik(x0 + (KNOP7[0] + 24) * f, y0 + (KNOP7[1] + 24) * f)
+    bureau.klik(x0 + m(KNOP7[0] + 24, f), y0 + m(KNOP7[1] + 24, f))
     # the view changes after the button's short press animation
-    wacht_tot(lambda: bureau.schermbeeld().pixel(x0 + (WERKBALK[0] + 400) * f, y0 + (WERKBALK[1] + 3) * f) == GRIJS,
+    wacht_tot(lambda: bureau.schermbeeld().pixel(x0 + m(WERKBALK[0] + 400, f), y0 + m(WERKBALK[1] + 3, f)) == GRIJS,
               "the breadboard's tool bar")
-    bureau.klik(x0 + (WERKBALK[0] + 526 + 20) * f, y0 + (WERKBALK[1] + 7 + 10) * f)
+    bureau.klik(x0 + m(WERKBALK[0] + 526 + 20, f), y0 + m(WERKBALK[1] + 7 + 10, f))
     # a contact point of the board, where holes and the board's face meet
-    px, py = x0 + (PIC2[0] + 296) * f, y0 + (PIC2[1] + 246) * f
+    px, py = x0 + m(PIC2[0] + 296, f), y0 + m(PIC2[1] + 246, f)
     bureau.xdo("mousemove", "--sync", px + 5, py + 5)
     bureau.xdo("mousemove", "--sync", px, py)
-    rond = 30 * f
-    links, boven, breedte, hoogte = (x0 + LOEP[0] * f + 4 * f, y0 + LOEP[1] * f + 4 * f,
-                                     (LOEP[2] - 8) * f, (LOEP[3] - 8) * f)
+    rond, stap = m(30, f), max(1, int(f))
+    links, boven, breedte, hoogte = (x0 + m(LOEP[0] + 4, f), y0 + m(LOEP[1] + 4, f),
+                                     m(LOEP[2] - 8, f), m(LOEP[3] - 8, f))
 
     def vergroot():
         beeld = bureau.schermbeeld()
         bord = {beeld.pixel(x, y) for x in range(px - rond, px + rond) for y in range(py - rond, py + rond)}
-        doos = [beeld.pixel(x, y) for x in range(links, links + breedte, f)
-                for y in range(boven, boven + hoogte, f)]
+        doos = [beeld.pixel(x, y) for x in range(links, links + breedte, stap)
+                for y in range(boven, boven + hoogte, stap)]
         doos = [k for k in doos if k != ROOD]
         van_bord = sum(k in bord for k in doos)
         zwart = doos.count((0, 0, 0))
@@ -170,13 +178,13 @@ def loep(bureau, f, x0, y0):
 
 def main():
     naam, voltarix, starter = sys.argv[1:4]
-    platform, f, paneel = CONFIGS[naam]
+    platform, schaal, paneel, maat, f = CONFIGS[naam]
     for nodig in ("weston", "Xwayland" if platform == "xcb" else "weston"):
         if not shutil.which(nodig):
             print("e2e wayland %s: skipped, %s is not installed" % (naam, nodig))
             return 77
-    scherm = (1024 * f, 768 * f)
-    vrij = (PANEEL * f, scherm[1]) if paneel == "top" else (0, scherm[1] - PANEEL * f)
+    scherm = (maat[0] * schaal, maat[1] * schaal)
+    vrij = (PANEEL * schaal, scherm[1]) if paneel == "top" else (0, scherm[1] - PANEEL * schaal)
     werk = tempfile.mkdtemp(prefix="voltarix-e2e-wayland-")
     os.makedirs(os.path.join(werk, "runtime"), mode=0o700)
     xvfb = weston = proces = None
@@ -185,7 +193,7 @@ def main():
         xvfb = Xvfb(int(os.environ.get("VOLTARIX_E2E_DISPLAY", "70")), open(os.path.join(werk, "xvfb.log"), "wb"),
                     scherm=(scherm[0], scherm[1] + 32))
         bureau = Bureau(xvfb.display)
-        weston, x_display = start_weston(werk, bureau, scherm, f, paneel, platform == "xcb")
+        weston, x_display = start_weston(werk, bureau, scherm, schaal, paneel, platform == "xcb")
         proces = start(voltarix, starter, werk, platform, x_display)
         x0, y0 = hoofdvenster(bureau, scherm, f, vrij, titel(bureau, scherm, vrij, f))
         loep(bureau, f, x0, y0)

@@ -2,12 +2,8 @@
 #include "TestFolder.h"
 #include "TestRunner.h"
 #include "app/Main.h"
-#include "app/MainLayout.h"
 #include "app/Verschijning.h"
-#include "app/VrijVlak.h"
 #include "ui/SheetView.h"
-#include "ui/Twips.h"
-#include "ui/Vormgeving.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -41,32 +37,6 @@ private slots:
         QFETCH(bool, plugin);
         QFETCH(QByteArray, keuze);
         QCOMPARE(Verschijning::platform(eigen, sessie, x, plugin), keuze);
-    }
-
-    void waylandPlugin() {
-        QTemporaryDir met, zonder;
-        QDir(met.path()).mkpath("platforms");
-        QDir(zonder.path()).mkpath("platforms");
-        QFile(met.filePath("platforms/libqwayland-generic.so")).open(QIODevice::WriteOnly);
-        QFile(zonder.filePath("platforms/libqxcb.so")).open(QIODevice::WriteOnly);
-        QVERIFY(!Verschijning::heeftWaylandPlugin({zonder.path(), met.path() + "/weg"}));
-        QVERIFY(Verschijning::heeftWaylandPlugin({zonder.path(), met.path()}));
-    }
-
-    // Laid out for voorBinnen(b), the main window's inside is b exactly: the inside a
-    // maximised window got from the compositor.
-    void binnenMaat_data() {
-        QTest::addColumn<QSize>("binnen");
-        QTest::newRow("1024x768, top panel") << QSize(1014, 706);
-        QTest::newRow("2560x1440 at 175 %") << QSize(1453, 760);
-    }
-    void binnenMaat() {
-        QFETCH(QSize, binnen);
-        const QRect vrij = VrijVlak::voorBinnen(QRect(QPoint(7, 40), binnen));
-        const QRect venster = MainLayout::venster(vrij.size() * kTwipsPerPixel);
-        QCOMPARE(QSize(twipsToPixels(venster.width()), twipsToPixels(venster.height())) -
-                     Vormgeving::kRandPixels,
-                 binnen);
     }
 
     // Where the screen cannot be read (here Qt's offscreen platform, as under Wayland),

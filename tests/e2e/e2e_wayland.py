@@ -5,6 +5,7 @@ pixman renderer), so that xdotool drives it and ImageMagick reads what it shows.
 title screen is passed, the main window must lie whole under the panel, and the
 magnifier over the breadboard must show the breadboard's pixels, not black."""
 
+import glob
 import os
 import shutil
 import subprocess
@@ -13,6 +14,7 @@ import tempfile
 import traceback
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from e2e_scherm import controleer  # noqa: E402
 from xsessie import Bureau, Mislukt, Xvfb, stop_proces, wacht_tot  # noqa: E402
 
 ACHTERGROND, GRIJS, DONKER, ROOD = (32, 64, 96), (216, 213, 206), (90, 90, 100), (255, 0, 0)
@@ -34,11 +36,6 @@ def m(n, f):
     return int(round(n * f))
 
 
-def controleer(waar, tekst):
-    if not waar:
-        raise Mislukt(tekst)
-
-
 def start_weston(werk, bureau, scherm, schaal, paneel, xwayland):
     ini = os.path.join(werk, "weston.ini")
     with open(ini, "w") as uit:
@@ -53,15 +50,12 @@ def start_weston(werk, bureau, scherm, schaal, paneel, xwayland):
                               env=omgeving, stdout=open(log, "wb"), stderr=subprocess.STDOUT,
                               start_new_session=True)
 
-    def klaar():
+    def klaar():  # its socket, and the display of its XWayland
         controleer(proces.poll() is None, "weston ended; see " + log)
-        tekst = open(log, errors="replace").read()
+        regel = next((r for r in open(log, errors="replace") if "xserver listening on display" in r), "")
         if not os.path.exists(os.path.join(omgeving["XDG_RUNTIME_DIR"], "wayland-e2e")):
             return None
-        if not xwayland:
-            return True
-        regel = next((r for r in tekst.splitlines() if "xserver listening on display" in r), None)
-        return regel and regel.split()[-1]
+        return regel.split()[-1] if xwayland and regel else not xwayland
     return proces, wacht_tot(klaar, "weston and its panel")
 
 
@@ -179,10 +173,10 @@ def loep(bureau, f, x0, y0):
 def main():
     naam, voltarix, starter = sys.argv[1:4]
     platform, schaal, paneel, maat, f = CONFIGS[naam]
-    for nodig in ("weston", "Xwayland" if platform == "xcb" else "weston"):
-        if not shutil.which(nodig):
-            print("e2e wayland %s: skipped, %s is not installed" % (naam, nodig))
-            return 77
+    plugin = platform == "xcb" or glob.glob("/usr/lib/*/qt6/plugins/platforms/libqwayland-*.so")
+    if not (shutil.which("weston") and shutil.which("Xwayland") and plugin):
+        print("e2e wayland %s: skipped, needs weston, xwayland and qt6-wayland" % naam)
+        return 77
     scherm = (maat[0] * schaal, maat[1] * schaal)
     vrij = (PANEEL * schaal, scherm[1]) if paneel == "top" else (0, scherm[1] - PANEEL * schaal)
     werk = tempfile.mkdtemp(prefix="voltarix-e2e-wayland-")

@@ -7,15 +7,6 @@ class TestLoepBron : public QObject {
     Q_OBJECT
 private slots:
 
-    // Only a program on an X server of its own reads the screen; under a Wayland
-    // compositor, also through XWayland, it magnifies its own windows.
-    void schermLeesbaar() {
-        QVERIFY(Loep::schermLeesbaar("xcb", false));
-        QVERIFY(!Loep::schermLeesbaar("xcb", true));
-        QVERIFY(!Loep::schermLeesbaar("wayland", true));
-        QVERIFY(!Loep::schermLeesbaar("offscreen", false));
-    }
-
     // A grab that is black all over is a screen that hands out no pixels; one pixel of
     // anything else is a real picture.
     void heelZwart() {

@@ -1,16 +1,11 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
 #include <QStringList>
 
 // How the program meets the desktop before its first window: which of Qt's platforms
 // it asks for.
 namespace Verschijning {
-
-// The menu entry, the icon and the window all go by this name, so that docks and
-// task switchers put the window with its entry and icon.
-inline const QString kBureaubladNaam = QStringLiteral("org.voltarix.Voltarix");
 
 // In a Wayland session Qt asks for its Wayland plugin first, and where that is not
 // installed it warns before it falls back to X. The platform to ask for instead: "xcb"

@@ -149,7 +149,8 @@ int main(int argc, char *argv[]) {
     std::vector<char *> argumenten(argv, argv + argc + 1);
     const std::optional<double> bureaublad = neemBureaubladSchaal();
     const bool eigenPlatform = kiesPlatform();
-    QGuiApplication::setDesktopFileName(Verschijning::kBureaubladNaam);
+    // The window goes by its menu entry's name, so that docks show it with that entry's icon.
+    QGuiApplication::setDesktopFileName(Pictogram::kNaam);
     QApplication application(argc, argv);
     if (eigenPlatform) qunsetenv("QT_QPA_PLATFORM");
     QApplication::setWindowIcon(pictogram());

@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -190,6 +191,13 @@ void Main::maakBesturing() {
     connect(BBgrootKnop, &QPushButton::clicked, this, &Main::BBgrootKnop_Click);
 }
 
+void Main::pasIn(QSize binnen) {
+    resize(size().boundedTo(binnen));
+    // The desktop places the window, on its free area; our own place would not know
+    // the frame the desktop draws round it.
+    setAttribute(Qt::WA_Moved, false);
+}
+
 QList<QWidget *> Main::werkBalkBesturing() const {
     return {WerkBalk,  Combo2,  Combo3,   Combo4,     Text2,       Check1,
             BackClear, NewKnop, LoepKnop, LoepScroll, BBgrootKnop, PrintKnop};
@@ -211,7 +219,9 @@ void Main::plaats(QWidget *control, const QString &naam, int index) {
 
 void Main::plaatsBesturing() {
     const QRect venster = MainLayout::venster(screenTwips_);
-    move(schermHoek_ + QPoint(twipsToPixels(venster.x()), twipsToPixels(venster.y())));
+    // A Wayland compositor places windows itself and ignores what a program asks.
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        move(schermHoek_ + QPoint(twipsToPixels(venster.x()), twipsToPixels(venster.y())));
     // The table gives the outer size; the title bar and the borders are the desktop's.
     resize(QSize(twipsToPixels(venster.width()), twipsToPixels(venster.height())) -
            Vormgeving::kRandPixels);

@@ -60,6 +60,10 @@ public:
     Main(const AppFolder &folder, Platform &platform, QSize screen, QWidget *parent = nullptr)
         : Main(folder, platform, QRect(QPoint(), screen), parent) {}
     ~Main() override;
+    // The inside of a maximised window, measured where Qt cannot see the panels and
+    // the frame: this window's inside stays within it (also when the user restores
+    // it from maximised), and the desktop places it.
+    void pasIn(QSize binnen);
 
     Design &ontwerp() { return design_; }
 
@@ -163,6 +167,7 @@ private:
     void Undo();
     void LoepKnop_Click();
     void LoepTimer_Tick();
+    QImage eigenBeeld(QRect bron, QPoint pointer);
     void Text1_Change(int positie, int erbij);
     void openProject(const QString &naam);
     void zetOntwerpNaam(const QString &naam);
@@ -175,6 +180,7 @@ private:
     QFrame *LineH = nullptr, *LineV = nullptr;
     QTimer *LoepTimer = nullptr;
     Surface loepBeeld_;
+    bool schermGeeftZwart_ = false; // a grab of the screen came back black
     ComponentList componentList_;
     RegelTelling regelTelling_; // the display lines of Text1, kept as it changes
     // A component list too large to show: its file, saved again as it is.

@@ -13,12 +13,14 @@
 #include "ui/SheetView.h"
 #include "ui/Twips.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -203,15 +205,34 @@ void Main::LoepTimer_Tick() {
     if (!Loep->isVisible()) return;
     const QPoint pointer = QCursor::pos();
     const QRect bron = Loep::bron(pointer, loepBeeld_.size(), LoepScroll->value());
-    QScreen *screen = QGuiApplication::screenAt(pointer);
     QImage beeld;
-    if (screen) {
+    QScreen *screen = QGuiApplication::screenAt(pointer);
+    if (screen && !schermGeeftZwart_ &&
+        Loep::schermLeesbaar(QGuiApplication::platformName(),
+                             qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))) {
         const QRect scherm = bron.translated(-screen->geometry().topLeft());
         beeld = screen->grabWindow(0, scherm.x(), scherm.y(), scherm.width(), scherm.height())
                     .toImage();
+        // Black over one of our own windows: this screen hands out no pixels after all.
+        if (Loep::heelZwart(beeld) && QApplication::topLevelAt(pointer)) {
+            schermGeeftZwart_ = true;
+            beeld = QImage();
+        }
     }
-    if (beeld.isNull()) // a platform that does not hand out the screen: our own window
-        beeld = grab(QRect(mapFromGlobal(bron.topLeft()), bron.size())).toImage();
+    if (beeld.isNull()) beeld = eigenBeeld(bron, pointer);
     loepBeeld_.clear();
     loepBeeld_.stretchFrom(beeld, beeld.rect(), loepBeeld_.rect());
+}
+
+// Where the screen cannot be read, the program shows what it shows itself: its window
+// under the pointer (or this one) painted afresh, the rest in the windows' grey.
+QImage Main::eigenBeeld(QRect bron, QPoint pointer) {
+    QWidget *venster = QApplication::topLevelAt(pointer);
+    if (!venster) venster = this;
+    QImage beeld(bron.size(), QImage::Format_RGB32);
+    beeld.fill(venster->palette().color(QPalette::Window));
+    QPainter schilder(&beeld);
+    venster->render(&schilder, QPoint(),
+                    QRegion(QRect(venster->mapFromGlobal(bron.topLeft()), bron.size())));
+    return beeld;
 }

@@ -3,6 +3,7 @@
 #include "app/TitelAnimatie.h"
 #include "app/TitelInfo.h"
 #include "app/TitelPlaatje.h"
+#include "app/Zandloper.h"
 #include "ui/AppFolder.h"
 #include "ui/Platform.h"
 #include "ui/SheetView.h"
@@ -14,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -100,7 +102,9 @@ void Titel::plaatsBesturing() {
 
 void Titel::Form_Load(const AppFolder &folder, const Schaal::Scherm &scherm) {
     const QRect &vrij = scherm.beschikbaar;
-    move(vrij.x() + (vrij.width() - width()) / 2, vrij.y() + (vrij.height() - height()) / 2);
+    // A Wayland compositor places windows itself and ignores what a program asks.
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        move(vrij.x() + (vrij.width() - width()) / 2, vrij.y() + (vrij.height() - height()) / 2);
     Label3->setText(TitelInfo::kMakerRegel);
     Label4->setText(TitelInfo::kMailAdres);
     Label4->adjustSize();
@@ -166,7 +170,7 @@ void Titel::Start_Click() {
         return;
     }
     bezig_ = true;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QApplication::setOverrideCursor(Zandloper::bezig(QGuiApplication::platformName()));
     TitelAnimatie::speel(strook_, platform_, &overslaan_);
     QApplication::restoreOverrideCursor();
     Timer1->stop();

@@ -5,14 +5,19 @@
 #include "app/StarterFolder.h"
 #include "app/Titel.h"
 #include "app/TitelInfo.h"
+#include "app/Verschijning.h"
+#include "app/VrijVlak.h"
 #include "ui/AppFolder.h"
 #include "ui/AppFolderChoice.h"
 #include "ui/QtPlatform.h"
+
+#include "Pictogram.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
@@ -114,13 +119,43 @@ Schaal::Scherm meetScherm(std::vector<char *> &argumenten, std::optional<double>
     return scherm;
 }
 
+// --- How the program shows itself to the desktop: its platform, name and icon.
+
+// Asks Qt for X where it would look for a Wayland plugin that is not there; the
+// variable goes again once Qt has read it, so that what the program opens chooses
+// for itself. Returns whether it was set.
+bool kiesPlatform() {
+    QStringList pluginMappen = qEnvironmentVariable("QT_PLUGIN_PATH").split(QLatin1Char(':'));
+    pluginMappen << QLibraryInfo::path(QLibraryInfo::PluginsPath);
+    const QByteArray keuze = Verschijning::platform(
+        qgetenv("QT_QPA_PLATFORM"),
+        qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+            qgetenv("XDG_SESSION_TYPE") == QByteArrayLiteral("wayland"),
+        qEnvironmentVariableIsSet("DISPLAY"), Verschijning::heeftWaylandPlugin(pluginMappen));
+    if (keuze.isEmpty()) return false;
+    qputenv("QT_QPA_PLATFORM", keuze);
+    return true;
+}
+
+QIcon pictogram() {
+    QIcon icon;
+    for (const int grootte : Pictogram::kGroottes)
+        icon.addPixmap(QPixmap::fromImage(Pictogram::teken(grootte)));
+    return icon;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
     // Qt takes its own options out of argv; a restart passes them on again.
     std::vector<char *> argumenten(argv, argv + argc + 1);
     const std::optional<double> bureaublad = neemBureaubladSchaal();
+    const bool eigenPlatform = kiesPlatform();
+    // The window goes by its menu entry's name, so that docks show it with that entry's icon.
+    QGuiApplication::setDesktopFileName(Pictogram::kNaam);
     QApplication application(argc, argv);
+    if (eigenPlatform) qunsetenv("QT_QPA_PLATFORM");
+    QApplication::setWindowIcon(pictogram());
     if (bureaublad) geefQtFactorTerug();
     const Schaal::Scherm scherm = meetScherm(argumenten, bureaublad);
     QApplication::setApplicationName(QStringLiteral("Voltarix"));
@@ -141,12 +176,21 @@ int main(int argc, char *argv[]) {
     auto *titel = new Titel(folder, platform, scherm);
     titel->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(titel, &Titel::gestart, [&] {
-        main = std::make_unique<Main>(folder, platform, scherm.beschikbaar);
+        // Under a Wayland compositor only a shown window learns the free area.
+        const std::optional<QRect> binnen = VrijVlak::meet();
+        main = std::make_unique<Main>(folder, platform,
+                                      binnen ? VrijVlak::voorBinnen(*binnen) : scherm.beschikbaar);
         // Queued before the window shows, so that it opens before the recovery copy of
         // an earlier run is offered: a design restored then stays as it was restored.
         if (!startBestand.isEmpty())
             QTimer::singleShot(0, main.get(), [&] { main->openBestand(startBestand); });
-        main->show();
+        if (!binnen) {
+            main->show();
+            return;
+        }
+        // The compositor sizes a maximised window to the free area, which it alone knows.
+        main->pasIn(binnen->size());
+        main->showMaximized();
     });
     titel->show();
     return application.exec();

@@ -1,0 +1,214 @@
+#!/usr/bin/env python3
+"""e2e_wayland.py CONFIG VOLTARIX STARTER: Voltarix under a Wayland compositor with a
+panel, natively or through XWayland. Weston runs nested in Xvfb (its X11 back end, the
+pixman renderer), so that xdotool drives it and ImageMagick reads what it shows. The
+title screen is passed, the main window must lie whole under the panel, and the
+magnifier over the breadboard must show the breadboard's pixels, not black."""
+
+import glob
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import traceback
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from e2e_scherm import controleer  # noqa: E402
+from xsessie import Bureau, Mislukt, Xvfb, stop_proces, wacht_tot  # noqa: E402
+
+ACHTERGROND, GRIJS, DONKER, ROOD = (32, 64, 96), (216, 213, 206), (90, 90, 100), (255, 0, 0)
+PANEEL = 32  # the height of Weston's panel, in its own pixels
+# the way the program reaches the compositor, the compositor's scale, the panel's side,
+# the compositor's screen in its own pixels, and the scale the program shows itself at
+CONFIGS = {"native": ("wayland", 1, "top", (1024, 768), 1),
+           "native@2": ("wayland", 2, "bottom", (1024, 768), 2),
+           "native-2560x1440@2": ("wayland", 2, "top", (1280, 720), 1.75),
+           "xwayland": ("xcb", 1, "top", (1024, 768), 1)}
+# Where the controls stand in the window's inside: the row of tool buttons, the
+# breadboard's tool bar (the magnifier's button stands 526, 7 right of its corner)
+# and the box the magnifier shares with the symbol list.
+KNOP7, WERKBALK, LOEP, PIC2 = (449, 25), (197, 108), (14, 145, 152, 190), (197, 118)
+
+
+def m(n, f):
+    """n of the program's pixels in the screen's."""
+    return int(round(n * f))
+
+
+def start_weston(werk, bureau, scherm, schaal, paneel, xwayland):
+    ini = os.path.join(werk, "weston.ini")
+    with open(ini, "w") as uit:
+        uit.write("[core]\nidle-time=0\n[shell]\npanel-position=%s\nbackground-color=0xff%02x%02x%02x\n"
+                  "locking=false\nanimation=none\nstartup-animation=none\nclose-animation=none\n"
+                  "focus-animation=none\n" % ((paneel,) + ACHTERGROND))
+    omgeving = dict(bureau.omgeving, XDG_RUNTIME_DIR=os.path.join(werk, "runtime"))
+    log = os.path.join(werk, "weston.log")
+    proces = subprocess.Popen(["weston", "--backend=x11-backend.so", "--use-pixman", "--width=%d" % (scherm[0] // schaal),
+                               "--height=%d" % (scherm[1] // schaal), "--scale=%d" % schaal, "--socket=wayland-e2e",
+                               "--config=" + ini] + (["--xwayland"] if xwayland else []),
+                              env=omgeving, stdout=open(log, "wb"), stderr=subprocess.STDOUT,
+                              start_new_session=True)
+
+    def klaar():  # its socket, and the display of its XWayland
+        controleer(proces.poll() is None, "weston ended; see " + log)
+        regel = next((r for r in open(log, errors="replace") if "xserver listening on display" in r), "")
+        if not os.path.exists(os.path.join(omgeving["XDG_RUNTIME_DIR"], "wayland-e2e")):
+            return None
+        return regel.split()[-1] if xwayland and regel else not xwayland
+    return proces, wacht_tot(klaar, "weston and its panel")
+
+
+def start(voltarix, starter, werk, platform, x_display):
+    omgeving = {k: v for k, v in os.environ.items()
+                if not k.startswith(("QT_", "VOLTARIX", "WAYLAND", "DISPLAY", "XDG_"))}
+    omgeving.update(HOME=werk, LANG="C.UTF-8", LC_ALL="C.UTF-8", XDG_RUNTIME_DIR=os.path.join(werk, "runtime"),
+                    WAYLAND_DISPLAY="wayland-e2e")
+    if platform == "xcb":  # the package's path: X through XWayland, in a Wayland session
+        omgeving.update(QT_QPA_PLATFORM="xcb", DISPLAY=x_display)
+    shutil.copytree(starter, os.path.join(werk, "Voltarix"))
+    return subprocess.Popen([voltarix, "--app-folder", os.path.join(werk, "Voltarix")], env=omgeving,
+                            stdout=open(os.path.join(werk, "voltarix.log"), "wb"), stderr=subprocess.STDOUT)
+
+
+def vlak_van(beeld, boven, onder):
+    """The box round everything that is not the desktop's background, between the rows."""
+    xs, ys = [], []
+    for y in range(boven, onder, 4):
+        for x in range(0, beeld.breedte, 4):
+            if beeld.pixel(x, y) != ACHTERGROND:
+                xs.append(x)
+                ys.append(y)
+    return (min(xs), min(ys), max(xs), max(ys)) if xs else None
+
+
+def titel(bureau, scherm, vrij, f):
+    """The title screen wherever the compositor put it, its DPI warning answered; returns
+    the point to click."""
+    # Weston follows the pointer from the moment it enters its window; it waits on the
+    # panel, out of the way.
+    bureau.xdo("mousemove", "--sync", scherm[0] // 2, scherm[1] + 10)
+    bureau.xdo("mousemove", "--sync", scherm[0] // 2, vrij[1] + 2 if vrij[0] == 0 else 2)
+
+    vorige = [None]
+
+    def stil():  # the same box twice in a row: the window is drawn
+        vlak = vlak_van(bureau.schermbeeld(), *vrij)
+        gelijk, vorige[0] = vlak == vorige[0], vlak
+        return gelijk and vlak
+    vlak = wacht_tot(stil, "the title screen")
+    if f != 1:  # the DPI warning over it
+        bureau.toetsen("Return")
+        wacht_tot(lambda: vlak_van(bureau.schermbeeld(), *vrij) != vlak, "the DPI warning to close")
+        vlak = wacht_tot(stil, "the title screen")
+    return (vlak[0] + vlak[2]) // 2, (vlak[1] + vlak[3]) // 2
+
+
+def binnenkant(beeld, f, vrij):
+    """The main window's inside (below its menu bar), found by the tool buttons' grey."""
+    for y in range(vrij[0], vrij[1] - m(80, f)):
+        for x in range(0, beeld.breedte // 3):
+            if beeld.pixel(x, y) == GRIJS and beeld.pixel(x + m(40, f), y + m(40, f)) == GRIJS:
+                return x - m(14, f), y - m(20, f)
+
+
+def hoofdvenster(bureau, scherm, f, vrij, klik):
+    """Clicks the title screen until the main window shows; checks that window whole on
+    the free area: its title bar under a top panel, the bottom of its work area above a
+    bottom panel and inside the screen."""
+    for _ in range(4):
+        # a click that came before the window knew of the pointer is given again
+        bureau.xdo("mousemove", "--sync", klik[0] + 5, klik[1] + 5)
+        bureau.klik(*klik)
+        try:
+            x0, y0 = wacht_tot(lambda: binnenkant(bureau.schermbeeld(), f, vrij), "the main window", tijd=12)
+            break
+        except Mislukt:
+            pass
+    else:
+        raise Mislukt("the title screen does not start the program")
+    bureau.klik(x0 + m(327 + 24, f), y0 + m(25 + 24, f))  # the design sheet, in its dark backdrop
+    kolom = x0 + m(191 + 3, f)
+
+    def onderkant(beeld):
+        rijen = [y for y in range(y0, scherm[1]) if beeld.pixel(kolom, y) == DONKER]
+        return rijen and rijen[-1]
+    onder = wacht_tot(lambda: onderkant(bureau.schermbeeld()), "the design sheet's backdrop")
+    beeld = bureau.schermbeeld()
+    controleer(onder + m(4, f) < vrij[1], "the work area ends at %d, past the free area %r" % (onder, vrij))
+    # a title bar of at least 20 pixels between the panel and the menu bar, none of it desktop
+    titel = [beeld.pixel(x0 + m(300, f), y) for y in range(vrij[0], y0 - m(20, f))]
+    controleer(len(titel) >= m(20, f) and ACHTERGROND not in titel,
+               "no title bar between the panel (%d) and the window's inside (%d)" % (vrij[0], y0))
+    return x0, y0
+
+
+def loep(bureau, f, x0, y0):
+    """The magnifier over the breadboard shows the breadboard's pixels."""
+    bureau.klik(x0 + m(KNOP7[0] + 24, f), y0 + m(KNOP7[1] + 24, f))
+    # the view changes after the button's short press animation
+    wacht_tot(lambda: bureau.schermbeeld().pixel(x0 + m(WERKBALK[0] + 400, f), y0 + m(WERKBALK[1] + 3, f)) == GRIJS,
+              "the breadboard's tool bar")
+    bureau.klik(x0 + m(WERKBALK[0] + 526 + 20, f), y0 + m(WERKBALK[1] + 7 + 10, f))
+    # a contact point of the board, where holes and the board's face meet
+    px, py = x0 + m(PIC2[0] + 296, f), y0 + m(PIC2[1] + 246, f)
+    bureau.xdo("mousemove", "--sync", px + 5, py + 5)
+    bureau.xdo("mousemove", "--sync", px, py)
+    rond, stap = m(30, f), max(1, int(f))
+    links, boven, breedte, hoogte = (x0 + m(LOEP[0] + 4, f), y0 + m(LOEP[1] + 4, f),
+                                     m(LOEP[2] - 8, f), m(LOEP[3] - 8, f))
+
+    def vergroot():
+        beeld = bureau.schermbeeld()
+        bord = {beeld.pixel(x, y) for x in range(px - rond, px + rond) for y in range(py - rond, py + rond)}
+        doos = [beeld.pixel(x, y) for x in range(links, links + breedte, stap)
+                for y in range(boven, boven + hoogte, stap)]
+        doos = [k for k in doos if k != ROOD]
+        van_bord = sum(k in bord for k in doos)
+        zwart = doos.count((0, 0, 0))
+        return (len(set(doos)) > 1 and van_bord > 0.9 * len(doos) and zwart < 0.5 * len(doos)) or None
+    wacht_tot(vergroot, "the magnifier to show the breadboard", tijd=20)
+
+
+def main():
+    naam, voltarix, starter = sys.argv[1:4]
+    platform, schaal, paneel, maat, f = CONFIGS[naam]
+    plugin = platform == "xcb" or glob.glob("/usr/lib/*/qt6/plugins/platforms/libqwayland-*.so")
+    if not (shutil.which("weston") and shutil.which("Xwayland") and plugin):
+        print("e2e wayland %s: skipped, needs weston, xwayland and qt6-wayland" % naam)
+        return 77
+    scherm = (maat[0] * schaal, maat[1] * schaal)
+    vrij = (PANEEL * schaal, scherm[1]) if paneel == "top" else (0, scherm[1] - PANEEL * schaal)
+    werk = tempfile.mkdtemp(prefix="voltarix-e2e-wayland-")
+    os.makedirs(os.path.join(werk, "runtime"), mode=0o700)
+    xvfb = weston = proces = None
+    try:
+        # room below the compositor's window, for the pointer to enter it from
+        xvfb = Xvfb(int(os.environ.get("VOLTARIX_E2E_DISPLAY", "70")), open(os.path.join(werk, "xvfb.log"), "wb"),
+                    scherm=(scherm[0], scherm[1] + 32))
+        bureau = Bureau(xvfb.display)
+        weston, x_display = start_weston(werk, bureau, scherm, schaal, paneel, platform == "xcb")
+        proces = start(voltarix, starter, werk, platform, x_display)
+        x0, y0 = hoofdvenster(bureau, scherm, f, vrij, titel(bureau, scherm, vrij, f))
+        loep(bureau, f, x0, y0)
+        log = open(os.path.join(werk, "voltarix.log"), errors="replace").read()
+        controleer(not log.strip(), "the program printed: " + log)
+    except Exception:  # noqa: BLE001 - every failure is reported the same way
+        traceback.print_exc()
+        if xvfb:
+            Bureau(xvfb.display).bewaar_schermbeeld(os.path.join(werk, "mislukt.png"))
+        print("e2e wayland %s: FAILED; screenshot and logs in %s" % (naam, werk))
+        return 1
+    finally:
+        for p in (proces, weston):
+            if p:
+                stop_proces(p)
+        if xvfb:
+            xvfb.stop()
+    shutil.rmtree(werk, ignore_errors=True)
+    print("e2e wayland %s: passed" % naam)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -90,8 +90,9 @@ private slots:
             const QImage enkel = teken(1), dubbel = teken(2);
             QImage vergroot = enkel.scaled(enkel.size() * 2);
             vergroot.setDevicePixelRatio(2);
-            QVERIFY(dubbel.deviceIndependentSize() == QSizeF(enkel.size()) &&
-                    dubbel.size() == vergroot.size() && dubbel != vergroot);
+            QCOMPARE(dubbel.deviceIndependentSize(), QSizeF(enkel.size()));
+            QCOMPARE(dubbel.size(), vergroot.size());
+            QVERIFY(dubbel != vergroot);
         }
     }
 };

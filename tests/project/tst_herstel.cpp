@@ -108,7 +108,8 @@ void TestHerstel::teGroteLijstByteVoorByte() {
     TestFolder folder;
     const QByteArray lijst = QByteArray(300000, 'x') + "\r\n\x80\r\n";
     auto bron = std::make_shared<QFile>(folder.writeFile("P.dat", lijst));
-    QVERIFY(bron->open(QIODevice::ReadOnly) && bron->seek(7));
+    QVERIFY(bron->open(QIODevice::ReadOnly));
+    QVERIFY(bron->seek(7));
     HerstelSchrijver::Momentopname nu = tekening(2);
     nu.lijst.clear(), nu.datBron = bron;
     const QString kopieMap = Herstelmap(folder.path(".herstel")).nieuweKopieMap();

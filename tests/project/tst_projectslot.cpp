@@ -98,8 +98,8 @@ void TestProjectSlot::leegSlotVanEenGedoodProgramma() {
     map.zetWachttijd(0);
     QFile slot(folder.writeFile("Projecten/P.lock", {}));
     QCOMPARE(map.opslaan("P", Surface(8, 8), Surface(8, 8), "x\r\n"), ProjectMap::InGebruik);
-    QVERIFY(slot.open(QIODevice::ReadWrite) &&
-            slot.setFileTime(QDateTime::currentDateTime().addSecs(-2),
+    QVERIFY(slot.open(QIODevice::ReadWrite));
+    QVERIFY(slot.setFileTime(QDateTime::currentDateTime().addSecs(-2),
                              QFileDevice::FileModificationTime));
     QCOMPARE(map.opslaan("P", Surface(8, 8), Surface(8, 8), "x\r\n"), ProjectMap::Geen);
     QVERIFY(!QFile::exists(slot.fileName())); // and let go after the save

@@ -1,9 +1,6 @@
 #include "ScriptedPlatform.h"
 
-#include <QApplication>
 #include <QPdfWriter>
-#include <QTimer>
-#include <QWidget>
 
 ScriptedPlatform::ScriptedPlatform() = default;
 ScriptedPlatform::~ScriptedPlatform() = default;
@@ -56,18 +53,4 @@ void ScriptedPlatform::wacht(double seconds) {
     ++waits;
     waited += seconds;
     if (duringWait) duringWait(seconds);
-}
-
-void bijModaalVenster(std::function<void(QWidget *)> doe) {
-    auto *timer = new QTimer(qApp); // goes with the application when no modal window came
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, doe] {
-        QWidget *venster = QApplication::activeModalWidget();
-        if (!venster) return;
-        timer->stop();
-        timer->deleteLater();
-        if (doe) doe(venster);
-        if (venster->isVisible()) venster->close();
-    });
-    timer->start();
 }

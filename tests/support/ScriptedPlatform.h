@@ -72,5 +72,6 @@ private:
 class QWidget;
 
 // Once the next modal window is open (a dialog started with exec()), runs `doe` on it
-// and then closes it, so that a test can go on past the exec().
+// and then closes it, so that a test can go on past the exec(). Only the programs of the
+// windows' tests have it (support/ModaalVenster.cpp).
 void bijModaalVenster(std::function<void(QWidget *)> doe = {});

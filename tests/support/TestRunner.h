@@ -14,6 +14,9 @@ bool registreer(const char *naam, Maker maker);
 // runs `helper(argc, argv)` instead of the tests (argv[1] is the flag).
 using Helper = std::function<int(int argc, char **argv)>;
 bool registreerHelper(const char *vlag, Helper helper);
+// Runs the helper that argv[1] names, else the tests; the program's main() makes the
+// application first: a QGuiApplication for the core's tests, a QApplication for windows.
+int voerUit(int argc, char **argv);
 } // namespace TestRunner
 
 #define VOLTARIX_TEST(Class)                                                                       \

@@ -167,7 +167,7 @@ private slots:
 
     // New asks first; the breadboard's "Nieuw" clears the breadboard alone, a new design
     // both sheets, the list and the name, but not the undo snapshot. An opened project's
-    // raster keeps its grey. The magnifier, with its cross-hair, takes the list's place.
+    // raster keeps its grey.
     void projecten() {
         Venster v;
         v.start();
@@ -209,7 +209,12 @@ private slots:
         QCOMPARE(toestand(), "Componentenlijst\n" + QString(28, '-') + "\n|*.*|Rasterkleur : 120");
         v.item("Undo")->trigger();
         QCOMPARE(ontwerp.Pic2.image(), pic2);
+    }
 
+    // The magnifier, with its cross-hair, takes the list's place.
+    void loep() {
+        Venster v;
+        v.start();
         for (const char *knop : {"Knop7", "Knop6", "Knop7", "LoepKnop"})
             v.klik(knop);
         for (const char *naam : {"Loep", "LineH", "LineV", "List1"})

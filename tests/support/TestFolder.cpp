@@ -6,7 +6,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QtEndian>
+
+#include <csignal>
+#include <sys/resource.h>
 
 TestFolder::TestFolder() {
     dir_.setAutoRemove(true);
@@ -50,6 +54,25 @@ QImage filledPicture(int width, int height, QRgb colour) {
     QImage picture(width, height, QImage::Format_RGB32);
     picture.fill(colour);
     return picture;
+}
+
+QImage bont(int width, int height, quint32 seed) {
+    QImage picture(width, height, QImage::Format_RGB888);
+    QRandomGenerator(seed).fillRange(reinterpret_cast<quint32 *>(picture.bits()),
+                                     picture.sizeInBytes() / 4);
+    return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+bool withFileLimit(qint64 bytes, const std::function<bool()> &write) {
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const rlimit limit{rlim_t(bytes), old.rlim_max};
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const bool done = write();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, handler);
+    return done;
 }
 
 QByteArray pictureFile(const QImage &picture, const char *format) {

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
+
 // A fresh application folder for one test, removed afterwards. Paths are written
 // as the program writes them ("\Symbolen\weerstanden\R.bmp") or with "/".
 class TestFolder {
@@ -29,6 +31,14 @@ private:
 
 // A picture of one colour, in RGB32.
 QImage filledPicture(int width, int height, QRgb colour);
+
+// Noise: many colours, which no file format can squeeze, and a pixel in the wrong place
+// shows. The same seed gives the same picture.
+QImage bont(int width, int height, quint32 seed = 1);
+
+// Runs `write` while no file of this process may grow beyond `bytes`, as on a full disk: a
+// write past it fails (EFBIG) rather than ending the process.
+bool withFileLimit(qint64 bytes, const std::function<bool()> &write);
 
 // A picture as the bytes of a file in the given format, written by Qt.
 QByteArray pictureFile(const QImage &picture, const char *format = "BMP");

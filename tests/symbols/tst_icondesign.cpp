@@ -17,14 +17,6 @@ using Bewerking = std::function<void(Surface &)>;
 const QRgb kZwart = qRgb(0, 0, 0), kRood = qRgb(255, 0, 0), kWit = Surface::kWhite;
 const QString kTitel = QStringLiteral(" 49 x 49 Symbool Designer");
 
-// Every pixel its own colour, so that a pixel in the wrong place shows.
-QImage bont(int b = 49, int h = 49) {
-    QImage plaatje(b, h, QImage::Format_RGB32);
-    for (int i = 0; i < b * h; ++i)
-        plaatje.setPixel(i % b, i / b, qRgb(i % b * 5, i / b * 5 % 256, i % 256));
-    return plaatje;
-}
-
 struct Ontwerper : ScriptedPlatform {
     void druk(int cx, int cy, Qt::MouseButtons knop = Qt::LeftButton) { // in the cell's centre
         model.IconPicture_MouseDown(knop, 10 * (cx + 1), 10 * (cy + 1));
@@ -73,11 +65,11 @@ private slots:
     // Grid cells, lines, margins, markers; a cell owns its left and top line; the palette.
     void pictures() {
         Surface raster(kRasterGrootte, kRasterGrootte), palet(60, 239);
-        ToonIcon(raster, Surface(bont()));
+        ToonIcon(raster, Surface(bont(49, 49)));
         for (int i = 0; i < 49 * 49 * 4; ++i)
             QCOMPARE(
                 raster.pixel(i / 4 % 49 * 10 + 6 + i % 2 * 8, i / 196 * 10 + 6 + i / 2 % 2 * 8),
-                bont().pixel(i / 4 % 49, i / 196));
+                bont(49, 49).pixel(i / 4 % 49, i / 196));
         const QRgb kleur[] = {kLijnKleur, kWit, kRood, kZwart}; // x, y and the colour there
         const int punten[][3] = {{5, 100, 0}, {15, 100, 0},  {100, 255, 0}, {495, 495, 0},
                                  {4, 100, 1}, {496, 100, 1}, {245, 498, 3}, {2, 244, 1},
@@ -156,7 +148,7 @@ private slots:
         const Opdracht opdrachten[] = {
             {1, "Yes", [](Surface &s) { s.clear(); }, nieuw},
             {1, "No", niets, nieuw},
-            {2, "Led 1.bmp", [](Surface &s) { s.setImage(bont().mirrored()); }, ""},
+            {2, "Led 1.bmp", [](Surface &s) { s.setImage(bont(49, 49).mirrored()); }, ""},
             {2, "48.bmp", niets,
              "Deze afbeelding is geen 49 x 49 pixels!\r\n(maar 48 x 48 pixels)"},
             {2, "tekst.bmp", niets, ""},
@@ -189,16 +181,16 @@ private slots:
         QFETCH(Opdracht, opdracht);
         const auto &[knop, antwoord, bewerking, gezegd] = opdracht;
         TestFolder folder;
-        folder.writeFile("Led 1.bmp", pictureFile(bont().mirrored()));
+        folder.writeFile("Led 1.bmp", pictureFile(bont(49, 49).mirrored()));
         folder.writeFile("48.bmp", pictureFile(bont(48, 48)));
         folder.writeFile("tekst.bmp", "not a picture");
-        folder.writeFile("half.bmp", pictureFile(bont()).chopped(400));
+        folder.writeFile("half.bmp", pictureFile(bont(49, 49)).chopped(400));
         Ontwerper o;
         o.answers << (antwoord == "Yes" ? Platform::Answer::Yes : Platform::Answer::No);
         o.inputAnswers << antwoord;
         o.openAnswers << (antwoord.isEmpty() ? antwoord : folder.path(antwoord));
         o.saveAnswers << o.openAnswers;
-        o.model.tekening().setImage(bont());
+        o.model.tekening().setImage(bont(49, 49));
         ToonIcon(o.model.raster(), o.model.tekening());
         o.model.IconPalet_MouseDown(44, 5); // red
         Surface verwacht = o.model.tekening();
@@ -215,15 +207,15 @@ private slots:
         QCOMPARE(tekst.join('|'), gezegd);
         // The title names the file opened, until New; Save adds ".bmp" to a bare name.
         QCOMPARE(o.model.titel(),
-                 kTitel + (knop == 2 && verwacht.image() != bont() ? " / " + antwoord : ""));
+                 kTitel + (knop == 2 && verwacht.image() != bont(49, 49) ? " / " + antwoord : ""));
         if (knop == 3)
             QCOMPARE(QImage(folder.path("z.bmp"), "BMP").convertToFormat(QImage::Format_RGB32),
-                     antwoord == "z" ? bont() : QImage());
+                     antwoord == "z" ? bont(49, 49) : QImage());
         o.answers = {Platform::Answer::Yes};
         o.model.KnopB_Click(knop == 15 ? 15 : 1);
         QCOMPARE(o.model.titel(), kTitel);
         o.druk(0, 48); // afterwards a press paints as ever
-        QCOMPARE(o.model.tekening().pixel(0, 48), knop == 15 ? bont().pixel(0, 48) : kRood);
+        QCOMPARE(o.model.tekening().pixel(0, 48), knop == 15 ? bont(49, 49).pixel(0, 48) : kRood);
     }
 };
 

@@ -1,12 +1,9 @@
 // The recovery copy through the window: the question at the start, and the copy kept
 // while the design is not saved, and gone after a save, a new design or the exit.
-#include "ScriptedPlatform.h"
-#include "TestFolder.h"
+#include "HoofdVenster.h"
 #include "TestRunner.h"
-#include "app/Main.h"
 #include "project/Herstelmap.h"
 
-#include <QAction>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -14,18 +11,10 @@
 
 namespace {
 
-struct Venster {
-    TestFolder folder;
-    ScriptedPlatform platform;
-    std::unique_ptr<Main> main =
-        std::make_unique<Main>(AppFolder(folder.root()), platform, QSize(1024, 768));
-
+struct Venster : HoofdVenster<> {
+    Venster() { start(); }
     QStringList inHerstel() const {
         return QDir(folder.path(".herstel")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    }
-    void item(const QString &tekst) const {
-        for (QAction *action : main->findChildren<QAction *>())
-            if (action->text() == tekst) action->trigger();
     }
 };
 
@@ -77,7 +66,7 @@ private slots:
         if (actie == "Exit") {
             // The exit ends the event loop it runs in: it gets one of its own, so that no
             // later test finds its loops ended before they begin.
-            QTimer::singleShot(0, v.main.get(), [&v] { v.item("Exit"); });
+            QTimer::singleShot(0, v.main.get(), [&v] { v.item("Exit")->trigger(); });
             QTimer nooduitgang;
             nooduitgang.callOnTimeout([] { QCoreApplication::exit(1); });
             nooduitgang.start(30000);
@@ -85,7 +74,7 @@ private slots:
             QCOMPARE(v.inHerstel(), QStringList()); // gone before the program ends
             return;
         }
-        v.item(actie);
+        v.item(actie)->trigger();
         QTRY_COMPARE(v.inHerstel(), QStringList());
     }
 };

@@ -1,7 +1,5 @@
-#include "ScriptedPlatform.h"
-#include "TestFolder.h"
+#include "HoofdVenster.h"
 #include "TestRunner.h"
-#include "app/Main.h"
 #include "app/Settings.h"
 #include "board/BoardDrawing.h"
 
@@ -15,31 +13,13 @@ const QStringList kWerkBalk = {"WerkBalk", "Combo2",     "Combo3",      "BackCle
 const QStringList kProjectItems = {"Nieuw Project", "Project Openen", "Project Opslaan",
                                    "Project Afdrukken"};
 
-// The main window over a fresh application folder with the help pages, at 1024 x 768.
-struct Venster {
-    TestFolder folder;
-    ScriptedPlatform platform;
-    std::unique_ptr<Main> main;
-
+// The main window with the help pages, at 1024 x 768.
+struct Venster : HoofdVenster<> {
     Venster() {
         for (const char *naam : {"index", "help", "symbolen", "software"})
             folder.writeFile(QStringLiteral("Plugins/%1.htm").arg(naam), "<p>pagina</p>");
     }
-    void start() {
-        main = std::make_unique<Main>(AppFolder(folder.root()), platform, QSize(1024, 768));
-    }
-    template <typename T = QWidget> T *w(const QString &naam) const {
-        if (auto *widget = main->findChild<T *>(naam)) return widget;
-        qFatal("no control %s", qPrintable(naam));
-    }
-    void klik(const QString &naam) const { w<QAbstractButton>(naam)->click(); }
     QString tekst(const char *label) const { return w<QLabel>(label)->text(); }
-    bool getoond(const QString &naam) const { return !w(naam)->isHidden(); }
-    QAction *item(const QString &tekst) const {
-        for (QAction *action : main->findChildren<QAction *>())
-            if (!action->menu() && action->text() == tekst) return action;
-        qFatal("no menu item %s", qPrintable(tekst));
-    }
     // The one view of the work area shown, or an empty text when not exactly one is.
     QString weergave() const {
         QStringList zichtbaar;
@@ -192,11 +172,7 @@ private slots:
         v.platform.inputAnswers = {"Knipper"};
         v.klik("Knop2");
         v.w<QScrollBar>("RasterScroll")->setValue(90);
-        bijModaalVenster([](QWidget *dialog) {
-            dialog->findChild<QListWidget *>("List1")->setCurrentRow(0);
-            dialog->findChild<QAbstractButton *>("OpenKnop")->click();
-        });
-        v.klik("Knop1");
+        v.openEerste();
         QCOMPARE(toestand(), QStringLiteral("R1 = 470\n|Knipper|Rasterkleur : 120"));
         v.platform.answers = {Platform::Answer::Yes, Platform::Answer::Yes};
         v.klik("NewKnop");

@@ -111,28 +111,31 @@ private slots:
         QTest::addColumn<bool>("groot");
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<QPoint>("p");
-        const auto rij = [](bool groot, const char *tekst, QPoint p) {
-            QTest::addRow("%s board, %s", groot ? "big" : "small", tekst) << groot << tekst << p;
+        using Letter = std::tuple<const char *, int, int>;
+        const auto rijen = [](bool groot, std::initializer_list<Letter> rij) {
+            for (const auto &[tekst, x, y] : rij)
+                QTest::addRow("%s board, %s at %d,%d", groot ? "big" : "small", tekst, x, y)
+                    << groot << QString(tekst) << QPoint(x, y);
         };
-        rij(false, "A", {173, 180});
-        rij(false, "E", {650, 260});
-        rij(false, "F", {173, 320});
-        rij(false, "J", {650, 400});
-        rij(false, "X", {650, 140});
-        rij(false, "Y", {173, 440});
-        rij(false, "ruler", {273, 160});
-        rij(false, "ruler at the bottom", {273, 420});
-        rij(true, "H", {890, 360});
-        rij(true, "N", {173, 480});
-        rij(true, "Y", {890, 520});
-        rij(true, "ruler", {273, 160});
-        rij(true, "ruler at the bottom", {273, 500});
+        rijen(false, {{"A", 173, 180},
+                      {"E", 650, 260},
+                      {"F", 173, 320},
+                      {"J", 650, 400},
+                      {"X", 650, 140},
+                      {"Y", 173, 440},
+                      {"ruler", 273, 160},
+                      {"ruler", 273, 420}});
+        rijen(true, {{"H", 890, 360},
+                     {"N", 173, 480},
+                     {"Y", 890, 520},
+                     {"ruler", 273, 160},
+                     {"ruler", 273, 500}});
     }
     void letters() {
         QFETCH(bool, groot);
         QFETCH(QString, tekst);
         QFETCH(QPoint, p);
-        if (tekst.startsWith("ruler")) tekst = BoardGeometry::voor(groot).columnNumbers;
+        if (tekst == "ruler") tekst = BoardGeometry::voor(groot).columnNumbers;
         Surface alone(Surface::textSize(tekst, bordTekstStijl()).width(), 14, grey(240));
         alone.drawText(0, 0, tekst, bordTekstStijl());
         QCOMPARE(drawn(groot).image().copy(QRect(p, alone.size())), alone.image());

@@ -351,7 +351,14 @@ private slots:
         QVERIFY(!AppFolderChoice::holdsProgramFolders(folder.path("weg")));
         folder.makeDir("Map/projecten");
         QVERIFY(AppFolderChoice::holdsProgramFolders(map));
-        // A file exists for the program when it is a file, or a link to one.
+    }
+
+    // A file exists for the program when it is a file, or a link to one.
+    void bestaatBestand() {
+        TestFolder folder;
+        const QString map = folder.path("Map");
+        folder.makeDir("Map/Zmap");
+        folder.writeFile("Map/a.gif", "x");
         ScriptedPlatform platform;
         for (const QString name : {"a.gif", "Zmap", "weg"})
             QFile::link(map + '/' + name, map + "/link-" + name);
@@ -360,6 +367,10 @@ private slots:
             QVERIFY2(platform.bestaatBestand(name.isEmpty() ? name : map + '/' + name) ==
                          name.endsWith(".gif"),
                      qPrintable(name));
+    }
+
+    // The program's filters, "text|pattern|...", as the file dialogs take them.
+    void bestandsfilter() {
         QCOMPARE(qtFileFilter("Icons ( Bitmap )|*.bmp|A|*.a"),
                  QStringLiteral("Icons ( Bitmap ) (*.bmp);;A (*.a)"));
     }

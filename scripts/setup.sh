@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-liberation
           libbenchmark-dev libgif-dev libx11-dev libxtst-dev
           xvfb xauth xdotool x11-utils xclip imagemagick poppler-utils python3
-          desktop-file-utils appstream dpkg-dev file lintian clang libclang-rt-14-dev)
+          desktop-file-utils appstream dpkg-dev file lintian clang libclang-rt-14-dev valgrind)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,13 +1,10 @@
 #include "ui/Surface.h"
 
-#include "ui/BmpCheck.h"
 #include "ui/BmpCodec.h"
-#include "ui/DiskNames.h"
+#include "ui/PictureFile.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QFontMetrics>
-#include <QImageReader>
 #include <QPainter>
 
 #include <algorithm>
@@ -21,40 +18,15 @@ namespace {
 // the screens the layout was made for.
 constexpr int kDotsPerMeter96Dpi = 3780;
 
-// Bounds for picture files: larger pictures are refused before they are decoded.
-constexpr int kMaxSide = 16384;
-constexpr qint64 kMaxPixels = 40'000'000;
-
 QImage preparedImage(QImage image) {
     image.setDotsPerMeterX(kDotsPerMeter96Dpi);
     image.setDotsPerMeterY(kDotsPerMeter96Dpi);
     return image;
 }
 
-// An opaque RGB32 version of a picture; transparent parts become white.
-QImage opaqueCopy(const QImage &picture) {
-    if (picture.format() == QImage::Format_RGB32) return picture;
-    if (!picture.hasAlphaChannel()) return picture.convertToFormat(QImage::Format_RGB32);
-    QImage opaque(picture.size(), QImage::Format_RGB32);
-    opaque.fill(Qt::white);
-    QPainter painter(&opaque);
-    painter.drawImage(0, 0, picture);
-    painter.end();
-    return opaque;
-}
-
 QRgb inverted(QRgb colour) {
     return (~colour & 0x00ffffff) | 0xff000000;
 }
-
-// Larger pictures than any screen's sheet are refused: they are broken or hostile files.
-bool teGroot(QSize size) {
-    return !size.isValid() || size.isEmpty() || size.width() > kMaxSide ||
-           size.height() > kMaxSide || qint64(size.width()) * size.height() > kMaxPixels;
-}
-
-// The largest picture file read: a plain 24-bit BMP of the largest picture allowed.
-constexpr qint64 kMaxFileBytes = 4 * kMaxPixels + 1024;
 
 } // namespace
 
@@ -66,6 +38,17 @@ Surface::Surface(int width, int height, QRgb background)
 
 Surface::Surface(const QImage &picture)
     : image_(preparedImage(opaqueCopy(picture))), background_(kWhite) {}
+
+QImage Surface::opaqueCopy(const QImage &picture) {
+    if (picture.format() == QImage::Format_RGB32) return picture;
+    if (!picture.hasAlphaChannel()) return picture.convertToFormat(QImage::Format_RGB32);
+    QImage opaque(picture.size(), QImage::Format_RGB32);
+    opaque.fill(Qt::white);
+    QPainter painter(&opaque);
+    painter.drawImage(0, 0, picture);
+    painter.end();
+    return opaque;
+}
 
 void Surface::changed() const {
     if (listener_) listener_();
@@ -267,35 +250,19 @@ QSize Surface::textSize(const QString &text, const TextStyle &style) {
 }
 
 std::optional<QImage> Surface::readPicture(const QString &path) {
-    return readNativePicture(QFile::encodeName(path));
+    return PictureFile::read(path);
 }
 
 std::optional<QImage> Surface::readNativePicture(const QByteArray &nativePath) {
-    // Read, not mapped: the pages of a mapped file that another program cuts short
-    // meanwhile end the program with SIGBUS when they are touched.
-    const std::optional<QByteArray> bytes = DiskNames::read(nativePath, kMaxFileBytes);
-    return bytes ? decodePicture(*bytes) : std::nullopt;
+    return PictureFile::readNative(nativePath);
 }
 
 std::optional<QImage> Surface::decodePicture(const QByteArray &bytes) {
-    if (!bmpInhoudVolledig(bytes)) return std::nullopt;
-    // A plain 24-bit BMP, as the program writes its sheets and symbols, read directly.
-    if (std::optional<QImage> eigen = BmpCodec::lees24(bytes))
-        return teGroot(eigen->size()) ? std::nullopt : eigen;
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    if (teGroot(reader.size())) return std::nullopt;
-    // Checked again once decoded: the size a GIF announces is its first frame's, while
-    // the picture is as large as its logical screen (Qt's allocation limit bounds that).
-    QImage picture;
-    if (!reader.read(&picture) || picture.isNull() || teGroot(picture.size())) return std::nullopt;
-    return opaqueCopy(picture);
+    return PictureFile::decode(bytes);
 }
 
 bool Surface::load(const QString &path) {
-    const std::optional<QImage> picture = readPicture(path);
+    const std::optional<QImage> picture = PictureFile::read(path);
     if (!picture) return false;
     paste(*picture);
     return true;

@@ -73,12 +73,9 @@ public:
     void drawText(int x, int y, const QString &text, const TextStyle &style);
     static QSize textSize(const QString &text, const TextStyle &style);
 
-    // Reads a picture file (BMP, GIF, JPEG, PNG...) as an opaque picture: what the file
-    // leaves transparent becomes white. Refuses files that are not pictures, broken
-    // ones and pictures too large to hold: those whose header says so without decoding
-    // them, and those that only turn out so large when decoded (a GIF's logical screen).
+    // Reading picture files is PictureFile's; these pass on to it for the callers that
+    // work with surfaces. readPicture(path) is PictureFile::read(path), and so on.
     static std::optional<QImage> readPicture(const QString &path);
-    // The same for a path in the system's own bytes (DiskNames), and for a file's content.
     static std::optional<QImage> readNativePicture(const QByteArray &nativePath);
     static std::optional<QImage> decodePicture(const QByteArray &bytes);
     // Loads a picture file over this picture at (0, 0); the size stays, the rest is
@@ -98,6 +95,8 @@ public:
     void setChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
 
     static QRgb opaque(QRgb colour) { return colour | 0xff000000; }
+    // An opaque RGB32 version of a picture; transparent parts become white.
+    static QImage opaqueCopy(const QImage &picture);
 
 private:
     void changed() const;

@@ -82,9 +82,9 @@ private slots:
     }
 
     void weergaven_data() {
-        QTest::addColumn<QStringList>("stappen"); // button numbers and menu items
-        QTest::addColumn<QString>("weergave");    // then the view, "+" with the index button,
-        QStringList alle;                         // and the page
+        // The button numbers and menu items, then the view ("+" with the index button) and page.
+        kolommen<QStringList, QString>("stappen", "weergave");
+        QStringList alle;
         for (int i = 0; i < 16; ++i)
             alle << QString::number(i);
         QTest::newRow("every button") << alle + QStringList{"7"} << "Pic2 index";
@@ -97,8 +97,7 @@ private slots:
     // Every button and project item sinks one pixel right and down for 0.2 s and then
     // does its work: one view at a time, the breadboard's tools only with the breadboard.
     void weergaven() {
-        QFETCH(QStringList, stappen);
-        QFETCH(QString, weergave);
+        auto [stappen, weergave] = velden<QStringList, QString>("stappen", "weergave");
         Venster v;
         v.start();
         QWidget *gedrukt = nullptr;
@@ -246,8 +245,8 @@ private slots:
     }
 
     void instellingen_data() {
-        QTest::addColumn<QByteArray>("inhoud");
-        QTest::addColumn<int>("groot"); // the board size read; -1: no settings file, replaced
+        // groot: the board size read; -1: no settings file, replaced
+        kolommen<QByteArray, int>("inhoud", "groot");
         const QByteArray eigen = Settings::tekst(true);
         QTest::newRow("missing") << QByteArray() << -1;
         QTest::newRow("own, big") << eigen << 1;
@@ -264,8 +263,7 @@ private slots:
     // or broken one replaced at once, and written when the user agrees to leave (which
     // ends the event loops of later dialogs: this test comes last).
     void instellingen() {
-        QFETCH(QByteArray, inhoud);
-        QFETCH(int, groot);
+        auto [inhoud, groot] = velden<QByteArray, int>("inhoud", "groot");
         Venster v;
         if (!inhoud.isEmpty()) v.folder.writeFile("Voltarix.ini", inhoud);
         v.start();

@@ -126,8 +126,7 @@ private slots:
     }
 
     void versie_data() {
-        QTest::addColumn<QByteArray>("inhoud");
-        QTest::addColumn<QString>("versie");
+        kolommen<QByteArray, QString>("inhoud", "versie");
         const QByteArray x(5000, 'x'), blok(1 << 20, 'x'); // the reader's block
         const auto rij = [](const char *naam, const QByteArray &inhoud, const char *versie) {
             QTest::newRow(naam) << inhoud << QString(versie);
@@ -147,8 +146,7 @@ private slots:
     // The stamp is found wherever it lies; no file, a folder, no name or an empty file
     // give "Error". The build writes the stamp into the program that holds this code.
     void versie() {
-        QFETCH(QByteArray, inhoud);
-        QFETCH(QString, versie);
+        auto [inhoud, versie] = velden<QByteArray, QString>("inhoud", "versie");
         TestFolder folder;
         QCOMPARE(VersieStempel::GetFileVersion(folder.writeFile("voltarix", inhoud)), versie);
         for (const QString &pad :

@@ -39,9 +39,7 @@ class TestBoard : public QObject {
 private slots:
     // The ends and corners of the drawing: holes by their top left corner, or none there.
     void gaten_data() {
-        QTest::addColumn<bool>("groot");
-        QTest::addColumn<QPoint>("p");
-        QTest::addColumn<bool>("gat");
+        kolommen<bool, QPoint, bool>("groot", "p", "gat");
         const auto rijen = [](bool groot, const QList<QPoint> &gaten, const QList<QPoint> &geen) {
             for (const bool gat : {true, false})
                 for (const QPoint p : gat ? gaten : geen)
@@ -49,42 +47,23 @@ private slots:
                                   gat ? "hole" : "no hole", p.x(), p.y())
                         << groot << p << gat;
         };
-        rijen(false,
-              {{190, 140},
-               {270, 140},
-               {310, 140},
-               {630, 140},
-               {190, 440},
-               {630, 440},
-               {190, 180},
-               {630, 260},
-               {190, 320},
-               {630, 400}},
-              {{170, 140},
-               {290, 140},
-               {410, 140},
-               {530, 140},
-               {650, 140},
-               {290, 440},
-               {630, 280},
-               {650, 180},
-               {630, 420},
-               {190, 160}});
+        const QList<QPoint> klein = {{190, 140}, {270, 140}, {310, 140}, {630, 140}, {190, 440},
+                                     {630, 440}, {190, 180}, {630, 260}, {190, 320}, {630, 400}};
+        const QList<QPoint> kleinGeen = {{170, 140}, {290, 140}, {410, 140}, {530, 140},
+                                         {650, 140}, {290, 440}, {630, 280}, {650, 180},
+                                         {630, 420}, {190, 160}};
+        rijen(false, klein, kleinGeen);
         rijen(true, {{870, 140}, {870, 520}, {870, 300}, {190, 360}, {870, 480}},
               {{770, 140}, {890, 140}, {650, 520}, {870, 320}, {870, 500}});
     }
     void gaten() {
-        QFETCH(bool, groot);
-        QFETCH(QPoint, p);
-        QFETCH(bool, gat);
+        auto [groot, p, gat] = velden<bool, QPoint, bool>("groot", "p", "gat");
         QCOMPARE(isHole(drawn(groot), p.x(), p.y()), gat);
     }
 
     // Single pixels of the frame, the strips, the edges and the shadows.
     void grijzen_data() {
-        QTest::addColumn<bool>("groot");
-        QTest::addColumn<QPoint>("p");
-        QTest::addColumn<int>("grijs");
+        kolommen<bool, QPoint, int>("groot", "p", "grijs");
         const auto rijen = [](bool groot, std::initializer_list<std::array<int, 3>> pixels) {
             for (const auto &[x, y, grijs] : pixels)
                 QTest::addRow("%s board, %d,%d", groot ? "big" : "small", x, y)
@@ -100,41 +79,32 @@ private slots:
         rijen(true, {{400, 347, 130}, {100, 580, 255}, {981, 300, 160}, {970, 84, 160}});
     }
     void grijzen() {
-        QFETCH(bool, groot);
-        QFETCH(QPoint, p);
-        QFETCH(int, grijs);
+        auto [groot, p, grijs] = velden<bool, QPoint, int>("groot", "p", "grijs");
         QCOMPARE(drawn(groot).pixel(p.x(), p.y()), grey(grijs));
     }
 
     // The row letters and the column numbers ("ruler") as drawn alone.
     void letters_data() {
-        QTest::addColumn<bool>("groot");
-        QTest::addColumn<QString>("tekst");
-        QTest::addColumn<QPoint>("p");
+        kolommen<bool, QString, QPoint>("groot", "tekst", "p");
         using Letter = std::tuple<const char *, int, int>;
         const auto rijen = [](bool groot, std::initializer_list<Letter> rij) {
             for (const auto &[tekst, x, y] : rij)
                 QTest::addRow("%s board, %s at %d,%d", groot ? "big" : "small", tekst, x, y)
                     << groot << QString(tekst) << QPoint(x, y);
         };
-        rijen(false, {{"A", 173, 180},
-                      {"E", 650, 260},
-                      {"F", 173, 320},
-                      {"J", 650, 400},
-                      {"X", 650, 140},
-                      {"Y", 173, 440},
-                      {"ruler", 273, 160},
-                      {"ruler", 273, 420}});
-        rijen(true, {{"H", 890, 360},
-                     {"N", 173, 480},
-                     {"Y", 890, 520},
-                     {"ruler", 273, 160},
-                     {"ruler", 273, 500}});
+        const std::initializer_list<Letter> klein = {
+            {"A", 173, 180}, {"E", 650, 260}, {"F", 173, 320},     {"J", 650, 400},
+            {"X", 650, 140}, {"Y", 173, 440}, {"ruler", 273, 160}, {"ruler", 273, 420}};
+        const std::initializer_list<Letter> groot = {{"H", 890, 360},
+                                                     {"N", 173, 480},
+                                                     {"Y", 890, 520},
+                                                     {"ruler", 273, 160},
+                                                     {"ruler", 273, 500}};
+        rijen(false, klein);
+        rijen(true, groot);
     }
     void letters() {
-        QFETCH(bool, groot);
-        QFETCH(QString, tekst);
-        QFETCH(QPoint, p);
+        auto [groot, tekst, p] = velden<bool, QString, QPoint>("groot", "tekst", "p");
         if (tekst == "ruler") tekst = BoardGeometry::voor(groot).columnNumbers;
         Surface alone(Surface::textSize(tekst, bordTekstStijl()).width(), 14, grey(240));
         alone.drawText(0, 0, tekst, bordTekstStijl());

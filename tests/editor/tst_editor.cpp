@@ -97,12 +97,9 @@ private slots:
     // tools and the magnifier in use (shown by their own tools, the magnifier in the list's
     // place) or put away. Then the controls shown, the command and the direction of a shift.
     void knoppen_data() {
-        QTest::addColumn<int>("begin"); // Weergave
-        QTest::addColumn<int>("knop");
-        QTest::addColumn<bool>("gereedschap");
-        QTest::addColumn<QString>("getoond");
-        QTest::addColumn<int>("actie");
-        QTest::addColumn<int>("richting");
+        // begin: Weergave
+        kolommen<int, int, bool, QString, int, int>("begin", "knop", "gereedschap", "getoond",
+                                                    "actie", "richting");
         const int O = 0, L = 1, BB = 2, I = 3;
         const QString ontwerp = "Pic List1", lijst = "Text1 List1",
                       info = "WebBrowser Knop10 List1";
@@ -140,12 +137,9 @@ private slots:
         rij("breadboard in use, help", BB, -2, true, info);
     }
     void knoppen() {
-        QFETCH(int, begin);
-        QFETCH(int, knop);
-        QFETCH(bool, gereedschap);
-        QFETCH(QString, getoond);
-        QFETCH(int, actie);
-        QFETCH(int, richting);
+        auto [begin, knop, gereedschap, getoond, actie, richting] =
+            velden<int, int, bool, QString, int, int>("begin", "knop", "gereedschap", "getoond",
+                                                      "actie", "richting");
         ToolButtons knoppen{Weergave(begin)};
         QMap<B, bool> toont;
         const auto voerUit = [&toont](const ToolButtons::Uitkomst &uitkomst) {

@@ -11,18 +11,15 @@ class TestExporteren : public QObject {
     Q_OBJECT
 private slots:
     void mislukt_data() {
-        QTest::addColumn<QString>("naam");
-        QTest::addColumn<int>("grens"); // the bytes a file may have, as on a full disk; 0: any
-        QTest::addColumn<QString>("melding");
+        // grens: the bytes a file may have, as on a full disk; 0: any
+        kolommen<QString, int, QString>("naam", "grens", "melding");
         QTest::newRow("PNG on a full disk") << "blad.png" << 100 << Exporteren::foutTekst("%1");
         QTest::newRow("PDF on a full disk") << "blad.pdf" << 100 << Exporteren::foutTekst("%1");
         QTest::newRow("unknown format") << "blad.jpg" << 0 << Exporteren::soortFoutTekst();
     }
 
     void mislukt() {
-        QFETCH(QString, naam);
-        QFETCH(int, grens);
-        QFETCH(QString, melding);
+        auto [naam, grens, melding] = velden<QString, int, QString>("naam", "grens", "melding");
         TestFolder folder;
         const QString pad = folder.writeFile(naam, "oud");
         ScriptedPlatform platform;

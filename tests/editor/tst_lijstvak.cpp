@@ -12,9 +12,7 @@ class TestLijstVak : public QObject {
     Q_OBJECT
 private slots:
     void telt_data() {
-        QTest::addColumn<int>("van");
-        QTest::addColumn<int>("tot");
-        QTest::addColumn<QString>("nieuw");
+        kolommen<int, int, QString>("van", "tot", "nieuw");
         const QString lang = " heel lang woord dat de regel laat omslaan naar de volgende";
         QTest::newRow("a line made to wrap") << 5 << 5 << lang;
         QTest::newRow("lines pasted") << 7 << 7 << "een\ntwee" + lang + "\ndrie\n";
@@ -23,9 +21,7 @@ private slots:
     }
 
     void telt() {
-        QFETCH(int, van);
-        QFETCH(int, tot);
-        QFETCH(QString, nieuw);
+        auto [van, tot, nieuw] = velden<int, int, QString>("van", "tot", "nieuw");
         ComponentList lijst;
         lijst.zetLetterEnBreedte(QFont("Arial", 12, QFont::Bold), 200);
         QTextDocument document;

@@ -61,8 +61,7 @@ private slots:
     // UTF-8 were found by fuzzing reader and writer against each other (tests/fuzz): such a
     // list opened with other characters than it was saved with.
     void lijstTekst_data() {
-        QTest::addColumn<QString>("lijst");
-        QTest::addColumn<QByteArray>("bytes");
+        kolommen<QString, QByteArray>("lijst", "bytes");
         const auto rij = [](const char *naam, const QString &lijst, const QByteArray &bytes) {
             QTest::newRow(naam) << lijst << bytes;
         };
@@ -71,19 +70,17 @@ private slots:
         rij("Windows-1252", "R1 = 4k7 µF €5 “LED” Ÿ\r\n",
             "R1 = 4k7 \265F \2005 \223LED\224 \237\r\n");
         rij("beyond Windows-1252", "Ω 10k\r\n", "\xCE\xA9 10k\r\n");
-        // "Ã©" is C3 A9 in Windows-1252, which reads as UTF-8 for "é".
+        // "Ã©" is C3 A9 in Windows-1252, which reads as UTF-8 for "é"; "ï»¿" is EF BB BF,
+        // the UTF-8 byte order mark, which the reader passes over.
         rij("Windows-1252 bytes that are UTF-8", "Ã© weerstand\r\n",
             "\xC3\x83\xC2\xA9 weerstand\r\n");
-        // "ï»¿" is EF BB BF, the UTF-8 byte order mark, which the reader passes over.
         rij("Windows-1252 bytes that are a byte order mark", "ï»¿R1\r\n",
             "\xC3\xAF\xC2\xBB\xC2\xBFR1\r\n");
-        // A list that starts with a byte order mark of its own keeps it.
         rij("byte order mark at the start", QChar(0xFEFF) + QString("R1 Ω\r\n"),
             "\xEF\xBB\xBF\xEF\xBB\xBFR1 \xCE\xA9\r\n");
     }
     void lijstTekst() {
-        QFETCH(QString, lijst);
-        QFETCH(QByteArray, bytes);
+        auto [lijst, bytes] = velden<QString, QByteArray>("lijst", "bytes");
         QCOMPARE(DatTekst::codeer(lijst), bytes);
         QCOMPARE(DatTekst::decodeer(bytes), lijst);
         QCOMPARE(DatTekst::lijstUit(bytes), lijst);
@@ -185,8 +182,7 @@ private slots:
     // finished the next time the folder is read. Refused by the file system: the save
     // command reports the error number, and the old project stays.
     void opslagFaalt_data() {
-        QTest::addColumn<QString>("manier");
-        QTest::addColumn<int>("foutnummer");
+        kolommen<QString, int>("manier", "foutnummer");
         for (int stap = 1; stap <= 7; ++stap)
             QTest::addRow("killed after step %d", stap) << QString::number(stap) << 0;
         QTest::newRow("a file where the projects folder should be") << "bestand" << 2;
@@ -196,8 +192,7 @@ private slots:
         QTest::newRow("full disk") << "vol" << 3;
     }
     void opslagFaalt() {
-        QFETCH(QString, manier);
-        QFETCH(int, foutnummer);
+        auto [manier, foutnummer] = velden<QString, int>("manier", "foutnummer");
         TestFolder folder;
         const QString projecten = folder.path("Projecten"), ini = projecten + "/Voltarix.ini";
         const KleineSchijf schijf(manier == "alleen-lezen" || manier == "vol" ? projecten : "");

@@ -16,9 +16,7 @@ class TestProjectNamen : public QObject {
     Q_OBJECT
 private slots:
     void vreemdeNamen_data() {
-        QTest::addColumn<QByteArray>("stam");
-        QTest::addColumn<QByteArrayList>("extensies");
-        QTest::addColumn<QString>("naam");
+        kolommen<QByteArray, QByteArrayList, QString>("stam", "extensies", "naam");
         QTest::newRow("FAT stick")
             << QByteArray("ROOD") << QByteArrayList{".OVB", ".BRB", ".DAT"} << "ROOD";
         QTest::newRow("Windows-1252") << QByteArray("weerstand\xe9")
@@ -26,9 +24,8 @@ private slots:
     }
 
     void vreemdeNamen() {
-        QFETCH(QByteArray, stam);
-        QFETCH(QByteArrayList, extensies);
-        QFETCH(QString, naam);
+        auto [stam, extensies, naam] =
+            velden<QByteArray, QByteArrayList, QString>("stam", "extensies", "naam");
         TestFolder folder;
         const ProjectMap map(folder.makeDir("Projecten"));
         const QImage oud = filledPicture(30, 20, qRgb(255, 0, 0));

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QObject>
+#include <QtTest>
 
 #include <functional>
 #include <memory>
+#include <tuple>
 
 // One test program per subsystem folder runs every test class of that folder. Each
 // class registers itself with VOLTARIX_TEST(Class) after its definition.
@@ -18,6 +20,15 @@ bool registreerHelper(const char *vlag, Helper helper);
 // application first: a QGuiApplication for the core's tests, a QApplication for windows.
 int voerUit(int argc, char **argv);
 } // namespace TestRunner
+
+// A table's columns in one line: kolommen<int, QString>("n", "tekst") in the _data slot, and
+// auto [n, tekst] = velden<int, QString>("n", "tekst") in the test, as QFETCH does.
+template <typename... T, typename... Naam> void kolommen(Naam... namen) {
+    (QTest::addColumn<T>(namen), ...);
+}
+template <typename... T, typename... Naam> std::tuple<T...> velden(Naam... namen) {
+    return {*static_cast<T *>(QTest::qData(namen, qMetaTypeId<T>()))...};
+}
 
 #define VOLTARIX_TEST(Class)                                                                       \
     static const bool Class##Geregistreerd =                                                       \

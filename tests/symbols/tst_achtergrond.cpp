@@ -60,8 +60,8 @@ private slots:
 
     // Size, average colour, colours (1 plain, 4 tracks, else many); seamless at 80 pixels.
     void texturen_data() {
-        QTest::addColumn<int>("i");
-        QTest::addColumn<QList<int>>("rij"); // the average red, green, blue; side; colours
+        // rij: the average red, green, blue; side; colours
+        kolommen<int, QList<int>>("i", "rij");
         const QList<int> rijen[] = {
             {227, 227, 227, 81, 20}, {234, 225, 225, 81, 20}, {244, 244, 221, 81, 20},
             {219, 248, 219, 81, 20}, {201, 203, 254, 81, 20}, {201, 201, 254, 81, 20},
@@ -72,8 +72,7 @@ private slots:
             QTest::addRow("texture %d", i) << i << rijen[i];
     }
     void texturen() {
-        QFETCH(int, i);
-        QFETCH(QList<int>, rij);
+        auto [i, rij] = velden<int, QList<int>>("i", "rij");
         const int zijde = rij[3];
         const QImage beeld = Texturen::textuur(i);
         QCOMPARE(beeld.size(), QSize(zijde, zijde));

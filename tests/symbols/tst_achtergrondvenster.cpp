@@ -56,9 +56,9 @@ class TestAchtergrondVenster : public QObject {
     Q_OBJECT
 private slots:
     void ok_data() {
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<bool>("web");      // the web view shown
-        QTest::addColumn<int>("hindernis"); // 1: a folder named as the temporary BMP, 2: no folder
+        // web: the web view shown
+        // hindernis: 1: a folder named as the temporary BMP, 2: no folder
+        kolommen<bool, bool, int>("ok", "web", "hindernis");
         QTest::newRow("OK") << true << true << 0;
         QTest::newRow("OK without the web view") << true << false << 0;
         QTest::newRow("Cancel") << false << true << 0;
@@ -66,9 +66,7 @@ private slots:
         QTest::newRow("OK, no folder for it") << true << true << 2;
     }
     void ok() {
-        QFETCH(bool, ok);
-        QFETCH(bool, web);
-        QFETCH(int, hindernis);
+        auto [ok, web, hindernis] = velden<bool, bool, int>("ok", "web", "hindernis");
         Editor e;
         if (hindernis == 1) e.folder.makeDir("mydummy.bmp");
         if (hindernis == 2) QDir(e.folder.path("Plugins/Images")).removeRecursively();

@@ -100,9 +100,9 @@ private slots:
     // A drag paints with left, erases with right, else nothing; picking takes the grid's own
     // pixel (a line's grey), paints nothing and ends; meanwhile only the palette works.
     void mouse_data() {
-        QTest::addColumn<int>("knoppen");
-        QTest::addColumn<QRgb>("kleur"); // of the dragged-over row
-        QTest::addColumn<bool>("lijn");  // the picker takes a grid line's grey, else a pixel's
+        // kleur: of the dragged-over row
+        // lijn: the picker takes a grid line's grey, else a pixel's
+        kolommen<int, QRgb, bool>("knoppen", "kleur", "lijn");
         QTest::newRow("left paints") << int(Qt::LeftButton) << kRood << false;
         QTest::newRow("right erases") << int(Qt::RightButton) << kWit << true;
         QTest::newRow("both: nothing") << int(Qt::LeftButton | Qt::RightButton) << kZwart << false;
@@ -110,9 +110,7 @@ private slots:
         QTest::newRow("none: nothing") << 0 << kZwart << false;
     }
     void mouse() {
-        QFETCH(int, knoppen);
-        QFETCH(QRgb, kleur);
-        QFETCH(bool, lijn);
+        auto [knoppen, kleur, lijn] = velden<int, QRgb, bool>("knoppen", "kleur", "lijn");
         Ontwerper o;
         for (int cx = 10; cx <= 20; ++cx)
             o.druk(cx, 30);

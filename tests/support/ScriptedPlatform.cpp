@@ -15,19 +15,7 @@ Platform::Answer ScriptedPlatform::message(const QString &text, const QString &t
 QString ScriptedPlatform::inputBox(const QString &prompt, const QString &title,
                                    const QString &defaultAnswer) {
     inputs.append({prompt, title, defaultAnswer});
-    return inputAnswers.isEmpty() ? QString() : inputAnswers.takeFirst();
-}
-
-QString ScriptedPlatform::openFileName(const QString &, const QString &, const QString &) {
-    return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
-}
-
-QString ScriptedPlatform::saveFileName(const QString &, const QString &, const QString &) {
-    return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
-}
-
-std::optional<QRgb> ScriptedPlatform::chooseColour(QRgb) {
-    return colourAnswers.isEmpty() ? std::nullopt : colourAnswers.takeFirst();
+    return neem(inputAnswers);
 }
 
 QPagedPaintDevice *ScriptedPlatform::printer() {
@@ -41,12 +29,6 @@ QPagedPaintDevice *ScriptedPlatform::printer() {
 
 void ScriptedPlatform::endPrinting() {
     pdf_.reset();
-}
-
-void ScriptedPlatform::printerSetup() {}
-
-void ScriptedPlatform::openAdres(const QString &address) {
-    openedAddresses << address;
 }
 
 void ScriptedPlatform::wacht(double seconds) {

@@ -126,11 +126,8 @@ private slots:
     }
 
     void versie_data() {
-        kolommen<QByteArray, QString>("inhoud", "versie");
+        const Tabel<QByteArray, QString> rij("inhoud", "versie");
         const QByteArray x(5000, 'x'), blok(1 << 20, 'x'); // the reader's block
-        const auto rij = [](const char *naam, const QByteArray &inhoud, const char *versie) {
-            QTest::newRow(naam) << inhoud << QString(versie);
-        };
         rij("in the middle", x + stempel("01.0.0.12") + x, "1.0.0.12");
         rij("largest", x + stempel("65535.65535.0.65535"), "65535.65535.0.65535");
         rij("across blocks", blok.chopped(12) + stempel("4.4.4.4"), "4.4.4.4");

@@ -61,10 +61,7 @@ private slots:
     // UTF-8 were found by fuzzing reader and writer against each other (tests/fuzz): such a
     // list opened with other characters than it was saved with.
     void lijstTekst_data() {
-        kolommen<QString, QByteArray>("lijst", "bytes");
-        const auto rij = [](const char *naam, const QString &lijst, const QByteArray &bytes) {
-            QTest::newRow(naam) << lijst << bytes;
-        };
+        const Tabel<QString, QByteArray> rij("lijst", "bytes");
         rij("plain", "R1 330\r\n", "R1 330\r\n");
         // Windows-1252 stays what the old program wrote, one byte per character.
         rij("Windows-1252", "R1 = 4k7 µF €5 “LED” Ÿ\r\n",

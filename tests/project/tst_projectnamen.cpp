@@ -16,11 +16,9 @@ class TestProjectNamen : public QObject {
     Q_OBJECT
 private slots:
     void vreemdeNamen_data() {
-        kolommen<QByteArray, QByteArrayList, QString>("stam", "extensies", "naam");
-        QTest::newRow("FAT stick")
-            << QByteArray("ROOD") << QByteArrayList{".OVB", ".BRB", ".DAT"} << "ROOD";
-        QTest::newRow("Windows-1252") << QByteArray("weerstand\xe9")
-                                      << QByteArrayList{".ovb", ".Brb", ".dat"} << "weerstandé";
+        const Tabel<QByteArray, QByteArrayList, QString> rij("stam", "extensies", "naam");
+        rij("FAT stick", "ROOD", {".OVB", ".BRB", ".DAT"}, "ROOD");
+        rij("Windows-1252", "weerstand\xe9", {".ovb", ".Brb", ".dat"}, "weerstandé");
     }
 
     void vreemdeNamen() {

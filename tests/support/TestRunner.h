@@ -29,6 +29,14 @@ template <typename... T, typename... Naam> void kolommen(Naam... namen) {
 template <typename... T, typename... Naam> std::tuple<T...> velden(Naam... namen) {
     return {*static_cast<T *>(QTest::qData(namen, qMetaTypeId<T>()))...};
 }
+// Columns and rows at once: `const Tabel<QByteArray, QString> rij("inhoud", "uitkomst");`
+// then `rij("name", bytes, "text")` adds a row, each value made its column's type.
+template <typename... T> struct Tabel {
+    template <typename... Naam> explicit Tabel(Naam... namen) { kolommen<T...>(namen...); }
+    void operator()(const char *naam, const T &...waarden) const {
+        (QTest::newRow(naam) << ... << waarden);
+    }
+};
 
 #define VOLTARIX_TEST(Class)                                                                       \
     static const bool Class##Geregistreerd =                                                       \

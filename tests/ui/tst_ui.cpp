@@ -64,10 +64,7 @@ private slots:
     // in any order, a circle (c) round x1,y1 of radius x2 is one pixel thin; all are clipped.
     // Inverting changes each pixel once: twice takes it away.
     void shapes_data() {
-        kolommen<char, QLine, QString>("soort", "punten", "pixels");
-        const auto rij = [](const char *naam, char soort, QLine punten, const char *pixels) {
-            QTest::newRow(naam) << soort << punten << QString(pixels);
-        };
+        const Tabel<char, QLine, QString> rij("soort", "punten", "pixels");
         rij("line to the right", 'l', {1, 1, 4, 1}, "1,1 2,1 3,1");
         rij("line to the left", 'l', {4, 1, 1, 1}, "2,1 3,1 4,1");
         rij("line down", 'l', {2, 0, 2, 3}, "2,0 2,1 2,2");
@@ -108,6 +105,18 @@ private slots:
         QCOMPARE(inked(surface, kRed), pixels);
     }
 
+    // A line of width 3 covers 3 rows; inverted twice it is gone.
+    void wideLine() {
+        Surface surface(20, 20);
+        surface.setLineWidth(3);
+        surface.setDrawMode(Surface::DrawMode::Invert);
+        surface.drawLine(5, 14, 15, 14, kBlue);
+        for (int dy = -2; dy <= 2; ++dy)
+            QCOMPARE(surface.pixel(10, 14 + dy) == qRgb(0, 0, 0), std::abs(dy) <= 1);
+        surface.drawLine(5, 14, 15, 14, kBlue);
+        QCOMPARE(inked(surface), QString());
+    }
+
     // Copies clip at every edge and may overlap their source; a stretch without smoothing
     // makes each pixel a block; a new size keeps the pixels that still fit.
     void copies() {
@@ -146,15 +155,12 @@ private slots:
     // a picture; e: read by the program's own codec of 24-bit files. Whole files of other
     // kinds: tst_bmpvarianten.
     void bmps_data() {
-        kolommen<QByteArray, QString>("inhoud", "uitkomst");
+        const Tabel<QByteArray, QString> rij("inhoud", "uitkomst");
         const QByteArray rgb = pictureFile(bont(49, 49)), os2 = os2Bmp();
         const QByteArray palet = pictureFile(bont(49, 49).convertToFormat(QImage::Format_Indexed8));
         const QByteArray mono = pictureFile(bont(49, 3).convertToFormat(QImage::Format_Mono));
         const QByteArray rle =
             met<quint32>(met<quint32>(met<quint16>(rgb.left(54), 28, 8), 30, 1), 34, 20);
-        const auto rij = [](const char *naam, const QByteArray &inhoud, const char *uitkomst) {
-            QTest::newRow(naam) << inhoud << QString(uitkomst);
-        };
         rij("24 bits", rgb, "vge");
         // A row of 49 pixels of 24 bits uses 147 bytes and is padded to 148.
         rij("24 bits, padding of the last row missing", rgb.chopped(1), "vge");
@@ -256,10 +262,7 @@ private slots:
 
     void choose_data() {
         // reason: Option, Environment, Portable, PerUser
-        kolommen<AppFolderChoice::Inputs, QString, int>("in", "root", "reason");
-        const auto row = [](const char *name, auto in, QString root, int reason) {
-            QTest::newRow(name) << in << root << reason;
-        };
+        const Tabel<AppFolderChoice::Inputs, QString, int> row("in", "root", "reason");
         row("option first", inputs({"--app-folder", "/d/v"}, "/srv/v", "i", "/x"), "/d/v", 0);
         row("relative option with =", inputs({"--app-folder=mijn map"}, "", "i"),
             QDir::current().absoluteFilePath("mijn map"), 0);
@@ -284,10 +287,7 @@ private slots:
     // "\Symbolen\weerstanden\R 1.bmp" finds a part in any case: the exact spelling first,
     // else the first in name order; what does not exist keeps its own.
     void paden_data() {
-        kolommen<QString, QString>("pad", "gevonden");
-        const auto rij = [](const char *naam, const char *pad, const char *gevonden) {
-            QTest::newRow(naam) << QString(pad) << QString(gevonden);
-        };
+        const Tabel<QString, QString> rij("pad", "gevonden");
         rij("a part", "\\Symbolen\\weerstanden\\R 1.bmp", "/Symbolen/Weerstanden/R 1.bmp");
         rij("a new file", "/PLUGINS/images\\X.jpg", "/Plugins/Images/X.jpg");
         rij("a folder", "\\Symbolen\\", "/Symbolen/");

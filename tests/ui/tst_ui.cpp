@@ -157,7 +157,6 @@ private slots:
     void bmps_data() {
         const Tabel<QByteArray, QString> rij("inhoud", "uitkomst");
         const QByteArray rgb = pictureFile(bont(49, 49)), os2 = os2Bmp();
-        const QByteArray palet = pictureFile(bont(49, 49).convertToFormat(QImage::Format_Indexed8));
         const QByteArray mono = pictureFile(bont(49, 3).convertToFormat(QImage::Format_Mono));
         const QByteArray rle =
             met<quint32>(met<quint32>(met<quint16>(rgb.left(54), 28, 8), 30, 1), 34, 20);
@@ -167,11 +166,8 @@ private slots:
         rij("24 bits, last pixel cut", rgb.chopped(2), "");
         rij("24 bits, bytes to spare", rgb + QByteArray(10, 'x'), "vge");
         rij("top row first, cut", met<qint32>(rgb, 22, -49).chopped(100), ""); // height < 0
-        rij("palette of 256, cut", palet.chopped(49), "");
         rij("one bit, padding of the last row missing", mono.chopped(1), "vg");
-        rij("one bit, cut", mono.chopped(5), "");
         rij("OS/2 header, padding missing", os2.chopped(3), "vg");
-        rij("OS/2 header, cut", os2.chopped(4), "");
         rij("run-length coded", rle + QByteArray(20, '\0'), "v");
         rij("run-length coded, cut", rle + QByteArray(19, '\0'), "");
         rij("header cut", rgb.left(40), "");

@@ -1,11 +1,6 @@
-// voltarix-fuzz-zaden: writes the small start corpora of the fuzz targets.
-//
-//   voltarix-fuzz-zaden DIR
-//
-// makes DIR/<target>/ for every target, with a few files of each kind the target
-// reads: settings texts, component lists, and tiny pictures drawn here. The corpora
-// in tests/fuzz/corpus/ were made with it; run it again after a change of formats.
-
+// voltarix-fuzz-zaden DIR: writes the small start corpora of the fuzz targets into
+// DIR/<target>/, a few files of each kind the target reads (settings texts, component
+// lists, tiny pictures drawn here). The corpora in tests/fuzz/corpus/ were made with it.
 #include "TestFolder.h"
 #include "app/Settings.h"
 #include "project/DatTekst.h"

@@ -1,12 +1,9 @@
 // The recovery copy through the window: the question at the start, and the copy kept
 // while the design is not saved, and gone after a save, a new design or the exit.
-#include "ScriptedPlatform.h"
-#include "TestFolder.h"
+#include "HoofdVenster.h"
 #include "TestRunner.h"
-#include "app/Main.h"
 #include "project/Herstelmap.h"
 
-#include <QAction>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -14,18 +11,10 @@
 
 namespace {
 
-struct Venster {
-    TestFolder folder;
-    ScriptedPlatform platform;
-    std::unique_ptr<Main> main =
-        std::make_unique<Main>(AppFolder(folder.root()), platform, QSize(1024, 768));
-
+struct Venster : HoofdVenster<> {
+    Venster() { start(); }
     QStringList inHerstel() const {
         return QDir(folder.path(".herstel")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    }
-    void item(const QString &tekst) const {
-        for (QAction *action : main->findChildren<QAction *>())
-            if (action->text() == tekst) action->trigger();
     }
 };
 
@@ -34,62 +23,61 @@ struct Venster {
 class TestMainHerstel : public QObject {
     Q_OBJECT
 private slots:
-    void jaBijStartLaadtZonderNaam();
-    void kopieTotBewaard_data();
-    void kopieTotBewaard();
-};
+    // No, and what is restored, at the level of the copies themselves (tst_herstel).
+    void jaBijStartLaadtZonderNaam() {
+        Venster v;
+        const QImage pic = v.main->ontwerp().Pic.image().copy(),
+                     pic2 = v.main->ontwerp().Pic2.image();
+        Surface blad(pic);
+        blad.fillBox(51, 51, 99, 99, qRgb(0, 0, 255));
+        // A program that died with that on its sheet.
+        HerstelSchrijver(Herstelmap(v.folder.path(".herstel")).nieuweKopieMap(),
+                         {pic, pic2, {}, {}})
+            .bewaar({blad.image(), pic2, "Componentenlijst\nR1\n", {}});
 
-// No, and what is restored, at the level of the copies themselves (tst_herstel).
-void TestMainHerstel::jaBijStartLaadtZonderNaam() {
-    Venster v;
-    const QImage pic = v.main->ontwerp().Pic.image().copy(), pic2 = v.main->ontwerp().Pic2.image();
-    Surface blad(pic);
-    blad.fillBox(51, 51, 99, 99, qRgb(0, 0, 255));
-    // A program that died with that on its sheet.
-    HerstelSchrijver(Herstelmap(v.folder.path(".herstel")).nieuweKopieMap(), {pic, pic2, {}, {}})
-        .bewaar({blad.image(), pic2, "Componentenlijst\nR1\n", {}});
-
-    v.platform.answers << Platform::Answer::Yes;
-    v.main->show();
-    QTRY_COMPARE(v.platform.messages.size(), 1);
-    QCOMPARE(v.platform.messages[0].title, QStringLiteral(" Herstellen"));
-    QCOMPARE(v.main->ontwerp().Pic.image(), blad.image());
-    QCOMPARE(v.main->findChild<QPlainTextEdit *>("Text1")->toPlainText(), "Componentenlijst\nR1\n");
-    QCOMPARE(v.main->findChild<QMenu *>("NaamOntwerp")->title(), QStringLiteral("*.*"));
-    // It keeps its copy (and its lock) until it is saved.
-    QCOMPARE(v.inHerstel().size(), 2);
-}
-
-void TestMainHerstel::kopieTotBewaard_data() {
-    QTest::addColumn<QString>("actie");
-    QTest::newRow("saved") << "Project Opslaan";
-    QTest::newRow("new design") << "Nieuw Project";
-    QTest::newRow("confirmed exit") << "Exit";
-}
-
-void TestMainHerstel::kopieTotBewaard() {
-    QFETCH(QString, actie);
-    Venster v;
-    v.main->findChild<QTimer *>("HerstelTimer")->start(0); // every turn of the event loop
-    v.main->ontwerp().Pic.fillBox(51, 51, 99, 99, qRgb(0, 128, 0));
-    QTRY_COMPARE(v.inHerstel().size(), 2); // the copy's folder and its lock
-
-    v.platform.answers << Platform::Answer::Yes;
-    v.platform.inputAnswers << "P";
-    if (actie == "Exit") {
-        // The exit ends the event loop it runs in: it gets one of its own, so that no
-        // later test finds its loops ended before they begin.
-        QTimer::singleShot(0, v.main.get(), [&v] { v.item("Exit"); });
-        QTimer nooduitgang;
-        nooduitgang.callOnTimeout([] { QCoreApplication::exit(1); });
-        nooduitgang.start(30000);
-        QCOMPARE(QCoreApplication::exec(), 0);
-        QCOMPARE(v.inHerstel(), QStringList()); // gone before the program ends
-        return;
+        v.platform.answers << Platform::Answer::Yes;
+        v.main->show();
+        QTRY_COMPARE(v.platform.messages.size(), 1);
+        QCOMPARE(v.platform.messages[0].title, QStringLiteral(" Herstellen"));
+        QCOMPARE(v.main->ontwerp().Pic.image(), blad.image());
+        QCOMPARE(v.main->findChild<QPlainTextEdit *>("Text1")->toPlainText(),
+                 "Componentenlijst\nR1\n");
+        QCOMPARE(v.main->findChild<QMenu *>("NaamOntwerp")->title(), QStringLiteral("*.*"));
+        // It keeps its copy (and its lock) until it is saved.
+        QCOMPARE(v.inHerstel().size(), 2);
     }
-    v.item(actie);
-    QTRY_COMPARE(v.inHerstel(), QStringList());
-}
+
+    void kopieTotBewaard_data() {
+        QTest::addColumn<QString>("actie");
+        QTest::newRow("saved") << "Project Opslaan";
+        QTest::newRow("new design") << "Nieuw Project";
+        QTest::newRow("confirmed exit") << "Exit";
+    }
+
+    void kopieTotBewaard() {
+        QFETCH(QString, actie);
+        Venster v;
+        v.main->findChild<QTimer *>("HerstelTimer")->start(0); // every turn of the event loop
+        v.main->ontwerp().Pic.fillBox(51, 51, 99, 99, qRgb(0, 128, 0));
+        QTRY_COMPARE(v.inHerstel().size(), 2); // the copy's folder and its lock
+
+        v.platform.answers << Platform::Answer::Yes;
+        v.platform.inputAnswers << "P";
+        if (actie == "Exit") {
+            // The exit ends the event loop it runs in: it gets one of its own, so that no
+            // later test finds its loops ended before they begin.
+            QTimer::singleShot(0, v.main.get(), [&v] { v.item("Exit")->trigger(); });
+            QTimer nooduitgang;
+            nooduitgang.callOnTimeout([] { QCoreApplication::exit(1); });
+            nooduitgang.start(30000);
+            QCOMPARE(QCoreApplication::exec(), 0);
+            QCOMPARE(v.inHerstel(), QStringList()); // gone before the program ends
+            return;
+        }
+        v.item(actie)->trigger();
+        QTRY_COMPARE(v.inHerstel(), QStringList());
+    }
+};
 
 VOLTARIX_TEST(TestMainHerstel)
 #include "tst_mainherstel.moc"

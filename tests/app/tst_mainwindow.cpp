@@ -1,7 +1,5 @@
-#include "ScriptedPlatform.h"
-#include "TestFolder.h"
+#include "HoofdVenster.h"
 #include "TestRunner.h"
-#include "app/Main.h"
 #include "app/Settings.h"
 #include "board/BoardDrawing.h"
 
@@ -15,31 +13,13 @@ const QStringList kWerkBalk = {"WerkBalk", "Combo2",     "Combo3",      "BackCle
 const QStringList kProjectItems = {"Nieuw Project", "Project Openen", "Project Opslaan",
                                    "Project Afdrukken"};
 
-// The main window over a fresh application folder with the help pages, at 1024 x 768.
-struct Venster {
-    TestFolder folder;
-    ScriptedPlatform platform;
-    std::unique_ptr<Main> main;
-
+// The main window with the help pages, at 1024 x 768.
+struct Venster : HoofdVenster<> {
     Venster() {
         for (const char *naam : {"index", "help", "symbolen", "software"})
             folder.writeFile(QStringLiteral("Plugins/%1.htm").arg(naam), "<p>pagina</p>");
     }
-    void start() {
-        main = std::make_unique<Main>(AppFolder(folder.root()), platform, QSize(1024, 768));
-    }
-    template <typename T = QWidget> T *w(const QString &naam) const {
-        if (auto *widget = main->findChild<T *>(naam)) return widget;
-        qFatal("no control %s", qPrintable(naam));
-    }
-    void klik(const QString &naam) const { w<QAbstractButton>(naam)->click(); }
     QString tekst(const char *label) const { return w<QLabel>(label)->text(); }
-    bool getoond(const QString &naam) const { return !w(naam)->isHidden(); }
-    QAction *item(const QString &tekst) const {
-        for (QAction *action : main->findChildren<QAction *>())
-            if (!action->menu() && action->text() == tekst) return action;
-        qFatal("no menu item %s", qPrintable(tekst));
-    }
     // The one view of the work area shown, or an empty text when not exactly one is.
     QString weergave() const {
         QStringList zichtbaar;
@@ -79,18 +59,21 @@ private slots:
                      << v.tekst("Label1"),
                  (QStringList{"", "LED rood", "Print", "0 Symbolen"}));
         QCOMPARE(v.w<QComboBox>("Combo4")->currentText() + v.weergave(), "12WebBrowser");
-        QVERIFY(v.getoond("Knop10") && v.getoond("List1"));
         for (const QString &naam : kWerkBalk + QStringList{"Combo4", "Text2", "Check1", "Loep"})
             QVERIFY2(!v.getoond(naam), qPrintable(naam));
+        QVERIFY(v.getoond("Knop10"));
+        QVERIFY(v.getoond("List1"));
         // Places from the screen's width and height, in a row, self-sized.
         QCOMPARE(v.w("Frame3")->geometry(), QRect(183, 88, 829, 586));
         QCOMPARE(v.w("Knop15")->geometry(), QRect(931, 19, 49, 49));
         QCOMPARE(v.w("Label8")->geometry().topRight(), QPoint(165, 70));
         // The design sheet carries the raster in the slider's grey.
         const Surface &Pic = v.main->ontwerp().Pic;
-        QVERIFY(Pic.pixel(50, 20) == grey(150) && Pic.pixel(20, 20) == Surface::kWhite);
+        QCOMPARE(Pic.pixel(50, 20), grey(150));
+        QCOMPARE(Pic.pixel(20, 20), Surface::kWhite);
         v.w<QScrollBar>("RasterScroll")->setValue(0);
-        QVERIFY(Pic.pixel(50, 20) == grey(0) && v.tekst("Label3") == "Rasterkleur : 0");
+        QCOMPARE(Pic.pixel(50, 20), grey(0));
+        QCOMPARE(v.tekst("Label3"), "Rasterkleur : 0");
         for (int i = 0; i < 16; ++i)
             QCOMPARE(v.w<QAbstractButton>(QStringLiteral("Knop%1").arg(i))->icon().isNull(),
                      i == 4 || i == 9 || i == 11);
@@ -99,9 +82,9 @@ private slots:
     }
 
     void weergaven_data() {
-        QTest::addColumn<QStringList>("stappen"); // button numbers and menu items
-        QTest::addColumn<QString>("weergave");    // then the view, "+" with the index button,
-        QStringList alle;                         // and the page
+        // The button numbers and menu items, then the view ("+" with the index button) and page.
+        kolommen<QStringList, QString>("stappen", "weergave");
+        QStringList alle;
         for (int i = 0; i < 16; ++i)
             alle << QString::number(i);
         QTest::newRow("every button") << alle + QStringList{"7"} << "Pic2 index";
@@ -114,8 +97,7 @@ private slots:
     // Every button and project item sinks one pixel right and down for 0.2 s and then
     // does its work: one view at a time, the breadboard's tools only with the breadboard.
     void weergaven() {
-        QFETCH(QStringList, stappen);
-        QFETCH(QString, weergave);
+        auto [stappen, weergave] = velden<QStringList, QString>("stappen", "weergave");
         Venster v;
         v.start();
         QWidget *gedrukt = nullptr;
@@ -164,7 +146,7 @@ private slots:
 
     // New asks first; the breadboard's "Nieuw" clears the breadboard alone, a new design
     // both sheets, the list and the name, but not the undo snapshot. An opened project's
-    // raster keeps its grey. The magnifier, with its cross-hair, takes the list's place.
+    // raster keeps its grey.
     void projecten() {
         Venster v;
         v.start();
@@ -183,32 +165,37 @@ private slots:
         QCOMPARE(v.tekst("Label8"), QStringLiteral("1 Regels tekst."));
         v.klik("Knop0"); // answered No
         v.klik("NewKnop");
-        QVERIFY(v.platform.messages.size() == 2 && ontwerp.Pic2.image() == pic2);
+        QCOMPARE(v.platform.messages.size(), 2);
+        QCOMPARE(ontwerp.Pic2.image(), pic2);
         v.platform.inputAnswers = {"Knipper"};
         v.klik("Knop2");
         v.w<QScrollBar>("RasterScroll")->setValue(90);
-        bijModaalVenster([](QWidget *dialog) {
-            dialog->findChild<QListWidget *>("List1")->setCurrentRow(0);
-            dialog->findChild<QAbstractButton *>("OpenKnop")->click();
-        });
-        v.klik("Knop1");
+        v.openEerste();
         QCOMPARE(toestand(), QStringLiteral("R1 = 470\n|Knipper|Rasterkleur : 120"));
         v.platform.answers = {Platform::Answer::Yes, Platform::Answer::Yes};
         v.klik("NewKnop");
-        QVERIFY(ontwerp.Pic.image() == pic && ontwerp.Pic2.image() == bord(false));
+        QCOMPARE(ontwerp.Pic.image(), pic);
+        QCOMPARE(ontwerp.Pic2.image(), bord(false));
         ontwerp.Pic2.paste(pic2);
         v.item("Nieuw Project")->trigger();
-        QVERIFY(ontwerp.Pic.image() == pic && ontwerp.Pic2.image() == bord(false));
+        QCOMPARE(ontwerp.Pic.image(), pic);
+        QCOMPARE(ontwerp.Pic2.image(), bord(false));
         QCOMPARE(toestand(), "Componentenlijst\n" + QString(28, '-') + "\n|*.*|Rasterkleur : 120");
         v.item("Undo")->trigger();
         QCOMPARE(ontwerp.Pic2.image(), pic2);
+    }
 
+    // The magnifier, with its cross-hair, takes the list's place.
+    void loep() {
+        Venster v;
+        v.start();
         for (const char *knop : {"Knop7", "Knop6", "Knop7", "LoepKnop"})
             v.klik(knop);
-        QVERIFY(v.getoond("Loep") && v.getoond("LineH") && v.getoond("LineV"));
-        QVERIFY(!v.getoond("List1"));
+        for (const char *naam : {"Loep", "LineH", "LineV", "List1"})
+            QVERIFY2(v.getoond(naam) == (naam != QLatin1String("List1")), naam);
         v.klik("LoepKnop");
-        QVERIFY(!v.getoond("Loep") && v.getoond("List1"));
+        QVERIFY(!v.getoond("Loep"));
+        QVERIFY(v.getoond("List1"));
     }
 
     // The library panel: categories chosen or typed, symbols chosen, renamed and deleted.
@@ -257,8 +244,8 @@ private slots:
     }
 
     void instellingen_data() {
-        QTest::addColumn<QByteArray>("inhoud");
-        QTest::addColumn<int>("groot"); // the board size read; -1: no settings file, replaced
+        // groot: the board size read; -1: no settings file, replaced
+        kolommen<QByteArray, int>("inhoud", "groot");
         const QByteArray eigen = Settings::tekst(true);
         QTest::newRow("missing") << QByteArray() << -1;
         QTest::newRow("own, big") << eigen << 1;
@@ -275,8 +262,7 @@ private slots:
     // or broken one replaced at once, and written when the user agrees to leave (which
     // ends the event loops of later dialogs: this test comes last).
     void instellingen() {
-        QFETCH(QByteArray, inhoud);
-        QFETCH(int, groot);
+        auto [inhoud, groot] = velden<QByteArray, int>("inhoud", "groot");
         Venster v;
         if (!inhoud.isEmpty()) v.folder.writeFile("Voltarix.ini", inhoud);
         v.start();
@@ -286,13 +272,13 @@ private slots:
         QCOMPARE(v.main->ontwerp().GumPic.image(), bord(groot == 1));
         QCOMPARE(v.pagina().toLocalFile(), v.folder.path("Plugins/index.htm"));
         v.main->show();
-        QVERIFY(!v.main->close() && v.main->isVisible()); // answered No
+        QVERIFY(!v.main->close()); // answered No
+        QVERIFY(v.main->isVisible());
         QCOMPARE(v.platform.messages.value(0).title, QStringLiteral(" Exit programma"));
         QCOMPARE(v.folder.readFile("Voltarix.ini"), groot < 0 ? Settings::tekst(false) : inhoud);
         v.platform.answers = {Platform::Answer::Yes};
         QVERIFY(v.main->close());
         QCOMPARE(v.folder.readFile("Voltarix.ini"), Settings::tekst(groot == 1));
-        QVERIFY(!Settings::schrijf(v.folder.path("geen/Voltarix.ini"), true));
     }
 };
 

@@ -14,10 +14,8 @@ private slots:
     // The desktop's scale and its DPI, and the scale the program shows itself at: the
     // desktop's own while the main window fits, else the largest quarter step that fits.
     void schaal_data() {
-        QTest::addColumn<QSize>("vrij"); // device pixels
-        QTest::addColumn<double>("bureaublad");
-        QTest::addColumn<int>("dpi");
-        QTest::addColumn<double>("gekozen");
+        // vrij: device pixels
+        kolommen<QSize, double, int, double>("vrij", "bureaublad", "dpi", "gekozen");
         QTest::newRow("1366x768 at 100 %") << QSize(1366, 768) << 1.0 << 96 << 1.0;
         QTest::newRow("1366x768 at 125 %") << QSize(1366, 768) << 1.25 << 120 << 1.0;
         QTest::newRow("1920x1080 at 150 %") << QSize(1920, 1080) << 1.5 << 144 << 1.25;
@@ -29,10 +27,8 @@ private slots:
     }
 
     void schaal() {
-        QFETCH(QSize, vrij);
-        QFETCH(double, bureaublad);
-        QFETCH(int, dpi);
-        QFETCH(double, gekozen);
+        auto [vrij, bureaublad, dpi, gekozen] =
+            velden<QSize, double, int, double>("vrij", "bureaublad", "dpi", "gekozen");
         QCOMPARE(TitelInfo::dpiVan(96, bureaublad), dpi);
         QCOMPARE(Schaal::kiesFactor(vrij, bureaublad, MainLayout::kKleinsteScherm), gekozen);
         // With the user's own QT_SCALE_FACTOR of 1.5 in it, the desktop's scale becomes ours.
@@ -90,8 +86,9 @@ private slots:
             const QImage enkel = teken(1), dubbel = teken(2);
             QImage vergroot = enkel.scaled(enkel.size() * 2);
             vergroot.setDevicePixelRatio(2);
-            QVERIFY(dubbel.deviceIndependentSize() == QSizeF(enkel.size()) &&
-                    dubbel.size() == vergroot.size() && dubbel != vergroot);
+            QCOMPARE(dubbel.deviceIndependentSize(), QSizeF(enkel.size()));
+            QCOMPARE(dubbel.size(), vergroot.size());
+            QVERIFY(dubbel != vergroot);
         }
     }
 };

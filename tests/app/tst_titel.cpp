@@ -49,8 +49,10 @@ private slots:
             const ScriptedPlatform::Message melding = s.platform.messages.value(0);
             QCOMPARE(melding.text.section('\n', 0, 0),
                      dpi == 96 ? "" : "Uw beeldscherm is ingesteld op 120 DPI (Dots Per Inch)");
-            QVERIFY(dpi == 96 ||
-                    (melding.title == " Error" && melding.icon == Platform::Icon::Stop));
+            if (dpi != 96) {
+                QCOMPARE(melding.title, " Error");
+                QCOMPARE(melding.icon, Platform::Icon::Stop);
+            }
             QVERIFY(s.label("Label1")->text().contains("number : 3.1.4.1\nFilesize......"));
             QVERIFY(s.label("Label1")->text().contains("\nScreen............. : 1920 x 1080 "));
             QCOMPARE(s.label("Label1")->palette().color(QPalette::WindowText).name(), "#e2eee8");
@@ -79,7 +81,8 @@ private slots:
             QPoint tekst; // a pixel that the start text covers completely, right of x = 3
             for (int i = 0; i < 240 * 16 && tekst.isNull(); ++i)
                 if (strook.pixel(i % 240, i / 240) == kTekstKleur) tekst = {i % 240, i / 240};
-            QVERIFY(tekst.x() >= 3 && strook.pixel(2, tekst.y()) == kAchtergrond);
+            QCOMPARE_GE(tekst.x(), 3);
+            QCOMPARE(strook.pixel(2, tekst.y()), kAchtergrond);
             Surface voor = strook; // as the bar finds it
             s.platform.duringWait = [&](double seconden) {
                 const int stap = s.platform.waits - 1, x = stap - 206, c = balkWaarde(x);
@@ -94,14 +97,18 @@ private slots:
                     QCOMPARE(strook.pixel(x + 1, 8), voor.pixel(x + 1, 8));
                 if (stap != 300) return;
                 s.klik(besturing);
-                QVERIFY(!s.titel->close() && gestart.isEmpty());
+                QVERIFY(!s.titel->close());
+                QCOMPARE(gestart.size(), 0);
             };
             s.klik(besturing);
-            QVERIFY(gestart.size() == 1 && s.platform.waits == 301 && !s.titel->isVisible());
+            QCOMPARE(gestart.size(), 1);
+            QCOMPARE(s.platform.waits, 301);
+            QVERIFY(!s.titel->isVisible());
             Surface geheel = startStrook();
             ScriptedPlatform platform;
             speel(geheel, platform);
-            QVERIFY(strook.image() == geheel.image() && platform.waits == 206 + 241 + 1);
+            QCOMPARE(strook.image(), geheel.image());
+            QCOMPARE(platform.waits, 206 + 241 + 1);
         }
         for (const auto &[x, c] :
              QList<QPair<int, int>>{{1, 130}, {3, 132}, {5, 132}, {7, 134}, {239, 250}})
@@ -125,12 +132,8 @@ private slots:
     }
 
     void versie_data() {
-        QTest::addColumn<QByteArray>("inhoud");
-        QTest::addColumn<QString>("versie");
+        const Tabel<QByteArray, QString> rij("inhoud", "versie");
         const QByteArray x(5000, 'x'), blok(1 << 20, 'x'); // the reader's block
-        const auto rij = [](const char *naam, const QByteArray &inhoud, const char *versie) {
-            QTest::newRow(naam) << inhoud << QString(versie);
-        };
         rij("in the middle", x + stempel("01.0.0.12") + x, "1.0.0.12");
         rij("largest", x + stempel("65535.65535.0.65535"), "65535.65535.0.65535");
         rij("across blocks", blok.chopped(12) + stempel("4.4.4.4"), "4.4.4.4");
@@ -146,8 +149,7 @@ private slots:
     // The stamp is found wherever it lies; no file, a folder, no name or an empty file
     // give "Error". The build writes the stamp into the program that holds this code.
     void versie() {
-        QFETCH(QByteArray, inhoud);
-        QFETCH(QString, versie);
+        auto [inhoud, versie] = velden<QByteArray, QString>("inhoud", "versie");
         TestFolder folder;
         QCOMPARE(VersieStempel::GetFileVersion(folder.writeFile("voltarix", inhoud)), versie);
         for (const QString &pad :

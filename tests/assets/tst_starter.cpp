@@ -11,8 +11,9 @@
 #include "board/BoardGeometry.h"
 #include "ui/BmpCodec.h"
 
+#include <QImageReader>
+#include <QTextDocument>
 #include <QtTest>
-#include <QtWidgets>
 
 namespace {
 
@@ -22,11 +23,22 @@ QImage vlak(const QImage &beeld) { // transparent pixels all alike, whatever the
     return beeld.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
+// The sides of a symbol that a lead leaves at.
+int draden(const QImage &beeld) {
+    int aantal = 0;
+    for (const QPoint stap : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+        aantal += beeld.pixel(QPoint(24, 24) - 24 * stap) == kZwart;
+    return aantal;
+}
+
 QPoint contact(int k, int m) {
     return {kContactX0 + kHolePitch * k, kContactY0 + kHolePitch * m};
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Symbool)
+Q_DECLARE_METATYPE(Onderdeel)
 
 class TestStarter : public QObject {
     Q_OBJECT
@@ -50,72 +62,93 @@ private slots:
         QCOMPARE(StarterMaker::maak(map_.root()), QStringList());
         // A folder made before is replaced whole; any other is refused and left alone.
         map_.writeFile("Symbolen/Oud/Weg.bmp", "oud");
-        QVERIFY(StarterMaker::maak(map_.root()).isEmpty() &&
-                !QFile::exists(map_.path("Symbolen/Oud/Weg.bmp")));
+        QCOMPARE(StarterMaker::maak(map_.root()), QStringList());
+        QVERIFY(!QFile::exists(map_.path("Symbolen/Oud/Weg.bmp")));
         TestFolder vreemd;
         vreemd.writeFile("brief.txt", "niet weggooien");
         QVERIFY(!StarterMaker::maak(vreemd.root()).isEmpty());
-        QVERIFY(QDir(vreemd.root()).count() == 3 &&
-                vreemd.readFile("brief.txt") == "niet weggooien");
+        QCOMPARE(QDir(vreemd.root()).count(), 3);
+        QCOMPARE(vreemd.readFile("brief.txt"), "niet weggooien");
     }
 
-    // Every symbol: a 49 x 49 BMP of 24 bits, a file name unique in any case, black on white
-    // in a few colours; a lead leaves it only mid-side, two pixels deep, to meet the next.
+    // Every symbol: a 49 x 49 BMP of 24 bits, black on white in a few colours; a lead leaves
+    // it only mid-side, two pixels deep, to meet the next.
+    void symbols_data() {
+        QTest::addColumn<Symbool>("s");
+        for (const Symbool &s : Symbolen::alle())
+            QTest::newRow(qPrintable(s.categorie + '/' + s.naam)) << s;
+    }
     void symbols() {
+        QFETCH(Symbool, s);
+        const QImage beeld = bmp24(QStringLiteral("Symbolen/%1/%2.bmp").arg(s.categorie, s.naam));
+        QCOMPARE(beeld.size(), QSize(49, 49));
+        QCOMPARE(s.naam.trimmed(), s.naam);
+        QVERIFY(!s.naam.contains(QRegularExpression("[\\\\/:*?\"<>|]")));
+        const auto *pixels = reinterpret_cast<const QRgb *>(beeld.constBits());
+        const QSet<QRgb> kleuren(pixels, pixels + 49 * 49);
+        int rand = 0; // pixels inked on the block's edge
+        for (int i = 0; i < 49 * 49; ++i)
+            rand += (i % 49 % 48 == 0 || i / 49 % 48 == 0) && pixels[i] != Surface::kWhite;
+        for (const QPoint stap : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+            const auto zwart = [&](int diep) {
+                return beeld.pixel(QPoint(24, 24) + (diep - 24) * stap) == kZwart;
+            };
+            QCOMPARE(zwart(1), zwart(0));   // two pixels deep
+            QVERIFY(zwart(0) || !zwart(2)); // only mid-side
+        }
+        QCOMPARE_GT(std::count(pixels, pixels + 49 * 49, Surface::kWhite), 49 * 49 / 3);
+        QCOMPARE_LE(kleuren.size(), 6);
+        QVERIFY(kleuren.contains(kZwart));
+        QCOMPARE(rand, draden(beeld));
+        if (s.categorie == "Verbindingen") QCOMPARE_GE(draden(beeld), 2);
+    }
+
+    // Every file name unique in any case, every picture once; only chips in their housing
+    // have no leads.
+    void symbolenVerschillen() {
         const QVector<Symbool> symbolen = Symbolen::alle();
-        QSet<QByteArray> gezien; // every name, whatever its case, and every picture once
+        QSet<QByteArray> namen, plaatjes;
         int metDraden = 0;
         for (const Symbool &s : symbolen) {
             const QString bestand = QStringLiteral("Symbolen/%1/%2.bmp").arg(s.categorie, s.naam);
-            const QByteArray waar = bestand.toUtf8(), inhoud = map_.readFile(bestand);
-            const QImage beeld = BmpCodec::lees24(inhoud).value_or(QImage());
-            QVERIFY2(beeld.size() == QSize(49, 49) && !gezien.contains(inhoud) &&
-                         !gezien.contains(waar.toLower()) && s.naam.trimmed() == s.naam &&
-                         !s.naam.contains(QRegularExpression("[\\\\/:*?\"<>|]")),
-                     waar);
-            gezien << inhoud << waar.toLower();
-            const auto *pixels = reinterpret_cast<const QRgb *>(beeld.constBits());
-            const QSet<QRgb> kleuren(pixels, pixels + 49 * 49);
-            int draden = 0, rand = 0; // leads, and pixels inked on the block's edge
-            for (int i = 0; i < 49 * 49; ++i)
-                rand += (i % 49 % 48 == 0 || i / 49 % 48 == 0) && pixels[i] != Surface::kWhite;
-            for (const QPoint stap : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
-                const auto zwart = [&](int diep) {
-                    return beeld.pixel(QPoint(24, 24) + (diep - 24) * stap) == kZwart;
-                };
-                QVERIFY2(zwart(0) == zwart(1) && (zwart(0) || !zwart(2)), waar);
-                draden += zwart(0);
-            }
-            metDraden += draden > 0;
-            QVERIFY2(std::count(pixels, pixels + 49 * 49, Surface::kWhite) > 49 * 49 / 3 &&
-                         kleuren.size() <= 6 && kleuren.contains(kZwart) && rand == draden &&
-                         (s.categorie != "Verbindingen" || draden >= 2),
-                     waar);
+            namen << bestand.toLower().toUtf8();
+            plaatjes << map_.readFile(bestand);
+            metDraden += draden(bmp24(bestand)) > 0;
         }
-        // Only chips in their housing have no leads.
-        QVERIFY(symbolen.size() >= 80 && metDraden >= symbolen.size() - 5);
+        QCOMPARE(namen.size(), symbolen.size());
+        QCOMPARE(plaatjes.size(), symbolen.size());
+        QCOMPARE_GE(symbolen.size(), 80);
+        QCOMPARE_GE(metDraden, symbolen.size() - 5);
     }
 
     // Every part picture is a GIF with its exact colours and transparency, none pure white
     // (not stamped); stamped 5 pixels up-left of some contact point, its legs end in holes.
+    void partPictures_data() {
+        QTest::addColumn<Onderdeel>("o");
+        for (const Onderdeel &o : Onderdelen::alle())
+            QTest::newRow(qPrintable(o.naam)) << o;
+    }
     void partPictures() {
-        const QVector<Onderdeel> onderdelen = Onderdelen::alle();
-        QVERIFY(onderdelen.size() >= 20 &&
-                QDir(map_.path("Breadboard")).entryList(QDir::Files).size() == onderdelen.size());
-        for (const Onderdeel &o : onderdelen) {
-            const QImage beeld = vlak(o.beeld);
-            const auto *pixels = reinterpret_cast<const QRgb *>(beeld.constBits()),
-                       *einde = pixels + beeld.width() * beeld.height();
-            QImageReader lezer(map_.path("Breadboard/" + o.naam + ".gif"));
-            bool past = false;
-            for (int i = 0; i < 24 * 17 && !past; ++i)
-                past = pootjesInGaten(o, contact(i % 24, i / 24) -
-                                             QPoint(beeld.width() + 5, beeld.height() + 5));
-            QVERIFY2(lezer.format() == "gif" && vlak(lezer.read()) == beeld &&
-                         std::count(pixels, einde, 0u) > 0 && !std::count(pixels, einde, ~0u) &&
-                         past && o.pootjes.size() >= 2,
-                     qPrintable(o.naam));
-        }
+        QFETCH(Onderdeel, o);
+        const QImage beeld = vlak(o.beeld);
+        const auto *pixels = reinterpret_cast<const QRgb *>(beeld.constBits()),
+                   *einde = pixels + beeld.width() * beeld.height();
+        QImageReader lezer(map_.path("Breadboard/" + o.naam + ".gif"));
+        QCOMPARE(lezer.format(), "gif");
+        QCOMPARE(vlak(lezer.read()), beeld);
+        QCOMPARE_GT(std::count(pixels, einde, 0u), 0); // transparency
+        QCOMPARE(std::count(pixels, einde, ~0u), 0);   // no pure white
+        QCOMPARE_GE(o.pootjes.size(), 2);
+        bool past = false;
+        for (int i = 0; i < 24 * 17 && !past; ++i)
+            past = pootjesInGaten(o, contact(i % 24, i / 24) -
+                                         QPoint(beeld.width() + 5, beeld.height() + 5));
+        QVERIFY(past);
+    }
+    void partPicturesLaidOut() {
+        QCOMPARE_GE(Onderdelen::alle().size(), 20);
+        QCOMPARE(QDir(map_.path("Breadboard")).entryList(QDir::Files).size(),
+                 Onderdelen::alle().size());
     }
 
     // Every page loads with its title, text and background; every link names a file of
@@ -128,10 +161,12 @@ private slots:
         int plaatjes = 0;
         for (const QString &pagina : HelpPaginas::paginas()) {
             const QString html = QString::fromUtf8(map_.readFile("Plugins/" + pagina));
-            QTextBrowser browser;
-            browser.setSource(QUrl::fromLocalFile(map_.path("Plugins/" + pagina)));
-            QVERIFY2(!browser.documentTitle().isEmpty() && browser.toPlainText().size() > 500 &&
-                         html.contains("<body background=\"Images/background.jpg\">"),
+            QTextDocument document;
+            document.setHtml(html);
+            QVERIFY2(!document.metaInformation(QTextDocument::DocumentTitle).isEmpty(),
+                     qPrintable(pagina));
+            QCOMPARE_GT(document.toPlainText().size(), 500);
+            QVERIFY2(html.contains("<body background=\"Images/background.jpg\">"),
                      qPrintable(pagina));
             for (auto it = verwijzing.globalMatch(html); it.hasNext();) {
                 const QRegularExpressionMatch m = it.next();
@@ -141,24 +176,26 @@ private slots:
                 const QSize gevraagd(m.captured(4).toInt(), m.captured(5).toInt());
                 const bool plaatje = m.captured(1).toLower() == "src";
                 plaatjes += plaatje;
-                QVERIFY2(!doel.contains(':') &&
-                             QFileInfo(pad).canonicalFilePath().endsWith("/Plugins/" + doel) &&
-                             (m.captured(3).isEmpty() ||
-                              map_.readFile("Plugins/" + doel)
-                                  .contains("<a name=\"" + m.captured(3).toUtf8() + '"')) &&
-                             (!plaatje ||
-                              (grootte.isValid() && (gevraagd.isNull() || grootte == gevraagd))),
-                         qPrintable(pagina + ": " + m.captured(0)));
+                const QByteArray waar = (pagina + ": " + m.captured(0)).toUtf8();
+                QVERIFY2(!doel.contains(':'), waar); // within the folder
+                QVERIFY2(QFileInfo(pad).canonicalFilePath().endsWith("/Plugins/" + doel), waar);
+                QVERIFY2(m.captured(3).isEmpty() ||
+                             map_.readFile("Plugins/" + doel)
+                                 .contains("<a name=\"" + m.captured(3).toUtf8() + '"'),
+                         waar);
+                QVERIFY2(!plaatje || grootte.isValid(), waar);
+                QVERIFY2(!plaatje || gevraagd.isNull() || grootte == gevraagd, waar);
             }
         }
-        QVERIFY(plaatjes >= 10 &&
-                QImageReader(map_.path("Plugins/Images/background.jpg")).size() == QSize(80, 80));
+        QCOMPARE_GE(plaatjes, 10);
+        QCOMPARE(QImageReader(map_.path("Plugins/Images/background.jpg")).size(), QSize(80, 80));
     }
 
     void exampleProject() {
         const QString project = "Projecten/" + VoorbeeldProject::kNaam;
         const QImage blad = bmp24(project + ".ovb"), bord = bmp24(project + ".brb");
-        QVERIFY(blad.size() == QSize(800, 551) && bord.size() == QSize(800, 541));
+        QCOMPARE(blad.size(), QSize(800, 551));
+        QCOMPARE(bord.size(), QSize(800, 541));
         // The design sheet keeps its raster, grey 150, which opening takes from (0, 0); at
         // the middle of a raster line a lead on one side meets one on the other.
         int verbindingen = 0;
@@ -180,11 +217,14 @@ private slots:
                     QCOMPARE(bord.pixel(hoek + poot), OnderdeelPen::kPootEind);
                 ++geplaatst;
             }
-        QVERIFY(geplaatst >= 3 && geplaatst == VoorbeeldProject::onderdelenOpBord().size());
+        QCOMPARE_GE(geplaatst, 3);
+        QCOMPARE(geplaatst, VoorbeeldProject::onderdelenOpBord().size());
         // The component list is Windows text: "één" in Windows-1252, lines ending in CR LF.
         const QByteArray lijst = map_.readFile(project + ".dat");
-        QVERIFY(lijst.contains("\xe9\xe9n weerstand") && lijst.endsWith("\r\n") &&
-                lijst.count('\n') == lijst.count("\r\n") && lijst.count('\r') == lijst.count('\n'));
+        QVERIFY(lijst.contains("\xe9\xe9n weerstand"));
+        QVERIFY(lijst.endsWith("\r\n"));
+        QCOMPARE(lijst.count('\n'), lijst.count("\r\n"));
+        QCOMPARE(lijst.count('\r'), lijst.count('\n'));
     }
 
     // The icon of every size as PNG, transparent round the rounded board; and as SVG.
@@ -195,15 +235,17 @@ private slots:
             const QString png =
                 thema.path(QStringLiteral("hicolor/%1x%1/apps/org.voltarix.Voltarix.png").arg(n));
             const QImage beeld = vlak(QImage(png));
-            QVERIFY(QImageReader::imageFormat(png) == "png" && beeld == vlak(Pictogram::teken(n)) &&
-                    qAlpha(beeld.pixel(0, 0)) + qAlpha(beeld.pixel(n - 1, n - 1)) == 0 &&
-                    qAlpha(beeld.pixel(n / 2, n * 33 / 64)) + qAlpha(beeld.pixel(n / 8, n / 2)) ==
-                        510);
+            QCOMPARE(QImageReader::imageFormat(png), "png");
+            QCOMPARE(beeld, vlak(Pictogram::teken(n)));
+            QCOMPARE(qAlpha(beeld.pixel(0, 0)) + qAlpha(beeld.pixel(n - 1, n - 1)), 0);
+            QCOMPARE(qAlpha(beeld.pixel(n / 2, n * 33 / 64)) + qAlpha(beeld.pixel(n / 8, n / 2)),
+                     510);
         }
         const QByteArray svg = Pictogram::svg();
         QCOMPARE(thema.readFile("hicolor/scalable/apps/org.voltarix.Voltarix.svg"), svg);
-        QVERIFY(svg.startsWith("<?xml") && svg.contains("viewBox=\"0 0 64 64\"") &&
-                svg.trimmed().endsWith("</svg>"));
+        QVERIFY(svg.startsWith("<?xml"));
+        QVERIFY(svg.contains("viewBox=\"0 0 64 64\""));
+        QVERIFY(svg.trimmed().endsWith("</svg>"));
         thema.writeFile("leeg/hicolor", "geen map"); // every picture reported, nothing replaced
         QCOMPARE(Pictogram::schrijf(thema.path("leeg")).size(), Pictogram::kGroottes.size() + 1);
         QCOMPARE(thema.readFile("leeg/hicolor"), QByteArray("geen map"));

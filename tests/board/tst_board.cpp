@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+#include <array>
+
 namespace {
 
 // A hole at (x, y): rings shading from grey 180 to 40 round a light 5 x 5 contact.
@@ -19,9 +21,14 @@ bool isHole(const Surface &sheet, int x, int y) {
     return hole;
 }
 
-Surface drawn(bool BBgroot) {
-    Surface sheet(1000, 620);
-    tekenBordIn(sheet, BoardGeometry::voor(BBgroot));
+// The board drawn on a sheet of 1000 x 620, once for all tests.
+const Surface &drawn(bool BBgroot) {
+    static Surface boards[2];
+    Surface &sheet = boards[BBgroot];
+    if (sheet.width() == 0) {
+        sheet = Surface(1000, 620);
+        tekenBordIn(sheet, BoardGeometry::voor(BBgroot));
+    }
     return sheet;
 }
 
@@ -30,40 +37,85 @@ Surface drawn(bool BBgroot) {
 class TestBoard : public QObject {
     Q_OBJECT
 private slots:
-    // The ends and corners of the drawing: single pixels "grey@x,y", holes "o@x,y" by their top
-    // left corner ("-": none), letters "text@x,y" as drawn alone ("ruler": column numbers).
-    void drawing() {
-        const std::pair<bool, const char *> boards[] = {
-            {false, "-@170,140 o@190,140 o@270,140 -@290,140 o@310,140 -@410,140 -@530,140 "
-                    "o@630,140 -@650,140 o@190,440 -@290,440 o@630,440 o@190,180 o@630,260 "
-                    "-@630,280 -@650,180 o@190,320 o@630,400 -@630,420 -@190,160 "
-                    "160@203,146 160@196,196 160@196,336 240@400,120 100@100,90 100@730,500 "
-                    "255@110,490 100@100,485 100@115,500 255@100,500 130@400,285 140@400,286 "
-                    "240@400,296 130@400,307 180@172,290 240@658,290 160@115,79 160@300,84 "
-                    "230@300,85 230@300,89 255@731,80 230@731,100 160@737,100 160@741,484 "
-                    "255@741,485 255@742,100 A@173,180 E@650,260 F@173,320 J@650,400 X@650,140 "
-                    "Y@173,440 ruler@273,160 ruler@273,420"},
-            {true, "-@770,140 o@870,140 -@890,140 o@870,520 -@650,520 o@870,300 -@870,320 "
-                   "o@190,360 o@870,480 -@870,500 130@400,347 255@100,580 160@981,300 "
-                   "160@970,84 H@890,360 N@173,480 Y@890,520 ruler@273,160 ruler@273,500"}};
-        for (const auto &[BBgroot, checks] : boards) {
-            const Surface sheet = drawn(BBgroot);
-            const BoardGeometry &board = BoardGeometry::voor(BBgroot);
-            for (const QString &check : QString(checks).split(' ')) {
-                const QStringList f = check.split(QRegularExpression("[@,]"));
-                const QString what = f[0];
-                const QPoint p(f[1].toInt(), f[2].toInt());
-                const QString text = what == "ruler" ? board.columnNumbers : what;
-                Surface alone(Surface::textSize(text, bordTekstStijl()).width(), 14, grey(240));
-                alone.drawText(0, 0, text, bordTekstStijl());
-                QVERIFY2(what == "o" || what == "-" ? isHole(sheet, p.x(), p.y()) == (what == "o")
-                         : what[0].isDigit()
-                             ? sheet.pixel(p.x(), p.y()) == grey(what.toInt())
-                             : sheet.image().copy(QRect(p, alone.size())) == alone.image(),
-                         qPrintable(check));
-            }
-            // The blanks of the ruler put every number over its column, with the board's font.
-            for (int column = 5; column <= board.columnCount(); column += 5) {
+    // The ends and corners of the drawing: holes by their top left corner, or none there.
+    void gaten_data() {
+        kolommen<bool, QPoint, bool>("groot", "p", "gat");
+        const auto rijen = [](bool groot, const QList<QPoint> &gaten, const QList<QPoint> &geen) {
+            for (const bool gat : {true, false})
+                for (const QPoint p : gat ? gaten : geen)
+                    QTest::addRow("%s board, %s at %d,%d", groot ? "big" : "small",
+                                  gat ? "hole" : "no hole", p.x(), p.y())
+                        << groot << p << gat;
+        };
+        const QList<QPoint> klein = {{190, 140}, {270, 140}, {310, 140}, {630, 140}, {190, 440},
+                                     {630, 440}, {190, 180}, {630, 260}, {190, 320}, {630, 400}};
+        const QList<QPoint> kleinGeen = {{170, 140}, {290, 140}, {410, 140}, {530, 140},
+                                         {650, 140}, {290, 440}, {630, 280}, {650, 180},
+                                         {630, 420}, {190, 160}};
+        rijen(false, klein, kleinGeen);
+        rijen(true, {{870, 140}, {870, 520}, {870, 300}, {190, 360}, {870, 480}},
+              {{770, 140}, {890, 140}, {650, 520}, {870, 320}, {870, 500}});
+    }
+    void gaten() {
+        auto [groot, p, gat] = velden<bool, QPoint, bool>("groot", "p", "gat");
+        QCOMPARE(isHole(drawn(groot), p.x(), p.y()), gat);
+    }
+
+    // Single pixels of the frame, the strips, the edges and the shadows.
+    void grijzen_data() {
+        kolommen<bool, QPoint, int>("groot", "p", "grijs");
+        const auto rijen = [](bool groot, std::initializer_list<std::array<int, 3>> pixels) {
+            for (const auto &[x, y, grijs] : pixels)
+                QTest::addRow("%s board, %d,%d", groot ? "big" : "small", x, y)
+                    << groot << QPoint(x, y) << grijs;
+        };
+        rijen(false,
+              {{203, 146, 160}, {196, 196, 160}, {196, 336, 160}, {400, 120, 240}, {100, 90, 100},
+               {730, 500, 100}, {110, 490, 255}, {100, 485, 100}, {115, 500, 100}, {100, 500, 255},
+               {400, 285, 130}, {400, 286, 140}, {400, 296, 240}, {400, 307, 130}, {172, 290, 180},
+               {658, 290, 240}, {115, 79, 160},  {300, 84, 160},  {300, 85, 230},  {300, 89, 230},
+               {731, 80, 255},  {731, 100, 230}, {737, 100, 160}, {741, 484, 160}, {741, 485, 255},
+               {742, 100, 255}});
+        rijen(true, {{400, 347, 130}, {100, 580, 255}, {981, 300, 160}, {970, 84, 160}});
+    }
+    void grijzen() {
+        auto [groot, p, grijs] = velden<bool, QPoint, int>("groot", "p", "grijs");
+        QCOMPARE(drawn(groot).pixel(p.x(), p.y()), grey(grijs));
+    }
+
+    // The row letters and the column numbers ("ruler") as drawn alone.
+    void letters_data() {
+        kolommen<bool, QString, QPoint>("groot", "tekst", "p");
+        using Letter = std::tuple<const char *, int, int>;
+        const auto rijen = [](bool groot, std::initializer_list<Letter> rij) {
+            for (const auto &[tekst, x, y] : rij)
+                QTest::addRow("%s board, %s at %d,%d", groot ? "big" : "small", tekst, x, y)
+                    << groot << QString(tekst) << QPoint(x, y);
+        };
+        const std::initializer_list<Letter> klein = {
+            {"A", 173, 180}, {"E", 650, 260}, {"F", 173, 320},     {"J", 650, 400},
+            {"X", 650, 140}, {"Y", 173, 440}, {"ruler", 273, 160}, {"ruler", 273, 420}};
+        const std::initializer_list<Letter> groot = {{"H", 890, 360},
+                                                     {"N", 173, 480},
+                                                     {"Y", 890, 520},
+                                                     {"ruler", 273, 160},
+                                                     {"ruler", 273, 500}};
+        rijen(false, klein);
+        rijen(true, groot);
+    }
+    void letters() {
+        auto [groot, tekst, p] = velden<bool, QString, QPoint>("groot", "tekst", "p");
+        if (tekst == "ruler") tekst = BoardGeometry::voor(groot).columnNumbers;
+        Surface alone(Surface::textSize(tekst, bordTekstStijl()).width(), 14, grey(240));
+        alone.drawText(0, 0, tekst, bordTekstStijl());
+        QCOMPARE(drawn(groot).image().copy(QRect(p, alone.size())), alone.image());
+    }
+
+    // The blanks of the ruler put every number over its column, with the board's font.
+    void linealen() {
+        for (const bool groot : {false, true}) {
+            const Surface &sheet = drawn(groot);
+            for (int column = 5; column <= BoardGeometry::voor(groot).columnCount(); column += 5) {
                 const int centre = kContactX0 + kHolePitch * (column - 1);
                 int left = centre + 16, right = centre - 16;
                 for (int x = centre - 16; x <= centre + 16; ++x)
@@ -86,7 +138,8 @@ private slots:
         const QImage before = Pic2.image().copy();
         bool BBgroot = false;
         QVERIFY(!wisselBordGrootte(platform, BBgroot, Pic2, GumPic));
-        QVERIFY(!BBgroot && Pic2.image() == before);
+        QVERIFY(!BBgroot);
+        QCOMPARE(Pic2.image(), before);
         QCOMPARE(platform.messages[0].text,
                  "Wilt u grootte Breadboard wijzigen?\r\n(gemaakte opstelling gaat verloren)");
         QCOMPARE(platform.messages[0].title, QStringLiteral(" Size"));
@@ -109,14 +162,17 @@ private slots:
         for (const QPoint p :
              {QPoint(0, 0), QPoint(50, 7), QPoint(250, 119), QPoint(3, 100), QPoint(259, 50)})
             QCOMPARE(Pic.pixel(p.x(), p.y()), grey(150));
-        QVERIFY(Pic.pixel(25, 25) == qRgb(255, 0, 0) && Pic.pixel(49, 49) == Surface::kWhite &&
-                Pic.pixel(51, 51) == Surface::kWhite);
+        QCOMPARE(Pic.pixel(25, 25), qRgb(255, 0, 0));
+        QCOMPARE(Pic.pixel(49, 49), Surface::kWhite);
+        QCOMPARE(Pic.pixel(51, 51), Surface::kWhite);
         QSet<QRgb> kleuren,
             onbekend{KleurVanNaam("rood"), KleurVanNaam("Oranje"), KleurVanNaam("")};
         for (const QString &naam : kleurNamen())
             kleuren << KleurVanNaam(naam);
-        QVERIFY(kleuren.size() == 9 && kleuren.contains(qRgb(255, 255, 255)) &&
-                kleuren.contains(qRgb(0, 0, 0)) && onbekend == QSet<QRgb>{qRgb(0, 0, 0)});
+        QCOMPARE(kleuren.size(), 9);
+        QVERIFY(kleuren.contains(qRgb(255, 255, 255)));
+        QVERIFY(kleuren.contains(qRgb(0, 0, 0)));
+        QCOMPARE(onbekend, QSet<QRgb>{qRgb(0, 0, 0)});
     }
 };
 

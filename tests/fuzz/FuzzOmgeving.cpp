@@ -1,5 +1,6 @@
 #include "FuzzOmgeving.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -18,17 +19,6 @@ std::unique_ptr<QTemporaryDir> &tijdelijk() {
 }
 
 } // namespace
-
-void start(int *argc, char ***argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication application(*argc, *argv);
-    tijdelijk() = std::make_unique<QTemporaryDir>();
-    if (!tijdelijk()->isValid()) {
-        std::fprintf(stderr, "fuzz: no temporary folder\n");
-        std::abort();
-    }
-    std::atexit([] { tijdelijk().reset(); });
-}
 
 QString map() {
     return tijdelijk()->path();
@@ -51,3 +41,17 @@ void faal(const char *eis, const char *bestand, int regel) {
 }
 
 } // namespace FuzzOmgeving
+
+// Every target starts the same way: Qt once, without a screen, and the folder.
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication application(*argc, *argv);
+    FuzzOmgeving::tijdelijk() = std::make_unique<QTemporaryDir>();
+    for (const char *map : {"Projecten", "Breadboard", "Symbolen/Weerstanden"})
+        if (!FuzzOmgeving::tijdelijk()->isValid() || !QDir(FuzzOmgeving::map()).mkpath(map)) {
+            std::fprintf(stderr, "fuzz: no temporary folder\n");
+            std::abort();
+        }
+    std::atexit([] { FuzzOmgeving::tijdelijk().reset(); });
+    return 0;
+}

@@ -11,10 +11,8 @@
 // of one run become a file, since the program reads its pictures from files.
 namespace FuzzOmgeving {
 
-// Starts Qt once; call from LLVMFuzzerInitialize.
-void start(int *argc, char ***argv);
-
-// The folder of this process, made at start and removed at exit.
+// The folder of this process, made before the first input (with the subfolders the targets
+// read from: Projecten, Breadboard, Symbolen/Weerstanden) and removed at exit.
 QString map();
 
 // Writes the bytes to `naam` in the folder and returns the file's path.

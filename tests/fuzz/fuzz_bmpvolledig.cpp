@@ -3,11 +3,6 @@
 #include "FuzzOmgeving.h"
 #include "ui/BmpCheck.h"
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
-    FuzzOmgeving::start(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const bool volledig = bmpVolledig(FuzzOmgeving::schrijf(QStringLiteral("kop.bmp"), data, size));
     // More bytes never make a whole file incomplete.

@@ -2,11 +2,6 @@
 #include "FuzzOmgeving.h"
 #include "project/DatTekst.h"
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
-    FuzzOmgeving::start(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QByteArray bytes = FuzzOmgeving::bytes(data, size);
     const QString tekst = DatTekst::decodeer(bytes);

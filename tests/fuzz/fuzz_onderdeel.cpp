@@ -3,14 +3,6 @@
 #include "editor/BreadboardTekenen.h"
 #include "ui/Surface.h"
 
-#include <QDir>
-
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
-    FuzzOmgeving::start(argc, argv);
-    QDir(FuzzOmgeving::map()).mkpath(QStringLiteral("Breadboard"));
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FuzzOmgeving::schrijf(QStringLiteral("Breadboard/Deel.gif"), data, size);
     const std::optional<QImage> plaatje = laadOnderdeelPlaatje(

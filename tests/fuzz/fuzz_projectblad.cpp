@@ -6,14 +6,6 @@
 #include "ui/BmpCheck.h"
 #include "ui/Surface.h"
 
-#include <QDir>
-
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
-    FuzzOmgeving::start(argc, argv);
-    QDir(FuzzOmgeving::map()).mkpath(QStringLiteral("Projecten"));
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QString projecten = FuzzOmgeving::map() + QStringLiteral("/Projecten");
     QString ovb;

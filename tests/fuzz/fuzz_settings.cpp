@@ -2,11 +2,6 @@
 #include "FuzzOmgeving.h"
 #include "app/Settings.h"
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
-    FuzzOmgeving::start(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const std::optional<bool> groot = Settings::leesTekst(FuzzOmgeving::bytes(data, size));
     // The file says the same as its text, and what the program writes for the size it

@@ -4,14 +4,6 @@
 #include "symbols/SymbolLibrary.h"
 #include "ui/Surface.h"
 
-#include <QDir>
-
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
-    FuzzOmgeving::start(argc, argv);
-    QDir(FuzzOmgeving::map()).mkpath(QStringLiteral("Symbolen/Weerstanden"));
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FuzzOmgeving::schrijf(QStringLiteral("Symbolen/Weerstanden/R.bmp"), data, size);
     SymbolLibrary bibliotheek;

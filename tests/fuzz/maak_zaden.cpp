@@ -1,11 +1,6 @@
-// voltarix-fuzz-zaden: writes the small start corpora of the fuzz targets.
-//
-//   voltarix-fuzz-zaden DIR
-//
-// makes DIR/<target>/ for every target, with a few files of each kind the target
-// reads: settings texts, component lists, and tiny pictures drawn here. The corpora
-// in tests/fuzz/corpus/ were made with it; run it again after a change of formats.
-
+// voltarix-fuzz-zaden DIR: writes the small start corpora of the fuzz targets into
+// DIR/<target>/, a few files of each kind the target reads (settings texts, component
+// lists, tiny pictures drawn here). The corpora in tests/fuzz/corpus/ were made with it.
 #include "TestFolder.h"
 #include "app/Settings.h"
 #include "project/DatTekst.h"
@@ -49,41 +44,13 @@ QImage geindexeerd(int breedte, int hoogte, bool doorzichtig = false) {
 void zet16(QByteArray &data, int plaats, quint16 waarde) {
     qToLittleEndian(waarde, data.data() + plaats);
 }
-void zet32(QByteArray &data, int plaats, quint32 waarde) {
-    qToLittleEndian(waarde, data.data() + plaats);
-}
-
-// An 8-bit BMP with run-length coded rows, which Qt reads but does not write.
-QByteArray rle8Bmp() {
-    const QByteArray pixels("\x04\x01\x00\x00" // four of colour 1, end of row
-                            "\x02\x02\x02\x00" // two of colour 2, two of colour 0
-                            "\x00\x01",        // end of picture
-                            10);
-    QByteArray data(54 + 4 * 4, '\0');
-    data[0] = 'B';
-    data[1] = 'M';
-    zet32(data, 10, quint32(data.size()));
-    zet32(data, 14, 40);
-    zet32(data, 18, 4);
-    zet32(data, 22, 2);
-    zet16(data, 26, 1);
-    zet16(data, 28, 8);
-    zet32(data, 30, 1);
-    zet32(data, 34, quint32(pixels.size()));
-    zet32(data, 46, 4);
-    const QRgb kleuren[] = {qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(0, 0, 255), 0};
-    for (int i = 0; i < 4; ++i)
-        zet32(data, 54 + 4 * i, kleuren[i] & 0xffffff);
-    zet32(data, 2, quint32(data.size() + pixels.size()));
-    return data + pixels;
-}
 
 void plaatjes(const QString &target) {
     schrijf(target, "blad24.bmp", pictureFile(blad(13, 9), "BMP"));
     schrijf(target, "index8.bmp", pictureFile(geindexeerd(5, 3), "BMP"));
     schrijf(target, "mono.bmp",
             pictureFile(blad(9, 4).convertToFormat(QImage::Format_Mono), "BMP"));
-    schrijf(target, "rle8.bmp", rle8Bmp());
+    schrijf(target, "rle8.bmp", bmpBestand(geindexeerd(4, 2), {40, 8, 1, {}, false}));
     schrijf(target, "os2.bmp", os2Bmp());
     schrijf(target, "blad.png", pictureFile(blad(7, 5), "PNG"));
     schrijf(target, "blad.jpg", pictureFile(blad(8, 8), "JPG"));

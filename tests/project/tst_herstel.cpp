@@ -46,89 +46,86 @@ int tekenEnBewaar(const QString &map) {
 class TestHerstel : public QObject {
     Q_OBJECT
 private slots:
-    void gedoodTijdensTekenen();
-    void onleesbareKopieApart();
-    void teGroteLijstByteVoorByte();
-    void kopieInBanden();
-};
+    void gedoodTijdensTekenen() {
+        TestFolder folder;
+        const QString map = folder.path(".herstel");
+        const quint32 zaad = QRandomGenerator::global()->generate();
+        qInfo("random kill moments, seed %u", zaad);
+        QRandomGenerator toeval(zaad);
+        for (int ronde = 0; ronde < 8; ++ronde) {
+            QProcess helper;
+            helper.start(QCoreApplication::applicationFilePath(), {kHelperVlag, map});
+            QVERIFY(helper.waitForReadyRead(30000));
+            QThread::msleep(toeval.bounded(5, 400));
+            QVERIFY(Herstelmap(map).achtergelaten().empty()); // a living program's copy is its own
+            helper.kill();
+            QVERIFY(helper.waitForFinished());
 
-void TestHerstel::gedoodTijdensTekenen() {
-    TestFolder folder;
-    const QString map = folder.path(".herstel");
-    const quint32 zaad = QRandomGenerator::global()->generate();
-    qInfo("random kill moments, seed %u", zaad);
-    QRandomGenerator toeval(zaad);
-    for (int ronde = 0; ronde < 8; ++ronde) {
-        QProcess helper;
-        helper.start(QCoreApplication::applicationFilePath(), {kHelperVlag, map});
-        QVERIFY(helper.waitForReadyRead(30000));
-        QThread::msleep(toeval.bounded(5, 400));
-        QVERIFY(Herstelmap(map).achtergelaten().empty()); // a living program's copy is its own
-        helper.kill();
-        QVERIFY(helper.waitForFinished());
+            ScriptedPlatform platform;
+            platform.answers << (ronde % 2 ? Platform::Answer::No : Platform::Answer::Yes);
+            std::optional<Herstelmap::Hersteld> kopie = Herstelmap(map).biedAan(platform);
+            QCOMPARE(bool(kopie), !platform.messages.isEmpty() && ronde % 2 == 0);
+            if (kopie) { // both sheets and the list of one step
+                const HerstelSchrijver::Momentopname moment =
+                    tekening(kopie->inhoud.lijst.section(' ', 1).toInt());
+                QCOMPARE(kopie->inhoud.lijst, moment.lijst.trimmed() + "\r\n");
+                QCOMPARE(*kopie->inhoud.ontwerpBlad, moment.Pic);
+                QCOMPARE(*kopie->inhoud.breadboard, moment.Pic2);
+                QDir(kopie->kopie.map).removeRecursively();
+                kopie.reset();
+            }
+            // No removes it; a copy cut off before it was whole is no copy.
+            QCOMPARE(QDir(map).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).filter("-"),
+                     QStringList());
+        }
+    }
+
+    void onleesbareKopieApart() {
+        TestFolder folder;
+        const QString map = folder.path(".herstel"), kopieMap = Herstelmap(map).nieuweKopieMap();
+        HerstelSchrijver(kopieMap, tekening(0)).bewaar(tekening(3)); // ended without removing it
+        folder.writeFile(QDir(folder.root()).relativeFilePath(kopieMap + "/herstel.ovb"),
+                         "BM kapot");
 
         ScriptedPlatform platform;
-        platform.answers << (ronde % 2 ? Platform::Answer::No : Platform::Answer::Yes);
-        std::optional<Herstelmap::Hersteld> kopie = Herstelmap(map).biedAan(platform);
-        QCOMPARE(bool(kopie), !platform.messages.isEmpty() && ronde % 2 == 0);
-        if (kopie) { // both sheets and the list of one step
-            const HerstelSchrijver::Momentopname moment =
-                tekening(kopie->inhoud.lijst.section(' ', 1).toInt());
-            QCOMPARE(kopie->inhoud.lijst, moment.lijst.trimmed() + "\r\n");
-            QCOMPARE(*kopie->inhoud.ontwerpBlad, moment.Pic);
-            QCOMPARE(*kopie->inhoud.breadboard, moment.Pic2);
-            QDir(kopie->kopie.map).removeRecursively();
-            kopie.reset();
-        }
-        // No removes it; a copy cut off before it was whole is no copy.
-        QCOMPARE(QDir(map).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).filter("-"),
-                 QStringList());
+        platform.answers << Platform::Answer::Yes;
+        QVERIFY(!Herstelmap(map).biedAan(platform));
+        QCOMPARE(platform.messages.size(), 1);
+        QVERIFY(platform.messages[0].text.endsWith(kopieMap + ".onleesbaar"));
+        QCOMPARE(QDir(kopieMap + ".onleesbaar").entryList(QDir::Files).size(), 3); // all kept
+        QVERIFY(!Herstelmap(map).biedAan(platform)); // and not offered again
+        QCOMPARE(platform.messages.size(), 1);
     }
-}
 
-void TestHerstel::onleesbareKopieApart() {
-    TestFolder folder;
-    const QString map = folder.path(".herstel"), kopieMap = Herstelmap(map).nieuweKopieMap();
-    HerstelSchrijver(kopieMap, tekening(0)).bewaar(tekening(3)); // ended without removing it
-    folder.writeFile(QDir(folder.root()).relativeFilePath(kopieMap + "/herstel.ovb"), "BM kapot");
+    // A list too large to show is kept as its file: the copy used to hold the box's notice
+    // instead, so that a restored design lost its list.
+    void teGroteLijstByteVoorByte() {
+        TestFolder folder;
+        const QByteArray lijst = QByteArray(300000, 'x') + "\r\n\x80\r\n";
+        auto bron = std::make_shared<QFile>(folder.writeFile("P.dat", lijst));
+        QVERIFY(bron->open(QIODevice::ReadOnly));
+        QVERIFY(bron->seek(7));
+        HerstelSchrijver::Momentopname nu = tekening(2);
+        nu.lijst.clear(), nu.datBron = bron;
+        const QString kopieMap = Herstelmap(folder.path(".herstel")).nieuweKopieMap();
+        HerstelSchrijver(kopieMap, tekening(0)).bewaar(nu);
+        QCOMPARE(folder.readFile(QDir(folder.root()).relativeFilePath(kopieMap + "/herstel.dat")),
+                 lijst);
+    }
 
-    ScriptedPlatform platform;
-    platform.answers << Platform::Answer::Yes;
-    QVERIFY(!Herstelmap(map).biedAan(platform));
-    QCOMPARE(platform.messages.size(), 1);
-    QVERIFY(platform.messages[0].text.endsWith(kopieMap + ".onleesbaar"));
-    QCOMPARE(QDir(kopieMap + ".onleesbaar").entryList(QDir::Files).size(), 3); // all kept
-    QVERIFY(!Herstelmap(map).biedAan(platform)); // and not offered again
-    QCOMPARE(platform.messages.size(), 1);
-}
-
-// A list too large to show is kept as its file: the copy used to hold the box's notice
-// instead, so that a restored design lost its list.
-void TestHerstel::teGroteLijstByteVoorByte() {
-    TestFolder folder;
-    const QByteArray lijst = QByteArray(300000, 'x') + "\r\n\x80\r\n";
-    auto bron = std::make_shared<QFile>(folder.writeFile("P.dat", lijst));
-    QVERIFY(bron->open(QIODevice::ReadOnly) && bron->seek(7));
-    HerstelSchrijver::Momentopname nu = tekening(2);
-    nu.lijst.clear(), nu.datBron = bron;
-    const QString kopieMap = Herstelmap(folder.path(".herstel")).nieuweKopieMap();
-    HerstelSchrijver(kopieMap, tekening(0)).bewaar(nu);
-    QCOMPARE(folder.readFile(QDir(folder.root()).relativeFilePath(kopieMap + "/herstel.dat")),
-             lijst);
-}
-
-// The sheets are copied a band a turn; a sheet drawn on in between is copied again from
-// the top, so that the copy is the sheet of one moment, never two halves of two.
-void TestHerstel::kopieInBanden() {
-    Surface blad(300, 200);
-    StapKopie kopie;
-    int stappen = 1;
-    for (; !kopie.stap(blad.image(), 30 * 300 * 4); ++stappen) // 30 rows a turn
-        if (stappen == 3) blad.fillBox(0, 0, 299, 199, qRgb(0, 0, 255));
-    QCOMPARE(stappen, 3 + 7);
-    QCOMPARE(kopie.neem(), blad.image());
-    QVERIFY(!kopie.stap(blad.image(), 1)); // given away: the next copy begins anew
-}
+    // The sheets are copied a band a turn; a sheet drawn on in between is copied again from
+    // the top, so that the copy is the sheet of one moment, never two halves of two.
+    void kopieInBanden() {
+        Surface blad(300, 200);
+        StapKopie kopie;
+        int stappen = 1;
+        for (; !kopie.stap(blad.image(), 30 * 300 * 4); ++stappen) // 30 rows a turn
+            if (stappen == 3) blad.fillBox(0, 0, 299, 199, qRgb(0, 0, 255));
+        QCOMPARE(stappen, 3 + 7);
+        QCOMPARE(kopie.neem(), blad.image());
+        QVERIFY(!kopie.stap(blad.image(), 1)); // given away: the next copy begins anew
+    }
+};
 
 VOLTARIX_TEST(TestHerstel)
 static const bool kHelperGeregistreerd =

@@ -6,15 +6,11 @@
 #include "TestRunner.h"
 #include "app/Settings.h"
 #include "project/DatTekst.h"
-#include "project/OpenForm.h"
 #include "project/ProjectMap.h"
 #include "project/ProjectOpslaan.h"
 #include "ui/Surface.h"
 
-#include <QLabel>
-#include <QListWidget>
 #include <QProcess>
-#include <QPushButton>
 #include <QtTest>
 
 #include <cerrno>
@@ -36,7 +32,9 @@ void opent(const QString &projecten, bool nieuw) {
     const ProjectMap::Geladen geladen = map.laad(QStringLiteral("P"));
     QCOMPARE(map.namen(), QStringList{"P"});
     const QImage blad = (nieuw ? kNieuw : kOud).image();
-    QVERIFY(geladen.ontwerpBlad && *geladen.ontwerpBlad == blad && *geladen.breadboard == blad);
+    QVERIFY(geladen.ontwerpBlad);
+    QCOMPARE(*geladen.ontwerpBlad, blad);
+    QCOMPARE(*geladen.breadboard, blad);
     QCOMPARE(geladen.lijst, nieuw ? "nieuw\r\n" : "oud\r\n");
     QCOMPARE(QDir(projecten).entryList({"*.nieuw", "*.opslaan"}, QDir::Files), QStringList());
 }
@@ -63,29 +61,23 @@ private slots:
     // UTF-8 were found by fuzzing reader and writer against each other (tests/fuzz): such a
     // list opened with other characters than it was saved with.
     void lijstTekst_data() {
-        QTest::addColumn<QString>("lijst");
-        QTest::addColumn<QByteArray>("bytes");
-        const auto rij = [](const char *naam, const QString &lijst, const QByteArray &bytes) {
-            QTest::newRow(naam) << lijst << bytes;
-        };
+        const Tabel<QString, QByteArray> rij("lijst", "bytes");
         rij("plain", "R1 330\r\n", "R1 330\r\n");
         // Windows-1252 stays what the old program wrote, one byte per character.
         rij("Windows-1252", "R1 = 4k7 µF €5 “LED” Ÿ\r\n",
             "R1 = 4k7 \265F \2005 \223LED\224 \237\r\n");
         rij("beyond Windows-1252", "Ω 10k\r\n", "\xCE\xA9 10k\r\n");
-        // "Ã©" is C3 A9 in Windows-1252, which reads as UTF-8 for "é".
+        // "Ã©" is C3 A9 in Windows-1252, which reads as UTF-8 for "é"; "ï»¿" is EF BB BF,
+        // the UTF-8 byte order mark, which the reader passes over.
         rij("Windows-1252 bytes that are UTF-8", "Ã© weerstand\r\n",
             "\xC3\x83\xC2\xA9 weerstand\r\n");
-        // "ï»¿" is EF BB BF, the UTF-8 byte order mark, which the reader passes over.
         rij("Windows-1252 bytes that are a byte order mark", "ï»¿R1\r\n",
             "\xC3\xAF\xC2\xBB\xC2\xBFR1\r\n");
-        // A list that starts with a byte order mark of its own keeps it.
         rij("byte order mark at the start", QChar(0xFEFF) + QString("R1 Ω\r\n"),
             "\xEF\xBB\xBF\xEF\xBB\xBFR1 \xCE\xA9\r\n");
     }
     void lijstTekst() {
-        QFETCH(QString, lijst);
-        QFETCH(QByteArray, bytes);
+        auto [lijst, bytes] = velden<QString, QByteArray>("lijst", "bytes");
         QCOMPARE(DatTekst::codeer(lijst), bytes);
         QCOMPARE(DatTekst::decodeer(bytes), lijst);
         QCOMPARE(DatTekst::lijstUit(bytes), lijst);
@@ -101,77 +93,85 @@ private slots:
     }
 
     // A saved project opens as it was (sheets as 24-bit BMPs, a last line end added); saving
-    // again replaces it. A design sheet alone is a project, ".ovb" one with no name; files
-    // that are no pictures or claim a size no sheet has open as nothing, no ".dat" is an
-    // empty list. Names that are no file name everywhere write nothing at all.
-    void saveListAndOpen() {
+    // again replaces it.
+    void opslaanEnOpenen() {
         TestFolder folder;
         const ProjectMap map(folder.path("Projecten"));
         Surface Pic(800, 551, qRgb(10, 20, 30)), Pic2(801, 541);
         Pic2.fillBox(5, 5, 20, 20, qRgb(200, 100, 0));
         QCOMPARE(map.opslaan("Led", Pic, Pic2, "een\r\ntwee\r\ndrie\r\n"), ProjectMap::Geen);
         QCOMPARE(map.opslaan("Led", Pic, Pic2, "R1 = 330 Ω"), ProjectMap::Geen);
+        QVERIFY(map.bestaat("Led"));
         const ProjectMap::Geladen geladen = map.laad("Led");
-        QVERIFY(map.bestaat("Led") && geladen.ontwerpBlad && geladen.breadboard);
-        QVERIFY(*geladen.ontwerpBlad == Pic.image() && *geladen.breadboard == Pic2.image());
+        QVERIFY(geladen.ontwerpBlad);
+        QCOMPARE(*geladen.ontwerpBlad, Pic.image());
+        QVERIFY(geladen.breadboard);
+        QCOMPARE(*geladen.breadboard, Pic2.image());
         QCOMPARE(geladen.lijst, QStringLiteral("R1 = 330 Ω\r\n"));
         QCOMPARE(folder.readFile("Projecten/Led.dat"), QByteArray("R1 = 330 \xCE\xA9"));
         QCOMPARE(folder.readFile("Projecten/Led.ovb"), pictureFile(Pic.image()));
         QCOMPARE(QDir(map.folder()).entryList(QDir::Files),
                  (QStringList{"Led.brb", "Led.dat", "Led.ovb"}));
+    }
+
+    // A design sheet alone is a project, ".ovb" one with no name; files that are no pictures
+    // or claim a size no sheet has open as nothing, no ".dat" is an empty list.
+    void namenEnKapotteBestanden() {
+        TestFolder folder;
+        const ProjectMap map(folder.path("Projecten"));
         for (const char *file :
              {"abc.ovb", ".ovb", "Zon.OVB.bak", "alleen.dat", "Bel.ovb", "K.brb"})
             folder.writeFile(QStringLiteral("Projecten/") + file, "x");
         folder.writeFile("Projecten/K.ovb", bmpHeader(100000, 100000));
         const ProjectMap::Geladen kapot = map.laad("K");
-        QVERIFY(!kapot.ontwerpBlad && !kapot.breadboard && kapot.lijst.isEmpty());
-        QCOMPARE(map.namen(), (QStringList{"", "abc", "Bel", "K", "Led"}));
-        QVERIFY(ProjectMap(folder.path("Leeg")).namen().isEmpty() && !map.bestaat("alleen"));
+        QVERIFY(!kapot.ontwerpBlad);
+        QVERIFY(!kapot.breadboard);
+        QCOMPARE(kapot.lijst, QString());
+        QCOMPARE(map.namen(), (QStringList{"", "abc", "Bel", "K"}));
+        QVERIFY(!map.bestaat("alleen"));
+        QCOMPARE(ProjectMap(folder.path("Leeg")).namen(), QStringList());
+    }
+
+    // Names that are no file name everywhere write nothing at all.
+    void ongeldigeNamen() {
+        TestFolder folder;
         for (const char *naam : {"", ".", "..", "*.*", "a/b", "a\\b", "a:b", "wat?", "x\"y", "<a>",
                                  "a|b", "tab\there", "../buiten"}) {
             QVERIFY2(!ProjectMap::geldigeNaam(naam), naam);
-            QCOMPARE(ProjectMap(folder.path("Nieuw")).opslaan(naam, Pic, Pic2, "x"),
+            QCOMPARE(ProjectMap(folder.path("Nieuw")).opslaan(naam, kOud, kOud, "x"),
                      ProjectMap::OngeldigeNaam);
         }
-        QVERIFY(!QFileInfo::exists(folder.path("Nieuw")) && ProjectMap::geldigeNaam("Led .. 1 é"));
-        // The save command asks for the name, proposing the design's, and tells the user
-        // about a name that cannot be a file name; it asks before replacing a project.
+        QVERIFY(!QFileInfo::exists(folder.path("Nieuw")));
+        QVERIFY(ProjectMap::geldigeNaam("Led .. 1 é"));
+    }
+
+    // The save command asks for the name, proposing the design's, and tells the user about a
+    // name that cannot be a file name; it asks before replacing a project.
+    void opslaanVraagtNaam() {
+        TestFolder folder;
+        const ProjectMap map(folder.path("Projecten"));
         ScriptedPlatform platform;
         platform.inputAnswers = {"", "*.*", "P", "P", "P"};
         platform.answers = {Platform::Answer::No, Platform::Answer::Yes};
         const auto opslaan = [&](const char *lijst) {
             return ProjectOpslaan(platform, map, "*.*", Surface(8, 8), Surface(8, 8), lijst);
         };
-        QVERIFY(!opslaan("leeg") && !opslaan("ongeldig")); // cancelled, then no file name
+        QVERIFY(!opslaan("leeg"));     // cancelled
+        QVERIFY(!opslaan("ongeldig")); // no file name
         QVERIFY(!map.bestaat("P"));
-        QVERIFY(opslaan("oud\r\n") && !opslaan("nee\r\n"));
+        QVERIFY(opslaan("oud\r\n"));
+        QVERIFY(!opslaan("nee\r\n"));
         QCOMPARE(folder.readFile("Projecten/P.dat"), QByteArray("oud\r\n"));
         QVERIFY(opslaan("ja\r\n"));
         QCOMPARE(folder.readFile("Projecten/P.dat"), QByteArray("ja\r\n"));
-        QVERIFY(platform.inputs.size() == 5 && platform.messages.size() == 3);
+        QCOMPARE(platform.inputs.size(), 5);
         QCOMPARE(platform.inputs[0].prompt, QStringLiteral("Geef een naam voor dit project..."));
         QCOMPARE(platform.inputs[0].defaultAnswer, QStringLiteral("*.*"));
+        QCOMPARE(platform.messages.size(), 3);
         QCOMPARE(platform.messages[0].text,
                  QStringLiteral("Fout bij het opslaan van het project!\r\n(foutnummer: 1)"));
         QCOMPARE(platform.messages[1].text, QStringLiteral("Project bestaat reeds, vernieuwen?"));
         QCOMPARE(platform.messages[1].title, QStringLiteral(" Exist"));
-        // The open dialog lists the projects and their number; Open hands over the chosen
-        // one, and asks for a choice when there is none.
-        QStringList geopend;
-        OpenForm form(map, platform, [&](const QString &naam) { geopend << naam; });
-        form.show();
-        QCOMPARE(form.findChild<QLabel *>("Label1")->text(),
-                 QStringLiteral("6 Projecten in de lijst..."));
-        auto *lijst = form.findChild<QListWidget *>("List1");
-        auto *open = form.findChild<QPushButton *>("OpenKnop");
-        open->click(); // nothing chosen
-        lijst->setCurrentRow(0);
-        open->click(); // the empty name
-        QVERIFY(platform.messages.size() == 5 && form.isVisible() && geopend.isEmpty());
-        QCOMPARE(platform.messages[4].text, QStringLiteral("Eerst een project selecteren!"));
-        lijst->setCurrentRow(2);
-        emit lijst->itemDoubleClicked(lijst->currentItem());
-        QVERIFY(geopend == QStringList{"Bel"} && form.result() == QDialog::Accepted);
     }
 
     // Killed after step 1-3 (a new file written), 4 (the marker) or 5-7 (a file moved into
@@ -179,8 +179,7 @@ private slots:
     // finished the next time the folder is read. Refused by the file system: the save
     // command reports the error number, and the old project stays.
     void opslagFaalt_data() {
-        QTest::addColumn<QString>("manier");
-        QTest::addColumn<int>("foutnummer");
+        kolommen<QString, int>("manier", "foutnummer");
         for (int stap = 1; stap <= 7; ++stap)
             QTest::addRow("killed after step %d", stap) << QString::number(stap) << 0;
         QTest::newRow("a file where the projects folder should be") << "bestand" << 2;
@@ -190,8 +189,7 @@ private slots:
         QTest::newRow("full disk") << "vol" << 3;
     }
     void opslagFaalt() {
-        QFETCH(QString, manier);
-        QFETCH(int, foutnummer);
+        auto [manier, foutnummer] = velden<QString, int>("manier", "foutnummer");
         TestFolder folder;
         const QString projecten = folder.path("Projecten"), ini = projecten + "/Voltarix.ini";
         const KleineSchijf schijf(manier == "alleen-lezen" || manier == "vol" ? projecten : "");
@@ -205,7 +203,8 @@ private slots:
                 QVERIFY2(helper.waitForReadyRead(30000), "the helper never reached its step");
             QCOMPARE(helper.readLine(), QByteArray("stap\n"));
             helper.kill();
-            QVERIFY(helper.waitForFinished() && helper.exitStatus() == QProcess::CrashExit);
+            QVERIFY(helper.waitForFinished());
+            QCOMPARE(helper.exitStatus(), QProcess::CrashExit);
             return opent(projecten, manier.toInt() >= 4);
         }
         QString doel = projecten;

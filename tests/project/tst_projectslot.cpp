@@ -48,62 +48,58 @@ int slaVaakOp(const QString &projecten, int programma) {
 class TestProjectSlot : public QObject {
     Q_OBJECT
 private slots:
-    void tweeProgrammasSlaanTegelijkOp();
-    void bezetProjectWordtGemeld();
-    void leegSlotVanEenGedoodProgramma();
-};
-
-void TestProjectSlot::tweeProgrammasSlaanTegelijkOp() {
-    TestFolder folder;
-    const QString projecten = folder.path("Projecten");
-    QProcess helpers[2];
-    for (int i : {0, 1})
-        helpers[i].start(QCoreApplication::applicationFilePath(),
-                         {kHelperVlag, projecten, QString::number(i + 1)});
-    while (helpers[0].state() != QProcess::NotRunning ||
-           helpers[1].state() != QProcess::NotRunning) {
-        const ProjectMap::Geladen geladen = ProjectMap(projecten).laad("P");
-        QVERIFY(geladen.inGebruik || !geladen.ontwerpBlad || !herkomst(geladen).isNull());
-        QTest::qWait(5);
+    void tweeProgrammasSlaanTegelijkOp() {
+        TestFolder folder;
+        const QString projecten = folder.path("Projecten");
+        QProcess helpers[2];
+        for (int i : {0, 1})
+            helpers[i].start(QCoreApplication::applicationFilePath(),
+                             {kHelperVlag, projecten, QString::number(i + 1)});
+        while (helpers[0].state() != QProcess::NotRunning ||
+               helpers[1].state() != QProcess::NotRunning) {
+            const ProjectMap::Geladen geladen = ProjectMap(projecten).laad("P");
+            QVERIFY(geladen.inGebruik || !geladen.ontwerpBlad || !herkomst(geladen).isNull());
+            QTest::qWait(5);
+        }
+        // The project is the last save that succeeded of one of them.
+        const QPoint eind = herkomst(ProjectMap(projecten).laad("P"));
+        QVERIFY(eind.x() == 1 || eind.x() == 2);
+        const QByteArrayList gelukt = helpers[eind.x() - 1].readAllStandardOutput().split('\n');
+        QCOMPARE(eind.y(), gelukt.value(gelukt.size() - 2).toInt());
+        QCOMPARE(QDir(projecten).entryList(QDir::Files), (QStringList{"P.brb", "P.dat", "P.ovb"}));
     }
-    // The project is the last save that succeeded of one of them.
-    const QPoint eind = herkomst(ProjectMap(projecten).laad("P"));
-    QVERIFY(eind.x() == 1 || eind.x() == 2);
-    const QByteArrayList gelukt = helpers[eind.x() - 1].readAllStandardOutput().split('\n');
-    QCOMPARE(eind.y(), gelukt.value(gelukt.size() - 2).toInt());
-    QCOMPARE(QDir(projecten).entryList(QDir::Files), (QStringList{"P.brb", "P.dat", "P.ovb"}));
-}
 
-void TestProjectSlot::bezetProjectWordtGemeld() {
-    TestFolder folder;
-    ProjectMap map(folder.path("Projecten"));
-    QCOMPARE(map.opslaan("P", Surface(8, 8), Surface(8, 8), "oud\r\n"), ProjectMap::Geen);
-    QLockFile ander(folder.path("Projecten/P.lock"));
-    QVERIFY(ander.tryLock(0));
-    map.zetWachttijd(200);
-    ScriptedPlatform platform;
-    platform.inputAnswers << "P";
-    platform.answers << Platform::Answer::Yes;
-    QVERIFY(!ProjectOpslaan(platform, map, "P", Surface(8, 8), Surface(8, 8), "nieuw\r\n"));
-    QCOMPARE(platform.messages.constLast().text, inGebruikTekst());
-    QVERIFY(map.laad("P").inGebruik);
-}
+    void bezetProjectWordtGemeld() {
+        TestFolder folder;
+        ProjectMap map(folder.path("Projecten"));
+        QCOMPARE(map.opslaan("P", Surface(8, 8), Surface(8, 8), "oud\r\n"), ProjectMap::Geen);
+        QLockFile ander(folder.path("Projecten/P.lock"));
+        QVERIFY(ander.tryLock(0));
+        map.zetWachttijd(200);
+        ScriptedPlatform platform;
+        platform.inputAnswers << "P";
+        platform.answers << Platform::Answer::Yes;
+        QVERIFY(!ProjectOpslaan(platform, map, "P", Surface(8, 8), Surface(8, 8), "nieuw\r\n"));
+        QCOMPARE(platform.messages.constLast().text, inGebruikTekst());
+        QVERIFY(map.laad("P").inGebruik);
+    }
 
-// A program killed between making its lock file and writing its name in left an empty
-// one, which kept the project "in use" for five minutes (found by the recovery copy's
-// kill test). A second old, it is taken over; a fresh one may belong to a save.
-void TestProjectSlot::leegSlotVanEenGedoodProgramma() {
-    TestFolder folder;
-    ProjectMap map(folder.path("Projecten"));
-    map.zetWachttijd(0);
-    QFile slot(folder.writeFile("Projecten/P.lock", {}));
-    QCOMPARE(map.opslaan("P", Surface(8, 8), Surface(8, 8), "x\r\n"), ProjectMap::InGebruik);
-    QVERIFY(slot.open(QIODevice::ReadWrite) &&
-            slot.setFileTime(QDateTime::currentDateTime().addSecs(-2),
-                             QFileDevice::FileModificationTime));
-    QCOMPARE(map.opslaan("P", Surface(8, 8), Surface(8, 8), "x\r\n"), ProjectMap::Geen);
-    QVERIFY(!QFile::exists(slot.fileName())); // and let go after the save
-}
+    // A program killed between making its lock file and writing its name in left an empty
+    // one, which kept the project "in use" for five minutes (found by the recovery copy's
+    // kill test). A second old, it is taken over; a fresh one may belong to a save.
+    void leegSlotVanEenGedoodProgramma() {
+        TestFolder folder;
+        ProjectMap map(folder.path("Projecten"));
+        map.zetWachttijd(0);
+        QFile slot(folder.writeFile("Projecten/P.lock", {}));
+        QCOMPARE(map.opslaan("P", Surface(8, 8), Surface(8, 8), "x\r\n"), ProjectMap::InGebruik);
+        QVERIFY(slot.open(QIODevice::ReadWrite));
+        QVERIFY(slot.setFileTime(QDateTime::currentDateTime().addSecs(-2),
+                                 QFileDevice::FileModificationTime));
+        QCOMPARE(map.opslaan("P", Surface(8, 8), Surface(8, 8), "x\r\n"), ProjectMap::Geen);
+        QVERIFY(!QFile::exists(slot.fileName())); // and let go after the save
+    }
+};
 
 VOLTARIX_TEST(TestProjectSlot)
 static const bool kHelperGeregistreerd =

@@ -1,9 +1,6 @@
 #include "ScriptedPlatform.h"
 
-#include <QApplication>
 #include <QPdfWriter>
-#include <QTimer>
-#include <QWidget>
 
 ScriptedPlatform::ScriptedPlatform() = default;
 ScriptedPlatform::~ScriptedPlatform() = default;
@@ -18,19 +15,7 @@ Platform::Answer ScriptedPlatform::message(const QString &text, const QString &t
 QString ScriptedPlatform::inputBox(const QString &prompt, const QString &title,
                                    const QString &defaultAnswer) {
     inputs.append({prompt, title, defaultAnswer});
-    return inputAnswers.isEmpty() ? QString() : inputAnswers.takeFirst();
-}
-
-QString ScriptedPlatform::openFileName(const QString &, const QString &, const QString &) {
-    return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
-}
-
-QString ScriptedPlatform::saveFileName(const QString &, const QString &, const QString &) {
-    return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
-}
-
-std::optional<QRgb> ScriptedPlatform::chooseColour(QRgb) {
-    return colourAnswers.isEmpty() ? std::nullopt : colourAnswers.takeFirst();
+    return neem(inputAnswers);
 }
 
 QPagedPaintDevice *ScriptedPlatform::printer() {
@@ -46,28 +31,8 @@ void ScriptedPlatform::endPrinting() {
     pdf_.reset();
 }
 
-void ScriptedPlatform::printerSetup() {}
-
-void ScriptedPlatform::openAdres(const QString &address) {
-    openedAddresses << address;
-}
-
 void ScriptedPlatform::wacht(double seconds) {
     ++waits;
     waited += seconds;
     if (duringWait) duringWait(seconds);
-}
-
-void bijModaalVenster(std::function<void(QWidget *)> doe) {
-    auto *timer = new QTimer(qApp); // goes with the application when no modal window came
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, doe] {
-        QWidget *venster = QApplication::activeModalWidget();
-        if (!venster) return;
-        timer->stop();
-        timer->deleteLater();
-        if (doe) doe(venster);
-        if (venster->isVisible()) venster->close();
-    });
-    timer->start();
 }

@@ -55,22 +55,29 @@ public:
     Answer message(const QString &text, const QString &title, Buttons buttons, Icon icon) override;
     QString inputBox(const QString &prompt, const QString &title,
                      const QString &defaultAnswer) override;
-    QString openFileName(const QString &title, const QString &folder,
-                         const QString &filter) override;
-    QString saveFileName(const QString &title, const QString &folder,
-                         const QString &filter) override;
-    std::optional<QRgb> chooseColour(QRgb initial) override;
+    QString openFileName(const QString &, const QString &, const QString &) override {
+        return neem(openAnswers);
+    }
+    QString saveFileName(const QString &, const QString &, const QString &) override {
+        return neem(saveAnswers);
+    }
+    std::optional<QRgb> chooseColour(QRgb) override { return neem(colourAnswers); }
     QPagedPaintDevice *printer() override;
-    void printerSetup() override;
-    void openAdres(const QString &address) override;
+    void printerSetup() override {}
+    void openAdres(const QString &address) override { openedAddresses << address; }
     void wacht(double seconds) override;
 
 private:
+    // The first scripted answer, or none (an empty text, no colour) when none is left.
+    template <typename T> static T neem(QList<T> &antwoorden) {
+        return antwoorden.isEmpty() ? T() : antwoorden.takeFirst();
+    }
     std::unique_ptr<QPdfWriter> pdf_;
 };
 
 class QWidget;
 
 // Once the next modal window is open (a dialog started with exec()), runs `doe` on it
-// and then closes it, so that a test can go on past the exec().
+// and then closes it, so that a test can go on past the exec(). Only the programs of the
+// windows' tests have it (support/ModaalVenster.cpp).
 void bijModaalVenster(std::function<void(QWidget *)> doe = {});

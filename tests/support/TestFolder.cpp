@@ -6,7 +6,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QtEndian>
+
+#include <algorithm>
+#include <csignal>
+#include <sys/resource.h>
+#include <vector>
 
 TestFolder::TestFolder() {
     dir_.setAutoRemove(true);
@@ -46,10 +52,106 @@ QByteArray TestFolder::readFile(const QString &relative) const {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Little-endian fields of `lengte` bytes each.
+static void zet(QByteArray &bytes, int lengte, std::initializer_list<qint64> waarden) {
+    for (const qint64 waarde : waarden)
+        for (int i = 0; i < lengte; ++i)
+            bytes.append(char(waarde >> (8 * i)));
+}
+
+// One stored row: indices packed from the high bits, or each component's top bits in its mask.
+static QByteArray rij(const QImage &beeld, int y, const BmpVorm &v) {
+    QByteArray bytes;
+    const int perByte = v.bits > 8 ? 1 : 8 / v.bits;
+    for (int x = 0; x < beeld.width(); x += perByte) {
+        quint32 waarde = 0;
+        for (int i = 0; v.bits <= 8 && i < perByte; ++i)
+            waarde = waarde << v.bits | (x + i < beeld.width() ? beeld.pixelIndex(x + i, y) : 0);
+        const int kleur[] = {qRed(beeld.pixel(x, y)), qGreen(beeld.pixel(x, y)),
+                             qBlue(beeld.pixel(x, y))};
+        for (int i = 0; v.bits > 8 && i < 3; ++i)
+            waarde |= quint32(kleur[i]) >> (8 - qPopulationCount(v.maskers[i]))
+                                               << qCountTrailingZeroBits(v.maskers[i]);
+        zet(bytes, std::max(1, v.bits / 8), {waarde});
+    }
+    return bytes + QByteArray(-bytes.size() & 3, '\0');
+}
+
+// Run-length coded rows, bottom row first, in runs of one index. Runs of index 0 are
+// skipped: by a delta, by an early end of the line, of the picture, or by a delta down.
+static QByteArray rle(const QImage &beeld, int bits) {
+    const int w = beeld.width(), h = beeld.height();
+    const auto index = [&](int r, int x) { return beeld.pixelIndex(x, h - 1 - r); };
+    std::vector<int> eind(h, 0); // per row: one past its last pixel that is not index 0
+    for (int r = 0; r < h; ++r)
+        for (int x = 0; x < w; ++x)
+            eind[r] = index(r, x) ? x + 1 : eind[r];
+    QByteArray uit;
+    const auto nogIets = [&eind](int r) {
+        return std::any_of(eind.begin() + r, eind.end(), [](int e) { return e > 0; });
+    };
+    for (int r = 0, leeg = 0; r < h && nogIets(r); ++r) {
+        if (eind[r] == 0 && ++leeg) // skipped by the next delta down
+            continue;
+        if (leeg) zet(uit, 1, {0, 2, 0, leeg});
+        leeg = 0;
+        for (int x = 0, n = 1; x < eind[r]; x += n) {
+            for (n = 1; x + n < eind[r] && index(r, x + n) == index(r, x);)
+                ++n;
+            if (const int i = index(r, x))
+                zet(uit, 1, {n, bits == 4 ? i * 17 : i});
+            else
+                zet(uit, 1, {0, 2, n, 0});
+        }
+        zet(uit, 1, {0, 0});
+    }
+    zet(uit, 1, {0, 1});
+    return uit;
+}
+
+QByteArray bmpBestand(const QImage &beeld, const BmpVorm &v) {
+    const int w = beeld.width(), h = beeld.height();
+    QByteArray kleuren, pixels, kop;
+    for (const QRgb kleur : beeld.colorTable())
+        zet(kleuren, v.kop == 12 ? 3 : 4, {kleur & 0xffffff});
+    for (int r = 0; r < h && !v.rle(); ++r)
+        pixels += rij(beeld, v.bovenEerst ? r : h - 1 - r, v);
+    pixels = v.rle() ? rle(beeld, v.bits) : pixels;
+    zet(kop, 4, {v.kop});
+    zet(kop, v.kop == 12 ? 2 : 4, {w, v.bovenEerst ? -h : h});
+    zet(kop, 2, {1, v.bits});
+    if (v.kop > 12) zet(kop, 4, {v.compressie, pixels.size(), 3780, 3780, beeld.colorCount(), 0});
+    if (v.kop >= 108 || v.compressie == 3) zet(kop, 4, {v.maskers[0], v.maskers[1], v.maskers[2]});
+    if (v.kop >= 108) kop += QByteArray(4, '\0') + "BGRs" + QByteArray(v.kop - 60, '\0'); // sRGB
+    QByteArray bestand("BM");
+    const qint64 begin = 14 + kop.size() + kleuren.size();
+    zet(bestand, 4, {begin + pixels.size(), 0, begin});
+    return (bestand + kop + kleuren + pixels).chopped(v.zonderPadding);
+}
+
 QImage filledPicture(int width, int height, QRgb colour) {
     QImage picture(width, height, QImage::Format_RGB32);
     picture.fill(colour);
     return picture;
+}
+
+QImage bont(int width, int height, quint32 seed) {
+    QImage picture(width, height, QImage::Format_RGB888);
+    QRandomGenerator(seed).fillRange(reinterpret_cast<quint32 *>(picture.bits()),
+                                     picture.sizeInBytes() / 4);
+    return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+bool withFileLimit(qint64 bytes, const std::function<bool()> &write) {
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const rlimit limit{rlim_t(bytes), old.rlim_max};
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const bool done = write();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, handler);
+    return done;
 }
 
 QByteArray pictureFile(const QImage &picture, const char *format) {
@@ -69,33 +171,14 @@ QRect differingRect(const QImage &a, const QImage &b) {
 }
 
 QByteArray bmpHeader(qint32 width, qint32 height) {
-    QByteArray header(54, '\0');
-    header[0] = 'B';
-    header[1] = 'M';
-    qToLittleEndian<quint32>(54, header.data() + 10);
-    qToLittleEndian<quint32>(40, header.data() + 14);
-    qToLittleEndian<qint32>(width, header.data() + 18);
-    qToLittleEndian<qint32>(height, header.data() + 22);
-    qToLittleEndian<quint16>(1, header.data() + 26);
-    qToLittleEndian<quint16>(24, header.data() + 28);
-    return header;
+    QByteArray header("BM");
+    zet(header, 4, {0, 0, 54, 40, width, height});
+    zet(header, 2, {1, 24});
+    return header + QByteArray(24, '\0');
 }
 
 QByteArray os2Bmp() {
-    const int width = 3, height = 2, row = 12;
-    QByteArray data(26 + row * height, '\0');
-    data[0] = 'B';
-    data[1] = 'M';
-    qToLittleEndian<quint32>(quint32(data.size()), data.data() + 2);
-    qToLittleEndian<quint32>(26, data.data() + 10);
-    qToLittleEndian<quint32>(12, data.data() + 14);
-    qToLittleEndian<quint16>(width, data.data() + 18);
-    qToLittleEndian<quint16>(height, data.data() + 20);
-    qToLittleEndian<quint16>(1, data.data() + 22);
-    qToLittleEndian<quint16>(24, data.data() + 24);
-    for (int i = 26; i < data.size(); i += 3)
-        data[i] = char(0x80 + i);
-    return data;
+    return bmpBestand(bont(3, 2), {12, 24, 0, {0xff0000, 0x00ff00, 0x0000ff}, false});
 }
 
 QByteArray gifFile(const QImage &picture) {

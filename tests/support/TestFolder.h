@@ -6,6 +6,9 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <array>
+#include <functional>
+
 // A fresh application folder for one test, removed afterwards. Paths are written
 // as the program writes them ("\Symbolen\weerstanden\R.bmp") or with "/".
 class TestFolder {
@@ -30,17 +33,38 @@ private:
 // A picture of one colour, in RGB32.
 QImage filledPicture(int width, int height, QRgb colour);
 
+// Noise: many colours, which no file format can squeeze, and a pixel in the wrong place
+// shows. The same seed gives the same picture.
+QImage bont(int width, int height, quint32 seed = 1);
+
+// Runs `write` while no file of this process may grow beyond `bytes`, as on a full disk: a
+// write past it fails (EFBIG) rather than ending the process.
+bool withFileLimit(qint64 bytes, const std::function<bool()> &write);
+
 // A picture as the bytes of a file in the given format, written by Qt.
 QByteArray pictureFile(const QImage &picture, const char *format = "BMP");
 
 // The smallest rectangle holding every pixel in which two pictures of one size differ.
 QRect differingRect(const QImage &a, const QImage &b);
 
+// How a BMP stores its pixels: header length 12 (OS/2), 40, 108 (V4) or 124 (V5); bits per
+// pixel; compression 0 none, 1 RLE8, 2 RLE4, 3 bit fields; the masks of red, green and blue
+// (pixels of 16 bits or more); rows top first; bytes of the last row's padding left out.
+struct BmpVorm {
+    int kop, bits, compressie;
+    std::array<quint32, 3> maskers;
+    bool bovenEerst;
+    int zonderPadding = 0;
+    bool rle() const { return compressie == 1 || compressie == 2; }
+};
+
+// A picture (indexed up to 8 bits) as a BMP stored so, as other programs write them.
+QByteArray bmpBestand(const QImage &beeld, const BmpVorm &vorm);
+
 // The 54-byte header of a 24-bit BMP claiming the given size, with no pixel data.
 QByteArray bmpHeader(qint32 width, qint32 height);
 
-// A 3 x 2 BMP of 24 bits with the old 12-byte OS/2 header, which Qt reads but does not
-// write.
+// A 3 x 2 BMP of 24 bits with the old 12-byte OS/2 header.
 QByteArray os2Bmp();
 
 // A picture as a GIF file, written by the starter content's GIF writer (Qt reads GIF but

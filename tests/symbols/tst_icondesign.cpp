@@ -1,13 +1,10 @@
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
 #include "TestRunner.h"
-#include "symbols/IconDesign.h"
+#include "symbols/IconDesignModel.h"
 #include "symbols/IconRaster.h"
 #include "symbols/IconTools.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QToolButton>
 #include <QtTest>
 
 #include <functional>
@@ -19,14 +16,6 @@ namespace {
 using Bewerking = std::function<void(Surface &)>;
 const QRgb kZwart = qRgb(0, 0, 0), kRood = qRgb(255, 0, 0), kWit = Surface::kWhite;
 const QString kTitel = QStringLiteral(" 49 x 49 Symbool Designer");
-
-// Every pixel its own colour, so that a pixel in the wrong place shows.
-QImage bont(int b = 49, int h = 49) {
-    QImage plaatje(b, h, QImage::Format_RGB32);
-    for (int i = 0; i < b * h; ++i)
-        plaatje.setPixel(i % b, i / b, qRgb(i % b * 5, i / b * 5 % 256, i % 256));
-    return plaatje;
-}
 
 struct Ontwerper : ScriptedPlatform {
     void druk(int cx, int cy, Qt::MouseButtons knop = Qt::LeftButton) { // in the cell's centre
@@ -57,12 +46,6 @@ Bewerking verplaats(QPoint (*bron)(int x, int y), QRgb keer = 0) {
 // A button, the answer (or size, or file name), its effect on the drawing, all text shown.
 using Opdracht = std::tuple<int, QString, Bewerking, QString>;
 
-void sleep(QWidget *widget, QPoint punt, Qt::MouseButtons knoppen) { // a move, buttons held
-    QMouseEvent beweging(QEvent::MouseMove, punt, widget->mapToGlobal(punt), Qt::NoButton, knoppen,
-                         {});
-    QApplication::sendEvent(widget, &beweging);
-}
-
 } // namespace
 
 class TestIconDesign : public QObject {
@@ -82,11 +65,11 @@ private slots:
     // Grid cells, lines, margins, markers; a cell owns its left and top line; the palette.
     void pictures() {
         Surface raster(kRasterGrootte, kRasterGrootte), palet(60, 239);
-        ToonIcon(raster, Surface(bont()));
+        ToonIcon(raster, Surface(bont(49, 49)));
         for (int i = 0; i < 49 * 49 * 4; ++i)
             QCOMPARE(
                 raster.pixel(i / 4 % 49 * 10 + 6 + i % 2 * 8, i / 196 * 10 + 6 + i / 2 % 2 * 8),
-                bont().pixel(i / 4 % 49, i / 196));
+                bont(49, 49).pixel(i / 4 % 49, i / 196));
         const QRgb kleur[] = {kLijnKleur, kWit, kRood, kZwart}; // x, y and the colour there
         const int punten[][3] = {{5, 100, 0}, {15, 100, 0},  {100, 255, 0}, {495, 495, 0},
                                  {4, 100, 1}, {496, 100, 1}, {245, 498, 3}, {2, 244, 1},
@@ -116,30 +99,39 @@ private slots:
 
     // A drag paints with left, erases with right, else nothing; picking takes the grid's own
     // pixel (a line's grey), paints nothing and ends; meanwhile only the palette works.
+    void mouse_data() {
+        // kleur: of the dragged-over row
+        // lijn: the picker takes a grid line's grey, else a pixel's
+        kolommen<int, QRgb, bool>("knoppen", "kleur", "lijn");
+        QTest::newRow("left paints") << int(Qt::LeftButton) << kRood << false;
+        QTest::newRow("right erases") << int(Qt::RightButton) << kWit << true;
+        QTest::newRow("both: nothing") << int(Qt::LeftButton | Qt::RightButton) << kZwart << false;
+        QTest::newRow("middle: nothing") << int(Qt::MiddleButton) << kZwart << true;
+        QTest::newRow("none: nothing") << 0 << kZwart << false;
+    }
     void mouse() {
-        const int knoppen[] = {Qt::LeftButton, Qt::RightButton, Qt::LeftButton | Qt::RightButton,
-                               Qt::MiddleButton, 0};
-        const QRgb kleuren[] = {kRood, kWit, kZwart, kZwart, kZwart};
-        for (int i = 0; i < 5; ++i) {
-            Ontwerper o;
-            for (int cx = 10; cx <= 20; ++cx)
-                o.druk(cx, 30);
-            o.druk(1, 1, Qt::MiddleButton);
-            o.model.IconPalet_MouseDown(44, 5); // red
-            for (int x = 110; x <= 210; x += 3)
-                o.model.IconPicture_MouseMove(Qt::MouseButtons(knoppen[i]), x, 310);
-            Surface verwacht(49, 49);
-            verwacht.fillBox(10, 30, 20, 30, kleuren[i]);
-            QVERIFY(o.model.tekening().image() == verwacht.image() && o.rasterKlopt());
-            for (int knop : {IconDesignModel::kKiesKnop, 7, IconDesignModel::kKiesKnop})
-                o.model.KnopB_Click(knop);
-            o.model.IconPalet_MouseDown(20, 130); // (0, 0, 150)
-            QVERIFY(o.messages.isEmpty() && o.model.kiezen() &&
-                    o.model.tekenKleur() == qRgb(0, 0, 150));
-            o.model.IconPicture_MouseDown(Qt::RightButton, i % 2 ? 15 : 160, i % 2 ? 100 : 310);
-            QVERIFY(!o.model.kiezen() && o.model.tekening().image() == verwacht.image());
-            QCOMPARE(o.model.tekenKleur(), i % 2 ? kLijnKleur : kleuren[i]);
-        }
+        auto [knoppen, kleur, lijn] = velden<int, QRgb, bool>("knoppen", "kleur", "lijn");
+        Ontwerper o;
+        for (int cx = 10; cx <= 20; ++cx)
+            o.druk(cx, 30);
+        o.druk(1, 1, Qt::MiddleButton);
+        o.model.IconPalet_MouseDown(44, 5); // red
+        for (int x = 110; x <= 210; x += 3)
+            o.model.IconPicture_MouseMove(Qt::MouseButtons(knoppen), x, 310);
+        Surface verwacht(49, 49);
+        verwacht.fillBox(10, 30, 20, 30, kleur);
+        QCOMPARE(o.model.tekening().image(), verwacht.image());
+        QVERIFY(o.rasterKlopt());
+        for (int knop : {IconDesignModel::kKiesKnop, 7, IconDesignModel::kKiesKnop})
+            o.model.KnopB_Click(knop);
+        o.model.IconPalet_MouseDown(20, 130); // (0, 0, 150)
+        QCOMPARE(o.messages.size(), 0);
+        QVERIFY(o.model.kiezen());
+        QCOMPARE(o.model.tekenKleur(), qRgb(0, 0, 150));
+        o.model.IconPicture_MouseDown(Qt::RightButton, lijn ? 15 : 160, lijn ? 100 : 310);
+        QVERIFY(!o.model.kiezen());
+        QCOMPARE(o.model.tekening().image(), verwacht.image());
+        QCOMPARE(o.model.tekenKleur(), lijn ? kLijnKleur : kleur);
     }
 
     // Every button's command, after its question; button 12, the picker and 0 and 16 do nothing.
@@ -154,7 +146,7 @@ private slots:
         const Opdracht opdrachten[] = {
             {1, "Yes", [](Surface &s) { s.clear(); }, nieuw},
             {1, "No", niets, nieuw},
-            {2, "Led 1.bmp", [](Surface &s) { s.setImage(bont().mirrored()); }, ""},
+            {2, "Led 1.bmp", [](Surface &s) { s.setImage(bont(49, 49).mirrored()); }, ""},
             {2, "48.bmp", niets,
              "Deze afbeelding is geen 49 x 49 pixels!\r\n(maar 48 x 48 pixels)"},
             {2, "tekst.bmp", niets, ""},
@@ -187,22 +179,23 @@ private slots:
         QFETCH(Opdracht, opdracht);
         const auto &[knop, antwoord, bewerking, gezegd] = opdracht;
         TestFolder folder;
-        folder.writeFile("Led 1.bmp", pictureFile(bont().mirrored()));
+        folder.writeFile("Led 1.bmp", pictureFile(bont(49, 49).mirrored()));
         folder.writeFile("48.bmp", pictureFile(bont(48, 48)));
         folder.writeFile("tekst.bmp", "not a picture");
-        folder.writeFile("half.bmp", pictureFile(bont()).chopped(400));
+        folder.writeFile("half.bmp", pictureFile(bont(49, 49)).chopped(400));
         Ontwerper o;
         o.answers << (antwoord == "Yes" ? Platform::Answer::Yes : Platform::Answer::No);
         o.inputAnswers << antwoord;
         o.openAnswers << (antwoord.isEmpty() ? antwoord : folder.path(antwoord));
         o.saveAnswers << o.openAnswers;
-        o.model.tekening().setImage(bont());
+        o.model.tekening().setImage(bont(49, 49));
         ToonIcon(o.model.raster(), o.model.tekening());
         o.model.IconPalet_MouseDown(44, 5); // red
         Surface verwacht = o.model.tekening();
         bewerking(verwacht);
         o.model.KnopB_Click(knop);
-        QVERIFY(o.model.tekening().image() == verwacht.image() && o.rasterKlopt());
+        QCOMPARE(o.model.tekening().image(), verwacht.image());
+        QVERIFY(o.rasterKlopt());
         QCOMPARE(o.model.laatsteKnop(), knop <= 15 ? knop : 0);
         QStringList tekst;
         for (const auto &vraag : o.inputs)
@@ -212,54 +205,15 @@ private slots:
         QCOMPARE(tekst.join('|'), gezegd);
         // The title names the file opened, until New; Save adds ".bmp" to a bare name.
         QCOMPARE(o.model.titel(),
-                 kTitel + (knop == 2 && verwacht.image() != bont() ? " / " + antwoord : ""));
+                 kTitel + (knop == 2 && verwacht.image() != bont(49, 49) ? " / " + antwoord : ""));
         if (knop == 3)
             QCOMPARE(QImage(folder.path("z.bmp"), "BMP").convertToFormat(QImage::Format_RGB32),
-                     antwoord == "z" ? bont() : QImage());
+                     antwoord == "z" ? bont(49, 49) : QImage());
         o.answers = {Platform::Answer::Yes};
         o.model.KnopB_Click(knop == 15 ? 15 : 1);
         QCOMPARE(o.model.titel(), kTitel);
         o.druk(0, 48); // afterwards a press paints as ever
-        QCOMPARE(o.model.tekening().pixel(0, 48), knop == 15 ? bont().pixel(0, 48) : kRood);
-    }
-
-    // The toolbar's hints, pictures and places; mouse events shown at once; Transfer copies.
-    void window() {
-        ScriptedPlatform platform;
-        Surface IconPic(49, 49);
-        IconDesign venster(platform, IconPic);
-        const auto kind = [&](const QString &naam) { return venster.findChild<QWidget *>(naam); };
-        const QString hints = " New | Open | Save | Border | Rotate | Mirror | Fill | Left | Right "
-                              "| Up | Down || Negative | Circle | Colorpicker ";
-        QList<QImage> plaatjes;
-        for (int i = 1; i <= 15; ++i) {
-            auto *knop = venster.findChild<QToolButton *>(QStringLiteral("KnopB_%1").arg(i));
-            QCOMPARE(knop->toolTip(), hints.section('|', i - 1, i - 1));
-            QCOMPARE(knop->geometry(), QRect(12 + 34 * (i - 1), 10, i == 15 ? 25 : 34, 25));
-            plaatjes << knop->icon().pixmap(knop->iconSize()).toImage();
-            QVERIFY(plaatjes.last().isNull() == (i == 12) && plaatjes.count(plaatjes.last()) == 1);
-        }
-        QWidget *grid = kind("IconPicture");
-        QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(5, 250));
-        QCOMPARE(kind("IconOrgineel")->grab().toImage(), venster.model().tekening().image());
-        QTest::mouseClick(kind("TransferKnop"), Qt::LeftButton);
-        QVERIFY(IconPic.pixel(0, 24) == kZwart &&
-                IconPic.image() == venster.model().tekening().image());
-        sleep(grid, QPoint(250, 250), Qt::NoButton);
-        QCOMPARE(venster.findChild<QLabel *>("CoordLabel")->text(), QStringLiteral("X:25 - Y:25"));
-        sleep(grid, QPoint(5, 250), Qt::RightButton);
-        QVERIFY(venster.model().tekening().pixel(0, 24) == kWit && IconPic.pixel(0, 24) == kZwart);
-        sleep(kind("IconPalet"), QPoint(10, 5), Qt::NoButton);
-        QCOMPARE(kind("IconPalet")->toolTip(), QStringLiteral(" R:0 / G:255 / B:255 "));
-        QTest::mouseClick(kind("IconPalet"), Qt::LeftButton, {}, QPoint(10, 5));
-        QCOMPARE(kind("TekenKleur")->palette().color(QPalette::Window), QColor(0, 255, 255));
-        QTest::mouseClick(kind("KnopB_15"), Qt::LeftButton); // picking: only the picker, a cross
-        for (int i = 1; i <= 15; ++i)
-            QCOMPARE(kind(QStringLiteral("KnopB_%1").arg(i))->isEnabled(), i == 15);
-        QCOMPARE(grid->cursor().shape(), Qt::CrossCursor);
-        QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(2, 250)); // the red marker
-        QVERIFY(kind("KnopB_1")->isEnabled() && grid->cursor().shape() == Qt::ArrowCursor);
-        QCOMPARE(kind("TekenKleur")->palette().color(QPalette::Window), QColor(kRood));
+        QCOMPARE(o.model.tekening().pixel(0, 48), knop == 15 ? bont(49, 49).pixel(0, 48) : kRood);
     }
 };
 

@@ -13,14 +13,6 @@ namespace {
 const QString kKiesEerst = QStringLiteral("Eerst een symbool selecteren a.u.b!");
 const QStringList kVooraf = {"R1", "R10", "r2"};
 
-// A picture whose pixels differ all over, so that a wrong offset or a stretch shows.
-QImage proefPlaatje(int width, int height) {
-    QImage picture(width, height, QImage::Format_RGB32);
-    for (int i = 0; i < width * height; ++i)
-        picture.setPixel(i % width, i / width, qRgb(i % width, i / width % 256, i % 7 * 30));
-    return picture;
-}
-
 QString bestandenIn(const QString &map) {
     return QDir(map).entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase).join('|');
 }
@@ -34,7 +26,7 @@ struct Bibliotheek {
     ScriptedPlatform platform;
     Bibliotheek() {
         for (const QString &naam : kVooraf)
-            folder.writePicture("\\Symbolen\\Weerstanden\\" + naam + ".bmp", proefPlaatje(49, 49));
+            folder.writePicture("\\Symbolen\\Weerstanden\\" + naam + ".bmp", bont(49, 49));
         folder.writeFile(QStringLiteral("\\Symbolen\\los.bmp"), "not a category");
         lijst.lees(map);
     }
@@ -67,11 +59,11 @@ private slots:
     // The top-left 49 x 49 pixels of any picture, white beyond; a broken one changes nothing.
     void laad() {
         TestFolder folder;
-        const QImage plaatje = proefPlaatje(3, 200).convertToFormat(QImage::Format_Indexed8);
+        const QImage plaatje = bont(3, 200).convertToFormat(QImage::Format_Indexed8);
         folder.writePicture(QStringLiteral("\\Symbolen\\IC\\A.BMP"), plaatje); // any case
         folder.writeFile("Symbolen/IC/B.bmp", bmpHeader(1 << 20, 1 << 20));    // huge
         // Regression: a BMP cut off part way used to load, its missing rows black.
-        folder.writeFile("Symbolen/IC/C.bmp", pictureFile(proefPlaatje(49, 49)).left(4000));
+        folder.writeFile("Symbolen/IC/C.bmp", pictureFile(bont(49, 49)).left(4000));
         SymbolLibrary lijst;
         lijst.lees(folder.path(QStringLiteral("\\Symbolen\\IC")));
         Surface IconPic(filledPicture(49, 49, qRgb(30, 30, 200))); // an earlier symbol

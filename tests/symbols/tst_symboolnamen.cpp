@@ -13,30 +13,28 @@
 class TestSymboolNamen : public QObject {
     Q_OBJECT
 private slots:
-    void windows1252Namen();
+    void windows1252Namen() {
+        TestFolder folder;
+        const QString map = folder.makeDir("Symbolen/Weerstanden");
+        const QString blauw =
+            folder.writeFile("blauw", pictureFile(filledPicture(49, 49, qRgb(0, 0, 255))));
+        const QByteArray ruw = QFile::encodeName(map) + "/\x80uro.bmp"; // "€uro" in Windows-1252
+        QCOMPARE(::link(QFile::encodeName(blauw).constData(), ruw.constData()), 0);
+        SymbolLibrary bibliotheek;
+        bibliotheek.lees(map);
+        QCOMPARE(bibliotheek.namen(), QStringList{"€uro"});
+        Surface IconPic(49, 49);
+        QVERIFY(bibliotheek.laad(0, IconPic));
+        QCOMPARE(IconPic.pixel(24, 24), qRgb(0, 0, 255));
+
+        ScriptedPlatform platform;
+        platform.inputAnswers << "euro2";
+        QCOMPARE(bibliotheek.hernoem(0, platform), std::optional<int>(0));
+        bibliotheek.lees(map);
+        QCOMPARE(bibliotheek.namen(), QStringList{"euro2"});
+        QCOMPARE(::access(ruw.constData(), F_OK), -1);
+    }
 };
-
-void TestSymboolNamen::windows1252Namen() {
-    TestFolder folder;
-    const QString map = folder.makeDir("Symbolen/Weerstanden");
-    const QString blauw =
-        folder.writeFile("blauw", pictureFile(filledPicture(49, 49, qRgb(0, 0, 255))));
-    const QByteArray ruw = QFile::encodeName(map) + "/\x80uro.bmp"; // "€uro" in Windows-1252
-    QCOMPARE(::link(QFile::encodeName(blauw).constData(), ruw.constData()), 0);
-    SymbolLibrary bibliotheek;
-    bibliotheek.lees(map);
-    QCOMPARE(bibliotheek.namen(), QStringList{"€uro"});
-    Surface IconPic(49, 49);
-    QVERIFY(bibliotheek.laad(0, IconPic));
-    QCOMPARE(IconPic.pixel(24, 24), qRgb(0, 0, 255));
-
-    ScriptedPlatform platform;
-    platform.inputAnswers << "euro2";
-    QCOMPARE(bibliotheek.hernoem(0, platform), std::optional<int>(0));
-    bibliotheek.lees(map);
-    QCOMPARE(bibliotheek.namen(), QStringList{"euro2"});
-    QCOMPARE(::access(ruw.constData(), F_OK), -1);
-}
 
 VOLTARIX_TEST(TestSymboolNamen)
 #include "tst_symboolnamen.moc"

@@ -1,15 +1,12 @@
 #include "TestRunner.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QTest>
 
 #include <cstring>
 #include <map>
 #include <string>
 
-// Runs the registered test classes in the order of their names. `PROGRAM Class [QtTest
-// arguments]` runs one class, so that QtTest's own arguments (a test function, -v2, ...)
-// apply to it.
 namespace {
 
 std::map<std::string, TestRunner::Maker> &klassen() {
@@ -32,12 +29,11 @@ bool TestRunner::registreerHelper(const char *vlag, Helper helper) {
     return helpers().emplace(vlag, std::move(helper)).second;
 }
 
-int main(int argc, char **argv) {
-    if (argc > 1 && helpers().count(argv[1])) {
-        QGuiApplication application(argc, argv);
-        return helpers()[argv[1]](argc, argv);
-    }
-    QApplication application(argc, argv);
+// Runs the registered test classes in the order of their names. `PROGRAM Class [QtTest
+// arguments]` runs one class, so that QtTest's own arguments (a test function, -v2, ...)
+// apply to it.
+int TestRunner::voerUit(int argc, char **argv) {
+    if (argc > 1 && helpers().count(argv[1])) return helpers()[argv[1]](argc, argv);
     QTEST_SET_MAIN_SOURCE_PATH
     if (argc > 1 && klassen().count(argv[1])) {
         const std::unique_ptr<QObject> test = klassen()[argv[1]]();

@@ -25,7 +25,7 @@ constexpr Vormgeving::Plek kTabel[] = {
 };
 
 QFont codeLetter() {
-    const Surface::TextStyle stijl = TekstBlok::letter();
+    const Surface::TextStyle stijl = TextformModel::letter();
     QFont font(stijl.family);
     font.setPointSizeF(stijl.pointSize);
     font.setBold(stijl.bold);
@@ -65,7 +65,7 @@ void Textform::maakBesturing() {
     label(this, QStringLiteral("Label1"), QStringLiteral("Tekstcode bij de componenten"));
     Text1 = new QLineEdit(blok_.code(), this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setMaxLength(TekstBlok::kMaxTekens);
+    Text1->setMaxLength(TextformModel::kMaxTekens);
     Text1->setFont(codeLetter());
     Text1->setToolTip(QStringLiteral(" Max. 6 tekens "));
     label(this, QStringLiteral("Label2"), QStringLiteral("Maximaal 6 tekens"));

@@ -58,7 +58,7 @@ void Bits::maakBesturing() {
         // The button's object name is its place in the row; its weight is 128 >> j.
         Knop[j] = maak<QPushButton>(frame, QStringLiteral("Knop%1").arg(j));
         Knop[j]->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
-        const int gewicht = BitsWaarde::kGewichten[j];
+        const int gewicht = BitsModel::kGewichten[j];
         connect(Knop[j], &QPushButton::clicked, this, [this, gewicht] { Knop_Click(gewicht); });
     }
     maak<QLabel>(frame, QStringLiteral("Gewichten"))
@@ -87,7 +87,7 @@ void Bits::ResetKnop_Click() {
 
 void Bits::toon() {
     for (size_t j = 0; j < Knop.size(); ++j)
-        Knop[j]->setText(byte_.opschrift(BitsWaarde::kGewichten[j]));
-    Label1->setText(byte_.Label1());
-    Label2->setText(byte_.Label2());
+        Knop[j]->setText(byte_.opschrift(BitsModel::kGewichten[j]));
+    Label1->setText(byte_.decimaal());
+    Label2->setText(byte_.binair());
 }

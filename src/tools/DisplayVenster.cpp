@@ -74,9 +74,9 @@ void DisplayVenster::maakRekenaar(QWidget *frame) {
     maak<QLabel>(frame, QStringLiteral("SchuifLabel"))->setFrameShape(QFrame::Panel);
     HScroll1 = maak<QScrollBar>(frame, QStringLiteral("HScroll1"));
     HScroll1->setOrientation(Qt::Horizontal);
-    HScroll1->setRange(SegmentDisplay::kMinWachttijd, SegmentDisplay::kMaxWachttijd);
+    HScroll1->setRange(DisplayModel::kMinWachttijd, DisplayModel::kMaxWachttijd);
     HScroll1->setValue(display_.wachttijd());
-    Label7 = tekst(frame, QStringLiteral("Label7"), display_.Label7());
+    Label7 = tekst(frame, QStringLiteral("Label7"), display_.wachttijdTekst());
     Combo1 = maak<QComboBox>(frame, QStringLiteral("Combo1"));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
@@ -150,7 +150,7 @@ void DisplayVenster::toon() {
         setCursor(Qt::BusyCursor);
     else
         unsetCursor();
-    Label7->setText(display_.Label7());
+    Label7->setText(display_.wachttijdTekst());
 }
 
 void DisplayVenster::done(int resultaat) {

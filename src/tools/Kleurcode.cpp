@@ -107,15 +107,15 @@ void Kleurcode::VScroll1_Change(int waarde) {
 }
 
 void Kleurcode::ConvertKnop_Click() {
-    iconPic_.setImage(keuze_.WeerPic().image());
+    iconPic_.setImage(keuze_.symbool().image());
     accept();
 }
 
 void Kleurcode::toon() {
-    Text1->setText(keuze_.Text1());
-    Text2->setText(keuze_.Text2());
-    Text3->setText(keuze_.Text3());
-    Text4->setText(keuze_.Text4());
+    Text1->setText(keuze_.bandTekst(1));
+    Text2->setText(keuze_.bandTekst(2));
+    Text3->setText(keuze_.bandTekst(3));
+    Text4->setText(keuze_.waardeTekst());
     TekenGroteWeerstand(bord_, keuze_.lijnKleuren(), palette().color(QPalette::Window).rgb());
-    weerPic_.setImage(keuze_.WeerPic().image());
+    weerPic_.setImage(keuze_.symbool().image());
 }

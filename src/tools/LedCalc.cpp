@@ -85,13 +85,13 @@ void LedCalc::maakBesturing() {
 void LedCalc::maakInvoer(QWidget *frame) {
     const LedInvoer standaard;
     tekst(frame, "LabelVs", QStringLiteral("Voedingsspanning (Vs)"));
-    txtSV = veld(frame, "txtSV", standaard.txtSV);
+    txtSV = veld(frame, "txtSV", standaard.voeding);
     tekst(frame, "LabelVl", QStringLiteral("Led voltage (VI)"));
-    txtDFV = veld(frame, "txtDFV", standaard.txtDFV);
+    txtDFV = veld(frame, "txtDFV", standaard.ledSpanning);
     tekst(frame, "LabelI", QStringLiteral("Led stroom in milli-ampere (I)"));
-    txtDFC = veld(frame, "txtDFC", standaard.txtDFC);
+    txtDFC = veld(frame, "txtDFC", standaard.ledStroom);
     Label4 = tekst(frame, "Label4", QStringLiteral("Aantal leds"));
-    txtNoLED = veld(frame, "txtNoLED", standaard.txtNoLED);
+    txtNoLED = veld(frame, "txtNoLED", standaard.aantal);
 }
 
 void LedCalc::maakUitleg(QWidget *frame) {
@@ -143,19 +143,19 @@ void LedCalc::optLED_Click(int index) {
 
 void LedCalc::CalcKnop_Click() {
     LedInvoer invoer;
-    invoer.txtSV = txtSV->text();
-    invoer.txtDFV = txtDFV->text();
-    invoer.txtDFC = txtDFC->text();
-    invoer.txtNoLED = txtNoLED->text();
+    invoer.voeding = txtSV->text();
+    invoer.ledSpanning = txtDFV->text();
+    invoer.ledStroom = txtDFC->text();
+    invoer.aantal = txtNoLED->text();
     rekenaar_.bereken(invoer);
     toon();
 }
 
 void LedCalc::toon() {
     const LedUitkomst &uitkomst = rekenaar_.uitkomst();
-    lblResistorValue->setText(uitkomst.lblResistorValue);
-    lblWatt->setText(uitkomst.lblWatt);
-    lbltotCur->setText(uitkomst.lbltotCur);
+    lblResistorValue->setText(uitkomst.weerstandTekst);
+    lblWatt->setText(uitkomst.wattTekst);
+    lbltotCur->setText(uitkomst.stroomTekst);
     Label4->setVisible(rekenaar_.aantalZichtbaar());
     txtNoLED->setVisible(rekenaar_.aantalZichtbaar());
     TekenSchema(picCir_, rekenaar_.schema());

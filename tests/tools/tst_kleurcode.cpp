@@ -1,6 +1,6 @@
 #include "TestRunner.h"
 #include "Verwacht.h"
-#include "tools/KleurcodeKeuze.h"
+#include "tools/KleurcodeModel.h"
 #include "tools/WeerstandTekening.h"
 
 #include <QtTest>
@@ -17,14 +17,15 @@ static const QRgb kKleuren[] = {0xff000000, 0xffeb6c00, 0xffff0000, 0xffffc080,
 
 // The texts, the colours of the large drawing's bands, and whether the symbol is the plain
 // one with its bands in those colours.
-static QString toont(const KleurcodeKeuze &k) {
+static QString toont(const KleurcodeModel &k) {
     Surface symbool = WeerstandSymbool();
-    QString tekst = k.Text4() + '|' + k.Text1() + '|' + k.Text2() + '|' + k.Text3();
+    QString tekst =
+        k.waardeTekst() + '|' + k.bandTekst(1) + '|' + k.bandTekst(2) + '|' + k.bandTekst(3);
     for (int b = 0; b < 3; ++b) {
         symbool.fillBox(10 + 6 * b, 16, 12 + 6 * b, 32, k.lijnKleuren()[size_t(b)]);
         tekst += ' ' + QString::number(k.lijnKleuren()[size_t(b)], 16);
     }
-    return tekst + (k.WeerPic().image() == symbool.image() ? "" : " [symbol wrong]");
+    return tekst + (k.symbool().image() == symbool.image() ? "" : " [symbol wrong]");
 }
 
 // The resistor colour-code tool without its window: its rows and its pictures.
@@ -32,7 +33,7 @@ class TestKleurcode : public QObject {
     Q_OBJECT
 private slots:
     void everyRowShowsTheCodeOfItsValue() {
-        KleurcodeKeuze keuze; // opens with a brighter brown than the table's
+        KleurcodeModel keuze; // opens with a brighter brown than the table's
         QCOMPARE(toont(keuze), " 1 Ohm| Bruin| Zwart| Goud ffff8000 ff000000 ffc3a128");
         // Row 12 × decade + k + 1 is E12 value k times 10 to the power decade - 1.
         // Walking down makes row 1 follow another row: its brown is then the table's.
@@ -48,9 +49,9 @@ private slots:
             QCOMPARE(toont(keuze), tekst.insert(tekst.indexOf('|'), eenheid[kilo]) + kleuren);
         }
         keuze.toonRij(500);
-        QCOMPARE(keuze.Text4(), QStringLiteral(" 82 MOhm"));
+        QCOMPARE(keuze.waardeTekst(), QStringLiteral(" 82 MOhm"));
         keuze.toonRij(-1);
-        QCOMPARE(keuze.Text4(), QStringLiteral(" 1 Ohm"));
+        QCOMPARE(keuze.waardeTekst(), QStringLiteral(" 1 Ohm"));
         keuze.ZetOm(QStringLiteral("Violet")); // a name that is no band colour keeps it
         for (const char *geen : {"Zilver", "bruin", " Rood", ""})
             keuze.ZetOm(geen);

@@ -1,8 +1,8 @@
 #include "TestRunner.h"
 #include "Verwacht.h"
-#include "tools/BitsWaarde.h"
+#include "tools/BitsModel.h"
 #include "tools/GetalTekst.h"
-#include "tools/LedRekenaar.h"
+#include "tools/LedCalcModel.h"
 #include "tools/LedTekening.h"
 
 #include <QtTest>
@@ -10,39 +10,39 @@
 static const QRgb kZwart = qRgb(0, 0, 0), kRood = qRgb(255, 0, 0), kAchter = kSchemaAchtergrond;
 
 // "Calculate" with the four fields "Vs Vf I N" ("_" for an empty one); returns the results.
-static QString bereken(LedRekenaar &rekenaar, const QString &velden) {
+static QString bereken(LedCalcModel &rekenaar, const QString &velden) {
     const QStringList v = velden.split(' ').replaceInStrings(QStringLiteral("_"), QString());
     rekenaar.bereken(LedInvoer{v[0], v[1], v[2], v[3]});
     const LedUitkomst &u = rekenaar.uitkomst();
-    return u.lblResistorValue + '|' + u.lblWatt + '|' + u.lbltotCur;
+    return u.weerstandTekst + '|' + u.wattTekst + '|' + u.stroomTekst;
 }
 
-// The schematic: the LED pictures (S standing, L lying) and their places | Line3 | Line4
+// The schematic: the LED pictures (S standing, L lying) and their places | draad | massaDraad
 // ("-" while hidden) | ground terminal | ground label; then what is wrong with its drawing:
 // the fixed parts, the LEDs, the wires to their ends or the edge, the ground and the texts.
 static QString beschrijf(const LedSchema &s) {
-    Surface picCir(kSchemaMaat.width(), kSchemaMaat.height());
-    TekenSchema(picCir, s);
+    Surface tekening(kSchemaMaat.width(), kSchemaMaat.height());
+    TekenSchema(tekening, s);
     const bool staand = s.soort == LedSchema::Led::Staand;
     QString tekst = staand ? "S" : "L", fout;
     const auto kijk = [&](int x, int y, QRgb kleur = kZwart) {
-        if (picCir.rect().contains(x, y) && picCir.pixel(x, y) != kleur)
+        if (tekening.rect().contains(x, y) && tekening.pixel(x, y) != kleur)
             fout += QStringLiteral(" [%1,%2 wrong]").arg(x).arg(y);
     };
     const auto punt = [&](QPoint p) { tekst += QStringLiteral(" %1,%2").arg(p.x()).arg(p.y()); };
     for (const QPoint p : s.leds)
         punt(p), kijk(p.x() + (staand ? 24 : 41), p.y() + (staand ? 8 : 24), kRood);
-    for (const QLine l : {s.Line3, s.Line4}) {
-        const bool zichtbaar = s.Line4Zichtbaar || l != s.Line4;
+    for (const QLine l : {s.draad, s.massaDraad}) {
+        const bool zichtbaar = s.massaDraadZichtbaar || l != s.massaDraad;
         zichtbaar ? (tekst += " |", punt(l.p1()), punt(l.p2())) : void(tekst += " | -");
         if (zichtbaar)
             kijk(l.x1(), l.y1()), kijk(std::min(l.x2(), kSchemaMaat.width() - 1), l.y2());
     }
-    for (const QPoint p : {s.Shape3, s.Label6})
+    for (const QPoint p : {s.massaPunt, s.massaTekst})
         tekst += " |", punt(p);
-    kijk(s.Shape3.x() + 8, s.Shape3.y() + 4);
-    for (const QPoint p : {QPoint(8, 75), s.Label6}) // "+ Vcc", "O (gnd)"
-        if (picCir.image().copy(QRect(p, QSize(30, 10))) == Surface(30, 10, kAchter).image())
+    kijk(s.massaPunt.x() + 8, s.massaPunt.y() + 4);
+    for (const QPoint p : {QPoint(8, 75), s.massaTekst}) // "+ Vcc", "O (gnd)"
+        if (tekening.image().copy(QRect(p, QSize(30, 10))) == Surface(30, 10, kAchter).image())
             kijk(p.x(), p.y(), 0);
     kijk(50, 103), kijk(78, 93), kijk(145, 102), kijk(24, 99); // supply, wires, resistor
     kijk(100, 103, qRgb(192, 64, 0)), kijk(5, 5, kAchter);
@@ -90,13 +90,13 @@ private slots:
         // clang-format on
         for (const QString &rij : rijen) {
             const int byte = rij.section('=', 1).toInt();
-            BitsWaarde bits;
+            BitsModel bits;
             for (const QString &klik : rij.section('=', 0, 0).split(' '))
                 klik == "r" ? bits.reset() : bits.schakel(klik.toInt());
             const QString labels = QStringLiteral(" %1| %2|%1").arg(byte).arg(byte, 0, 2);
-            QCOMPARE(bits.Label1() + '|' + bits.Label2() + '|' + QString::number(bits.waarde()),
+            QCOMPARE(bits.decimaal() + '|' + bits.binair() + '|' + QString::number(bits.waarde()),
                      byte < 0 ? "||0" : labels);
-            for (const int gewicht : BitsWaarde::kGewichten)
+            for (const int gewicht : BitsModel::kGewichten)
                 QCOMPARE(bits.opschrift(gewicht), QString(byte > 0 && byte & gewicht ? "X" : ""));
         }
     }
@@ -118,12 +118,12 @@ private slots:
             {'P', "9 _ 20 3", "||", 1}, {'P', "9 2 0 3", "||", 1}, {'P', "9 2 20 _", "||", 1}};
         // clang-format on
         for (const auto &[modus, velden, tekst, leds] : rijen) {
-            LedRekenaar rekenaar(QLocale::c());
+            LedCalcModel rekenaar(QLocale::c());
             rekenaar.kiesModus(LedModus(QByteArray("SPR").indexOf(modus)));
             QCOMPARE(bereken(rekenaar, velden), tekst);
             QCOMPARE(rekenaar.schema().leds.size(), leds);
         }
-        LedRekenaar nl{QLocale(QLocale::Dutch)}; // a Dutch supply keeps its fraction
+        LedCalcModel nl{QLocale(QLocale::Dutch)}; // a Dutch supply keeps its fraction
         nl.kiesModus(LedModus::Parallel);
         QCOMPARE(bereken(nl, "9.5 2 20 3"), "125|0,57|0,06");
     }
@@ -146,7 +146,7 @@ private slots:
     }
     void ledSchema() {
         QFETCH(QString, schema);
-        LedRekenaar rekenaar(QLocale::c());
+        LedCalcModel rekenaar(QLocale::c());
         const QString stappen = QTest::currentDataTag();
         for (const QString &stap : stappen.split(' '))
             if (stap[0].isLetter())
@@ -154,7 +154,7 @@ private slots:
             else
                 bereken(rekenaar, "1e12 2 20 " + stap);
         QCOMPARE(beschrijf(rekenaar.schema()), schema);
-        QCOMPARE(rekenaar.uitkomst().lblWatt.isEmpty(), stappen.back().isLetter());
+        QCOMPARE(rekenaar.uitkomst().wattTekst.isEmpty(), stappen.back().isLetter());
     }
 
     void ledPictures() {

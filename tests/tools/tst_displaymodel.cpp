@@ -1,7 +1,7 @@
 #include "ScriptedPlatform.h"
 #include "TestRunner.h"
+#include "tools/DisplayModel.h"
 #include "tools/DisplayTekening.h"
-#include "tools/SegmentDisplay.h"
 #include "ui/Twips.h"
 
 #include <QtTest>
@@ -17,7 +17,7 @@ static const QStringList kPinnenVan{
 
 // Picture, lit pins, holding, blocked buttons, busy pointer; then what is wrong with the
 // drawing: wires red to the resistor of a lit pin, black if unlit, red on to the rail.
-static QString stand(const SegmentDisplay &d) {
+static QString stand(const DisplayModel &d) {
     Surface bord(kDisplayBordMaat.width(), kDisplayBordMaat.height());
     TekenDisplayBord(bord, d, qRgb(212, 208, 200));
     QString tekst = QString::number(d.plaatje()) + ':', fout;
@@ -45,7 +45,7 @@ static QString stand(const SegmentDisplay &d) {
 // during hold n those of tijdens[n - 1]; returns what each hold and the end showed.
 static QString houden(const QString &knoppen, const QStringList &tijdens = {}) {
     ScriptedPlatform platform;
-    SegmentDisplay display(platform);
+    DisplayModel display(platform);
     const auto druk = [&](const QString &knoppen) {
         for (const QString &k : knoppen.split(' ', Qt::SkipEmptyParts))
             k == "s"   ? display.toonSegmentNamen()
@@ -63,7 +63,7 @@ static QString houden(const QString &knoppen, const QStringList &tijdens = {}) {
 }
 
 // The 7-segment trainer without its window.
-class TestSegmentDisplay : public QObject {
+class TestDisplayModel : public QObject {
     Q_OBJECT
 private slots:
     void holds() {
@@ -105,5 +105,5 @@ private slots:
     }
 };
 
-VOLTARIX_TEST(TestSegmentDisplay)
-#include "tst_segmentdisplay.moc"
+VOLTARIX_TEST(TestDisplayModel)
+#include "tst_displaymodel.moc"

@@ -1,6 +1,6 @@
 #include "editor/TextformModel.h"
 
-#include "editor/Design.h"
+#include "symbols/Symbool.h"
 
 #include <cmath>
 

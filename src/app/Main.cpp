@@ -42,12 +42,10 @@ QLabel *achtergrond(QWidget *parent, const QString &naam, QColor kleur) {
     return label;
 }
 
-QPushButton *knop(QWidget *parent, const QString &naam, const QString &tekst,
-                  const QString &hint = {}) {
-    auto *button = maak<QPushButton>(parent, naam);
-    button->setText(tekst);
+QPushButton *knopMetHint(QWidget *parent, const QString &naam, const QString &tekst,
+                         const QString &hint = {}) {
+    auto *button = Vormgeving::knop(parent, naam, tekst);
     button->setToolTip(hint);
-    Vormgeving::kleur(button, QColor(220, 220, 200));
     return button;
 }
 
@@ -113,10 +111,10 @@ void Main::maakBesturing() {
     List1->setSortingEnabled(true);
     Vormgeving::kleur(List1, lijstKleur);
     Label6 = achtergrond(Frame2, QStringLiteral("Label6"), knoppenGrijs);
-    RenameKnop = knop(Frame2, QStringLiteral("RenameKnop"), QStringLiteral("Rename"),
-                      QStringLiteral(" Rename symbool "));
-    DeleteKnop = knop(Frame2, QStringLiteral("DeleteKnop"), QStringLiteral("Delete"),
-                      QStringLiteral(" Verwijder symbool "));
+    RenameKnop = knopMetHint(Frame2, QStringLiteral("RenameKnop"), QStringLiteral("Rename"),
+                             QStringLiteral(" Rename symbool "));
+    DeleteKnop = knopMetHint(Frame2, QStringLiteral("DeleteKnop"), QStringLiteral("Delete"),
+                             QStringLiteral(" Verwijder symbool "));
 
     Frame4 = paneel(binnen, QStringLiteral("Frame4"));
     Label4 = achtergrond(Frame4, QStringLiteral("Label4"), QColor(90, 90, 100));
@@ -171,16 +169,16 @@ void Main::maakBesturing() {
     Check1 = maak<QCheckBox>(Frame3, QStringLiteral("Check1"));
     Check1->setText(QStringLiteral("Bold"));
     BackClear = achtergrond(Frame3, QStringLiteral("BackClear"), knoppenGrijs);
-    NewKnop = knop(Frame3, QStringLiteral("NewKnop"), QStringLiteral("Nieuw"));
-    LoepKnop = knop(Frame3, QStringLiteral("LoepKnop"), QStringLiteral("Loep"));
+    NewKnop = knopMetHint(Frame3, QStringLiteral("NewKnop"), QStringLiteral("Nieuw"));
+    LoepKnop = knopMetHint(Frame3, QStringLiteral("LoepKnop"), QStringLiteral("Loep"));
     LoepScroll = maak<QScrollBar>(Frame3, QStringLiteral("LoepScroll"));
     LoepScroll->setOrientation(Qt::Horizontal);
     LoepScroll->setRange(1, 9);
     LoepScroll->setValue(3);
-    BBgrootKnop =
-        knop(Frame3, QStringLiteral("BBgrootKnop"), QStringLiteral("Size"), bbGrootHint(false));
-    PrintKnop = knop(Frame3, QStringLiteral("PrintKnop"), QStringLiteral("Print"),
-                     QStringLiteral(" Breadboard afdrukken "));
+    BBgrootKnop = knopMetHint(Frame3, QStringLiteral("BBgrootKnop"), QStringLiteral("Size"),
+                              bbGrootHint(false));
+    PrintKnop = knopMetHint(Frame3, QStringLiteral("PrintKnop"), QStringLiteral("Print"),
+                            QStringLiteral(" Breadboard afdrukken "));
 
     connect(RasterScroll, &QScrollBar::valueChanged, this, &Main::ZetRaster);
     connect(BBgrootKnop, &QPushButton::clicked, this, &Main::BBgrootKnop_Click);

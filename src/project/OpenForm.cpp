@@ -24,7 +24,7 @@ OpenForm::OpenForm(const ProjectMap &map, Platform &platform,
     CancelKnop->setObjectName(QStringLiteral("CancelKnop"));
     CancelKnop->setText(QStringLiteral("Cancel"));
     for (QPushButton *knop : {OpenKnop, CancelKnop})
-        Vormgeving::kleur(knop, QColor(220, 220, 200));
+        Vormgeving::kleur(knop, Vormgeving::kKnopKleur);
     Vormgeving::plaats(this, {{"List1", 120, 120, 5490, 2595},
                               {"Label1", 120, 2790, 3300, 285},
                               {"OpenKnop", 3690, 2790, 900, 300},

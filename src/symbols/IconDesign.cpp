@@ -95,12 +95,12 @@ void IconDesign::maakBesturing() {
     Label1->setWordWrap(true);
     kleinLettertype(Label1);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Vormgeving::tekstKleur(Label1, QColor(128, 128, 128));
+    Vormgeving::tekstKleur(Label1, Vormgeving::kOnderschriftKleur);
     Label2 = vlak(this, "Label2", Qt::black);
     TransferKnop = new QPushButton(QStringLiteral("Transfer"), this);
     TransferKnop->setObjectName(QStringLiteral("TransferKnop"));
     TransferKnop->setAutoDefault(false);
-    Vormgeving::kleur(TransferKnop, QColor(220, 220, 200));
+    Vormgeving::kleur(TransferKnop, Vormgeving::kKnopKleur);
     TransferKnop->setAutoFillBackground(true);
 }
 

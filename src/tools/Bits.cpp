@@ -10,11 +10,9 @@ namespace {
 
 using Vormgeving::maak;
 
-QLabel *uitkomst(QWidget *ouder, const QString &naam) {
-    auto *label = maak<QLabel>(ouder, naam);
+QLabel *uitkomst(QWidget *parent, const QString &naam) {
+    auto *label = Vormgeving::paneel(parent, naam);
     label->setFont(QFont(QStringLiteral("Arial"), 9));
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
     Vormgeving::kleur(label, QColor(224, 224, 224));
     return label;
 }
@@ -22,9 +20,7 @@ QLabel *uitkomst(QWidget *ouder, const QString &naam) {
 } // namespace
 
 Bits::Bits(QWidget *parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("Bits"));
-    setWindowTitle(QStringLiteral(" Bits & Bytes"));
-    setModal(true);
+    Vormgeving::maakDialoog(this, QStringLiteral("Bits"), QStringLiteral(" Bits & Bytes"));
     Vormgeving::maakVenster(this, 4800, 2490);
     maakBesturing();
     Vormgeving::plaats(this, {
@@ -69,9 +65,7 @@ void Bits::maakBesturing() {
     maak<QLabel>(frame, QStringLiteral("Kop"))
         ->setText(QStringLiteral("Decimale                 Binaire waarde"));
     maak<QLabel>(frame, QStringLiteral("Label3"))->setFrameShape(QFrame::Panel);
-    auto *reset = maak<QPushButton>(frame, QStringLiteral("ResetKnop"));
-    reset->setText(QStringLiteral("Reset"));
-    Vormgeving::kleur(reset, QColor(220, 220, 200));
+    auto *reset = Vormgeving::knop(frame, QStringLiteral("ResetKnop"), QStringLiteral("Reset"));
     connect(reset, &QPushButton::clicked, this, &Bits::ResetKnop_Click);
 }
 

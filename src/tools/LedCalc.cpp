@@ -16,26 +16,19 @@ namespace {
 
 using Vormgeving::maak;
 
-QLabel *tekst(QWidget *ouder, const char *naam, const QString &inhoud, bool omslaan = false) {
-    auto *label = maak<QLabel>(ouder, naam);
-    label->setText(inhoud);
+// The calculator's texts stand at the top left of their place.
+QLabel *tekst(QWidget *parent, const char *naam, const QString &inhoud, bool omslaan = false) {
+    auto *label = Vormgeving::tekst(parent, QLatin1String(naam), inhoud);
     label->setWordWrap(omslaan);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
-QLineEdit *veld(QWidget *ouder, const char *naam, const QString &inhoud) {
-    auto *invoer = maak<QLineEdit>(ouder, naam);
+QLineEdit *veld(QWidget *parent, const char *naam, const QString &inhoud) {
+    auto *invoer = maak<QLineEdit>(parent, naam);
     invoer->setText(inhoud);
     Vormgeving::kleur(invoer, QColor(255, 255, 192));
     return invoer;
-}
-
-QLabel *uitkomst(QWidget *ouder, const char *naam) {
-    auto *label = maak<QLabel>(ouder, naam);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    return label;
 }
 
 } // namespace
@@ -43,9 +36,7 @@ QLabel *uitkomst(QWidget *ouder, const char *naam) {
 LedCalc::LedCalc(QWidget *parent, const QLocale &locale)
     : QDialog(parent), rekenaar_(locale),
       picCir_(kSchemaMaat.width(), kSchemaMaat.height(), kSchemaAchtergrond) {
-    setObjectName(QStringLiteral("LedCalc"));
-    setWindowTitle(QStringLiteral(" Led calculator"));
-    setModal(true);
+    Vormgeving::maakDialoog(this, QStringLiteral("LedCalc"), QStringLiteral(" Led calculator"));
     Vormgeving::maakVenster(this, 7380, 6975);
     maakBesturing();
     plaatsBesturing();
@@ -66,16 +57,14 @@ void LedCalc::maakBesturing() {
     optLED[0]->setChecked(true);
     maakInvoer(frame1);
     Vormgeving::kleur(maak<QLabel>(frame1, "Label14"), QColor(200, 200, 190));
-    CalcKnop = maak<QPushButton>(frame1, "CalcKnop");
-    CalcKnop->setText(QStringLiteral("Calculate"));
-    Vormgeving::kleur(CalcKnop, QColor(220, 220, 200));
+    CalcKnop = Vormgeving::knop(frame1, QStringLiteral("CalcKnop"), QStringLiteral("Calculate"));
     connect(CalcKnop, &QPushButton::clicked, this, &LedCalc::CalcKnop_Click);
     tekst(frame1, "LabelR", QStringLiteral("Weerstand in Ohm (R)"), true);
     tekst(frame1, "LabelW", QStringLiteral("Weerstand Wattage"), true);
     tekst(frame1, "LabelA", QStringLiteral("Supply Current"), true);
-    lblResistorValue = uitkomst(frame1, "lblResistorValue");
-    lblWatt = uitkomst(frame1, "lblWatt");
-    lbltotCur = uitkomst(frame1, "lbltotCur");
+    lblResistorValue = Vormgeving::paneel(frame1, QStringLiteral("lblResistorValue"));
+    lblWatt = Vormgeving::paneel(frame1, QStringLiteral("lblWatt"));
+    lbltotCur = Vormgeving::paneel(frame1, QStringLiteral("lbltotCur"));
 
     maakUitleg(maak<QGroupBox>(this, "Frame2"));
     auto *schema = new SheetView(picCir_, this);

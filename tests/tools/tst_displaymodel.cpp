@@ -41,17 +41,20 @@ static QString stand(const DisplayModel &d) {
            (d.bezig() ? " busy" : "") + fout + (plaatje ? "" : " [picture wrong]");
 }
 
-// Presses "0" .. "10", "s" (Segment), "p" (Play) or "x" (closing) on a fresh display, and
-// during hold n those of tijdens[n - 1]; returns what each hold and the end showed.
-static QString houden(const QString &knoppen, const QStringList &tijdens = {}) {
+// The presses besides the digit buttons 0 .. 9 and "dp" (10).
+enum Druk { kSegment = 100, kSpeel, kSluit };
+
+// Presses the buttons on a fresh display, and during hold n those of tijdens[n - 1];
+// returns what each hold and the end showed.
+static QString houden(const QList<int> &knoppen, const QList<QList<int>> &tijdens = {}) {
     ScriptedPlatform platform;
     DisplayModel display(platform);
-    const auto druk = [&](const QString &knoppen) {
-        for (const QString &k : knoppen.split(' ', Qt::SkipEmptyParts))
-            k == "s"   ? display.toonSegmentNamen()
-            : k == "p" ? display.speel()
-            : k == "x" ? display.sluit()
-                       : display.toonKnop(k.toInt());
+    const auto druk = [&](const QList<int> &knoppen) {
+        for (const int k : knoppen)
+            k == kSegment ? display.toonSegmentNamen()
+            : k == kSpeel ? display.speel()
+            : k == kSluit ? display.sluit()
+                          : display.toonKnop(k);
     };
     QStringList gezien;
     platform.duringWait = [&](double seconden) {
@@ -62,45 +65,97 @@ static QString houden(const QString &knoppen, const QStringList &tijdens = {}) {
     return (gezien << stand(display)).join(" / ");
 }
 
+// What "Play" shows: 1 .. 9 and the point, each alone, the buttons blocked.
+static QString spel(int tot = kKnoppen) {
+    QString tekst;
+    for (int knop = 1; knop < tot; ++knop)
+        tekst += QStringLiteral("%1: %2 held blocked busy / ").arg(knop).arg(kPinnenVan[knop]);
+    return tekst;
+}
+
 // The 7-segment trainer without its window.
 class TestDisplayModel : public QObject {
     Q_OBJECT
 private slots:
-    void holds() {
-        QString spel; // "Play": 1 .. 9 and the point, each alone; the buttons do nothing
-        for (int plaatje = 0; plaatje <= kPlaatjeAbc; ++plaatje) { // the others are unlit
-            for (const char s : kSegmenten) {
-                const QPoint m = segmentMidden(s);
-                QCOMPARE(DisplayPlaatje(plaatje).pixel(m.x(), m.y()),
-                         kSegmentenVan.value(plaatje).contains(s) ? kSegmentAan : kSegmentUit);
-            }
-            QCOMPARE(segmentenVan(plaatje), kSegmentenVan.value(plaatje));
-            if (plaatje >= kKnoppen) continue;
-            const QString stand =
-                QStringLiteral("%1: %2 held").arg(plaatje).arg(kPinnenVan[plaatje]);
-            QCOMPARE(houden(QString::number(plaatje)), stand + " / 99:");
-            spel += plaatje > 0 ? stand + " blocked busy / " : "";
+    void plaatje_data() {
+        QTest::addColumn<int>("plaatje");
+        for (int plaatje = 0; plaatje <= kPlaatjeAbc; ++plaatje)
+            QTest::addRow("%d", plaatje) << plaatje; // beyond the point: unlit
+    }
+    void plaatje() {
+        QFETCH(int, plaatje);
+        QCOMPARE(segmentenVan(plaatje), kSegmentenVan.value(plaatje));
+        for (const char s : kSegmenten) {
+            const QPoint m = segmentMidden(s);
+            QCOMPARE(DisplayPlaatje(plaatje).pixel(m.x(), m.y()),
+                     kSegmentenVan.value(plaatje).contains(s) ? kSegmentAan : kSegmentUit);
         }
-        QCOMPARE(houden("p", {"0 s p"}), spel + "99:");
-        QCOMPARE(houden("p", {"", "", "x"}), spel.section(" / ", 0, 2) + " / 99:"); // closed
-        QCOMPARE(houden("1", {"7"}), "1: 4 6 held / 7: 4 6 7 held / 99:");          // lit over 1
-        QCOMPARE(houden("s", {"8 s p"}), "100: held blocked busy / 99:");
-        QVERIFY(DisplayPlaatje(kPlaatjeAbc).image() != DisplayPlaatje(kPlaatjeUit).image()); // A-G
-        QVERIFY(segmentenVan(-1).isEmpty() && pinVan('h') == 0);
+    }
+    void segmentNamenPlaatje() {
+        QVERIFY(DisplayPlaatje(kPlaatjeAbc).image() != DisplayPlaatje(kPlaatjeUit).image());
+        QVERIFY(segmentenVan(-1).isEmpty());
+        QCOMPARE(pinVan('h'), 0);
     }
 
-    void segmentWeerstand() {
-        // Supply (not tested), voltage and current, and the value shown; "none" keeps it.
+    void knop_data() {
+        QTest::addColumn<int>("knop");
+        for (int knop = 0; knop < kKnoppen; ++knop)
+            QTest::addRow("%d", knop) << knop;
+    }
+    void knop() {
+        QFETCH(int, knop);
+        QCOMPARE(houden({knop}),
+                 QStringLiteral("%1: %2 held / 99:").arg(knop).arg(kPinnenVan[knop]));
+    }
+
+    void reeks_data() {
+        QTest::addColumn<QList<int>>("knoppen");
+        QTest::addColumn<QList<QList<int>>>("tijdens");
+        QTest::addColumn<QString>("gezien");
+        QTest::newRow("play ignores the buttons")
+            << QList<int>{kSpeel} << QList<QList<int>>{{0, kSegment, kSpeel}} << spel() + "99:";
+        QTest::newRow("closing ends play")
+            << QList<int>{kSpeel} << QList<QList<int>>{{}, {}, {kSluit}} << spel(4) + "99:";
+        QTest::newRow("a digit lights over another")
+            << QList<int>{1} << QList<QList<int>>{{7}} << "1: 4 6 held / 7: 4 6 7 held / 99:";
+        QTest::newRow("segment names block the buttons")
+            << QList<int>{kSegment} << QList<QList<int>>{{8, kSegment, kSpeel}}
+            << "100: held blocked busy / 99:";
+    }
+    void reeks() {
+        QFETCH(QList<int>, knoppen);
+        QFETCH(QList<QList<int>>, tijdens);
+        QTEST(houden(knoppen, tijdens), "gezien");
+    }
+
+    // Supply (not tested), voltage and current, and the value shown; "none" keeps it.
+    void segmentWeerstand_data() {
+        QTest::addColumn<QString>("voeding");
+        QTest::addColumn<QString>("spanning");
+        QTest::addColumn<QString>("stroom");
+        QTest::addColumn<QString>("waarde");
         // clang-format off
-        const std::tuple<const char *, const char *, const char *, const char *> rijen[] = {
-            {"9", "2", "20", " 350"}, {"30", "2", "20", " 1400"}, {"5", "9", "20", " -200"},
-            {"9.05", "9", "20", " 3"}, {"9", "8.996", "20", " 0"}, {"30", "2", "0.001", " 2.8E+07"},
-            {"", "2", "20", " -100"}, {"9", "2", "0.0", ""}, {"9", "0", "20", "none"},
-            {"9", "", "20", "none"}, {"9", "2", "0", "none"}, {"9", "2", "", "none"}};
+        QTest::newRow("defaults") << "9" << "2" << "20" << " 350";
+        QTest::newRow("grouped") << "30" << "2" << "20" << " 1400";
+        QTest::newRow("supply below") << "5" << "9" << "20" << " -200";
+        QTest::newRow("rounded") << "9.05" << "9" << "20" << " 3";
+        QTest::newRow("rounds to 0") << "9" << "8.996" << "20" << " 0";
+        QTest::newRow("exponent") << "30" << "2" << "0.001" << " 2.8E+07";
+        QTest::newRow("supply empty") << "" << "2" << "20" << " -100";
+        QTest::newRow("current reads zero") << "9" << "2" << "0.0" << "";
+        QTest::newRow("voltage 0 keeps") << "9" << "0" << "20" << "none";
+        QTest::newRow("voltage empty keeps") << "9" << "" << "20" << "none";
+        QTest::newRow("current 0 keeps") << "9" << "2" << "0" << "none";
+        QTest::newRow("current empty keeps") << "9" << "2" << "" << "none";
         // clang-format on
-        for (const auto &[voeding, spanning, stroom, waarde] : rijen)
-            QCOMPARE(SegmentWeerstand(voeding, spanning, stroom, QLocale::c()).value_or("none"),
-                     waarde);
+    }
+    void segmentWeerstand() {
+        QFETCH(QString, voeding);
+        QFETCH(QString, spanning);
+        QFETCH(QString, stroom);
+        QTEST(SegmentWeerstand(voeding, spanning, stroom, QLocale::c()).value_or("none"), "waarde");
+    }
+    void segmentWeerstandNaarLocale() {
         QCOMPARE(SegmentWeerstand("30", "2", "0.001", QLocale(QLocale::Dutch)), " 2,8E+07");
     }
 };

@@ -77,10 +77,12 @@ static QString spel(int tot = kKnoppen) {
 class TestDisplayModel : public QObject {
     Q_OBJECT
 private slots:
+    // Each picture lights its segments, and each button lights its picture's pins for
+    // the hold time; the pictures past the point light nothing.
     void plaatje_data() {
         QTest::addColumn<int>("plaatje");
         for (int plaatje = 0; plaatje <= kPlaatjeAbc; ++plaatje)
-            QTest::addRow("%d", plaatje) << plaatje; // beyond the point: unlit
+            QTest::addRow("%d", plaatje) << plaatje;
     }
     void plaatje() {
         QFETCH(int, plaatje);
@@ -90,22 +92,14 @@ private slots:
             QCOMPARE(DisplayPlaatje(plaatje).pixel(m.x(), m.y()),
                      kSegmentenVan.value(plaatje).contains(s) ? kSegmentAan : kSegmentUit);
         }
+        if (plaatje < kKnoppen)
+            QCOMPARE(houden({plaatje}),
+                     QStringLiteral("%1: %2 held / 99:").arg(plaatje).arg(kPinnenVan[plaatje]));
     }
     void segmentNamenPlaatje() {
         QVERIFY(DisplayPlaatje(kPlaatjeAbc).image() != DisplayPlaatje(kPlaatjeUit).image());
         QVERIFY(segmentenVan(-1).isEmpty());
         QCOMPARE(pinVan('h'), 0);
-    }
-
-    void knop_data() {
-        QTest::addColumn<int>("knop");
-        for (int knop = 0; knop < kKnoppen; ++knop)
-            QTest::addRow("%d", knop) << knop;
-    }
-    void knop() {
-        QFETCH(int, knop);
-        QCOMPARE(houden({knop}),
-                 QStringLiteral("%1: %2 held / 99:").arg(knop).arg(kPinnenVan[knop]));
     }
 
     void reeks_data() {

@@ -9,6 +9,7 @@
 
 Q_DECLARE_METATYPE(LedModus)
 
+static constexpr int kReset = 1000; // not a bit weight
 static const QRgb kZwart = qRgb(0, 0, 0), kRood = qRgb(255, 0, 0), kAchter = kSchemaAchtergrond;
 
 // "Calculate" with the four fields.
@@ -107,47 +108,31 @@ private slots:
         QCOMPARE(StandaardTekst(1.5e16, nl), "1,5E+16");
     }
 
-    // The clicks on the bit buttons, then "Reset" and more clicks: the two texts and
-    // the value; the texts stay empty while no bit was switched since the start or Reset.
+    // The clicks on the bit buttons (kReset for "Reset"): the two texts and the value;
+    // the texts stay empty while no bit was switched since the start or Reset.
     void bits_data() {
         QTest::addColumn<QList<int>>("klikken");
-        QTest::addColumn<bool>("reset");
-        QTest::addColumn<QList<int>>("daarna");
         QTest::addColumn<QString>("decimaal");
         QTest::addColumn<QString>("binair");
         QTest::addColumn<int>("waarde");
-        using L = QList<int>;
-        QTest::newRow("no click") << L{} << false << L{} << ""
-                                  << "" << 0;
-        QTest::newRow("two bits") << L{1, 4} << false << L{} << " 5"
-                                  << " 101" << 5;
-        QTest::newRow("one bit twice") << L{8, 8} << false << L{} << " 0"
-                                       << " 0" << 0;
-        QTest::newRow("all, then 128 off")
-            << L{1, 2, 4, 8, 16, 32, 64, 128, 128} << false << L{} << " 127"
-            << " 1111111" << 127;
-        QTest::newRow("top bit") << L{128} << false << L{} << " 128"
-                                 << " 10000000" << 128;
-        QTest::newRow("all bits") << L{128, 64, 32, 16, 8, 4, 2, 1} << false << L{} << " 255"
-                                  << " 11111111" << 255;
-        QTest::newRow("reset") << L{32, 2} << true << L{} << ""
-                               << "" << 0;
-        QTest::newRow("a bit after reset") << L{32, 2} << true << L{2} << " 2"
-                                           << " 10" << 2;
-        QTest::newRow("weights no bit has") << L{4, 3, 256, -1, 0} << false << L{} << " 4"
-                                            << " 100" << 4;
+        // clang-format off
+        const std::tuple<const char *, QList<int>, const char *, const char *, int> rijen[] = {
+            {"no click", {}, "", "", 0}, {"two bits", {1, 4}, " 5", " 101", 5},
+            {"one bit twice", {8, 8}, " 0", " 0", 0}, {"top bit", {128}, " 128", " 10000000", 128},
+            {"all, then 128 off", {1, 2, 4, 8, 16, 32, 64, 128, 128}, " 127", " 1111111", 127},
+            {"all bits", {128, 64, 32, 16, 8, 4, 2, 1}, " 255", " 11111111", 255},
+            {"reset", {32, 2, kReset}, "", "", 0}, {"after reset", {32, 2, kReset, 2}, " 2", " 10", 2},
+            {"weights no bit has", {4, 3, 256, -1, 0}, " 4", " 100", 4}};
+        // clang-format on
+        for (const auto &[naam, klikken, decimaal, binair, waarde] : rijen)
+            QTest::newRow(naam) << klikken << QString(decimaal) << QString(binair) << waarde;
     }
     void bits() {
         QFETCH(QList<int>, klikken);
-        QFETCH(bool, reset);
-        QFETCH(QList<int>, daarna);
         QFETCH(int, waarde);
         BitsModel bits;
-        for (const int gewicht : klikken)
-            bits.schakel(gewicht);
-        if (reset) bits.reset();
-        for (const int gewicht : daarna)
-            bits.schakel(gewicht);
+        for (const int klik : klikken)
+            klik == kReset ? bits.reset() : bits.schakel(klik);
         QTEST(bits.decimaal(), "decimaal");
         QTEST(bits.binair(), "binair");
         QCOMPARE(bits.waarde(), double(waarde));

@@ -34,10 +34,9 @@ constexpr QRect kFrame(5, 0, 345, 184);
 
 using Vormgeving::maak;
 
+// The black frames behind the controls they frame.
 QLabel *zwartKader(QWidget *parent, const QString &naam) {
-    auto *label = maak<QLabel>(parent, naam);
-    Vormgeving::kleur(label, Qt::black);
-    return label;
+    return Vormgeving::vlak(parent, naam, Qt::black);
 }
 
 QLabel *onderschrift(QWidget *parent, const QString &naam, const QString &tekst) {

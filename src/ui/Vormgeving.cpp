@@ -52,6 +52,12 @@ QLabel *tekst(QWidget *parent, const QString &naam, const QString &inhoud) {
     return label;
 }
 
+QLabel *vlak(QWidget *parent, const QString &naam, QColor kleur) {
+    auto *label = maak<QLabel>(parent, naam);
+    Vormgeving::kleur(label, kleur);
+    return label;
+}
+
 QLabel *paneel(QWidget *parent, const QString &naam) {
     auto *label = maak<QLabel>(parent, naam);
     label->setFrameShape(QFrame::Panel);

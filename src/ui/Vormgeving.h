@@ -64,6 +64,8 @@ QPushButton *knop(QWidget *parent, const QString &naam, const QString &opschrift
                   QColor kleur = kKnopKleur);
 // A label with a fixed text.
 QLabel *tekst(QWidget *parent, const QString &naam, const QString &inhoud);
+// A label used as a coloured backdrop behind other controls.
+QLabel *vlak(QWidget *parent, const QString &naam, QColor kleur);
 // A sunken panel: a result shown in it, or the frame of the control placed over it.
 QLabel *paneel(QWidget *parent, const QString &naam);
 

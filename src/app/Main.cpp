@@ -80,6 +80,8 @@ Main::~Main() {
     delete takeCentralWidget();
 }
 
+// Every control of the window, one after another in stacking order.
+// NOLINTNEXTLINE(readability-function-size)
 void Main::maakBesturing() {
     auto *binnen = new QWidget(this);
     binnen->setObjectName(QStringLiteral("Binnen"));

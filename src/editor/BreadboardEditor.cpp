@@ -71,7 +71,7 @@ void BreadboardEditor::MouseDown(Qt::MouseButton button, int x, int y) {
 }
 
 std::optional<QString> BreadboardEditor::MouseMove(Qt::MouseButtons ingedrukt, int x, int y) {
-    const std::optional<QString> status = contactpuntTekst(x, y);
+    std::optional<QString> status = contactpuntTekst(x, y);
     gumHoek_ = QPoint(x - kGumZijde + 1, y - kGumZijde + 1);
     if (neutraal()) return status;
     if (Modus_ == kTekstPlaatsen) {

@@ -1,6 +1,6 @@
 // The background editor redraws its preview on every move of a scroll bar; a move
 // must feel immediate (goal: under 5 ms for a texture or a pattern).
-#include "symbols/AchtergrondTegel.h"
+#include "symbols/ConfigModel.h"
 #include "symbols/Texturen.h"
 
 #include <benchmark/benchmark.h>
@@ -15,7 +15,7 @@ void BM_Textuur(benchmark::State &state) {
 BENCHMARK(BM_Textuur)->DenseRange(0, Texturen::kAantal - 1)->Unit(benchmark::kMicrosecond);
 
 void BM_PatroonOverTextuur(benchmark::State &state) {
-    AchtergrondTegel tegel;
+    ConfigModel tegel;
     tegel.zetCombineren(true);
     const int patroon = int(state.range(0));
     for (auto _ : state) {

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs every benchmark program build/bench/bench_* and prints one Markdown table of
-# all figures (the README's table is made with it). Needs the build of setup.sh;
+# all figures (the table in bench/README.md is made with it). Needs the build of setup.sh;
 # bench_opstart_x11 starts its own Xvfb. Extra arguments go to every program.
 set -euo pipefail
 cd "$(dirname "$0")/.."

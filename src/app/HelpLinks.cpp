@@ -24,7 +24,7 @@ bool isPagina(const QString &pad) {
 // Pages link to each other as their files were once spelled; inside the
 // application folder every component is found whatever its case.
 QString opgezocht(const QString &pad, const AppFolder &folder) {
-    const QString root = folder.root();
+    const QString &root = folder.root();
     if (!pad.startsWith(root + QLatin1Char('/'))) return pad;
     return folder.path(pad.mid(root.size()));
 }

@@ -35,20 +35,12 @@
 namespace {
 
 using Vormgeving::maak;
+using Vormgeving::vlak;
 
-// A label used as a coloured backdrop behind other controls.
-QLabel *achtergrond(QWidget *parent, const QString &naam, QColor kleur) {
-    auto *label = maak<QLabel>(parent, naam);
-    Vormgeving::kleur(label, kleur);
-    return label;
-}
-
-QPushButton *knop(QWidget *parent, const QString &naam, const QString &tekst,
-                  const QString &hint = {}) {
-    auto *button = maak<QPushButton>(parent, naam);
-    button->setText(tekst);
+QPushButton *knopMetHint(QWidget *parent, const QString &naam, const QString &tekst,
+                         const QString &hint = {}) {
+    auto *button = Vormgeving::knop(parent, naam, tekst);
     button->setToolTip(hint);
-    Vormgeving::kleur(button, QColor(220, 220, 200));
     return button;
 }
 
@@ -93,6 +85,8 @@ Main::~Main() {
     delete takeCentralWidget();
 }
 
+// Every control of the window, one after another in stacking order.
+// NOLINTNEXTLINE(readability-function-size)
 void Main::maakBesturing() {
     auto *binnen = new QWidget(this);
     binnen->setObjectName(QStringLiteral("Binnen"));
@@ -100,7 +94,7 @@ void Main::maakBesturing() {
     const QColor knoppenGrijs(216, 213, 206), lijstKleur(200, 210, 220);
 
     Frame1 = paneel(binnen, QStringLiteral("Frame1"));
-    BackKnoppen = achtergrond(Frame1, QStringLiteral("BackKnoppen"), knoppenGrijs);
+    BackKnoppen = vlak(Frame1, QStringLiteral("BackKnoppen"), knoppenGrijs);
     for (int i = 0; i < int(Knop.size()); ++i) {
         Knop[i] = maak<QToolButton>(Frame1, QStringLiteral("Knop%1").arg(i));
         Knop[i]->setIconSize(QSize(kSymboolGrootte, kSymboolGrootte));
@@ -117,27 +111,27 @@ void Main::maakBesturing() {
     List1 = maak<QListWidget>(Frame2, QStringLiteral("List1"));
     List1->setSortingEnabled(true);
     Vormgeving::kleur(List1, lijstKleur);
-    Label6 = achtergrond(Frame2, QStringLiteral("Label6"), knoppenGrijs);
-    RenameKnop = knop(Frame2, QStringLiteral("RenameKnop"), QStringLiteral("Rename"),
-                      QStringLiteral(" Rename symbool "));
-    DeleteKnop = knop(Frame2, QStringLiteral("DeleteKnop"), QStringLiteral("Delete"),
-                      QStringLiteral(" Verwijder symbool "));
+    Label6 = vlak(Frame2, QStringLiteral("Label6"), knoppenGrijs);
+    RenameKnop = knopMetHint(Frame2, QStringLiteral("RenameKnop"), QStringLiteral("Rename"),
+                             QStringLiteral(" Rename symbool "));
+    DeleteKnop = knopMetHint(Frame2, QStringLiteral("DeleteKnop"), QStringLiteral("Delete"),
+                             QStringLiteral(" Verwijder symbool "));
 
     Frame4 = paneel(binnen, QStringLiteral("Frame4"));
-    Label4 = achtergrond(Frame4, QStringLiteral("Label4"), QColor(90, 90, 100));
+    Label4 = vlak(Frame4, QStringLiteral("Label4"), QColor(90, 90, 100));
     IconPicView = new SheetView(design_.IconPic, Frame4);
     IconPicView->setObjectName(QStringLiteral("IconPic"));
-    Label5 = achtergrond(Frame4, QStringLiteral("Label5"), knoppenGrijs);
+    Label5 = vlak(Frame4, QStringLiteral("Label5"), knoppenGrijs);
     HorKnop = maak<QToolButton>(Frame4, QStringLiteral("HorKnop"));
     HorKnop->setToolTip(QStringLiteral(" Spiegelbeeld "));
     VerKnop = maak<QToolButton>(Frame4, QStringLiteral("VerKnop"));
     VerKnop->setToolTip(QStringLiteral(" Onderste boven "));
-    Label7 = achtergrond(Frame4, QStringLiteral("Label7"), knoppenGrijs);
+    Label7 = vlak(Frame4, QStringLiteral("Label7"), knoppenGrijs);
     RotatieKnop = maak<QToolButton>(Frame4, QStringLiteral("RotatieKnop"));
     RotatieKnop->setToolTip(QStringLiteral(" Kwartslag draaien "));
 
     Frame5 = paneel(binnen, QStringLiteral("Frame5"));
-    Label9 = achtergrond(Frame5, QStringLiteral("Label9"), knoppenGrijs);
+    Label9 = vlak(Frame5, QStringLiteral("Label9"), knoppenGrijs);
     const QStringList knop2Hints = {QStringLiteral(" Weerstanden "),
                                     QStringLiteral(" Tekst Toevoegen "),
                                     QStringLiteral(" Symbool Designer ")};
@@ -149,16 +143,16 @@ void Main::maakBesturing() {
     }
 
     Frame6 = paneel(binnen, QStringLiteral("Frame6"));
-    Label2 = achtergrond(Frame6, QStringLiteral("Label2"), knoppenGrijs);
+    Label2 = vlak(Frame6, QStringLiteral("Label2"), knoppenGrijs);
     RasterScroll = maak<QScrollBar>(Frame6, QStringLiteral("RasterScroll"));
     RasterScroll->setOrientation(Qt::Horizontal);
     RasterScroll->setRange(0, 255);
     Label3 = maak<QLabel>(Frame6, QStringLiteral("Label3"));
-    BackLabel8 = achtergrond(Frame6, QStringLiteral("BackLabel8"), QColor(200, 220, 220));
+    BackLabel8 = vlak(Frame6, QStringLiteral("BackLabel8"), QColor(200, 220, 220));
     Label8 = maak<QLabel>(Frame6, QStringLiteral("Label8"));
 
     Frame3 = paneel(binnen, QStringLiteral("Frame3"));
-    BackPic = achtergrond(Frame3, QStringLiteral("BackPic"), QColor(90, 90, 100));
+    BackPic = vlak(Frame3, QStringLiteral("BackPic"), QColor(90, 90, 100));
     PicView = new SheetView(design_.Pic, Frame3);
     PicView->setObjectName(QStringLiteral("Pic"));
     Pic2View = new SheetView(design_.Pic2, Frame3);
@@ -166,7 +160,7 @@ void Main::maakBesturing() {
     Text1 = maak<QPlainTextEdit>(Frame3, QStringLiteral("Text1"));
     WebBrowser = maak<QTextBrowser>(Frame3, QStringLiteral("WebBrowser"));
 
-    WerkBalk = achtergrond(Frame3, QStringLiteral("WerkBalk"), knoppenGrijs);
+    WerkBalk = vlak(Frame3, QStringLiteral("WerkBalk"), knoppenGrijs);
     Combo2 = maak<QComboBox>(Frame3, QStringLiteral("Combo2"));
     Combo3 = maak<QComboBox>(Frame3, QStringLiteral("Combo3"));
     Combo4 = maak<QComboBox>(Frame3, QStringLiteral("Combo4"));
@@ -175,17 +169,17 @@ void Main::maakBesturing() {
     Text2->setText(QStringLiteral("Tekst"));
     Check1 = maak<QCheckBox>(Frame3, QStringLiteral("Check1"));
     Check1->setText(QStringLiteral("Bold"));
-    BackClear = achtergrond(Frame3, QStringLiteral("BackClear"), knoppenGrijs);
-    NewKnop = knop(Frame3, QStringLiteral("NewKnop"), QStringLiteral("Nieuw"));
-    LoepKnop = knop(Frame3, QStringLiteral("LoepKnop"), QStringLiteral("Loep"));
+    BackClear = vlak(Frame3, QStringLiteral("BackClear"), knoppenGrijs);
+    NewKnop = knopMetHint(Frame3, QStringLiteral("NewKnop"), QStringLiteral("Nieuw"));
+    LoepKnop = knopMetHint(Frame3, QStringLiteral("LoepKnop"), QStringLiteral("Loep"));
     LoepScroll = maak<QScrollBar>(Frame3, QStringLiteral("LoepScroll"));
     LoepScroll->setOrientation(Qt::Horizontal);
     LoepScroll->setRange(1, 9);
     LoepScroll->setValue(3);
-    BBgrootKnop =
-        knop(Frame3, QStringLiteral("BBgrootKnop"), QStringLiteral("Size"), bbGrootHint(false));
-    PrintKnop = knop(Frame3, QStringLiteral("PrintKnop"), QStringLiteral("Print"),
-                     QStringLiteral(" Breadboard afdrukken "));
+    BBgrootKnop = knopMetHint(Frame3, QStringLiteral("BBgrootKnop"), QStringLiteral("Size"),
+                              bbGrootHint(false));
+    PrintKnop = knopMetHint(Frame3, QStringLiteral("PrintKnop"), QStringLiteral("Print"),
+                            QStringLiteral(" Breadboard afdrukken "));
 
     connect(RasterScroll, &QScrollBar::valueChanged, this, &Main::ZetRaster);
     connect(BBgrootKnop, &QPushButton::clicked, this, &Main::BBgrootKnop_Click);

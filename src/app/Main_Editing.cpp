@@ -3,8 +3,8 @@
 #include "editor/BreadboardEditor.h"
 #include "editor/Ontwerpblad.h"
 #include "editor/StatusTekst.h"
-#include "editor/SymboolBewerking.h"
 #include "editor/Textform.h"
+#include "symbols/Symbool.h"
 #include "ui/SheetView.h"
 #include "ui/Vormgeving.h"
 

@@ -16,7 +16,7 @@ namespace {
 constexpr char kBegin[] = "@(#)Voltarix version ";
 constexpr int kNummers = 4;
 constexpr int kMaxCijfers = 5; // 65535, the largest 16-bit number
-constexpr qsizetype kMaxLengte = sizeof(kBegin) - 1 + kNummers * (kMaxCijfers + 1);
+constexpr qsizetype kMaxLengte = sizeof(kBegin) - 1 + qsizetype{kNummers} * (kMaxCijfers + 1);
 constexpr qint64 kBlok = 1 << 20;
 
 const QString kFout = QStringLiteral("Error");

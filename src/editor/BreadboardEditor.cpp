@@ -91,7 +91,7 @@ void BreadboardEditor::teken(const QRect &plek) {
 }
 
 std::optional<QString> BreadboardEditor::MouseMove(Qt::MouseButtons ingedrukt, int x, int y) {
-    const std::optional<QString> status = contactpuntTekst(x, y);
+    std::optional<QString> status = contactpuntTekst(x, y);
     gumHoek_ = QPoint(x - kGumZijde + 1, y - kGumZijde + 1);
     if (neutraal()) {
         selectie_.sleep({x, y});

@@ -110,7 +110,7 @@ QString soortFoutTekst() {
 }
 
 QString Exporteer(Platform &platform, QString &map, const Ontwerp &ontwerp) {
-    const QString pad = platform.saveFileNameByFormat(kTitel, voorstel(map, ontwerp.naam), kFilter);
+    QString pad = platform.saveFileNameByFormat(kTitel, voorstel(map, ontwerp.naam), kFilter);
     if (pad.isEmpty()) return {};
     map = QFileInfo(pad).absolutePath();
     bool gelukt = false;

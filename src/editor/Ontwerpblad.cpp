@@ -1,8 +1,8 @@
 #include "editor/Ontwerpblad.h"
 
 #include "board/Raster.h"
-#include "editor/Design.h"
 #include "editor/StatusTekst.h"
+#include "symbols/Symbool.h"
 #include "ui/Surface.h"
 
 namespace {

@@ -25,32 +25,17 @@ constexpr Vormgeving::Plek kTabel[] = {
 };
 
 QFont codeLetter() {
-    const Surface::TextStyle stijl = TekstBlok::letter();
+    const Surface::TextStyle stijl = TextformModel::letter();
     QFont font(stijl.family);
     font.setPointSizeF(stijl.pointSize);
     font.setBold(stijl.bold);
     return font;
 }
 
-QPushButton *knop(QWidget *ouder, const QString &naam, const QString &tekst, QColor kleur) {
-    auto *button = new QPushButton(tekst, ouder);
-    button->setObjectName(naam);
-    Vormgeving::kleur(button, kleur);
-    return button;
-}
-
-QLabel *label(QWidget *ouder, const QString &naam, const QString &tekst) {
-    auto *result = new QLabel(tekst, ouder);
-    result->setObjectName(naam);
-    return result;
-}
-
 } // namespace
 
 Textform::Textform(Surface &IconPic, QWidget *parent) : QDialog(parent), IconPic_(IconPic) {
-    setObjectName(QStringLiteral("Textform"));
-    setWindowTitle(QStringLiteral(" Tekst"));
-    setModal(true);
+    Vormgeving::maakDialoog(this, QStringLiteral("Textform"), QStringLiteral(" Tekst"));
     maakBesturing();
     plaatsBesturing();
 }
@@ -62,29 +47,32 @@ Textform::~Textform() {
 }
 
 void Textform::maakBesturing() {
-    label(this, QStringLiteral("Label1"), QStringLiteral("Tekstcode bij de componenten"));
+    Vormgeving::tekst(this, QStringLiteral("Label1"),
+                      QStringLiteral("Tekstcode bij de componenten"));
     Text1 = new QLineEdit(blok_.code(), this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setMaxLength(TekstBlok::kMaxTekens);
+    Text1->setMaxLength(TextformModel::kMaxTekens);
     Text1->setFont(codeLetter());
     Text1->setToolTip(QStringLiteral(" Max. 6 tekens "));
-    label(this, QStringLiteral("Label2"), QStringLiteral("Maximaal 6 tekens"));
+    Vormgeving::tekst(this, QStringLiteral("Label2"), QStringLiteral("Maximaal 6 tekens"));
     WeerPic = new SheetView(blok_.WeerPic(), this);
     WeerPic->setObjectName(QStringLiteral("WeerPic"));
 
     const QStringList hoogtes = {QStringLiteral("Boven"), QStringLiteral("Midden"),
                                  QStringLiteral("Onderen")};
     for (int i = 0; i < int(Bknop.size()); ++i) {
-        Bknop[i] = knop(this, QStringLiteral("Bknop%1").arg(i), {}, QColor(255, 200, 140));
-        label(this, QStringLiteral("Label3_%1").arg(i), hoogtes[i]);
+        Bknop[i] =
+            Vormgeving::knop(this, QStringLiteral("Bknop%1").arg(i), {}, QColor(255, 200, 140));
+        Vormgeving::tekst(this, QStringLiteral("Label3_%1").arg(i), hoogtes[i]);
         connect(Bknop[i], &QPushButton::clicked, this, [this, i] { blok_.Bknop_Click(i); });
     }
-    label(this, QStringLiteral("Label4"),
-          QStringLiteral("R = Weerstand\nC = Condensator\nT = Transistor\nD = Diode of Leds\n"
-                         "IC = Integrated Circuits"))
+    Vormgeving::tekst(
+        this, QStringLiteral("Label4"),
+        QStringLiteral("R = Weerstand\nC = Condensator\nT = Transistor\nD = Diode of Leds\n"
+                       "IC = Integrated Circuits"))
         ->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    PlaatsKnop =
-        knop(this, QStringLiteral("PlaatsKnop"), QStringLiteral("Transfer"), QColor(230, 230, 215));
+    PlaatsKnop = Vormgeving::knop(this, QStringLiteral("PlaatsKnop"), QStringLiteral("Transfer"),
+                                  QColor(230, 230, 215));
 
     connect(Text1, &QLineEdit::textChanged, this,
             [this](const QString &code) { blok_.Text1_Change(code); });

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/TekstBlok.h"
+#include "editor/TextformModel.h"
 
 #include <QDialog>
 
@@ -19,7 +19,7 @@ public:
     explicit Textform(Surface &IconPic, QWidget *parent = nullptr);
     ~Textform() override;
 
-    const TekstBlok &blok() const { return blok_; }
+    const TextformModel &blok() const { return blok_; }
 
 private:
     void maakBesturing();
@@ -27,7 +27,7 @@ private:
     void PlaatsKnop_Click();
 
     Surface &IconPic_;
-    TekstBlok blok_;
+    TextformModel blok_;
     QLineEdit *Text1 = nullptr;
     SheetView *WeerPic = nullptr;
     std::array<QPushButton *, 3> Bknop{};

@@ -1,29 +1,43 @@
 #include "editor/ToolButtons.h"
 
 #include <array>
+#include <optional>
 
 namespace {
 
 using B = ToolButtons::Besturing;
 
-constexpr std::array<const char *, ToolButtons::kAantal> kHints = {
-    "",
-    "",
-    "",
-    "",
-    "",
-    " Ontwerpblad ",
-    " Componentenlijst ",
-    " Breadboard ",
-    " Componenten Informatie ",
-    "",
-    " Index ",
-    "",
-    " Naar links ",
-    " Naar boven ",
-    " Naar rechts ",
-    " Naar onderen ",
+using A = ToolButtons::Actie;
+using W = ToolButtons::Weergave;
+
+// What each button of the row does: its hint, the view it shows, the command it gives.
+// Buttons 4, 9 and 11 are gaps: no hint, no view, no command.
+struct Knop {
+    const char *hint;
+    std::optional<W> weergave;
+    A actie;
+    int richting; // for Verschuif
 };
+
+constexpr std::array<Knop, ToolButtons::kAantal> kKnoppen = {{
+    {"", {}, A::NieuwOntwerp, 0},
+    {"", {}, A::ProjectOpenen, 0},
+    {"", {}, A::ProjectOpslaan, 0},
+    {"", {}, A::OntwerpAfdrukken, 0},
+    {"", {}, A::Geen, 0},
+    {" Ontwerpblad ", W::Ontwerpblad, A::Geen, 0},
+    {" Componentenlijst ", W::Componentenlijst, A::Geen, 0},
+    {" Breadboard ", W::Breadboard, A::Geen, 0},
+    {" Componenten Informatie ", W::Informatie, A::Geen, 0},
+    {"", {}, A::Geen, 0},
+    {" Index ", {}, A::StartPagina, 0},
+    {"", {}, A::Geen, 0},
+    {" Naar links ", {}, A::Verschuif, 1},
+    {" Naar boven ", {}, A::Verschuif, 2},
+    {" Naar rechts ", {}, A::Verschuif, 3},
+    {" Naar onderen ", {}, A::Verschuif, 4},
+}};
+static_assert(kKnoppen[ToolButtons::kIndexKnop].actie == A::StartPagina, "the index button");
 
 // The window's names of the controls, in the order of ToolButtons::Besturing.
 constexpr std::array<const char *, 21> kNamen = {
@@ -63,11 +77,13 @@ constexpr std::array<B, 15> kWerkBalkVerborgen = {
 
 QString ToolButtons::hint(int index) {
     if (index < 0 || index >= kAantal) return {};
-    return QString::fromLatin1(kHints[size_t(index)]);
+    return QString::fromLatin1(kKnoppen[size_t(index)].hint);
 }
 
 bool ToolButtons::heeftPlaatje(int index) {
-    return index >= 0 && index < kAantal && index != 4 && index != 9 && index != 11;
+    if (index < 0 || index >= kAantal) return false;
+    const Knop &knop = kKnoppen[size_t(index)];
+    return knop.weergave || knop.actie != A::Geen;
 }
 
 QString ToolButtons::naam(Besturing besturing) {
@@ -118,47 +134,12 @@ ToolButtons::Uitkomst ToolButtons::klik(int index) {
         indexZichtbaar_ = false;
         uitkomst.zichtbaarheid.push_back({B::IndexKnop, false});
     }
-    switch (index) {
-    case 0:
-        uitkomst.actie = Actie::NieuwOntwerp;
-        break;
-    case 1:
-        uitkomst.actie = Actie::ProjectOpenen;
-        break;
-    case 2:
-        uitkomst.actie = Actie::ProjectOpslaan;
-        break;
-    case 3:
-        uitkomst.actie = Actie::OntwerpAfdrukken;
-        break;
-    case 5:
-        uitkomst.zichtbaarheid += toon(Weergave::Ontwerpblad);
-        break;
-    case 6:
-        uitkomst.zichtbaarheid += toon(Weergave::Componentenlijst);
-        break;
-    case 7:
-        uitkomst.zichtbaarheid += toon(Weergave::Breadboard);
-        break;
-    case 8:
-        uitkomst.zichtbaarheid += toon(Weergave::Informatie);
-        break;
-    case kIndexKnop:
-        uitkomst.actie = Actie::StartPagina;
-        break;
-    case 12:
-    case 13:
-    case 14:
-    case 15:
-        // Shifting a sheet the user cannot see would change it behind his back.
-        if (weergave_ == Weergave::Ontwerpblad) {
-            uitkomst.actie = Actie::Verschuif;
-            uitkomst.richting = index - 11;
-        }
-        break;
-    default: // 4, 9, 11: gaps in the row
-        break;
-    }
+    const Knop &knop = kKnoppen[size_t(index)];
+    if (knop.weergave) uitkomst.zichtbaarheid += toon(*knop.weergave);
+    // Shifting a sheet the user cannot see would change it behind his back.
+    if (knop.actie == A::Verschuif && weergave_ != W::Ontwerpblad) return uitkomst;
+    uitkomst.actie = knop.actie;
+    uitkomst.richting = knop.richting;
     return uitkomst;
 }
 

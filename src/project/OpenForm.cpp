@@ -30,7 +30,7 @@ OpenForm::OpenForm(const ProjectMap &map, Platform &platform,
     ImportKnop->setObjectName(QStringLiteral("ImportKnop"));
     ImportKnop->setText(QStringLiteral("Importeren..."));
     for (QPushButton *knop : {OpenKnop, CancelKnop, ImportKnop})
-        Vormgeving::kleur(knop, QColor(220, 220, 200));
+        Vormgeving::kleur(knop, Vormgeving::kKnopKleur);
     // The count makes room for "Importeren..." on the row of the buttons.
     Vormgeving::plaats(this, {{"List1", 120, 120, 5490, 2595},
                               {"Label1", 120, 2790, 1950, 285},

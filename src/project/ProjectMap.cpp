@@ -24,7 +24,7 @@ const QString kOvb = QStringLiteral(".ovb");
 const QString kNieuw = QStringLiteral(".nieuw");
 const QString kMarker = QStringLiteral(".opslaan");
 const QString kSlot = QStringLiteral(".lock");
-constexpr qint64 kMaxLijst = 16 * 1024 * 1024;
+constexpr qint64 kMaxLijst = qint64{16} * 1024 * 1024;
 
 // Writes a file in full and makes sure it is on the disk before anything points to it.
 bool schrijfVast(const QString &path, const std::function<bool(QFile &)> &inhoud) {

@@ -31,30 +31,18 @@ constexpr Vormgeving::Plek kPlekken[] = {
 };
 constexpr QSize kVenster(360, 220); // outside, title bar and borders included
 constexpr QRect kFrame(5, 0, 345, 184);
-const QColor kKnopKleur(220, 220, 200);
-const QColor kOnderschriftKleur(128, 128, 128);
 
 using Vormgeving::maak;
 
+// The black frames behind the controls they frame.
 QLabel *zwartKader(QWidget *parent, const QString &naam) {
-    auto *label = maak<QLabel>(parent, naam);
-    Vormgeving::kleur(label, Qt::black);
-    return label;
+    return Vormgeving::vlak(parent, naam, Qt::black);
 }
 
 QLabel *onderschrift(QWidget *parent, const QString &naam, const QString &tekst) {
-    auto *label = maak<QLabel>(parent, naam);
-    label->setText(tekst);
-    Vormgeving::tekstKleur(label, kOnderschriftKleur);
+    auto *label = Vormgeving::tekst(parent, naam, tekst);
+    Vormgeving::tekstKleur(label, Vormgeving::kOnderschriftKleur);
     return label;
-}
-
-QPushButton *knop(QWidget *parent, const QString &naam, const QString &tekst) {
-    auto *button = maak<QPushButton>(parent, naam);
-    button->setText(tekst);
-    button->setAutoDefault(false);
-    Vormgeving::kleur(button, kKnopKleur);
-    return button;
 }
 
 QScrollBar *schuif(QWidget *parent, const QString &naam, Qt::Orientation richting, int hoogste) {
@@ -71,9 +59,7 @@ Config::Config(const AppFolder &folder, Platform &platform, bool webZichtbaar,
                std::function<void()> herlaad, QRgb &dialoogKleur, QWidget *parent)
     : QDialog(parent), folder_(folder), platform_(platform), webZichtbaar_(webZichtbaar),
       herlaad_(std::move(herlaad)), dialoogKleur_(dialoogKleur) {
-    setObjectName(QStringLiteral("Config"));
-    setWindowTitle(QStringLiteral(" Configuratie"));
-    setModal(true);
+    Vormgeving::maakDialoog(this, QStringLiteral("Config"), QStringLiteral(" Configuratie"));
     Form_Load();
     verbind();
 }
@@ -112,8 +98,10 @@ void Config::Form_Load() {
     Label4 = onderschrift(Frame1, QStringLiteral("Label4"), QStringLiteral("Achtergrond"));
     Check1 = maak<QCheckBox>(Frame1, QStringLiteral("Check1"));
     Check1->setText(QStringLiteral("Achtergrond en Raster combineren"));
-    CancelKnop = knop(Frame1, QStringLiteral("CancelKnop"), QStringLiteral("Cancel"));
-    OkKnop = knop(Frame1, QStringLiteral("OkKnop"), QStringLiteral("Ok"));
+    CancelKnop = Vormgeving::knop(Frame1, QStringLiteral("CancelKnop"), QStringLiteral("Cancel"));
+    OkKnop = Vormgeving::knop(Frame1, QStringLiteral("OkKnop"), QStringLiteral("Ok"));
+    for (QPushButton *knop : {CancelKnop, OkKnop})
+        knop->setAutoDefault(false);
     Vormgeving::plaats(Frame1, kPlekken, Vormgeving::Eenheid::Pixels);
 }
 

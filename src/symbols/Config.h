@@ -1,6 +1,6 @@
 #pragma once
 
-#include "symbols/AchtergrondTegel.h"
+#include "symbols/ConfigModel.h"
 #include "ui/AppFolder.h"
 
 #include <QDialog>
@@ -18,7 +18,7 @@ class SheetView;
 // The background editor of the help pages, a small modal window: a texture bar, a
 // pattern bar, the combine check box and the pattern colour compose an 80 x 80 tile,
 // which OK stores as the pages' background picture. The tile and its choices live in
-// AchtergrondTegel; this window lays out the controls and forwards their events.
+// ConfigModel; this window lays out the controls and forwards their events.
 class Config : public QDialog {
     Q_OBJECT
 public:
@@ -29,7 +29,7 @@ public:
            std::function<void()> herlaad, QRgb &dialoogKleur, QWidget *parent = nullptr);
     ~Config() override;
 
-    const AchtergrondTegel &tegel() const { return tegel_; }
+    const ConfigModel &tegel() const { return tegel_; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -45,7 +45,7 @@ private:
     const bool webZichtbaar_;
     const std::function<void()> herlaad_;
     QRgb &dialoogKleur_;
-    AchtergrondTegel tegel_;
+    ConfigModel tegel_;
 
     QFrame *Frame1 = nullptr;
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr,

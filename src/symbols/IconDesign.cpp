@@ -33,13 +33,6 @@ const char *const kHints[IconDesignModel::kKnoppen] = {
     " New ",   " Open ", " Save ", " Border ", " Rotate ",   " Mirror ", " Fill ",       " Left ",
     " Right ", " Up ",   " Down ", "",         " Negative ", " Circle ", " Colorpicker "};
 
-QLabel *vlak(QWidget *ouder, const char *naam, QColor kleur) {
-    auto *label = new QLabel(ouder);
-    label->setObjectName(QLatin1String(naam));
-    Vormgeving::kleur(label, kleur);
-    return label;
-}
-
 // The narrow labels beside the grid need a small font to hold their texts.
 void kleinLettertype(QWidget *widget) {
     QFont lettertype(QStringLiteral("Arial"));
@@ -68,7 +61,7 @@ IconDesign::~IconDesign() {
 }
 
 void IconDesign::maakBesturing() {
-    KnoppenLabel = vlak(this, "KnoppenLabel", QColor(0, 64, 0));
+    KnoppenLabel = Vormgeving::vlak(this, QStringLiteral("KnoppenLabel"), QColor(0, 64, 0));
     maakKnoppen();
     auto *rand = new QFrame(this);
     rand->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -77,7 +70,7 @@ void IconDesign::maakBesturing() {
     IconPictureRand->setObjectName(QStringLiteral("IconPictureRand"));
     IconPicture = new SheetView(model_.raster(), IconPictureRand);
     IconPicture->setObjectName(QStringLiteral("IconPicture"));
-    IconLabel = vlak(this, "IconLabel", QColor(64, 64, 64));
+    IconLabel = Vormgeving::vlak(this, QStringLiteral("IconLabel"), QColor(64, 64, 64));
     IconOrgineel = new SheetView(model_.tekening(), this);
     IconOrgineel->setObjectName(QStringLiteral("IconOrgineel"));
     IconPalet = new SheetView(model_.palet(), this);
@@ -86,9 +79,9 @@ void IconDesign::maakBesturing() {
                         IconKnoppen::aanwijzerPunt().x(), IconKnoppen::aanwijzerPunt().y());
     IconOrgineel->setCursor(pipet);
     IconPalet->setCursor(pipet);
-    TekenKleur = vlak(this, "TekenKleur", Qt::black);
+    TekenKleur = Vormgeving::vlak(this, QStringLiteral("TekenKleur"), Qt::black);
     TekenKleur->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    CoordLabel = vlak(this, "CoordLabel", QColor(192, 192, 255));
+    CoordLabel = Vormgeving::vlak(this, QStringLiteral("CoordLabel"), QColor(192, 192, 255));
     Vormgeving::tekstKleur(CoordLabel, Qt::black);
     kleinLettertype(CoordLabel);
     Label1 = new QLabel(QStringLiteral("25, 25 is het midden van het teken veld."), this);
@@ -96,12 +89,12 @@ void IconDesign::maakBesturing() {
     Label1->setWordWrap(true);
     kleinLettertype(Label1);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Vormgeving::tekstKleur(Label1, QColor(128, 128, 128));
-    Label2 = vlak(this, "Label2", Qt::black);
+    Vormgeving::tekstKleur(Label1, Vormgeving::kOnderschriftKleur);
+    Label2 = Vormgeving::vlak(this, QStringLiteral("Label2"), Qt::black);
     TransferKnop = new QPushButton(QStringLiteral("Transfer"), this);
     TransferKnop->setObjectName(QStringLiteral("TransferKnop"));
     TransferKnop->setAutoDefault(false);
-    Vormgeving::kleur(TransferKnop, QColor(220, 220, 200));
+    Vormgeving::kleur(TransferKnop, Vormgeving::kKnopKleur);
     TransferKnop->setAutoFillBackground(true);
 }
 

@@ -1,9 +1,9 @@
 #include "symbols/IconDesignModel.h"
 
-#include "editor/Design.h"
 #include "symbols/IconBestand.h"
 #include "symbols/IconRaster.h"
 #include "symbols/IconTools.h"
+#include "symbols/Symbool.h"
 #include "ui/Platform.h"
 
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "symbols/IconRaster.h"
 
-#include "editor/Design.h"
+#include "symbols/Symbool.h"
 
 namespace IconRaster {
 

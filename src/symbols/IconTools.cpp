@@ -1,7 +1,6 @@
 #include "symbols/IconTools.h"
 
-#include "editor/Design.h"
-#include "editor/SymboolBewerking.h"
+#include "symbols/Symbool.h"
 
 #include <QLocale>
 #include <QRegularExpression>

@@ -109,7 +109,7 @@ QImage ring(int zijde) {
         return verschoven(
             a, {(qRed(b) - qRed(a)) * t, (qGreen(b) - qGreen(a)) * t, (qBlue(b) - qBlue(a)) * t});
     };
-    const double midden = kPeriode / 2;
+    const double midden = kPeriode / 2.0;
     QImage beeld(zijde, zijde, QImage::Format_RGB32);
     for (int y = 0; y < zijde; ++y)
         for (int x = 0; x < zijde; ++x) {

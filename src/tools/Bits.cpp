@@ -10,11 +10,9 @@ namespace {
 
 using Vormgeving::maak;
 
-QLabel *uitkomst(QWidget *ouder, const QString &naam) {
-    auto *label = maak<QLabel>(ouder, naam);
+QLabel *uitkomst(QWidget *parent, const QString &naam) {
+    auto *label = Vormgeving::paneel(parent, naam);
     label->setFont(QFont(QStringLiteral("Arial"), 9));
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
     Vormgeving::kleur(label, QColor(224, 224, 224));
     return label;
 }
@@ -22,9 +20,7 @@ QLabel *uitkomst(QWidget *ouder, const QString &naam) {
 } // namespace
 
 Bits::Bits(QWidget *parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("Bits"));
-    setWindowTitle(QStringLiteral(" Bits & Bytes"));
-    setModal(true);
+    Vormgeving::maakDialoog(this, QStringLiteral("Bits"), QStringLiteral(" Bits & Bytes"));
     Vormgeving::maakVenster(this, 4800, 2490);
     maakBesturing();
     Vormgeving::plaats(this, {
@@ -58,7 +54,7 @@ void Bits::maakBesturing() {
         // The button's object name is its place in the row; its weight is 128 >> j.
         Knop[j] = maak<QPushButton>(frame, QStringLiteral("Knop%1").arg(j));
         Knop[j]->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
-        const int gewicht = BitsWaarde::kGewichten[j];
+        const int gewicht = BitsModel::kGewichten[j];
         connect(Knop[j], &QPushButton::clicked, this, [this, gewicht] { Knop_Click(gewicht); });
     }
     maak<QLabel>(frame, QStringLiteral("Gewichten"))
@@ -69,9 +65,7 @@ void Bits::maakBesturing() {
     maak<QLabel>(frame, QStringLiteral("Kop"))
         ->setText(QStringLiteral("Decimale                 Binaire waarde"));
     maak<QLabel>(frame, QStringLiteral("Label3"))->setFrameShape(QFrame::Panel);
-    auto *reset = maak<QPushButton>(frame, QStringLiteral("ResetKnop"));
-    reset->setText(QStringLiteral("Reset"));
-    Vormgeving::kleur(reset, QColor(220, 220, 200));
+    auto *reset = Vormgeving::knop(frame, QStringLiteral("ResetKnop"), QStringLiteral("Reset"));
     connect(reset, &QPushButton::clicked, this, &Bits::ResetKnop_Click);
 }
 
@@ -87,7 +81,7 @@ void Bits::ResetKnop_Click() {
 
 void Bits::toon() {
     for (size_t j = 0; j < Knop.size(); ++j)
-        Knop[j]->setText(byte_.opschrift(BitsWaarde::kGewichten[j]));
-    Label1->setText(byte_.Label1());
-    Label2->setText(byte_.Label2());
+        Knop[j]->setText(byte_.opschrift(BitsModel::kGewichten[j]));
+    Label1->setText(byte_.decimaal());
+    Label2->setText(byte_.binair());
 }

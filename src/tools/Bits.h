@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/BitsWaarde.h"
+#include "tools/BitsModel.h"
 
 #include <QDialog>
 
@@ -23,7 +23,7 @@ private:
     void ResetKnop_Click();
     void toon();
 
-    BitsWaarde byte_;
-    std::array<QPushButton *, 8> Knop{}; // in the order of BitsWaarde::kGewichten
+    BitsModel byte_;
+    std::array<QPushButton *, 8> Knop{}; // in the order of BitsModel::kGewichten
     QLabel *Label1 = nullptr, *Label2 = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "tools/DisplayTekening.h"
 
-#include "tools/SegmentDisplay.h"
+#include "tools/DisplayModel.h"
 #include "tools/SegmentTabel.h"
 #include "ui/Twips.h"
 
@@ -39,7 +39,7 @@ void tekenDraad(Surface &bord, const QLine &twips, QRgb kleur) {
     bord.drawLine(van.x(), van.y(), tot.x(), tot.y(), kleur);
 }
 
-QRgb draadKleur(const SegmentDisplay &display, int pin, int stuk) {
+QRgb draadKleur(const DisplayModel &display, int pin, int stuk) {
     if (!SegmentTabel::isSegmentPin(pin)) return kDraadGemeen;
     // The piece from the resistor to the supply rail always carries the supply.
     if (stuk >= 3) return kDraadAan;
@@ -85,7 +85,7 @@ Surface WeerstandPlaatje(bool aan, QRgb achtergrond) {
     return weerstand;
 }
 
-void TekenDisplayBord(Surface &bord, const SegmentDisplay &display, QRgb achtergrond) {
+void TekenDisplayBord(Surface &bord, const DisplayModel &display, QRgb achtergrond) {
     bord.setBackground(achtergrond);
     bord.clear();
     bord.setLineWidth(2);

@@ -2,7 +2,7 @@
 
 #include "ui/Surface.h"
 
-class SegmentDisplay;
+class DisplayModel;
 
 // The pictures of the 7-segment trainer, drawn by the program itself.
 
@@ -29,7 +29,7 @@ Surface WeerstandPlaatje(bool aan, QRgb achtergrond);
 
 // The whole drawing of the trainer's frame as the state machine shows it: the wires
 // of all ten pins, the supply rail, the resistors and the display picture.
-void TekenDisplayBord(Surface &bord, const SegmentDisplay &display, QRgb achtergrond);
+void TekenDisplayBord(Surface &bord, const DisplayModel &display, QRgb achtergrond);
 
 // Where the display picture stands on the board, in pixels.
 constexpr QPoint kDisplayPlaats{24, 66}; // 360, 990 twips

@@ -13,29 +13,16 @@
 
 namespace {
 
+using Vormgeving::knop;
 using Vormgeving::maak;
-
-QLabel *tekst(QWidget *ouder, const QString &naam, const QString &inhoud) {
-    auto *label = maak<QLabel>(ouder, naam);
-    label->setText(inhoud);
-    return label;
-}
-
-QPushButton *knop(QWidget *ouder, const QString &naam, const QString &opschrift, QColor kleur) {
-    auto *button = maak<QPushButton>(ouder, naam);
-    button->setText(opschrift);
-    Vormgeving::kleur(button, kleur);
-    return button;
-}
+using Vormgeving::tekst;
 
 } // namespace
 
 DisplayVenster::DisplayVenster(Platform &platform, QWidget *parent, const QLocale &locale)
     : QDialog(parent), display_(platform), locale_(locale),
       bord_(kDisplayBordMaat.width(), kDisplayBordMaat.height()) {
-    setObjectName(QStringLiteral("Display"));
-    setWindowTitle(QStringLiteral(" 7-Segment Display"));
-    setModal(true);
+    Vormgeving::maakDialoog(this, QStringLiteral("Display"), QStringLiteral(" 7-Segment Display"));
     Vormgeving::maakVenster(this, 7800, 5190);
     maakBesturing();
     plaatsBesturing();
@@ -74,9 +61,9 @@ void DisplayVenster::maakRekenaar(QWidget *frame) {
     maak<QLabel>(frame, QStringLiteral("SchuifLabel"))->setFrameShape(QFrame::Panel);
     HScroll1 = maak<QScrollBar>(frame, QStringLiteral("HScroll1"));
     HScroll1->setOrientation(Qt::Horizontal);
-    HScroll1->setRange(SegmentDisplay::kMinWachttijd, SegmentDisplay::kMaxWachttijd);
+    HScroll1->setRange(DisplayModel::kMinWachttijd, DisplayModel::kMaxWachttijd);
     HScroll1->setValue(display_.wachttijd());
-    Label7 = tekst(frame, QStringLiteral("Label7"), display_.Label7());
+    Label7 = tekst(frame, QStringLiteral("Label7"), display_.wachttijdTekst());
     Combo1 = maak<QComboBox>(frame, QStringLiteral("Combo1"));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
@@ -102,10 +89,9 @@ void DisplayVenster::maakKnoppen(QWidget *frame) {
         connect(Knop[size_t(i)], &QPushButton::clicked, this, [this, i] { display_.toonKnop(i); });
     }
     Knop[SegmentTabel::kDecimalePunt]->setToolTip(QStringLiteral(" Decimale punt "));
-    const QColor grijs(220, 220, 200);
-    SegmentKnop = knop(frame, QStringLiteral("SegmentKnop"), QStringLiteral("Segment"), grijs);
-    PlayKnop = knop(frame, QStringLiteral("PlayKnop"), QStringLiteral("Play"), grijs);
-    ExitKnop = knop(frame, QStringLiteral("ExitKnop"), QStringLiteral("Exit"), grijs);
+    SegmentKnop = knop(frame, QStringLiteral("SegmentKnop"), QStringLiteral("Segment"));
+    PlayKnop = knop(frame, QStringLiteral("PlayKnop"), QStringLiteral("Play"));
+    ExitKnop = knop(frame, QStringLiteral("ExitKnop"), QStringLiteral("Exit"));
     connect(SegmentKnop, &QPushButton::clicked, this, [this] { display_.toonSegmentNamen(); });
     connect(PlayKnop, &QPushButton::clicked, this, [this] { display_.speel(); });
     connect(ExitKnop, &QPushButton::clicked, this, &QDialog::reject);
@@ -150,7 +136,7 @@ void DisplayVenster::toon() {
         setCursor(Qt::BusyCursor);
     else
         unsetCursor();
-    Label7->setText(display_.Label7());
+    Label7->setText(display_.wachttijdTekst());
 }
 
 void DisplayVenster::done(int resultaat) {

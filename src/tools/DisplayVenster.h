@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/SegmentDisplay.h"
+#include "tools/DisplayModel.h"
 #include "ui/Surface.h"
 
 #include <QDialog>
@@ -39,7 +39,7 @@ private:
     void Combo1_Change();
     void toon();
 
-    SegmentDisplay display_;
+    DisplayModel display_;
     QLocale locale_;
     Surface bord_;
 

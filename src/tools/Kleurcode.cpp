@@ -12,22 +12,11 @@
 namespace {
 
 using Vormgeving::maak;
+using Vormgeving::paneel;
+using Vormgeving::tekst;
 
-QLabel *tekst(QWidget *ouder, const char *naam, const QString &inhoud) {
-    auto *label = maak<QLabel>(ouder, naam);
-    label->setText(inhoud);
-    return label;
-}
-
-// A sunken panel that frames the control placed over it.
-void lijst(QWidget *ouder, const char *naam) {
-    auto *label = maak<QLabel>(ouder, naam);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-}
-
-QLabel *tolerantieLegende(QWidget *ouder) {
-    auto *label = tekst(ouder, "Label2",
+QLabel *tolerantieLegende(QWidget *parent) {
+    auto *label = tekst(parent, QStringLiteral("Label2"),
                         QStringLiteral("Bruin   = 1% Oranje = 2% Goud   = 5% Zilver  = 10%"));
     label->setWordWrap(true);
     label->setFont(QFont(QStringLiteral("Arial"), 7)); // one tolerance to a line
@@ -40,9 +29,7 @@ QLabel *tolerantieLegende(QWidget *ouder) {
 Kleurcode::Kleurcode(Surface &IconPic, QWidget *parent)
     : QDialog(parent), iconPic_(IconPic),
       bord_(kKleurcodeBordMaat.width(), kKleurcodeBordMaat.height()), weerPic_(49, 49) {
-    setObjectName(QStringLiteral("Kleurcode"));
-    setWindowTitle(QStringLiteral(" Kleurcode E-12"));
-    setModal(true);
+    Vormgeving::maakDialoog(this, QStringLiteral("Kleurcode"), QStringLiteral(" Kleurcode E-12"));
     Vormgeving::maakVenster(this, 6330, 2355);
     maakBesturing();
     plaatsBesturing();
@@ -59,24 +46,23 @@ void Kleurcode::maakBesturing() {
     auto *bord = new SheetView(bord_, frame);
     bord->setObjectName(QStringLiteral("Tekening"));
     bord->setFixedSize(kKleurcodeBordMaat);
-    Text4 = tekst(frame, "Text4", {});
-    Text1 = tekst(frame, "Text1", {});
-    Text2 = tekst(frame, "Text2", {});
-    Text3 = tekst(frame, "Text3", {});
-    lijst(frame, "Label1");
+    Text4 = tekst(frame, QStringLiteral("Text4"), {});
+    Text1 = tekst(frame, QStringLiteral("Text1"), {});
+    Text2 = tekst(frame, QStringLiteral("Text2"), {});
+    Text3 = tekst(frame, QStringLiteral("Text3"), {});
+    paneel(frame, QStringLiteral("Label1"));
     VScroll1 = maak<QScrollBar>(frame, "VScroll1");
     VScroll1->setOrientation(Qt::Vertical);
     VScroll1->setRange(1, WeerstandTabel::kRijen);
     VScroll1->setValue(1);
     tolerantieLegende(frame);
-    tekst(frame, "Label5", QStringLiteral("Tolerantie"));
-    lijst(frame, "Label4");
+    tekst(frame, QStringLiteral("Label5"), QStringLiteral("Tolerantie"));
+    paneel(frame, QStringLiteral("Label4"));
     WeerPic = new SheetView(weerPic_, frame);
     WeerPic->setObjectName(QStringLiteral("WeerPic"));
     maak<QLabel>(frame, "Label3")->setFrameShape(QFrame::Panel);
-    ConvertKnop = maak<QPushButton>(frame, "ConvertKnop");
-    ConvertKnop->setText(QStringLiteral("Transfer"));
-    Vormgeving::kleur(ConvertKnop, QColor(220, 220, 200));
+    ConvertKnop =
+        Vormgeving::knop(frame, QStringLiteral("ConvertKnop"), QStringLiteral("Transfer"));
 
     connect(VScroll1, &QScrollBar::valueChanged, this, &Kleurcode::VScroll1_Change);
     connect(ConvertKnop, &QPushButton::clicked, this, &Kleurcode::ConvertKnop_Click);
@@ -107,15 +93,15 @@ void Kleurcode::VScroll1_Change(int waarde) {
 }
 
 void Kleurcode::ConvertKnop_Click() {
-    iconPic_.setImage(keuze_.WeerPic().image());
+    iconPic_.setImage(keuze_.symbool().image());
     accept();
 }
 
 void Kleurcode::toon() {
-    Text1->setText(keuze_.Text1());
-    Text2->setText(keuze_.Text2());
-    Text3->setText(keuze_.Text3());
-    Text4->setText(keuze_.Text4());
+    Text1->setText(keuze_.bandTekst(1));
+    Text2->setText(keuze_.bandTekst(2));
+    Text3->setText(keuze_.bandTekst(3));
+    Text4->setText(keuze_.waardeTekst());
     TekenGroteWeerstand(bord_, keuze_.lijnKleuren(), palette().color(QPalette::Window).rgb());
-    weerPic_.setImage(keuze_.WeerPic().image());
+    weerPic_.setImage(keuze_.symbool().image());
 }

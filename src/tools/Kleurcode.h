@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/KleurcodeKeuze.h"
+#include "tools/KleurcodeModel.h"
 
 #include <QDialog>
 
@@ -27,7 +27,7 @@ private:
     void toon();
 
     Surface &iconPic_;
-    KleurcodeKeuze keuze_;
+    KleurcodeModel keuze_;
     Surface bord_;    // the large drawing with its leader lines
     Surface weerPic_; // what the window shows of the symbol
 

@@ -16,26 +16,19 @@ namespace {
 
 using Vormgeving::maak;
 
-QLabel *tekst(QWidget *ouder, const char *naam, const QString &inhoud, bool omslaan = false) {
-    auto *label = maak<QLabel>(ouder, naam);
-    label->setText(inhoud);
+// The calculator's texts stand at the top left of their place.
+QLabel *tekst(QWidget *parent, const char *naam, const QString &inhoud, bool omslaan = false) {
+    auto *label = Vormgeving::tekst(parent, QLatin1String(naam), inhoud);
     label->setWordWrap(omslaan);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
-QLineEdit *veld(QWidget *ouder, const char *naam, const QString &inhoud) {
-    auto *invoer = maak<QLineEdit>(ouder, naam);
+QLineEdit *veld(QWidget *parent, const char *naam, const QString &inhoud) {
+    auto *invoer = maak<QLineEdit>(parent, naam);
     invoer->setText(inhoud);
     Vormgeving::kleur(invoer, QColor(255, 255, 192));
     return invoer;
-}
-
-QLabel *uitkomst(QWidget *ouder, const char *naam) {
-    auto *label = maak<QLabel>(ouder, naam);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Sunken);
-    return label;
 }
 
 } // namespace
@@ -43,9 +36,7 @@ QLabel *uitkomst(QWidget *ouder, const char *naam) {
 LedCalc::LedCalc(QWidget *parent, const QLocale &locale)
     : QDialog(parent), rekenaar_(locale),
       picCir_(kSchemaMaat.width(), kSchemaMaat.height(), kSchemaAchtergrond) {
-    setObjectName(QStringLiteral("LedCalc"));
-    setWindowTitle(QStringLiteral(" Led calculator"));
-    setModal(true);
+    Vormgeving::maakDialoog(this, QStringLiteral("LedCalc"), QStringLiteral(" Led calculator"));
     Vormgeving::maakVenster(this, 7380, 6975);
     maakBesturing();
     plaatsBesturing();
@@ -66,16 +57,14 @@ void LedCalc::maakBesturing() {
     optLED[0]->setChecked(true);
     maakInvoer(frame1);
     Vormgeving::kleur(maak<QLabel>(frame1, "Label14"), QColor(200, 200, 190));
-    CalcKnop = maak<QPushButton>(frame1, "CalcKnop");
-    CalcKnop->setText(QStringLiteral("Calculate"));
-    Vormgeving::kleur(CalcKnop, QColor(220, 220, 200));
+    CalcKnop = Vormgeving::knop(frame1, QStringLiteral("CalcKnop"), QStringLiteral("Calculate"));
     connect(CalcKnop, &QPushButton::clicked, this, &LedCalc::CalcKnop_Click);
     tekst(frame1, "LabelR", QStringLiteral("Weerstand in Ohm (R)"), true);
     tekst(frame1, "LabelW", QStringLiteral("Weerstand Wattage"), true);
     tekst(frame1, "LabelA", QStringLiteral("Supply Current"), true);
-    lblResistorValue = uitkomst(frame1, "lblResistorValue");
-    lblWatt = uitkomst(frame1, "lblWatt");
-    lbltotCur = uitkomst(frame1, "lbltotCur");
+    lblResistorValue = Vormgeving::paneel(frame1, QStringLiteral("lblResistorValue"));
+    lblWatt = Vormgeving::paneel(frame1, QStringLiteral("lblWatt"));
+    lbltotCur = Vormgeving::paneel(frame1, QStringLiteral("lbltotCur"));
 
     maakUitleg(maak<QGroupBox>(this, "Frame2"));
     auto *schema = new SheetView(picCir_, this);
@@ -85,13 +74,13 @@ void LedCalc::maakBesturing() {
 void LedCalc::maakInvoer(QWidget *frame) {
     const LedInvoer standaard;
     tekst(frame, "LabelVs", QStringLiteral("Voedingsspanning (Vs)"));
-    txtSV = veld(frame, "txtSV", standaard.txtSV);
+    txtSV = veld(frame, "txtSV", standaard.voeding);
     tekst(frame, "LabelVl", QStringLiteral("Led voltage (VI)"));
-    txtDFV = veld(frame, "txtDFV", standaard.txtDFV);
+    txtDFV = veld(frame, "txtDFV", standaard.ledSpanning);
     tekst(frame, "LabelI", QStringLiteral("Led stroom in milli-ampere (I)"));
-    txtDFC = veld(frame, "txtDFC", standaard.txtDFC);
+    txtDFC = veld(frame, "txtDFC", standaard.ledStroom);
     Label4 = tekst(frame, "Label4", QStringLiteral("Aantal leds"));
-    txtNoLED = veld(frame, "txtNoLED", standaard.txtNoLED);
+    txtNoLED = veld(frame, "txtNoLED", standaard.aantal);
 }
 
 void LedCalc::maakUitleg(QWidget *frame) {
@@ -143,19 +132,19 @@ void LedCalc::optLED_Click(int index) {
 
 void LedCalc::CalcKnop_Click() {
     LedInvoer invoer;
-    invoer.txtSV = txtSV->text();
-    invoer.txtDFV = txtDFV->text();
-    invoer.txtDFC = txtDFC->text();
-    invoer.txtNoLED = txtNoLED->text();
+    invoer.voeding = txtSV->text();
+    invoer.ledSpanning = txtDFV->text();
+    invoer.ledStroom = txtDFC->text();
+    invoer.aantal = txtNoLED->text();
     rekenaar_.bereken(invoer);
     toon();
 }
 
 void LedCalc::toon() {
     const LedUitkomst &uitkomst = rekenaar_.uitkomst();
-    lblResistorValue->setText(uitkomst.lblResistorValue);
-    lblWatt->setText(uitkomst.lblWatt);
-    lbltotCur->setText(uitkomst.lbltotCur);
+    lblResistorValue->setText(uitkomst.weerstandTekst);
+    lblWatt->setText(uitkomst.wattTekst);
+    lbltotCur->setText(uitkomst.stroomTekst);
     Label4->setVisible(rekenaar_.aantalZichtbaar());
     txtNoLED->setVisible(rekenaar_.aantalZichtbaar());
     TekenSchema(picCir_, rekenaar_.schema());

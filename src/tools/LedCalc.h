@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/LedRekenaar.h"
+#include "tools/LedCalcModel.h"
 #include "ui/Surface.h"
 
 #include <QDialog>
@@ -30,7 +30,7 @@ private:
     void CalcKnop_Click();
     void toon();
 
-    LedRekenaar rekenaar_;
+    LedCalcModel rekenaar_;
     Surface picCir_;
     Surface uitleg_;
 

@@ -109,22 +109,24 @@ Surface UitlegLed(QRgb achtergrond) {
     return uitleg;
 }
 
-void TekenSchema(Surface &picCir, const LedSchema &schema) {
-    picCir.setBackground(kSchemaAchtergrond);
-    picCir.clear();
+void TekenSchema(Surface &tekening, const LedSchema &schema) {
+    tekening.setBackground(kSchemaAchtergrond);
+    tekening.clear();
     const Surface led = schema.soort == LedSchema::Led::Staand ? StaandeLed() : LiggendeLed();
     for (const QPoint plaats : schema.leds)
-        picCir.copyFrom(led, led.rect(), plaats);
+        tekening.copyFrom(led, led.rect(), plaats);
     // The wires, terminals and labels lie over the pictures.
     const Surface::TextStyle letter = kleineLetter();
-    picCir.drawText(8, 75, QStringLiteral("+ Vcc"), letter);
-    cirkeltje(picCir, {20, 99});
-    lijn(picCir, {29, 103}, {79, 103}, kZwart);
-    picCir.fillBox(78, 93, 132, 113, kWeerstandKleur);
-    picCir.drawBox(78, 93, 132, 113, kZwart);
-    lijn(picCir, {133, 102}, {159, 102}, kZwart);
-    lijn(picCir, schema.Line3.p1(), schema.Line3.p2(), kZwart);
-    if (schema.Line4Zichtbaar) lijn(picCir, schema.Line4.p1(), schema.Line4.p2(), kZwart);
-    cirkeltje(picCir, schema.Shape3);
-    picCir.drawText(schema.Label6.x(), schema.Label6.y(), QStringLiteral("O (gnd)"), letter);
+    tekening.drawText(8, 75, QStringLiteral("+ Vcc"), letter);
+    cirkeltje(tekening, {20, 99});
+    lijn(tekening, {29, 103}, {79, 103}, kZwart);
+    tekening.fillBox(78, 93, 132, 113, kWeerstandKleur);
+    tekening.drawBox(78, 93, 132, 113, kZwart);
+    lijn(tekening, {133, 102}, {159, 102}, kZwart);
+    lijn(tekening, schema.draad.p1(), schema.draad.p2(), kZwart);
+    if (schema.massaDraadZichtbaar)
+        lijn(tekening, schema.massaDraad.p1(), schema.massaDraad.p2(), kZwart);
+    cirkeltje(tekening, schema.massaPunt);
+    tekening.drawText(schema.massaTekst.x(), schema.massaTekst.y(), QStringLiteral("O (gnd)"),
+                      letter);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/LedRekenaar.h"
+#include "tools/LedCalcModel.h"
 #include "ui/Surface.h"
 
 // The pictures of the LED calculator, drawn by the program itself.
@@ -28,4 +28,4 @@ Surface UitlegLed(QRgb achtergrond);
 
 // Draws the whole schematic: the fixed parts, the LED pictures and the movable
 // wires, ground terminal and ground label where the schema says.
-void TekenSchema(Surface &picCir, const LedSchema &schema);
+void TekenSchema(Surface &tekening, const LedSchema &schema);

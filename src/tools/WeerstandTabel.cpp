@@ -63,7 +63,8 @@ constexpr std::array<const char *, 8> kVermenigvuldiger{"Goud",   "Zwart", "Brui
 void WeerstandTabel::CodeWeerstanden() {
     for (int d = 0; d < int(kVermenigvuldiger.size()); ++d) {
         for (int k = 0; k < int(kE12.size()); ++k) {
-            WeerstandRij &rij = rijen_[size_t(12 * d + k)];
+            const int n = 12 * d + k;
+            WeerstandRij &rij = rijen_[size_t(n)];
             rij.waarde = QString::fromLatin1(kWaarden[size_t(d % 3)][size_t(k)]);
             rij.band1 = QString::fromLatin1(kE12[size_t(k)].band1);
             rij.band2 = QString::fromLatin1(kE12[size_t(k)].band2);

@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-AppFolder::AppFolder(QString root) : root_(QDir::cleanPath(root)) {}
+AppFolder::AppFolder(const QString &root) : root_(QDir::cleanPath(root)) {}
 
 QString AppFolder::findEntry(const QString &folder, const QString &name) {
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) return name;

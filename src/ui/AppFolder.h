@@ -11,7 +11,7 @@
 // that files and folders are created as written.
 class AppFolder {
 public:
-    explicit AppFolder(QString root);
+    explicit AppFolder(const QString &root);
 
     const QString &root() const { return root_; }
     QString path(const QString &relative) const;

@@ -34,7 +34,7 @@ bool schrijf24(const QImage &picture, QIODevice &device) {
     const int breedte = rijen.width(), hoogte = rijen.height(), rij = rijLengte(breedte);
     if (rijen.isNull() || rijen.bytesPerLine() != rij) return false;
     for (int y = 0; y < hoogte; ++y)
-        std::memset(rijen.scanLine(y) + breedte * 3, 0, size_t(rij - breedte * 3));
+        std::memset(rijen.scanLine(y) + qsizetype{breedte} * 3, 0, size_t(rij - breedte * 3));
     rijen.mirror(false, true); // bottom row first
 
     QByteArray kop(kKop, '\0');

@@ -49,7 +49,7 @@ std::vector<Entry> files(const QString &folder) {
 
 QByteArray find(const QString &folder, const QString &name,
                 const std::function<bool(const QString &)> &fits) {
-    const QByteArray exact = QFile::encodeName(folder + QLatin1Char('/') + name);
+    QByteArray exact = QFile::encodeName(folder + QLatin1Char('/') + name);
     if (isFile(exact)) return exact;
     QByteArray found;
     for (const Entry &entry : files(folder))

@@ -5,7 +5,10 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QComboBox>
+#include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QWidget>
 
 namespace Vormgeving {
@@ -24,10 +27,42 @@ void plaats(QWidget *ouder, const Plek *begin, const Plek *end, Eenheid eenheid)
     }
 }
 
+void maakDialoog(QDialog *dialoog, const QString &naam, const QString &titel) {
+    dialoog->setObjectName(naam);
+    dialoog->setWindowTitle(titel);
+    dialoog->setModal(true);
+}
+
 void maakVenster(QWidget *venster, int breedteTwips, int hoogteTwips) {
     venster->setFont(QFont(QStringLiteral("Arial"), 8));
     venster->setFixedSize(twipsToPixels(breedteTwips) - kRandPixels.width(),
                           twipsToPixels(hoogteTwips) - kRandPixels.height());
+}
+
+QPushButton *knop(QWidget *parent, const QString &naam, const QString &opschrift, QColor kleur) {
+    auto *button = maak<QPushButton>(parent, naam);
+    button->setText(opschrift);
+    Vormgeving::kleur(button, kleur);
+    return button;
+}
+
+QLabel *tekst(QWidget *parent, const QString &naam, const QString &inhoud) {
+    auto *label = maak<QLabel>(parent, naam);
+    label->setText(inhoud);
+    return label;
+}
+
+QLabel *vlak(QWidget *parent, const QString &naam, QColor kleur) {
+    auto *label = maak<QLabel>(parent, naam);
+    Vormgeving::kleur(label, kleur);
+    return label;
+}
+
+QLabel *paneel(QWidget *parent, const QString &naam) {
+    auto *label = maak<QLabel>(parent, naam);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    return label;
 }
 
 void kleur(QWidget *besturing, QColor achtergrond) {

@@ -7,10 +7,11 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 
 void wachtMetEvents(double seconds) {
     if (!(seconds > 0)) return;
-    const QDeadlineTimer deadline(qint64(seconds * 1000.0 + 0.5), Qt::PreciseTimer);
+    const QDeadlineTimer deadline(std::llround(seconds * 1000.0), Qt::PreciseTimer);
     if (!QCoreApplication::instance()) {
         while (!deadline.hasExpired())
             QThread::msleep(1);

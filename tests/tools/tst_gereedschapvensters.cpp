@@ -17,9 +17,10 @@ template <typename Widget = QAbstractButton> Widget *kind(QWidget *venster, cons
 }
 
 // A property (the text unless named) of the controls with these names, joined by "|".
-static QString teksten(QWidget *venster, const QString &namen, const char *eigenschap = "text") {
+static QString teksten(QWidget *venster, std::initializer_list<const char *> namen,
+                       const char *eigenschap = "text") {
     QStringList tekst;
-    for (const QString &naam : namen.split(' '))
+    for (const char *naam : namen)
         tekst << kind<QWidget>(venster, naam)->property(eigenschap).toString();
     return tekst.join('|');
 }
@@ -35,7 +36,8 @@ private slots:
         venster.reject();
         QCOMPARE(iconPic.image(), Surface(49, 49).image());
         kind<QScrollBar>(&venster, "VScroll1")->setValue(45);
-        QCOMPARE(teksten(&venster, "Text4 Text1 Text2 Text3"), " 4.7 KOhm| Geel| Violet| Rood");
+        QCOMPARE(teksten(&venster, {"Text4", "Text1", "Text2", "Text3"}),
+                 " 4.7 KOhm| Geel| Violet| Rood");
         kind(&venster, "ConvertKnop")->click();
         QCOMPARE(iconPic.image(), kind<SheetView>(&venster, "WeerPic")->surface().image());
         QCOMPARE(venster.result(), int(QDialog::Accepted));
@@ -45,23 +47,25 @@ private slots:
         Bits venster;
         kind(&venster, "Knop0")->click();
         kind(&venster, "Knop7")->click();
-        QCOMPARE(teksten(&venster, "Label1 Label2 Knop0 Knop1 Knop7"), " 129| 10000001|X||X");
+        QCOMPARE(teksten(&venster, {"Label1", "Label2", "Knop0", "Knop1", "Knop7"}),
+                 " 129| 10000001|X||X");
         kind(&venster, "ResetKnop")->click();
-        QCOMPARE(teksten(&venster, "Label1 Label2 Knop0 Knop7"), "|||");
+        QCOMPARE(teksten(&venster, {"Label1", "Label2", "Knop0", "Knop7"}), "|||");
     }
 
     void ledCalcHidesTheCountInSingle() {
         LedCalc venster(nullptr, QLocale::c());
         venster.show();
-        QCOMPARE(teksten(&venster, "txtNoLED Label4", "visible"), "false|false");
+        QCOMPARE(teksten(&venster, {"txtNoLED", "Label4"}, "visible"), "false|false");
         kind<QLineEdit>(&venster, "txtNoLED")->setText(QStringLiteral("3"));
         kind(&venster, "CalcKnop")->click();
-        QCOMPARE(teksten(&venster, "lblResistorValue lblWatt"), "350|0.18");
+        QCOMPARE(teksten(&venster, {"lblResistorValue", "lblWatt"}), "350|0.18");
         kind(&venster, "optLED1")->click(); // Parallel
-        QCOMPARE(teksten(&venster, "txtNoLED Label4", "visible") + teksten(&venster, "lblWatt"),
+        QCOMPARE(teksten(&venster, {"txtNoLED", "Label4"}, "visible") +
+                     teksten(&venster, {"lblWatt"}),
                  "true|true");
         kind(&venster, "CalcKnop")->click();
-        QCOMPARE(teksten(&venster, "lblResistorValue lblWatt lbltotCur"), "117|0.54|0.06");
+        QCOMPARE(teksten(&venster, {"lblResistorValue", "lblWatt", "lbltotCur"}), "117|0.54|0.06");
     }
 
     void display() {
@@ -72,25 +76,25 @@ private slots:
         auto *voeding = kind<QComboBox>(&venster, "Combo1");
         QCOMPARE(voeding->currentText() + voeding->itemText(0) + voeding->itemText(25), "9530");
         kind<QLineEdit>(&venster, "Text2")->setText(QStringLiteral("10"));
-        QCOMPARE(teksten(&venster, "Label11"), " 350");
+        QCOMPARE(teksten(&venster, {"Label11"}), " 350");
         voeding->setCurrentText(QStringLiteral("5"));
-        QCOMPARE(teksten(&venster, "Label11"), " 300");
+        QCOMPARE(teksten(&venster, {"Label11"}), " 300");
         kind<QLineEdit>(&venster, "Text2")->setText(QStringLiteral("0"));
         voeding->setCurrentText(QStringLiteral("30"));
         kind<QScrollBar>(&venster, "HScroll1")->setValue(3); // the hold time
-        QCOMPARE(teksten(&venster, "Label11 Label7 Knop0 Knop10"), " 300|Delay :3|0|dp");
+        QCOMPARE(teksten(&venster, {"Label11", "Label7", "Knop0", "Knop10"}), " 300|Delay :3|0|dp");
         // "Play" draws each digit and blocks the buttons; the close box ends it.
         const Surface &bord = kind<SheetView>(&venster, "Tekening")->surface();
         const QPoint a = kDisplayPlaats + segmentMidden('a');
         platform.duringWait = [&](double) {
-            QCOMPARE(teksten(&venster, "Knop10 ExitKnop", "enabled"), "false|false");
+            QCOMPARE(teksten(&venster, {"Knop10", "ExitKnop"}, "enabled"), "false|false");
             const bool aan = SegmentTabel::segmentenVan(platform.waits).contains('a');
             QCOMPARE(bord.pixel(a.x(), a.y()), aan ? kSegmentAan : kSegmentUit);
             if (platform.waits == 4) venster.reject();
         };
         kind(&venster, "PlayKnop")->click();
         QCOMPARE(platform.waited, 4 * 3.0);
-        QCOMPARE(teksten(&venster, "Knop10 ExitKnop", "enabled"), "true|true");
+        QCOMPARE(teksten(&venster, {"Knop10", "ExitKnop"}, "enabled"), "true|true");
         QVERIFY(!venster.isVisible());
     }
 };

@@ -1,4 +1,4 @@
-#include "tools/BitsWaarde.h"
+#include "tools/BitsModel.h"
 
 #include "tools/GetalTekst.h"
 
@@ -22,29 +22,29 @@ QString Bin(double x) {
     return bits.isEmpty() ? QStringLiteral("0") : bits;
 }
 
-int BitsWaarde::bitVan(int gewicht) {
+int BitsModel::bitVan(int gewicht) {
     for (int bit = 0; bit < 8; ++bit)
         if (gewicht == 1 << bit) return bit;
     return -1;
 }
 
-bool BitsWaarde::gezet(int gewicht) const {
+bool BitsModel::gezet(int gewicht) const {
     const int bit = bitVan(gewicht);
     return bit >= 0 && (bits_ >> bit & 1u);
 }
 
-void BitsWaarde::schakel(int gewicht) {
+void BitsModel::schakel(int gewicht) {
     const int bit = bitVan(gewicht);
     if (bit < 0) return;
     waarde_ += gezet(gewicht) ? -gewicht : gewicht;
     bits_ ^= 1u << bit;
-    label1_ = QLatin1Char(' ') + StandaardTekst(waarde_, QLocale::c());
-    label2_ = QLatin1Char(' ') + Bin(waarde_);
+    decimaal_ = QLatin1Char(' ') + StandaardTekst(waarde_, QLocale::c());
+    binair_ = QLatin1Char(' ') + Bin(waarde_);
 }
 
-void BitsWaarde::reset() {
+void BitsModel::reset() {
     bits_ = 0;
     waarde_ = 0;
-    label1_.clear();
-    label2_.clear();
+    decimaal_.clear();
+    binair_.clear();
 }

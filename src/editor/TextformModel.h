@@ -8,7 +8,7 @@
 // The text block of the dialog Textform: a short component code such as "R 1" drawn
 // into a 49 x 49 picture, WeerPic, that becomes the current symbol. The code stands
 // centred on the block's column 25, at the top, in the middle or at the bottom.
-class TekstBlok {
+class TextformModel {
 public:
     static constexpr int kMaxTekens = 6;
     // The three positions of the position buttons: "Boven", "Midden", "Onderen".
@@ -16,7 +16,7 @@ public:
     static constexpr int kMidden = 16;
 
     // A new dialog: the sample "R 1" at (14, 16).
-    TekstBlok();
+    TextformModel();
 
     // The code box changed: the code is drawn centred, in the middle (a code box holds
     // at most six characters; more are cut off).

@@ -1,4 +1,4 @@
-#include "tools/LedRekenaar.h"
+#include "tools/LedCalcModel.h"
 
 #include "tools/GetalTekst.h"
 
@@ -37,34 +37,34 @@ QVector<QPoint> ledRij(double aantal, int stap, int begin, int top) {
 
 } // namespace
 
-LedRekenaar::LedRekenaar(const QLocale &locale) : locale_(locale) {
-    schema_.Label6 = QPoint(204, 95);
+LedCalcModel::LedCalcModel(const QLocale &locale) : locale_(locale) {
+    schema_.massaTekst = QPoint(204, 95);
     kiesModus(LedModus::Single);
 }
 
-void LedRekenaar::kiesModus(LedModus modus) {
+void LedCalcModel::kiesModus(LedModus modus) {
     modus_ = modus;
     wisUitkomst();
     const bool parallel = modus == LedModus::Parallel;
     schema_.soort = parallel ? LedSchema::Led::Liggend : LedSchema::Led::Staand;
     schema_.leds = {parallel ? QPoint(150, 103) : QPoint(140, 61)};
-    schema_.Line3 = parallel ? QLine(158, 153, 194, 153) : QLine(190, 102, 194, 102);
-    schema_.Shape3 = parallel ? QPoint(187, 150) : QPoint(187, 98);
+    schema_.draad = parallel ? QLine(158, 153, 194, 153) : QLine(190, 102, 194, 102);
+    schema_.massaPunt = parallel ? QPoint(187, 150) : QPoint(187, 98);
     // The ground label keeps its place sideways; only its height follows the mode.
-    schema_.Label6.setY(parallel ? 160 : 95);
-    schema_.Line4Zichtbaar = parallel;
-    schema_.Line4 = QLine(158, 400, 168, 400); // out of sight until a calculation
+    schema_.massaTekst.setY(parallel ? 160 : 95);
+    schema_.massaDraadZichtbaar = parallel;
+    schema_.massaDraad = QLine(158, 400, 168, 400); // out of sight until a calculation
 }
 
-void LedRekenaar::bereken(const LedInvoer &invoer) {
+void LedCalcModel::bereken(const LedInvoer &invoer) {
     // In Single the count field is hidden, so what was typed there earlier must not
     // stop or change a single LED's calculation.
     const bool telAantal = modus_ != LedModus::Single;
-    if (stoptBerekening(invoer.txtSV) || stoptBerekening(invoer.txtDFV) ||
-        stoptBerekening(invoer.txtDFC) || (telAantal && stoptBerekening(invoer.txtNoLED)))
+    if (stoptBerekening(invoer.voeding) || stoptBerekening(invoer.ledSpanning) ||
+        stoptBerekening(invoer.ledStroom) || (telAantal && stoptBerekening(invoer.aantal)))
         return;
-    const Getallen g{LeesGetal(invoer.txtSV), LeesGetal(invoer.txtDFV), LeesGetal(invoer.txtDFC),
-                     LeesGetal(invoer.txtNoLED)};
+    const Getallen g{LeesGetal(invoer.voeding), LeesGetal(invoer.ledSpanning),
+                     LeesGetal(invoer.ledStroom), LeesGetal(invoer.aantal)};
     schema_.leds.clear();
     switch (modus_) {
     case LedModus::Single:
@@ -79,7 +79,7 @@ void LedRekenaar::bereken(const LedInvoer &invoer) {
     }
 }
 
-void LedRekenaar::berekenSingle(const Getallen &g) {
+void LedCalcModel::berekenSingle(const Getallen &g) {
     // The supply test is made in single precision, as the LED voltage is held.
     if (float(g.vs) < float(g.vf)) {
         wisUitkomst();
@@ -88,30 +88,30 @@ void LedRekenaar::berekenSingle(const Getallen &g) {
     toonUitkomst(g.stroom / 1000, (g.vs - g.vf) / (g.stroom / 1000), g.vs * g.stroom / 1000,
                  g.stroom / 1000);
     schema_.leds = {QPoint(140, 61)};
-    schema_.Shape3 = QPoint(187, 98);
-    schema_.Label6 = QPoint(204, 95);
+    schema_.massaPunt = QPoint(187, 98);
+    schema_.massaTekst = QPoint(204, 95);
 }
 
-void LedRekenaar::berekenParallel(const Getallen &g) {
+void LedCalcModel::berekenParallel(const Getallen &g) {
     // No supply test here: a supply below the LED voltage shows a negative resistor.
     const double deler = g.aantal * g.stroom / 1000;
     toonUitkomst(deler, (g.vs - g.vf) / deler, g.vs * deler, g.stroom * g.aantal / 1000);
     schema_.leds = ledRij(g.aantal, 50, 100, 103);
     if (!isHeelAantal(g.aantal)) return;
-    schema_.Line3 = QLine(150, 102, plaats(50 * g.aantal + 109), 102);
+    schema_.draad = QLine(150, 102, plaats(50 * g.aantal + 109), 102);
     if (g.aantal == 1) {
-        schema_.Line4 = QLine(158, 153, 189, 153);
-        schema_.Shape3 = QPoint(187, 150);
-        schema_.Label6 = QPoint(204, 160);
+        schema_.massaDraad = QLine(158, 153, 189, 153);
+        schema_.massaPunt = QPoint(187, 150);
+        schema_.massaTekst = QPoint(204, 160);
     } else {
         const int x = plaats(60 * g.aantal + 100);
-        schema_.Line4 = QLine(158, 153, x, 153);
-        schema_.Shape3 = QPoint(x, 150);
-        schema_.Label6 = QPoint(x, 160);
+        schema_.massaDraad = QLine(158, 153, x, 153);
+        schema_.massaPunt = QPoint(x, 150);
+        schema_.massaTekst = QPoint(x, 160);
     }
 }
 
-void LedRekenaar::berekenSerie(const Getallen &g) {
+void LedCalcModel::berekenSerie(const Getallen &g) {
     const float totaal = float(g.aantal * g.vf);
     if (float(g.vs) < totaal) {
         wisUitkomst();
@@ -122,11 +122,11 @@ void LedRekenaar::berekenSerie(const Getallen &g) {
     schema_.leds = ledRij(g.aantal, 50, 90, 61);
     if (!isHeelAantal(g.aantal)) return;
     const int x = plaats(50 * g.aantal + 140);
-    schema_.Shape3 = QPoint(x, 98);
-    schema_.Label6 = QPoint(x, 95);
+    schema_.massaPunt = QPoint(x, 98);
+    schema_.massaTekst = QPoint(x, 95);
 }
 
-void LedRekenaar::toonUitkomst(double deler, double weerstand, double watt, double ampere) {
+void LedCalcModel::toonUitkomst(double deler, double weerstand, double watt, double ampere) {
     // A current or count that reads as zero ("0.0", "abc") leaves nothing to divide
     // by, and a number too large to hold has no answer either: the results stay empty
     // rather than showing "inf" or "nan".
@@ -134,11 +134,11 @@ void LedRekenaar::toonUitkomst(double deler, double weerstand, double watt, doub
         wisUitkomst();
         return;
     }
-    uitkomst_.lblResistorValue = GetalPatroon(weerstand, locale_);
-    uitkomst_.lblWatt = StandaardTekst(watt, locale_);
-    uitkomst_.lbltotCur = StandaardTekst(ampere, locale_);
+    uitkomst_.weerstandTekst = GetalPatroon(weerstand, locale_);
+    uitkomst_.wattTekst = StandaardTekst(watt, locale_);
+    uitkomst_.stroomTekst = StandaardTekst(ampere, locale_);
 }
 
-void LedRekenaar::wisUitkomst() {
+void LedCalcModel::wisUitkomst() {
     uitkomst_ = LedUitkomst{};
 }

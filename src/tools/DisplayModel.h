@@ -15,11 +15,11 @@ class Platform;
 // digit, the decimal point or the segment names for the hold time; holding always
 // ends idle. The hold is the platform's responsive wait, so another button can be
 // pressed during it: that press runs at once, nested in the first.
-class SegmentDisplay {
+class DisplayModel {
 public:
     static constexpr int kMinWachttijd = 1, kMaxWachttijd = 10;
 
-    explicit SegmentDisplay(Platform &platform);
+    explicit DisplayModel(Platform &platform);
 
     // A digit button (0 .. 9) or "dp" (10): lights its segments, holds them for the
     // hold time and switches everything off. Ignored while the buttons are disabled.
@@ -43,7 +43,7 @@ public:
     bool bezig() const { return bezig_; } // the busy pointer
     bool houdt() const { return houdt_ > 0; }
     int wachttijd() const { return wachttijd_; }
-    QString Label7() const { return QStringLiteral("Delay :%1").arg(wachttijd_); }
+    QString wachttijdTekst() const { return QStringLiteral("Delay :%1").arg(wachttijd_); }
 
     // Called after every change of what the window shows.
     std::function<void()> veranderd;

@@ -13,42 +13,44 @@ enum class LedModus { Single = 0, Parallel = 1, Serie = 2 };
 
 // The four input fields as the user typed them.
 struct LedInvoer {
-    QString txtSV = QStringLiteral("9");    // supply voltage Vs, volt
-    QString txtDFV = QStringLiteral("2");   // forward voltage Vf of one LED, volt
-    QString txtDFC = QStringLiteral("20");  // current I of one LED, milliampere
-    QString txtNoLED = QStringLiteral("1"); // number of LEDs N
+    QString voeding = QStringLiteral("9");     // supply voltage Vs, volt
+    QString ledSpanning = QStringLiteral("2"); // forward voltage Vf of one LED, volt
+    QString ledStroom = QStringLiteral("20");  // current I of one LED, milliampere
+    QString aantal = QStringLiteral("1");      // number of LEDs N
 };
 
 // The three result texts.
 struct LedUitkomst {
-    QString lblResistorValue; // ohm, as "#,###,###"
-    QString lblWatt;          // supply voltage times total current, watt
-    QString lbltotCur;        // total current, ampere
+    QString weerstandTekst; // ohm, as "#,###,###"
+    QString wattTekst;      // supply voltage times total current, watt
+    QString stroomTekst;    // total current, ampere
 };
 
-// The schematic `picCir`, in its pixels: the LED pictures drawn on it (top-left
+// The schematic of the window, in its pixels: the LED pictures drawn on it (top-left
 // corners) and where its movable parts stand. The fixed parts (supply terminal,
 // resistor and the wires between them) are always there.
 struct LedSchema {
     enum class Led { Staand, Liggend }; // the series picture, the parallel picture
     Led soort = Led::Staand;
     QVector<QPoint> leds;
-    QLine Line3;
-    QLine Line4;
-    bool Line4Zichtbaar = false;
-    QPoint Shape3; // ground terminal, left and top
-    QPoint Label6; // ground label, left and top
+    // The wire that the mode and the count move: the stub before the ground terminal,
+    // and after a parallel calculation the rail over the LEDs' "+" legs.
+    QLine draad;
+    QLine massaDraad; // the ground rail under the parallel LEDs
+    bool massaDraadZichtbaar = false;
+    QPoint massaPunt;  // ground terminal, left and top
+    QPoint massaTekst; // ground label, left and top
 };
 
-constexpr QSize kSchemaMaat{474, 189}; // picCir: 7110 x 2835 twips
+constexpr QSize kSchemaMaat{474, 189}; // 7110 x 2835 twips
 constexpr QSize kLedMaat{50, 50};
 
 // The LED calculator without its window. The form hands it the field texts at
 // "Calculate" and shows the results and the schematic it keeps.
-class LedRekenaar {
+class LedCalcModel {
 public:
     // The locale gives the group and decimal separators of the results.
-    explicit LedRekenaar(const QLocale &locale);
+    explicit LedCalcModel(const QLocale &locale);
 
     // An option button: clears the results and shows the empty schematic of the mode.
     void kiesModus(LedModus modus);

@@ -8,13 +8,13 @@ class Platform;
 // make it, a texture (0 to 13), a pattern (0 to 10) in a colour, and whether the
 // pattern is drawn over the texture. The editor window forwards its scroll bars,
 // check box and colour swatch here, one call each.
-class AchtergrondTegel {
+class ConfigModel {
 public:
     static constexpr int kZijde = 80;
     static constexpr QRgb kBeginKleur = qRgb(255, 255, 0);
 
     // Texture 0 in the preview, both choices at 0, not combined, the colour yellow.
-    AchtergrondTegel();
+    ConfigModel();
 
     Surface &voorbeeld() { return voorbeeld_; }
     const Surface &voorbeeld() const { return voorbeeld_; }

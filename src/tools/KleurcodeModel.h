@@ -8,12 +8,12 @@
 // What the resistor colour-code tool shows for the chosen row, without its window:
 // the four texts, the colours of the three bands on the large drawing and the
 // 49 x 49 resistor symbol with its bands painted in.
-class KleurcodeKeuze {
+class KleurcodeModel {
 public:
     static constexpr QRgb kBeginBruin = qRgb(255, 128, 0); // band 1 of the opening state
 
     // The state the tool opens in: 1 ohm, drawn with the opening colours.
-    KleurcodeKeuze();
+    KleurcodeModel();
 
     // Shows row n of the table (the slider's value, 1 to 96).
     void toonRij(int n);
@@ -23,22 +23,23 @@ public:
     void ZetOm(const QString &kleurNaam);
     QRgb kleur() const { return qRgb(rood_, groen_, blauw_); }
 
-    const QString &Text1() const { return teksten_[0]; } // band 1, with a leading space
-    const QString &Text2() const { return teksten_[1]; }
-    const QString &Text3() const { return teksten_[2]; }
-    const QString &Text4() const { return text4_; } // value and unit, with a leading space
+    // The colour name of band 1, 2 or 3, with a leading space.
+    const QString &bandTekst(int band) const { return bandTeksten_[size_t(band - 1)]; }
+    const QString &waardeTekst() const {
+        return waardeTekst_;
+    } // value and unit, with a leading space
     // The colours of the three bands of the large drawing.
     const std::array<QRgb, 3> &lijnKleuren() const { return lijnKleuren_; }
     // The symbol with its painted bands, as "Transfer" hands it over.
-    const Surface &WeerPic() const { return weerPic_; }
+    const Surface &symbool() const { return symbool_; }
 
 private:
     void toonBand(int band, const QString &naam);
 
     WeerstandTabel tabel_;
     int rood_ = 0, groen_ = 0, blauw_ = 0;
-    std::array<QString, 3> teksten_;
-    QString text4_;
+    std::array<QString, 3> bandTeksten_;
+    QString waardeTekst_;
     std::array<QRgb, 3> lijnKleuren_{};
-    Surface weerPic_;
+    Surface symbool_;
 };

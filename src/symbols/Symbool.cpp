@@ -1,4 +1,4 @@
-#include "editor/SymboolBewerking.h"
+#include "symbols/Symbool.h"
 
 #include "ui/Surface.h"
 

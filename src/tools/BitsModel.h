@@ -11,7 +11,7 @@ QString Bin(double x);
 
 // The byte of the bits-and-bytes tool: eight bits that the user switches on and off,
 // and the two texts that show their value.
-class BitsWaarde {
+class BitsModel {
 public:
     // The bit weights in the order of the buttons, left to right.
     static constexpr std::array<int, 8> kGewichten{128, 64, 32, 16, 8, 4, 2, 1};
@@ -29,13 +29,13 @@ public:
     double waarde() const { return waarde_; }
     // The decimal value and the base-2 notation, each after a space; both empty until
     // the first bit is switched.
-    const QString &Label1() const { return label1_; }
-    const QString &Label2() const { return label2_; }
+    const QString &decimaal() const { return decimaal_; }
+    const QString &binair() const { return binair_; }
 
 private:
     static int bitVan(int gewicht);
 
     unsigned bits_ = 0;
     double waarde_ = 0;
-    QString label1_, label2_;
+    QString decimaal_, binair_;
 };

@@ -1,4 +1,4 @@
-#include "tools/SegmentDisplay.h"
+#include "tools/DisplayModel.h"
 
 #include "tools/GetalTekst.h"
 #include "ui/Platform.h"
@@ -6,23 +6,23 @@
 #include <algorithm>
 #include <cmath>
 
-SegmentDisplay::SegmentDisplay(Platform &platform) : platform_(platform) {}
+DisplayModel::DisplayModel(Platform &platform) : platform_(platform) {}
 
-void SegmentDisplay::meld() const {
+void DisplayModel::meld() const {
     if (veranderd) veranderd();
 }
 
-void SegmentDisplay::zetWachttijd(int seconden) {
+void DisplayModel::zetWachttijd(int seconden) {
     wachttijd_ = std::clamp(seconden, kMinWachttijd, kMaxWachttijd);
     meld();
 }
 
-void SegmentDisplay::toonKnop(int knop) {
+void DisplayModel::toonKnop(int knop) {
     if (!knoppenAan_ || knop < 0 || knop >= SegmentTabel::kKnoppen) return;
     houdVast(knop);
 }
 
-void SegmentDisplay::houdVast(int knop) {
+void DisplayModel::houdVast(int knop) {
     plaatje_ = knop;
     // Only switches on: segments of a press that is still holding stay lit.
     for (const int pin : SegmentTabel::pinnenVan(knop))
@@ -34,20 +34,20 @@ void SegmentDisplay::houdVast(int knop) {
     schakelUit();
 }
 
-void SegmentDisplay::schakelUit() {
+void DisplayModel::schakelUit() {
     for (int pin = 1; pin <= SegmentTabel::kPinnen; ++pin)
         if (SegmentTabel::isSegmentPin(pin)) aan_[size_t(pin)] = false;
     plaatje_ = SegmentTabel::kPlaatjeUit;
     meld();
 }
 
-void SegmentDisplay::blokkeer(bool blokkeren) {
+void DisplayModel::blokkeer(bool blokkeren) {
     knoppenAan_ = !blokkeren;
     bezig_ = blokkeren;
     meld();
 }
 
-void SegmentDisplay::toonSegmentNamen() {
+void DisplayModel::toonSegmentNamen() {
     if (!knoppenAan_) return;
     blokkeer(true);
     plaatje_ = SegmentTabel::kPlaatjeAbc;
@@ -59,7 +59,7 @@ void SegmentDisplay::toonSegmentNamen() {
     blokkeer(false);
 }
 
-void SegmentDisplay::speel() {
+void DisplayModel::speel() {
     if (!knoppenAan_) return;
     blokkeer(true);
     for (int knop = 1; knop <= SegmentTabel::kDecimalePunt && !gesloten_; ++knop)

@@ -1,4 +1,4 @@
-#include "symbols/AchtergrondTegel.h"
+#include "symbols/ConfigModel.h"
 
 #include "symbols/Patronen.h"
 #include "symbols/Texturen.h"
@@ -6,16 +6,16 @@
 
 #include <algorithm>
 
-AchtergrondTegel::AchtergrondTegel() : voorbeeld_(kZijde, kZijde) {
+ConfigModel::ConfigModel() : voorbeeld_(kZijde, kZijde) {
     toonTextuur();
 }
 
-void AchtergrondTegel::HScroll1_Change(int textuur) {
+void ConfigModel::HScroll1_Change(int textuur) {
     textuur_ = std::clamp(textuur, 0, Texturen::kAantal - 1);
     toonTextuur();
 }
 
-void AchtergrondTegel::VScroll1_Change(int patroon) {
+void ConfigModel::VScroll1_Change(int patroon) {
     patroon_ = std::clamp(patroon, 0, Patronen::kAantal - 1);
     if (combineren_)
         toonTextuur();
@@ -24,7 +24,7 @@ void AchtergrondTegel::VScroll1_Change(int patroon) {
     Patronen::teken(voorbeeld_, patroon_, kleur_);
 }
 
-void AchtergrondTegel::ColorLabel_Click(Platform &platform, QRgb &dialoogKleur) {
+void ConfigModel::ColorLabel_Click(Platform &platform, QRgb &dialoogKleur) {
     const std::optional<QRgb> gekozen = platform.chooseColour(dialoogKleur);
     if (!gekozen) return;
     dialoogKleur = Surface::opaque(*gekozen);
@@ -32,7 +32,7 @@ void AchtergrondTegel::ColorLabel_Click(Platform &platform, QRgb &dialoogKleur) 
 }
 
 // A texture larger than the tile shows its top-left 80 x 80 pixels.
-void AchtergrondTegel::toonTextuur() {
+void ConfigModel::toonTextuur() {
     voorbeeld_.clear();
     const Surface textuur(Texturen::textuur(textuur_));
     voorbeeld_.copyFrom(textuur, QRect(0, 0, kZijde, kZijde), QPoint(0, 0));

@@ -1,14 +1,14 @@
-#include "editor/TekstBlok.h"
+#include "editor/TextformModel.h"
 
-#include "editor/Design.h"
+#include "symbols/Symbool.h"
 
 #include <cmath>
 
-TekstBlok::TekstBlok() : WeerPic_(kSymboolGrootte, kSymboolGrootte, Surface::kWhite) {
+TextformModel::TextformModel() : WeerPic_(kSymboolGrootte, kSymboolGrootte, Surface::kWhite) {
     WeerPic_.drawText(int(positie_.x()), int(positie_.y()), code_, letter());
 }
 
-Surface::TextStyle TekstBlok::letter() {
+Surface::TextStyle TextformModel::letter() {
     Surface::TextStyle stijl;
     stijl.family = QStringLiteral("Arial");
     stijl.pointSize = 9.75;
@@ -17,28 +17,28 @@ Surface::TextStyle TekstBlok::letter() {
     return stijl;
 }
 
-int TekstBlok::breedte(const QString &code) {
+int TextformModel::breedte(const QString &code) {
     return Surface::textSize(code, letter()).width();
 }
 
-void TekstBlok::Text1_Change(const QString &code) {
+void TextformModel::Text1_Change(const QString &code) {
     code_ = code.left(kMaxTekens);
     teken(kMidden);
 }
 
-void TekstBlok::Bknop_Click(int index) {
+void TextformModel::Bknop_Click(int index) {
     if (index < 0 || index > 2) return;
     teken(kHoogtes[index]);
 }
 
 // Centred on column 25: a code of odd width stands half a pixel off, and lands on
 // the whole pixel to the left of that.
-void TekstBlok::teken(double y) {
+void TextformModel::teken(double y) {
     positie_ = QPointF(25 - breedte(code_) / 2.0, y);
     WeerPic_.clear();
     WeerPic_.drawText(int(std::floor(positie_.x())), int(positie_.y()), code_, letter());
 }
 
-void TekstBlok::Transfer(Surface &IconPic) const {
+void TextformModel::Transfer(Surface &IconPic) const {
     IconPic.copyFrom(WeerPic_, WeerPic_.rect(), QPoint(0, 0));
 }

@@ -38,7 +38,7 @@ private slots:
         }
         QTest::keyClicks(venster.findChild<QWidget *>("Text1"), "0 LEDX");
         QCOMPARE(venster.blok().code(), "R 10 L");
-        QCOMPARE(venster.blok().positie(), QPointF(25 - TekstBlok::breedte("R 10 L") / 2.0, 16));
+        QCOMPARE(venster.blok().positie(), QPointF(25 - TextformModel::breedte("R 10 L") / 2.0, 16));
         klik("PlaatsKnop");
         QCOMPARE(venster.result(), int(QDialog::Accepted));
         QCOMPARE(IconPic.image(), venster.blok().WeerPic().image());

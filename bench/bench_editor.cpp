@@ -61,7 +61,7 @@ void verschuiven(benchmark::State &state) {
     tekenRasterLijnen(Pic, kRasterStart);
     int richting = 1;
     for (auto _ : state) {
-        verschuifTekening(Pic, LoadPic, richting, kRasterStart);
+        schuifBlokken(Pic, LoadPic, richting, kRasterStart);
         richting = richting % 4 + 1;
     }
 }

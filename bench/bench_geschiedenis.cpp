@@ -103,7 +103,7 @@ void BM_UndoEnRedo(benchmark::State &state) {
         geschiedenis.eind(1);
         break;
     case kVolOntwerpVerschuiven:
-        verschuifTekening(d.Pic, d.LoadPic, 3, 128);
+        schuifBlokken(d.Pic, d.LoadPic, 3, 128);
         geschiedenis.eind();
         break;
     case kVolOntwerpWissen:

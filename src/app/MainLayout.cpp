@@ -36,7 +36,7 @@ constexpr Maat kVrij{-1}; // sized by the control itself
 
 struct Regel {
     const char *naam;
-    const char *ouder;
+    const char *parent;
     Maat left, top, width, height;
     int stapLinks = 0; // rows of like controls: control i stands stapLinks × i further right
 };
@@ -97,7 +97,7 @@ constexpr std::array<Regel, 48> kTabel{{
 
 std::optional<Plaats> zoek(const Regel &regel, const QString &naam, QSize screen, int index) {
     if (naam != QLatin1String(regel.naam)) return std::nullopt;
-    return Plaats{QString::fromLatin1(regel.ouder),
+    return Plaats{QString::fromLatin1(regel.parent),
                   QRect(regel.left.in(screen) + regel.stapLinks * index, regel.top.in(screen),
                         regel.width.in(screen), regel.height.in(screen))};
 }

@@ -23,7 +23,7 @@ constexpr QSize kKleinsteScherm{1024, 728};
 int krimp(QSize screenTwips);
 
 struct Plaats {
-    QString ouder; // the panel that holds the control; empty for the window itself
+    QString parent; // the panel that holds the control; empty for the window itself
     QRect twips;
 };
 

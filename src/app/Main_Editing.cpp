@@ -93,7 +93,7 @@ void Main::verbindBewerken() {
 
 void Main::VerschuifTekening(int Richting) {
     alsStap(*picGeschiedenis_, [this, Richting] {
-        verschuifTekening(design_.Pic, design_.LoadPic, Richting, RasterScroll->value());
+        schuifBlokken(design_.Pic, design_.LoadPic, Richting, RasterScroll->value());
     });
 }
 

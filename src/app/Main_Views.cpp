@@ -49,7 +49,7 @@ void Main::verbindKnoppen() {
     connect(WebBrowser, &QTextBrowser::anchorClicked, this, [this](const QUrl &link) {
         const HelpLinks::Doel doel = HelpLinks::volg(WebBrowser->source(), link, folder_);
         if (doel.soort == HelpLinks::Doel::Soort::Browser) WebBrowser->setSource(doel.url);
-        if (doel.soort == HelpLinks::Doel::Soort::OpenAdres) platform_.openAdres(doel.adres);
+        if (doel.soort == HelpLinks::Doel::Soort::OpenAdres) platform_.openAddress(doel.adres);
     });
     toonBesturing(knoppen_.beginToestand());
 }
@@ -102,7 +102,7 @@ void Main::drukKnop(int index) {
     const QPoint rust = plaats->twips.topLeft();
     const int stap = ToolButtons::kDrukTwips;
     Knop[index]->move(twipsToPixels(rust.x() + stap), twipsToPixels(rust.y() + stap));
-    platform_.wacht(ToolButtons::kDrukDuur);
+    platform_.wait(ToolButtons::kDrukDuur);
     Knop[index]->move(twipsToPixels(rust.x()), twipsToPixels(rust.y()));
 }
 
@@ -120,5 +120,5 @@ void Main::HelpItem_Click() {
 }
 
 void Main::openHelpPagina(const QString &pagina) {
-    platform_.openAdres(folder_.path(pagina));
+    platform_.openAddress(folder_.path(pagina));
 }

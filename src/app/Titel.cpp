@@ -180,7 +180,7 @@ void Titel::Start_Click() {
 }
 
 void Titel::Label4_Click() {
-    platform_.openAdres(QStringLiteral("mailto:") + TitelInfo::kMailAdres);
+    platform_.openAddress(QStringLiteral("mailto:") + TitelInfo::kMailAdres);
 }
 
 void Titel::Timer1_Timer() {

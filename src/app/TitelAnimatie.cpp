@@ -39,7 +39,7 @@ namespace {
 // Every step is drawn; only the waits go once the user asked to skip, so the strip
 // ends as the whole animation leaves it.
 void wacht(Platform &platform, double seconden, const bool *overslaan) {
-    if (!overslaan || !*overslaan) platform.wacht(seconden);
+    if (!overslaan || !*overslaan) platform.wait(seconden);
 }
 
 } // namespace

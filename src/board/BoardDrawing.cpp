@@ -110,7 +110,7 @@ void tekenGat(Surface &sheet, int x, int y) {
     sheet.fillBox(x + 4, y + 4, x + 8, y + 8, grey(250));
 }
 
-void tekenBordIn(Surface &sheet, const BoardGeometry &board) {
+void tekenBreadboard(Surface &sheet, const BoardGeometry &board) {
     const Surface::TextStyle text = bordTekstStijl();
     sheet.setBackground(qRgb(255, 255, 255));
     sheet.clear();
@@ -124,14 +124,14 @@ void tekenBordIn(Surface &sheet, const BoardGeometry &board) {
 }
 
 void TekenKleinBord(Surface &sheet) {
-    tekenBordIn(sheet, BoardGeometry::klein());
+    tekenBreadboard(sheet, BoardGeometry::klein());
 }
 
 void TekenGrootBord(Surface &sheet) {
-    tekenBordIn(sheet, BoardGeometry::groot());
+    tekenBreadboard(sheet, BoardGeometry::groot());
 }
 
 void TekenBord(bool BBgroot, Surface &Pic2, Surface &GumPic) {
-    tekenBordIn(Pic2, BoardGeometry::voor(BBgroot));
-    tekenBordIn(GumPic, BoardGeometry::voor(BBgroot));
+    tekenBreadboard(Pic2, BoardGeometry::voor(BBgroot));
+    tekenBreadboard(GumPic, BoardGeometry::voor(BBgroot));
 }

@@ -12,7 +12,7 @@ Surface::TextStyle bordTekstStijl();
 // letters, edges, channel, notch, texts and pictures, each step painting over the
 // ones before. Every call gives the same pixels; what falls outside the sheet is
 // clipped.
-void tekenBordIn(Surface &sheet, const BoardGeometry &board);
+void tekenBreadboard(Surface &sheet, const BoardGeometry &board);
 void TekenKleinBord(Surface &sheet);
 void TekenGrootBord(Surface &sheet);
 

@@ -31,7 +31,7 @@ void plaatsBlok(Surface &Pic, const Surface &IconPic, Qt::MouseButton button, in
     Pic.copyFrom(bron, QRect(0, 0, kSymboolGrootte, kSymboolGrootte), blokHoek(x, y));
 }
 
-bool verschuifTekening(Surface &Pic, Surface &LoadPic, int Richting, int rasterGrijs) {
+bool schuifBlokken(Surface &Pic, Surface &LoadPic, int Richting, int rasterGrijs) {
     static const QPoint kStappen[] = {{-kBlok, 0}, {0, -kBlok}, {kBlok, 0}, {0, kBlok}};
     if (Richting < 1 || Richting > 4) return false;
     const QPoint stap = kStappen[Richting - 1];

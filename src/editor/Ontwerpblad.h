@@ -19,4 +19,4 @@ void plaatsBlok(Surface &Pic, const Surface &IconPic, Qt::MouseButton button, in
 // What passes the edge is lost, the strip uncovered on the other side is empty, and
 // the raster is drawn anew in the grey of `rasterGrijs`. LoadPic is the scratch copy
 // of the sheet. Any other direction changes nothing and answers false.
-bool verschuifTekening(Surface &Pic, Surface &LoadPic, int Richting, int rasterGrijs);
+bool schuifBlokken(Surface &Pic, Surface &LoadPic, int Richting, int rasterGrijs);

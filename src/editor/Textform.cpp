@@ -34,7 +34,7 @@ QFont codeLetter() {
 
 } // namespace
 
-Textform::Textform(Surface &IconPic, QWidget *parent) : QDialog(parent), IconPic_(IconPic) {
+Textform::Textform(Surface &IconPic, QWidget *parent) : QDialog(parent), iconPic_(IconPic) {
     Vormgeving::maakDialoog(this, QStringLiteral("Textform"), QStringLiteral(" Tekst"));
     maakBesturing();
     plaatsBesturing();
@@ -85,6 +85,6 @@ void Textform::plaatsBesturing() {
 }
 
 void Textform::PlaatsKnop_Click() {
-    blok_.Transfer(IconPic_);
+    blok_.Transfer(iconPic_);
     accept();
 }

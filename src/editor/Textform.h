@@ -26,7 +26,7 @@ private:
     void plaatsBesturing();
     void PlaatsKnop_Click();
 
-    Surface &IconPic_;
+    Surface &iconPic_;
     TextformModel blok_;
     QLineEdit *Text1 = nullptr;
     SheetView *WeerPic = nullptr;

@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-TextformModel::TextformModel() : WeerPic_(kSymboolGrootte, kSymboolGrootte, Surface::kWhite) {
-    WeerPic_.drawText(int(positie_.x()), int(positie_.y()), code_, letter());
+TextformModel::TextformModel() : weerPic_(kSymboolGrootte, kSymboolGrootte, Surface::kWhite) {
+    weerPic_.drawText(int(positie_.x()), int(positie_.y()), code_, letter());
 }
 
 Surface::TextStyle TextformModel::letter() {
@@ -35,10 +35,10 @@ void TextformModel::Bknop_Click(int index) {
 // the whole pixel to the left of that.
 void TextformModel::teken(double y) {
     positie_ = QPointF(25 - breedte(code_) / 2.0, y);
-    WeerPic_.clear();
-    WeerPic_.drawText(int(std::floor(positie_.x())), int(positie_.y()), code_, letter());
+    weerPic_.clear();
+    weerPic_.drawText(int(std::floor(positie_.x())), int(positie_.y()), code_, letter());
 }
 
 void TextformModel::Transfer(Surface &IconPic) const {
-    IconPic.copyFrom(WeerPic_, WeerPic_.rect(), QPoint(0, 0));
+    IconPic.copyFrom(weerPic_, weerPic_.rect(), QPoint(0, 0));
 }

@@ -29,8 +29,8 @@ public:
     const QString &code() const { return code_; }
     // Where the code's top-left corner stands; x is fractional for a code of odd width.
     QPointF positie() const { return positie_; }
-    Surface &WeerPic() { return WeerPic_; }
-    const Surface &WeerPic() const { return WeerPic_; }
+    Surface &WeerPic() { return weerPic_; }
+    const Surface &WeerPic() const { return weerPic_; }
 
     // Arial bold 9.75 points in black.
     static Surface::TextStyle letter();
@@ -40,7 +40,7 @@ public:
 private:
     void teken(double y);
 
-    Surface WeerPic_;
+    Surface weerPic_;
     QString code_ = QStringLiteral("R 1");
     QPointF positie_{14, kMidden};
 };

@@ -18,15 +18,15 @@ bool slaOp(const Surface &tegel, const AppFolder &folder, Platform &platform,
     const QString tijdelijk = folder.path(kTijdelijk);
     // Only a BMP written just now is converted: a file of that name left over from
     // before is not the tile.
-    const bool geschreven = tegel.saveBmp(tijdelijk) && platform.bestaatBestand(tijdelijk);
+    const bool geschreven = tegel.saveBmp(tijdelijk) && platform.fileExists(tijdelijk);
     bool opgeslagen = false;
     if (geschreven)
         opgeslagen = BmpToJpeg(tijdelijk, folder.path(kDoel), kKwaliteit);
     else
         platform.message(QStringLiteral("File save not as JPG!"));
-    if (platform.bestaatBestand(tijdelijk)) QFile::remove(tijdelijk);
+    if (platform.fileExists(tijdelijk)) QFile::remove(tijdelijk);
     if (herlaad) herlaad();
-    platform.wacht(kNaWacht);
+    platform.wait(kNaWacht);
     return opgeslagen;
 }
 

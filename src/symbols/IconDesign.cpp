@@ -44,7 +44,7 @@ void kleinLettertype(QWidget *widget) {
 
 IconDesign::IconDesign(Platform &platform, Surface &IconPic, const QString &symboolMap,
                        QWidget *parent)
-    : QDialog(parent), model_(platform, symboolMap), IconPic_(IconPic) {
+    : QDialog(parent), model_(platform, symboolMap), iconPic_(IconPic) {
     setObjectName(QStringLiteral("IconDesign"));
     setModal(true);
     maakBesturing();
@@ -160,7 +160,7 @@ void IconDesign::verbind() {
             QToolTip::showText(IconPalet->mapToGlobal(QPoint(x, y)), model_.paletHint(), IconPalet);
     });
     connect(TransferKnop, &QPushButton::clicked, this,
-            [this] { model_.TransferKnop_Click(IconPic_); });
+            [this] { model_.TransferKnop_Click(iconPic_); });
     model_.zetNaBewaren([this](const QString &pad) { emit bewaard(pad); });
 }
 

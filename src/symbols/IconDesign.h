@@ -40,7 +40,7 @@ private:
     void KnopB_Click(int index);
 
     IconDesignModel model_;
-    Surface &IconPic_;
+    Surface &iconPic_;
 
     QLabel *KnoppenLabel = nullptr;
     std::array<QToolButton *, IconDesignModel::kKnoppen + 1> KnopB{}; // 1 to 15 used

@@ -175,7 +175,7 @@ void IconDesignModel::BewaarIcon() {
     const QString naam = IconBestand::metExtensie(gekozen);
     // The save dialog asked before replacing the file it was given; with ".bmp" added
     // the name may be that of another symbol, which must not go without a question.
-    if (naam != gekozen && platform_.bestaatBestand(naam) &&
+    if (naam != gekozen && platform_.fileExists(naam) &&
         !platform_.ask(QStringLiteral("Symbool bestaat reeds, vernieuwen?"),
                        QStringLiteral(" Exist")))
         return;

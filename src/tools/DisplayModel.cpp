@@ -29,7 +29,7 @@ void DisplayModel::houdVast(int knop) {
         aan_[size_t(pin)] = true;
     ++houdt_;
     meld();
-    platform_.wacht(wachttijd_);
+    platform_.wait(wachttijd_);
     --houdt_;
     schakelUit();
 }
@@ -53,7 +53,7 @@ void DisplayModel::toonSegmentNamen() {
     plaatje_ = SegmentTabel::kPlaatjeAbc;
     ++houdt_;
     meld();
-    platform_.wacht(wachttijd_);
+    platform_.wait(wachttijd_);
     --houdt_;
     plaatje_ = SegmentTabel::kPlaatjeUit;
     blokkeer(false);

@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
-bool Platform::bestaatBestand(const QString &path) {
+bool Platform::fileExists(const QString &path) {
     if (path.isEmpty()) return false;
     const QFileInfo info(path);
     return info.exists() && !info.isDir();

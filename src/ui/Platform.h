@@ -56,14 +56,14 @@ public:
 
     // Asks the desktop to open a web or mail address or a document; no waiting, no
     // report when nothing can open it.
-    virtual void openAdres(const QString &address) = 0;
+    virtual void openAddress(const QString &address) = 0;
 
     // Waits the given number of seconds while the user interface keeps handling its
     // events (repaints, clicks, timers).
-    virtual void wacht(double seconds) = 0;
+    virtual void wait(double seconds) = 0;
 
     // True exactly when a file (not a folder) of that path exists.
-    virtual bool bestaatBestand(const QString &path);
+    virtual bool fileExists(const QString &path);
 };
 
 // Converts a filter "description|pattern|description|pattern" into Qt's form

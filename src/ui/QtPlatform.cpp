@@ -124,12 +124,12 @@ void QtPlatform::printerSetup() {
     if (dialog.exec() == QDialog::Accepted) printer_ = std::move(candidate);
 }
 
-void QtPlatform::openAdres(const QString &address) {
+void QtPlatform::openAddress(const QString &address) {
     const QUrl url =
         QFileInfo::exists(address) ? QUrl::fromLocalFile(address) : QUrl::fromUserInput(address);
     QDesktopServices::openUrl(url);
 }
 
-void QtPlatform::wacht(double seconds) {
+void QtPlatform::wait(double seconds) {
     wachtMetEvents(seconds);
 }

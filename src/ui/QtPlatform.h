@@ -26,8 +26,8 @@ public:
     std::optional<QRgb> chooseColour(QRgb initial) override;
     QPagedPaintDevice *printer() override;
     void printerSetup() override;
-    void openAdres(const QString &address) override;
-    void wacht(double seconds) override;
+    void openAddress(const QString &address) override;
+    void wait(double seconds) override;
 
 private:
     static QWidget *owner();

@@ -13,12 +13,12 @@
 
 namespace Vormgeving {
 
-void plaats(QWidget *ouder, const Plek *begin, const Plek *end, Eenheid eenheid) {
+void plaats(QWidget *parent, const Plek *begin, const Plek *end, Eenheid eenheid) {
     const auto pixels = [eenheid](int maat) {
         return eenheid == Eenheid::Twips ? twipsToPixels(maat) : maat;
     };
     for (const Plek *p = begin; p != end; ++p) {
-        QWidget *besturing = ouder->findChild<QWidget *>(QLatin1String(p->naam));
+        QWidget *besturing = parent->findChild<QWidget *>(QLatin1String(p->naam));
         if (!besturing) continue;
         if (p->breedte == kEigen || p->hoogte == kEigen) besturing->adjustSize();
         const int breedte = p->breedte == kEigen ? besturing->width() : pixels(p->breedte);

@@ -26,15 +26,15 @@ struct Plek {
 
 enum class Eenheid { Twips, Pixels };
 
-// Places every named control found below `ouder`; names it does not have are skipped.
-void plaats(QWidget *ouder, const Plek *begin, const Plek *end, Eenheid eenheid);
-inline void plaats(QWidget *ouder, std::initializer_list<Plek> tabel,
+// Places every named control found below `parent`; names it does not have are skipped.
+void plaats(QWidget *parent, const Plek *begin, const Plek *end, Eenheid eenheid);
+inline void plaats(QWidget *parent, std::initializer_list<Plek> tabel,
                    Eenheid eenheid = Eenheid::Twips) {
-    plaats(ouder, tabel.begin(), tabel.end(), eenheid);
+    plaats(parent, tabel.begin(), tabel.end(), eenheid);
 }
 template <size_t N>
-void plaats(QWidget *ouder, const Plek (&tabel)[N], Eenheid eenheid = Eenheid::Twips) {
-    plaats(ouder, tabel, tabel + N, eenheid);
+void plaats(QWidget *parent, const Plek (&tabel)[N], Eenheid eenheid = Eenheid::Twips) {
+    plaats(parent, tabel, tabel + N, eenheid);
 }
 
 // The part of a window's outer size that the desktop's title bar and borders take.
@@ -53,8 +53,8 @@ void maakDialoog(QDialog *dialoog, const QString &naam, const QString &titel);
 void maakVenster(QWidget *venster, int breedteTwips, int hoogteTwips);
 
 // A new control with its object name, the name its layout table knows it by.
-template <typename Widget> Widget *maak(QWidget *ouder, const QString &naam) {
-    auto *widget = new Widget(ouder);
+template <typename Widget> Widget *maak(QWidget *parent, const QString &naam) {
+    auto *widget = new Widget(parent);
     widget->setObjectName(naam);
     return widget;
 }

@@ -27,7 +27,7 @@ const Surface &drawn(bool BBgroot) {
     Surface &sheet = boards[BBgroot];
     if (sheet.width() == 0) {
         sheet = Surface(1000, 620);
-        tekenBordIn(sheet, BoardGeometry::voor(BBgroot));
+        tekenBreadboard(sheet, BoardGeometry::voor(BBgroot));
     }
     return sheet;
 }

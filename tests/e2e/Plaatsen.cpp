@@ -25,9 +25,9 @@ int main(int argc, char *argv[]) {
             const auto plaats = MainLayout::plaats(naam, scherm, index);
             if (!plaats) return 1;
             // A control in a panel stands relative to the panel.
-            const QRect paneel = plaats->ouder.isEmpty()
+            const QRect paneel = plaats->parent.isEmpty()
                                      ? QRect()
-                                     : MainLayout::plaats(plaats->ouder, scherm).value().twips;
+                                     : MainLayout::plaats(plaats->parent, scherm).value().twips;
             const QRect &p = plaats->twips;
             uit << naam << ' ' << index << ' ' << pixels(paneel.x()) + pixels(p.x()) << ' '
                 << pixels(paneel.y()) + pixels(p.y()) << ' ' << pixels(p.width()) << ' '

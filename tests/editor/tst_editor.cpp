@@ -377,7 +377,7 @@ private slots:
         for (int richting = -1; richting <= 5; ++richting) {
             const QPoint stap = stappen[richting + 1];
             Surface Pic = voor, LoadPic, verwacht(300, 200);
-            QCOMPARE(verschuifTekening(Pic, LoadPic, richting, 90), !stap.isNull());
+            QCOMPARE(schuifBlokken(Pic, LoadPic, richting, 90), !stap.isNull());
             verwacht.copyFrom(voor, voor.rect(), stap);
             if (!stap.isNull()) tekenRasterLijnen(verwacht, 90);
             QCOMPARE(Pic.image(), verwacht.image());

@@ -26,7 +26,7 @@ void stap(QRandomGenerator &rng, bool ontwerp, Surface &blad, Surface &bord, boo
     const int x = rng.bounded(blad.width()), y = rng.bounded(blad.height()),
               soort = rng.bounded(10);
     Surface scratch, icon(49, 49, qRgb(rng.bounded(256), 0, 0));
-    if (ontwerp && soort == 0) verschuifTekening(blad, scratch, 1 + rng.bounded(4), 128);
+    if (ontwerp && soort == 0) schuifBlokken(blad, scratch, 1 + rng.bounded(4), 128);
     if (ontwerp && soort > 0)
         plaatsBlok(blad, icon, soort < 7 ? Qt::LeftButton : Qt::RightButton, x, y);
     if (!ontwerp && soort == 0) TekenBord(groot = !groot, blad, bord);

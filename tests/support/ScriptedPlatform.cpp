@@ -31,7 +31,7 @@ void ScriptedPlatform::endPrinting() {
     pdf_.reset();
 }
 
-void ScriptedPlatform::wacht(double seconds) {
+void ScriptedPlatform::wait(double seconds) {
     ++waits;
     waited += seconds;
     if (duringWait) duringWait(seconds);

@@ -64,8 +64,8 @@ public:
     std::optional<QRgb> chooseColour(QRgb) override { return neem(colourAnswers); }
     QPagedPaintDevice *printer() override;
     void printerSetup() override {}
-    void openAdres(const QString &address) override { openedAddresses << address; }
-    void wacht(double seconds) override;
+    void openAddress(const QString &address) override { openedAddresses << address; }
+    void wait(double seconds) override;
 
 private:
     // The first scripted answer, or none (an empty text, no colour) when none is left.

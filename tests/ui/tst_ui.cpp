@@ -321,7 +321,7 @@ private slots:
     }
 
     // A file exists for the program when it is a file, or a link to one.
-    void bestaatBestand() {
+    void fileExists() {
         TestFolder folder;
         const QString map = folder.path("Map");
         folder.makeDir("Map/Zmap");
@@ -331,7 +331,7 @@ private slots:
             QFile::link(map + '/' + name, map + "/link-" + name);
         for (const QString name :
              {"a.gif", "link-a.gif", "Zmap", "Zmap/", "weg", "link-Zmap", "link-weg", ""})
-            QVERIFY2(platform.bestaatBestand(name.isEmpty() ? name : map + '/' + name) ==
+            QVERIFY2(platform.fileExists(name.isEmpty() ? name : map + '/' + name) ==
                          name.endsWith(".gif"),
                      qPrintable(name));
     }

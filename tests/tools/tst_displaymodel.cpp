@@ -80,12 +80,12 @@ private slots:
     // Each picture lights its segments, and each button lights its picture's pins for
     // the hold time; the pictures past the point light nothing.
     void plaatje_data() {
-        QTest::addColumn<int>("plaatje");
+        kolommen<int>("plaatje");
         for (int plaatje = 0; plaatje <= kPlaatjeAbc; ++plaatje)
             QTest::addRow("%d", plaatje) << plaatje;
     }
     void plaatje() {
-        QFETCH(int, plaatje);
+        auto [plaatje] = velden<int>("plaatje");
         QCOMPARE(segmentenVan(plaatje), kSegmentenVan.value(plaatje));
         for (const char s : kSegmenten) {
             const QPoint m = segmentMidden(s);
@@ -103,54 +103,42 @@ private slots:
     }
 
     void reeks_data() {
-        QTest::addColumn<QList<int>>("knoppen");
-        QTest::addColumn<QList<QList<int>>>("tijdens");
-        QTest::addColumn<QString>("gezien");
-        QTest::newRow("play ignores the buttons")
-            << QList<int>{kSpeel} << QList<QList<int>>{{0, kSegment, kSpeel}} << spel() + "99:";
-        QTest::newRow("closing ends play")
-            << QList<int>{kSpeel} << QList<QList<int>>{{}, {}, {kSluit}} << spel(4) + "99:";
-        QTest::newRow("a digit lights over another")
-            << QList<int>{1} << QList<QList<int>>{{7}} << "1: 4 6 held / 7: 4 6 7 held / 99:";
-        QTest::newRow("segment names block the buttons")
-            << QList<int>{kSegment} << QList<QList<int>>{{8, kSegment, kSpeel}}
-            << "100: held blocked busy / 99:";
+        const Tabel<QList<int>, QList<QList<int>>, QString> rij("knoppen", "tijdens", "gezien");
+        rij("play ignores the buttons", {kSpeel}, {{0, kSegment, kSpeel}}, spel() + "99:");
+        rij("closing ends play", {kSpeel}, {{}, {}, {kSluit}}, spel(4) + "99:");
+        rij("a digit lights over another", {1}, {{7}}, "1: 4 6 held / 7: 4 6 7 held / 99:");
+        rij("segment names block the buttons", {kSegment}, {{8, kSegment, kSpeel}},
+            "100: held blocked busy / 99:");
     }
     void reeks() {
-        QFETCH(QList<int>, knoppen);
-        QFETCH(QList<QList<int>>, tijdens);
+        auto [knoppen, tijdens] = velden<QList<int>, QList<QList<int>>>("knoppen", "tijdens");
         QTEST(houden(knoppen, tijdens), "gezien");
     }
 
-    // Supply (not tested), voltage and current, and the value shown; "none" keeps it.
+    // Supply (not tested), voltage and current, and the value shown; "none" keeps it. The
+    // "Dutch" row writes as on a Dutch desktop.
     void segmentWeerstand_data() {
-        QTest::addColumn<QString>("voeding");
-        QTest::addColumn<QString>("spanning");
-        QTest::addColumn<QString>("stroom");
-        QTest::addColumn<QString>("waarde");
-        // clang-format off
-        QTest::newRow("defaults") << "9" << "2" << "20" << " 350";
-        QTest::newRow("grouped") << "30" << "2" << "20" << " 1400";
-        QTest::newRow("supply below") << "5" << "9" << "20" << " -200";
-        QTest::newRow("rounded") << "9.05" << "9" << "20" << " 3";
-        QTest::newRow("rounds to 0") << "9" << "8.996" << "20" << " 0";
-        QTest::newRow("exponent") << "30" << "2" << "0.001" << " 2.8E+07";
-        QTest::newRow("supply empty") << "" << "2" << "20" << " -100";
-        QTest::newRow("current reads zero") << "9" << "2" << "0.0" << "";
-        QTest::newRow("voltage 0 keeps") << "9" << "0" << "20" << "none";
-        QTest::newRow("voltage empty keeps") << "9" << "" << "20" << "none";
-        QTest::newRow("current 0 keeps") << "9" << "2" << "0" << "none";
-        QTest::newRow("current empty keeps") << "9" << "2" << "" << "none";
-        // clang-format on
+        const Tabel<QString, QString, QString, QString> rij("voeding", "spanning", "stroom",
+                                                            "waarde");
+        rij("defaults", "9", "2", "20", " 350");
+        rij("grouped", "30", "2", "20", " 1400");
+        rij("supply below", "5", "9", "20", " -200");
+        rij("rounded", "9.05", "9", "20", " 3");
+        rij("rounds to 0", "9", "8.996", "20", " 0");
+        rij("exponent", "30", "2", "0.001", " 2.8E+07");
+        rij("exponent, Dutch", "30", "2", "0.001", " 2,8E+07");
+        rij("supply empty", "", "2", "20", " -100");
+        rij("current reads zero", "9", "2", "0.0", "");
+        rij("voltage 0 keeps", "9", "0", "20", "none");
+        rij("voltage empty keeps", "9", "", "20", "none");
+        rij("current 0 keeps", "9", "2", "0", "none");
+        rij("current empty keeps", "9", "2", "", "none");
     }
     void segmentWeerstand() {
-        QFETCH(QString, voeding);
-        QFETCH(QString, spanning);
-        QFETCH(QString, stroom);
-        QTEST(SegmentWeerstand(voeding, spanning, stroom, QLocale::c()).value_or("none"), "waarde");
-    }
-    void segmentWeerstandNaarLocale() {
-        QCOMPARE(SegmentWeerstand("30", "2", "0.001", QLocale(QLocale::Dutch)), " 2,8E+07");
+        auto [vs, vf, i] = velden<QString, QString, QString>("voeding", "spanning", "stroom");
+        const bool nl = QByteArray(QTest::currentDataTag()).contains("Dutch");
+        const QLocale taal = nl ? QLocale(QLocale::Dutch) : QLocale::c();
+        QTEST(SegmentWeerstand(vs, vf, i, taal).value_or("none"), "waarde");
     }
 };
 

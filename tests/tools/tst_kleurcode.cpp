@@ -28,21 +28,25 @@ static Surface symboolMet(const std::array<QRgb, 3> &kleuren) {
 class TestKleurcode : public QObject {
     Q_OBJECT
 private slots:
+    // The start shows row 1 with a brighter brown than the table's; rows outside the table
+    // show its nearest end.
     void opening() {
-        const KleurcodeModel keuze; // a brighter brown than the table's
+        KleurcodeModel keuze;
         QCOMPARE(keuze.waardeTekst(), " 1 Ohm");
         QCOMPARE(keuze.bandTekst(1) + keuze.bandTekst(2) + keuze.bandTekst(3), " Bruin Zwart Goud");
         const std::array<QRgb, 3> kleuren{0xffff8000, 0xff000000, 0xffc3a128};
         QCOMPARE(keuze.lijnKleuren(), kleuren);
         QCOMPARE(keuze.symbool().image(), symboolMet(kleuren).image());
+        keuze.toonRij(500);
+        QCOMPARE(keuze.waardeTekst(), " 82 MOhm");
+        keuze.toonRij(-1);
+        QCOMPARE(keuze.waardeTekst(), " 1 Ohm");
     }
 
     // Row 12 x decade + k + 1 is E12 value k times 10 to the power decade - 1, from
-    // 1 ohm to 82 megohm.
+    // 1 ohm to 82 megohm; the band colours by digit, 10 for gold.
     void everyRow_data() {
-        QTest::addColumn<int>("rij");
-        QTest::addColumn<QString>("waarde");
-        QTest::addColumn<QList<int>>("cijfers"); // the band colours by digit, 10 for gold
+        kolommen<int, QString, QList<int>>("rij", "waarde", "cijfers");
         const int e12[] = {10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82};
         const char *eenheid[] = {" Ohm", " KOhm", " MOhm"};
         for (int n = 1; n <= WeerstandTabel::kRijen; ++n) {
@@ -55,8 +59,7 @@ private slots:
         }
     }
     void everyRow() {
-        QFETCH(int, rij);
-        QFETCH(QList<int>, cijfers);
+        auto [rij, cijfers] = velden<int, QList<int>>("rij", "cijfers");
         KleurcodeModel keuze;
         keuze.toonRij(rij);
         QTEST(keuze.waardeTekst(), "waarde");
@@ -69,19 +72,10 @@ private slots:
         QCOMPARE(keuze.symbool().image(), symboolMet(kleuren).image());
     }
 
-    void rowsOutsideTheTable() {
-        KleurcodeModel keuze;
-        keuze.toonRij(500);
-        QCOMPARE(keuze.waardeTekst(), " 82 MOhm");
-        keuze.toonRij(-1);
-        QCOMPARE(keuze.waardeTekst(), " 1 Ohm");
-    }
-
     void unknownColourNameKeepsTheLast() {
         KleurcodeModel keuze;
-        keuze.ZetOm(QStringLiteral("Violet"));
-        for (const char *geen : {"Zilver", "bruin", " Rood", ""})
-            keuze.ZetOm(geen);
+        for (const char *naam : {"Violet", "Zilver", "bruin", " Rood", ""})
+            keuze.ZetOm(naam);
         QCOMPARE(keuze.kleur(), kKleuren[7]);
     }
 
@@ -90,31 +84,21 @@ private slots:
         VerfBand(symbool, 0, kRood); // no band: nothing painted
         VerfBand(symbool, 4, kRood);
         // Leads three rows high to both edges; a two-pixel outline with cut corners.
-        QCOMPARE(verkeerd(symbool, kZwart,
-                          {{0, 24}, {2, 23}, {2, 25}, {48, 24}, {6, 20}, {20, 33}, {6, 14}}) +
-                     verkeerd(symbool, kWit, {{2, 22}, {5, 14}, {20, 13}, {48, 48}}) +
-                     verkeerd(symbool, qRgb(248, 248, 248), {{7, 20}}) +
-                     verkeerd(symbool, qRgb(224, 224, 224), {{30, 24}}),
-                 QStringList());
+        // clang-format off
+        QCOMPARE(verkeerd(symbool, kZwart, {{0, 24}, {2, 23}, {2, 25}, {48, 24}, {6, 20}, {20, 33}, {6, 14}})
+            + verkeerd(symbool, kWit, {{2, 22}, {5, 14}, {20, 13}, {48, 48}})
+            + verkeerd(symbool, qRgb(248, 248, 248), {{7, 20}})
+            + verkeerd(symbool, qRgb(224, 224, 224), {{30, 24}}), QStringList());
         Surface bord(kKleurcodeBordMaat.width(), kKleurcodeBordMaat.height());
         const QRgb groen = kKleuren[5], blauw = kKleuren[6], achter = qRgb(212, 208, 200);
         TekenGroteWeerstand(bord, {kRood, groen, blauw}, achter);
         // Bands three wide on the rounded body, leads, and leader lines to the texts.
-        QCOMPARE(verkeerd(bord, kRood, {{51, 30}, {50, 24}}) + verkeerd(bord, groen, {{60, 42}}) +
-                     verkeerd(bord, blauw, {{69, 35}}) +
-                     verkeerd(bord, qRgb(192, 64, 0), {{76, 30}}) +
-                     verkeerd(bord, kZwart,
-                              {{84, 30},
-                               {100, 21},
-                               {9, 33},
-                               {165, 33},
-                               {51, 51},
-                               {156, 51},
-                               {69, 89},
-                               {84, 110}}) +
-                     verkeerd(bord, kZwart, {{246, 61}, {254, 60}}) +
-                     verkeerd(bord, achter, {{39, 21}, {8, 33}, {157, 51}, {255, 60}}),
-                 QStringList());
+        QCOMPARE(verkeerd(bord, kRood, {{51, 30}, {50, 24}}) + verkeerd(bord, groen, {{60, 42}})
+            + verkeerd(bord, blauw, {{69, 35}}) + verkeerd(bord, qRgb(192, 64, 0), {{76, 30}})
+            + verkeerd(bord, kZwart, {{84, 30}, {100, 21}, {9, 33}, {165, 33}, {51, 51}, {156, 51}})
+            + verkeerd(bord, kZwart, {{69, 89}, {84, 110}, {246, 61}, {254, 60}})
+            + verkeerd(bord, achter, {{39, 21}, {8, 33}, {157, 51}, {255, 60}}), QStringList());
+        // clang-format on
     }
 };
 

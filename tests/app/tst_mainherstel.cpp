@@ -30,7 +30,6 @@ private slots:
                      pic2 = v.main->ontwerp().Pic2.image();
         Surface blad(pic);
         blad.fillBox(51, 51, 99, 99, qRgb(0, 0, 255));
-        // A program that died with that on its sheet.
         HerstelSchrijver(Herstelmap(v.folder.path(".herstel")).nieuweKopieMap(),
                          {pic, pic2, {}, {}})
             .bewaar({blad.image(), pic2, "Componentenlijst\nR1\n", {}});
@@ -40,22 +39,18 @@ private slots:
         QTRY_COMPARE(v.platform.messages.size(), 1);
         QCOMPARE(v.platform.messages[0].title, QStringLiteral(" Herstellen"));
         QCOMPARE(v.main->ontwerp().Pic.image(), blad.image());
-        QCOMPARE(v.main->findChild<QPlainTextEdit *>("Text1")->toPlainText(),
-                 "Componentenlijst\nR1\n");
-        QCOMPARE(v.main->findChild<QMenu *>("NaamOntwerp")->title(), QStringLiteral("*.*"));
-        // It keeps its copy (and its lock) until it is saved.
-        QCOMPARE(v.inHerstel().size(), 2);
+        QCOMPARE(v.w<QPlainTextEdit>("Text1")->toPlainText() + v.w<QMenu>("NaamOntwerp")->title(),
+                 "Componentenlijst\nR1\n*.*");
+        QCOMPARE(v.inHerstel().size(), 2); // its copy and lock, kept until it is saved
     }
 
     void kopieTotBewaard_data() {
-        QTest::addColumn<QString>("actie");
-        QTest::newRow("saved") << "Project Opslaan";
-        QTest::newRow("new design") << "Nieuw Project";
-        QTest::newRow("confirmed exit") << "Exit";
+        const Tabel<QString> rij("actie");
+        for (const char *actie : {"Project Opslaan", "Nieuw Project", "Exit"})
+            rij(actie, actie);
     }
-
     void kopieTotBewaard() {
-        QFETCH(QString, actie);
+        auto [actie] = velden<QString>("actie");
         Venster v;
         v.main->findChild<QTimer *>("HerstelTimer")->start(0); // every turn of the event loop
         v.main->ontwerp().Pic.fillBox(51, 51, 99, 99, qRgb(0, 128, 0));

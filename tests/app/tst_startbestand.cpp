@@ -7,26 +7,18 @@
 class TestStartBestand : public QObject {
     Q_OBJECT
 private slots:
-    void pad_data();
-    void pad();
+    void pad_data() {
+        const Tabel<QStringList, QString> rij("argumenten", "pad");
+        rij("none", {"voltarix", "--app-folder", "A"}, "");
+        rij("after the folder", {"voltarix", "--app-folder", "A.ovb", "../x/P.zip"}, "/x/P.zip");
+        rij("before, folder with =", {"voltarix", "P.ovb", "--app-folder=A"}, "/thuis/P.ovb");
+        rij("after --", {"voltarix", "--", "-P.ovb"}, "/thuis/-P.ovb");
+    }
+    void pad() {
+        auto [argumenten, pad] = velden<QStringList, QString>("argumenten", "pad");
+        QCOMPARE(StartBestand::pad(argumenten, "/thuis"), pad);
+    }
 };
-
-void TestStartBestand::pad_data() {
-    QTest::addColumn<QStringList>("argumenten");
-    QTest::addColumn<QString>("pad");
-    QTest::newRow("none") << QStringList{"voltarix", "--app-folder", "A"} << "";
-    QTest::newRow("after the folder")
-        << QStringList{"voltarix", "--app-folder", "A.ovb", "../x/P.zip"} << "/x/P.zip";
-    QTest::newRow("before, folder with =")
-        << QStringList{"voltarix", "P.ovb", "--app-folder=A"} << "/thuis/P.ovb";
-    QTest::newRow("after --") << QStringList{"voltarix", "--", "-P.ovb"} << "/thuis/-P.ovb";
-}
-
-void TestStartBestand::pad() {
-    QFETCH(QStringList, argumenten);
-    QFETCH(QString, pad);
-    QCOMPARE(StartBestand::pad(argumenten, "/thuis"), pad);
-}
 
 VOLTARIX_TEST(TestStartBestand)
 #include "tst_startbestand.moc"

@@ -1,7 +1,5 @@
-#include "ScriptedPlatform.h"
-#include "TestFolder.h"
+#include "HoofdVenster.h"
 #include "TestRunner.h"
-#include "app/Main.h"
 #include "app/Verschijning.h"
 #include "ui/SheetView.h"
 
@@ -15,44 +13,33 @@ private slots:
     // X is asked for only where Qt would otherwise look for a missing Wayland plugin
     // and warn; a platform the user chose is never overruled.
     void platform_data() {
-        QTest::addColumn<QByteArray>("eigen");
-        QTest::addColumn<bool>("sessie");
-        QTest::addColumn<bool>("x");
-        QTest::addColumn<bool>("plugin");
-        QTest::addColumn<QByteArray>("keuze");
-        QTest::newRow("X desktop") << QByteArray() << false << true << false << QByteArray();
-        QTest::newRow("Wayland with the plugin")
-            << QByteArray() << true << true << true << QByteArray();
-        QTest::newRow("Wayland without it")
-            << QByteArray() << true << true << false << QByteArray("xcb");
-        QTest::newRow("Wayland without X")
-            << QByteArray() << true << false << false << QByteArray();
-        QTest::newRow("the user's choice")
-            << QByteArray("wayland") << true << true << false << QByteArray();
+        const Tabel<QByteArray, bool, bool, bool, QByteArray> rij("eigen", "sessie", "x", "plugin",
+                                                                  "keuze");
+        rij("X desktop", {}, false, true, false, {});
+        rij("Wayland with the plugin", {}, true, true, true, {});
+        rij("Wayland without it", {}, true, true, false, "xcb");
+        rij("Wayland without X", {}, true, false, false, {});
+        rij("the user's choice", "wayland", true, true, false, {});
     }
     void platform() {
-        QFETCH(QByteArray, eigen);
-        QFETCH(bool, sessie);
-        QFETCH(bool, x);
-        QFETCH(bool, plugin);
-        QFETCH(QByteArray, keuze);
+        auto [eigen, sessie, x, plugin, keuze] = velden<QByteArray, bool, bool, bool, QByteArray>(
+            "eigen", "sessie", "x", "plugin", "keuze");
         QCOMPARE(Verschijning::platform(eigen, sessie, x, plugin), keuze);
     }
 
     // Where the screen cannot be read (here Qt's offscreen platform, as under Wayland),
     // the magnifier shows the program's own window around the pointer, enlarged.
     void loepToontEigenVenster() {
-        TestFolder folder;
-        ScriptedPlatform platform;
-        Main main(AppFolder(folder.root()), platform, QSize(1024, 768));
-        main.show();
-        for (const char *knop : {"Knop7", "LoepKnop"})
-            main.findChild<QAbstractButton *>(knop)->click();
-        auto *bord = main.findChild<SheetView *>("Pic2");
+        HoofdVenster<> v;
+        v.start();
+        v.main->show();
+        v.klik("Knop7");
+        v.klik("LoepKnop");
+        auto *bord = v.w<SheetView>("Pic2");
         const QPoint gat(296, 246); // a contact point: a hole in the board's face
         QCursor::setPos(bord->mapToGlobal(gat));
-        const Surface &loep = main.findChild<QFrame *>("Loep")->findChild<SheetView *>()->surface();
-        const QImage bron = main.ontwerp().Pic2.image();
+        const Surface &loep = v.w("Loep")->findChild<SheetView *>()->surface();
+        const QImage bron = v.main->ontwerp().Pic2.image();
         // z = 3: every third pixel of a row of the box is one pixel of the board
         const QPoint midden(loep.width() / 2, loep.height() / 2 - 20);
         const auto gelijk = [&] {
@@ -62,7 +49,6 @@ private slots:
                           (bron.pixel(gat.x() + dx, gat.y() - 7) & 0xffffff);
             return aantal;
         };
-        // the magnifier's timer fills the box
         QTRY_VERIFY2(gelijk() >= 12, qPrintable(QString::number(gelijk())));
     }
 };

@@ -1,7 +1,5 @@
-#include "ScriptedPlatform.h"
-#include "TestFolder.h"
+#include "HoofdVenster.h"
 #include "TestRunner.h"
-#include "app/Main.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -11,22 +9,20 @@ class TestZoekVak : public QObject {
     Q_OBJECT
 private slots:
     void zoekenKiezenBewerken() {
-        TestFolder folder;
-        ScriptedPlatform platform;
+        HoofdVenster<> v;
         const QStringList symbolen = {"Halfgeleiders/Diode", "Halfgeleiders/Zener",
                                       "Weerstanden/LDR", "Weerstanden/R1"};
         for (int i = 0; i < symbolen.size(); ++i)
-            folder.writePicture("Symbolen/" + symbolen[i] + ".bmp",
-                                filledPicture(49, 49, grey(40 * i)));
-        Main main(AppFolder(folder.root()), platform, QSize(1024, 768));
-        auto *zoek = main.findChild<QLineEdit *>("ZoekVak");
-        auto *List1 = main.findChild<QListWidget *>("List1");
-        auto *Label1 = main.findChild<QLabel *>("Label1");
+            v.folder.writePicture("Symbolen/" + symbolen[i] + ".bmp",
+                                  filledPicture(49, 49, grey(40 * i)));
+        v.start();
+        auto *zoek = v.w<QLineEdit>("ZoekVak");
+        auto *List1 = v.w<QListWidget>("List1");
         const auto lijst = [&] {
             QStringList regels;
             for (int i = 0; i < List1->count(); ++i)
                 regels << List1->item(i)->text();
-            return regels << Label1->text();
+            return regels << v.w<QLabel>("Label1")->text();
         };
         List1->setCurrentRow(1); // Zener of the first category
         zoek->setText("W");      // the category's name
@@ -34,24 +30,24 @@ private slots:
                  (QStringList{"LDR (weerstanden)", "R1 (weerstanden)", "2 Symbolen gevonden..."}));
         zoek->setText("LD");
         QTest::keyClick(zoek, Qt::Key_Down);
-        QCOMPARE(main.ontwerp().IconPic.pixel(0, 0), grey(40)); // Up and Down only point
+        QCOMPARE(v.main->ontwerp().IconPic.pixel(0, 0), grey(40)); // Up and Down only point
         QTest::keyClick(zoek, Qt::Key_Return);
-        QCOMPARE(main.ontwerp().IconPic.pixel(0, 0), grey(80));
+        QCOMPARE(v.main->ontwerp().IconPic.pixel(0, 0), grey(80));
 
         // Rename and Delete reach the file in its own folder; the recent list follows.
-        platform.inputAnswers = {"LDR 2"};
-        main.findChild<QPushButton *>("RenameKnop")->click();
-        QVERIFY(QFile::exists(folder.path("Symbolen/Weerstanden/LDR 2.bmp")));
+        v.platform.inputAnswers = {"LDR 2"};
+        v.klik("RenameKnop");
+        QVERIFY(QFile::exists(v.folder.path("Symbolen/Weerstanden/LDR 2.bmp")));
         QCOMPARE(lijst(), (QStringList{"LDR 2 (weerstanden)", "1 Symbolen gevonden..."}));
         List1->setCurrentRow(0);
-        platform.answers = {Platform::Answer::Yes};
-        main.findChild<QPushButton *>("DeleteKnop")->click();
-        QVERIFY(!QFile::exists(folder.path("Symbolen/Weerstanden/LDR 2.bmp")));
+        v.platform.answers = {Platform::Answer::Yes};
+        v.klik("DeleteKnop");
+        QVERIFY(!QFile::exists(v.folder.path("Symbolen/Weerstanden/LDR 2.bmp")));
         QCOMPARE(lijst(), QStringList{"0 Symbolen gevonden..."});
 
         // A file added meanwhile is found by the next search; Escape gives back the
         // category's list as it was.
-        folder.writePicture("Symbolen/Weerstanden/Ldr nieuw.bmp", filledPicture(49, 49, 0));
+        v.folder.writePicture("Symbolen/Weerstanden/Ldr nieuw.bmp", filledPicture(49, 49, 0));
         zoek->clear();
         zoek->setText("ldr");
         QCOMPARE(List1->count(), 1);
@@ -59,11 +55,10 @@ private slots:
         QCOMPARE(lijst(), (QStringList{"Diode", "Zener", "2 Symbolen gevonden..."}));
         QCOMPARE(List1->currentRow(), 1);
 
-        auto *Combo1 = main.findChild<QComboBox *>("Combo1");
-        Combo1->setCurrentIndex(0);
-        emit Combo1->activated(0);
+        v.w<QComboBox>("Combo1")->setCurrentIndex(0);
+        emit v.w<QComboBox>("Combo1")->activated(0);
         QCOMPARE(lijst(), QStringList{"0 Symbolen gevonden..."}); // LDR 2 is gone
-        QVERIFY(main.findChild<QToolButton *>("Knop7")->toolTip().contains("(toets F7)"));
+        QVERIFY(v.w("Knop7")->toolTip().contains("(toets F7)"));
     }
 };
 

@@ -87,22 +87,21 @@ private slots:
         Surface surface(10, 10);
         int changes = 0;
         surface.setChangeListener([&changes] { ++changes; });
-        const auto draw = [&] {
-            const int x1 = punten.x1(), y1 = punten.y1(), x2 = punten.x2(), y2 = punten.y2();
-            if (soort == 'c') surface.drawCircle(x1, y1, x2, kRed);
-            if (soort == 'l') surface.drawLine(x1, y1, x2, y2, kRed);
-            if (soort == 'b') surface.drawBox(x1, y1, x2, y2, kRed);
-            if (soort == 'f') surface.fillBox(x1, y1, x2, y2, kRed);
+        const auto draw = [&, p = punten] {
+            if (soort == 'c') surface.drawCircle(p.x1(), p.y1(), p.x2(), kRed);
+            if (soort == 'l') surface.drawLine(p.x1(), p.y1(), p.x2(), p.y2(), kRed);
+            if (soort == 'b') surface.drawBox(p.x1(), p.y1(), p.x2(), p.y2(), kRed);
+            if (soort == 'f') surface.fillBox(p.x1(), p.y1(), p.x2(), p.y2(), kRed);
         };
         draw();
         QCOMPARE(inked(surface), pixels);
         QCOMPARE_GT(changes, 0); // the view repaints
         QCOMPARE(surface.pixel(0, 10), Surface::kOutside);
         surface.setDrawMode(Surface::DrawMode::Invert);
-        draw();
-        QCOMPARE(inked(surface, qRgb(0, 255, 255)), pixels);
-        draw();
-        QCOMPARE(inked(surface, kRed), pixels);
+        for (const QRgb kleur : {qRgb(0, 255, 255), kRed}) {
+            draw();
+            QCOMPARE(inked(surface, kleur), pixels);
+        }
     }
 
     // A line of width 3 covers 3 rows; inverted twice it is gone.
@@ -199,7 +198,8 @@ private slots:
     }
 
     // Transparent parts become white; the picture is as large as the GIF's logical screen,
-    // which may be larger than the size its header gives before decoding.
+    // which may be larger than the size its header gives before decoding. (GIFs refused:
+    // the part pictures of tst_editor.)
     void gifs() {
         QImage plaatje(2, 2, QImage::Format_Indexed8);
         plaatje.setColorTable({qRgba(0, 0, 0, 0), qRgb(0, 128, 0)});
@@ -210,14 +210,10 @@ private slots:
         };
         TestFolder folder;
         const auto gif = Surface::readPicture(folder.writeFile("a.gif", scherm(30, 20)));
-        QVERIFY(gif);
-        QCOMPARE(gif->size(), QSize(30, 20));
+        QCOMPARE(gif.value_or(QImage()).size(), QSize(30, 20));
         QCOMPARE(gif->format(), QImage::Format_RGB32);
         QCOMPARE(gif->pixel(0, 0), qRgb(255, 255, 255));
         QCOMPARE(gif->pixel(1, 1), qRgb(0, 128, 0));
-        for (const QString &pad : {folder.writeFile("breed.gif", scherm(20000, 2)),
-                                   folder.path("ontbreekt.gif"), folder.makeDir("map.gif")})
-            QVERIFY2(!Surface::readPicture(pad), qPrintable(pad));
     }
 
     // The settings file, a symbol and a background picture cut off by a full disk replace
@@ -318,15 +314,7 @@ private slots:
         QVERIFY(!AppFolderChoice::holdsProgramFolders(folder.path("weg")));
         folder.makeDir("Map/projecten");
         QVERIFY(AppFolderChoice::holdsProgramFolders(map));
-    }
-
-    // A file exists for the program when it is a file, or a link to one.
-    void fileExists() {
-        TestFolder folder;
-        const QString map = folder.path("Map");
-        folder.makeDir("Map/Zmap");
-        folder.writeFile("Map/a.gif", "x");
-        ScriptedPlatform platform;
+        ScriptedPlatform platform; // a file exists for the program when it is one or links to one
         for (const QString name : {"a.gif", "Zmap", "weg"})
             QFile::link(map + '/' + name, map + "/link-" + name);
         for (const QString name :

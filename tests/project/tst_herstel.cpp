@@ -1,6 +1,5 @@
-// The recovery copy when the program dies: a helper process draws and keeps a copy of
-// its work, and is killed at random moments, in the middle of a copy or between two.
-// The next start offers what was left, and restores one whole moment of the drawing.
+// The recovery copy when the program dies: a helper process draws and keeps a copy of its
+// work, killed at random moments; the next start restores one whole moment of the drawing.
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
 #include "TestRunner.h"
@@ -29,18 +28,6 @@ HerstelSchrijver::Momentopname tekening(int stappen) {
     return {Pic.image(), Pic2.image(), QStringLiteral("Regel %1\n").arg(stappen), {}};
 }
 
-// The helper: draws step after step and hands each moment to the recovery copy, until
-// it is killed; now and then back to the start, which removes the copy again.
-int tekenEnBewaar(const QString &map) {
-    HerstelSchrijver schrijver(Herstelmap(map).nieuweKopieMap(), tekening(0));
-    std::fputs("klaar\n", stdout);
-    std::fflush(stdout);
-    for (int stap = 1;; ++stap) {
-        schrijver.bewaar(tekening(stap % 150));
-        QThread::msleep(1);
-    }
-}
-
 } // namespace
 
 class TestHerstel : public QObject {
@@ -66,11 +53,10 @@ private slots:
             std::optional<Herstelmap::Hersteld> kopie = Herstelmap(map).biedAan(platform);
             QCOMPARE(bool(kopie), !platform.messages.isEmpty() && ronde % 2 == 0);
             if (kopie) { // both sheets and the list of one step
-                const HerstelSchrijver::Momentopname moment =
-                    tekening(kopie->inhoud.lijst.section(' ', 1).toInt());
+                const auto moment = tekening(kopie->inhoud.lijst.section(' ', 1).toInt());
                 QCOMPARE(kopie->inhoud.lijst, moment.lijst.trimmed() + "\r\n");
-                QCOMPARE(*kopie->inhoud.ontwerpBlad, moment.Pic);
-                QCOMPARE(*kopie->inhoud.breadboard, moment.Pic2);
+                QVERIFY(kopie->inhoud.ontwerpBlad == moment.Pic &&
+                        kopie->inhoud.breadboard == moment.Pic2);
                 QDir(kopie->kopie.map).removeRecursively();
                 kopie.reset();
             }
@@ -80,21 +66,20 @@ private slots:
         }
     }
 
+    // A copy that cannot be read is set aside whole, reported once.
     void onleesbareKopieApart() {
         TestFolder folder;
         const QString map = folder.path(".herstel"), kopieMap = Herstelmap(map).nieuweKopieMap();
         HerstelSchrijver(kopieMap, tekening(0)).bewaar(tekening(3)); // ended without removing it
         folder.writeFile(QDir(folder.root()).relativeFilePath(kopieMap + "/herstel.ovb"),
                          "BM kapot");
-
         ScriptedPlatform platform;
         platform.answers << Platform::Answer::Yes;
         QVERIFY(!Herstelmap(map).biedAan(platform));
+        QVERIFY(!Herstelmap(map).biedAan(platform)); // and not offered again
         QCOMPARE(platform.messages.size(), 1);
         QVERIFY(platform.messages[0].text.endsWith(kopieMap + ".onleesbaar"));
         QCOMPARE(QDir(kopieMap + ".onleesbaar").entryList(QDir::Files).size(), 3); // all kept
-        QVERIFY(!Herstelmap(map).biedAan(platform)); // and not offered again
-        QCOMPARE(platform.messages.size(), 1);
     }
 
     // A list too large to show is kept as its file: the copy used to hold the box's notice
@@ -103,8 +88,7 @@ private slots:
         TestFolder folder;
         const QByteArray lijst = QByteArray(300000, 'x') + "\r\n\x80\r\n";
         auto bron = std::make_shared<QFile>(folder.writeFile("P.dat", lijst));
-        QVERIFY(bron->open(QIODevice::ReadOnly));
-        QVERIFY(bron->seek(7));
+        QVERIFY(bron->open(QIODevice::ReadOnly) && bron->seek(7));
         HerstelSchrijver::Momentopname nu = tekening(2);
         nu.lijst.clear(), nu.datBron = bron;
         const QString kopieMap = Herstelmap(folder.path(".herstel")).nieuweKopieMap();
@@ -128,9 +112,17 @@ private slots:
 };
 
 VOLTARIX_TEST(TestHerstel)
+// The helper: draws step after step, handing each moment to the copy, until it is killed;
+// now and then back to the start, which removes the copy again.
 static const bool kHelperGeregistreerd =
     TestRunner::registreerHelper(kHelperVlag, [](int argc, char **argv) {
-        return argc == 3 ? tekenEnBewaar(QString::fromLocal8Bit(argv[2])) : 2;
+        if (argc != 3) return 2;
+        HerstelSchrijver schrijver(Herstelmap(QString::fromLocal8Bit(argv[2])).nieuweKopieMap(),
+                                   tekening(0));
+        std::fputs("klaar\n", stdout);
+        std::fflush(stdout);
+        for (int stap = 1;; ++stap)
+            schrijver.bewaar(tekening(stap % 150)), QThread::msleep(1);
     });
 
 #include "tst_herstel.moc"

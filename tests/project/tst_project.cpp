@@ -1,6 +1,6 @@
 // Projects saved, listed and opened, also when the file system will not have them: a
-// folder that cannot be written, a full disk, a program killed in the middle of its save.
-// Whatever goes wrong, the project saved before opens whole afterwards, or the new one does.
+// folder that cannot be written, a full disk, a program killed in the middle of its save,
+// two programs saving at once. The project saved before opens whole afterwards, or the new one.
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
 #include "TestRunner.h"
@@ -8,8 +8,10 @@
 #include "project/DatTekst.h"
 #include "project/ProjectMap.h"
 #include "project/ProjectOpslaan.h"
+#include "ui/DiskNames.h"
 #include "ui/Surface.h"
 
+#include <QLockFile>
 #include <QProcess>
 #include <QtTest>
 
@@ -21,26 +23,23 @@
 
 namespace {
 
-const char kHelperVlag[] = "--opslaan-tot-stap";
-const Surface kOud(60, 40, qRgb(255, 0, 0)), kNieuw(60, 40, qRgb(0, 0, 255));
+const char kStapVlag[] = "--opslaan-tot-stap", kVaakVlag[] = "--sla-vaak-op";
+const Surface kOud(60, 40, qRgb(255, 0, 0)), kNieuw(60, 40, qRgb(0, 0, 255)), kKlein(8, 8);
+using P = QFileDevice;
 
-// The project as the program opens it after a restart, with the old or the new sheets
-// and list, and nothing half-written left in the folder. Opened before it is listed:
-// opening finishes a save cut off after its marker by itself.
+// The old or the new project opens whole, nothing half-written left; opened before it is
+// listed, as opening finishes a save cut off after its marker.
 void opent(const QString &projecten, bool nieuw) {
     const ProjectMap map(projecten);
     const ProjectMap::Geladen geladen = map.laad(QStringLiteral("P"));
-    QCOMPARE(map.namen(), QStringList{"P"});
     const QImage blad = (nieuw ? kNieuw : kOud).image();
-    QVERIFY(geladen.ontwerpBlad);
-    QCOMPARE(*geladen.ontwerpBlad, blad);
-    QCOMPARE(*geladen.breadboard, blad);
+    QVERIFY(geladen.ontwerpBlad == blad && geladen.breadboard == blad);
     QCOMPARE(geladen.lijst, nieuw ? "nieuw\r\n" : "oud\r\n");
-    QCOMPARE(QDir(projecten).entryList({"*.nieuw", "*.opslaan"}, QDir::Files), QStringList());
+    QCOMPARE(map.namen() + QDir(projecten).entryList({"*.nieuw", "*.opslaan"}, QDir::Files),
+             QStringList{"P"});
 }
 
-// A small tmpfs of its own at `map` (none for an empty path), for the root user who may
-// mount one; unmounted however the test ends.
+// A small tmpfs at `map` (none for an empty path) for root, unmounted however the test ends.
 struct KleineSchijf {
     QByteArray map;
     QString fout;
@@ -52,23 +51,32 @@ struct KleineSchijf {
     ~KleineSchijf() { ::umount2(map, MNT_DETACH); }
 };
 
+// Save `keer` of program `programma` marks both sheets and the list; herkomst() gives the
+// save a project came from, (0, 0) when its files come from different saves.
+QString lijst(int programma, int keer) {
+    return QStringLiteral("%1 %2\r\n").arg(programma).arg(keer);
+}
+QPoint herkomst(const ProjectMap::Geladen &geladen) {
+    const QRgb kleur = geladen.ontwerpBlad ? geladen.ontwerpBlad->pixel(0, 0) : 0;
+    const QPoint save(qRed(kleur), qGreen(kleur));
+    const bool heel = geladen.breadboard && geladen.breadboard->pixel(0, 0) == kleur &&
+                      geladen.lijst == lijst(save.x(), save.y());
+    return heel ? save : QPoint();
+}
+
 } // namespace
 
 class TestProject : public QObject {
     Q_OBJECT
 private slots:
-    // The list's characters to the ".dat" file and back. The Windows-1252 bytes that read as
-    // UTF-8 were found by fuzzing reader and writer against each other (tests/fuzz): such a
-    // list opened with other characters than it was saved with.
+    // The list to the ".dat" file and back. Windows-1252 bytes that read as UTF-8 were found
+    // by fuzzing (tests/fuzz): such a list opened with other characters.
     void lijstTekst_data() {
         const Tabel<QString, QByteArray> rij("lijst", "bytes");
-        rij("plain", "R1 330\r\n", "R1 330\r\n");
-        // Windows-1252 stays what the old program wrote, one byte per character.
         rij("Windows-1252", "R1 = 4k7 µF €5 “LED” Ÿ\r\n",
             "R1 = 4k7 \265F \2005 \223LED\224 \237\r\n");
         rij("beyond Windows-1252", "Ω 10k\r\n", "\xCE\xA9 10k\r\n");
-        // "Ã©" is C3 A9 in Windows-1252, which reads as UTF-8 for "é"; "ï»¿" is EF BB BF,
-        // the UTF-8 byte order mark, which the reader passes over.
+        // "Ã©" is C3 A9, UTF-8 for "é"; "ï»¿" is EF BB BF, the byte order mark.
         rij("Windows-1252 bytes that are UTF-8", "Ã© weerstand\r\n",
             "\xC3\x83\xC2\xA9 weerstand\r\n");
         rij("Windows-1252 bytes that are a byte order mark", "ï»¿R1\r\n",
@@ -81,37 +89,13 @@ private slots:
         QCOMPARE(DatTekst::codeer(lijst), bytes);
         QCOMPARE(DatTekst::decodeer(bytes), lijst);
         QCOMPARE(DatTekst::lijstUit(bytes), lijst);
-        // Every line ends in CR LF, whatever ended it in the file, the last one included.
+        // Lines end in CR LF; one or a character cut between two pieces of 64 KB stays one.
         QCOMPARE(DatTekst::lijstUit("a\rb\nc"), QStringLiteral("a\r\nb\r\nc\r\n"));
         QCOMPARE(DatTekst::lijstUit("\r\n\r\nC\r\n"), QStringLiteral("\r\n\r\nC\r\n"));
         QCOMPARE(DatTekst::lijstUit(""), QString());
-        // The file is read in pieces of 64 KB: a CR LF or a character cut between two
-        // pieces stays one.
         const QByteArray stuk(65535, 'x');
         QCOMPARE(DatTekst::lijstUit(stuk + "\r\ny"), QString(stuk) + "\r\ny\r\n");
         QCOMPARE(DatTekst::lijstUit(stuk + "\xCE\xA9"), QString(stuk) + "Ω\r\n");
-    }
-
-    // A saved project opens as it was (sheets as 24-bit BMPs, a last line end added); saving
-    // again replaces it.
-    void opslaanEnOpenen() {
-        TestFolder folder;
-        const ProjectMap map(folder.path("Projecten"));
-        Surface Pic(800, 551, qRgb(10, 20, 30)), Pic2(801, 541);
-        Pic2.fillBox(5, 5, 20, 20, qRgb(200, 100, 0));
-        QCOMPARE(map.opslaan("Led", Pic, Pic2, "een\r\ntwee\r\ndrie\r\n"), ProjectMap::Geen);
-        QCOMPARE(map.opslaan("Led", Pic, Pic2, "R1 = 330 Ω"), ProjectMap::Geen);
-        QVERIFY(map.bestaat("Led"));
-        const ProjectMap::Geladen geladen = map.laad("Led");
-        QVERIFY(geladen.ontwerpBlad);
-        QCOMPARE(*geladen.ontwerpBlad, Pic.image());
-        QVERIFY(geladen.breadboard);
-        QCOMPARE(*geladen.breadboard, Pic2.image());
-        QCOMPARE(geladen.lijst, QStringLiteral("R1 = 330 Ω\r\n"));
-        QCOMPARE(folder.readFile("Projecten/Led.dat"), QByteArray("R1 = 330 \xCE\xA9"));
-        QCOMPARE(folder.readFile("Projecten/Led.ovb"), pictureFile(Pic.image()));
-        QCOMPARE(QDir(map.folder()).entryList(QDir::Files),
-                 (QStringList{"Led.brb", "Led.dat", "Led.ovb"}));
     }
 
     // A design sheet alone is a project, ".ovb" one with no name; files that are no pictures
@@ -124,12 +108,41 @@ private slots:
             folder.writeFile(QStringLiteral("Projecten/") + file, "x");
         folder.writeFile("Projecten/K.ovb", bmpHeader(100000, 100000));
         const ProjectMap::Geladen kapot = map.laad("K");
-        QVERIFY(!kapot.ontwerpBlad);
-        QVERIFY(!kapot.breadboard);
-        QCOMPARE(kapot.lijst, QString());
+        QVERIFY(!kapot.ontwerpBlad && !kapot.breadboard && kapot.lijst.isEmpty());
         QCOMPARE(map.namen(), (QStringList{"", "abc", "Bel", "K"}));
         QVERIFY(!map.bestaat("alleen"));
         QCOMPARE(ProjectMap(folder.path("Leeg")).namen(), QStringList());
+    }
+
+    // Capitals from a FAT stick, Windows-1252 names from an old archive (which Qt's listing
+    // skips): listed, opened with a last line end added, saved over under their own names.
+    void vreemdeNamen_data() {
+        const Tabel<QByteArray, QByteArrayList, QString> rij("stam", "extensies", "naam");
+        rij("FAT stick", "ROOD", {".OVB", ".BRB", ".DAT"}, "ROOD");
+        rij("Windows-1252", "weerstand\xe9", {".ovb", ".Brb", ".dat"}, "weerstandé");
+    }
+    void vreemdeNamen() {
+        auto [stam, extensies, naam] =
+            velden<QByteArray, QByteArrayList, QString>("stam", "extensies", "naam");
+        TestFolder folder;
+        const ProjectMap map(folder.makeDir("Projecten"));
+        const QByteArray inhoud[] = {pictureFile(kOud.image()), pictureFile(kOud.image()), "\xb5"};
+        QByteArrayList bestanden;
+        for (int i = 0; i < 3; ++i) { // written, then given the name an archive would give
+            bestanden << QFile::encodeName(map.folder()) + '/' + stam + extensies[i];
+            const QByteArray pad = QFile::encodeName(folder.writeFile("f", inhoud[i]));
+            QCOMPARE(::rename(pad.constData(), bestanden[i].constData()), 0);
+        }
+        QCOMPARE(map.namen(), QStringList{naam});
+        const ProjectMap::Geladen geladen = map.laad(naam);
+        QVERIFY(geladen.breadboard == kOud.image() && geladen.lijst == "µ\r\n");
+        QCOMPARE(map.opslaan(naam, kNieuw, kOud, "Ω"), ProjectMap::Geen);
+        const ProjectMap::Geladen nieuw = map.laad(naam);
+        QVERIFY(nieuw.ontwerpBlad == kNieuw.image() && nieuw.breadboard == kOud.image());
+        QCOMPARE(nieuw.lijst, "Ω\r\n");
+        QCOMPARE(DiskNames::files(map.folder()).size(), size_t(3)); // no second project beside it
+        for (const QByteArray &bestand : bestanden) // Qt cannot remove what it cannot list
+            QCOMPARE(::unlink(bestand.constData()), 0);
     }
 
     // Names that are no file name everywhere write nothing at all.
@@ -145,39 +158,37 @@ private slots:
         QVERIFY(ProjectMap::geldigeNaam("Led .. 1 é"));
     }
 
-    // The save command asks for the name, proposing the design's, and tells the user about a
-    // name that cannot be a file name; it asks before replacing a project.
+    // Saving asks the name, proposing the design's; tells of a name that is no file name;
+    // asks before replacing a project.
     void opslaanVraagtNaam() {
         TestFolder folder;
         const ProjectMap map(folder.path("Projecten"));
         ScriptedPlatform platform;
         platform.inputAnswers = {"", "*.*", "P", "P", "P"};
         platform.answers = {Platform::Answer::No, Platform::Answer::Yes};
-        const auto opslaan = [&](const char *lijst) {
-            return ProjectOpslaan(platform, map, "*.*", Surface(8, 8), Surface(8, 8), lijst);
-        };
-        QVERIFY(!opslaan("leeg"));     // cancelled
-        QVERIFY(!opslaan("ongeldig")); // no file name
-        QVERIFY(!map.bestaat("P"));
-        QVERIFY(opslaan("oud\r\n"));
-        QVERIFY(!opslaan("nee\r\n"));
-        QCOMPARE(folder.readFile("Projecten/P.dat"), QByteArray("oud\r\n"));
-        QVERIFY(opslaan("ja\r\n"));
-        QCOMPARE(folder.readFile("Projecten/P.dat"), QByteArray("ja\r\n"));
+        // Cancelled, no file name, saved, No, Yes.
+        const QByteArrayList lijsten = {"leeg", "ongeldig", "oud\r\n", "nee\r\n", "ja\r\n"};
+        const bool gelukt[] = {false, false, true, false, true};
+        QByteArray opgeslagen;
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(ProjectOpslaan(platform, map, "*.*", kKlein, kKlein, lijsten[i]), gelukt[i]);
+            if (gelukt[i]) opgeslagen = lijsten[i];
+            QCOMPARE(folder.readFile("Projecten/P.dat"), opgeslagen);
+            QCOMPARE(map.bestaat("P"), !opgeslagen.isEmpty());
+        }
         QCOMPARE(platform.inputs.size(), 5);
-        QCOMPARE(platform.inputs[0].prompt, QStringLiteral("Geef een naam voor dit project..."));
-        QCOMPARE(platform.inputs[0].defaultAnswer, QStringLiteral("*.*"));
+        QCOMPARE(platform.inputs[0].prompt + '|' + platform.inputs[0].defaultAnswer,
+                 "Geef een naam voor dit project...|*.*");
         QCOMPARE(platform.messages.size(), 3);
-        QCOMPARE(platform.messages[0].text,
-                 QStringLiteral("Fout bij het opslaan van het project!\r\n(foutnummer: 1)"));
-        QCOMPARE(platform.messages[1].text, QStringLiteral("Project bestaat reeds, vernieuwen?"));
-        QCOMPARE(platform.messages[1].title, QStringLiteral(" Exist"));
+        QCOMPARE(platform.messages[0].text + '|' + platform.messages[1].text + '|' +
+                     platform.messages[1].title,
+                 "Fout bij het opslaan van het project!\r\n(foutnummer: 1)|Project bestaat "
+                 "reeds, vernieuwen?| Exist");
     }
 
-    // Killed after step 1-3 (a new file written), 4 (the marker) or 5-7 (a file moved into
-    // place): before the marker the old project stays; from the marker on the save is
-    // finished the next time the folder is read. Refused by the file system: the save
-    // command reports the error number, and the old project stays.
+    // Killed after step 1-3 (new files written), 4 (the marker) or 5-7 (files moved): before
+    // the marker the old project stays, from it on the next read finishes the save. Refused
+    // by the file system: the error number is reported, the old project stays.
     void opslagFaalt_data() {
         kolommen<QString, int>("manier", "foutnummer");
         for (int stap = 1; stap <= 7; ++stap)
@@ -198,13 +209,12 @@ private slots:
         QVERIFY(Settings::schrijf(ini, true));
         if (foutnummer == 0) { // a helper process saves the new project and stops at the step
             QProcess helper;
-            helper.start(QCoreApplication::applicationFilePath(), {kHelperVlag, projecten, manier});
+            helper.start(QCoreApplication::applicationFilePath(), {kStapVlag, projecten, manier});
             while (!helper.canReadLine())
                 QVERIFY2(helper.waitForReadyRead(30000), "the helper never reached its step");
             QCOMPARE(helper.readLine(), QByteArray("stap\n"));
             helper.kill();
-            QVERIFY(helper.waitForFinished());
-            QCOMPARE(helper.exitStatus(), QProcess::CrashExit);
+            QVERIFY(helper.waitForFinished() && helper.exitStatus() == QProcess::CrashExit);
             return opent(projecten, manier.toInt() >= 4);
         }
         QString doel = projecten;
@@ -212,7 +222,7 @@ private slots:
         if (manier == "bestand") doel = folder.writeFile("Bestand", "geen map") + "/Projecten";
         if (manier == "map") folder.makeDir("Projecten/P.brb.nieuw");
         if (manier == "rechten") {
-            QFile::setPermissions(projecten, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+            QFile::setPermissions(projecten, P::ReadOwner | P::ExeOwner);
             if (QFile(projecten + "/proef").open(QIODevice::WriteOnly))
                 QSKIP("running as root: a folder without write permission can still be written");
         }
@@ -224,7 +234,6 @@ private slots:
                 while (vulsel.write(QByteArray(blok, 'x')) == blok) {
                 }
         }
-        // The save command tells the user, so that the work is not taken for saved.
         ScriptedPlatform platform;
         platform.inputAnswers << "P";
         platform.answers << Platform::Answer::Yes;
@@ -232,11 +241,10 @@ private slots:
         QCOMPARE(platform.messages.constLast().text,
                  QStringLiteral("Fout bij het opslaan van het project!\r\n(foutnummer: %1)")
                      .arg(foutnummer));
-        // The settings file stays too (a full disk used to leave an empty one).
+        // The settings file stays (a full disk used to leave an empty one).
         QVERIFY(manier != "vol" || !Settings::schrijf(ini, false));
         QCOMPARE(Settings::lees(ini), std::optional<bool>(true));
-        QFile::setPermissions(projecten, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                             QFileDevice::ExeOwner);
+        QFile::setPermissions(projecten, P::ReadOwner | P::WriteOwner | P::ExeOwner);
         vulsel.remove();
         opent(projecten, false);
         if (manier != "vol") return;
@@ -244,13 +252,63 @@ private slots:
         QCOMPARE(ProjectMap(projecten).opslaan("P", kNieuw, kNieuw, "nieuw\r\n"), ProjectMap::Geen);
         opent(projecten, true);
     }
+
+    // Two programs saving one project while a third opens it used to share their temporary
+    // files: the project came from different saves while both said it was saved.
+    void tweeProgrammasSlaanTegelijkOp() {
+        TestFolder folder;
+        const QString projecten = folder.path("Projecten");
+        QProcess helpers[2];
+        for (int i : {0, 1})
+            helpers[i].start(QCoreApplication::applicationFilePath(),
+                             {kVaakVlag, projecten, QString::number(i + 1)});
+        while (helpers[0].state() != QProcess::NotRunning ||
+               helpers[1].state() != QProcess::NotRunning) {
+            const ProjectMap::Geladen geladen = ProjectMap(projecten).laad("P");
+            QVERIFY(geladen.inGebruik || !geladen.ontwerpBlad || !herkomst(geladen).isNull());
+            QTest::qWait(5);
+        }
+        const QPoint eind = herkomst(ProjectMap(projecten).laad("P"));
+        QVERIFY(eind.x() == 1 || eind.x() == 2); // the last save of one of them that succeeded
+        const QByteArrayList gelukt = helpers[eind.x() - 1].readAllStandardOutput().split('\n');
+        QCOMPARE(eind.y(), gelukt.value(gelukt.size() - 2).toInt());
+        QCOMPARE(QDir(projecten).entryList(QDir::Files), (QStringList{"P.brb", "P.dat", "P.ovb"}));
+    }
+
+    // A project another program saves is reported. An empty lock file, left by a program
+    // killed before it wrote its name in, kept the project "in use" for five minutes (found
+    // by the recovery copy's kill test): a second old, it is taken over.
+    void bezetProject() {
+        TestFolder folder;
+        ProjectMap map(folder.path("Projecten"));
+        QCOMPARE(map.opslaan("P", kKlein, kKlein, "oud\r\n"), ProjectMap::Geen);
+        QLockFile ander(folder.path("Projecten/P.lock"));
+        QVERIFY(ander.tryLock(0));
+        map.zetWachttijd(200);
+        ScriptedPlatform platform;
+        platform.inputAnswers << "P";
+        platform.answers << Platform::Answer::Yes;
+        QVERIFY(!ProjectOpslaan(platform, map, "P", kKlein, kKlein, "nieuw\r\n"));
+        QCOMPARE(platform.messages.constLast().text, inGebruikTekst());
+        QVERIFY(map.laad("P").inGebruik);
+        ander.unlock();
+
+        map.zetWachttijd(0);
+        QFile slot(folder.writeFile("Projecten/P.lock", {}));
+        QCOMPARE(map.opslaan("P", kKlein, kKlein, "x\r\n"), ProjectMap::InGebruik);
+        QVERIFY(slot.open(QIODevice::ReadWrite));
+        QVERIFY(slot.setFileTime(QDateTime::currentDateTime().addSecs(-2),
+                                 QFileDevice::FileModificationTime));
+        QCOMPARE(map.opslaan("P", kKlein, kKlein, "x\r\n"), ProjectMap::Geen);
+        QVERIFY(!QFile::exists(slot.fileName())); // and let go after the save
+    }
 };
 
 VOLTARIX_TEST(TestProject)
-// The helper process: saves the new project and stops at step argv[3], telling the test it
-// is there; the test then kills it.
-static const bool kHelperGeregistreerd =
-    TestRunner::registreerHelper(kHelperVlag, [](int argc, char **argv) {
+// Helpers: saving the new project up to step argv[3], to be killed there; saving 40 times as
+// program argv[3], writing the number of each save that succeeded.
+static const bool kStapGeregistreerd =
+    TestRunner::registreerHelper(kStapVlag, [](int argc, char **argv) {
         if (argc != 4) return 2;
         const int stap = std::atoi(argv[3]);
         ProjectMap(QString::fromLocal8Bit(argv[2]))
@@ -262,6 +320,18 @@ static const bool kHelperGeregistreerd =
                     ::pause();
             });
         return 1; // never reached for a step the save gets to
+    });
+static const bool kVaakGeregistreerd =
+    TestRunner::registreerHelper(kVaakVlag, [](int argc, char **argv) {
+        if (argc != 4) return 2;
+        const int programma = std::atoi(argv[3]);
+        for (int keer = 1; keer <= 40; ++keer) {
+            const Surface blad(8, 8, qRgb(programma, keer, 0));
+            if (ProjectMap(QString::fromLocal8Bit(argv[2]))
+                    .opslaan("P", blad, blad, lijst(programma, keer)) == ProjectMap::Geen)
+                std::printf("%d\n", keer);
+        }
+        return 0;
     });
 
 #include "tst_project.moc"

@@ -27,14 +27,6 @@ void schrijfZip(const QString &pad, const Items &items) {
     QVERIFY(zip_close(zip) == 0);
 }
 
-// Every size field of the archive that says `echt` bytes says `gelogen` instead.
-void liegOverGrootte(QByteArray &zip, quint32 echt, quint32 gelogen) {
-    const QByteArray van(reinterpret_cast<const char *>(&echt), 4);
-    const QByteArray naar(reinterpret_cast<const char *>(&gelogen), 4);
-    for (qsizetype plek = zip.indexOf(van); plek >= 0; plek = zip.indexOf(van, plek + 4))
-        zip.replace(plek, 4, naar);
-}
-
 const QByteArray kOvb = pictureFile(filledPicture(60, 40, qRgb(0, 0, 255)));
 const QByteArray kBrb = pictureFile(filledPicture(30, 20, qRgb(255, 0, 0)));
 const QByteArray kDat = "R1 = 330 Ohm\r\n";
@@ -48,117 +40,113 @@ Q_DECLARE_METATYPE(ProjectZip::Fout)
 class TestProjectZip : public QObject {
     Q_OBJECT
 private slots:
-    void importeerZip_data();
-    void importeerZip();
-    void liegendeKop();
-    void exporterenEnImporteren();
-    void buitenDeMap();
-};
+    void importeerZip_data() {
+        using F = ProjectZip::Fout;
+        const Tabel<Items, F> rij("items", "fout");
+        rij("one project", kProject, F::Geen);
+        rij("extensions in capitals",
+            {{"Proef.OVB", kOvb}, {"Proef.Brb", kBrb}, {"Proef.DAT", kDat}}, F::Geen);
+        rij("../x", Items{{"../x", "weg"}} + kProject, F::MapInNaam);
+        rij("in a folder", Items{{"map/Proef.ovb", kOvb}} + kProject.mid(1), F::MapInNaam);
+        rij("backslash", Items{{"..\\Proef.ovb", kOvb}} + kProject.mid(1), F::MapInNaam);
+        rij("a fourth file", kProject + Items{{"leesmij.txt", "hallo"}}, F::AnderBestand);
+        rij("two names", {{"A.ovb", kOvb}, {"B.brb", kBrb}, {"B.dat", kDat}}, F::AnderBestand);
+        rij("two design sheets", kProject + Items{{"Proef.OVB", kOvb}}, F::AnderBestand);
+        rij("no list", {{"Proef.ovb", kOvb}, {"Proef.brb", kBrb}}, F::Onvolledig);
+        rij("65 MB", kProject.mid(0, 2) + Items{{"Proef.dat", QByteArray(65 << 20, '\0')}},
+            F::TeGroot);
+        rij("no zip", {}, F::Onleesbaar);
+    }
 
-void TestProjectZip::importeerZip_data() {
-    QTest::addColumn<Items>("items");
-    QTest::addColumn<ProjectZip::Fout>("fout");
-    using F = ProjectZip::Fout;
-    QTest::newRow("one project") << kProject << F::Geen;
-    QTest::newRow("extensions in capitals")
-        << Items{{"Proef.OVB", kOvb}, {"Proef.Brb", kBrb}, {"Proef.DAT", kDat}} << F::Geen;
-    QTest::newRow("../x") << Items{{"../x", "weg"}} + kProject << F::MapInNaam;
-    QTest::newRow("in a folder") << Items{{"map/Proef.ovb", kOvb}} + kProject.mid(1)
-                                 << F::MapInNaam;
-    QTest::newRow("backslash") << Items{{"..\\Proef.ovb", kOvb}} + kProject.mid(1) << F::MapInNaam;
-    QTest::newRow("a fourth file") << kProject + Items{{"leesmij.txt", "hallo"}} << F::AnderBestand;
-    QTest::newRow("two names") << Items{{"A.ovb", kOvb}, {"B.brb", kBrb}, {"B.dat", kDat}}
-                               << F::AnderBestand;
-    QTest::newRow("two design sheets") << kProject + Items{{"Proef.OVB", kOvb}} << F::AnderBestand;
-    QTest::newRow("no list") << Items{{"Proef.ovb", kOvb}, {"Proef.brb", kBrb}} << F::Onvolledig;
-    QTest::newRow("65 MB") << kProject.mid(0, 2) + Items{{"Proef.dat", QByteArray(65 << 20, '\0')}}
-                           << F::TeGroot;
-    QTest::newRow("no zip") << Items{} << F::Onleesbaar;
-}
+    void importeerZip() {
+        auto [items, fout] = velden<Items, ProjectZip::Fout>("items", "fout");
+        TestFolder folder;
+        const QString zip = items.isEmpty() ? folder.writeFile("Proef.zip", "PK\x03\x04 geen zip")
+                                            : folder.path("Proef.zip");
+        if (!items.isEmpty()) schrijfZip(zip, items);
+        ScriptedPlatform platform;
+        const ProjectMap map(folder.path("Projecten"));
+        const QString naam = ProjectImport::importeer(platform, map, zip);
+        const bool goed = fout == ProjectZip::Fout::Geen;
+        QCOMPARE(naam, goed ? "Proef" : "");
+        QCOMPARE(platform.messages.size(), goed ? 0 : 1);
+        if (!goed) QCOMPARE(platform.messages[0].text, ProjectZip::foutTekst(fout, zip));
+        for (const auto &[naam, inhoud] : kProject) // nothing written on refusal
+            QCOMPARE(folder.readFile("Projecten/" + naam), goed ? inhoud : "");
+        QVERIFY(!QFileInfo::exists(folder.path("x")) &&
+                goed == QFileInfo::exists(folder.path("Projecten")));
+    }
 
-void TestProjectZip::importeerZip() {
-    QFETCH(Items, items);
-    QFETCH(ProjectZip::Fout, fout);
-    TestFolder folder;
-    const QString zip = items.isEmpty() ? folder.writeFile("Proef.zip", "PK\x03\x04 geen zip")
-                                        : folder.path("Proef.zip");
-    if (!items.isEmpty()) schrijfZip(zip, items);
-    ScriptedPlatform platform;
-    const ProjectMap map(folder.path("Projecten"));
-    const QString naam = ProjectImport::importeer(platform, map, zip);
-    if (fout == ProjectZip::Fout::Geen) {
-        QVERIFY(naam == "Proef" && platform.messages.isEmpty());
+    // Found in the making: a header may claim a few bytes for an entry that unpacks to more
+    // than 64 MB; the bytes are counted as they come.
+    void liegendeKop() {
+        TestFolder folder;
+        const quint32 groot = 65 * 1024 * 1024 + 7;
+        schrijfZip(
+            folder.path("echt.zip"),
+            {{"Proef.ovb", kOvb}, {"Proef.brb", QByteArray(groot, '\0')}, {"Proef.dat", kDat}});
+        QByteArray zip = folder.readFile("echt.zip");
+        const quint32 gelogen = 1000; // every size field that says `groot` says 1000 instead
+        const QByteArray van(reinterpret_cast<const char *>(&groot), 4);
+        for (qsizetype plek = zip.indexOf(van); plek >= 0; plek = zip.indexOf(van, plek + 4))
+            zip.replace(plek, 4, reinterpret_cast<const char *>(&gelogen), 4);
+        const ProjectZip::Gelezen gelezen = ProjectZip::lees(folder.writeFile("gelogen.zip", zip));
+        QVERIFY(gelezen.fout == ProjectZip::Fout::TeGroot ||
+                gelezen.fout == ProjectZip::Fout::Onleesbaar);
+        QVERIFY(gelezen.bestanden.brb.isEmpty());
+    }
+
+    // "Exporteren..." as zip, then "Importeren..." in the open dialog: the project opens under
+    // the zip's name with the sheets and the list as a save writes them; a project of that name
+    // is replaced only after Yes.
+    void exporterenEnImporteren() {
+        TestFolder folder;
+        ScriptedPlatform platform;
+        QString map = folder.root();
+        const QImage Pic = filledPicture(60, 40, qRgb(0, 0, 255)), Pic2 = filledPicture(3, 2, 0);
+        const Exporteren::Ontwerp ontwerp{"*.*", Pic, Pic, Pic2, {}, [] { return kDat; }};
+        platform.saveAnswers << folder.path("Gedeeld.zip");
+        QCOMPARE(Exporteren::Exporteer(platform, map, ontwerp), folder.path("Gedeeld.zip"));
+
+        const ProjectMap projecten(folder.makeDir("Projecten"));
+        folder.writeFile("Projecten/Gedeeld.ovb", kBrb);
+        QStringList geopend;
+        for (const auto antwoord : {Platform::Answer::No, Platform::Answer::Yes}) {
+            OpenForm form(projecten, platform, [&](const QString &naam) { geopend << naam; });
+            platform.openAnswers << folder.path("Gedeeld.zip");
+            platform.answers << antwoord;
+            form.findChild<QPushButton *>("ImportKnop")->click();
+        }
+        QCOMPARE(geopend, QStringList{"Gedeeld"});
+        QCOMPARE(platform.messages.last().text,
+                 QStringLiteral("Project bestaat reeds, vernieuwen?"));
+        const ProjectMap::Geladen geladen = projecten.laad("Gedeeld");
+        QVERIFY(geladen.ontwerpBlad == Pic && geladen.breadboard == Pic2);
+        QCOMPARE(folder.readFile("Projecten/Gedeeld.dat"), kDat);
+    }
+
+    // Any of a project's files elsewhere brings all three in; one in the folder opens as it
+    // is; what is no project is told and changes nothing.
+    void buitenDeMap() {
+        TestFolder folder;
+        const ProjectMap map(folder.path("Projecten"));
+        for (const auto &[naam, inhoud] : kProject)
+            folder.writeFile("elders/" + naam, inhoud);
+        folder.writeFile("elders/Kapot.ovb", "geen plaatje");
+        ScriptedPlatform platform;
+        QCOMPARE(ProjectImport::importeer(platform, map, folder.path("elders/Proef.brb")), "Proef");
         for (const auto &[naam, inhoud] : kProject)
             QCOMPARE(folder.readFile("Projecten/" + naam), inhoud);
-        return;
+        QCOMPARE(ProjectImport::importeer(platform, map, folder.path("Projecten/Proef.dat")),
+                 "Proef");
+        for (const QString pad : {"elders/Kapot.ovb", "elders/Weg.ovb", "elders/Proef.txt"}) {
+            QCOMPARE(ProjectImport::importeer(platform, map, folder.path(pad)), QString());
+            QCOMPARE(platform.messages.last().text,
+                     ProjectImport::geenProjectTekst(folder.path(pad)));
+        }
+        QVERIFY(platform.messages.size() == 3 && map.namen() == QStringList{"Proef"});
     }
-    QVERIFY(naam.isEmpty() && platform.messages.size() == 1);
-    QCOMPARE(platform.messages[0].text, ProjectZip::foutTekst(fout, zip));
-    QVERIFY(!QFileInfo::exists(folder.path("Projecten")) && !QFileInfo::exists(folder.path("x")));
-}
-
-// Found in the making: a header may claim a few bytes for an entry that unpacks to more
-// than 64 MB; the bytes are counted as they come.
-void TestProjectZip::liegendeKop() {
-    TestFolder folder;
-    const quint32 groot = 65 * 1024 * 1024 + 7;
-    schrijfZip(folder.path("echt.zip"),
-               {{"Proef.ovb", kOvb}, {"Proef.brb", QByteArray(groot, '\0')}, {"Proef.dat", kDat}});
-    QByteArray zip = folder.readFile("echt.zip");
-    liegOverGrootte(zip, groot, 1000);
-    const ProjectZip::Gelezen gelezen = ProjectZip::lees(folder.writeFile("gelogen.zip", zip));
-    QVERIFY(gelezen.fout == ProjectZip::Fout::TeGroot ||
-            gelezen.fout == ProjectZip::Fout::Onleesbaar);
-    QVERIFY(gelezen.bestanden.brb.isEmpty());
-}
-
-// "Exporteren..." as zip, then "Importeren..." in the open dialog: the project opens under
-// the zip's name with the sheets and the list as a save writes them; a project of that name
-// is replaced only after Yes.
-void TestProjectZip::exporterenEnImporteren() {
-    TestFolder folder;
-    ScriptedPlatform platform;
-    QString map = folder.root();
-    const QImage Pic = filledPicture(60, 40, qRgb(0, 0, 255)), Pic2 = filledPicture(3, 2, 0);
-    const Exporteren::Ontwerp ontwerp{"*.*", Pic, Pic, Pic2, {}, [] { return kDat; }};
-    platform.saveAnswers << folder.path("Gedeeld.zip");
-    QCOMPARE(Exporteren::Exporteer(platform, map, ontwerp), folder.path("Gedeeld.zip"));
-
-    const ProjectMap projecten(folder.makeDir("Projecten"));
-    folder.writeFile("Projecten/Gedeeld.ovb", kBrb);
-    QStringList geopend;
-    for (const auto antwoord : {Platform::Answer::No, Platform::Answer::Yes}) {
-        OpenForm form(projecten, platform, [&](const QString &naam) { geopend << naam; });
-        platform.openAnswers << folder.path("Gedeeld.zip");
-        platform.answers << antwoord;
-        form.findChild<QPushButton *>("ImportKnop")->click();
-    }
-    QCOMPARE(geopend, QStringList{"Gedeeld"});
-    QCOMPARE(platform.messages.last().text, QStringLiteral("Project bestaat reeds, vernieuwen?"));
-    const ProjectMap::Geladen geladen = projecten.laad("Gedeeld");
-    QVERIFY(geladen.ontwerpBlad == Pic && geladen.breadboard == Pic2);
-    QCOMPARE(folder.readFile("Projecten/Gedeeld.dat"), kDat);
-}
-
-// Any of a project's files elsewhere brings all three in; one in the folder opens as it
-// is; what is no project is told and changes nothing.
-void TestProjectZip::buitenDeMap() {
-    TestFolder folder;
-    const ProjectMap map(folder.path("Projecten"));
-    for (const auto &[naam, inhoud] : kProject)
-        folder.writeFile("elders/" + naam, inhoud);
-    folder.writeFile("elders/Kapot.ovb", "geen plaatje");
-    ScriptedPlatform platform;
-    QCOMPARE(ProjectImport::importeer(platform, map, folder.path("elders/Proef.brb")), "Proef");
-    for (const auto &[naam, inhoud] : kProject)
-        QCOMPARE(folder.readFile("Projecten/" + naam), inhoud);
-    QCOMPARE(ProjectImport::importeer(platform, map, folder.path("Projecten/Proef.dat")), "Proef");
-    for (const QString pad : {"elders/Kapot.ovb", "elders/Weg.ovb", "elders/Proef.txt"}) {
-        QCOMPARE(ProjectImport::importeer(platform, map, folder.path(pad)), QString());
-        QCOMPARE(platform.messages.last().text, ProjectImport::geenProjectTekst(folder.path(pad)));
-    }
-    QVERIFY(platform.messages.size() == 3 && map.namen() == QStringList{"Proef"});
-}
+};
 
 VOLTARIX_TEST(TestProjectZip)
 #include "tst_projectzip.moc"

@@ -10,6 +10,7 @@
 #include "editor/Design.h"
 #include "editor/Loep.h"
 #include "editor/Ontwerpblad.h"
+#include "editor/RegelTelling.h"
 #include "editor/StatusTekst.h"
 #include "editor/ToolButtons.h"
 #include "editor/ToolIcons.h"
@@ -17,12 +18,13 @@
 #include <QFontMetricsF>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QtEndian>
 #include <QtTest>
 
 using B = ToolButtons::Besturing;
-using Weergave = ToolButtons::Weergave;
-using Actie = ToolButtons::Actie;
+using A = ToolButtons::Actie;
 
 namespace {
 
@@ -71,10 +73,6 @@ struct Opstelling {
     QImage blad() const { return design.Pic2.image().copy(); }
 };
 
-// The mode, the button, the preview the mode shows, whether a press takes a snapshot,
-// whether the sheet changes, the mode afterwards.
-using Gebaar = std::tuple<int, Qt::MouseButton, QString, bool, bool, int>;
-
 QString run(const QString &program, const QStringList &arguments) {
     QProcess process;
     process.start(program, arguments);
@@ -86,8 +84,6 @@ const QImage kBlad = filledPicture(200, 100, kRood);
 
 } // namespace
 
-Q_DECLARE_METATYPE(Gebaar)
-
 // The editor without the main window: tool buttons, sheets, text block, list, printing.
 class TestEditor : public QObject {
     Q_OBJECT
@@ -97,10 +93,9 @@ private slots:
     // tools and the magnifier in use (shown by their own tools, the magnifier in the list's
     // place) or put away. Then the controls shown, the command and the direction of a shift.
     void knoppen_data() {
-        // begin: Weergave
         kolommen<int, int, bool, QString, int, int>("begin", "knop", "gereedschap", "getoond",
                                                     "actie", "richting");
-        const int O = 0, L = 1, BB = 2, I = 3;
+        const int O = 0, L = 1, BB = 2, I = 3; // the view at first
         const QString ontwerp = "Pic List1", lijst = "Text1 List1",
                       info = "WebBrowser Knop10 List1";
         const QString bb = "Pic2 WerkBalk Combo2 Combo3 BackClear NewKnop LoepKnop LoepScroll "
@@ -108,15 +103,15 @@ private slots:
         const QString bbTekst = "Pic2 WerkBalk Combo2 Combo3 Combo4 Text2 Check1 BackClear NewKnop "
                                 "LoepKnop Loep LoepScroll BBgrootKnop PrintKnop LineV LineH";
         const auto rij = [](const char *naam, int begin, int knop, bool gereedschap,
-                            const QString &getoond, Actie actie = Actie::Geen, int richting = 0) {
+                            const QString &getoond, A actie = A::Geen, int richting = 0) {
             QTest::newRow(naam) << begin << knop << gereedschap << getoond << int(actie)
                                 << richting;
         };
         rij("information, new design: the index goes", I, 0, false, "WebBrowser List1",
-            Actie::NieuwOntwerp);
-        rij("breadboard, open: its tools stay", BB, 1, true, bbTekst, Actie::ProjectOpenen);
-        rij("design, save", O, 2, false, ontwerp, Actie::ProjectOpslaan);
-        rij("list, print", L, 3, false, lijst, Actie::OntwerpAfdrukken);
+            A::NieuwOntwerp);
+        rij("breadboard, open: its tools stay", BB, 1, true, bbTekst, A::ProjectOpenen);
+        rij("design, save", O, 2, false, ontwerp, A::ProjectOpslaan);
+        rij("list, print", L, 3, false, lijst, A::OntwerpAfdrukken);
         rij("information, gap 4", I, 4, false, "WebBrowser List1");
         rij("information, gaps 9 and 11 alike", I, 9, false, "WebBrowser List1");
         rij("breadboard in use, design", BB, 5, true, ontwerp);
@@ -124,11 +119,10 @@ private slots:
         rij("information, breadboard", I, 7, false, bb);
         rij("breadboard in use, breadboard again", BB, 7, true, bbTekst);
         rij("list, information", L, 8, false, info);
-        rij("information, index", I, 10, false, info, Actie::StartPagina);
-        rij("design, left", O, 12, false, ontwerp, Actie::Verschuif, 1);
-        rij("design, up", O, 13, false, ontwerp, Actie::Verschuif, 2);
-        rij("design, right", O, 14, false, ontwerp, Actie::Verschuif, 3);
-        rij("design, down", O, 15, false, ontwerp, Actie::Verschuif, 4);
+        rij("information, index", I, 10, false, info, A::StartPagina);
+        for (int richting = 1; richting <= 4; ++richting) // left, up, right, down
+            QTest::addRow("design, shift %d", richting)
+                << O << 11 + richting << false << ontwerp << int(A::Verschuif) << richting;
         // Shifting a sheet the user cannot see would change it behind his back.
         rij("breadboard, down", BB, 15, false, bb);
         rij("list, left", L, 12, false, lijst);
@@ -140,7 +134,7 @@ private slots:
         auto [begin, knop, gereedschap, getoond, actie, richting] =
             velden<int, int, bool, QString, int, int>("begin", "knop", "gereedschap", "getoond",
                                                       "actie", "richting");
-        ToolButtons knoppen{Weergave(begin)};
+        ToolButtons knoppen{ToolButtons::Weergave(begin)};
         QMap<B, bool> toont;
         const auto voerUit = [&toont](const ToolButtons::Uitkomst &uitkomst) {
             for (const ToolButtons::Zichtbaarheid &z : uitkomst.zichtbaarheid)
@@ -172,44 +166,43 @@ private slots:
             QCOMPARE(ToolIcons::knop(knop).isNull(), !plaatje);
             if (plaatje) alle << ToolIcons::knop(knop);
         }
-        QVERIFY(ToolIcons::knop2(3).isNull());
-        QVERIFY(ToolIcons::knop2(-1).isNull());
-        for (int i = 0; i < alle.size(); ++i) {
-            QVERIFY2(isVorm(alle[i]), qPrintable(QString::number(i)));
-            QCOMPARE(alle[i].size(), QSize(49, 49));
-            QCOMPARE(alle.count(alle[i]), 1);
-        }
+        QVERIFY(ToolIcons::knop2(3).isNull() && ToolIcons::knop2(-1).isNull());
+        for (int i = 0; i < alle.size(); ++i)
+            QVERIFY2(isVorm(alle[i]) && alle[i].size() == QSize(49, 49) && alle.count(alle[i]) == 1,
+                     qPrintable(QString::number(i)));
         const QImage lr = ToolIcons::spiegelLinksRechts({42, 21}),
                      bo = ToolIcons::spiegelBovenOnder({42, 21});
-        QVERIFY(isVorm(lr));
-        QVERIFY(isVorm(bo));
-        QVERIFY(isVorm(ToolIcons::kwartslag({42, 21})));
+        QVERIFY(isVorm(lr) && isVorm(bo) && isVorm(ToolIcons::kwartslag({42, 21})));
         QCOMPARE_LT(dekking(lr, lr.mirrored(true, false)), 40);
         QCOMPARE_LT(dekking(bo, bo.mirrored()), 40);
     }
 
-    // One press, drag and release on the breadboard in each tool mode with each button.
+    // One press, drag and release on the breadboard in each tool mode with each button: the
+    // preview the mode shows, whether the sheet changes, the mode afterwards.
     void gebaar_data() {
-        QTest::addColumn<Gebaar>("g");
-        const Qt::MouseButton L = Qt::LeftButton, R = Qt::RightButton, M = Qt::MiddleButton;
-        QTest::newRow("components, left") << Gebaar{0, L, "", false, false, 0};
-        QTest::newRow("separator, right") << Gebaar{4, R, "", false, false, 4};
-        QTest::newRow("wire, left") << Gebaar{1, L, "", true, true, 1};
-        QTest::newRow("wire, right") << Gebaar{1, R, "", true, false, 0};
-        QTest::newRow("wire, middle") << Gebaar{1, M, "", true, false, 0};
-        QTest::newRow("eraser, left") << Gebaar{2, L, "gum", true, true, 2};
-        QTest::newRow("eraser, right") << Gebaar{2, R, "gum", true, false, 2};
-        QTest::newRow("text, left") << Gebaar{3, L, "tekst", true, true, 0};
-        QTest::newRow("text, right") << Gebaar{3, R, "tekst", true, false, 0};
-        QTest::newRow("text, middle") << Gebaar{3, M, "tekst", true, false, 0};
-        QTest::newRow("part, left") << Gebaar{5, L, "onderdeel", true, true, 0};
-        QTest::newRow("part, right") << Gebaar{5, R, "onderdeel", true, false, 0};
+        const Tabel<int, int, QString, bool, int> rij("modus", "knop", "voorbeeld", "getekend",
+                                                      "daarna");
+        const int L = Qt::LeftButton, R = Qt::RightButton, M = Qt::MiddleButton;
+        rij("components, left", 0, L, "", false, 0);
+        rij("separator, right", 4, R, "", false, 4);
+        rij("wire, left", 1, L, "", true, 1);
+        rij("wire, right", 1, R, "", false, 0);
+        rij("wire, middle", 1, M, "", false, 0);
+        rij("eraser, left", 2, L, "gum", true, 2);
+        rij("eraser, right", 2, R, "gum", false, 2);
+        rij("text, left", 3, L, "tekst", true, 0);
+        rij("text, right", 3, R, "tekst", false, 0);
+        rij("text, middle", 3, M, "tekst", false, 0);
+        rij("part, left", 5, L, "onderdeel", true, 0);
+        rij("part, right", 5, R, "onderdeel", false, 0);
         // A picture that cannot be loaded leaves the previous one as the stamp.
-        QTest::newRow("broken part, middle") << Gebaar{6, M, "onderdeel", true, true, 0};
+        rij("broken part, middle", 6, M, "onderdeel", true, 0);
     }
     void gebaar() {
-        QFETCH(Gebaar, g);
-        const auto [modus, knop, voorbeeld, snapshot, getekend, daarna] = g;
+        auto [modus, knopNummer, voorbeeld, getekend, daarna] =
+            velden<int, int, QString, bool, int>("modus", "knop", "voorbeeld", "getekend",
+                                                 "daarna");
+        const auto knop = Qt::MouseButton(knopNummer);
         Opstelling o;
         o.kies(5);
         o.kies(1); // a wire across the place of the gesture, with its snapshot
@@ -407,8 +400,48 @@ private slots:
         QCOMPARE(lijst.regelAantal(lang), 1);
     }
 
-    // The magnifier takes box / z pixels around the pointer, halves rounded to even.
-    void loep() { QCOMPARE(Loep::bron({500, 400}, {149, 221}, 2), QRect(463, 345, 74, 110)); }
+    // The line count kept per paragraph as the list box changes stays the count of the whole
+    // list, whatever the edit, and after its undo.
+    void regelTelling_data() {
+        const Tabel<int, int, QString> rij("van", "tot", "nieuw");
+        const QString lang = " heel lang woord dat de regel laat omslaan naar de volgende";
+        rij("a line made to wrap", 5, 5, lang);
+        rij("lines pasted", 7, 7, "een\ntwee" + lang + "\ndrie\n");
+        rij("cut across lines", 2, 40, "");
+        rij("everything replaced", 0, 66, "A\nB" + lang);
+    }
+    void regelTelling() {
+        auto [van, tot, nieuw] = velden<int, int, QString>("van", "tot", "nieuw");
+        ComponentList lijst;
+        lijst.zetLetterEnBreedte(QFont("Arial", 12, QFont::Bold), 200);
+        QTextDocument document;
+        document.documentLayout(); // without a layout a document reports no changes
+        document.setPlainText(
+            "Componentenlijst\n---\nR1 330 ohm voor de rode led op de voeding\n\nC1");
+        RegelTelling telling;
+        telling.telAlles(document, lijst);
+        connect(&document, &QTextDocument::contentsChange, this, [&](int positie, int, int erbij) {
+            telling.verander(document, lijst, positie, erbij);
+        });
+        QTextCursor cursor(&document);
+        cursor.setPosition(van);
+        cursor.setPosition(tot, QTextCursor::KeepAnchor);
+        cursor.insertText(nieuw);
+        QCOMPARE(telling.aantal(), lijst.regelAantal(document.toPlainText()));
+        document.undo();
+        QCOMPARE(telling.aantal(), lijst.regelAantal(document.toPlainText()));
+    }
+
+    // The magnifier takes box / z pixels around the pointer, halves rounded to even. A grab
+    // black all over is a screen that hands out no pixels; one pixel else is a real picture.
+    void loep() {
+        QCOMPARE(Loep::bron({500, 400}, {149, 221}, 2), QRect(463, 345, 74, 110));
+        QImage beeld(49, 74, QImage::Format_RGB32);
+        beeld.fill(Qt::black);
+        QVERIFY(Loep::heelZwart(beeld) && !Loep::heelZwart(QImage()));
+        beeld.setPixel(48, 73, qRgb(0, 0, 1));
+        QVERIFY(!Loep::heelZwart(beeld));
+    }
 
     // After the question " Print": page 1 the name and both sheets (counted by the end-to-end
     // test's PDF export, which prints through the same pages), page 2 the heading and the

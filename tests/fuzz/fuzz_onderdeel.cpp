@@ -4,19 +4,16 @@
 #include "ui/Surface.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    FuzzOmgeving::schrijf(QStringLiteral("Breadboard/Deel.gif"), data, size);
+    FuzzOmgeving::schrijf(QStringLiteral("Breadboard/Deel.gif"), FuzzOmgeving::bytes(data, size));
     const std::optional<QImage> plaatje = laadOnderdeelPlaatje(
         FuzzOmgeving::map() + QStringLiteral("/Breadboard"), QStringLiteral("deel"));
     if (!plaatje) return 0;
     FUZZ_EIS(!plaatje->isNull() && plaatje->width() <= kMaxOnderdeelZijde &&
              plaatje->height() <= kMaxOnderdeelZijde);
-
     // Stamped onto a sheet, partly outside it: only the sheet's own pixels change.
-    Surface BBPic(*plaatje);
-    Surface Pic2(40, 30, grey(128));
+    Surface BBPic(*plaatje), Pic2(40, 30, grey(128));
     stempel(Pic2, BBPic, QPoint(-3, 5));
     FUZZ_EIS(Pic2.size() == QSize(40, 30));
-    const QImage voorbeeld = onderdeelVoorbeeld(BBPic);
-    FUZZ_EIS(voorbeeld.size() == plaatje->size());
+    FUZZ_EIS(onderdeelVoorbeeld(BBPic).size() == plaatje->size());
     return 0;
 }

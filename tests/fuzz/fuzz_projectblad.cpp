@@ -7,12 +7,11 @@
 #include "ui/Surface.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    const QByteArray bytes = FuzzOmgeving::bytes(data, size);
+    for (const char *extensie : {".brb", ".dat", ".ovb"})
+        FuzzOmgeving::schrijf(QStringLiteral("Projecten/P") + QLatin1String(extensie), bytes);
     const QString projecten = FuzzOmgeving::map() + QStringLiteral("/Projecten");
-    QString ovb;
-    for (const char *extensie : {".ovb", ".brb", ".dat"})
-        ovb = FuzzOmgeving::schrijf(QStringLiteral("Projecten/P") + QLatin1String(extensie), data,
-                                    size);
-    ovb = projecten + QStringLiteral("/P.ovb");
+    const QString ovb = projecten + QStringLiteral("/P.ovb");
 
     const std::optional<QImage> plaatje = Surface::readPicture(ovb);
     if (plaatje) {
@@ -21,11 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         FUZZ_EIS(!plaatje->isNull() && plaatje->width() <= 16384 && plaatje->height() <= 16384);
         FUZZ_EIS(plaatje->format() == QImage::Format_RGB32);
     }
-
     const ProjectMap::Geladen geladen = ProjectMap(projecten).laad(QStringLiteral("P"));
     FUZZ_EIS(geladen.ontwerpBlad.has_value() == plaatje.has_value());
     FUZZ_EIS(geladen.breadboard.has_value() == plaatje.has_value());
-    FUZZ_EIS(geladen.lijst == DatTekst::lijstUit(FuzzOmgeving::bytes(data, size)));
+    FUZZ_EIS(geladen.lijst == DatTekst::lijstUit(bytes));
 
     // Loaded over a sheet: the sheet keeps its size, and a refused file leaves it as it was.
     Surface blad(60, 40, grey(200));

@@ -5,11 +5,11 @@
 #include "ui/Surface.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    FuzzOmgeving::schrijf(QStringLiteral("Symbolen/Weerstanden/R.bmp"), data, size);
+    FuzzOmgeving::schrijf(QStringLiteral("Symbolen/Weerstanden/R.bmp"),
+                          FuzzOmgeving::bytes(data, size));
     SymbolLibrary bibliotheek;
     bibliotheek.lees(FuzzOmgeving::map() + QStringLiteral("/Symbolen/Weerstanden"));
     FUZZ_EIS(bibliotheek.namen() == QStringList{QStringLiteral("R")});
-
     Surface IconPic(49, 49);
     IconPic.fillBox(10, 10, 20, 20, qRgb(0, 0, 255));
     const QImage voor = IconPic.image();

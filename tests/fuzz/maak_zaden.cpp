@@ -11,11 +11,9 @@
 #include <QGuiApplication>
 #include <QtEndian>
 
-namespace {
+static QString doel;
 
-QString doel;
-
-void schrijf(const QString &target, const QString &naam, const QByteArray &inhoud) {
+static void schrijf(const QString &target, const QString &naam, const QByteArray &inhoud) {
     QDir(doel).mkpath(target);
     QFile bestand(doel + QLatin1Char('/') + target + QLatin1Char('/') + naam);
     if (!bestand.open(QIODevice::WriteOnly) || bestand.write(inhoud) != inhoud.size())
@@ -23,7 +21,7 @@ void schrijf(const QString &target, const QString &naam, const QByteArray &inhou
 }
 
 // A little sheet: white, a grey raster line, a coloured block.
-QImage blad(int breedte, int hoogte) {
+static QImage blad(int breedte, int hoogte) {
     Surface s(breedte, hoogte);
     s.drawLine(0, hoogte / 2, breedte, hoogte / 2, grey(200));
     s.fillBox(1, 1, breedte / 3, hoogte / 3, qRgb(0, 0, 255));
@@ -31,7 +29,7 @@ QImage blad(int breedte, int hoogte) {
 }
 
 // Four colours in stripes; the first one transparent where asked.
-QImage geindexeerd(int breedte, int hoogte, bool doorzichtig = false) {
+static QImage geindexeerd(int breedte, int hoogte, bool doorzichtig = false) {
     QImage plaatje(breedte, hoogte, QImage::Format_Indexed8);
     plaatje.setColorTable({doorzichtig ? qRgba(255, 255, 255, 0) : qRgb(255, 255, 255),
                            qRgb(255, 0, 0), qRgb(0, 128, 0), qRgb(0, 0, 0)});
@@ -41,57 +39,38 @@ QImage geindexeerd(int breedte, int hoogte, bool doorzichtig = false) {
     return plaatje;
 }
 
-void zet16(QByteArray &data, int plaats, quint16 waarde) {
-    qToLittleEndian(waarde, data.data() + plaats);
-}
-
-void plaatjes(const QString &target) {
-    schrijf(target, "blad24.bmp", pictureFile(blad(13, 9), "BMP"));
-    schrijf(target, "index8.bmp", pictureFile(geindexeerd(5, 3), "BMP"));
-    schrijf(target, "mono.bmp",
-            pictureFile(blad(9, 4).convertToFormat(QImage::Format_Mono), "BMP"));
-    schrijf(target, "rle8.bmp", bmpBestand(geindexeerd(4, 2), {40, 8, 1, {}, false}));
-    schrijf(target, "os2.bmp", os2Bmp());
-    schrijf(target, "blad.png", pictureFile(blad(7, 5), "PNG"));
-    schrijf(target, "blad.jpg", pictureFile(blad(8, 8), "JPG"));
-    schrijf(target, "transparant.gif", gifFile(geindexeerd(6, 4, true)));
-}
-
-} // namespace
-
 int main(int argc, char *argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        qWarning("usage: voltarix-fuzz-zaden DIR");
-        return 2;
-    }
+    if (argc != 2) qFatal("usage: voltarix-fuzz-zaden DIR");
     doel = QString::fromLocal8Bit(argv[1]);
 
     schrijf("settings", "klein.ini", Settings::tekst(false));
     schrijf("settings", "groot.ini", Settings::tekst(true));
     schrijf("settings", "zonder-aanhalingstekens.ini", "Voltarix\r\n----\r\n#TRUE#\r\n");
     schrijf("settings", "kapot.ini", "\"Voltarix\"\n\"--\n#MAYBE#");
-
     schrijf("dattekst", "windows-1252.dat",
             DatTekst::codeer("Componentenlijst\r\nR1 = 4k7 \u00b5F \u20ac\r\n"));
     schrijf("dattekst", "utf8.dat", DatTekst::codeer("R1 = 10 \u03a9\r\nD1 \u2192 LED\r\n"));
-    schrijf("dattekst", "gemengd.dat",
-            "a\rb\nc\r\n\xEF\xBB\xBF"
-            "d");
-
-    for (const char *target : {"projectblad", "symbool", "bmpvolledig"})
-        plaatjes(target);
+    schrijf("dattekst", "gemengd.dat", "a\rb\nc\r\n\xEF\xBB\xBF\x64");
+    for (const char *target : {"projectblad", "symbool", "bmpvolledig"}) {
+        schrijf(target, "blad24.bmp", pictureFile(blad(13, 9), "BMP"));
+        schrijf(target, "index8.bmp", pictureFile(geindexeerd(5, 3), "BMP"));
+        schrijf(target, "mono.bmp", pictureFile(blad(9, 4).convertToFormat(QImage::Format_Mono)));
+        schrijf(target, "rle8.bmp", bmpBestand(geindexeerd(4, 2), {40, 8, 1, {}, false}));
+        schrijf(target, "os2.bmp", os2Bmp());
+        schrijf(target, "blad.png", pictureFile(blad(7, 5), "PNG"));
+        schrijf(target, "blad.jpg", pictureFile(blad(8, 8), "JPG"));
+        schrijf(target, "transparant.gif", gifFile(geindexeerd(6, 4, true)));
+    }
     schrijf("symbool", "symbool49.bmp", pictureFile(blad(49, 49), "BMP"));
     schrijf("onderdeel", "transparant.gif", gifFile(geindexeerd(6, 4, true)));
     schrijf("onderdeel", "dicht.gif", gifFile(geindexeerd(3, 7)));
 
     // Inputs that found faults, kept so that every run starts from them.
-    schrijf("dattekst", "dubbel-bom.dat",
-            "\xEF\xBB\xBF\xEF\xBB\xBF"
-            "d");
+    schrijf("dattekst", "dubbel-bom.dat", "\xEF\xBB\xBF\xEF\xBB\xBF\x64");
     QByteArray hoogScherm = gifFile(geindexeerd(3, 7));
-    zet16(hoogScherm, 8, 2311); // a logical screen taller than the picture
+    qToLittleEndian<quint16>(2311, hoogScherm.data() + 8); // a screen taller than the picture
     schrijf("onderdeel", "hoog-scherm.gif", hoogScherm);
     return 0;
 }

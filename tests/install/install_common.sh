@@ -1,30 +1,26 @@
-# The shared part of the install tests, sourced by them once they have set `work` (a
-# temporary folder, removed at the end): failing with what the screen and the program
-# showed, and an installed program on an Xvfb screen of its own (:80 to :85, whichever
-# is free), driven with xdotool. Only the processes started here are ended.
-
+# The shared part of the install tests, sourced with the build folder as $1: a temporary
+# $work removed at the end, a skip (77) for a missing tool, failing with what the screen and
+# the program showed, and an installed program on an Xvfb screen of its own (:80 to :85,
+# whichever is free), driven with xdotool. Only the processes started here are ended.
+# shellcheck shell=bash disable=SC2034 # build is the sourcing test's
+build=$(cd "$1" && pwd)
+work=$(mktemp -d "${TMPDIR:-/tmp}/voltarix-$(basename "$0" .sh).XXXXXX")
 xvfb_pid="" program_pid="" display=""
-cleanup() {
-    for pid in $program_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
+cleanup() { for pid in $program_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done; wait 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
-    for window in $(x search --onlyvisible --name . 2>/dev/null); do
-        echo "window on $display: $(x getwindowname "$window")" >&2
-    done
-    [ -z "$program_pid" ] || running || echo "the program has ended" >&2
+    for window in $(x search --onlyvisible --name . 2>/dev/null); do echo "window: $(x getwindowname "$window")" >&2; done
+    [ -z "$program_pid" ] || ! ended || echo "the program has ended" >&2
     [ ! -s "$work/program.log" ] || sed 's/^/program: /' "$work/program.log" >&2
     exit 1
 }
 step() { echo "-- $*"; }
+needs() { for tool; do command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed" && exit 77; }; done; }
 x() { [ -n "$display" ] && DISPLAY="$display" xdotool "$@"; }
 windows() { x search --onlyvisible --name "$1" 2>/dev/null; }
-running() { kill -0 "$program_pid" 2>/dev/null; }
-ended() { ! running; }
+ended() { ! kill -0 "$program_pid" 2>/dev/null; }
 one_window() { [ "$(windows '^Voltarix$' | wc -l)" -eq 1 ] && [ "$(windows '^Voltarix$')" != "${1:-}" ]; }
 screen_up() { grep -qx "$1" "$work/display" || ! kill -0 "$xvfb_pid"; }
 
@@ -43,17 +39,14 @@ start_screen() {
             3>"$work/display" 2>>"$work/xvfb.log" &
         xvfb_pid=$!
         wait_for 100 screen_up "$number" && grep -qx "$number" "$work/display" && display=":$number" && return
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
+        kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true
     done
     fail "no free display among :80 to :85"
 }
 
-# run_installed PREFIX OWN [XDG_DATA_HOME]: the program installed under PREFIX, started
-# with HOME in $work/home. A click on the title picture's top-right corner (nothing but
-# the picture there) opens the main window; by then the user's folder OWN holds the
-# starter content. ctrl+q, answered with the default button Yes, ends the program and
-# writes the settings there.
+# run_installed PREFIX OWN [XDG_DATA_HOME]: the program under PREFIX, HOME in $work/home. A click
+# on the title picture's top-right corner opens the main window; by then the user's folder OWN
+# holds the starter content. ctrl+q, answered Yes (the default), ends it and writes the settings.
 run_installed() {
     local prefix=$1 own=$2 data=(-u XDG_DATA_HOME) title
     [ -z "${3:-}" ] || data=(XDG_DATA_HOME="$3")
@@ -71,8 +64,7 @@ run_installed() {
     diff -r -x .voltarix-starter -x Voltarix.ini "$prefix/share/voltarix/starter" "$own" >/dev/null ||
         fail "the user's folder $own does not hold the starter content"
     [ "$(ls -A "$prefix/bin")" = voltarix ] || fail "the program wrote beside its executable"
-    # The start-up writes a missing settings file; the one checked here is the exit's.
-    rm -f "$own/Voltarix.ini"
+    rm -f "$own/Voltarix.ini" # the start-up's; the one checked is the exit's
     x windowfocus "$(windows '^Voltarix$')"
     x key --clearmodifiers ctrl+q
     wait_for 100 windows 'Exit programma' || fail "no exit question"

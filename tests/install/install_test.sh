@@ -1,31 +1,25 @@
 #!/usr/bin/env bash
-# What a desktop user gets from `cmake --install BUILD_DIR`: the program, exactly the
-# build's starter content, icons, a menu entry and an AppStream file that pass their
-# validators, also with DESTDIR and a prefix the Exec line must quote; and a program
-# that fills the user's own folder in XDG_DATA_HOME and writes its settings on exit.
+# What a desktop user gets from `cmake --install BUILD_DIR`: the program, exactly the build's
+# starter content, icons, a menu entry and an AppStream file that pass their validators, also
+# with DESTDIR and a prefix the Exec line must quote; and a program that fills the user's own
+# folder in XDG_DATA_HOME and writes its settings on exit.
 set -euo pipefail
-
-build=$(cd "$1" && pwd)
-work=$(mktemp -d "${TMPDIR:-/tmp}/voltarix-install.XXXXXX")
-id=org.voltarix.Voltarix
 source "$(dirname "$0")/install_common.sh"
+id=org.voltarix.Voltarix
 
-# install_and_check DESTDIR PREFIX EXEC: cmake --install, and the files it lays out; EXEC
-# is the menu entry's command.
+# install_and_check DESTDIR PREFIX EXEC: cmake --install and its files; EXEC the menu entry's command.
 install_and_check() {
     local dir=$1$2 exec=$3
     step "DESTDIR='$1' cmake --install --prefix '$2'"
     DESTDIR="$1" cmake --install "$build" --prefix "$2" >"$work/install.log" ||
         fail "cmake --install: $(cat "$work/install.log")"
     [ -x "$dir/bin/voltarix" ] && [ "$(ls -A "$dir/bin")" = voltarix ] || fail "bin/ is not just the program"
-    # Exactly what the build drew, without the build's own marker.
-    diff -r "$build/starter" "$dir/share/voltarix/starter" >"$work/starter.diff" || true
+    diff -r "$build/starter" "$dir/share/voltarix/starter" >"$work/starter.diff" || true # less the build's marker
     [ "$(cat "$work/starter.diff")" = "Only in $build/starter: .voltarix-starter-made" ] ||
         fail "the installed starter content differs from the build's: $(cat "$work/starter.diff")"
     for size in 16 32 48 64 128 256; do
-        local icon="$dir/share/icons/hicolor/${size}x${size}/apps/$id.png"
-        [ "$(identify -format '%m %wx%h' "$icon")" = "PNG ${size}x${size}" ] ||
-            fail "icon $icon is not a ${size}x${size} PNG"
+        [ "$(identify -format '%m %wx%h' "$dir/share/icons/hicolor/${size}x${size}/apps/$id.png")" = \
+            "PNG ${size}x${size}" ] || fail "the ${size}x${size} icon is no PNG of that size"
     done
     grep -q '<svg' "$dir/share/icons/hicolor/scalable/apps/$id.svg" || fail "no SVG icon"
     local entry="$dir/share/applications/$id.desktop" metainfo="$dir/share/metainfo/$id.metainfo.xml"
@@ -39,8 +33,7 @@ install_and_check() {
 }
 
 install_and_check "" "$work/prefix" "$work/prefix/bin/voltarix"
-odd_prefix='/opt/Elektronica & Co'
-install_and_check "$work/dest" "$odd_prefix" "\"$odd_prefix/bin/voltarix\""
+install_and_check "$work/dest" '/opt/Elektronica & Co' '"/opt/Elektronica & Co/bin/voltarix"'
 
 run_installed "$work/prefix" "$work/data/voltarix" "$work/data"
 [ ! -e "$work/home/.local/share/voltarix" ] || fail "XDG_DATA_HOME was not followed"

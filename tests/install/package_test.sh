@@ -1,20 +1,11 @@
 #!/usr/bin/env bash
-# What a Debian or Ubuntu user gets from the package: `cpack -G DEB` on the build
-# makes voltarix_<version>_amd64.deb with the right control fields, exactly the files
-# of `cmake --install --prefix /usr --strip`, no lintian error, and a program that,
-# unpacked, fills the user's own folder and writes its settings there on exit.
-#
-#   package_test.sh BUILD_DIR    (77, skipped, when a tool it needs is not installed)
+# package_test.sh BUILD_DIR: what a Debian or Ubuntu user gets from the package: `cpack -G DEB`
+# makes voltarix_<version>_amd64.deb with the right control fields, exactly the files of
+# `cmake --install --prefix /usr --strip`, no lintian error, and a program that, unpacked,
+# fills the user's own folder and writes its settings there on exit.
 set -euo pipefail
-
-for tool in cpack dpkg-deb dpkg-shlibdeps file lintian Xvfb xdotool; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-
-build=$(cd "$1" && pwd)
-work=$(mktemp -d "${TMPDIR:-/tmp}/voltarix-package.XXXXXX")
 source "$(dirname "$0")/install_common.sh"
-
+needs cpack dpkg-deb dpkg-shlibdeps file lintian Xvfb xdotool
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 deb="$work/voltarix_${version}_amd64.deb"
 
@@ -29,7 +20,6 @@ for expected in Package=voltarix "Version=$version" Architecture=amd64 Section=e
     [ "$(field "${expected%%=*}")" = "${expected#*=}" ] || fail "${expected%%=*}: $(field "${expected%%=*}")"
 done
 [[ "$(field Maintainer)" =~ ^[^\<]+\ \<[^@]+@voltarix\.org\>$ ]] || fail "Maintainer: $(field Maintainer)"
-# dpkg-shlibdeps found the libraries; the fonts are added by hand.
 for package in libc6 libqt6widgets6 libqt6printsupport6 fonts-liberation; do
     [[ ", $(field Depends)," =~ ,\ ${package}[\ ,] ]] || fail "Depends lacks $package: $(field Depends)"
 done
@@ -48,7 +38,6 @@ grep -q "<release version=\"$version\"" "$work/root/usr/share/metainfo/org.volta
 step "lintian"
 lintian --fail-on error --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 ||
     fail "lintian: $(cat "$work/lintian.log")"
-cat "$work/lintian.log"
 
 run_installed "$work/root/usr" "$work/home/.local/share/voltarix"
 echo "package test passed"

@@ -8,6 +8,7 @@
 #include "editor/BreadboardTekenen.h"
 #include "editor/ComponentList.h"
 #include "editor/Design.h"
+#include "editor/Exporteren.h"
 #include "editor/Loep.h"
 #include "editor/Ontwerpblad.h"
 #include "editor/RegelTelling.h"
@@ -53,10 +54,7 @@ struct Opstelling {
     Design design;
     BreadboardEditor editor{design, AppFolder(map.root())};
     Opstelling() {
-        for (Surface *blad : {&design.Pic2, &design.GumPic}) {
-            blad->resize(700, 500);
-            TekenKleinBord(*blad);
-        }
+        TekenBord(false, design.Pic2 = Surface(700, 500), design.GumPic = Surface(700, 500));
         schrijfOnderdeel(map);
         map.writeFile("Breadboard/Kapot.gif", "GIF89a broken");
     }
@@ -265,19 +263,16 @@ private slots:
     // A wire is 1 pixel wide, after a drag 3 until a cancel.
     void draadBreedte() {
         Opstelling o;
-        o.kies(1);
-        const auto draad = [&o](int y, bool slepen) { // the width of a wire along y
+        QList<int> breedtes;
+        for (const int y : {200, 250, 300, 350}) { // dragged along 250, cancelled before 350
+            if (y == 350) o.editor.MouseUp(Qt::RightButton, 0, 0);
+            if (y == 200 || y == 350) o.kies(1);
             const QImage eerder = o.blad();
-            o.sleep(slepen ? QList<QPoint>{{100, y}, {200, y}, {300, y}}
-                           : QList<QPoint>{{100, y}, {300, y}});
-            return differingRect(eerder, o.blad()).height();
-        };
-        QCOMPARE(draad(200, false), 1);
-        QCOMPARE(draad(250, true), 3);
-        QCOMPARE(draad(300, false), 3);
-        o.editor.MouseUp(Qt::RightButton, 0, 0);
-        o.kies(1);
-        QCOMPARE(draad(350, false), 1);
+            o.sleep(y == 250 ? QList<QPoint>{{100, y}, {200, y}, {300, y}}
+                             : QList<QPoint>{{100, y}, {300, y}});
+            breedtes << differingRect(eerder, o.blad()).height();
+        }
+        QCOMPARE(breedtes, (QList<int>{1, 3, 3, 1}));
     }
 
     // The eraser restores its square from the pristine board on a press and a drag, never
@@ -478,6 +473,36 @@ private slots:
         QCOMPARE(platform.messages.size(), 8);
         QCOMPARE(platform.messages[5].text, "Fout bij het afdrukken!\r\n(foutnummer: 1)");
         QCOMPARE(platform.messages[7].text, platform.messages[5].text);
+    }
+
+    // An export that cannot be written: a clear message, the old file as it was and no
+    // half-written one (the PNG and PDF themselves are checked end to end).
+    void exportMislukt_data() {
+        // grens: the bytes a file may have, as on a full disk
+        const Tabel<QString, int, QString> rij("naam", "grens", "melding");
+        rij("PNG on a full disk", "blad.png", 100, Exporteren::foutTekst("%1"));
+        rij("PDF on a full disk", "blad.pdf", 100, Exporteren::foutTekst("%1"));
+        rij("unknown format", "blad.jpg", 1 << 30, Exporteren::soortFoutTekst());
+    }
+
+    void exportMislukt() {
+        auto [naam, grens, melding] = velden<QString, int, QString>("naam", "grens", "melding");
+        TestFolder folder;
+        const QString pad = folder.writeFile(naam, "oud");
+        ScriptedPlatform platform;
+        platform.saveAnswers << pad;
+        const QImage wit = filledPicture(300, 200, qRgb(255, 255, 255));
+        const Exporteren::Ontwerp ontwerp{"P", wit, wit, wit, [] { return QStringList(); }};
+        QString map, geschreven = "?";
+        withFileLimit(grens, [&] {
+            return (geschreven = Exporteren::Exporteer(platform, map, ontwerp)).isEmpty();
+        });
+        QCOMPARE(geschreven, QString());
+        QCOMPARE(map, folder.root()); // the next export's dialog starts where this one went
+        QCOMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages[0].text, melding.replace("%1", QDir::toNativeSeparators(pad)));
+        QCOMPARE(folder.readFile(naam), QByteArray("oud"));
+        QCOMPARE(QDir(folder.root()).entryList(QDir::Files | QDir::Hidden), QStringList{naam});
     }
 };
 

@@ -1,5 +1,6 @@
 #include "HoofdVenster.h"
 #include "Onderdeel.h"
+#include "TestFolder.h"
 #include "TestRunner.h"
 #include "editor/Textform.h"
 #include "ui/SheetView.h"
@@ -26,8 +27,9 @@ private slots:
         v.start({1280, 1024});
     }
 
-    // Previews float over the breadboard where the editor says, letting the mouse through; a
-    // press places the symbol; the status line names point or block, keeping it off the sheet.
+    // Previews float over the breadboard where the editor says, letting the mouse through; the
+    // status line names point or block, keeping it off the sheet. (A press placing the symbol:
+    // the end-to-end test's design scenario.)
     void voorbeeldenEnStatus() {
         kies(2);
         emit vind<SheetView>("Pic2")->moved(Qt::NoButton, 300, 200);
@@ -41,9 +43,6 @@ private slots:
         QCOMPARE(onderdeel.size(), QSize(20, 10));
         QCOMPARE(qAlpha(onderdeel.pixel(2, 2)), 0); // transparent where the board shows
         QCOMPARE(onderdeel.pixel(12, 2), qRgb(0, 0, 255));
-        v.main->ontwerp().IconPic.fillBox(0, 0, 48, 48, qRgb(0, 0, 0));
-        emit vind<SheetView>("Pic")->pressed(Qt::LeftButton, 120, 10);
-        QCOMPARE(v.main->ontwerp().Pic.pixel(101, 1), qRgb(0, 0, 0));
         emit vind<SheetView>("Pic")->moved(Qt::NoButton, 120, 10);
         emit vind<SheetView>("Pic")->moved(Qt::LeftButton, -3, 10);
         QCOMPARE(status(), "Block : C - 1");
@@ -94,6 +93,41 @@ private slots:
         });
         QMetaObject::invokeMethod(vind("Knop2_1"), "click");
         QCOMPARE(IconPic.image(), blok);
+    }
+
+    // The text block dialog that writes a code such as "R 1" into the current symbol.
+    // The dialog fits its controls and starts with the sample "R 1"; "Boven", "Midden",
+    // "Onderen" draw the code 2, 16 and 31 pixels down, typing (six characters at most)
+    // centres it on column 25 in the middle. ("Transfer": symboolKnoppen.)
+    void dialoog() {
+        Surface IconPic(49, 49, qRgb(0, 0, 0));
+        Textform venster(IconPic);
+        venster.show();
+        for (QWidget *w : venster.findChildren<QWidget *>()) { // labels showing all their text
+            QVERIFY2(venster.rect().contains(w->geometry()), qPrintable(w->objectName()));
+            if (w->inherits("QLabel"))
+                QCOMPARE(w->sizeHint().boundedTo(w->size() + QSize(2, 2)), w->sizeHint());
+        }
+        const auto inkt = [&venster] { // around the pixels that are not white
+            const Surface &WeerPic = venster.blok().WeerPic();
+            return differingRect(WeerPic.image(),
+                                 Surface(WeerPic.width(), WeerPic.height()).image());
+        };
+        QCOMPARE(venster.blok().positie(), QPointF(14, 16));
+        QVERIFY(!inkt().isNull());
+        const auto klik = [&venster](const QString &naam) {
+            QTest::mouseClick(venster.findChild<QWidget *>(naam), Qt::LeftButton);
+        };
+        klik("Bknop1");
+        const QRect midden = inkt();
+        for (const int knop : {0, 2}) {
+            klik(QStringLiteral("Bknop%1").arg(knop));
+            QCOMPARE(inkt(), midden.translated(0, knop ? 15 : -14));
+        }
+        QTest::keyClicks(venster.findChild<QWidget *>("Text1"), "0 LEDX");
+        QCOMPARE(venster.blok().code(), "R 10 L");
+        QCOMPARE(venster.blok().positie(),
+                 QPointF(25 - TextformModel::breedte("R 10 L") / 2.0, 16));
     }
 };
 

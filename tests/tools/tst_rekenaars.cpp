@@ -98,19 +98,18 @@ private slots:
     // The clicks on the bit buttons (kReset for "Reset"): the two texts and the value;
     // the texts stay empty while no bit was switched since the start or Reset.
     void bits_data() {
-        const Tabel<QList<int>, QString, QString, int> rij("klikken", "decimaal", "binair",
-                                                           "waarde");
+        kolommen<QList<int>, QString, QString, int>("klikken", "decimaal", "binair", "waarde");
         // clang-format off
-        rij("no click", {}, "", "", 0);
-        rij("two bits", {1, 4}, " 5", " 101", 5);
-        rij("one bit twice", {8, 8}, " 0", " 0", 0);
-        rij("top bit", {128}, " 128", " 10000000", 128);
-        rij("all, then 128 off", {1, 2, 4, 8, 16, 32, 64, 128, 128}, " 127", " 1111111", 127);
-        rij("all bits", {128, 64, 32, 16, 8, 4, 2, 1}, " 255", " 11111111", 255);
-        rij("reset", {32, 2, kReset}, "", "", 0);
-        rij("after reset", {32, 2, kReset, 2}, " 2", " 10", 2);
-        rij("weights no bit has", {4, 3, 256, -1, 0}, " 4", " 100", 4);
+        const std::tuple<const char *, QList<int>, const char *, const char *, int> rijen[] = {
+            {"no click", {}, "", "", 0}, {"two bits", {1, 4}, " 5", " 101", 5},
+            {"one bit twice", {8, 8}, " 0", " 0", 0}, {"top bit", {128}, " 128", " 10000000", 128},
+            {"all, then 128 off", {1, 2, 4, 8, 16, 32, 64, 128, 128}, " 127", " 1111111", 127},
+            {"all bits", {128, 64, 32, 16, 8, 4, 2, 1}, " 255", " 11111111", 255},
+            {"reset", {32, 2, kReset}, "", "", 0}, {"after reset", {32, 2, kReset, 2}, " 2", " 10", 2},
+            {"weights no bit has", {4, 3, 256, -1, 0}, " 4", " 100", 4}};
         // clang-format on
+        for (const auto &[naam, klikken, decimaal, binair, waarde] : rijen)
+            QTest::newRow(naam) << klikken << QString(decimaal) << QString(binair) << waarde;
     }
     void bits() {
         auto [klikken, waarde] = velden<QList<int>, int>("klikken", "waarde");

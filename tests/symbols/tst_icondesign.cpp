@@ -1,3 +1,4 @@
+// The symbol designer's model: its pictures, the mouse, every button's command.
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
 #include "TestRunner.h"
@@ -97,17 +98,16 @@ private slots:
         QCOMPARE(kleurHint(qRgb(12, 34, 56)), QStringLiteral(" R:12 / G:34 / B:56 "));
     }
 
-    // A drag paints with left, erases with right, else nothing; picking takes the grid's own
-    // pixel (a line's grey), paints nothing and ends; meanwhile only the palette works.
+    // A drag paints with left, erases with right, else nothing (the row's `kleur`); picking
+    // takes the grid's own pixel (a line's grey when `lijn`), paints nothing and ends;
+    // meanwhile only the palette works.
     void mouse_data() {
-        // kleur: of the dragged-over row
-        // lijn: the picker takes a grid line's grey, else a pixel's
-        kolommen<int, QRgb, bool>("knoppen", "kleur", "lijn");
-        QTest::newRow("left paints") << int(Qt::LeftButton) << kRood << false;
-        QTest::newRow("right erases") << int(Qt::RightButton) << kWit << true;
-        QTest::newRow("both: nothing") << int(Qt::LeftButton | Qt::RightButton) << kZwart << false;
-        QTest::newRow("middle: nothing") << int(Qt::MiddleButton) << kZwart << true;
-        QTest::newRow("none: nothing") << 0 << kZwart << false;
+        const Tabel<int, QRgb, bool> rij("knoppen", "kleur", "lijn");
+        rij("left paints", Qt::LeftButton, kRood, false);
+        rij("right erases", Qt::RightButton, kWit, true);
+        rij("both: nothing", Qt::LeftButton | Qt::RightButton, kZwart, false);
+        rij("middle: nothing", Qt::MiddleButton, kZwart, true);
+        rij("none: nothing", 0, kZwart, false);
     }
     void mouse() {
         auto [knoppen, kleur, lijn] = velden<int, QRgb, bool>("knoppen", "kleur", "lijn");
@@ -120,14 +120,12 @@ private slots:
             o.model.IconPicture_MouseMove(Qt::MouseButtons(knoppen), x, 310);
         Surface verwacht(49, 49);
         verwacht.fillBox(10, 30, 20, 30, kleur);
-        QCOMPARE(o.model.tekening().image(), verwacht.image());
-        QVERIFY(o.rasterKlopt());
+        QVERIFY(o.model.tekening().image() == verwacht.image() && o.rasterKlopt());
         for (int knop : {IconDesignModel::kKiesKnop, 7, IconDesignModel::kKiesKnop})
             o.model.KnopB_Click(knop);
         o.model.IconPalet_MouseDown(20, 130); // (0, 0, 150)
-        QCOMPARE(o.messages.size(), 0);
-        QVERIFY(o.model.kiezen());
-        QCOMPARE(o.model.tekenKleur(), qRgb(0, 0, 150));
+        QVERIFY(o.messages.isEmpty() && o.model.kiezen() &&
+                o.model.tekenKleur() == qRgb(0, 0, 150));
         o.model.IconPicture_MouseDown(Qt::RightButton, lijn ? 15 : 160, lijn ? 100 : 310);
         QVERIFY(!o.model.kiezen());
         QCOMPARE(o.model.tekening().image(), verwacht.image());
@@ -195,8 +193,7 @@ private slots:
         bewerking(verwacht);
         o.model.KnopB_Click(knop);
         QCOMPARE(o.model.tekening().image(), verwacht.image());
-        QVERIFY(o.rasterKlopt());
-        QCOMPARE(o.model.laatsteKnop(), knop <= 15 ? knop : 0);
+        QVERIFY(o.rasterKlopt() && o.model.laatsteKnop() == (knop <= 15 ? knop : 0));
         QStringList tekst;
         for (const auto &vraag : o.inputs)
             tekst << vraag.prompt + vraag.title + vraag.defaultAnswer;

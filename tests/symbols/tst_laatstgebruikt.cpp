@@ -27,21 +27,17 @@ private slots:
 
     // A file that is not ours reads as an empty list, or keeps what is sound in it.
     void kapotBestand_data() {
-        QTest::addColumn<QByteArray>("inhoud");
-        QTest::addColumn<int>("aantal");
-        QTest::newRow("binary") << QByteArray("\xff\xfe\0\x01/\x80", 6) << 0;
-        QTest::newRow("paths out of the library")
-            << QByteArray("../Geheim/R0\n/R0\nW/\n.W/R0\nW/a/R0") << 0;
-        QTest::newRow("huge") << QByteArray(100 * 1024, 'W') + "/R0\n" << 0;
-        QTest::newRow("CR LF and doubles") << QByteArray("W/R0\r\nW/R0\nW/R1") << 2;
+        const Tabel<QByteArray, int> rij("inhoud", "aantal");
+        rij("binary", QByteArray("\xff\xfe\0\x01/\x80", 6), 0);
+        rij("paths out of the library", "../Geheim/R0\n/R0\nW/\n.W/R0\nW/a/R0", 0);
+        rij("huge", QByteArray(100 * 1024, 'W') + "/R0\n", 0);
+        rij("CR LF and doubles", "W/R0\r\nW/R0\nW/R1", 2);
     }
-
     void kapotBestand() {
-        QFETCH(QByteArray, inhoud);
-        QFETCH(int, aantal);
+        auto [inhoud, aantal] = velden<QByteArray, int>("inhoud", "aantal");
         TestFolder folder;
-        folder.writeFile("Symbolen/W/R0.bmp", "BM");
-        folder.writeFile("Symbolen/W/R1.bmp", "BM");
+        for (const char *naam : {"R0", "R1"})
+            folder.writeFile(QStringLiteral("Symbolen/W/%1.bmp").arg(naam), "BM");
         folder.writeFile(LaatstGebruikt::kBestand, inhoud);
         LaatstGebruikt laatst(folder.path(LaatstGebruikt::kBestand));
         laatst.lees();
@@ -52,12 +48,12 @@ private slots:
         QImage symbool(49, 49, QImage::Format_RGB32);
         for (int i = 0; i < 49 * 49; ++i)
             symbool.setPixel(i % 49, i / 49, qRgb(i % 49, i / 49, 7));
-        QVERIFY(LaatstGebruikt::zelfdeSymbool(symbool, symbool.mirrored(false, true)));
-        QVERIFY(
-            LaatstGebruikt::zelfdeSymbool(symbool, symbool.transformed(QTransform().rotate(270))));
         QImage ander = symbool;
         ander.setPixel(24, 24, qRgb(255, 255, 255));
         QVERIFY(!LaatstGebruikt::zelfdeSymbool(symbool, ander));
+        for (const QImage &zelfde :
+             {symbool.mirrored(false, true), symbool.transformed(QTransform().rotate(270))})
+            QVERIFY(LaatstGebruikt::zelfdeSymbool(symbool, zelfde));
     }
 };
 

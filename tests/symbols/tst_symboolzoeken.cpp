@@ -10,27 +10,19 @@
 class TestSymboolZoeken : public QObject {
     Q_OBJECT
 private slots:
+    // Found: name (category), in list order. An unreadable folder, or a category that is no
+    // folder at all, adds nothing.
     void zoek_data() {
-        QTest::addColumn<QString>("tekst");
-        QTest::addColumn<QString>("gevonden"); // name (category), in list order
-        QTest::newRow("anywhere, any case") << "DR"
-                                            << "LDR (weerstanden)";
-        QTest::newRow("accents both ways") << "ZÉNER"
-                                           << "Zénerdiode (halfgeleiders)|Zenér (overige)";
-        QTest::newRow("every category") << "diode"
-                                        << "Zénerdiode (halfgeleiders)|Fotodiode (overige)";
-        QTest::newRow("the category's name") << "weerst"
-                                             << "LDR (weerstanden)|Weerstand (weerstanden)";
-        QTest::newRow("not across name and category") << "ldrweer"
-                                                      << "";
-        QTest::newRow("empty") << ""
-                               << "";
+        const Tabel<QString, QString> rij("tekst", "gevonden");
+        rij("anywhere, any case", "DR", "LDR (weerstanden)");
+        rij("accents both ways", "ZÉNER", "Zénerdiode (halfgeleiders)|Zenér (overige)");
+        rij("every category", "diode", "Zénerdiode (halfgeleiders)|Fotodiode (overige)");
+        rij("the category's name", "weerst", "LDR (weerstanden)|Weerstand (weerstanden)");
+        rij("not across name and category", "ldrweer", "");
+        rij("empty", "", "");
     }
-
-    // An unreadable folder, or a category that is no folder at all, adds nothing.
     void zoek() {
-        QFETCH(QString, tekst);
-        QFETCH(QString, gevonden);
+        auto [tekst, gevonden] = velden<QString, QString>("tekst", "gevonden");
         TestFolder folder;
         for (const char *pad :
              {"Weerstanden/Weerstand.bmp", "Weerstanden/LDR.bmp", "Halfgeleiders/Zénerdiode.bmp",

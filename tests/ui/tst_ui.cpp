@@ -104,18 +104,6 @@ private slots:
         }
     }
 
-    // A line of width 3 covers 3 rows; inverted twice it is gone.
-    void wideLine() {
-        Surface surface(20, 20);
-        surface.setLineWidth(3);
-        surface.setDrawMode(Surface::DrawMode::Invert);
-        surface.drawLine(5, 14, 15, 14, kBlue);
-        for (int dy = -2; dy <= 2; ++dy)
-            QCOMPARE(surface.pixel(10, 14 + dy) == qRgb(0, 0, 0), std::abs(dy) <= 1);
-        surface.drawLine(5, 14, 15, 14, kBlue);
-        QCOMPARE(inked(surface), QString());
-    }
-
     // Copies clip at every edge and may overlap their source; a stretch without smoothing
     // makes each pixel a block; a new size keeps the pixels that still fit.
     void copies() {

@@ -22,11 +22,12 @@ QList<QRgb> lijnen(const Surface &blad) {
 }
 } // namespace
 
-// A drag from inside cell B2 to inside C3 takes four cells; moved three cells right they
-// leave white behind; a paste near the edge is clipped; no raster line ever changes.
 class TestSelectie : public QObject {
     Q_OBJECT
 private slots:
+    // A drag from inside cell B2 to inside C3 takes four cells, a drag from inside them moves
+    // them; a paste near the edge is clipped; no raster line ever changes. (What the cells
+    // hold after a move: the end-to-end test's design sheet.)
     void blokken() {
         Surface Pic(420, 260);
         tekenRasterLijnen(Pic, 128);
@@ -44,10 +45,6 @@ private slots:
         selectie.sleep({260, 100});
         QCOMPARE(selectie.rand(), QRect(200, 50, 101, 101));
         QVERIFY(selectie.los({260, 100}));
-        const QList<QRgb> kleuren{Pic.pixel(60, 60), Pic.pixel(110, 110), Pic.pixel(210, 60),
-                                  Pic.pixel(298, 148), Pic.pixel(10, 10)};
-        QCOMPARE(kleuren, (QList<QRgb>{Surface::kWhite, Surface::kWhite, rood.pixel(0, 0),
-                                       blauw.pixel(0, 0), blauw.pixel(0, 0)}));
         QCOMPARE(lijnen(Pic), raster);
 
         const QImage kopie = selectie.kopie();
@@ -60,24 +57,19 @@ private slots:
         QVERIFY(!selectie.actief());
     }
 
-    // Only the drawing moves: the board's holes stay, the place left is bare board again.
+    // On the breadboard the drawing alone is taken (that a move leaves bare board behind: the
+    // end-to-end test's breadboard); its copy is the wire alone, a paste adds it elsewhere,
+    // deleting it leaves bare board.
     void tekening() {
         Surface Pic2(800, 600), GumPic(800, 600);
         TekenBord(false, Pic2, GumPic);
         Pic2.setLineWidth(3);
         Pic2.drawLine(200, 200, 300, 200, qRgb(255, 0, 0));
-        const QImage draad = Pic2.image();
         Selectie selectie(Pic2, &GumPic);
         QVERIFY(selectie.druk(Qt::LeftButton, {190, 190}, true));
         QVERIFY(!selectie.los({310, 210}));
         QVERIFY(selectie.druk(Qt::LeftButton, {250, 200}, true));
         QVERIFY(selectie.los({250, 240}));
-        for (int y = 190; y <= 250; ++y)
-            for (int x = 190; x <= 310; ++x) {
-                const bool wasDraad = draad.pixel(x, y - 40) != GumPic.pixel(x, y - 40) && y >= 230;
-                QCOMPARE(Pic2.pixel(x, y), wasDraad ? draad.pixel(x, y - 40) : GumPic.pixel(x, y));
-            }
-        // The copy holds the wire alone; a paste elsewhere adds it there.
         const QImage kopie = selectie.kopie();
         QCOMPARE(qAlpha(kopie.pixel(0, 0)), 0);
         selectie.plak(kopie, {400, 400});

@@ -66,8 +66,7 @@ private slots:
         QVERIFY(!QFile::exists(map_.path("Symbolen/Oud/Weg.bmp")));
         TestFolder vreemd;
         vreemd.writeFile("brief.txt", "niet weggooien");
-        QVERIFY(!StarterMaker::maak(vreemd.root()).isEmpty());
-        QCOMPARE(QDir(vreemd.root()).count(), 3);
+        QVERIFY(!StarterMaker::maak(vreemd.root()).isEmpty() && QDir(vreemd.root()).count() == 3);
         QCOMPARE(vreemd.readFile("brief.txt"), "niet weggooien");
     }
 
@@ -82,8 +81,8 @@ private slots:
         QFETCH(Symbool, s);
         const QImage beeld = bmp24(QStringLiteral("Symbolen/%1/%2.bmp").arg(s.categorie, s.naam));
         QCOMPARE(beeld.size(), QSize(49, 49));
-        QCOMPARE(s.naam.trimmed(), s.naam);
-        QVERIFY(!s.naam.contains(QRegularExpression("[\\\\/:*?\"<>|]")));
+        QVERIFY(s.naam.trimmed() == s.naam &&
+                !s.naam.contains(QRegularExpression("[\\\\/:*?\"<>|]")));
         const auto *pixels = reinterpret_cast<const QRgb *>(beeld.constBits());
         const QSet<QRgb> kleuren(pixels, pixels + 49 * 49);
         int rand = 0; // pixels inked on the block's edge
@@ -97,14 +96,13 @@ private slots:
             QVERIFY(zwart(0) || !zwart(2)); // only mid-side
         }
         QCOMPARE_GT(std::count(pixels, pixels + 49 * 49, Surface::kWhite), 49 * 49 / 3);
-        QCOMPARE_LE(kleuren.size(), 6);
-        QVERIFY(kleuren.contains(kZwart));
+        QVERIFY(kleuren.size() <= 6 && kleuren.contains(kZwart));
         QCOMPARE(rand, draden(beeld));
         if (s.categorie == "Verbindingen") QCOMPARE_GE(draden(beeld), 2);
     }
 
     // Every file name unique in any case, every picture once; only chips in their housing
-    // have no leads.
+    // have no leads; a picture for every part.
     void symbolenVerschillen() {
         const QVector<Symbool> symbolen = Symbolen::alle();
         QSet<QByteArray> namen, plaatjes;
@@ -115,10 +113,12 @@ private slots:
             plaatjes << map_.readFile(bestand);
             metDraden += draden(bmp24(bestand)) > 0;
         }
-        QCOMPARE(namen.size(), symbolen.size());
-        QCOMPARE(plaatjes.size(), symbolen.size());
+        QVERIFY(namen.size() == symbolen.size() && plaatjes.size() == symbolen.size());
         QCOMPARE_GE(symbolen.size(), 80);
         QCOMPARE_GE(metDraden, symbolen.size() - 5);
+        QCOMPARE_GE(Onderdelen::alle().size(), 20);
+        QCOMPARE(QDir(map_.path("Breadboard")).entryList(QDir::Files).size(),
+                 Onderdelen::alle().size());
     }
 
     // Every part picture is a GIF with its exact colours and transparency, none pure white
@@ -136,19 +136,13 @@ private slots:
         QImageReader lezer(map_.path("Breadboard/" + o.naam + ".gif"));
         QCOMPARE(lezer.format(), "gif");
         QCOMPARE(vlak(lezer.read()), beeld);
-        QCOMPARE_GT(std::count(pixels, einde, 0u), 0); // transparency
-        QCOMPARE(std::count(pixels, einde, ~0u), 0);   // no pure white
+        QVERIFY(std::count(pixels, einde, 0u) && !std::count(pixels, einde, ~0u)); // none white
         QCOMPARE_GE(o.pootjes.size(), 2);
         bool past = false;
         for (int i = 0; i < 24 * 17 && !past; ++i)
             past = pootjesInGaten(o, contact(i % 24, i / 24) -
                                          QPoint(beeld.width() + 5, beeld.height() + 5));
         QVERIFY(past);
-    }
-    void partPicturesLaidOut() {
-        QCOMPARE_GE(Onderdelen::alle().size(), 20);
-        QCOMPARE(QDir(map_.path("Breadboard")).entryList(QDir::Files).size(),
-                 Onderdelen::alle().size());
     }
 
     // Every page loads with its title, text and background; every link names a file of
@@ -163,11 +157,10 @@ private slots:
             const QString html = QString::fromUtf8(map_.readFile("Plugins/" + pagina));
             QTextDocument document;
             document.setHtml(html);
-            QVERIFY2(!document.metaInformation(QTextDocument::DocumentTitle).isEmpty(),
+            QVERIFY2(!document.metaInformation(QTextDocument::DocumentTitle).isEmpty() &&
+                         html.contains("<body background=\"Images/background.jpg\">"),
                      qPrintable(pagina));
             QCOMPARE_GT(document.toPlainText().size(), 500);
-            QVERIFY2(html.contains("<body background=\"Images/background.jpg\">"),
-                     qPrintable(pagina));
             for (auto it = verwijzing.globalMatch(html); it.hasNext();) {
                 const QRegularExpressionMatch m = it.next();
                 const QString doel = m.captured(2).isEmpty() ? pagina : m.captured(2);
@@ -177,14 +170,16 @@ private slots:
                 const bool plaatje = m.captured(1).toLower() == "src";
                 plaatjes += plaatje;
                 const QByteArray waar = (pagina + ": " + m.captured(0)).toUtf8();
-                QVERIFY2(!doel.contains(':'), waar); // within the folder
-                QVERIFY2(QFileInfo(pad).canonicalFilePath().endsWith("/Plugins/" + doel), waar);
+                QVERIFY2(!doel.contains(':') && // within the folder, spelled as on disk
+                             QFileInfo(pad).canonicalFilePath().endsWith("/Plugins/" + doel),
+                         waar);
                 QVERIFY2(m.captured(3).isEmpty() ||
                              map_.readFile("Plugins/" + doel)
                                  .contains("<a name=\"" + m.captured(3).toUtf8() + '"'),
                          waar);
-                QVERIFY2(!plaatje || grootte.isValid(), waar);
-                QVERIFY2(!plaatje || gevraagd.isNull() || grootte == gevraagd, waar);
+                QVERIFY2(!plaatje ||
+                             (grootte.isValid() && (gevraagd.isNull() || grootte == gevraagd)),
+                         waar);
             }
         }
         QCOMPARE_GE(plaatjes, 10);
@@ -217,14 +212,11 @@ private slots:
                     QCOMPARE(bord.pixel(hoek + poot), OnderdeelPen::kPootEind);
                 ++geplaatst;
             }
-        QCOMPARE_GE(geplaatst, 3);
-        QCOMPARE(geplaatst, VoorbeeldProject::onderdelenOpBord().size());
+        QVERIFY(geplaatst >= 3 && geplaatst == VoorbeeldProject::onderdelenOpBord().size());
         // The component list is Windows text: "één" in Windows-1252, lines ending in CR LF.
         const QByteArray lijst = map_.readFile(project + ".dat");
-        QVERIFY(lijst.contains("\xe9\xe9n weerstand"));
-        QVERIFY(lijst.endsWith("\r\n"));
-        QCOMPARE(lijst.count('\n'), lijst.count("\r\n"));
-        QCOMPARE(lijst.count('\r'), lijst.count('\n'));
+        QVERIFY(lijst.contains("\xe9\xe9n weerstand") && lijst.endsWith("\r\n"));
+        QVERIFY(lijst.count('\n') == lijst.count("\r\n") && lijst.count('\r') == lijst.count('\n'));
     }
 
     // The icon of every size as PNG, transparent round the rounded board; and as SVG.
@@ -234,8 +226,7 @@ private slots:
         for (const int n : Pictogram::kGroottes) {
             const QString png =
                 thema.path(QStringLiteral("hicolor/%1x%1/apps/org.voltarix.Voltarix.png").arg(n));
-            const QImage beeld = vlak(QImage(png));
-            QCOMPARE(QImageReader::imageFormat(png), "png");
+            const QImage beeld = vlak(QImage(png, "png"));
             QCOMPARE(beeld, vlak(Pictogram::teken(n)));
             QCOMPARE(qAlpha(beeld.pixel(0, 0)) + qAlpha(beeld.pixel(n - 1, n - 1)), 0);
             QCOMPARE(qAlpha(beeld.pixel(n / 2, n * 33 / 64)) + qAlpha(beeld.pixel(n / 8, n / 2)),
@@ -243,9 +234,7 @@ private slots:
         }
         const QByteArray svg = Pictogram::svg();
         QCOMPARE(thema.readFile("hicolor/scalable/apps/org.voltarix.Voltarix.svg"), svg);
-        QVERIFY(svg.startsWith("<?xml"));
         QVERIFY(svg.contains("viewBox=\"0 0 64 64\""));
-        QVERIFY(svg.trimmed().endsWith("</svg>"));
         thema.writeFile("leeg/hicolor", "geen map"); // every picture reported, nothing replaced
         QCOMPARE(Pictogram::schrijf(thema.path("leeg")).size(), Pictogram::kGroottes.size() + 1);
         QCOMPARE(thema.readFile("leeg/hicolor"), QByteArray("geen map"));

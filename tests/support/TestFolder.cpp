@@ -14,30 +14,25 @@
 #include <sys/resource.h>
 #include <vector>
 
-TestFolder::TestFolder() {
-    dir_.setAutoRemove(true);
-}
+TestFolder::TestFolder() = default; // the folder goes with the object
 
 QString TestFolder::path(const QString &relative) const {
-    QString tail = relative;
-    tail.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    QString tail = QString(relative).replace(QLatin1Char('\\'), QLatin1Char('/'));
     while (tail.startsWith(QLatin1Char('/')))
         tail.remove(0, 1);
     return dir_.path() + QLatin1Char('/') + tail;
 }
 
 QString TestFolder::makeDir(const QString &relative) const {
-    const QString full = path(relative);
-    QDir().mkpath(full);
-    return full;
+    QDir().mkpath(path(relative));
+    return path(relative);
 }
 
 QString TestFolder::writeFile(const QString &relative, const QByteArray &content) const {
-    const QString full = path(relative);
-    QDir().mkpath(QFileInfo(full).path());
-    QFile file(full);
+    QFile file(path(relative));
+    QDir().mkpath(QFileInfo(file).path());
     if (file.open(QIODevice::WriteOnly)) file.write(content);
-    return full;
+    return file.fileName();
 }
 
 QString TestFolder::writePicture(const QString &relative, const QImage &picture) const {
@@ -87,12 +82,8 @@ static QByteArray rle(const QImage &beeld, int bits) {
         for (int x = 0; x < w; ++x)
             eind[r] = index(r, x) ? x + 1 : eind[r];
     QByteArray uit;
-    const auto nogIets = [&eind](int r) {
-        return std::any_of(eind.begin() + r, eind.end(), [](int e) { return e > 0; });
-    };
-    for (int r = 0, leeg = 0; r < h && nogIets(r); ++r) {
-        if (eind[r] == 0 && ++leeg) // skipped by the next delta down
-            continue;
+    for (int r = 0, leeg = 0; r<h && * std::max_element(eind.begin() + r, eind.end())> 0; ++r) {
+        if (eind[r] == 0 && ++leeg) continue; // skipped by the next delta down
         if (leeg) zet(uit, 1, {0, 2, 0, leeg});
         leeg = 0;
         for (int x = 0, n = 1; x < eind[r]; x += n) {
@@ -156,8 +147,7 @@ bool withFileLimit(qint64 bytes, const std::function<bool()> &write) {
 
 QByteArray pictureFile(const QImage &picture, const char *format) {
     QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
+    QBuffer buffer(&data); // opened by the save
     if (!picture.save(&buffer, format)) qFatal("cannot write a %s picture", format);
     return data;
 }

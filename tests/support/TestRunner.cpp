@@ -7,19 +7,13 @@
 #include <map>
 #include <string>
 
-namespace {
-
-std::map<std::string, TestRunner::Maker> &klassen() {
-    static std::map<std::string, TestRunner::Maker> lijst;
-    return lijst;
+// The registered test classes and helpers by name.
+template <typename T> static std::map<std::string, T> &lijst() {
+    static std::map<std::string, T> namen;
+    return namen;
 }
-
-std::map<std::string, TestRunner::Helper> &helpers() {
-    static std::map<std::string, TestRunner::Helper> lijst;
-    return lijst;
-}
-
-} // namespace
+static auto &klassen = lijst<TestRunner::Maker>;
+static auto &helpers = lijst<TestRunner::Helper>;
 
 bool TestRunner::registreer(const char *naam, Maker maker) {
     return klassen().emplace(naam, std::move(maker)).second;

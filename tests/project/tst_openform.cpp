@@ -1,7 +1,9 @@
-// The open dialog: the projects of the folder, chosen with the mouse or the keys.
+// The open dialog: the projects of the folder, chosen with the mouse or the keys, or a
+// zip imported.
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
 #include "TestRunner.h"
+#include "editor/Exporteren.h"
 #include "project/OpenForm.h"
 #include "project/ProjectMap.h"
 
@@ -52,6 +54,26 @@ private slots:
         for (const auto toets : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
             QTest::keyClick(lijst(), toets);
         QCOMPARE(geopend_, QStringList{"a"});
+    }
+
+    // "Exporteren..." as zip, then "Importeren...": the project opens under the zip's name
+    // with the sheets and the list as a save writes them, replacing one of that name only
+    // after Yes.
+    void exporterenEnImporteren() {
+        QString map = folder_.root();
+        const QImage Pic = filledPicture(60, 40, qRgb(0, 0, 255)), Pic2 = filledPicture(3, 2, 0);
+        const Exporteren::Ontwerp ontwerp{"*.*", Pic, Pic, Pic2, {}, [] { return "R1\r\n"; }};
+        platform_.saveAnswers = {folder_.path("Bel.zip")};
+        QCOMPARE(Exporteren::Exporteer(platform_, map, ontwerp), folder_.path("Bel.zip"));
+        platform_.openAnswers = {folder_.path("Bel.zip"), folder_.path("Bel.zip")};
+        platform_.answers = {Platform::Answer::No, Platform::Answer::Yes};
+        for (int keer = 0; keer < 2; ++keer)
+            form_->findChild<QPushButton *>("ImportKnop")->click();
+        QCOMPARE(geopend_, QStringList{"Bel"});
+        QCOMPARE(platform_.messages.last().text, "Project bestaat reeds, vernieuwen?");
+        const ProjectMap::Geladen geladen = ProjectMap(folder_.path("Projecten")).laad("Bel");
+        QVERIFY(geladen.ontwerpBlad == Pic && geladen.breadboard == Pic2);
+        QCOMPARE(folder_.readFile("Projecten/Bel.dat"), "R1\r\n");
     }
 };
 

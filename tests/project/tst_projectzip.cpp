@@ -1,11 +1,8 @@
-// A project shared as one zip, and brought in again: what "Exporteren..." writes comes
-// back whole; an archive that holds anything but one project's three files, or would
-// unpack to more than 64 MB, is refused with its reason and writes nothing.
+// A project brought in from elsewhere or as one zip; an archive that holds anything but one
+// project's three files, or would unpack to more than 64 MB, is refused and writes nothing.
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
 #include "TestRunner.h"
-#include "editor/Exporteren.h"
-#include "project/OpenForm.h"
 #include "project/ProjectImport.h"
 #include "project/ProjectMap.h"
 #include "project/ProjectZip.h"
@@ -94,35 +91,6 @@ private slots:
         QVERIFY(gelezen.fout == ProjectZip::Fout::TeGroot ||
                 gelezen.fout == ProjectZip::Fout::Onleesbaar);
         QVERIFY(gelezen.bestanden.brb.isEmpty());
-    }
-
-    // "Exporteren..." as zip, then "Importeren..." in the open dialog: the project opens under
-    // the zip's name with the sheets and the list as a save writes them; a project of that name
-    // is replaced only after Yes.
-    void exporterenEnImporteren() {
-        TestFolder folder;
-        ScriptedPlatform platform;
-        QString map = folder.root();
-        const QImage Pic = filledPicture(60, 40, qRgb(0, 0, 255)), Pic2 = filledPicture(3, 2, 0);
-        const Exporteren::Ontwerp ontwerp{"*.*", Pic, Pic, Pic2, {}, [] { return kDat; }};
-        platform.saveAnswers << folder.path("Gedeeld.zip");
-        QCOMPARE(Exporteren::Exporteer(platform, map, ontwerp), folder.path("Gedeeld.zip"));
-
-        const ProjectMap projecten(folder.makeDir("Projecten"));
-        folder.writeFile("Projecten/Gedeeld.ovb", kBrb);
-        QStringList geopend;
-        for (const auto antwoord : {Platform::Answer::No, Platform::Answer::Yes}) {
-            OpenForm form(projecten, platform, [&](const QString &naam) { geopend << naam; });
-            platform.openAnswers << folder.path("Gedeeld.zip");
-            platform.answers << antwoord;
-            form.findChild<QPushButton *>("ImportKnop")->click();
-        }
-        QCOMPARE(geopend, QStringList{"Gedeeld"});
-        QCOMPARE(platform.messages.last().text,
-                 QStringLiteral("Project bestaat reeds, vernieuwen?"));
-        const ProjectMap::Geladen geladen = projecten.laad("Gedeeld");
-        QVERIFY(geladen.ontwerpBlad == Pic && geladen.breadboard == Pic2);
-        QCOMPARE(folder.readFile("Projecten/Gedeeld.dat"), kDat);
     }
 
     // Any of a project's files elsewhere brings all three in; one in the folder opens as it

@@ -15,9 +15,6 @@ namespace FuzzOmgeving {
 QString map();
 // Writes the bytes to `naam` in the folder and returns the file's path.
 QString schrijf(const QString &naam, const QByteArray &inhoud);
-inline QByteArray bytes(const uint8_t *data, size_t size) {
-    return QByteArray(reinterpret_cast<const char *>(data), qsizetype(size));
-}
 // Ends the run like a crash, so that libFuzzer keeps the input that did it.
 [[noreturn]] void faal(const char *eis, const char *bestand, int regel);
 } // namespace FuzzOmgeving
@@ -27,3 +24,12 @@ inline QByteArray bytes(const uint8_t *data, size_t size) {
     do {                                                                                           \
         if (!(voorwaarde)) FuzzOmgeving::faal(#voorwaarde, __FILE__, __LINE__);                    \
     } while (false)
+
+// A target: `FUZZ_DOEL(bytes) { ... }` runs its body on every input, as a QByteArray.
+#define FUZZ_DOEL(bytes)                                                                           \
+    static void fuzzDoel(const QByteArray &bytes);                                                 \
+    extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {                      \
+        fuzzDoel(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));               \
+        return 0;                                                                                  \
+    }                                                                                              \
+    static void fuzzDoel(const QByteArray &bytes)

@@ -2,8 +2,7 @@
 #include "FuzzOmgeving.h"
 #include "project/DatTekst.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    const QByteArray bytes = FuzzOmgeving::bytes(data, size);
+FUZZ_DOEL(bytes) {
     const QString tekst = DatTekst::decodeer(bytes);
     const QString lijst = DatTekst::lijstUit(bytes);
     // A list is whole lines, each ending in CR LF, and no line break stands alone.
@@ -14,5 +13,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     // and saved again keeps its list character for character.
     FUZZ_EIS(DatTekst::decodeer(DatTekst::codeer(tekst)) == tekst);
     FUZZ_EIS(DatTekst::lijstUit(DatTekst::codeer(lijst)) == lijst);
-    return 0;
 }

@@ -3,11 +3,11 @@
 #include "editor/BreadboardTekenen.h"
 #include "ui/Surface.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    FuzzOmgeving::schrijf(QStringLiteral("Breadboard/Deel.gif"), FuzzOmgeving::bytes(data, size));
+FUZZ_DOEL(bytes) {
+    FuzzOmgeving::schrijf(QStringLiteral("Breadboard/Deel.gif"), bytes);
     const std::optional<QImage> plaatje = laadOnderdeelPlaatje(
         FuzzOmgeving::map() + QStringLiteral("/Breadboard"), QStringLiteral("deel"));
-    if (!plaatje) return 0;
+    if (!plaatje) return;
     FUZZ_EIS(!plaatje->isNull() && plaatje->width() <= kMaxOnderdeelZijde &&
              plaatje->height() <= kMaxOnderdeelZijde);
     // Stamped onto a sheet, partly outside it: only the sheet's own pixels change.
@@ -15,5 +15,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     stempel(Pic2, BBPic, QPoint(-3, 5));
     FUZZ_EIS(Pic2.size() == QSize(40, 30));
     FUZZ_EIS(onderdeelVoorbeeld(BBPic).size() == plaatje->size());
-    return 0;
 }

@@ -6,8 +6,7 @@
 #include "ui/BmpCheck.h"
 #include "ui/Surface.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    const QByteArray bytes = FuzzOmgeving::bytes(data, size);
+FUZZ_DOEL(bytes) {
     for (const char *extensie : {".brb", ".dat", ".ovb"})
         FuzzOmgeving::schrijf(QStringLiteral("Projecten/P") + QLatin1String(extensie), bytes);
     const QString projecten = FuzzOmgeving::map() + QStringLiteral("/Projecten");
@@ -32,5 +31,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     FUZZ_EIS(blad.load(ovb) == plaatje.has_value());
     FUZZ_EIS(blad.size() == QSize(60, 40));
     if (!plaatje) FUZZ_EIS(blad.image() == voor);
-    return 0;
 }

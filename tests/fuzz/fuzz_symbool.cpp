@@ -4,9 +4,8 @@
 #include "symbols/SymbolLibrary.h"
 #include "ui/Surface.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    FuzzOmgeving::schrijf(QStringLiteral("Symbolen/Weerstanden/R.bmp"),
-                          FuzzOmgeving::bytes(data, size));
+FUZZ_DOEL(bytes) {
+    FuzzOmgeving::schrijf(QStringLiteral("Symbolen/Weerstanden/R.bmp"), bytes);
     SymbolLibrary bibliotheek;
     bibliotheek.lees(FuzzOmgeving::map() + QStringLiteral("/Symbolen/Weerstanden"));
     FUZZ_EIS(bibliotheek.namen() == QStringList{QStringLiteral("R")});
@@ -17,5 +16,4 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     // The current symbol is always 49 x 49, and a file that cannot be read leaves it.
     FUZZ_EIS(IconPic.size() == QSize(49, 49));
     if (!geladen) FUZZ_EIS(IconPic.image() == voor);
-    return 0;
 }

@@ -229,10 +229,8 @@ private slots:
         }
         QCOMPARE(o.editor.Modus(), daarna);
         QCOMPARE(o.design.Pic2.drawMode(), Surface::DrawMode::Copy);
-        if (daarna == 0 && modus != 0) {
-            QVERIFY(!o.editor.BBlayer().zichtbaar);
-            QVERIFY(!o.editor.tekstGereedschapZichtbaar());
-        }
+        if (daarna == 0 && modus != 0)
+            QVERIFY(!o.editor.BBlayer().zichtbaar && !o.editor.tekstGereedschapZichtbaar());
     }
 
     // Fault once found: a right press during a wire drag took a snapshot with the band in

@@ -115,7 +115,8 @@ private slots:
     }
 
     // A design sheet alone is a project, ".ovb" one with no name; files that are no pictures
-    // or claim a size no sheet has open as nothing, no ".dat" is an empty list.
+    // or claim a size no sheet has open as nothing, no ".dat" is an empty list. Names that
+    // are no file name everywhere are refused.
     void namenEnKapotteBestanden() {
         TestFolder folder;
         const ProjectMap map(folder.path("Projecten"));
@@ -128,6 +129,13 @@ private slots:
         QCOMPARE(map.namen(), (QStringList{"", "abc", "Bel", "K"}));
         QVERIFY(!map.bestaat("alleen"));
         QCOMPARE(ProjectMap(folder.path("Leeg")).namen(), QStringList());
+        for (const char *naam : {"", ".", "..", "*.*", "a/b", "a\\b", "a:b", "wat?", "x\"y", "<a>",
+                                 "a|b", "tab\there", "../buiten"}) { // write nothing at all
+            QVERIFY2(!ProjectMap::geldigeNaam(naam), naam);
+            QCOMPARE(ProjectMap(folder.path("Nieuw")).opslaan(naam, kOud, kOud, "x"),
+                     ProjectMap::OngeldigeNaam);
+        }
+        QVERIFY(!QFileInfo::exists(folder.path("Nieuw")) && ProjectMap::geldigeNaam("Led .. 1 é"));
     }
 
     // Capitals from a FAT stick, Windows-1252 names from an old archive (which Qt's listing
@@ -159,19 +167,6 @@ private slots:
         QCOMPARE(DiskNames::files(map.folder()).size(), size_t(3)); // no second project beside it
         for (const QByteArray &bestand : bestanden) // Qt cannot remove what it cannot list
             QCOMPARE(::unlink(bestand.constData()), 0);
-    }
-
-    // Names that are no file name everywhere write nothing at all.
-    void ongeldigeNamen() {
-        TestFolder folder;
-        for (const char *naam : {"", ".", "..", "*.*", "a/b", "a\\b", "a:b", "wat?", "x\"y", "<a>",
-                                 "a|b", "tab\there", "../buiten"}) {
-            QVERIFY2(!ProjectMap::geldigeNaam(naam), naam);
-            QCOMPARE(ProjectMap(folder.path("Nieuw")).opslaan(naam, kOud, kOud, "x"),
-                     ProjectMap::OngeldigeNaam);
-        }
-        QVERIFY(!QFileInfo::exists(folder.path("Nieuw")));
-        QVERIFY(ProjectMap::geldigeNaam("Led .. 1 é"));
     }
 
     // Saving asks the name, proposing the design's; tells of a name that is no file name;
@@ -408,8 +403,7 @@ static const bool kStapGeregistreerd =
         ProjectMap(QString::fromLocal8Bit(argv[2]))
             .opslaan("P", kNieuw, kNieuw, "nieuw\r\n", [stap](int gedaan) {
                 if (gedaan != stap) return true;
-                std::fputs("stap\n", stdout);
-                std::fflush(stdout);
+                std::fputs("stap\n", stdout), std::fflush(stdout);
                 for (;;)
                     ::pause();
             });
@@ -434,8 +428,7 @@ static const bool kTekenGeregistreerd =
         if (argc != 3) return 2;
         HerstelSchrijver schrijver(Herstelmap(QString::fromLocal8Bit(argv[2])).nieuweKopieMap(),
                                    tekening(0));
-        std::fputs("klaar\n", stdout);
-        std::fflush(stdout);
+        std::fputs("klaar\n", stdout), std::fflush(stdout);
         for (int stap = 1;; ++stap)
             schrijver.bewaar(tekening(stap % 150)), QThread::msleep(1);
     });

@@ -116,13 +116,12 @@ private slots:
     // out of the box, with a message, and saves write it back byte for byte until a new
     // design starts a list of its own.
     void tooLargeAListIsKept_data() {
-        QTest::addColumn<QByteArray>("dat");
-        QTest::newRow("too long a line")
-            << "R1\r\n" + QByteArray(ComponentList::kMaxAlinea + 1, '\0');
-        QTest::newRow("too large to read") << QByteArray("R1\r\n").repeated(6'000'000);
+        const Tabel<QByteArray> rij("dat");
+        rij("too long a line", "R1\r\n" + QByteArray(ComponentList::kMaxAlinea + 1, '\0'));
+        rij("too large to read", QByteArray("R1\r\n").repeated(6'000'000));
     }
     void tooLargeAListIsKept() {
-        QFETCH(QByteArray, dat);
+        auto [dat] = velden<QByteArray>("dat");
         Venster v;
         QCOMPARE(
             ProjectMap(v.folder.path("Projecten")).opslaan("P", Surface(8, 8), Surface(8, 8), ""),

@@ -11,15 +11,6 @@
 #include <QGuiApplication>
 #include <QtEndian>
 
-static QString doel;
-
-static void schrijf(const QString &target, const QString &naam, const QByteArray &inhoud) {
-    QDir(doel).mkpath(target);
-    QFile bestand(doel + QLatin1Char('/') + target + QLatin1Char('/') + naam);
-    if (!bestand.open(QIODevice::WriteOnly) || bestand.write(inhoud) != inhoud.size())
-        qFatal("cannot write %s", qPrintable(bestand.fileName()));
-}
-
 // A little sheet: white, a grey raster line, a coloured block.
 static QImage blad(int breedte, int hoogte) {
     Surface s(breedte, hoogte);
@@ -43,34 +34,33 @@ int main(int argc, char *argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     if (argc != 2) qFatal("usage: voltarix-fuzz-zaden DIR");
-    doel = QString::fromLocal8Bit(argv[1]);
-
-    schrijf("settings", "klein.ini", Settings::tekst(false));
-    schrijf("settings", "groot.ini", Settings::tekst(true));
-    schrijf("settings", "zonder-aanhalingstekens.ini", "Voltarix\r\n----\r\n#TRUE#\r\n");
-    schrijf("settings", "kapot.ini", "\"Voltarix\"\n\"--\n#MAYBE#");
-    schrijf("dattekst", "windows-1252.dat",
-            DatTekst::codeer("Componentenlijst\r\nR1 = 4k7 \u00b5F \u20ac\r\n"));
-    schrijf("dattekst", "utf8.dat", DatTekst::codeer("R1 = 10 \u03a9\r\nD1 \u2192 LED\r\n"));
-    schrijf("dattekst", "gemengd.dat", "a\rb\nc\r\n\xEF\xBB\xBF\x64");
-    for (const char *target : {"projectblad", "symbool", "bmpvolledig"}) {
-        schrijf(target, "blad24.bmp", pictureFile(blad(13, 9), "BMP"));
-        schrijf(target, "index8.bmp", pictureFile(geindexeerd(5, 3), "BMP"));
-        schrijf(target, "mono.bmp", pictureFile(blad(9, 4).convertToFormat(QImage::Format_Mono)));
-        schrijf(target, "rle8.bmp", bmpBestand(geindexeerd(4, 2), {40, 8, 1, {}, false}));
-        schrijf(target, "os2.bmp", os2Bmp());
-        schrijf(target, "blad.png", pictureFile(blad(7, 5), "PNG"));
-        schrijf(target, "blad.jpg", pictureFile(blad(8, 8), "JPG"));
-        schrijf(target, "transparant.gif", gifFile(geindexeerd(6, 4, true)));
-    }
-    schrijf("symbool", "symbool49.bmp", pictureFile(blad(49, 49), "BMP"));
-    schrijf("onderdeel", "transparant.gif", gifFile(geindexeerd(6, 4, true)));
-    schrijf("onderdeel", "dicht.gif", gifFile(geindexeerd(3, 7)));
-
-    // Inputs that found faults, kept so that every run starts from them.
-    schrijf("dattekst", "dubbel-bom.dat", "\xEF\xBB\xBF\xEF\xBB\xBF\x64");
     QByteArray hoogScherm = gifFile(geindexeerd(3, 7));
     qToLittleEndian<quint16>(2311, hoogScherm.data() + 8); // a screen taller than the picture
-    schrijf("onderdeel", "hoog-scherm.gif", hoogScherm);
+    // clang-format off
+    QList<std::tuple<QString, QString, QByteArray>> zaden = {
+        {"settings", "klein.ini", Settings::tekst(false)}, {"settings", "groot.ini", Settings::tekst(true)},
+        {"settings", "zonder-aanhalingstekens.ini", "Voltarix\r\n----\r\n#TRUE#\r\n"},
+        {"settings", "kapot.ini", "\"Voltarix\"\n\"--\n#MAYBE#"},
+        {"dattekst", "windows-1252.dat", DatTekst::codeer("Componentenlijst\r\nR1 = 4k7 \u00b5F \u20ac\r\n")},
+        {"dattekst", "utf8.dat", DatTekst::codeer("R1 = 10 \u03a9\r\nD1 \u2192 LED\r\n")},
+        {"dattekst", "gemengd.dat", "a\rb\nc\r\n\xEF\xBB\xBF\x64"},
+        {"symbool", "symbool49.bmp", pictureFile(blad(49, 49))},
+        {"onderdeel", "transparant.gif", gifFile(geindexeerd(6, 4, true))},
+        {"onderdeel", "dicht.gif", gifFile(geindexeerd(3, 7))},
+        // Inputs that found faults, kept so that every run starts from them.
+        {"dattekst", "dubbel-bom.dat", "\xEF\xBB\xBF\xEF\xBB\xBF\x64"}, {"onderdeel", "hoog-scherm.gif", hoogScherm}};
+    for (const char *target : {"projectblad", "symbool", "bmpvolledig"})
+        zaden += {{target, "blad24.bmp", pictureFile(blad(13, 9))}, {target, "index8.bmp", pictureFile(geindexeerd(5, 3))},
+            {target, "mono.bmp", pictureFile(blad(9, 4).convertToFormat(QImage::Format_Mono))},
+            {target, "rle8.bmp", bmpBestand(geindexeerd(4, 2), {40, 8, 1, {}, false})}, {target, "os2.bmp", os2Bmp()},
+            {target, "blad.png", pictureFile(blad(7, 5), "PNG")}, {target, "blad.jpg", pictureFile(blad(8, 8), "JPG")},
+            {target, "transparant.gif", gifFile(geindexeerd(6, 4, true))}};
+    // clang-format on
+    for (const auto &[target, naam, inhoud] : zaden) {
+        QFile bestand(QDir(argv[1]).filePath(target + QLatin1Char('/') + naam));
+        if (!QDir(argv[1]).mkpath(target) || !bestand.open(QIODevice::WriteOnly) ||
+            bestand.write(inhoud) != inhoud.size())
+            qFatal("cannot write %s", qPrintable(bestand.fileName()));
+    }
     return 0;
 }

@@ -189,8 +189,7 @@ private slots:
     void exampleProject() {
         const QString project = "Projecten/" + VoorbeeldProject::kNaam;
         const QImage blad = bmp24(project + ".ovb"), bord = bmp24(project + ".brb");
-        QCOMPARE(blad.size(), QSize(800, 551));
-        QCOMPARE(bord.size(), QSize(800, 541));
+        QVERIFY(blad.size() == QSize(800, 551) && bord.size() == QSize(800, 541));
         // The design sheet keeps its raster, grey 150, which opening takes from (0, 0); at
         // the middle of a raster line a lead on one side meets one on the other.
         int verbindingen = 0;

@@ -10,8 +10,7 @@
 // measuring need an application object), and a private folder, removed at exit, where the
 // bytes of one run become a file, since the program reads its pictures from files.
 namespace FuzzOmgeving {
-// The folder, with the subfolders the targets read from: Projecten, Breadboard,
-// Symbolen/Weerstanden.
+// The folder, with Projecten, Breadboard and Symbolen/Weerstanden in it.
 QString map();
 // Writes the bytes to `naam` in the folder and returns the file's path.
 QString schrijf(const QString &naam, const QByteArray &inhoud);

@@ -7,10 +7,9 @@
 #include "ui/Surface.h"
 
 FUZZ_DOEL(bytes) {
+    QString ovb; // the last one written
     for (const char *extensie : {".brb", ".dat", ".ovb"})
-        FuzzOmgeving::schrijf(QStringLiteral("Projecten/P") + QLatin1String(extensie), bytes);
-    const QString projecten = FuzzOmgeving::map() + QStringLiteral("/Projecten");
-    const QString ovb = projecten + QStringLiteral("/P.ovb");
+        ovb = FuzzOmgeving::schrijf(QStringLiteral("Projecten/P") + QLatin1String(extensie), bytes);
 
     const std::optional<QImage> plaatje = Surface::readPicture(ovb);
     if (plaatje) {
@@ -19,7 +18,8 @@ FUZZ_DOEL(bytes) {
         FUZZ_EIS(!plaatje->isNull() && plaatje->width() <= 16384 && plaatje->height() <= 16384);
         FUZZ_EIS(plaatje->format() == QImage::Format_RGB32);
     }
-    const ProjectMap::Geladen geladen = ProjectMap(projecten).laad(QStringLiteral("P"));
+    const ProjectMap::Geladen geladen =
+        ProjectMap(FuzzOmgeving::map() + QStringLiteral("/Projecten")).laad(QStringLiteral("P"));
     FUZZ_EIS(geladen.ontwerpBlad.has_value() == plaatje.has_value());
     FUZZ_EIS(geladen.breadboard.has_value() == plaatje.has_value());
     FUZZ_EIS(geladen.lijst == DatTekst::lijstUit(bytes));

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QtEndian>
 
 #include <algorithm>
 #include <csignal>
@@ -102,12 +101,11 @@ static QByteArray rle(const QImage &beeld, int bits) {
 
 QByteArray bmpBestand(const QImage &beeld, const BmpVorm &v) {
     const int w = beeld.width(), h = beeld.height();
-    QByteArray kleuren, pixels, kop;
+    QByteArray kleuren, pixels = v.rle() ? rle(beeld, v.bits) : QByteArray(), kop;
     for (const QRgb kleur : beeld.colorTable())
         zet(kleuren, v.kop == 12 ? 3 : 4, {kleur & 0xffffff});
     for (int r = 0; r < h && !v.rle(); ++r)
         pixels += rij(beeld, v.bovenEerst ? r : h - 1 - r, v);
-    pixels = v.rle() ? rle(beeld, v.bits) : pixels;
     zet(kop, 4, {v.kop});
     zet(kop, v.kop == 12 ? 2 : 4, {w, v.bovenEerst ? -h : h});
     zet(kop, 2, {1, v.bits});

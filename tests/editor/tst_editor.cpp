@@ -16,6 +16,7 @@
 #include "editor/RegelTelling.h"
 #include "editor/Selectie.h"
 #include "editor/StatusTekst.h"
+#include "editor/TextformModel.h"
 #include "editor/ToolButtons.h"
 #include "editor/ToolIcons.h"
 
@@ -155,7 +156,6 @@ private slots:
         rij("list, print", L, 3, false, lijst, A::OntwerpAfdrukken);
         rij("information, gap 4", I, 4, false, "WebBrowser List1");
         rij("breadboard in use, design", BB, 5, true, ontwerp);
-        rij("design, list", O, 6, false, lijst);
         rij("information, breadboard", I, 7, false, bb);
         rij("breadboard in use, breadboard again", BB, 7, true, bbTekst);
         rij("list, information", L, 8, false, info);
@@ -443,7 +443,6 @@ private slots:
         rij("a line made to wrap", 5, 5, lang);
         rij("lines pasted", 7, 7, "een\ntwee" + lang + "\ndrie\n");
         rij("cut across lines", 2, 40, "");
-        rij("everything replaced", 0, 66, "A\nB" + lang);
     }
     void regelTelling() {
         auto [van, tot, nieuw] = velden<int, int, QString>("van", "tot", "nieuw");
@@ -465,6 +464,27 @@ private slots:
         QCOMPARE(telling.aantal(), lijst.regelAantal(document.toPlainText()));
         document.undo();
         QCOMPARE(telling.aantal(), lijst.regelAantal(document.toPlainText()));
+    }
+
+    // The text block starts with the sample "R 1" at 14, 16; "Boven", "Midden", "Onderen"
+    // draw the code 2, 16 and 31 pixels down; a new code (six characters at most) is
+    // centred on column 25 in the middle.
+    void tekstBlok() {
+        TextformModel blok;
+        const auto inkt = [&blok] { // around the pixels that are not white
+            return differingRect(blok.WeerPic().image(), Surface(49, 49).image());
+        };
+        QCOMPARE(blok.positie(), QPointF(14, 16));
+        blok.Bknop_Click(1);
+        const QRect midden = inkt();
+        QVERIFY(!midden.isNull());
+        for (const int knop : {0, 2}) {
+            blok.Bknop_Click(knop);
+            QCOMPARE(inkt(), midden.translated(0, knop ? 15 : -14));
+        }
+        blok.Text1_Change("R 10 LEDX");
+        QCOMPARE(blok.code(), "R 10 L");
+        QCOMPARE(blok.positie(), QPointF(25 - TextformModel::breedte("R 10 L") / 2.0, 16));
     }
 
     // The magnifier takes box / z pixels around the pointer, halves rounded to even. A grab

@@ -6,6 +6,7 @@ from outside as e2e_voltarix.py does: through exported PNG files and the screen.
 program start for all of it.
 """
 
+import itertools
 import os
 import sys
 
@@ -32,8 +33,7 @@ def ontwerpblad(v):
     leeg_png = lees_plaatje(exporteer(v, "leeg.png"))
     for cel in CELLEN:
         v.bureau.klik(*v.punt("Pic", cel[0] * 50 + 25, cel[1] * 50 + 25))
-    vol = wacht_tot(lambda: (lambda b: all(binnen(b, c) == symbool for c in CELLEN) and b)(
-        v.beeld_van("Pic")), "five symbols")
+    vol = v.wacht_op("Pic", lambda b: all(binnen(b, c) == symbool for c in CELLEN), "five symbols")
     vol_png = lees_plaatje(exporteer(v, "vol.png"))
     for toets, beeld, naam in (("ctrl+z", leeg, "ongedaan.png"), ("ctrl+y", vol, "opnieuw.png")):
         v.toetsen_aan_venster(*[toets] * len(CELLEN))
@@ -49,11 +49,9 @@ def ontwerpblad(v):
     v.toetsen_aan_venster("Escape")
     verplaatst = {(c + 3, r) for c, r in CELLEN[:4]} | {CELLEN[4]}
 
-    def klopt():
-        blad = v.beeld_van("Pic")
-        return all(binnen(blad, (k, r)) == (symbool if (k, r) in verplaatst else binnen(leeg, (k, r)))
-                   for k in range(8) for r in range(6)) and blad
-    na = wacht_tot(klopt, "the square of blocks three cells further right")
+    na = v.wacht_op("Pic", lambda b: all(binnen(b, c) == (symbool if c in verplaatst else binnen(leeg, c))
+                                         for c in itertools.product(range(8), range(6))),
+                    "the blocks three cells further right")
     controleer(all(na.pixel(x, y) == leeg.pixel(x, y) for x in range(0, 400, 50) for y in range(300)),
                "a raster line changed")
 
@@ -81,8 +79,7 @@ def breadboard(v):
     draad(v, (236, DRAAD_Y), (356, DRAAD_Y))
     v.muis_weg()
     y0 = DRAAD_Y - v.bedekt  # the wire's row in the screen's picture of the sheet
-    met_draad = wacht_tot(lambda: (lambda b: b.pixel(300, y0) == BLAUW and b)(v.beeld_van("Pic2")),
-                          "a blue wire")
+    met_draad = v.wacht_op("Pic2", lambda b: b.pixel(300, y0) == BLAUW, "a blue wire")
     v.kies_uit_keuzelijst("Combo3", 0)  # Componenten
     v.bureau.sleep_muis([v.punt("Pic2", 226, 156), v.punt("Pic2", 300, 170), v.punt("Pic2", 366, 176)])
     v.bureau.sleep_muis([v.punt("Pic2", 300, 166), v.punt("Pic2", 300, 186), v.punt("Pic2", 300, 206)])
@@ -100,8 +97,8 @@ def breadboard(v):
     rand_x, rand_y = (226, 366), (196 - v.bedekt, 216 - v.bedekt)
     gebied = [(x, y) for x in range(216, 380) for y in range(y0 - 20, y0 + 60)
               if not (x in rand_x and rand_y[0] <= y <= rand_y[1] or y in rand_y and 226 <= x <= 366)]
-    wacht_tot(lambda: (lambda b: all(b.pixel(x, y) == verwacht(x, y) for x, y in gebied))(
-        v.beeld_van("Pic2")), "the wire whole 40 pixels lower and bare board where it was")
+    v.wacht_op("Pic2", lambda b: all(b.pixel(x, y) == verwacht(x, y) for x, y in gebied),
+               "the wire whole 40 pixels lower and bare board where it was")
 
     # The selection is the moved wire: copied, and pasted with its corner at the pointer.
     v.toetsen_aan_venster("ctrl+c")
@@ -110,9 +107,8 @@ def breadboard(v):
     v.muis_weg()
     links, boven = 500 - 226, 300 - 196  # from the selection's corner to the pointer
     tweede = [(x, y) for x, y in gebied if verwacht(x, y) != kaal.pixel(x, y)]
-    wacht_tot(lambda: (lambda b: all(b.pixel(x + links, y + boven) == verwacht(x, y) for x, y in tweede)
-                       and all(b.pixel(x, y) == verwacht(x, y) for x, y in tweede))(v.beeld_van("Pic2")),
-              "a second wire at the pointer, the first in its place")
+    v.wacht_op("Pic2", lambda b: all(b.pixel(x + links, y + boven) == verwacht(x, y) == b.pixel(x, y)
+                                     for x, y in tweede), "a second wire at the pointer, the first in its place")
 
 
 def scenario_bewerken(v):

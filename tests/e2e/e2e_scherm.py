@@ -8,11 +8,9 @@ import os
 import shutil
 import subprocess
 import sys
-import tempfile
-import traceback
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xsessie import Bureau, Mislukt, Xvfb, stop_proces, wacht_tot  # noqa: E402
+from xsessie import controleer, draai, stop_proces, wacht_tot  # noqa: E402
 
 GRIJS, STATUS, DONKER = (216, 213, 206), (200, 220, 220), (90, 90, 100)
 
@@ -29,17 +27,11 @@ SCHERMEN = {
 }
 
 
-def controleer(waar, tekst):
-    if not waar:
-        raise Mislukt(tekst)
-
-
 def binnen(x, y, w, h, vlak):
     return vlak[0] <= x and vlak[1] <= y and x + w <= vlak[0] + vlak[2] and y + h <= vlak[1] + vlak[3]
 
 
-def op_scherm(bureau, vind, wat):
-    """Polls screenshots until `vind(beeld)` gives something true; returns it."""
+def op_scherm(bureau, vind, wat):  # polls screenshots until `vind(beeld)` gives something true
     return wacht_tot(lambda: vind(bureau.schermbeeld()), wat)
 
 
@@ -70,8 +62,7 @@ def door_titel(bureau, vrij, schaal, f):
                "title screen at %d,%d, not centred on %r" % (x, y, vrij))
     if schaal != 1:
         bureau.focus(titel)
-        melding = bureau.wacht_op_venster(" Error")
-        bureau.focus(melding)
+        bureau.focus(melding := bureau.wacht_op_venster(" Error"))
         bureau.toetsen("Return")
         bureau.wacht_tot_weg(melding, " Error")
     bureau.klik(x + w // 2, y + h // 3)
@@ -88,10 +79,8 @@ def hoofdvenster(plaatsen, bureau, venster, vrij, f):
     knop, achter = tabel["Knop15"], tabel["BackKnoppen0"]
     # The inside starts under the menu bar, whose height is the font's.
     kolom = x0 + round((achter[0] + 2) * f)
-    rij = op_scherm(bureau, lambda b: next((r for r in range(y0, y0 + round(80 * f))
-                                            if b.pixel(kolom, r) == GRIJS), None),
-                    "the tool-button backdrop at the top of the window")
-    y0 = rij - round(achter[1] * f)
+    y0 = op_scherm(bureau, lambda b: next((r for r in range(y0, y0 + round(80 * f)) if b.pixel(kolom, r) == GRIJS),
+                                          None), "the tool-button backdrop") - round(achter[1] * f)
 
     def punt(naam, dx, dy):  # from the control's left and top; negative from right and bottom
         x, y, w, h = tabel[naam]
@@ -119,28 +108,12 @@ def main():
     naam, voltarix, starter, plaatsen = sys.argv[1:5]
     scherm, schaal, hoe, paneel, f = SCHERMEN[naam]
     vrij = paneel or (0, 0) + scherm
-    werk = tempfile.mkdtemp(prefix="voltarix-e2e-scherm-")
-    xvfb = proces = None
-    try:
-        xlog = open(os.path.join(werk, "xvfb.log"), "wb")
-        xvfb = Xvfb(int(os.environ.get("VOLTARIX_E2E_DISPLAY", "70")), xlog, scherm=scherm)
-        bureau = Bureau(xvfb.display)
+
+    def scenario(werk, bureau, gestart):
         proces = start(voltarix, starter, werk, bureau, schaal, hoe, paneel)
+        gestart.append(lambda: stop_proces(proces))
         hoofdvenster(plaatsen, bureau, door_titel(bureau, vrij, schaal, f), vrij, f)
-    except Exception:  # noqa: BLE001 - every failure is reported the same way
-        traceback.print_exc()
-        if xvfb:
-            Bureau(xvfb.display).bewaar_schermbeeld(os.path.join(werk, "mislukt.png"))
-        print("e2e scherm %s: FAILED; screenshot and logs in %s" % (naam, werk))
-        return 1
-    finally:
-        if proces:
-            stop_proces(proces)
-        if xvfb:
-            xvfb.stop()
-    shutil.rmtree(werk, ignore_errors=True)
-    print("e2e scherm %s: passed" % naam)
-    return 0
+    return draai("scherm " + naam, scenario, scherm)
 
 
 if __name__ == "__main__":

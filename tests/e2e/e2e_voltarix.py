@@ -13,12 +13,9 @@ import os
 import shutil
 import subprocess
 import sys
-import tempfile
-import time
-import traceback
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xsessie import SCHERM, Bureau, Mislukt, Xvfb, lees_plaatje, stop_proces, wacht_tot  # noqa: E402
+from xsessie import SCHERM, controleer, draai, lees_plaatje, stop_proces, wacht_tot  # noqa: E402
 
 KNOPPEN_GRIJS, BLAUW, WIT = (216, 213, 206), (0, 0, 255), (255, 255, 255)
 INI_GROOT = (b'"Voltarix - schakelingen tekenen - 2026"\r\n'
@@ -27,44 +24,36 @@ LIJST = "Componentenlijst\r\n" + "-" * 28 + "\r\nR1 = 330 Ohm\r\nLED1 = rood\r\n
 PROJECT = "Proef e2e"
 
 
-def controleer(waar, tekst):
-    if not waar:
-        raise Mislukt(tekst)
-
-
 def lees(pad):
     with open(pad, "rb") as bestand:
         return bestand.read()
 
 
-def gesorteerd(map_):
-    """The files of a folder in the order the program lists them."""
+def gesorteerd(map_):  # the files of a folder in the order the program lists them
     return [os.path.join(map_, b) for b in sorted(os.listdir(map_), key=str.lower)]
 
 
 class Voltarix:
-    """The program on the display, with the places of its controls on the screen."""
+    """The program on the display, with the places of its controls on the screen; its
+    application folder werk/MAP laid out first where it is missing; `extra` its arguments."""
 
-    def __init__(self, args, werk, bureau):
-        self.bureau, self.werk = bureau, werk
-        self.map = os.path.join(werk, "Voltarix")
-        subprocess.run([args.starter_tool, "lay-out", args.starter, self.map], check=True,
-                       capture_output=True, env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+    def __init__(self, args, werk, bureau, map_="Voltarix", *extra):
+        self.args, self.bureau, self.werk, self.map = args, bureau, werk, os.path.join(werk, map_)
+        if not os.path.isdir(self.map):
+            subprocess.run([args.starter_tool, "lay-out", args.starter, self.map], check=True,
+                           capture_output=True, env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
         runtime = os.path.join(werk, "runtime")
-        os.makedirs(runtime, mode=0o700)
+        os.makedirs(runtime, mode=0o700, exist_ok=True)
         omgeving = dict(bureau.omgeving, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime,
                         HOME=werk, LANG="C.UTF-8", LC_ALL="C.UTF-8")
         omgeving.pop("VOLTARIX_HOME", None)
-        self.log = open(os.path.join(werk, "voltarix.log"), "wb")
-        self.proces = subprocess.Popen([args.voltarix, "--app-folder", self.map], env=omgeving,
+        self.log = open(os.path.join(werk, "voltarix.log"), "ab")
+        self.proces = subprocess.Popen([args.voltarix, "--app-folder", self.map, *extra], env=omgeving,
                                        stdout=self.log, stderr=subprocess.STDOUT)
         # Name -> (left, top, width, height) in pixels inside the main window.
-        uit = subprocess.run([args.plaatsen, str(SCHERM[0]), str(SCHERM[1])], check=True,
-                             capture_output=True, text=True).stdout
-        self.tabel = {}
-        for regel in uit.splitlines():
-            naam, index, *maten = regel.split()
-            self.tabel[naam + index if naam in ("Knop", "Knop2") else naam] = tuple(map(int, maten))
+        uit = subprocess.run([args.plaatsen, *map(str, SCHERM)], check=True, capture_output=True, text=True).stdout
+        self.tabel = {naam + (index if naam.startswith("Knop") else ""): tuple(map(int, maten))
+                      for naam, index, *maten in map(str.split, uit.splitlines())}
         balk, bord = self.tabel["WerkBalk"], self.tabel["Pic2"]
         self.bedekt = balk[1] + balk[3] - bord[1]  # the breadboard's top rows under its tool bar
 
@@ -81,12 +70,10 @@ class Voltarix:
         self.bureau.wacht_tot_weg(titel, "Voltarix")
         x, y, _, _ = self.bureau.geometrie(self.venster)
         achter_x, achter_y = self.tabel["BackKnoppen"][:2]
-        rij = wacht_tot(lambda: next((r for r in range(y, y + 80) if self.bureau.schermbeeld().pixel(
-            x + achter_x + 2, r) == KNOPPEN_GRIJS), None), "the tool button panel")
-        self.binnen = (x, rij - achter_y)
+        self.binnen = (x, wacht_tot(lambda: next((r for r in range(y, y + 80) if self.bureau.schermbeeld().pixel(
+            x + achter_x + 2, r) == KNOPPEN_GRIJS), None), "the tool button panel") - achter_y)
 
-    def punt(self, naam, x, y):
-        """The screen point of (x, y) inside a control."""
+    def punt(self, naam, x, y):  # the screen point of (x, y) inside a control
         links, boven = self.tabel[naam][:2]
         return self.binnen[0] + links + x, self.binnen[1] + boven + y
 
@@ -97,8 +84,7 @@ class Voltarix:
     def knop(self, index):
         self.klik_op("Knop%d" % index)
 
-    def muis_weg(self):
-        """The pointer off the sheets, so that no preview floats over them."""
+    def muis_weg(self):  # off the sheets, so that no preview floats over them
         self.bureau.xdo("mousemove", "--sync", SCHERM[0] - 5, SCHERM[1] - 5)
 
     def beeld_van(self, naam):
@@ -107,12 +93,16 @@ class Voltarix:
         boven = self.bedekt if naam == "Pic2" else 0
         return self.bureau.schermbeeld().stuk(*self.punt(naam, 0, boven), breedte, hoogte - boven)
 
-    def zoals_getoond(self, blad):
-        """A whole breadboard picture without the rows its tool bar covers on the screen."""
+    def zoals_getoond(self, blad):  # a whole breadboard less the rows its tool bar covers
         return blad.stuk(0, self.bedekt, blad.breedte, blad.hoogte - self.bedekt)
 
     def wacht_op_beeld(self, naam, verwacht, wat):
         wacht_tot(lambda: self.beeld_van(naam) == verwacht, wat, tijd=30)
+
+    def wacht_op(self, naam, klopt, wat):
+        """Polls what the control (None: the screen) shows until `klopt` holds for it; returns it."""
+        beeld = (lambda: self.beeld_van(naam)) if naam else self.bureau.schermbeeld
+        return wacht_tot(lambda: (lambda b: klopt(b) and b)(beeld()), wat)
 
     def na_verandering(self, naam, actie, wat):
         """Runs `actie`, waits until the control shows something else and has settled
@@ -122,13 +112,16 @@ class Voltarix:
 
         def rustig():
             nonlocal vorige
-            nu, eerder = self.beeld_van(naam), vorige
-            vorige = nu
-            return nu != voor and nu == eerder and nu
+            eerder, vorige = vorige, self.beeld_van(naam)
+            return vorige != voor and vorige == eerder and vorige
         return wacht_tot(rustig, wat)
 
+    def typ_in(self, naam, tekst):  # over what a choice box holds
+        self.klik_op(naam, hoogte=20)
+        self.bureau.toetsen("ctrl+a")
+        self.bureau.typ(tekst)
+
     def kies_uit_keuzelijst(self, naam, index):
-        """Opens a choice box's list and picks entry `index` with the keys."""
         self.klik_op(naam, hoogte=20)
         self.bureau.toetsen("Home", *(["Down"] * index), "Return")
 
@@ -146,16 +139,14 @@ class Voltarix:
         self.bureau.toetsen(*toetsen)
         self.bureau.wacht_tot_weg(venster, titel)
 
-    def vraag(self, titel, ja):
-        """Return for the default Yes, Escape for No."""
+    def vraag(self, titel, ja):  # Return for the default Yes, Escape for No
         self.dialoog(titel, "Return" if ja else "Escape")
 
     def opslaan(self, naam):
         self.knop(2)
         self.dialoog(" Project opslaan", "Return", typ=naam)
         bestanden = [self.pad("Projecten", naam + extensie) for extensie in (".ovb", ".brb", ".dat")]
-        wacht_tot(lambda: all(map(os.path.isfile, bestanden)), "the three project files")
-        return bestanden
+        return wacht_tot(lambda: all(map(os.path.isfile, bestanden)) and bestanden, "the three project files")
 
     def open_project(self, naam):
         self.knop(1)
@@ -175,9 +166,8 @@ class Voltarix:
                        "the program ended although the user answered No")
             self.toetsen_aan_venster("ctrl+q")
             self.vraag(" Exit programma", ja=ja)
-        code = wacht_tot(lambda: self.proces.poll() is not None and [self.proces.returncode],
-                         "the program to end")[0]
-        controleer(code == 0, "the program ended with code %d" % code)
+        wacht_tot(lambda: self.proces.poll() is not None, "the program to end")
+        controleer(self.proces.returncode == 0, "the program ended with code %d" % self.proces.returncode)
 
     def stop(self):
         stop_proces(self.proces)
@@ -186,9 +176,7 @@ class Voltarix:
 
 def kies_symbool(v):
     """A category typed into the category box, the third symbol taken from the list."""
-    v.klik_op("Combo1", hoogte=20)
-    v.bureau.toetsen("ctrl+a")
-    v.bureau.typ("weerstanden")
+    v.typ_in("Combo1", "weerstanden")
     symbolen = [lees_plaatje(pad) for pad in gesorteerd(v.pad("Symbolen", "Weerstanden"))[:3]]
     v.bureau.klik(*v.punt("List1", v.tabel["List1"][2] // 2, 8))
     v.wacht_op_beeld("IconPic", symbolen[0], "the first symbol as current symbol")
@@ -200,8 +188,7 @@ def kies_symbool(v):
 def plaats_symbool(v, symbool):
     """A click anywhere in a block of the design sheet fills that block."""
     v.bureau.klik(*v.punt("Pic", 175, 120))
-    return wacht_tot(lambda: (lambda blad: blad.stuk(151, 101, 49, 49) == symbool and blad)(
-        v.beeld_van("Pic")), "the symbol in block (3, 2)")
+    return v.wacht_op("Pic", lambda blad: blad.stuk(151, 101, 49, 49) == symbool, "the symbol in block (3, 2)")
 
 
 def teken_draad(v):
@@ -215,8 +202,7 @@ def teken_draad(v):
                         [v.punt("Pic2", 356, 166)])
     v.muis_weg()
     draad = [v.punt("Pic2", x, y) for x in range(236, 356) for y in (165, 166, 167)]
-    scherm = wacht_tot(lambda: (lambda s: all(s.pixel(*p) == BLAUW for p in draad) and s)(
-        v.bureau.schermbeeld()), "a blue wire")
+    scherm = v.wacht_op(None, lambda s: all(s.pixel(*p) == BLAUW for p in draad), "a blue wire")
     controleer(scherm.pixel(*v.punt("Pic2", 296, 173)) == leeg_bord.pixel(296, 173 - v.bedekt),
                "the rubber band left pixels behind")
     return leeg_bord
@@ -233,18 +219,13 @@ def stempel_onderdeel(v):
     kleuren = [(x, y) for y in range(onderdeel.hoogte) for x in range(onderdeel.breedte)
                if onderdeel.pixel(x, y) != WIT]
     proeven = kleuren[::max(1, len(kleuren) // 25)] + kleuren[-1:]  # across the whole shape
-
-    def gestempeld():
-        scherm = v.bureau.schermbeeld()
-        return all(scherm.pixel(*v.punt("Pic2", links + x, boven + y)) == onderdeel.pixel(x, y)
-                   for x, y in proeven)
-    wacht_tot(gestempeld, "the part picture stamped")
+    v.wacht_op(None, lambda s: all(s.pixel(*v.punt("Pic2", links + x, boven + y)) == onderdeel.pixel(x, y)
+                                   for x, y in proeven), "the part picture stamped")
     return v.beeld_van("Pic2")
 
 
 def typ_lijst(v):
-    """Two lines typed at the end of the component list."""
-    # A button runs its command after its press animation: the list is there when it shows.
+    """Two lines typed at the end of the component list, once it shows (after the button's animation)."""
     v.na_verandering("Text1", lambda: v.knop(6), "the component list")
     v.klik_op("Text1")
 
@@ -256,8 +237,7 @@ def typ_lijst(v):
     v.na_verandering("Text1", typ, "the typed lines")
 
 
-def klembord(v, soort="UTF8_STRING"):
-    """What another program gets from the X clipboard."""
+def klembord(v, soort="UTF8_STRING"):  # what another program gets from the X clipboard
     return subprocess.run(["xclip", "-selection", "clipboard", "-t", soort, "-o"],
                           env=v.bureau.omgeving, capture_output=True, timeout=30).stdout
 
@@ -331,23 +311,18 @@ def scenario_ontwerp(v):
     # A new design: both sheets as they started; opened again, they come back.
     v.knop(0)
     v.vraag(" Nieuw", ja=True)
-    for knop, naam, leeg, vol in ((7, "Pic2", leeg_bord, bord), (5, "Pic", leeg_blad, ontwerp)):
-        v.knop(knop)
-        v.wacht_op_beeld(naam, leeg, "an empty %s after New" % naam)
-    v.open_project(PROJECT)
-    v.wacht_op_beeld("Pic", ontwerp, "the design sheet of the opened project")
-    v.knop(7)
-    v.wacht_op_beeld("Pic2", bord, "the breadboard of the opened project")
+    for stap, beelden in (("New", (leeg_blad, leeg_bord)), ("Open", (ontwerp, bord))):
+        if stap == "Open":
+            v.open_project(PROJECT)
+        for knop, naam, beeld in zip((5, 7), ("Pic", "Pic2"), beelden):  # the breadboard shown last
+            v.knop(knop)
+            v.wacht_op_beeld(naam, beeld, "%s after %s" % (naam, stap))
 
     # The big board, which the settings file keeps at the exit.
-    def groot_bord():
-        v.klik_op("BBgrootKnop")
-        v.vraag(" Size", ja=True)
-    v.na_verandering("Pic2", groot_bord, "the big board")
+    v.na_verandering("Pic2", lambda: v.klik_op("BBgrootKnop") or v.vraag(" Size", ja=True), "the big board")
     v.muis_weg()
     v.afsluiten()
-    ini = lees(v.pad("Voltarix.ini"))
-    controleer(ini == INI_GROOT, "Voltarix.ini holds %r" % ini)
+    controleer(lees(v.pad("Voltarix.ini")) == INI_GROOT, "Voltarix.ini holds %r" % lees(v.pad("Voltarix.ini")))
 
 
 def scenario_vensters(v):
@@ -366,44 +341,28 @@ def scenario_vensters(v):
 SCENARIOS = {"ontwerp": scenario_ontwerp, "vensters": scenario_vensters}
 
 
-def main():
+def argumenten(*scenarios):
     parser = argparse.ArgumentParser()
-    parser.add_argument("scenario", choices=sorted(SCENARIOS))
+    if scenarios:
+        parser.add_argument("scenario", choices=sorted(scenarios))
     for naam in ("--voltarix", "--starter-tool", "--starter", "--plaatsen"):
         parser.add_argument(naam, required=True)
-    args = parser.parse_args()
+    return parser.parse_args()
+
+
+def main():
+    args = argumenten(*SCENARIOS)
     for programma in ("Xvfb", "xdotool", "import", "convert", "xclip", "pdfinfo"):
         if not shutil.which(programma):
             print("e2e: %s is not installed (scripts/setup.sh installs it)" % programma)
             return 1
 
-    werk = tempfile.mkdtemp(prefix="voltarix-e2e-%s-" % args.scenario)
-    begin, xvfb, voltarix, gelukt = time.monotonic(), None, None, False
-    try:
-        with open(os.path.join(werk, "xvfb.log"), "wb") as xlog:
-            xvfb = Xvfb(int(os.environ.get("VOLTARIX_E2E_DISPLAY", "70")), xlog)
-            voltarix = Voltarix(args, werk, Bureau(xvfb.display))
-            voltarix.door_titel()
-            SCENARIOS[args.scenario](voltarix)
-            gelukt = True
-    except Exception:  # noqa: BLE001 - every failure is reported the same way
-        traceback.print_exc()
-        if xvfb:
-            Bureau(xvfb.display).bewaar_schermbeeld(os.path.join(werk, "mislukt.png"))
-    finally:
-        if voltarix:
-            voltarix.stop()
-        if xvfb:
-            xvfb.stop()
-    print("e2e %s: %s in %.1f s" % (args.scenario, "passed" if gelukt else "FAILED",
-                                   time.monotonic() - begin))
-    if gelukt:
-        shutil.rmtree(werk, ignore_errors=True)
-    else:
-        print("e2e: screenshot and logs kept in " + werk)
-        if os.path.exists(os.path.join(werk, "voltarix.log")):
-            sys.stdout.write(lees(os.path.join(werk, "voltarix.log")).decode(errors="replace")[-4000:])
-    return 0 if gelukt else 1
+    def scenario(werk, bureau, gestart):
+        v = Voltarix(args, werk, bureau)
+        gestart.append(v.stop)
+        v.door_titel()
+        SCENARIOS[args.scenario](v)
+    return draai(args.scenario, scenario)
 
 
 if __name__ == "__main__":

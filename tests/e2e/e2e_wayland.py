@@ -10,12 +10,9 @@ import os
 import shutil
 import subprocess
 import sys
-import tempfile
-import traceback
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from e2e_scherm import controleer  # noqa: E402
-from xsessie import Bureau, Mislukt, Xvfb, stop_proces, wacht_tot  # noqa: E402
+from xsessie import Mislukt, controleer, draai, stop_proces, wacht_tot  # noqa: E402
 
 ACHTERGROND, GRIJS, DONKER, ROOD = (32, 64, 96), (216, 213, 206), (90, 90, 100), (255, 0, 0)
 PANEEL = 32  # the height of Weston's panel, in its own pixels
@@ -31,8 +28,7 @@ CONFIGS = {"native": ("wayland", 1, "top", (1024, 768), 1),
 KNOP7, WERKBALK, LOEP, PIC2 = (449, 25), (197, 108), (14, 145, 152, 190), (197, 118)
 
 
-def m(n, f):
-    """n of the program's pixels in the screen's."""
+def m(n, f):  # n of the program's pixels in the screen's
     return int(round(n * f))
 
 
@@ -53,9 +49,8 @@ def start_weston(werk, bureau, scherm, schaal, paneel, xwayland):
     def klaar():  # its socket, and the display of its XWayland
         controleer(proces.poll() is None, "weston ended; see " + log)
         regel = next((r for r in open(log, errors="replace") if "xserver listening on display" in r), "")
-        if not os.path.exists(os.path.join(omgeving["XDG_RUNTIME_DIR"], "wayland-e2e")):
-            return None
-        return regel.split()[-1] if xwayland and regel else not xwayland
+        if os.path.exists(os.path.join(omgeving["XDG_RUNTIME_DIR"], "wayland-e2e")):
+            return regel.split()[-1] if xwayland and regel else not xwayland
     return proces, wacht_tot(klaar, "weston and its panel")
 
 
@@ -73,13 +68,9 @@ def start(voltarix, starter, werk, platform, x_display):
 
 def vlak_van(beeld, boven, onder):
     """The box round everything that is not the desktop's background, between the rows."""
-    xs, ys = [], []
-    for y in range(boven, onder, 4):
-        for x in range(0, beeld.breedte, 4):
-            if beeld.pixel(x, y) != ACHTERGROND:
-                xs.append(x)
-                ys.append(y)
-    return (min(xs), min(ys), max(xs), max(ys)) if xs else None
+    punten = [(x, y) for y in range(boven, onder, 4) for x in range(0, beeld.breedte, 4)
+              if beeld.pixel(x, y) != ACHTERGROND]
+    return punten and (min(punten)[0], min(y for _, y in punten), max(punten)[0], max(y for _, y in punten))
 
 
 def titel(bureau, scherm, vrij, f):
@@ -106,10 +97,9 @@ def titel(bureau, scherm, vrij, f):
 
 def binnenkant(beeld, f, vrij):
     """The main window's inside (below its menu bar), found by the tool buttons' grey."""
-    for y in range(vrij[0], vrij[1] - m(80, f)):
-        for x in range(0, beeld.breedte // 3):
-            if beeld.pixel(x, y) == GRIJS and beeld.pixel(x + m(40, f), y + m(40, f)) == GRIJS:
-                return x - m(14, f), y - m(20, f)
+    return next(((x - m(14, f), y - m(20, f)) for y in range(vrij[0], vrij[1] - m(80, f))
+                 for x in range(beeld.breedte // 3)
+                 if beeld.pixel(x, y) == GRIJS and beeld.pixel(x + m(40, f), y + m(40, f)) == GRIJS), None)
 
 
 def hoofdvenster(bureau, scherm, f, vrij, klik):
@@ -130,10 +120,8 @@ def hoofdvenster(bureau, scherm, f, vrij, klik):
     bureau.klik(x0 + m(327 + 24, f), y0 + m(25 + 24, f))  # the design sheet, in its dark backdrop
     kolom = x0 + m(191 + 3, f)
 
-    def onderkant(beeld):
-        rijen = [y for y in range(y0, scherm[1]) if beeld.pixel(kolom, y) == DONKER]
-        return rijen and rijen[-1]
-    onder = wacht_tot(lambda: onderkant(bureau.schermbeeld()), "the design sheet's backdrop")
+    onder = wacht_tot(lambda: (lambda b: max((y for y in range(y0, scherm[1]) if b.pixel(kolom, y) == DONKER),
+                                             default=None))(bureau.schermbeeld()), "the design sheet's backdrop")
     beeld = bureau.schermbeeld()
     controleer(onder + m(4, f) < vrij[1], "the work area ends at %d, past the free area %r" % (onder, vrij))
     # a title bar of at least 20 pixels between the panel and the menu bar, none of it desktop
@@ -161,12 +149,10 @@ def loep(bureau, f, x0, y0):
     def vergroot():
         beeld = bureau.schermbeeld()
         bord = {beeld.pixel(x, y) for x in range(px - rond, px + rond) for y in range(py - rond, py + rond)}
-        doos = [beeld.pixel(x, y) for x in range(links, links + breedte, stap)
-                for y in range(boven, boven + hoogte, stap)]
-        doos = [k for k in doos if k != ROOD]
-        van_bord = sum(k in bord for k in doos)
-        zwart = doos.count((0, 0, 0))
-        return (len(set(doos)) > 1 and van_bord > 0.9 * len(doos) and zwart < 0.5 * len(doos)) or None
+        doos = [k for x in range(links, links + breedte, stap) for y in range(boven, boven + hoogte, stap)
+                if (k := beeld.pixel(x, y)) != ROOD]
+        return len(set(doos)) > 1 and sum(k in bord for k in doos) > 0.9 * len(doos) and \
+            doos.count((0, 0, 0)) < 0.5 * len(doos)
     wacht_tot(vergroot, "the magnifier to show the breadboard", tijd=20)
 
 
@@ -179,35 +165,18 @@ def main():
         return 77
     scherm = (maat[0] * schaal, maat[1] * schaal)
     vrij = (PANEEL * schaal, scherm[1]) if paneel == "top" else (0, scherm[1] - PANEEL * schaal)
-    werk = tempfile.mkdtemp(prefix="voltarix-e2e-wayland-")
-    os.makedirs(os.path.join(werk, "runtime"), mode=0o700)
-    xvfb = weston = proces = None
-    try:
-        # room below the compositor's window, for the pointer to enter it from
-        xvfb = Xvfb(int(os.environ.get("VOLTARIX_E2E_DISPLAY", "70")), open(os.path.join(werk, "xvfb.log"), "wb"),
-                    scherm=(scherm[0], scherm[1] + 32))
-        bureau = Bureau(xvfb.display)
+
+    def scenario(werk, bureau, gestart):
+        os.makedirs(os.path.join(werk, "runtime"), mode=0o700)
         weston, x_display = start_weston(werk, bureau, scherm, schaal, paneel, platform == "xcb")
+        gestart.append(lambda: stop_proces(weston))
         proces = start(voltarix, starter, werk, platform, x_display)
-        x0, y0 = hoofdvenster(bureau, scherm, f, vrij, titel(bureau, scherm, vrij, f))
-        loep(bureau, f, x0, y0)
+        gestart.append(lambda: stop_proces(proces))
+        loep(bureau, f, *hoofdvenster(bureau, scherm, f, vrij, titel(bureau, scherm, vrij, f)))
         log = open(os.path.join(werk, "voltarix.log"), errors="replace").read()
         controleer(not log.strip(), "the program printed: " + log)
-    except Exception:  # noqa: BLE001 - every failure is reported the same way
-        traceback.print_exc()
-        if xvfb:
-            Bureau(xvfb.display).bewaar_schermbeeld(os.path.join(werk, "mislukt.png"))
-        print("e2e wayland %s: FAILED; screenshot and logs in %s" % (naam, werk))
-        return 1
-    finally:
-        for p in (proces, weston):
-            if p:
-                stop_proces(p)
-        if xvfb:
-            xvfb.stop()
-    shutil.rmtree(werk, ignore_errors=True)
-    print("e2e wayland %s: passed" % naam)
-    return 0
+    # room below the compositor's window, for the pointer to enter it from
+    return draai("wayland " + naam, scenario, (scherm[0], scherm[1] + 32))
 
 
 if __name__ == "__main__":

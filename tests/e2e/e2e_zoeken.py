@@ -7,7 +7,6 @@ after a restart "Laatst gebruikt" lists it; the key 1 and a drag draw a wire, an
 Escape a drag draws nothing.
 """
 
-import argparse
 import os
 import sys
 import time
@@ -23,9 +22,8 @@ TEKST_DONKER = 100  # a pixel of list text: every channel below this
 
 def tel_regel(v):
     """The count line between the category box and the search field, as the screen shows it."""
-    combo, lijst = v.tabel["Combo1"], v.tabel["List1"]
-    boven = combo[1] + 25
-    return v.bureau.schermbeeld().stuk(*v.punt("Combo1", 0, 25), lijst[2], lijst[1] - 24 - boven)
+    lijst = v.tabel["List1"]
+    return v.bureau.schermbeeld().stuk(*v.punt("Combo1", 0, 25), lijst[2], lijst[1] - 49 - v.tabel["Combo1"][1])
 
 
 def tekstregels(v):
@@ -37,18 +35,12 @@ def tekstregels(v):
     return sum(1 for i, b in enumerate(bezet) if b and (i == 0 or not bezet[i - 1]))
 
 
-def typ_in_combo1(v, tekst):
-    v.klik_op("Combo1", hoogte=20)
-    v.bureau.toetsen("ctrl+a")
-    v.bureau.typ(tekst)
-
-
 def zoek_en_plaats(v):
     weerstanden = gesorteerd(v.pad("Symbolen", "Weerstanden"))
-    typ_in_combo1(v, "weerstanden")
+    v.typ_in("Combo1", "weerstanden")
     wacht_tot(lambda: tekstregels(v) == len(weerstanden), "the list of Weerstanden")
     telling = tel_regel(v)
-    typ_in_combo1(v, "overige")  # another category, another count
+    v.typ_in("Combo1", "overige")  # another category, another count
     wacht_tot(lambda: tel_regel(v) != telling, "the count of another category")
     v.toetsen_aan_venster("ctrl+f")
     v.bureau.typ("weer")
@@ -73,8 +65,7 @@ def draad_met_toets(v):
     v.bureau.sleep_muis([v.punt("Pic2", 236, 166), v.punt("Pic2", 296, 166), v.punt("Pic2", 356, 166)])
     v.muis_weg()
     draad = [v.punt("Pic2", x, 166) for x in range(236, 356)]
-    wacht_tot(lambda: (lambda s: all(s.pixel(*p) == ROOD for p in draad))(v.bureau.schermbeeld()),
-              "a red wire")
+    v.wacht_op(None, lambda s: all(s.pixel(*p) == ROOD for p in draad), "a red wire")
     voor = v.beeld_van("Pic2")
     v.toetsen_aan_venster("Escape")
     v.bureau.sleep_muis([v.punt("Pic2", 236, 246), v.punt("Pic2", 356, 246)])
@@ -89,17 +80,10 @@ def scenario_zoeken(v):
     draad_met_toets(v)
     v.afsluiten()
     v.stop()
-    # The next run, on the same application folder.
-    args = argparse.ArgumentParser()
-    for naam in ("--voltarix", "--starter-tool", "--starter", "--plaatsen"):
-        args.add_argument(naam)
-    werk = os.path.join(v.werk, "tweede")
-    os.makedirs(werk)
-    os.symlink(v.map, os.path.join(werk, "Voltarix"))
-    tweede = Voltarix(args.parse_known_args()[0], werk, v.bureau)
+    tweede = Voltarix(v.args, v.werk, v.bureau)  # the next run, on the same application folder
     try:
         tweede.door_titel()
-        typ_in_combo1(tweede, "Laatst gebruikt")
+        tweede.typ_in("Combo1", "Laatst gebruikt")
         wacht_tot(lambda: tekstregels(tweede) == 1, "one symbol used last")
         tweede.bureau.klik(*tweede.punt("List1", tweede.tabel["List1"][2] // 2, 8))
         tweede.wacht_op_beeld("IconPic", symbool, "the symbol used last as current symbol")

@@ -6,15 +6,23 @@ waits for; only the processes this module started are ever ended.
 """
 
 import os
+import shutil
 import signal
 import subprocess
+import tempfile
 import time
+import traceback
 
 SCHERM = (1024, 768)
 
 
 class Mislukt(Exception):
     pass
+
+
+def controleer(waar, tekst):
+    if not waar:
+        raise Mislukt(tekst)
 
 
 def wacht_tot(voorwaarde, wat, tijd=60.0, stap=0.05):
@@ -27,9 +35,7 @@ def wacht_tot(voorwaarde, wat, tijd=60.0, stap=0.05):
     return uitkomst
 
 
-class Beeld:
-    """RGB pixels, row by row from the top."""
-
+class Beeld:  # RGB pixels, row by row from the top
     def __init__(self, breedte, hoogte, rijen):
         self.breedte, self.hoogte, self.rijen = breedte, hoogte, rijen
 
@@ -41,8 +47,7 @@ class Beeld:
                      [bytes(self.rijen[y + i][3 * x:3 * (x + breedte)]) for i in range(hoogte)])
 
     def __eq__(self, ander):
-        return isinstance(ander, Beeld) and \
-            (self.breedte, self.hoogte, self.rijen) == (ander.breedte, ander.hoogte, ander.rijen)
+        return isinstance(ander, Beeld) and vars(self) == vars(ander)
 
 
 def lees_ppm(data):
@@ -61,9 +66,7 @@ def lees_plaatje(pad):
                                     "off", "-depth", "8", "ppm:-"], check=True, capture_output=True).stdout)
 
 
-class Xvfb:
-    """An X server of our own on the first free display from `basis` on."""
-
+class Xvfb:  # an X server of our own on the first free display from `basis` on
     def __init__(self, basis, log, scherm=SCHERM):
         for nummer in range(basis, basis + 40):
             # The server writes its number on stdout once it listens; it ends at once
@@ -93,9 +96,7 @@ def stop_proces(proces):
             proces.wait()
 
 
-class Bureau:
-    """The display with xdotool and import on it."""
-
+class Bureau:  # the display with xdotool and import on it
     def __init__(self, display):
         self.omgeving = dict(os.environ, DISPLAY=display)
 
@@ -106,10 +107,8 @@ class Bureau:
             raise Mislukt("xdotool %s: %s" % (" ".join(map(str, argumenten)), uit.stderr))
         return uit.stdout
 
-    def vensters(self, naam):
-        """The mapped windows whose title is exactly `naam`."""
-        uit = self.xdo("search", "--onlyvisible", "--name", "^%s$" % naam, check=False)
-        return [int(venster) for venster in uit.split()]
+    def vensters(self, naam):  # the mapped windows whose title is exactly `naam`
+        return [int(v) for v in self.xdo("search", "--onlyvisible", "--name", "^%s$" % naam, check=False).split()]
 
     def geometrie(self, venster):
         """Left, top, width and height; None for a window that has gone meanwhile."""
@@ -119,12 +118,8 @@ class Bureau:
 
     def wacht_op_venster(self, naam, breedte=None):
         """The one window of that title (and width); polls until it is mapped."""
-        def gevonden():
-            for venster in self.vensters(naam):
-                plaats = self.geometrie(venster)
-                if plaats and breedte in (None, plaats[2]):
-                    return venster
-        return wacht_tot(gevonden, "window '%s'" % naam)
+        return wacht_tot(lambda: next((v for v in self.vensters(naam) if (g := self.geometrie(v)) and
+                                       breedte in (None, g[2])), None), "window '%s'" % naam)
 
     def wacht_tot_weg(self, venster, naam):
         wacht_tot(lambda: venster not in self.vensters(naam), "window '%s' to close" % naam)
@@ -132,8 +127,7 @@ class Bureau:
     def klik(self, x, y, knop=1):
         self.xdo("mousemove", "--sync", x, y, "click", knop)
 
-    def sleep_muis(self, punten):
-        """A drag with the left button along the given screen points."""
+    def sleep_muis(self, punten):  # a drag with the left button along the points
         self.xdo("mousemove", "--sync", *punten[0])
         self.xdo("mousedown", 1)
         for punt in punten[1:]:
@@ -155,3 +149,31 @@ class Bureau:
 
     def bewaar_schermbeeld(self, pad):
         subprocess.run(["import", "-window", "root", pad], env=self.omgeving, check=False)
+
+
+def draai(naam, scenario, scherm=SCHERM):
+    """Runs `scenario(werk, bureau, gestart)` on an X server of its own; `gestart` takes
+    the stop of every process the scenario starts. On a failure the screenshot and the
+    logs stay in the work folder, whose path is printed."""
+    werk, xvfb, gestart = tempfile.mkdtemp(prefix="voltarix-e2e-%s-" % naam.split()[0]), None, []
+    try:
+        xvfb = Xvfb(int(os.environ.get("VOLTARIX_E2E_DISPLAY", "70")), open(os.path.join(werk, "xvfb.log"), "wb"),
+                    scherm)
+        scenario(werk, Bureau(xvfb.display), gestart)
+    except Exception:  # noqa: BLE001 - every failure is reported the same way
+        traceback.print_exc()
+        if xvfb:
+            Bureau(xvfb.display).bewaar_schermbeeld(os.path.join(werk, "mislukt.png"))
+        log = os.path.join(werk, "voltarix.log")
+        if os.path.exists(log):
+            print(open(log, errors="replace").read()[-4000:])
+        print("e2e %s: FAILED; screenshot and logs kept in %s" % (naam, werk))
+        return 1
+    finally:
+        for stop in reversed(gestart):
+            stop()
+        if xvfb:
+            xvfb.stop()
+    shutil.rmtree(werk, ignore_errors=True)
+    print("e2e %s: passed" % naam)
+    return 0

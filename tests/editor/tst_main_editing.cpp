@@ -1,5 +1,4 @@
 #include "HoofdVenster.h"
-#include "TestFolder.h"
 #include "TestRunner.h"
 #include "editor/TextformModel.h"
 #include "ui/SheetView.h"
@@ -10,13 +9,8 @@ class TestMainEditing : public QObject {
     Q_OBJECT
     HoofdVenster<> v;
     template <typename T = QWidget> T *vind(const char *naam) const { return v.w<T>(naam); }
-    bool toont(const char *naam) const { return !vind(naam)->isHidden(); }
     void zet(const char *naam, const char *eigenschap, const QVariant &waarde) {
         vind(naam)->setProperty(eigenschap, waarde);
-    }
-    void kies(int index) { // a choice in the tool box, the same one again included
-        zet("Combo3", "currentIndex", index);
-        QMetaObject::invokeMethod(vind("Combo3"), "activated", Q_ARG(int, index));
     }
 
 private slots:
@@ -27,7 +21,8 @@ private slots:
     // and when the tools show: the editor's gumEnVoorbeeldenVolgen and gebaar.)
     void tekstGereedschap() {
         zet("Text2", "text", "<b>LED");
-        kies(3);
+        zet("Combo3", "currentIndex", 3); // the text mode
+        QMetaObject::invokeMethod(vind("Combo3"), "activated", Q_ARG(int, 3));
         zet("Combo4", "currentText", "20");
         zet("Check1", "checked", true);
         zet("Combo2", "currentText", "Blauw");
@@ -42,7 +37,7 @@ private slots:
                           {"Arial", 20, true, qRgb(0, 0, 255), 0});
         QCOMPARE(Pic2.image(), verwacht.image());
         for (const char *naam : {"Text2", "Combo4", "Check1", "TekstLabel"})
-            QVERIFY2(!toont(naam), naam);
+            QVERIFY2(vind(naam)->isHidden(), naam);
     }
 
     // The current-symbol buttons turn and mirror the symbol; "Knop2_1" opens the text block

@@ -13,13 +13,11 @@
 #include "ui/Surface.h"
 #include "ui/Wacht.h"
 
-#include <QBuffer>
 #include <QtEndian>
 #include <QtTest>
 
 #include <atomic>
 #include <ctime>
-#include <functional>
 #include <thread>
 #include <unistd.h>
 
@@ -70,17 +68,12 @@ private slots:
         const Tabel<char, QLine, QString> rij("soort", "punten", "pixels");
         rij("line to the right", 'l', {1, 1, 4, 1}, "1,1 2,1 3,1");
         rij("line to the left", 'l', {4, 1, 1, 1}, "2,1 3,1 4,1");
-        rij("line down", 'l', {2, 0, 2, 3}, "2,0 2,1 2,2");
-        rij("line up", 'l', {2, 3, 2, 0}, "2,1 2,2 2,3");
-        rij("diagonal", 'l', {0, 0, 3, 3}, "0,0 1,1 2,2");
         rij("steep, upwards", 'l', {3, 4, 2, 0}, "2,1 2,2 3,3 3,4");
         rij("line of one point", 'l', {2, 2, 2, 2}, "");
         rij("line clipped", 'l', {-5, 5, 12, 5}, "0,5 1,5 2,5 3,5 4,5 5,5 6,5 7,5 8,5 9,5");
         rij("box", 'b', {1, 1, 3, 3}, "1,1 2,1 3,1 1,2 3,2 1,3 2,3 3,3");
         rij("box clipped", 'b', {1, 1, -60, -60}, "1,0 0,1 1,1");
         rij("filled box, corners swapped", 'f', {3, 3, 1, 2}, "1,2 2,2 3,2 1,3 2,3 3,3");
-        rij("filled box clipped", 'f', {-10, -10, 0, 0}, "0,0");
-        rij("circle of radius 1", 'c', {1, 1, 1, 0}, "1,0 0,1 2,1 1,2");
         rij("circle of radius 4", 'c', {4, 4, 4, 0},
             "3,0 4,0 5,0 2,1 6,1 1,2 7,2 0,3 8,3 0,4 8,4 0,5 8,5 1,6 7,6 2,7 6,7 3,8 4,8 5,8");
         rij("circle clipped", 'c', {9, 9, 2, 0}, "8,7 9,7 7,8 7,9");
@@ -107,23 +100,16 @@ private slots:
         }
     }
 
-    // Copies clip at every edge and may overlap their source; a stretch without smoothing
-    // makes each pixel a block; a new size keeps the pixels that still fit.
+    // A copy may overlap its source (clipping at the edges: the editor's plaatsen, blokken and
+    // verschuiven; a stretch: the end-to-end magnifier); a new size keeps the pixels that fit.
     void copies() {
-        Surface source(10, 10), target(5, 5), self(bont(6, 1)), stretched(8, 2);
-        source.setPixel(0, 0, kRed);
-        source.setPixel(9, 9, kBlue);
-        target.copyFrom(source, source.rect(), QPoint(-9, -9)); // only (9, 9) lands, at (0, 0)
-        QCOMPARE(inked(target), "0,0");
-        QCOMPARE(target.pixel(0, 0), kBlue);
+        Surface source(10, 10), self(bont(6, 1));
         self.copyFrom(self, QRect(0, 0, 4, 1), QPoint(2, 0)); // overlapping move to the right
         QCOMPARE(self.image().copy(2, 0, 4, 1), bont(6, 1).copy(0, 0, 4, 1));
-        stretched.stretchFrom(source.image(), QRect(8, 9, 2, 1), stretched.rect());
-        QCOMPARE(inked(stretched), "4,0 5,0 6,0 7,0 4,1 5,1 6,1 7,1");
-        QCOMPARE(stretched.pixel(7, 1), kBlue);
+        source.setPixel(0, 0, kRed);
+        source.setPixel(9, 9, kBlue);
         source.resize(6, 2);
         QCOMPARE(source.size(), QSize(6, 2));
-        QCOMPARE(inked(source), "0,0");
         source.resize(10, 10);
         QCOMPARE(inked(source), "0,0"); // (9, 9) was cut off: background now
     }
@@ -131,37 +117,24 @@ private slots:
     // 12 points at 96 DPI make letters of 16 pixels; the line box's top is above the H.
     void textStandsInItsLineBox() {
         Surface surface(100, 40, kBlue);
-        const Surface::TextStyle style{"Arial", 12};
-        surface.drawText(10, 10, QStringLiteral("Hg"), style);
+        surface.drawText(10, 10, "Hg", {"Arial", 12});
         const QRect ink = differingRect(surface.image(), Surface(100, 40, kBlue).image());
-        const QRect box(QPoint(10, 10), Surface::textSize(QStringLiteral("Hg"), style));
-        QCOMPARE_GE(box.height(), 16);
-        QVERIFY(box.contains(ink));
-        QCOMPARE_GE(ink.height(), 12);
-        QCOMPARE_GT(ink.top(), 10);
+        const QRect box(QPoint(10, 10), Surface::textSize("Hg", {"Arial", 12}));
+        QVERIFY(box.height() >= 16 && box.contains(ink) && ink.height() >= 12 && ink.top() > 10);
     }
 
     // Rows: the file's bytes; v: all the pixel data the header announces is there; g: read as
-    // a picture; e: read by the program's own codec of 24-bit files. Whole files of other
-    // kinds: tst_bmpvarianten.
+    // a picture; e: read by the program's own codec of 24-bit files. Other kinds, whole and
+    // a pixel short, on every path: tst_bmpvarianten.
     void bmps_data() {
         const Tabel<QByteArray, QString> rij("inhoud", "uitkomst");
-        const QByteArray rgb = pictureFile(bont(49, 49)), os2 = os2Bmp();
-        const QByteArray mono = pictureFile(bont(49, 3).convertToFormat(QImage::Format_Mono));
-        const QByteArray rle =
-            met<quint32>(met<quint32>(met<quint16>(rgb.left(54), 28, 8), 30, 1), 34, 20);
+        const QByteArray rgb = pictureFile(bont(49, 49));
         rij("24 bits", rgb, "vge");
         // A row of 49 pixels of 24 bits uses 147 bytes and is padded to 148.
         rij("24 bits, padding of the last row missing", rgb.chopped(1), "vge");
         rij("24 bits, last pixel cut", rgb.chopped(2), "");
         rij("24 bits, bytes to spare", rgb + QByteArray(10, 'x'), "vge");
-        rij("top row first, cut", met<qint32>(rgb, 22, -49).chopped(100), ""); // height < 0
-        rij("one bit, padding of the last row missing", mono.chopped(1), "vg");
-        rij("OS/2 header, padding missing", os2.chopped(3), "vg");
-        rij("run-length coded", rle + QByteArray(20, '\0'), "v");
-        rij("run-length coded, cut", rle + QByteArray(19, '\0'), "");
         rij("header cut", rgb.left(40), "");
-        rij("just BM", "BM", "");
         rij("huge size claimed", bmpHeader(100000, 100000), "");
         rij("no pixels", bmpHeader(-5, 0), "v");
         rij("not a picture", "GIF89a and so on", "v");
@@ -179,13 +152,8 @@ private slots:
         QCOMPARE(blad.load(pad), uitkomst.contains('g'));
         if (!uitkomst.contains('g')) QCOMPARE(blad.image(), voor);
         if (!uitkomst.contains('e')) return;
-        const QImage beeld = bont(49, 49);
-        QCOMPARE(*Surface::readPicture(pad), beeld);
-        QCOMPARE(blad.image(), beeld.copy(blad.rect())); // pasted at the top left, size kept
-        QBuffer geschreven; // what the program writes is what Qt writes
-        QVERIFY(geschreven.open(QIODevice::WriteOnly));
-        QVERIFY(Surface(beeld).saveBmp(geschreven));
-        QCOMPARE(geschreven.data(), pictureFile(beeld));
+        QCOMPARE(*Surface::readPicture(pad), bont(49, 49));
+        QCOMPARE(blad.image(), bont(49, 49).copy(blad.rect())); // pasted at the top left, size kept
     }
 
     // Transparent parts become white; the picture is as large as the GIF's logical screen,
@@ -196,11 +164,9 @@ private slots:
         plaatje.setColorTable({qRgba(0, 0, 0, 0), qRgb(0, 128, 0)});
         plaatje.fill(0);
         plaatje.setPixel(1, 1, 1);
-        const auto scherm = [&plaatje](quint16 breedte, quint16 hoogte) {
-            return met(met(gifFile(plaatje), 6, breedte), 8, hoogte);
-        };
         TestFolder folder;
-        const auto gif = Surface::readPicture(folder.writeFile("a.gif", scherm(30, 20)));
+        const auto gif = Surface::readPicture(
+            folder.writeFile("a.gif", met<quint16>(met<quint16>(gifFile(plaatje), 6, 30), 8, 20)));
         QCOMPARE(gif.value_or(QImage()).size(), QSize(30, 20));
         QCOMPARE(gif->format(), QImage::Format_RGB32);
         QCOMPARE(gif->pixel(0, 0), qRgb(255, 255, 255));
@@ -254,7 +220,6 @@ private slots:
         row("bare portable copy", inputs({}, "", "w"), kExe, 2);
         row("prepared folder, read-only", inputs({}, "", "fi"), kExe, 2);
         row("installed in the user's prefix", inputs({}, "", "wi"), kOwn, 3);
-        row("XDG_DATA_HOME", inputs({}, "", "i", "/data/a/"), "/data/a/voltarix", 3);
         row("relative XDG_DATA_HOME ignored", inputs({}, "", "i", "data"), kOwn, 3);
         row("relative home", inputs({}, "", "i", "", "a"), kExe, 2);
     }
@@ -271,9 +236,7 @@ private slots:
     // else the first in name order; what does not exist keeps its own.
     void paden_data() {
         const Tabel<QString, QString> rij("pad", "gevonden");
-        rij("a part", "\\Symbolen\\weerstanden\\R 1.bmp", "/Symbolen/Weerstanden/R 1.bmp");
         rij("a new file", "/PLUGINS/images\\X.jpg", "/Plugins/Images/X.jpg");
-        rij("a folder", "\\Symbolen\\", "/Symbolen/");
         rij("a new folder", "\\projecten\\nieuw\\A.dat", "/Projecten/nieuw/A.dat");
         rij("exact spelling", "\\Symbolen\\ic", "/Symbolen/ic");
         rij("first in name order", "\\Symbolen\\Ic", "/Symbolen/IC");
@@ -315,12 +278,6 @@ private slots:
                      qPrintable(name));
     }
 
-    // The program's filters, "text|pattern|...", as the file dialogs take them.
-    void bestandsfilter() {
-        QCOMPARE(qtFileFilter("Icons ( Bitmap )|*.bmp|A|*.a"),
-                 QStringLiteral("Icons ( Bitmap ) (*.bmp);;A (*.a)"));
-    }
-
     // The responsive wait: at least as long as asked, handling events all along and
     // without a busy loop; for no time it returns at once, running no other handler.
     void wacht_data() {
@@ -328,7 +285,6 @@ private slots:
         QTest::newRow("no time") << 0.0;
         QTest::newRow("less than none") << -5.0;
         QTest::newRow("not a number") << std::nan("");
-        QTest::newRow("10 ms") << 0.01;
         QTest::newRow("200 ms") << 0.2;
     }
     void wacht() {

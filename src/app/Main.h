@@ -80,6 +80,9 @@ protected:
 private:
     // --- start-up, layout and shutdown (Main.cpp, Main_Menus.cpp)
     void maakBesturing();
+    struct Besturing; // one row of the table of controls
+    void maakBesturing(const Besturing &besturing, QWidget *parent);
+    void zetEigenschappen();
     void maakMenus();
     QList<QWidget *> werkBalkBesturing() const;
     void plaats(QWidget *control, const QString &naam, int index = 0);

@@ -4,6 +4,7 @@
 #include "symbols/IconRaster.h"
 #include "symbols/IconTools.h"
 #include "symbols/Symbool.h"
+#include "ui/PictureFile.h"
 #include "ui/Platform.h"
 
 #include <QFileInfo>
@@ -154,7 +155,7 @@ void IconDesignModel::OpenIcon() {
     const QString naam =
         platform_.openFileName({}, symboolMap_, QStringLiteral("Icons ( Bitmap )|*.bmp"));
     if (naam.isEmpty()) return;
-    const std::optional<QImage> plaatje = Surface::readPicture(naam);
+    const std::optional<QImage> plaatje = PictureFile::read(naam);
     if (!plaatje) return;
     if (plaatje->size() != QSize(kSymboolGrootte, kSymboolGrootte)) {
         platform_.message(

@@ -2,7 +2,7 @@
 
 #include "editor/ComponentList.h"
 #include "editor/Design.h"
-#include "editor/Geschiedenis.h"
+#include "ui/Geschiedenis.h"
 #include "editor/RegelTelling.h"
 #include "editor/Selectie.h"
 #include "editor/ToolButtons.h"

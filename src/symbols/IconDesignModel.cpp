@@ -32,8 +32,8 @@ void IconDesignModel::zetNaBewaren(std::function<void(const QString &)> naBeware
 void IconDesignModel::KnopB_Click(int index) {
     if (index < 1 || index > kKnoppen || !knopActief(index)) return;
     laatsteKnop_ = index;
-    // An opened symbol starts its own history; "Nieuw" clears, and can be undone.
-    if (index == 2) {
+    // A symbol opened, or started anew after "Nieuw"'s question, starts its own history.
+    if (index == 1 || index == 2) {
         const qint64 sleutel = tekening_.image().cacheKey();
         voerUit(index);
         if (tekening_.image().cacheKey() != sleutel) geschiedenis_.wis();

@@ -4,7 +4,7 @@
 #include "board/Raster.h"
 #include "editor/BreadboardEditor.h"
 #include "editor/Design.h"
-#include "editor/Geschiedenis.h"
+#include "ui/Geschiedenis.h"
 #include "editor/Ontwerpblad.h"
 #include "ui/Surface.h"
 

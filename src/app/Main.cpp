@@ -32,17 +32,13 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include <type_traits>
+#include <variant>
+
 namespace {
 
 using Vormgeving::maak;
 using Vormgeving::vlak;
-
-QPushButton *knopMetHint(QWidget *parent, const QString &naam, const QString &tekst,
-                         const QString &hint = {}) {
-    auto *button = Vormgeving::knop(parent, naam, tekst);
-    button->setToolTip(hint);
-    return button;
-}
 
 QFrame *paneel(QWidget *parent, const QString &naam) {
     auto *frame = maak<QFrame>(parent, naam);
@@ -85,104 +81,149 @@ Main::~Main() {
     delete takeCentralWidget();
 }
 
-// Every control of the window, one after another in stacking order.
-// NOLINTNEXTLINE(readability-function-size)
+namespace {
+
+// What the table of controls can make: a member of the window of one of these kinds.
+template <typename Widget> using Lid = Widget *Main::*;
+using Besturingslid =
+    std::variant<Lid<QFrame>, Lid<QLabel>, Lid<QPushButton>, Lid<QToolButton>, Lid<QComboBox>,
+                 Lid<QListWidget>, Lid<QScrollBar>, Lid<QTextBrowser>, Lid<QPlainTextEdit>,
+                 Lid<QLineEdit>, Lid<QCheckBox>, Lid<SheetView>,
+                 std::array<QToolButton *, 16> Main::*, std::array<QToolButton *, 3> Main::*>;
+
+constexpr QRgb kKnoppenGrijs = qRgb(216, 213, 206), kLijstKleur = qRgb(200, 210, 220),
+               kDonker = qRgb(90, 90, 100);
+
+} // namespace
+
+// One control: the panel it lies on (none for a panel itself), its name, the member
+// that keeps it, and what it shows: a caption, a tooltip, a backdrop's colour, the
+// picture of a sheet.
+struct Main::Besturing {
+    const char *paneel;
+    const char *naam;
+    Besturingslid lid;
+    const char *tekst = nullptr;
+    const char *hint = nullptr;
+    QRgb kleur = 0;
+    Surface Design::*blad = nullptr;
+};
+
+// Every control of the window, one after another in stacking order: a backdrop lies
+// under what follows it on its panel.
 void Main::maakBesturing() {
+    static const Besturing tabel[] = {
+        {nullptr, "Frame1", &Main::Frame1},
+        {"Frame1", "BackKnoppen", &Main::BackKnoppen, nullptr, nullptr, kKnoppenGrijs},
+        {"Frame1", "Knop%1", &Main::Knop},
+        {nullptr, "Frame2", &Main::Frame2},
+        {"Frame2", "Combo1", &Main::Combo1},
+        {"Frame2", "Label1", &Main::Label1, "0 Symbolen"},
+        {"Frame2", "List1", &Main::List1},
+        {"Frame2", "Label6", &Main::Label6, nullptr, nullptr, kKnoppenGrijs},
+        {"Frame2", "RenameKnop", &Main::RenameKnop, "Rename", " Rename symbool "},
+        {"Frame2", "DeleteKnop", &Main::DeleteKnop, "Delete", " Verwijder symbool "},
+        {nullptr, "Frame4", &Main::Frame4},
+        {"Frame4", "Label4", &Main::Label4, nullptr, nullptr, kDonker},
+        {"Frame4", "IconPic", &Main::IconPicView, nullptr, nullptr, 0, &Design::IconPic},
+        {"Frame4", "Label5", &Main::Label5, nullptr, nullptr, kKnoppenGrijs},
+        {"Frame4", "HorKnop", &Main::HorKnop, nullptr, " Spiegelbeeld "},
+        {"Frame4", "VerKnop", &Main::VerKnop, nullptr, " Onderste boven "},
+        {"Frame4", "Label7", &Main::Label7, nullptr, nullptr, kKnoppenGrijs},
+        {"Frame4", "RotatieKnop", &Main::RotatieKnop, nullptr, " Kwartslag draaien "},
+        {nullptr, "Frame5", &Main::Frame5},
+        {"Frame5", "Label9", &Main::Label9, nullptr, nullptr, kKnoppenGrijs},
+        {"Frame5", "Knop2_%1", &Main::Knop2},
+        {nullptr, "Frame6", &Main::Frame6},
+        {"Frame6", "Label2", &Main::Label2, nullptr, nullptr, kKnoppenGrijs},
+        {"Frame6", "RasterScroll", &Main::RasterScroll},
+        {"Frame6", "Label3", &Main::Label3},
+        {"Frame6", "BackLabel8", &Main::BackLabel8, nullptr, nullptr, qRgb(200, 220, 220)},
+        {"Frame6", "Label8", &Main::Label8},
+        {nullptr, "Frame3", &Main::Frame3},
+        {"Frame3", "BackPic", &Main::BackPic, nullptr, nullptr, kDonker},
+        {"Frame3", "Pic", &Main::PicView, nullptr, nullptr, 0, &Design::Pic},
+        {"Frame3", "Pic2", &Main::Pic2View, nullptr, nullptr, 0, &Design::Pic2},
+        {"Frame3", "Text1", &Main::Text1},
+        {"Frame3", "WebBrowser", &Main::WebBrowser},
+        {"Frame3", "WerkBalk", &Main::WerkBalk, nullptr, nullptr, kKnoppenGrijs},
+        {"Frame3", "Combo2", &Main::Combo2},
+        {"Frame3", "Combo3", &Main::Combo3},
+        {"Frame3", "Combo4", &Main::Combo4, nullptr, " Textsize "},
+        {"Frame3", "Text2", &Main::Text2, "Tekst"},
+        {"Frame3", "Check1", &Main::Check1, "Bold"},
+        {"Frame3", "BackClear", &Main::BackClear, nullptr, nullptr, kKnoppenGrijs},
+        {"Frame3", "NewKnop", &Main::NewKnop, "Nieuw"},
+        {"Frame3", "LoepKnop", &Main::LoepKnop, "Loep"},
+        {"Frame3", "LoepScroll", &Main::LoepScroll},
+        {"Frame3", "BBgrootKnop", &Main::BBgrootKnop, "Size"},
+        {"Frame3", "PrintKnop", &Main::PrintKnop, "Print", " Breadboard afdrukken "},
+    };
     auto *binnen = new QWidget(this);
     binnen->setObjectName(QStringLiteral("Binnen"));
     setCentralWidget(binnen);
-    const QColor knoppenGrijs(216, 213, 206), lijstKleur(200, 210, 220);
+    for (const Besturing &b : tabel)
+        maakBesturing(b, b.paneel ? binnen->findChild<QWidget *>(QLatin1String(b.paneel)) : binnen);
+    zetEigenschappen();
+    connect(RasterScroll, &QScrollBar::valueChanged, this, &Main::ZetRaster);
+    connect(BBgrootKnop, &QPushButton::clicked, this, &Main::BBgrootKnop_Click);
+}
 
-    Frame1 = paneel(binnen, QStringLiteral("Frame1"));
-    BackKnoppen = vlak(Frame1, QStringLiteral("BackKnoppen"), knoppenGrijs);
-    for (int i = 0; i < int(Knop.size()); ++i) {
-        Knop[i] = maak<QToolButton>(Frame1, QStringLiteral("Knop%1").arg(i));
-        Knop[i]->setIconSize(QSize(kSymboolGrootte, kSymboolGrootte));
-        Knop[i]->setAutoRaise(true);
+void Main::maakBesturing(const Besturing &b, QWidget *parent) {
+    const QString naam = QLatin1String(b.naam), tekst = QString::fromUtf8(b.tekst);
+    std::visit(
+        [&](auto lid) {
+            using Soort = std::remove_reference_t<decltype(this->*lid)>;
+            if constexpr (std::is_same_v<Soort, QFrame *>) {
+                this->*lid = paneel(parent, naam);
+            } else if constexpr (std::is_same_v<Soort, QLabel *>) {
+                this->*lid = b.kleur ? vlak(parent, naam, QColor::fromRgb(b.kleur))
+                                     : Vormgeving::tekst(parent, naam, tekst);
+            } else if constexpr (std::is_same_v<Soort, QPushButton *>) {
+                this->*lid = Vormgeving::knop(parent, naam, tekst);
+            } else if constexpr (std::is_same_v<Soort, SheetView *>) {
+                this->*lid = new SheetView(design_.*(b.blad), parent);
+                (this->*lid)->setObjectName(naam);
+            } else if constexpr (std::is_pointer_v<Soort>) {
+                this->*lid = Vormgeving::maak<std::remove_pointer_t<Soort>>(parent, naam);
+                if constexpr (std::is_same_v<Soort, QLineEdit *> ||
+                              std::is_same_v<Soort, QCheckBox *>)
+                    (this->*lid)->setText(tekst);
+            } else { // a row of tool buttons, named with their index
+                for (int i = 0; i < int((this->*lid).size()); ++i)
+                    (this->*lid)[size_t(i)] = Vormgeving::maak<QToolButton>(parent, naam.arg(i));
+            }
+            if constexpr (std::is_pointer_v<Soort>)
+                if (b.hint) (this->*lid)->setToolTip(QString::fromUtf8(b.hint));
+        },
+        b.lid);
+}
+
+// What the table does not say: sizes, ranges and the faces of the rows of buttons.
+void Main::zetEigenschappen() {
+    for (QToolButton *knop : Knop) {
+        knop->setIconSize(QSize(kSymboolGrootte, kSymboolGrootte));
+        knop->setAutoRaise(true);
     }
-
-    Frame2 = paneel(binnen, QStringLiteral("Frame2"));
-    Combo1 = maak<QComboBox>(Frame2, QStringLiteral("Combo1"));
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Vormgeving::kleur(Combo1, lijstKleur);
-    Label1 = maak<QLabel>(Frame2, QStringLiteral("Label1"));
-    Label1->setText(QStringLiteral("0 Symbolen"));
-    List1 = maak<QListWidget>(Frame2, QStringLiteral("List1"));
-    List1->setSortingEnabled(true);
-    Vormgeving::kleur(List1, lijstKleur);
-    Label6 = vlak(Frame2, QStringLiteral("Label6"), knoppenGrijs);
-    RenameKnop = knopMetHint(Frame2, QStringLiteral("RenameKnop"), QStringLiteral("Rename"),
-                             QStringLiteral(" Rename symbool "));
-    DeleteKnop = knopMetHint(Frame2, QStringLiteral("DeleteKnop"), QStringLiteral("Delete"),
-                             QStringLiteral(" Verwijder symbool "));
-
-    Frame4 = paneel(binnen, QStringLiteral("Frame4"));
-    Label4 = vlak(Frame4, QStringLiteral("Label4"), QColor(90, 90, 100));
-    IconPicView = new SheetView(design_.IconPic, Frame4);
-    IconPicView->setObjectName(QStringLiteral("IconPic"));
-    Label5 = vlak(Frame4, QStringLiteral("Label5"), knoppenGrijs);
-    HorKnop = maak<QToolButton>(Frame4, QStringLiteral("HorKnop"));
-    HorKnop->setToolTip(QStringLiteral(" Spiegelbeeld "));
-    VerKnop = maak<QToolButton>(Frame4, QStringLiteral("VerKnop"));
-    VerKnop->setToolTip(QStringLiteral(" Onderste boven "));
-    Label7 = vlak(Frame4, QStringLiteral("Label7"), knoppenGrijs);
-    RotatieKnop = maak<QToolButton>(Frame4, QStringLiteral("RotatieKnop"));
-    RotatieKnop->setToolTip(QStringLiteral(" Kwartslag draaien "));
-
-    Frame5 = paneel(binnen, QStringLiteral("Frame5"));
-    Label9 = vlak(Frame5, QStringLiteral("Label9"), knoppenGrijs);
     const QStringList knop2Hints = {QStringLiteral(" Weerstanden "),
                                     QStringLiteral(" Tekst Toevoegen "),
                                     QStringLiteral(" Symbool Designer ")};
     for (int i = 0; i < int(Knop2.size()); ++i) {
-        Knop2[i] = maak<QToolButton>(Frame5, QStringLiteral("Knop2_%1").arg(i));
-        Knop2[i]->setToolTip(knop2Hints[i]);
-        Knop2[i]->setIconSize(QSize(kSymboolGrootte, kSymboolGrootte));
-        Vormgeving::kleur(Knop2[i], knoppenGrijs);
+        Knop2[size_t(i)]->setToolTip(knop2Hints[i]);
+        Knop2[size_t(i)]->setIconSize(QSize(kSymboolGrootte, kSymboolGrootte));
+        Vormgeving::kleur(Knop2[size_t(i)], QColor::fromRgb(kKnoppenGrijs));
     }
-
-    Frame6 = paneel(binnen, QStringLiteral("Frame6"));
-    Label2 = vlak(Frame6, QStringLiteral("Label2"), knoppenGrijs);
-    RasterScroll = maak<QScrollBar>(Frame6, QStringLiteral("RasterScroll"));
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Vormgeving::kleur(Combo1, QColor::fromRgb(kLijstKleur));
+    List1->setSortingEnabled(true);
+    Vormgeving::kleur(List1, QColor::fromRgb(kLijstKleur));
     RasterScroll->setOrientation(Qt::Horizontal);
     RasterScroll->setRange(0, 255);
-    Label3 = maak<QLabel>(Frame6, QStringLiteral("Label3"));
-    BackLabel8 = vlak(Frame6, QStringLiteral("BackLabel8"), QColor(200, 220, 220));
-    Label8 = maak<QLabel>(Frame6, QStringLiteral("Label8"));
-
-    Frame3 = paneel(binnen, QStringLiteral("Frame3"));
-    BackPic = vlak(Frame3, QStringLiteral("BackPic"), QColor(90, 90, 100));
-    PicView = new SheetView(design_.Pic, Frame3);
-    PicView->setObjectName(QStringLiteral("Pic"));
-    Pic2View = new SheetView(design_.Pic2, Frame3);
-    Pic2View->setObjectName(QStringLiteral("Pic2"));
-    Text1 = maak<QPlainTextEdit>(Frame3, QStringLiteral("Text1"));
-    WebBrowser = maak<QTextBrowser>(Frame3, QStringLiteral("WebBrowser"));
-
-    WerkBalk = vlak(Frame3, QStringLiteral("WerkBalk"), knoppenGrijs);
-    Combo2 = maak<QComboBox>(Frame3, QStringLiteral("Combo2"));
-    Combo3 = maak<QComboBox>(Frame3, QStringLiteral("Combo3"));
-    Combo4 = maak<QComboBox>(Frame3, QStringLiteral("Combo4"));
-    Combo4->setToolTip(QStringLiteral(" Textsize "));
-    Text2 = maak<QLineEdit>(Frame3, QStringLiteral("Text2"));
-    Text2->setText(QStringLiteral("Tekst"));
-    Check1 = maak<QCheckBox>(Frame3, QStringLiteral("Check1"));
-    Check1->setText(QStringLiteral("Bold"));
-    BackClear = vlak(Frame3, QStringLiteral("BackClear"), knoppenGrijs);
-    NewKnop = knopMetHint(Frame3, QStringLiteral("NewKnop"), QStringLiteral("Nieuw"));
-    LoepKnop = knopMetHint(Frame3, QStringLiteral("LoepKnop"), QStringLiteral("Loep"));
-    LoepScroll = maak<QScrollBar>(Frame3, QStringLiteral("LoepScroll"));
     LoepScroll->setOrientation(Qt::Horizontal);
     LoepScroll->setRange(1, 9);
     LoepScroll->setValue(3);
-    BBgrootKnop = knopMetHint(Frame3, QStringLiteral("BBgrootKnop"), QStringLiteral("Size"),
-                              bbGrootHint(false));
-    PrintKnop = knopMetHint(Frame3, QStringLiteral("PrintKnop"), QStringLiteral("Print"),
-                            QStringLiteral(" Breadboard afdrukken "));
-
-    connect(RasterScroll, &QScrollBar::valueChanged, this, &Main::ZetRaster);
-    connect(BBgrootKnop, &QPushButton::clicked, this, &Main::BBgrootKnop_Click);
+    BBgrootKnop->setToolTip(bbGrootHint(false));
 }
 
 void Main::pasIn(QSize binnen) {

@@ -2,7 +2,6 @@
 
 #include "editor/ComponentList.h"
 #include "editor/Design.h"
-#include "editor/Geschiedenis.h"
 #include "editor/RegelTelling.h"
 #include "editor/Selectie.h"
 #include "editor/ToolButtons.h"
@@ -13,6 +12,7 @@
 #include "symbols/SymbolLibrary.h"
 #include "symbols/SymboolZoeken.h"
 #include "ui/AppFolder.h"
+#include "ui/Geschiedenis.h"
 
 #include <QMainWindow>
 
@@ -80,6 +80,9 @@ protected:
 private:
     // --- start-up, layout and shutdown (Main.cpp, Main_Menus.cpp)
     void maakBesturing();
+    struct Besturing; // one row of the table of controls
+    void maakBesturing(const Besturing &besturing, QWidget *parent);
+    void zetEigenschappen();
     void maakMenus();
     QList<QWidget *> werkBalkBesturing() const;
     void plaats(QWidget *control, const QString &naam, int index = 0);
@@ -297,6 +300,7 @@ private:
     void KnipItem_Click();
     void PlakItem_Click();
     void VerwijderItem_Click();
+    void laatSelectiesVallen();
     void toonSelectie();
     std::unique_ptr<Selectie> picSelectie_;
     QPoint laatstePlek_[2]; // the pointer's last place over each sheet, for a paste

@@ -2,7 +2,7 @@
 
 #include "board/BoardSize.h"
 #include "editor/BreadboardEditor.h"
-#include "editor/Geschiedenis.h"
+#include "ui/Geschiedenis.h"
 
 #include <QAction>
 #include <QPushButton>

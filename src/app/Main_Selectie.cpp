@@ -10,7 +10,6 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QGuiApplication>
-#include <QShortcut>
 
 // Selecting a part of a sheet to move, cut, copy, paste or delete: whole raster cells on
 // the design sheet (Shift and a drag), drawn pixels on the breadboard (a drag in the
@@ -25,11 +24,6 @@ void Main::verbindSelectie() {
     connect(KnipItem, &QAction::triggered, this, &Main::KnipItem_Click);
     connect(PlakItem, &QAction::triggered, this, &Main::PlakItem_Click);
     connect(VerwijderItem, &QAction::triggered, this, &Main::VerwijderItem_Click);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
-        picSelectie_->laatVallen();
-        bewerker_->selectie().laatVallen();
-        toonSelectie();
-    });
     connect(PicView, &SheetView::moved, this, [this](Qt::MouseButtons, int x, int y) {
         laatstePlek_[0] = {x, y};
         picSelectie_->sleep({x, y});
@@ -111,6 +105,13 @@ void Main::PlakItem_Click() {
     alsStap(actieveGeschiedenis(), [&] { selectie->plak(klembord.beeld, laatstePlek_[index]); });
     // Outside the neutral mode a press draws: the pasted drawing is not held as a selection.
     if (index == 1 && !bewerker_->neutraal()) selectie->laatVallen();
+    toonSelectie();
+}
+
+// Escape (taken with the other keys of the sheets) drops the selections.
+void Main::laatSelectiesVallen() {
+    picSelectie_->laatVallen();
+    bewerker_->selectie().laatVallen();
     toonSelectie();
 }
 

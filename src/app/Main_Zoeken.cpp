@@ -294,6 +294,10 @@ bool Main::sneltoets(QKeyEvent *toets) {
     const int sleutel = toets->key();
     if (WebBrowser->isVisible()) return false; // the information view lies in front
     if (PicView->isVisible()) {
+        if (sleutel == Qt::Key_Escape) {
+            laatSelectiesVallen();
+            return true;
+        }
         QToolButton *knop = sleutel == Qt::Key_R   ? RotatieKnop
                             : sleutel == Qt::Key_H ? HorKnop
                             : sleutel == Qt::Key_V ? VerKnop
@@ -304,6 +308,7 @@ bool Main::sneltoets(QKeyEvent *toets) {
     if (!Pic2View->isVisible()) return false;
     if (sleutel == Qt::Key_Escape) {
         // As a release of the right button: the tool ends, its previews go.
+        laatSelectiesVallen();
         Pic2_MouseUp(Qt::RightButton, bewerker_->eind().x(), bewerker_->eind().y());
         return true;
     }

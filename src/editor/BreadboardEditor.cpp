@@ -3,7 +3,7 @@
 #include "board/ColourTable.h"
 #include "editor/BreadboardTekenen.h"
 #include "editor/Design.h"
-#include "editor/Geschiedenis.h"
+#include "ui/Geschiedenis.h"
 #include "editor/StatusTekst.h"
 
 #include <utility>

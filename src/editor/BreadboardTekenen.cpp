@@ -1,6 +1,7 @@
 #include "editor/BreadboardTekenen.h"
 
 #include "ui/AppFolder.h"
+#include "ui/PictureFile.h"
 #include "ui/Surface.h"
 
 #include <QDir>
@@ -51,7 +52,7 @@ std::optional<QImage> laadOnderdeelPlaatje(const QString &breadboardMap, const Q
     };
     if (teGroot(reader.size())) return std::nullopt;
     // The header's size is the first frame's; the picture may be larger.
-    std::optional<QImage> plaatje = Surface::readPicture(pad);
+    std::optional<QImage> plaatje = PictureFile::read(pad);
     if (plaatje && teGroot(plaatje->size())) return std::nullopt;
     return plaatje;
 }

@@ -4,6 +4,7 @@
 #include "project/ProjectOpslaan.h"
 #include "project/ProjectZip.h"
 #include "ui/DiskNames.h"
+#include "ui/PictureFile.h"
 #include "ui/Platform.h"
 #include "ui/Surface.h"
 
@@ -68,7 +69,7 @@ QString importeer(Platform &platform, const ProjectMap &map, const QString &pad)
             bestanden.ovb.clear();
     }
     // The design sheet marks a project: without a readable one there is none.
-    if (!ProjectMap::geldigeNaam(bestanden.naam) || !Surface::decodePicture(bestanden.ovb)) {
+    if (!ProjectMap::geldigeNaam(bestanden.naam) || !PictureFile::decode(bestanden.ovb)) {
         platform.message(geenProjectTekst(pad), kTitel);
         return {};
     }

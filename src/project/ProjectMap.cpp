@@ -3,6 +3,7 @@
 #include "project/DatTekst.h"
 #include "ui/AppFolder.h"
 #include "ui/DiskNames.h"
+#include "ui/PictureFile.h"
 #include "ui/Surface.h"
 
 #include <QDateTime>
@@ -217,8 +218,8 @@ ProjectMap::Geladen ProjectMap::laad(const QString &naam) const {
         geladen.inGebruik = true;
         return geladen;
     } // a folder that cannot be written, as on a CD: no one can be saving there
-    geladen.ontwerpBlad = Surface::readNativePicture(bestand(naam, kOvb));
-    geladen.breadboard = Surface::readNativePicture(bestand(naam, QStringLiteral(".brb")));
+    geladen.ontwerpBlad = PictureFile::readNative(bestand(naam, kOvb));
+    geladen.breadboard = PictureFile::readNative(bestand(naam, QStringLiteral(".brb")));
     const int fd = DiskNames::open(bestand(naam, QStringLiteral(".dat")));
     if (fd < 0) return geladen;
     if (const std::optional<QByteArray> bytes = DiskNames::read(fd, kMaxLijst))

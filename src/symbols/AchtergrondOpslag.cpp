@@ -1,6 +1,7 @@
 #include "symbols/AchtergrondOpslag.h"
 
 #include "ui/AppFolder.h"
+#include "ui/PictureFile.h"
 #include "ui/Platform.h"
 #include "ui/SafeCommit.h"
 #include "ui/Surface.h"
@@ -31,7 +32,7 @@ bool slaOp(const Surface &tegel, const AppFolder &folder, Platform &platform,
 }
 
 bool BmpToJpeg(const QString &bmp, const QString &jpeg, int kwaliteit) {
-    const std::optional<QImage> beeld = Surface::readPicture(bmp);
+    const std::optional<QImage> beeld = PictureFile::read(bmp);
     if (!beeld) return false;
     QSaveFile doel(jpeg);
     if (!doel.open(QIODevice::WriteOnly)) return false;

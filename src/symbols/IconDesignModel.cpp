@@ -4,6 +4,7 @@
 #include "symbols/IconRaster.h"
 #include "symbols/IconTools.h"
 #include "symbols/Symbool.h"
+#include "ui/PictureFile.h"
 #include "ui/Platform.h"
 
 #include <QFileInfo>
@@ -31,8 +32,8 @@ void IconDesignModel::zetNaBewaren(std::function<void(const QString &)> naBeware
 void IconDesignModel::KnopB_Click(int index) {
     if (index < 1 || index > kKnoppen || !knopActief(index)) return;
     laatsteKnop_ = index;
-    // An opened symbol starts its own history; "Nieuw" clears, and can be undone.
-    if (index == 2) {
+    // A symbol opened, or started anew after "Nieuw"'s question, starts its own history.
+    if (index == 1 || index == 2) {
         const qint64 sleutel = tekening_.image().cacheKey();
         voerUit(index);
         if (tekening_.image().cacheKey() != sleutel) geschiedenis_.wis();
@@ -154,7 +155,7 @@ void IconDesignModel::OpenIcon() {
     const QString naam =
         platform_.openFileName({}, symboolMap_, QStringLiteral("Icons ( Bitmap )|*.bmp"));
     if (naam.isEmpty()) return;
-    const std::optional<QImage> plaatje = Surface::readPicture(naam);
+    const std::optional<QImage> plaatje = PictureFile::read(naam);
     if (!plaatje) return;
     if (plaatje->size() != QSize(kSymboolGrootte, kSymboolGrootte)) {
         platform_.message(

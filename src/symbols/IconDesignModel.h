@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/Geschiedenis.h"
+#include "ui/Geschiedenis.h"
 #include "ui/Surface.h"
 
 #include <QString>

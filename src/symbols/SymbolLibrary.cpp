@@ -2,6 +2,7 @@
 
 #include "ui/AppFolder.h"
 #include "ui/DiskNames.h"
+#include "ui/PictureFile.h"
 #include "ui/Platform.h"
 #include "ui/Surface.h"
 
@@ -170,7 +171,7 @@ bool SymbolLibrary::laad(int rij, Surface &IconPic) const {
 }
 
 bool SymbolLibrary::laadSymbool(const QString &map, const QString &naam, Surface &IconPic) {
-    const std::optional<QImage> symbool = Surface::readNativePicture(symboolBestand(map, naam));
+    const std::optional<QImage> symbool = PictureFile::readNative(symboolBestand(map, naam));
     if (symbool) IconPic.paste(*symbool);
     return symbool.has_value();
 }

@@ -249,18 +249,6 @@ QSize Surface::textSize(const QString &text, const TextStyle &style) {
     return {metrics.horizontalAdvance(text), metrics.height()};
 }
 
-std::optional<QImage> Surface::readPicture(const QString &path) {
-    return PictureFile::read(path);
-}
-
-std::optional<QImage> Surface::readNativePicture(const QByteArray &nativePath) {
-    return PictureFile::readNative(nativePath);
-}
-
-std::optional<QImage> Surface::decodePicture(const QByteArray &bytes) {
-    return PictureFile::decode(bytes);
-}
-
 bool Surface::load(const QString &path) {
     const std::optional<QImage> picture = PictureFile::read(path);
     if (!picture) return false;

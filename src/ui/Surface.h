@@ -73,13 +73,9 @@ public:
     void drawText(int x, int y, const QString &text, const TextStyle &style);
     static QSize textSize(const QString &text, const TextStyle &style);
 
-    // Reading picture files is PictureFile's; these pass on to it for the callers that
-    // work with surfaces. readPicture(path) is PictureFile::read(path), and so on.
-    static std::optional<QImage> readPicture(const QString &path);
-    static std::optional<QImage> readNativePicture(const QByteArray &nativePath);
-    static std::optional<QImage> decodePicture(const QByteArray &bytes);
-    // Loads a picture file over this picture at (0, 0); the size stays, the rest is
-    // background. Returns false, leaving the pixels unchanged, when the file cannot be read.
+    // Loads a picture file (read by PictureFile) over this picture at (0, 0); the size
+    // stays, the rest is background. Returns false, leaving the pixels unchanged, when
+    // the file cannot be read.
     bool load(const QString &path);
     // Paints a picture over this one at (0, 0); the size stays, the rest is background.
     void paste(const QImage &picture);

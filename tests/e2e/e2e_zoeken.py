@@ -4,7 +4,7 @@
 "weer" typed into the search field shows the symbols of Weerstanden and their count;
 Down, Enter makes the first the current symbol, placed by a click on the design sheet;
 after a restart "Laatst gebruikt" lists it; the key 1 and a drag draw a wire, and after
-Escape a drag draws nothing.
+Escape a drag draws nothing (it selects, and a second Escape drops the selection).
 """
 
 import os
@@ -68,8 +68,10 @@ def draad_met_toets(v):
     v.wacht_op(None, lambda s: all(s.pixel(*p) == ROOD for p in draad), "a red wire")
     voor = v.beeld_van("Pic2")
     v.toetsen_aan_venster("Escape")
+    # Back in "Componenten" a drag only selects; Escape drops the selection's outline.
     v.bureau.sleep_muis([v.punt("Pic2", 236, 246), v.punt("Pic2", 356, 246)])
     v.muis_weg()
+    v.toetsen_aan_venster("Escape")
     time.sleep(1)
     controleer(v.beeld_van("Pic2") == voor, "a drag after Escape still drew")
 

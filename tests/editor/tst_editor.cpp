@@ -9,7 +9,6 @@
 #include "editor/ComponentList.h"
 #include "editor/Design.h"
 #include "editor/Exporteren.h"
-#include "editor/Geschiedenis.h"
 #include "editor/KlembordBeeld.h"
 #include "editor/Ontwerpblad.h"
 #include "editor/RegelTelling.h"
@@ -18,6 +17,7 @@
 #include "editor/TextformModel.h"
 #include "editor/ToolButtons.h"
 #include "editor/ToolIcons.h"
+#include "ui/Geschiedenis.h"
 
 #include <QFontMetricsF>
 #include <QMimeData>

@@ -4,6 +4,7 @@
 #include "project/DatTekst.h"
 #include "project/ProjectMap.h"
 #include "ui/BmpCheck.h"
+#include "ui/PictureFile.h"
 #include "ui/Surface.h"
 
 FUZZ_DOEL(bytes) {
@@ -11,7 +12,7 @@ FUZZ_DOEL(bytes) {
     for (const char *extensie : {".brb", ".dat", ".ovb"})
         ovb = FuzzOmgeving::schrijf(QStringLiteral("Projecten/P") + QLatin1String(extensie), bytes);
 
-    const std::optional<QImage> plaatje = Surface::readPicture(ovb);
+    const std::optional<QImage> plaatje = PictureFile::read(ovb);
     if (plaatje) {
         // Only whole pictures of a size the program can hold, always opaque RGB.
         FUZZ_EIS(bmpVolledig(ovb));

@@ -10,6 +10,7 @@
 #include "ui/AppFolderChoice.h"
 #include "ui/BmpCheck.h"
 #include "ui/BmpCodec.h"
+#include "ui/PictureFile.h"
 #include "ui/QtPlatform.h"
 #include "ui/Surface.h"
 #include "ui/Wacht.h"
@@ -143,7 +144,7 @@ private slots:
         QCOMPARE(blad.load(pad), uitkomst.contains('g'));
         if (!uitkomst.contains('g')) QCOMPARE(blad.image(), voor);
         if (!uitkomst.contains('e')) return;
-        QCOMPARE(*Surface::readPicture(pad), bont(49, 49));
+        QCOMPARE(*PictureFile::read(pad), bont(49, 49));
         QCOMPARE(blad.image(), bont(49, 49).copy(blad.rect())); // pasted at the top left, size kept
     }
 
@@ -275,7 +276,7 @@ private slots:
         });
         int verkeerd = 0;
         for (int keer = 0; keer < 300; ++keer)
-            verkeerd += Surface::readNativePicture(pad).value_or(blad).size() != blad.size();
+            verkeerd += PictureFile::readNative(pad).value_or(blad).size() != blad.size();
         klaar = true;
         ander.join();
         QCOMPARE(verkeerd, 0);

@@ -1,4 +1,4 @@
-#include "editor/Geschiedenis.h"
+#include "ui/Geschiedenis.h"
 
 #include "ui/Surface.h"
 

@@ -1,0 +1,185 @@
+// The program's start without a window: the options, the starter files, the platform
+// and the scale it shows itself at.
+#include "TestFolder.h"
+#include "TestRunner.h"
+#include "app/MainLayout.h"
+#include "app/Schaal.h"
+#include "app/StartBestand.h"
+#include "app/StarterFolder.h"
+#include "app/TitelInfo.h"
+#include "app/TitelPlaatje.h"
+#include "app/Verschijning.h"
+#include "editor/ToolIcons.h"
+
+#include <QtTest>
+
+class TestApp : public QObject {
+    Q_OBJECT
+private slots:
+    void startBestand_data() {
+        const Tabel<QStringList, QString> rij("argumenten", "pad");
+        rij("none", {"voltarix", "--app-folder", "A"}, "");
+        rij("after the folder", {"voltarix", "--app-folder", "A.ovb", "../x/P.zip"}, "/x/P.zip");
+        rij("before, folder with =", {"voltarix", "P.ovb", "--app-folder=A"}, "/thuis/P.ovb");
+        rij("after --", {"voltarix", "--", "-P.ovb"}, "/thuis/-P.ovb");
+    }
+    void startBestand() {
+        auto [argumenten, pad] = velden<QStringList, QString>("argumenten", "pad");
+        QCOMPARE(StartBestand::pad(argumenten, "/thuis"), pad);
+    }
+
+    // X is asked for only where Qt would otherwise look for a missing Wayland plugin
+    // and warn; a platform the user chose is never overruled.
+    void platform_data() {
+        const Tabel<QByteArray, bool, bool, bool, QByteArray> rij("eigen", "sessie", "x", "plugin",
+                                                                  "keuze");
+        rij("X desktop", {}, false, true, false, {});
+        rij("Wayland with the plugin", {}, true, true, true, {});
+        rij("Wayland without it", {}, true, true, false, "xcb");
+        rij("Wayland without X", {}, true, false, false, {});
+        rij("the user's choice", "wayland", true, true, false, {});
+    }
+    void platform() {
+        auto [eigen, sessie, x, plugin, keuze] = velden<QByteArray, bool, bool, bool, QByteArray>(
+            "eigen", "sessie", "x", "plugin", "keuze");
+        QCOMPARE(Verschijning::platform(eigen, sessie, x, plugin), keuze);
+    }
+    // The desktop's scale and its DPI, and the scale the program shows itself at: the
+    // desktop's own while the main window fits, else the largest quarter step that fits
+    // in the free device pixels.
+    void schaal_data() {
+        kolommen<QSize, double, int, double>("vrij", "bureaublad", "dpi", "gekozen");
+        QTest::newRow("1366x768 at 100 %") << QSize(1366, 768) << 1.0 << 96 << 1.0;
+        QTest::newRow("1920x1080 at 150 %") << QSize(1920, 1080) << 1.5 << 144 << 1.25;
+        QTest::newRow("2560x1440 at 200 %") << QSize(2560, 1440) << 2.0 << 192 << 1.75;
+        QTest::newRow("just fits") << QSize(1280, 910) << 1.25 << 120 << 1.25;
+        QTest::newRow("a pixel short") << QSize(1279, 910) << 1.25 << 120 << 1.0;
+        QTest::newRow("between steps") << QSize(1600, 900) << 1.33 << 128 << 1.0;
+        QTest::newRow("desktop below 1") << QSize(1366, 768) << 0.8 << 77 << 0.8;
+    }
+    void schaal() {
+        auto [vrij, bureaublad, dpi, gekozen] =
+            velden<QSize, double, int, double>("vrij", "bureaublad", "dpi", "gekozen");
+        QCOMPARE(TitelInfo::dpiVan(96, bureaublad), dpi);
+        QCOMPARE(Schaal::kiesFactor(vrij, bureaublad, MainLayout::kKleinsteScherm), gekozen);
+        // With the user's own QT_SCALE_FACTOR of 1.5 in it, the desktop's scale becomes ours.
+        QCOMPARE(bureaublad * Schaal::qtFactor(1.5, bureaublad, gekozen) / 1.5, gekozen);
+        // The DPI warning tells the scale the program chose instead of the desktop's.
+        QVERIFY(TitelInfo::dpiWaarschuwing(dpi, gekozen)
+                    .endsWith(QString("daarom op %1 %, zodat alles op het scherm past.")
+                                  .arg(qRound(gekozen * 100))) == (dpi != 96));
+    }
+    // Every control lies whole in its panel, every panel in the window's inside (less its
+    // title bar and a menu bar of 25 pixels), and from the smallest screen on the
+    // breadboard sheet holds the small board (500 pixels high).
+    void allesBinnen_data() {
+        QTest::addColumn<QSize>("scherm");
+        for (QSize scherm : {MainLayout::kKleinsteScherm, QSize(1024, 768), QSize(1366, 700)})
+            QTest::addRow("%dx%d", scherm.width(), scherm.height()) << scherm;
+    }
+    void allesBinnen() {
+        QFETCH(QSize, scherm);
+        const QSize twips = scherm * 15;
+        const auto pixels = [&](const char *naam, int index = 0) {
+            const QRect t = MainLayout::plaats(QLatin1String(naam), twips, index)->twips;
+            return QRect(t.topLeft() / 15, t.size() / 15);
+        };
+        const QRect venster = MainLayout::venster(twips);
+        const QSize binnen = QSize(venster.width(), venster.height()) / 15 - QSize(0, 29 + 25);
+        const QList<QPair<const char *, QList<const char *>>> panelen = {
+            {"Frame1", {"BackKnoppen", "Knop"}},
+            {"Frame2", {"ZoekVak", "List1", "Label6", "DeleteKnop"}},
+            {"Frame4", {"Label7", "RotatieKnop"}},
+            {"Frame5", {"Label9", "Knop2"}},
+            {"Frame6", {"BackLabel8"}},
+            {"Frame3", {"BackPic", "WerkBalk", "PrintKnop"}}};
+        for (const auto &[paneel, besturing] : panelen) {
+            QVERIFY2(QRect(QPoint(), binnen).contains(pixels(paneel)), paneel);
+            for (const char *naam : besturing)
+                QVERIFY2(QRect(QPoint(), pixels(paneel).size())
+                             .contains(pixels(naam, qstrcmp(naam, "Knop") ? 2 : 15)),
+                         naam);
+        }
+        QCOMPARE(pixels("Pic2").height() > 500,
+                 scherm.height() >= MainLayout::kKleinsteScherm.height());
+    }
+
+    // At 200 % the pictures are drawn anew at twice the pixels each way, not enlarged,
+    // and keep their size on the screen.
+    void plaatjesOpSchaal() {
+        const QList<std::function<QImage(qreal)>> tekeningen = {
+            [](qreal s) { return ToolIcons::knop(7, s); },
+            [](qreal s) { return ToolIcons::kwartslag(QSize(24, 48), s); },
+            [](qreal s) { return TitelPlaatje::teken(s); }};
+        for (const auto &teken : tekeningen) {
+            const QImage enkel = teken(1), dubbel = teken(2);
+            QImage vergroot = enkel.scaled(enkel.size() * 2);
+            vergroot.setDevicePixelRatio(2);
+            QCOMPARE(dubbel.deviceIndependentSize(), QSizeF(enkel.size()));
+            QCOMPARE(dubbel.size(), vergroot.size());
+            QVERIFY(dubbel != vergroot);
+        }
+    }
+
+    // Each starter file the application folder lacks is laid out once and listed in the
+    // manifest; the user's files are never overwritten, however their folders are spelled.
+    // Later only files never laid out come: what the user changed, deleted or renamed stays
+    // so. What cannot be laid out is reported and tried again the next time.
+    void layOut() {
+        const QStringList starter = {
+            "Breadboard/LED.gif",    "Plugins/Images/a.jpg",         "Plugins/index.htm",
+            "Symbolen/Diodes/D.bmp", "Symbolen/Weerstanden/LDR.bmp", "Symbolen/Weerstanden/R.bmp"};
+        TestFolder werk; // every starter file holds its own name
+        for (const QString &pad : starter + QStringList{".verborgen"})
+            werk.writeFile("starter/" + pad, pad.toUtf8());
+        werk.writeFile("app/symbolen/weerstanden/r.BMP", "eigen");
+        werk.writeFile("app/Plugins", "in de weg");
+        const QString eerder = QDir::currentPath();
+        QDir::setCurrent(werk.root()); // relative names work too
+        const StarterFolder::Result eerste = StarterFolder::layOut("starter", "app");
+        QDir::setCurrent(eerder);
+        QVERIFY(!eerste.ok());
+        QCOMPARE(eerste.copied, (QStringList{starter[0], starter[3], starter[4]}));
+        QCOMPARE(eerste.kept, QStringList{starter[5]});
+        QCOMPARE(eerste.failed, starter.mid(1, 2));
+        QCOMPARE(StarterFolder::laidOut(werk.path("app")), eerste.copied + eerste.kept);
+        QCOMPARE(werk.readFile("app/symbolen/weerstanden/r.BMP") + werk.readFile("app/Plugins") +
+                     werk.readFile("app/symbolen/weerstanden/LDR.bmp"),
+                 "eigenin de wegSymbolen/Weerstanden/LDR.bmp");
+        QVERIFY(!QFileInfo::exists(werk.path("app/.verborgen")));
+        QVERIFY2(!QFileInfo::exists(werk.path("app/Symbolen")), "a second library");
+
+        for (const char *weg :
+             {"app/Plugins", "app/symbolen/weerstanden/r.BMP", "app/Breadboard/LED.gif"})
+            QVERIFY2(QFile::remove(werk.path(weg)), weg);
+        QVERIFY(QDir(werk.path("app/symbolen")).rename("weerstanden", "Mijn weerstanden"));
+        werk.writeFile("app/symbolen/Diodes/D.bmp", "eigen diode");
+        QByteArray manifest = werk.readFile("app/" + StarterFolder::kManifest);
+        manifest.replace(starter[0].toUtf8() + "\n", "\n# een opmerking\n"); // brings it back
+        werk.writeFile("app/" + StarterFolder::kManifest, manifest);
+        werk.writeFile("starter/Symbolen/IC/Opamp.bmp", "opamp");
+        const StarterFolder::Result tweede =
+            StarterFolder::layOut(werk.path("starter"), werk.path("app"));
+        QVERIFY(tweede.ok());
+        QCOMPARE(tweede.copied,
+                 (QStringList{starter[0], starter[1], starter[2], "Symbolen/IC/Opamp.bmp"}));
+        QCOMPARE(werk.readFile("app/Breadboard/LED.gif") + werk.readFile("app/Plugins/index.htm") +
+                     werk.readFile("app/symbolen/Diodes/D.bmp"),
+                 starter[0] + starter[2] + "eigen diode");
+        QVERIFY(!QFileInfo::exists(werk.path("app/symbolen/weerstanden")));
+        QCOMPARE(StarterFolder::laidOut(werk.path("app")).size(), starter.size() + 1);
+
+        // A target that is a file, and a starter folder that is missing.
+        const QString bestand = werk.path("app/Plugins/index.htm");
+        QCOMPARE(StarterFolder::layOut(werk.path("starter"), bestand).failed.size(), 7);
+        QCOMPARE(werk.readFile("app/Plugins/index.htm"), starter[2].toUtf8());
+        const StarterFolder::Result niets =
+            StarterFolder::layOut(werk.path("geen"), werk.path("x"));
+        QVERIFY(niets.ok());
+        QVERIFY(niets.copied.isEmpty() &&
+                !QFileInfo::exists(werk.path("x/") + StarterFolder::kManifest));
+    }
+};
+
+VOLTARIX_TEST(TestApp)
+#include "tst_app.moc"

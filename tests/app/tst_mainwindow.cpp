@@ -1,8 +1,16 @@
 #include "HoofdVenster.h"
 #include "TestRunner.h"
 #include "app/Settings.h"
+#include "app/Titel.h"
+#include "app/TitelAnimatie.h"
+#include "app/VersieStempel.h"
 #include "board/BoardDrawing.h"
+#include "editor/ComponentList.h"
 #include "project/Herstelmap.h"
+#include "project/ProjectMap.h"
+#include "symbols/Config.h"
+#include "symbols/IconDesign.h"
+#include "tools/LedCalc.h"
 #include "ui/SheetView.h"
 
 #include <QtTest>
@@ -15,8 +23,21 @@ const QStringList kWerkBalk = {"WerkBalk", "Combo2",     "Combo3",      "BackCle
 const QStringList kProjectItems = {"Nieuw Project", "Project Openen", "Project Opslaan",
                                    "Project Afdrukken"};
 
+// A platform that remembers in which folder each file dialog started.
+struct MapPlatform : ScriptedPlatform {
+    QStringList mappen;
+    QString openFileName(const QString &t, const QString &map, const QString &f) override {
+        mappen << map;
+        return ScriptedPlatform::openFileName(t, map, f);
+    }
+    QString saveFileName(const QString &t, const QString &map, const QString &f) override {
+        mappen << map;
+        return ScriptedPlatform::saveFileName(t, map, f);
+    }
+};
+
 // The main window with the help pages, at 1024 x 768.
-struct Venster : HoofdVenster<> {
+struct Venster : HoofdVenster<MapPlatform> {
     Venster() {
         for (const char *naam : {"index", "help", "symbolen", "software"})
             folder.writeFile(QStringLiteral("Plugins/%1.htm").arg(naam), "<p>pagina</p>");
@@ -38,6 +59,21 @@ struct Venster : HoofdVenster<> {
             teksten << model->index(i, 0).data().toString();
         return teksten;
     }
+    void symbolen(const QStringList &namen) { // listed, never loaded
+        for (const QString &symbool : namen)
+            folder.writeFile(QStringLiteral("\\Symbolen\\") + symbool, "BM");
+    }
+    // Opens the designer, presses its toolbar buttons in turn and closes it.
+    void designer(const QList<int> &knoppen, QString *titel = nullptr) {
+        QTimer::singleShot(0, [=] {
+            auto *designer = qobject_cast<IconDesign *>(QApplication::activeModalWidget());
+            for (int knop : knoppen)
+                designer->findChild<QToolButton *>(QStringLiteral("KnopB_%1").arg(knop))->click();
+            if (titel) *titel = designer->windowHandle()->title();
+            designer->close();
+        });
+        klik("Knop2_2");
+    }
     QStringList inHerstel() const {
         return QDir(folder.path(".herstel")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     }
@@ -48,6 +84,21 @@ QImage bord(bool groot) {
     TekenBord(groot, Pic2, GumPic);
     return Pic2.image();
 }
+
+// The title screen on a folder whose program file carries a version stamp.
+struct Scherm {
+    TestFolder folder;
+    ScriptedPlatform platform;
+    std::unique_ptr<Titel> titel;
+    explicit Scherm(int dpi = 96) {
+        folder.writeFile("Voltarix", QByteArray(3000, 'x') + VersieStempel::stempel("3.1.4.1"));
+        titel = std::make_unique<Titel>(AppFolder(folder.root()), platform, QSize(1920, 1080), dpi);
+    }
+    QLabel *label(const char *naam) const { return titel->findChild<QLabel *>(naam); }
+    void klik(const QString &naam, Qt::MouseButton knop = Qt::LeftButton) const {
+        QTest::mouseClick(titel->findChild<QWidget *>(naam), knop);
+    }
+};
 
 } // namespace
 
@@ -346,6 +397,164 @@ private slots:
         }
         v.item(actie)->trigger();
         QTRY_COMPARE(v.inHerstel(), QStringList());
+    }
+
+    // Faults that tripped users of the main window and its dialogs, one test each.
+    // The designer's file dialogs start in the category shown; ".bmp" is added, with a
+    // question before another symbol is replaced, and the list shows the new symbol.
+    void designerSavesIntoTheShownCategory() {
+        Venster v;
+        v.symbolen({"Diodes\\D1.bmp", "Weerstanden\\R1.bmp", "Weerstanden\\R10.bmp"});
+        v.start();
+        v.w<QComboBox>("Combo1")->setCurrentIndex(2); // after "Laatst gebruikt" and diodes
+        emit v.w<QComboBox>("Combo1")->activated(2);
+        const QString weerstanden = v.folder.path("\\Symbolen\\Weerstanden");
+        const QString nieuw = weerstanden + QStringLiteral("/weerstand2");
+        v.platform.saveAnswers = {nieuw, nieuw};
+        v.platform.answers = {Platform::Answer::Yes, Platform::Answer::No};
+        v.designer({2, 3, 7, 3}); // open (cancelled), save, fill black, save again: No
+        QCOMPARE(v.platform.mappen, QStringList(3, weerstanden));
+        QCOMPARE(QImage(nieuw + QStringLiteral(".bmp")).pixel(0, 0), qRgb(255, 255, 255));
+        QCOMPARE(v.platform.messages.last().text,
+                 QStringLiteral("Symbool bestaat reeds, vernieuwen?"));
+        QCOMPARE(v.w<QListWidget>("List1")->item(2)->text(), QStringLiteral("weerstand2"));
+    }
+
+    // "R&D" is no shortcut key in the menu bar, "[*]" no "modified" mark in a title.
+    void namesShowAsTyped() {
+        Venster v;
+        v.start();
+        v.folder.writeFile("\\Projecten\\R&D.ovb", pictureFile(filledPicture(9, 9, 0)));
+        v.openEerste();
+        QCOMPARE(v.w<QMenu>("NaamOntwerp")->title(), QStringLiteral("R&&D")); // shown as "R&D"
+        v.klik("Knop2");                                                      // save, cancelled
+        QCOMPARE(v.platform.inputs.last().defaultAnswer, QStringLiteral("R&D"));
+        v.platform.openAnswers = {v.folder.writePicture("R[*].bmp", filledPicture(49, 49, 0))};
+        QString designer;
+        v.designer({2}, &designer);
+        QCOMPARE(designer, QStringLiteral(" 49 x 49 Symbool Designer / R[*].bmp"));
+    }
+
+    // Each caption fits the room its control leaves for text; the background editor's
+    // 360 x 220 is its outer size, as for the other tool windows.
+    void textsFitAndToolWindowSizes() {
+        QStringList symbolen;
+        for (int i = 0; i < 121; ++i)
+            symbolen << QStringLiteral("Weerstanden\\R%1.bmp").arg(i);
+        Venster v;
+        v.symbolen(symbolen);
+        v.start();
+        v.main->show();
+        LedCalc led; // 7380 x 6975 twips from outside, title bar included
+        led.show();
+        QRgb kleur = 0;
+        Config config(
+            AppFolder(v.folder.root()), v.platform, true, [] {}, kleur);
+        QCOMPARE(QSize(360, 220) - config.size(), QSize(7380 / 15, 6975 / 15) - led.size());
+        QCOMPARE(v.w<QLabel>("Label1")->text(), QStringLiteral("121 Symbolen gevonden..."));
+        for (QWidget *b : {v.w("Check1"), v.w("Label1"), led.findChild<QWidget *>("LabelHint1"),
+                           led.findChild<QWidget *>("LabelHint2")}) {
+            QStyleOptionButton optie;
+            optie.initFrom(b);
+            auto *label = qobject_cast<QLabel *>(b);
+            const int ruimte =
+                label ? label->contentsRect().width() - 2 * label->margin()
+                      : b->width() -
+                            b->style()->subElementRect(QStyle::SE_CheckBoxContents, &optie).left();
+            const QString tekst = b->property("text").toString();
+            QVERIFY2(b->fontMetrics().horizontalAdvance(tekst) <= ruimte, qPrintable(tekst));
+            QCOMPARE_GT(tekst.size(), 3);
+        }
+    }
+
+    // A component list too large for the list box used to freeze the window. It stays
+    // out of the box, with a message, and saves write it back byte for byte until a new
+    // design starts a list of its own.
+    void tooLargeAListIsKept_data() {
+        const Tabel<QByteArray> rij("dat");
+        rij("too long a line", "R1\r\n" + QByteArray(ComponentList::kMaxAlinea + 1, '\0'));
+        rij("too large to read", QByteArray("R1\r\n").repeated(6'000'000));
+    }
+    void tooLargeAListIsKept() {
+        auto [dat] = velden<QByteArray>("dat");
+        Venster v;
+        v.start();
+        QCOMPARE(
+            ProjectMap(v.folder.path("Projecten")).opslaan("P", Surface(8, 8), Surface(8, 8), ""),
+            ProjectMap::Geen);
+        v.folder.writeFile("Projecten/P.dat", dat);
+        v.openEerste();
+        QVERIFY(v.platform.messages.constLast().text.startsWith(
+            "De componentenlijst van dit project is te groot"));
+        QVERIFY(v.w<QPlainTextEdit>("Text1")->isReadOnly());
+        v.platform.inputAnswers = {"P", "Nieuw"}; // saved over itself, then a new design
+        v.platform.answers = {Platform::Answer::Yes, Platform::Answer::Yes};
+        v.klik("Knop2");
+        QCOMPARE(v.folder.readFile("Projecten/P.dat"), dat);
+        v.klik("Knop0");
+        v.klik("Knop2");
+        QCOMPARE(v.folder.readFile("Projecten/Nieuw.dat"),
+                 "Componentenlijst\r\n----------------------------\r\n");
+    }
+    // The screen in the middle tells about the program file. At 96 DPI nothing warns;
+    // otherwise every activation warns, except the one that only hands the window back
+    // after the warning was closed, unless the user was in another program meanwhile.
+    void informatieEnDpi() {
+        QList<int> meldingen;
+        for (int dpi : {96, 120}) {
+            Scherm s(dpi);
+            for (int stap = 0; stap < 4; ++stap) {
+                if (stap == 1) emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+                QEvent activering(QEvent::WindowActivate);
+                QCoreApplication::sendEvent(s.titel.get(), &activering);
+                meldingen << s.platform.messages.size();
+            }
+            const ScriptedPlatform::Message melding = s.platform.messages.value(0);
+            QCOMPARE(melding.text.section('\n', 0, 0),
+                     dpi == 96 ? "" : "Uw beeldscherm is ingesteld op 120 DPI (Dots Per Inch)");
+            if (dpi != 96) {
+                QCOMPARE(melding.title, " Error");
+                QCOMPARE(melding.icon, Platform::Icon::Stop);
+            }
+            QVERIFY(s.label("Label1")->text().contains("number : 3.1.4.1\nFilesize......"));
+            QVERIFY(s.label("Label1")->text().contains("\nScreen............. : 1920 x 1080 "));
+        }
+        QCOMPARE(meldingen, (QList<int>{0, 0, 0, 0, 1, 2, 2, 3}));
+    }
+
+    // Other texts start nothing; the address is mailed to. A click on the picture or the
+    // text plays the animation once (the start text fades, a bar grows over the strip, a
+    // pause); a second click meanwhile draws the rest at once, without waiting. Then the
+    // screen closes.
+    void startMetEenKlik() {
+        for (const char *besturing : {"Image1", "Label1"}) {
+            Scherm s;
+            s.titel->show();
+            QSignalSpy gestart(s.titel.get(), &Titel::gestart);
+            for (const char *naam : {"Label3", "KlokLabel", "Picture1", "Label4"})
+                s.klik(naam);
+            s.klik("Image1", Qt::RightButton);
+            QCOMPARE(s.platform.openedAddresses, QStringList{"mailto:voltarix@example.org"});
+            QCOMPARE(s.platform.waits + gestart.size(), 0);
+            const Surface &strook = s.titel->strook();
+            QCOMPARE(s.label("KlokLabel")->text() + QString::number(strook.width()), "00:00:00240");
+            s.platform.duringWait = [&](double) {
+                if (s.platform.waits != 301) return;
+                s.klik(besturing);
+                QVERIFY(!s.titel->close());
+                QCOMPARE(gestart.size(), 0);
+            };
+            s.klik(besturing);
+            QCOMPARE(gestart.size(), 1);
+            QCOMPARE(s.platform.waits, 301);
+            QVERIFY(!s.titel->isVisible());
+            Surface geheel = TitelAnimatie::startStrook();
+            ScriptedPlatform platform;
+            TitelAnimatie::speel(geheel, platform);
+            QCOMPARE(strook.image(), geheel.image());
+            QCOMPARE(platform.waits, 206 + 241 + 1);
+            QCOMPARE(platform.waited, 447 * TitelAnimatie::kStapTijd + TitelAnimatie::kSlotTijd);
+        }
     }
 
     void instellingen_data() {

@@ -1,7 +1,6 @@
-# The shared part of the install tests, sourced with the build folder as $1: a temporary
-# $work removed at the end, a skip (77) for a missing tool, failing with what the screen and
-# the program showed, and an installed program on an Xvfb screen of its own (:80 to :85,
-# whichever is free), driven with xdotool. Only the processes started here are ended.
+# Sourced by the install tests with the build folder as $1: a temporary $work, a skip (77) for a
+# missing tool, failures that tell what the screen and the program showed, and the installed
+# program on an Xvfb screen of its own (:80 to :85). Only the processes started here are ended.
 # shellcheck shell=bash disable=SC2034 # build is the sourcing test's
 build=$(cd "$1" && pwd)
 work=$(mktemp -d "${TMPDIR:-/tmp}/voltarix-$(basename "$0" .sh).XXXXXX")
@@ -44,9 +43,8 @@ start_screen() {
     fail "no free display among :80 to :85"
 }
 
-# run_installed PREFIX OWN [XDG_DATA_HOME]: the program under PREFIX, HOME in $work/home. A click
-# on the title picture's top-right corner opens the main window; by then the user's folder OWN
-# holds the starter content. ctrl+q, answered Yes (the default), ends it and writes the settings.
+# run_installed PREFIX OWN [XDG_DATA_HOME]: the program under PREFIX, HOME in $work/home, passed its
+# title screen, fills the user's folder OWN; ctrl+q answered Yes ends it and writes the settings.
 run_installed() {
     local prefix=$1 own=$2 data=(-u XDG_DATA_HOME) title
     [ -z "${3:-}" ] || data=(XDG_DATA_HOME="$3")

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# What a desktop user gets from `cmake --install BUILD_DIR`: the program, exactly the build's
-# starter content, icons, a menu entry and an AppStream file that pass their validators, also
-# with DESTDIR and a prefix the Exec line must quote; and a program that fills the user's own
-# folder in XDG_DATA_HOME and writes its settings on exit.
+# install_test.sh BUILD_DIR: `cmake --install`, also with DESTDIR and a prefix the Exec line must
+# quote; the installed program fills the user's folder in XDG_DATA_HOME.
 set -euo pipefail
 source "$(dirname "$0")/install_common.sh"
 id=org.voltarix.Voltarix
@@ -38,4 +36,3 @@ install_and_check "$work/dest" '/opt/Elektronica & Co' '"/opt/Elektronica & Co/b
 run_installed "$work/prefix" "$work/data/voltarix" "$work/data"
 [ ! -e "$work/home/.local/share/voltarix" ] || fail "XDG_DATA_HOME was not followed"
 
-echo "install test passed"

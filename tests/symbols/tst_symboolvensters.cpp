@@ -1,19 +1,30 @@
-// The background editor: OK stores the tile while the web view shows; the bars, the box
-// and the swatch compose it.
+// The symbol windows: the designer, a thin view over its model; the background editor, whose
+// OK stores the tile while the web view shows, its bars, box and swatch composing it.
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
 #include "TestRunner.h"
 #include "symbols/Config.h"
+#include "symbols/IconDesign.h"
 #include "symbols/Patronen.h"
 #include "symbols/Texturen.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QToolButton>
 #include <QtTest>
 
 namespace {
+
+const QRgb kZwart = qRgb(0, 0, 0), kRood = qRgb(255, 0, 0);
+
+void sleep(QWidget *widget, QPoint punt, Qt::MouseButtons knoppen) { // a move, buttons held
+    QMouseEvent beweging(QEvent::MouseMove, punt, widget->mapToGlobal(punt), Qt::NoButton, knoppen,
+                         {});
+    QApplication::sendEvent(widget, &beweging);
+}
 
 QImage tegelVan(int textuur) {
     return Texturen::textuur(textuur).copy(0, 0, 80, 80);
@@ -52,9 +63,50 @@ struct Editor {
 
 } // namespace
 
-class TestAchtergrondVenster : public QObject {
+class TestSymboolVensters : public QObject {
     Q_OBJECT
 private slots:
+    // The toolbar's hints and pictures; mouse events shown at once; Transfer copies.
+    void window() {
+        ScriptedPlatform platform;
+        Surface IconPic(49, 49);
+        IconDesign venster(platform, IconPic);
+        const auto kind = [&](const QString &naam) { return venster.findChild<QWidget *>(naam); };
+        const QString hints = " New | Open | Save | Border | Rotate | Mirror | Fill | Left | Right "
+                              "| Up | Down || Negative | Circle | Colorpicker ";
+        QList<QImage> plaatjes;
+        for (int i = 1; i <= 15; ++i) {
+            auto *knop = venster.findChild<QToolButton *>(QStringLiteral("KnopB_%1").arg(i));
+            QCOMPARE(knop->toolTip(), hints.section('|', i - 1, i - 1));
+            plaatjes << knop->icon().pixmap(knop->iconSize()).toImage();
+            QCOMPARE(plaatjes.last().isNull(), i == 12);
+            QCOMPARE(plaatjes.count(plaatjes.last()), 1);
+        }
+        QWidget *grid = kind("IconPicture");
+        QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(5, 250));
+        QCOMPARE(kind("IconOrgineel")->grab().toImage(), venster.model().tekening().image());
+        QTest::mouseClick(kind("TransferKnop"), Qt::LeftButton);
+        QCOMPARE(IconPic.pixel(0, 24), kZwart);
+        QCOMPARE(IconPic.image(), venster.model().tekening().image());
+        sleep(grid, QPoint(250, 250), Qt::NoButton);
+        QCOMPARE(venster.findChild<QLabel *>("CoordLabel")->text(), QStringLiteral("X:25 - Y:25"));
+        sleep(grid, QPoint(5, 250), Qt::RightButton);
+        QCOMPARE(venster.model().tekening().pixel(0, 24), Surface::kWhite);
+        QCOMPARE(IconPic.pixel(0, 24), kZwart);
+        sleep(kind("IconPalet"), QPoint(10, 5), Qt::NoButton);
+        QCOMPARE(kind("IconPalet")->toolTip(), QStringLiteral(" R:0 / G:255 / B:255 "));
+        QTest::mouseClick(kind("IconPalet"), Qt::LeftButton, {}, QPoint(10, 5));
+        QCOMPARE(kind("TekenKleur")->palette().color(QPalette::Window), QColor(0, 255, 255));
+        QTest::mouseClick(kind("KnopB_15"), Qt::LeftButton); // picking: only the picker, a cross
+        for (int i = 1; i <= 15; ++i)
+            QCOMPARE(kind(QStringLiteral("KnopB_%1").arg(i))->isEnabled(), i == 15);
+        QCOMPARE(grid->cursor().shape(), Qt::CrossCursor);
+        QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(2, 250)); // the red marker
+        QVERIFY(kind("KnopB_1")->isEnabled());
+        QCOMPARE(grid->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(kind("TekenKleur")->palette().color(QPalette::Window), QColor(kRood));
+    }
+
     // With the web view shown (`web`); `hindernis` 1: a folder named as the temporary BMP,
     // 2: no folder for the picture.
     void ok_data() {
@@ -120,5 +172,5 @@ private slots:
     }
 };
 
-VOLTARIX_TEST(TestAchtergrondVenster)
-#include "tst_achtergrondvenster.moc"
+VOLTARIX_TEST(TestSymboolVensters)
+#include "tst_symboolvensters.moc"

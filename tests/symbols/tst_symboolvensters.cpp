@@ -1,5 +1,4 @@
-// The symbol windows: the designer, a thin view over its model; the background editor, whose
-// OK stores the tile while the web view shows, its bars, box and swatch composing it.
+// The symbol designer's window over its model, and the background editor's.
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
 #include "TestRunner.h"
@@ -107,8 +106,8 @@ private slots:
         QCOMPARE(kind("TekenKleur")->palette().color(QPalette::Window), QColor(kRood));
     }
 
-    // With the web view shown (`web`); `hindernis` 1: a folder named as the temporary BMP,
-    // 2: no folder for the picture.
+    // OK stores the tile while the web view shows (`web`); `hindernis` 1: a folder named as the
+    // temporary BMP, 2: no folder for the picture.
     void ok_data() {
         const Tabel<bool, bool, int> rij("ok", "web", "hindernis");
         rij("OK", true, true, 0);
@@ -129,17 +128,15 @@ private slots:
         const bool gedaan = ok && web, opgeslagen = gedaan && !hindernis;
         QVERIFY(e.config->isVisible() == !web && e.config->result() == gedaan);
         QCOMPARE(e.herladen + e.platform.waited, gedaan ? 2.0 : 0.0);
-        QCOMPARE(e.platform.messages.size(), hindernis == 1 ? 1 : 0);
+        QStringList meldingen;
         for (const auto &melding : e.platform.messages)
-            QCOMPARE(melding.text + melding.title, "File save not as JPG!");
+            meldingen << melding.text + melding.title;
+        QCOMPARE(meldingen, hindernis == 1 ? QStringList{"File save not as JPG!"} : QStringList());
         QVERIFY(!QFileInfo(e.folder.path("mydummy.bmp")).isFile());
         QCOMPARE(QDir(e.folder.path("Plugins/Images")).entryList(QDir::Files).size(),
                  hindernis == 2 ? 0 : 1);
-        const QImage jpg(e.jpeg), nul = tegelVan(0);
         const int zijde = opgeslagen ? 80 : hindernis == 2 ? 0 : 9; // the new, the old, none
-        QCOMPARE(jpg.size(), QSize(zijde, zijde));
-        for (int i = 0; i < 80 && opgeslagen; ++i) // hardly a pixel changes at that quality
-            QCOMPARE_LE(qAbs(qGray(jpg.pixel(i, 79 - i)) - qGray(nul.pixel(i, 79 - i))), 4);
+        QCOMPARE(QImage(e.jpeg).size(), QSize(zijde, zijde));
     }
 
     // A pattern over the texture in the chosen colour; the swatch opens the colour dialog on

@@ -1,8 +1,5 @@
-// voltarix-e2e-plaatsen WIDTH HEIGHT: where the controls the end-to-end tests use stand
-// in the main window on a screen of that size, from the same layout table and twips
-// conversion as the program's own window. One line per control: name, index, left and
-// top in pixels from the top-left corner of the window's inside (below its menu bar),
-// width and height (-1 for a size the control chooses itself).
+// voltarix-e2e-plaatsen WIDTH HEIGHT: per control the end-to-end tests use, from the program's
+// own layout table: name, index, left, top (in the window's inside), width, height (-1: its own).
 
 #include "app/MainLayout.h"
 #include "ui/Twips.h"
@@ -24,7 +21,6 @@ int main(int argc, char *argv[]) {
         for (int index = 0; index < (naam == u"Knop" ? 16 : naam == u"Knop2" ? 3 : 1); ++index) {
             const auto plaats = MainLayout::plaats(naam, scherm, index);
             if (!plaats) return 1;
-            // A control in a panel stands relative to the panel.
             const QRect paneel = plaats->parent.isEmpty()
                                      ? QRect()
                                      : MainLayout::plaats(plaats->parent, scherm).value().twips;

@@ -1,11 +1,7 @@
 #!/usr/bin/env python3
 """e2e_document.py --voltarix EXE --starter-tool EXE --starter DIR --plaatsen EXE
-
-`voltarix --app-folder A PAD`, as the file manager starts it: a project elsewhere, then
-a zip of it made by "Exporteren...", opens after the title screen as its files hold it,
-and Projecten holds a copy; a zip with a "../x" entry and a 1 GB zip bomb are refused
-with a message, and nothing is written.
-"""
+`voltarix --app-folder A PAD`: a project elsewhere, then its exported zip, opens as its files hold
+it (Projecten gets a copy); a zip with "../x" and a 1 GB zip bomb are refused, nothing written."""
 
 import os
 import shutil
@@ -14,16 +10,8 @@ import sys
 import zipfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from e2e_voltarix import Voltarix, argumenten, klembord, lees  # noqa: E402
+from e2e_voltarix import argumenten, exporteer, klembord, lees, start  # noqa: E402
 from xsessie import controleer, draai, lees_plaatje, wacht_tot  # noqa: E402
-
-
-def start(args, werk, bureau, gestart, pad):
-    """The program in werk/A, started with `pad`, past its title screen."""
-    v = Voltarix(args, werk, bureau, "A", pad)
-    gestart.append(v.stop)
-    v.door_titel()
-    return v
 
 
 def bestanden(map_):
@@ -32,7 +20,7 @@ def bestanden(map_):
 
 
 def toont_project(v, stam):
-    """The design sheet, the breadboard and the list (copied with Ctrl+A, Ctrl+C) as the files hold them."""
+    # the design sheet, the breadboard and the list (Ctrl+A, Ctrl+C) as the files hold them
     blad, bord = lees_plaatje(stam + ".ovb"), v.zoals_getoond(lees_plaatje(stam + ".brb"))
     for knop, naam, beeld in ((5, "Pic", blad), (7, "Pic2", bord)):
         v.knop(knop)
@@ -45,7 +33,6 @@ def toont_project(v, stam):
 
 
 def vijandig(werk, proef):
-    """A zip with "../x" beside a whole project, and one whose list unpacks to 1 GB."""
     with zipfile.ZipFile(os.path.join(werk, "Pijl.zip"), "w") as pijl, \
             zipfile.ZipFile(os.path.join(werk, "Bom.zip"), "w", zipfile.ZIP_DEFLATED) as bom:
         pijl.writestr("../x", b"buiten de map")
@@ -63,25 +50,21 @@ def scenario(args, werk, bureau, gestart):
     a, elders = os.path.join(werk, "A"), os.path.join(werk, "elders")
     subprocess.run([args.starter_tool, "lay-out", args.starter, a], check=True, capture_output=True,
                    env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
-    # The example project, moved out of the application folder as Proef.
     os.makedirs(elders)
     projecten = os.path.join(a, "Projecten")
     for bestand in os.listdir(projecten):
         shutil.move(os.path.join(projecten, bestand), os.path.join(elders, "Proef" + os.path.splitext(bestand)[1]))
     proef, buiten = os.path.join(elders, "Proef"), bestanden(elders)
 
-    v = start(args, werk, bureau, gestart, proef + ".ovb")
+    v = start(args, werk, bureau, gestart, "A", proef + ".ovb")
     toont_project(v, proef)
     controleer(bestanden(projecten) == buiten, "Projecten holds %s, no copy of Proef" % sorted(bestanden(projecten)))
-    v.toetsen_aan_venster("ctrl+e")
-    v.dialoog(" Exporteren", "Return", typ="Gedeeld.zip")
-    wacht_tot(lambda: os.path.isfile(os.path.join(werk, "Gedeeld.zip")), "Gedeeld.zip")
+    gedeeld_zip = exporteer(v, "Gedeeld.zip")
     v.afsluiten()
 
-    v = start(args, werk, bureau, gestart, os.path.join(werk, "Gedeeld.zip"))
+    v = start(args, werk, bureau, gestart, "A", gedeeld_zip)
     gedeeld = os.path.join(projecten, "Gedeeld")
     toont_project(v, gedeeld)
-    # The zip holds the sheets as a save writes them, as large as they are on this screen.
     for extensie in (".ovb", ".brb"):
         oud = lees_plaatje(proef + extensie)
         controleer(lees_plaatje(gedeeld + extensie).stuk(0, 0, oud.breedte, oud.hoogte) == oud, "Gedeeld" + extensie)
@@ -91,7 +74,7 @@ def scenario(args, werk, bureau, gestart):
     zips = vijandig(werk, proef)
     voor = bestanden(werk)
     for zip_ in zips:
-        v = start(args, werk, bureau, gestart, zip_)
+        v = start(args, werk, bureau, gestart, "A", zip_)
         v.dialoog(" Importeren", "Return")
         v.afsluiten()
         na = bestanden(werk)

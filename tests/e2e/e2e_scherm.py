@@ -1,8 +1,6 @@
 #!/usr/bin/env python3
-"""e2e_scherm.py CONFIG VOLTARIX STARTER PLAATSEN: Voltarix on one of the screens of
-SCHERMEN, looked at from outside: the title screen centred on the free area at the
-scale the program must choose, its DPI warning, and the main window on the free area
-with its controls whole, seen by the colours of their backdrops."""
+"""e2e_scherm.py CONFIG VOLTARIX STARTER PLAATSEN: on a screen of SCHERMEN, the title screen centred at
+its scale, the DPI warning, and the main window on the free area with its controls whole."""
 
 import os
 import shutil
@@ -14,8 +12,7 @@ from xsessie import controleer, draai, stop_proces, wacht_tot  # noqa: E402
 
 GRIJS, STATUS, DONKER = (216, 213, 206), (200, 220, 220), (90, 90, 100)
 
-# screen, the desktop's scale, set as the user's QT_SCALE_FACTOR ("qt") or as the
-# desktop's Xft.dpi ("xft"), the area its panels leave free, the scale to show at
+# screen, desktop scale as QT_SCALE_FACTOR ("qt") or Xft.dpi ("xft"), free area, scale to show at
 SCHERMEN = {
     "1024x768": ((1024, 768), 1.0, "qt", None, 1.0),
     "1366x768": ((1366, 768), 1.0, "qt", None, 1.0),
@@ -29,10 +26,6 @@ SCHERMEN = {
 
 def binnen(x, y, w, h, vlak):
     return vlak[0] <= x and vlak[1] <= y and x + w <= vlak[0] + vlak[2] and y + h <= vlak[1] + vlak[3]
-
-
-def op_scherm(bureau, vind, wat):  # polls screenshots until `vind(beeld)` gives something true
-    return wacht_tot(lambda: vind(bureau.schermbeeld()), wat)
 
 
 def start(voltarix, starter, werk, bureau, schaal, hoe, paneel):
@@ -53,8 +46,6 @@ def start(voltarix, starter, werk, bureau, schaal, hoe, paneel):
 
 
 def door_titel(bureau, vrij, schaal, f):
-    """The title screen centred at the chosen scale, its DPI warning answered; returns
-    the main window."""
     titel = bureau.wacht_op_venster("Voltarix")
     x, y, w, h = bureau.geometrie(titel)
     controleer((w, h) == (round(500 * f), round(320 * f)), "title screen of %dx%d" % (w, h))
@@ -77,10 +68,9 @@ def hoofdvenster(plaatsen, bureau, venster, vrij, f):
                          capture_output=True, text=True).stdout
     tabel = {naam + index: tuple(map(int, maten)) for naam, index, *maten in map(str.split, uit.splitlines())}
     knop, achter = tabel["Knop15"], tabel["BackKnoppen0"]
-    # The inside starts under the menu bar, whose height is the font's.
     kolom = x0 + round((achter[0] + 2) * f)
-    y0 = op_scherm(bureau, lambda b: next((r for r in range(y0, y0 + round(80 * f)) if b.pixel(kolom, r) == GRIJS),
-                                          None), "the tool-button backdrop") - round(achter[1] * f)
+    grijs = lambda b: next((r for r in range(y0, y0 + round(80 * f)) if b.pixel(kolom, r) == GRIJS), None)  # noqa: E731
+    y0 = wacht_tot(lambda: grijs(bureau.schermbeeld()), "the tool-button backdrop") - round(achter[1] * f)
 
     def punt(naam, dx, dy):  # from the control's left and top; negative from right and bottom
         x, y, w, h = tabel[naam]
@@ -93,8 +83,8 @@ def hoofdvenster(plaatsen, bureau, venster, vrij, f):
                (punt("BackLabel80", -6, 10), STATUS), (punt("BackPic0", -3, -3), DONKER)]
     for (x, y), _ in proeven:
         controleer(binnen(x, y, 1, 1, vrij), "control at %d,%d off the free area" % (x, y))
-    beeld = op_scherm(bureau, lambda b: all(b.pixel(*p) == k for p, k in proeven) and b,
-                      "the backdrops of the last tool button, the status line and the work area")
+    beeld = wacht_tot(lambda: (lambda b: all(b.pixel(*p) == k for p, k in proeven) and b)(
+        bureau.schermbeeld()), "the backdrops of the last tool button, the status line and the work area")
     n = int(f)
     if n == f:  # a sheet pixel is f x f device pixels of one colour: nothing smoothed
         x0, y0 = punt("Pic0", 0, 0)

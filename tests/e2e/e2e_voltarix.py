@@ -1,15 +1,11 @@
 #!/usr/bin/env python3
 """e2e_voltarix.py SCENARIO --voltarix EXE --starter-tool EXE --starter DIR --plaatsen EXE
-
-The real program on a private X server, used as a user uses it, its results read from
-outside. `ontwerp`: a design made, copied to the clipboard, exported, saved, started
-anew and opened again; `vensters`: every tool window opened and closed. Both start at
-the title screen and end through the exit question. On a failure the last screenshot
-and the program's output are kept in the work folder, whose path is printed.
-"""
+`ontwerp`: a design made, copied, exported, saved, started anew and opened again;
+`vensters`: every tool window opened and closed."""
 
 import argparse
 import os
+import pathlib
 import shutil
 import subprocess
 import sys
@@ -18,15 +14,13 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from xsessie import SCHERM, controleer, draai, lees_plaatje, stop_proces, wacht_tot  # noqa: E402
 
 KNOPPEN_GRIJS, BLAUW, WIT = (216, 213, 206), (0, 0, 255), (255, 255, 255)
-INI_GROOT = (b'"Voltarix - schakelingen tekenen - 2026"\r\n'
-             b'"--------------------------"\r\n#TRUE#\r\n')
+INI_GROOT = b'"Voltarix - schakelingen tekenen - 2026"\r\n"--------------------------"\r\n#TRUE#\r\n'
 LIJST = "Componentenlijst\r\n" + "-" * 28 + "\r\nR1 = 330 Ohm\r\nLED1 = rood\r\n"
 PROJECT = "Proef e2e"
 
 
 def lees(pad):
-    with open(pad, "rb") as bestand:
-        return bestand.read()
+    return pathlib.Path(pad).read_bytes()
 
 
 def gesorteerd(map_):  # the files of a folder in the order the program lists them
@@ -34,8 +28,7 @@ def gesorteerd(map_):  # the files of a folder in the order the program lists th
 
 
 class Voltarix:
-    """The program on the display, with the places of its controls on the screen; its
-    application folder werk/MAP laid out first where it is missing; `extra` its arguments."""
+    """The program on the display and where its controls stand; werk/MAP laid out if missing."""
 
     def __init__(self, args, werk, bureau, map_="Voltarix", *extra):
         self.args, self.bureau, self.werk, self.map = args, bureau, werk, os.path.join(werk, map_)
@@ -50,7 +43,6 @@ class Voltarix:
         self.log = open(os.path.join(werk, "voltarix.log"), "ab")
         self.proces = subprocess.Popen([args.voltarix, "--app-folder", self.map, *extra], env=omgeving,
                                        stdout=self.log, stderr=subprocess.STDOUT)
-        # Name -> (left, top, width, height) in pixels inside the main window.
         uit = subprocess.run([args.plaatsen, *map(str, SCHERM)], check=True, capture_output=True, text=True).stdout
         self.tabel = {naam + (index if naam.startswith("Knop") else ""): tuple(map(int, maten))
                       for naam, index, *maten in map(str.split, uit.splitlines())}
@@ -61,8 +53,7 @@ class Voltarix:
         return os.path.join(self.map, *delen)
 
     def door_titel(self):
-        """A click on the title screen opens the main window; its inside is found from
-        the tool button panel, as the menu bar is as high as the desktop's font."""
+        """Through the title screen; the inside is found by the tool button panel (the menu bar's height varies)."""
         titel = self.bureau.wacht_op_venster("Voltarix")
         x, y, breedte, hoogte = self.bureau.geometrie(titel)
         self.bureau.klik(x + breedte // 2, y + hoogte // 3)
@@ -87,8 +78,7 @@ class Voltarix:
     def muis_weg(self):  # off the sheets, so that no preview floats over them
         self.bureau.xdo("mousemove", "--sync", SCHERM[0] - 5, SCHERM[1] - 5)
 
-    def beeld_van(self, naam):
-        """What the screen shows of a control; of the breadboard the part below its tool bar."""
+    def beeld_van(self, naam):  # what the screen shows of a control; of Pic2 below its tool bar
         _, _, breedte, hoogte = self.tabel[naam]
         boven = self.bedekt if naam == "Pic2" else 0
         return self.bureau.schermbeeld().stuk(*self.punt(naam, 0, boven), breedte, hoogte - boven)
@@ -99,14 +89,11 @@ class Voltarix:
     def wacht_op_beeld(self, naam, verwacht, wat):
         wacht_tot(lambda: self.beeld_van(naam) == verwacht, wat, tijd=30)
 
-    def wacht_op(self, naam, klopt, wat):
-        """Polls what the control (None: the screen) shows until `klopt` holds for it; returns it."""
+    def wacht_op(self, naam, klopt, wat):  # polls the control (None: the screen) until `klopt` holds
         beeld = (lambda: self.beeld_van(naam)) if naam else self.bureau.schermbeeld
         return wacht_tot(lambda: (lambda b: klopt(b) and b)(beeld()), wat)
 
-    def na_verandering(self, naam, actie, wat):
-        """Runs `actie`, waits until the control shows something else and has settled
-        (two equal screenshots); returns what it shows."""
+    def na_verandering(self, naam, actie, wat):  # runs `actie`; what the control shows once changed and settled
         voor = vorige = self.beeld_van(naam)
         actie()
 
@@ -129,8 +116,7 @@ class Voltarix:
         self.bureau.focus(self.venster)
         self.bureau.toetsen(*toetsen)
 
-    def dialoog(self, titel, *toetsen, typ=None):
-        """Keys (and text) into the dialog of that title; waits until it has gone."""
+    def dialoog(self, titel, *toetsen, typ=None):  # keys (and text) into it; waits until it has gone
         venster = self.bureau.wacht_op_venster(titel)
         self.bureau.focus(venster)
         if typ is not None:
@@ -153,14 +139,12 @@ class Voltarix:
         dialoog = self.bureau.wacht_op_venster(" Open project")
         namen = [os.path.basename(b)[:-4] for b in gesorteerd(self.pad("Projecten")) if b.endswith(".ovb")]
         x, y, _, _ = self.bureau.geometrie(dialoog)
-        # The list at twips (120, 120): its first row, then down to the project.
-        self.bureau.klik(x + 8 + 20, y + 8 + 6)
+        self.bureau.klik(x + 8 + 20, y + 8 + 6)  # the list's first row, then down to the project
         self.bureau.toetsen("Home", *(["Down"] * namen.index(naam)))
         self.bureau.klik(x + 246 + 30, y + 186 + 10)  # the Open button at (3690, 2790)
         self.bureau.wacht_tot_weg(dialoog, " Open project")
 
-    def afsluiten(self):
-        """Ctrl+Q answered No keeps the program; answered Yes it ends well."""
+    def afsluiten(self):  # Ctrl+Q answered No keeps the program; answered Yes it ends well
         for ja in (False, True):
             controleer(self.proces.poll() is None and self.venster in self.bureau.vensters("Voltarix"),
                        "the program ended although the user answered No")
@@ -175,7 +159,6 @@ class Voltarix:
 
 
 def kies_symbool(v):
-    """A category typed into the category box, the third symbol taken from the list."""
     v.typ_in("Combo1", "weerstanden")
     symbolen = [lees_plaatje(pad) for pad in gesorteerd(v.pad("Symbolen", "Weerstanden"))[:3]]
     v.bureau.klik(*v.punt("List1", v.tabel["List1"][2] // 2, 8))
@@ -185,15 +168,13 @@ def kies_symbool(v):
     return symbolen[2]
 
 
-def plaats_symbool(v, symbool):
-    """A click anywhere in a block of the design sheet fills that block."""
+def plaats_symbool(v, symbool):  # a click anywhere in a block of the design sheet fills it
     v.bureau.klik(*v.punt("Pic", 175, 120))
     return v.wacht_op("Pic", lambda blad: blad.stuk(151, 101, 49, 49) == symbool, "the symbol in block (3, 2)")
 
 
 def teken_draad(v):
-    """A blue wire dragged between two contact points of the breadboard, zigzagging on
-    the way: the rubber band leaves nothing behind. Returns the bare board."""
+    """A blue wire dragged zigzag: the rubber band leaves nothing behind. Returns the bare board."""
     v.muis_weg()
     leeg_bord = v.na_verandering("Pic2", lambda: v.knop(7), "the breadboard view")
     v.kies_uit_keuzelijst("Combo2", 2)  # Blauw
@@ -209,8 +190,7 @@ def teken_draad(v):
 
 
 def stempel_onderdeel(v):
-    """The first part picture stamped: released at (x, y), its non-white pixels land
-    left above the pointer. Returns the board as the screen shows it."""
+    """The first part picture stamped, its non-white pixels left above the pointer; returns the board."""
     onderdeel = lees_plaatje(gesorteerd(v.pad("Breadboard"))[0])
     v.kies_uit_keuzelijst("Combo3", 5)
     v.bureau.klik(*v.punt("Pic2", 560, 420))
@@ -225,7 +205,6 @@ def stempel_onderdeel(v):
 
 
 def typ_lijst(v):
-    """Two lines typed at the end of the component list, once it shows (after the button's animation)."""
     v.na_verandering("Text1", lambda: v.knop(6), "the component list")
     v.klik_op("Text1")
 
@@ -243,23 +222,16 @@ def klembord(v, soort="UTF8_STRING"):  # what another program gets from the X cl
 
 
 def kopieer(v, blad):
-    """Ctrl+C where no text box has the focus puts the sheet on the clipboard; in a
-    text box it copies the box's text."""
-    v.toetsen_aan_venster("ctrl+c")
+    v.toetsen_aan_venster("ctrl+c")  # no text box has the focus: the sheet
     pad = os.path.join(v.werk, "klembord.png")
 
     def beeld():
-        with open(pad, "wb") as uit:
-            uit.write(klembord(v, "image/png"))
+        pathlib.Path(pad).write_bytes(klembord(v, "image/png"))
         return os.path.getsize(pad) and lees_plaatje(pad)
     wacht_tot(lambda: beeld() == blad, "the design sheet on the clipboard", tijd=30)
-    v.klik_op("Combo1", hoogte=20)
-    v.bureau.toetsen("ctrl+a", "ctrl+c")
-    wacht_tot(lambda: klembord(v) == b"weerstanden", "the category's text on the clipboard")
 
 
-def exporteer(v, bestand):
-    """"Exporteren..." (Ctrl+E) into the home folder, where the dialog starts."""
+def exporteer(v, bestand):  # "Exporteren..." into the home folder, where the dialog starts
     v.toetsen_aan_venster("ctrl+e")
     v.dialoog(" Exporteren", "Return", typ=bestand)
     pad = os.path.join(v.werk, bestand)
@@ -267,33 +239,28 @@ def exporteer(v, bestand):
     return pad
 
 
-def controleer_pdf(pad):
-    """The pages of the design print: the two sheets on page 1, the list on page 2."""
+def controleer_pdf(pad):  # the two sheets on page 1, the list on page 2
     def uit(*opdracht):
         return subprocess.run(opdracht, capture_output=True, text=True, check=True).stdout
     info = uit("pdfinfo", pad)
     controleer("Pages:           2" in info, "the PDF is not two pages: %s" % info)
     beelden = uit("pdfimages", "-list", pad).splitlines()[2:]
-    controleer([regel.split()[0] for regel in beelden] == ["1", "1"],
-               "page 1 does not hold the two sheets: %r" % beelden)
+    controleer([r.split()[0] for r in beelden] == ["1", "1"], "page 1 does not hold the two sheets: %r" % beelden)
     pagina_2 = uit("pdftotext", "-f", "2", "-l", "2", pad, "-")
     for regel in ["Componentenlijst *.*"] + LIJST.split("\r\n")[2:4]:
         controleer(regel in pagina_2, "page 2 lacks %r: %r" % (regel, pagina_2))
 
 
 def menu_item(v, menu, item):
-    """A menu item chosen with the keys: Alt, then along the bar and down the menu."""
     return lambda: v.toetsen_aan_venster("alt", *(["Right"] * menu), "Down", *(["Down"] * item), "Return")
 
 
 def scenario_ontwerp(v):
-    # The design sheet as it starts: the raster only.
     leeg_blad = v.na_verandering("Pic", lambda: v.knop(5), "the design sheet")
     ontwerp = plaats_symbool(v, kies_symbool(v))
     kopieer(v, ontwerp)
     leeg_bord = teken_draad(v)
     bord = stempel_onderdeel(v)
-    # The breadboard as PNG: the whole sheet, also the rows under its tool bar.
     controleer(v.zoals_getoond(lees_plaatje(exporteer(v, "bord.png"))) == bord,
                "the exported PNG differs from the breadboard on the screen")
     typ_lijst(v)
@@ -301,14 +268,12 @@ def scenario_ontwerp(v):
     wacht_tot(lambda: klembord(v) == LIJST.replace("\r\n", "\n").encode(), "the list on the clipboard")
     controleer_pdf(exporteer(v, "ontwerp.pdf"))
 
-    # Saved under a typed name: the three files hold what the screen showed.
     ovb, brb, dat = v.opslaan(PROJECT)
     controleer(lees_plaatje(ovb) == ontwerp, "the .ovb differs from the design sheet on the screen")
     controleer(v.zoals_getoond(lees_plaatje(brb)) == bord,
                "the .brb differs from the breadboard on the screen")
     controleer(lees(dat) == LIJST.encode("cp1252"), "the .dat holds %r" % lees(dat))
 
-    # A new design: both sheets as they started; opened again, they come back.
     v.knop(0)
     v.vraag(" Nieuw", ja=True)
     for stap, beelden in (("New", (leeg_blad, leeg_bord)), ("Open", (ontwerp, bord))):
@@ -318,7 +283,6 @@ def scenario_ontwerp(v):
             v.knop(knop)
             v.wacht_op_beeld(naam, beeld, "%s after %s" % (naam, stap))
 
-    # The big board, which the settings file keeps at the exit.
     v.na_verandering("Pic2", lambda: v.klik_op("BBgrootKnop") or v.vraag(" Size", ja=True), "the big board")
     v.muis_weg()
     v.afsluiten()
@@ -326,7 +290,6 @@ def scenario_ontwerp(v):
 
 
 def scenario_vensters(v):
-    """The tool buttons under the current symbol and the menus open each window; Escape closes it."""
     for titel, open_ in ((" Kleurcode E-12", lambda: v.klik_op("Knop20")),
                          (" Tekst", lambda: v.klik_op("Knop21")),
                          (" 49 x 49 Symbool Designer", lambda: v.klik_op("Knop22")),
@@ -336,6 +299,14 @@ def scenario_vensters(v):
         v.dialoog(titel, "Escape")
     v.afsluiten()
     controleer(lees(v.pad("Voltarix.ini")).endswith(b"#FALSE#\r\n"), "Voltarix.ini lost the small board")
+
+
+def start(args, werk, bureau, gestart, map_="Voltarix", *extra):  # the program past its title screen
+    v = Voltarix(args, werk, bureau, map_, *extra)
+    gestart.append(v.stop)
+    v.gestart = gestart
+    v.door_titel()
+    return v
 
 
 SCENARIOS = {"ontwerp": scenario_ontwerp, "vensters": scenario_vensters}
@@ -352,17 +323,12 @@ def argumenten(*scenarios):
 
 def main():
     args = argumenten(*SCENARIOS)
-    for programma in ("Xvfb", "xdotool", "import", "convert", "xclip", "pdfinfo"):
-        if not shutil.which(programma):
-            print("e2e: %s is not installed (scripts/setup.sh installs it)" % programma)
-            return 1
+    if missend := [p for p in ("Xvfb", "xdotool", "import", "convert", "xclip", "pdfinfo") if not shutil.which(p)]:
+        print("e2e: %s not installed (scripts/setup.sh installs them)" % missend)
+        return 1
 
-    def scenario(werk, bureau, gestart):
-        v = Voltarix(args, werk, bureau)
-        gestart.append(v.stop)
-        v.door_titel()
-        SCENARIOS[args.scenario](v)
-    return draai(args.scenario, scenario)
+    return draai(args.scenario, lambda werk, bureau, gestart: SCENARIOS[args.scenario](
+        start(args, werk, bureau, gestart)))
 
 
 if __name__ == "__main__":

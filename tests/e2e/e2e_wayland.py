@@ -1,9 +1,6 @@
 #!/usr/bin/env python3
-"""e2e_wayland.py CONFIG VOLTARIX STARTER: Voltarix under a Wayland compositor with a
-panel, natively or through XWayland. Weston runs nested in Xvfb (its X11 back end, the
-pixman renderer), so that xdotool drives it and ImageMagick reads what it shows. The
-title screen is passed, the main window must lie whole under the panel, and the
-magnifier over the breadboard must show the breadboard's pixels, not black."""
+"""e2e_wayland.py CONFIG VOLTARIX STARTER: under Weston (nested in Xvfb) with a panel, natively or
+through XWayland: the main window whole beside the panel, the magnifier showing the breadboard."""
 
 import glob
 import os
@@ -16,15 +13,12 @@ from xsessie import Mislukt, controleer, draai, stop_proces, wacht_tot  # noqa: 
 
 ACHTERGROND, GRIJS, DONKER, ROOD = (32, 64, 96), (216, 213, 206), (90, 90, 100), (255, 0, 0)
 PANEEL = 32  # the height of Weston's panel, in its own pixels
-# the way the program reaches the compositor, the compositor's scale, the panel's side,
-# the compositor's screen in its own pixels, and the scale the program shows itself at
+# Qt platform, compositor scale, panel side, compositor screen (its pixels), the program's scale
 CONFIGS = {"native": ("wayland", 1, "top", (1024, 768), 1),
            "native@2": ("wayland", 2, "bottom", (1024, 768), 2),
            "native-2560x1440@2": ("wayland", 2, "top", (1280, 720), 1.75),
            "xwayland": ("xcb", 1, "top", (1024, 768), 1)}
-# Where the controls stand in the window's inside: the row of tool buttons, the
-# breadboard's tool bar (the magnifier's button stands 526, 7 right of its corner)
-# and the box the magnifier shares with the symbol list.
+# in the window's inside: tool button 7, the breadboard's tool bar, the magnifier's box, the board
 KNOP7, WERKBALK, LOEP, PIC2 = (449, 25), (197, 108), (14, 145, 152, 190), (197, 118)
 
 
@@ -66,18 +60,15 @@ def start(voltarix, starter, werk, platform, x_display):
                             stdout=open(os.path.join(werk, "voltarix.log"), "wb"), stderr=subprocess.STDOUT)
 
 
-def vlak_van(beeld, boven, onder):
-    """The box round everything that is not the desktop's background, between the rows."""
+def vlak_van(beeld, boven, onder):  # the box round all but the desktop's background
     punten = [(x, y) for y in range(boven, onder, 4) for x in range(0, beeld.breedte, 4)
               if beeld.pixel(x, y) != ACHTERGROND]
     return punten and (min(punten)[0], min(y for _, y in punten), max(punten)[0], max(y for _, y in punten))
 
 
 def titel(bureau, scherm, vrij, f):
-    """The title screen wherever the compositor put it, its DPI warning answered; returns
-    the point to click."""
-    # Weston follows the pointer from the moment it enters its window; it waits on the
-    # panel, out of the way.
+    """The title screen's middle, its DPI warning answered. Weston follows the pointer from
+    when it enters its window; it waits on the panel, out of the way."""
     bureau.xdo("mousemove", "--sync", scherm[0] // 2, scherm[1] + 10)
     bureau.xdo("mousemove", "--sync", scherm[0] // 2, vrij[1] + 2 if vrij[0] == 0 else 2)
 
@@ -95,17 +86,15 @@ def titel(bureau, scherm, vrij, f):
     return (vlak[0] + vlak[2]) // 2, (vlak[1] + vlak[3]) // 2
 
 
-def binnenkant(beeld, f, vrij):
-    """The main window's inside (below its menu bar), found by the tool buttons' grey."""
+def binnenkant(beeld, f, vrij):  # the main window's inside, found by the tool buttons' grey
     return next(((x - m(14, f), y - m(20, f)) for y in range(vrij[0], vrij[1] - m(80, f))
                  for x in range(beeld.breedte // 3)
                  if beeld.pixel(x, y) == GRIJS and beeld.pixel(x + m(40, f), y + m(40, f)) == GRIJS), None)
 
 
 def hoofdvenster(bureau, scherm, f, vrij, klik):
-    """Clicks the title screen until the main window shows; checks that window whole on
-    the free area: its title bar under a top panel, the bottom of its work area above a
-    bottom panel and inside the screen."""
+    """Clicks the title screen until the main window shows; its title bar under a top panel,
+    its work area above a bottom panel and inside the screen."""
     for _ in range(4):
         # a click that came before the window knew of the pointer is given again
         bureau.xdo("mousemove", "--sync", klik[0] + 5, klik[1] + 5)
@@ -132,9 +121,7 @@ def hoofdvenster(bureau, scherm, f, vrij, klik):
 
 
 def loep(bureau, f, x0, y0):
-    """The magnifier over the breadboard shows the breadboard's pixels."""
-    bureau.klik(x0 + m(KNOP7[0] + 24, f), y0 + m(KNOP7[1] + 24, f))
-    # the view changes after the button's short press animation
+    bureau.klik(x0 + m(KNOP7[0] + 24, f), y0 + m(KNOP7[1] + 24, f))  # shown after its animation
     wacht_tot(lambda: bureau.schermbeeld().pixel(x0 + m(WERKBALK[0] + 400, f), y0 + m(WERKBALK[1] + 3, f)) == GRIJS,
               "the breadboard's tool bar")
     bureau.klik(x0 + m(WERKBALK[0] + 526 + 20, f), y0 + m(WERKBALK[1] + 7 + 10, f))
@@ -175,8 +162,7 @@ def main():
         loep(bureau, f, *hoofdvenster(bureau, scherm, f, vrij, titel(bureau, scherm, vrij, f)))
         log = open(os.path.join(werk, "voltarix.log"), errors="replace").read()
         controleer(not log.strip(), "the program printed: " + log)
-    # room below the compositor's window, for the pointer to enter it from
-    return draai("wayland " + naam, scenario, (scherm[0], scherm[1] + 32))
+    return draai("wayland " + naam, scenario, (scherm[0], scherm[1] + 32))  # room for the pointer to enter
 
 
 if __name__ == "__main__":

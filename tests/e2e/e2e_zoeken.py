@@ -1,11 +1,7 @@
 #!/usr/bin/env python3
 """e2e_zoeken.py --voltarix EXE --starter-tool EXE --starter DIR --plaatsen EXE
-
-"weer" typed into the search field shows the symbols of Weerstanden and their count;
-Down, Enter makes the first the current symbol, placed by a click on the design sheet;
-after a restart "Laatst gebruikt" lists it; the key 1 and a drag draw a wire, and after
-Escape a drag draws nothing (it selects, and a second Escape drops the selection).
-"""
+"weer" searched shows Weerstanden's symbols and count; Down, Enter takes the first, placed on the
+sheet and listed in "Laatst gebruikt" after a restart; key 1 and a drag draw a wire, not after Escape."""
 
 import os
 import sys
@@ -13,21 +9,19 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import e2e_voltarix  # noqa: E402
-from e2e_voltarix import Voltarix, controleer, gesorteerd, plaats_symbool  # noqa: E402
+from e2e_voltarix import controleer, gesorteerd, plaats_symbool, start  # noqa: E402
 from xsessie import lees_plaatje, wacht_tot  # noqa: E402
 
 ROOD = (255, 0, 0)
 TEKST_DONKER = 100  # a pixel of list text: every channel below this
 
 
-def tel_regel(v):
-    """The count line between the category box and the search field, as the screen shows it."""
+def tel_regel(v):  # the count line between the category box and the search field
     lijst = v.tabel["List1"]
     return v.bureau.schermbeeld().stuk(*v.punt("Combo1", 0, 25), lijst[2], lijst[1] - 49 - v.tabel["Combo1"][1])
 
 
-def tekstregels(v):
-    """How many lines of text the symbol list shows: bands of rows with dark pixels."""
+def tekstregels(v):  # the lines of text in the symbol list: bands of rows with dark pixels
     _, _, breedte, hoogte = v.tabel["List1"]
     beeld = v.beeld_van("List1")
     bezet = [any(max(beeld.pixel(x, y)) < TEKST_DONKER for x in range(4, breedte - 20))
@@ -44,7 +38,6 @@ def zoek_en_plaats(v):
     wacht_tot(lambda: tel_regel(v) != telling, "the count of another category")
     v.toetsen_aan_venster("ctrl+f")
     v.bureau.typ("weer")
-    # The same count as the category's, its eight symbols, each with its category.
     wacht_tot(lambda: tel_regel(v) == telling, "the count of the matches")
     controleer(tekstregels(v) == len(weerstanden), "the list shows %d lines" % tekstregels(v))
     eerste = lees_plaatje(weerstanden[0])
@@ -55,12 +48,9 @@ def zoek_en_plaats(v):
 
 
 def draad_met_toets(v):
-    """Key 1 chooses the wire, a drag draws it in red; after Escape a drag draws nothing."""
     v.muis_weg()
     v.na_verandering("Pic2", lambda: v.knop(7), "the breadboard view")
-    # A click on the sheet takes the keys from the search field; the tool is still
-    # the neutral one, so it draws nothing.
-    v.bureau.klik(*v.punt("Pic2", 600, 300))
+    v.bureau.klik(*v.punt("Pic2", 600, 300))  # takes the keys from the search field; draws nothing
     v.toetsen_aan_venster("1")
     v.bureau.sleep_muis([v.punt("Pic2", 236, 166), v.punt("Pic2", 296, 166), v.punt("Pic2", 356, 166)])
     v.muis_weg()
@@ -68,7 +58,7 @@ def draad_met_toets(v):
     v.wacht_op(None, lambda s: all(s.pixel(*p) == ROOD for p in draad), "a red wire")
     voor = v.beeld_van("Pic2")
     v.toetsen_aan_venster("Escape")
-    # Back in "Componenten" a drag only selects; Escape drops the selection's outline.
+    # back in "Componenten" a drag only selects; Escape drops the selection's outline
     v.bureau.sleep_muis([v.punt("Pic2", 236, 246), v.punt("Pic2", 356, 246)])
     v.muis_weg()
     v.toetsen_aan_venster("Escape")
@@ -81,17 +71,12 @@ def scenario_zoeken(v):
     symbool = zoek_en_plaats(v)
     draad_met_toets(v)
     v.afsluiten()
-    v.stop()
-    tweede = Voltarix(v.args, v.werk, v.bureau)  # the next run, on the same application folder
-    try:
-        tweede.door_titel()
-        tweede.typ_in("Combo1", "Laatst gebruikt")
-        wacht_tot(lambda: tekstregels(tweede) == 1, "one symbol used last")
-        tweede.bureau.klik(*tweede.punt("List1", tweede.tabel["List1"][2] // 2, 8))
-        tweede.wacht_op_beeld("IconPic", symbool, "the symbol used last as current symbol")
-        tweede.afsluiten()
-    finally:
-        tweede.stop()
+    v = start(v.args, v.werk, v.bureau, v.gestart)  # the next run, on the same folder
+    v.typ_in("Combo1", "Laatst gebruikt")
+    wacht_tot(lambda: tekstregels(v) == 1, "one symbol used last")
+    v.bureau.klik(*v.punt("List1", v.tabel["List1"][2] // 2, 8))
+    v.wacht_op_beeld("IconPic", symbool, "the symbol used last as current symbol")
+    v.afsluiten()
 
 
 if __name__ == "__main__":

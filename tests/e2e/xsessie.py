@@ -1,9 +1,4 @@
-"""A private X server with Voltarix on it, driven the way a user drives it.
-
-Xvfb on a free display (no window manager), the pointer and keys from xdotool, the
-screen and the program's pictures read with ImageMagick. Every wait polls for what it
-waits for; only the processes this module started are ever ended.
-"""
+"""A private Xvfb (no window manager), xdotool for pointer and keys, ImageMagick to read pictures."""
 
 import os
 import shutil
@@ -25,8 +20,7 @@ def controleer(waar, tekst):
         raise Mislukt(tekst)
 
 
-def wacht_tot(voorwaarde, wat, tijd=60.0, stap=0.05):
-    """Polls until `voorwaarde()` gives something true; returns it."""
+def wacht_tot(voorwaarde, wat, tijd=60.0, stap=0.05):  # polls until voorwaarde() is true; returns it
     eind = time.monotonic() + tijd
     while not (uitkomst := voorwaarde()):
         if time.monotonic() > eind:
@@ -50,8 +44,7 @@ class Beeld:  # RGB pixels, row by row from the top
         return isinstance(ander, Beeld) and vars(self) == vars(ander)
 
 
-def lees_ppm(data):
-    """A binary 8-bit PPM as ImageMagick writes it: header without comments, then pixels."""
+def lees_ppm(data):  # a binary 8-bit PPM as ImageMagick writes it: header without comments
     soort, breedte, hoogte, diepte = data.split(maxsplit=4)[:4]
     if soort != b"P6" or diepte != b"255":
         raise Mislukt("not an 8-bit PPM")
@@ -60,8 +53,7 @@ def lees_ppm(data):
     return Beeld(int(breedte), int(hoogte), [pixels[y * rij:(y + 1) * rij] for y in range(int(hoogte))])
 
 
-def lees_plaatje(pad):
-    """Any picture ImageMagick reads, transparent parts on white, as the program does."""
+def lees_plaatje(pad):  # any picture ImageMagick reads, transparent parts on white as the program does
     return lees_ppm(subprocess.run(["convert", pad, "-background", "white", "-alpha", "remove", "-alpha",
                                     "off", "-depth", "8", "ppm:-"], check=True, capture_output=True).stdout)
 
@@ -69,8 +61,7 @@ def lees_plaatje(pad):
 class Xvfb:  # an X server of our own on the first free display from `basis` on
     def __init__(self, basis, log, scherm=SCHERM):
         for nummer in range(basis, basis + 40):
-            # The server writes its number on stdout once it listens; it ends at once
-            # when another server holds the number.
+            # It writes its number once it listens, and ends at once if the number is taken.
             proces = subprocess.Popen(
                 ["Xvfb", ":%d" % nummer, "-screen", "0", "%dx%dx24" % scherm, "-dpi", "96", "-nolisten",
                  "tcp", "-noreset", "-s", "0", "-displayfd", "1"],
@@ -81,12 +72,8 @@ class Xvfb:  # an X server of our own on the first free display from `basis` on
             stop_proces(proces)
         raise Mislukt("no free X display from :%d on" % basis)
 
-    def stop(self):
-        stop_proces(self.proces)
-
 
 def stop_proces(proces):
-    """Ends one process this test started, politely first."""
     if proces.poll() is None:
         proces.send_signal(signal.SIGTERM)
         try:
@@ -110,14 +97,12 @@ class Bureau:  # the display with xdotool and import on it
     def vensters(self, naam):  # the mapped windows whose title is exactly `naam`
         return [int(v) for v in self.xdo("search", "--onlyvisible", "--name", "^%s$" % naam, check=False).split()]
 
-    def geometrie(self, venster):
-        """Left, top, width and height; None for a window that has gone meanwhile."""
+    def geometrie(self, venster):  # left, top, width, height; None once it has gone
         uit = self.xdo("getwindowgeometry", "--shell", venster, check=False)
         velden = dict(regel.split("=") for regel in uit.split())
         return tuple(int(velden[k]) for k in ("X", "Y", "WIDTH", "HEIGHT")) if "X" in velden else None
 
-    def wacht_op_venster(self, naam, breedte=None):
-        """The one window of that title (and width); polls until it is mapped."""
+    def wacht_op_venster(self, naam, breedte=None):  # the window of that title (and width)
         return wacht_tot(lambda: next((v for v in self.vensters(naam) if (g := self.geometrie(v)) and
                                        breedte in (None, g[2])), None), "window '%s'" % naam)
 
@@ -147,14 +132,10 @@ class Bureau:  # the display with xdotool and import on it
         return lees_ppm(subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"],
                                        env=self.omgeving, check=True, capture_output=True).stdout)
 
-    def bewaar_schermbeeld(self, pad):
-        subprocess.run(["import", "-window", "root", pad], env=self.omgeving, check=False)
-
 
 def draai(naam, scenario, scherm=SCHERM):
-    """Runs `scenario(werk, bureau, gestart)` on an X server of its own; `gestart` takes
-    the stop of every process the scenario starts. On a failure the screenshot and the
-    logs stay in the work folder, whose path is printed."""
+    """Runs `scenario(werk, bureau, gestart)` on its own X server; `gestart` takes the stop of
+    each process it starts. A failure keeps the screenshot and logs in the printed folder."""
     werk, xvfb, gestart = tempfile.mkdtemp(prefix="voltarix-e2e-%s-" % naam.split()[0]), None, []
     try:
         xvfb = Xvfb(int(os.environ.get("VOLTARIX_E2E_DISPLAY", "70")), open(os.path.join(werk, "xvfb.log"), "wb"),
@@ -163,7 +144,8 @@ def draai(naam, scenario, scherm=SCHERM):
     except Exception:  # noqa: BLE001 - every failure is reported the same way
         traceback.print_exc()
         if xvfb:
-            Bureau(xvfb.display).bewaar_schermbeeld(os.path.join(werk, "mislukt.png"))
+            subprocess.run(["import", "-window", "root", os.path.join(werk, "mislukt.png")],
+                           env=Bureau(xvfb.display).omgeving, check=False)
         log = os.path.join(werk, "voltarix.log")
         if os.path.exists(log):
             print(open(log, errors="replace").read()[-4000:])
@@ -173,7 +155,7 @@ def draai(naam, scenario, scherm=SCHERM):
         for stop in reversed(gestart):
             stop()
         if xvfb:
-            xvfb.stop()
+            stop_proces(xvfb.proces)
     shutil.rmtree(werk, ignore_errors=True)
     print("e2e %s: passed" % naam)
     return 0

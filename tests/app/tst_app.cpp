@@ -160,8 +160,7 @@ private slots:
         manifest.replace(starter[0].toUtf8() + "\n", "\n# een opmerking\n"); // brings it back
         werk.writeFile("app/" + StarterFolder::kManifest, manifest);
         werk.writeFile("starter/Symbolen/IC/Opamp.bmp", "opamp");
-        const StarterFolder::Result tweede =
-            StarterFolder::layOut(werk.path("starter"), werk.path("app"));
+        const auto tweede = StarterFolder::layOut(werk.path("starter"), werk.path("app"));
         QVERIFY(tweede.ok());
         QCOMPARE(tweede.copied,
                  (QStringList{starter[0], starter[1], starter[2], "Symbolen/IC/Opamp.bmp"}));
@@ -175,11 +174,9 @@ private slots:
         const QString bestand = werk.path("app/Plugins/index.htm");
         QCOMPARE(StarterFolder::layOut(werk.path("starter"), bestand).failed.size(), 7);
         QCOMPARE(werk.readFile("app/Plugins/index.htm"), starter[2].toUtf8());
-        const StarterFolder::Result niets =
-            StarterFolder::layOut(werk.path("geen"), werk.path("x"));
-        QVERIFY(niets.ok());
-        QVERIFY(niets.copied.isEmpty() &&
-                !QFileInfo::exists(werk.path("x/") + StarterFolder::kManifest));
+        const auto niets = StarterFolder::layOut(werk.path("geen"), werk.path("x"));
+        QVERIFY(niets.ok() && niets.copied.isEmpty());
+        QVERIFY(!QFileInfo::exists(werk.path("x/") + StarterFolder::kManifest));
     }
 
     // Without a program file there is no version, size or date; dates and clock in the

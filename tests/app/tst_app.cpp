@@ -1,5 +1,5 @@
-// The program's start without a window: the options, the starter files, the platform
-// and the scale it shows itself at.
+// The program's start without a window: the options, the starter files, the platform, the
+// scale it shows itself at, the title screen's texts and the version stamp.
 #include "TestFolder.h"
 #include "TestRunner.h"
 #include "app/MainLayout.h"

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """e2e_bewerken.py --voltarix EXE --starter-tool EXE --starter DIR --plaatsen EXE
-Undo, redo, selecting, moving, copying and pasting on both sheets, read from the screen."""
+Undo, redo, selecting, moving, copying and pasting on both sheets, read from the screen
+and through exported PNG files."""
 
 import itertools
 import os
@@ -8,8 +9,8 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import e2e_voltarix  # noqa: E402
-from e2e_voltarix import BLAUW, controleer, kies_symbool  # noqa: E402
-from xsessie import wacht_tot  # noqa: E402
+from e2e_voltarix import BLAUW, controleer, exporteer, kies_symbool  # noqa: E402
+from xsessie import lees_plaatje, wacht_tot  # noqa: E402
 
 # the cells (column, row) that get a symbol; the first four the 2 x 2 square that is moved
 CELLEN = [(1, 1), (2, 1), (1, 2), (2, 2), (6, 4)]
@@ -23,12 +24,15 @@ def binnen(blad, cel):  # the 49 x 49 inside of a cell
 def ontwerpblad(v):
     leeg = v.na_verandering("Pic", lambda: v.knop(5), "the design sheet")
     symbool = kies_symbool(v)
+    png = {"ctrl+z": lees_plaatje(exporteer(v, "leeg.png"))}
     for cel in CELLEN:
         v.bureau.klik(*v.punt("Pic", cel[0] * 50 + 25, cel[1] * 50 + 25))
     vol = v.wacht_op("Pic", lambda b: all(binnen(b, c) == symbool for c in CELLEN), "five symbols")
+    png["ctrl+y"] = lees_plaatje(exporteer(v, "vol.png"))
     for toets, beeld in (("ctrl+z", leeg), ("ctrl+y", vol)):  # five Undos, five Redos
         v.toetsen_aan_venster(*[toets] * len(CELLEN))
         v.wacht_op_beeld("Pic", beeld, "the sheet after five times %s" % toets)
+        controleer(lees_plaatje(exporteer(v, toets + ".png")) == png[toets], "export after " + toets)
 
     # Shift and a drag over the 2 x 2 square selects it; a drag from inside it moves it.
     v.bureau.xdo("keydown", "shift")

@@ -40,8 +40,8 @@ void opent(const QString &projecten, bool nieuw) {
     const ProjectMap map(projecten);
     const ProjectMap::Geladen geladen = map.laad(QStringLiteral("P"));
     const QImage blad = (nieuw ? kNieuw : kOud).image();
-    QVERIFY(geladen.ontwerpBlad == blad && geladen.breadboard == blad);
-    QCOMPARE(geladen.lijst, nieuw ? "nieuw\r\n" : "oud\r\n");
+    QVERIFY(geladen.ontwerpBlad == blad && geladen.breadboard == blad &&
+            geladen.lijst == (nieuw ? "nieuw\r\n" : "oud\r\n"));
     QCOMPARE(map.namen() + QDir(projecten).entryList({"*.nieuw", "*.opslaan"}, QDir::Files),
              QStringList{"P"});
 }
@@ -124,7 +124,6 @@ private slots:
         // Lines end in CR LF; one or a character cut between pieces of 64 KB stays one.
         QCOMPARE(DatTekst::lijstUit("a\rb\nc"), QStringLiteral("a\r\nb\r\nc\r\n"));
         QCOMPARE(DatTekst::lijstUit("\r\n\r\nC\r\n"), QStringLiteral("\r\n\r\nC\r\n"));
-        QCOMPARE(DatTekst::lijstUit(""), QString());
         const QByteArray stuk(65535, 'x');
         QCOMPARE(DatTekst::lijstUit(stuk + "\r\ny"), QString(stuk) + "\r\ny\r\n");
         QCOMPARE(DatTekst::lijstUit(stuk + "\xCE\xA9"), QString(stuk) + "Ω\r\n");
@@ -142,8 +141,7 @@ private slots:
         const ProjectMap::Geladen kapot = map.laad("K");
         QVERIFY(!kapot.ontwerpBlad && !kapot.breadboard && kapot.lijst.isEmpty());
         QCOMPARE(map.namen(), (QStringList{"", "abc", "Bel", "K"}));
-        QVERIFY(!map.bestaat("alleen"));
-        QCOMPARE(ProjectMap(folder.path("Leeg")).namen(), QStringList());
+        QVERIFY(!map.bestaat("alleen") && ProjectMap(folder.path("Leeg")).namen().isEmpty());
         for (const char *naam : {"", ".", "..", "*.*", "a/b", "a\\b", "a:b", "wat?", "x\"y", "<a>",
                                  "a|b", "tab\there", "../buiten"}) { // write nothing at all
             QVERIFY2(!ProjectMap::geldigeNaam(naam), naam);
@@ -179,25 +177,20 @@ private slots:
             QCOMPARE(::unlink(bestand.constData()), 0);
     }
 
-    // Saving asks the name, proposing the design's; refuses no file name; asks to replace.
+    // Saving asks the name, proposing the design's; refuses no file name; replaces after Yes.
     void opslaanVraagtNaam() {
         TestFolder folder;
         const ProjectMap map(folder.path("Projecten"));
+        QCOMPARE(map.opslaan("P", kKlein, kKlein, "oud\r\n"), ProjectMap::Geen);
         ScriptedPlatform platform;
-        platform.inputAnswers = {"", "*.*", "P", "P", "P"};
+        platform.inputAnswers = {"*.*", "P", "P"};
         platform.answers = {Platform::Answer::No, Platform::Answer::Yes};
-        const QByteArrayList lijsten = {"leeg", "ongeldig", "oud\r\n", "nee\r\n", "ja\r\n"};
-        const bool gelukt[] = {false, false, true, false, true};
-        QByteArray opgeslagen;
-        for (int i = 0; i < 5; ++i) {
-            QCOMPARE(ProjectOpslaan(platform, map, "*.*", kKlein, kKlein, lijsten[i]), gelukt[i]);
-            if (gelukt[i]) opgeslagen = lijsten[i];
-            QCOMPARE(folder.readFile("Projecten/P.dat"), opgeslagen);
-            QCOMPARE(map.bestaat("P"), !opgeslagen.isEmpty());
+        for (const bool gelukt : {false, false, true}) {
+            QCOMPARE(ProjectOpslaan(platform, map, "*.*", kKlein, kKlein, "nieuw\r\n"), gelukt);
+            QCOMPARE(folder.readFile("Projecten/P.dat"), gelukt ? "nieuw\r\n" : "oud\r\n");
         }
-        QVERIFY(platform.inputs.size() == 5 && platform.messages.size() == 3);
-        QCOMPARE(platform.inputs[0].prompt + '|' + platform.inputs[0].defaultAnswer + '|' +
-                     platform.messages[0].text + '|' + platform.messages[1].title,
+        QCOMPARE(platform.inputs.value(0).prompt + '|' + platform.inputs.value(0).defaultAnswer +
+                     '|' + platform.messages.value(0).text + '|' + platform.messages.value(1).title,
                  "Geef een naam voor dit project...|*.*|Fout bij het opslaan van het "
                  "project!\r\n(foutnummer: 1)| Exist");
     }
@@ -305,9 +298,9 @@ private slots:
         map.zetWachttijd(0);
         QFile slot(folder.writeFile("Projecten/P.lock", {}));
         QCOMPARE(map.opslaan("P", kKlein, kKlein, "x\r\n"), ProjectMap::InGebruik);
-        QVERIFY(slot.open(QIODevice::ReadWrite));
-        QVERIFY(slot.setFileTime(QDateTime::currentDateTime().addSecs(-2),
-                                 QFileDevice::FileModificationTime));
+        QVERIFY(
+            slot.open(QIODevice::ReadWrite) &&
+            slot.setFileTime(QDateTime::currentDateTime().addSecs(-2), P::FileModificationTime));
         QCOMPARE(map.opslaan("P", kKlein, kKlein, "x\r\n"), ProjectMap::Geen);
         QVERIFY(!QFile::exists(slot.fileName())); // and let go after the save
     }
@@ -347,7 +340,7 @@ private slots:
     }
 
     // A copy that cannot be read is set aside whole, reported once.
-    void onleesbareKopieApart() {
+    void herstelKopieen() {
         TestFolder folder;
         const QString map = folder.path(".herstel"), kopieMap = Herstelmap(map).nieuweKopieMap();
         HerstelSchrijver(kopieMap, tekening(0)).bewaar(tekening(3)); // ended without removing it
@@ -360,20 +353,16 @@ private slots:
         QCOMPARE(platform.messages.size(), 1);
         QVERIFY(platform.messages[0].text.endsWith(kopieMap + ".onleesbaar"));
         QCOMPARE(QDir(kopieMap + ".onleesbaar").entryList(QDir::Files).size(), 3); // all kept
-    }
-
-    // A list too large to show is kept as its file: the copy used to hold the box's notice
-    // instead, so that a restored design lost its list.
-    void teGroteLijstByteVoorByte() {
-        TestFolder folder;
+        // A list too large to show is kept as its file: the copy used to hold the box's notice
+        // instead, so that a restored design lost its list.
         const QByteArray lijst = QByteArray(300000, 'x') + "\r\n\x80\r\n";
         auto bron = std::make_shared<QFile>(folder.writeFile("P.dat", lijst));
         QVERIFY(bron->open(QIODevice::ReadOnly) && bron->seek(7));
         HerstelSchrijver::Momentopname nu = tekening(2);
         nu.lijst.clear(), nu.datBron = bron;
-        const QString kopieMap = Herstelmap(folder.path(".herstel")).nieuweKopieMap();
-        HerstelSchrijver(kopieMap, tekening(0)).bewaar(nu);
-        QCOMPARE(folder.readFile(QDir(folder.root()).relativeFilePath(kopieMap + "/herstel.dat")),
+        const QString tweede = Herstelmap(map).nieuweKopieMap();
+        HerstelSchrijver(tweede, tekening(0)).bewaar(nu);
+        QCOMPARE(folder.readFile(QDir(folder.root()).relativeFilePath(tweede + "/herstel.dat")),
                  lijst);
     }
 
@@ -384,7 +373,6 @@ private slots:
         rij("extensions in capitals",
             {{"Proef.OVB", kOvb}, {"Proef.Brb", kBrb}, {"Proef.DAT", kDat}}, F::Geen);
         rij("../x", Items{{"../x", "weg"}} + kProject, F::MapInNaam);
-        rij("in a folder", Items{{"map/Proef.ovb", kOvb}} + kProject.mid(1), F::MapInNaam);
         rij("backslash", Items{{"..\\Proef.ovb", kOvb}} + kProject.mid(1), F::MapInNaam);
         rij("a fourth file", kProject + Items{{"leesmij.txt", "hallo"}}, F::AnderBestand);
         rij("two names", {{"A.ovb", kOvb}, {"B.brb", kBrb}, {"B.dat", kDat}}, F::AnderBestand);
@@ -433,15 +421,22 @@ private slots:
                 gelezen.bestanden.brb.isEmpty());
     }
 
-    // Any project file elsewhere brings all three in; what is no project is told, changes nothing.
+    // Any project file elsewhere brings all three in, over one of that name only after Yes;
+    // what is no project is told and changes nothing.
     void buitenDeMap() {
         TestFolder folder;
         const ProjectMap map(folder.path("Projecten"));
         for (const auto &[naam, inhoud] : kProject)
             folder.writeFile("elders/" + naam, inhoud);
         folder.writeFile("elders/Kapot.ovb", "geen plaatje");
+        folder.writeFile("Projecten/Proef.ovb", "oud");
         ScriptedPlatform platform;
+        platform.answers = {Platform::Answer::No, Platform::Answer::Yes};
+        QVERIFY(
+            ProjectImport::importeer(platform, map, folder.path("elders/Proef.brb")).isEmpty() &&
+            folder.readFile("Projecten/Proef.ovb") == "oud");
         QCOMPARE(ProjectImport::importeer(platform, map, folder.path("elders/Proef.brb")), "Proef");
+        QCOMPARE(platform.messages.takeFirst().text, "Project bestaat reeds, vernieuwen?");
         for (const auto &[naam, inhoud] : kProject)
             QCOMPARE(folder.readFile("Projecten/" + naam), inhoud);
         QCOMPARE(ProjectImport::importeer(platform, map, folder.path("Projecten/Proef.dat")),
@@ -450,7 +445,7 @@ private slots:
             QVERIFY(ProjectImport::importeer(platform, map, folder.path(pad)).isEmpty() &&
                     platform.messages.last().text ==
                         ProjectImport::geenProjectTekst(folder.path(pad)));
-        QVERIFY(platform.messages.size() == 3 && map.namen() == QStringList{"Proef"});
+        QVERIFY(platform.messages.size() == 4 && map.namen() == QStringList{"Proef"});
     }
 
     // The projects last opened or saved: newest first, each once, at most six, gone projects

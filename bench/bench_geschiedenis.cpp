@@ -4,8 +4,8 @@
 #include "board/Raster.h"
 #include "editor/BreadboardEditor.h"
 #include "editor/Design.h"
-#include "ui/Geschiedenis.h"
 #include "editor/Ontwerpblad.h"
+#include "ui/Geschiedenis.h"
 #include "ui/Surface.h"
 
 #include <QRandomGenerator>

@@ -3,8 +3,8 @@
 #include "board/ColourTable.h"
 #include "editor/BreadboardTekenen.h"
 #include "editor/Design.h"
-#include "ui/Geschiedenis.h"
 #include "editor/StatusTekst.h"
+#include "ui/Geschiedenis.h"
 
 #include <utility>
 

@@ -18,6 +18,8 @@
 #include <QTextBrowser>
 #include <QToolButton>
 
+#include <iterator>
+
 // Finding a symbol by name across the library, the symbols used last, and the keys
 // of the tools.
 
@@ -45,33 +47,14 @@ bool neemtTekst(const QWidget *widget) {
     return box && box->isEditable();
 }
 
-// The keys of the tool buttons, by index; the project commands keep their menu keys.
+// The keys of the tool buttons, by index (none for the Index button and the gaps); the
+// project commands keep their menu keys.
 QString knopToets(int index) {
-    switch (index) {
-    case 0:
-        return QStringLiteral("Ctrl+N");
-    case 1:
-        return QStringLiteral("Ctrl+O");
-    case 2:
-        return QStringLiteral("Ctrl+S");
-    case 3:
-        return QStringLiteral("Ctrl+P");
-    case 5:
-    case 6:
-    case 7:
-    case 8:
-        return QStringLiteral("F%1").arg(index);
-    case 12:
-        return QStringLiteral("Alt+Left");
-    case 13:
-        return QStringLiteral("Alt+Up");
-    case 14:
-        return QStringLiteral("Alt+Right");
-    case 15:
-        return QStringLiteral("Alt+Down");
-    default:
-        return {};
-    }
+    static const char *const toetsen[] = {"Ctrl+N",   "Ctrl+O", "Ctrl+S",    "Ctrl+P",  "", "F5",
+                                          "F6",       "F7",     "F8",        "",        "", "",
+                                          "Alt+Left", "Alt+Up", "Alt+Right", "Alt+Down"};
+    return index >= 0 && index < int(std::size(toetsen)) ? QString::fromLatin1(toetsen[index])
+                                                         : QString();
 }
 
 // " Breadboard " with its key: " Breadboard (toets F7) ", the arrows named in Dutch.

@@ -78,11 +78,12 @@ private slots:
         Surface surface(10, 10);
         int changes = 0;
         surface.setChangeListener([&changes] { ++changes; });
-        const auto draw = [&, p = punten] {
-            if (soort == 'c') surface.drawCircle(p.x1(), p.y1(), p.x2(), kRed);
-            if (soort == 'l') surface.drawLine(p.x1(), p.y1(), p.x2(), p.y2(), kRed);
-            if (soort == 'b') surface.drawBox(p.x1(), p.y1(), p.x2(), p.y2(), kRed);
-            if (soort == 'f') surface.fillBox(p.x1(), p.y1(), p.x2(), p.y2(), kRed);
+        // Copies of the bindings: clang's C++17 takes no structured binding into a lambda.
+        const auto draw = [&, p = punten, s = soort] {
+            if (s == 'c') surface.drawCircle(p.x1(), p.y1(), p.x2(), kRed);
+            if (s == 'l') surface.drawLine(p.x1(), p.y1(), p.x2(), p.y2(), kRed);
+            if (s == 'b') surface.drawBox(p.x1(), p.y1(), p.x2(), p.y2(), kRed);
+            if (s == 'f') surface.fillBox(p.x1(), p.y1(), p.x2(), p.y2(), kRed);
         };
         draw();
         QCOMPARE(inked(surface), pixels);

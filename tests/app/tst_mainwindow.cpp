@@ -204,6 +204,18 @@ private slots:
         v.w<QScrollBar>("RasterScroll")->setValue(90);
         v.openEerste();
         QCOMPARE(toestand(), QStringLiteral("R1 = 470\n|Knipper|Rasterkleur : 120"));
+        // "Bestand" lists the project saved and opened, above "Exit"; gone with its files.
+        const auto bestand = [&] {
+            QMenu *menu = v.main->menuBar()->actions().first()->menu();
+            emit menu->aboutToShow();
+            QStringList teksten;
+            for (QAction *action : menu->actions())
+                teksten << action->text();
+            return teksten.mid(teksten.indexOf("Exit") - 2);
+        };
+        QCOMPARE(bestand(), QStringList({"&1 Knipper", "", "Exit"}));
+        QVERIFY(QFile::remove(v.folder.path("Projecten/Knipper.ovb")));
+        QVERIFY(!bestand().contains("&1 Knipper"));
         v.platform.answers = {Platform::Answer::Yes, Platform::Answer::Yes};
         v.klik("NewKnop");
         QCOMPARE(ontwerp.Pic.image(), pic);

@@ -456,6 +456,32 @@ private slots:
         QCOMPARE(v.folder.readFile("Projecten/Nieuw.dat"),
                  "Componentenlijst\r\n----------------------------\r\n");
     }
+    // On the breadboard a digit takes a tool of the tool box and + and - step through
+    // the wire colours; on the design sheet R turns the current symbol.
+    void sneltoetsen() {
+        Gestart v;
+        v.main->show();
+        v.klik("Knop7");
+        auto *gereedschap = v.w<QComboBox>("Combo3");
+        auto *kleur = v.w<QComboBox>("Combo2");
+        const int eerst = kleur->currentIndex();
+        for (const auto &[toets, index, kleurIndex] :
+             {std::tuple{Qt::Key_2, 2, eerst},
+              {Qt::Key_Plus, 2, (eerst + 1) % kleur->count()},
+              {Qt::Key_Minus, 2, eerst},
+              {Qt::Key_1, 1, eerst}}) {
+            QTest::keyClick(v.main.get(), toets);
+            QCOMPARE(gereedschap->currentIndex(), index);
+            QCOMPARE(kleur->currentIndex(), kleurIndex);
+        }
+        v.klik("Knop5");
+        Design &ontwerp = v.main->ontwerp();
+        ontwerp.IconPic.drawLine(0, 0, 10, 0, qRgb(255, 0, 0));
+        const QImage voor = ontwerp.IconPic.image().copy();
+        QTest::keyClick(v.main.get(), Qt::Key_R);
+        QVERIFY(ontwerp.IconPic.image() != voor);
+    }
+
     // Other texts start nothing; the address is mailed to. A click on the picture plays
     // the animation once; a second click (on the text) draws the rest at once, without
     // waiting. Then the screen closes.

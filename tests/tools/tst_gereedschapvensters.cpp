@@ -77,6 +77,15 @@ private slots:
         QCOMPARE(teksten(&venster, {"Label11", "Label7", "Knop0", "Knop10"}), " 300|Delay :3|0|dp");
         // "Play" draws each digit and blocks the buttons; the close box ends it.
         const Surface &bord = kind<SheetView>(&venster, "Tekening")->surface();
+        // The layout placed the controls; "Segment" shows the segments' names for a while.
+        QVERIFY(kind(&venster, "PlayKnop")->pos() != QPoint());
+        QImage getoond;
+        platform.duringWait = [&](double) { getoond = bord.image().copy(); };
+        kind(&venster, "SegmentKnop")->click();
+        QVERIFY(!getoond.isNull());
+        QVERIFY(getoond != bord.image());
+        platform.waits = 0;
+        platform.waited = 0;
         platform.duringWait = [&](double) {
             QCOMPARE(teksten(&venster, {"Knop10", "ExitKnop"}, "enabled"), "false|false");
             QCOMPARE(bord.image().copy(QRect(kDisplayPlaats, kDisplayMaat)),

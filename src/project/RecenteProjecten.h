@@ -6,10 +6,9 @@
 class ProjectMap;
 
 // The projects last opened or saved, newest first, for the numbered items of the menu
-// "Bestand". Kept as one name a line (UTF-8) in a file of the application folder of
-// its own, beside the settings file, which stays as it always was. The file is
-// replaced whole, so a program that ends halfway leaves the old list; a broken or
-// foreign file gives the names in it that can be project names, at most kAantal.
+// "Bestand". Kept as a line file (RegelBestand) of the application folder, beside
+// the settings file, which stays as it always was; a broken or foreign file gives the
+// names in it that can be project names, at most kAantal.
 class RecenteProjecten {
 public:
     static constexpr int kAantal = 6;

@@ -1,18 +1,13 @@
 #include "symbols/LaatstGebruikt.h"
 
-#include "ui/DiskNames.h"
-#include "ui/SafeCommit.h"
+#include "symbols/Symbool.h"
+#include "ui/RegelBestand.h"
+#include "ui/Surface.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QTransform>
 
 namespace {
-
-// Far more than twelve lines of any sensible length: a larger file is not ours.
-constexpr qint64 kGrootste = 64 * 1024;
 
 // A part of a path that stays inside its folder and is not hidden.
 bool geldigDeel(const QString &deel) {
@@ -29,13 +24,9 @@ const QString LaatstGebruikt::kNaam = QStringLiteral("Laatst gebruikt");
 
 void LaatstGebruikt::lees() {
     regels_.clear();
-    const std::optional<QByteArray> inhoud =
-        DiskNames::read(QFile::encodeName(bestand_), kGrootste);
-    if (!inhoud) return;
-    for (const QString &regel : QString::fromUtf8(*inhoud).split(QLatin1Char('\n'))) {
-        const QString schoon = regel.endsWith(QLatin1Char('\r')) ? regel.chopped(1) : regel;
-        const int streep = int(schoon.indexOf(QLatin1Char('/')));
-        const Regel gelezen{schoon.left(streep), schoon.mid(streep + 1)};
+    for (const QString &regel : RegelBestand::lees(bestand_)) {
+        const int streep = int(regel.indexOf(QLatin1Char('/')));
+        const Regel gelezen{regel.left(streep), regel.mid(streep + 1)};
         if (streep < 0 || !geldigDeel(gelezen.map) || !geldigDeel(gelezen.naam)) continue;
         const bool dubbel = std::any_of(regels_.begin(), regels_.end(), [&](const Regel &r) {
             return r.map == gelezen.map && r.naam == gelezen.naam;
@@ -68,12 +59,10 @@ void LaatstGebruikt::hernoemd(const QString &map, const QString &oud, const QStr
 }
 
 bool LaatstGebruikt::bewaar() const {
-    if (bestand_.isEmpty()) return false;
-    QSaveFile file(bestand_);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    QStringList regels;
     for (const Regel &regel : regels_)
-        file.write((regel.map + QLatin1Char('/') + regel.naam + QLatin1Char('\n')).toUtf8());
-    return safeCommit(file);
+        regels << regel.map + QLatin1Char('/') + regel.naam;
+    return RegelBestand::schrijf(bestand_, regels);
 }
 
 QVector<SymboolTreffer> LaatstGebruikt::bestaande(const QString &symbolenFolder) const {
@@ -88,11 +77,13 @@ QVector<SymboolTreffer> LaatstGebruikt::bestaande(const QString &symbolenFolder)
 }
 
 bool LaatstGebruikt::zelfdeSymbool(const QImage &gekozen, const QImage &nu) {
-    const QImage doel = nu.convertToFormat(QImage::Format_RGB32);
-    QImage beeld = gekozen.convertToFormat(QImage::Format_RGB32);
+    const QImage doel = Surface(nu).image();
+    Surface beeld(gekozen);
     for (int kwart = 0; kwart < 4; ++kwart) {
-        if (beeld == doel || beeld.mirrored(true, false) == doel) return true;
-        beeld = beeld.transformed(QTransform().rotate(90));
+        Surface gespiegeld = beeld;
+        spiegelLinksRechts(gespiegeld);
+        if (beeld.image() == doel || gespiegeld.image() == doel) return true;
+        draaiKwartslag(beeld);
     }
     return false;
 }

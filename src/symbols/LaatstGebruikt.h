@@ -8,7 +8,7 @@
 
 // The symbols used last (placed on the design sheet or chosen in the list), newest
 // first, at most kAantal. The list lives in a file of its own in the application
-// folder, one symbol a line as "category folder/name", written whole or not at all;
+// folder, a line file (RegelBestand) of one symbol a line as "category folder/name";
 // a file that is missing, unreadable or broken reads as an empty list.
 class LaatstGebruikt {
 public:

@@ -7,7 +7,6 @@
 #include <QString>
 
 #include <functional>
-#include <optional>
 
 // A picture that keeps its pixels: every sheet, preview and scratch picture of the
 // program is one. Coordinates are whole pixels from the top-left corner, x to the

@@ -34,8 +34,10 @@ private slots:
         venster.reject();
         QCOMPARE(iconPic.image(), Surface(49, 49).image());
         kind<QScrollBar>(&venster, "VScroll1")->setValue(45);
-        QCOMPARE(teksten(&venster, {"Text4", "Text1", "Text2", "Text3"}),
-                 " 4.7 KOhm| Geel| Violet| Rood");
+        QCOMPARE(
+            teksten(&venster, {"Text4", "Text1", "Text2", "Text3", "Label2"}),
+            " 4.7 KOhm| Geel| Violet| Rood|Bruin   = 1% Oranje = 2% Goud   = 5% Zilver  = 10%");
+        QCOMPARE(kind<SheetView>(&venster, "Tekening")->surface().pixel(60, 30), qRgb(255, 0, 255));
         kind(&venster, "ConvertKnop")->click();
         QCOMPARE(iconPic.image(), kind<SheetView>(&venster, "WeerPic")->surface().image());
         QCOMPARE(venster.result(), int(QDialog::Accepted));
@@ -74,7 +76,8 @@ private slots:
         kind<QLineEdit>(&venster, "Text2")->setText(QStringLiteral("0"));
         voeding->setCurrentText(QStringLiteral("30"));
         kind<QScrollBar>(&venster, "HScroll1")->setValue(3); // the hold time
-        QCOMPARE(teksten(&venster, {"Label11", "Label7", "Knop0", "Knop10"}), " 300|Delay :3|0|dp");
+        QCOMPARE(teksten(&venster, {"Label11", "Label7", "Knop0", "Knop10", "PinnenBoven"}),
+                 " 300|Delay :3|0|dp|10    9    8    7    6");
         // "Play" draws each digit and blocks the buttons; the close box ends it.
         const Surface &bord = kind<SheetView>(&venster, "Tekening")->surface();
         // The layout placed the controls; "Segment" shows the segments' names for a while.

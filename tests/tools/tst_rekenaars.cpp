@@ -299,22 +299,40 @@ private slots:
         QCOMPARE(keuze.symbool().image(), symboolMet(kleuren).image());
     }
 
-    // Each picture drawn (not one colour), distinct and of its size; band 0 paints nothing.
-    void pictures() {
-        Surface symbool = WeerstandSymbool(),
-                bord(kKleurcodeBordMaat.width(), kKleurcodeBordMaat.height());
+    // Points of each drawing that a lost line, a square corner or a misplaced band changes.
+    void tekening_data() {
+        const Tabel<int, QPoint, QRgb> rij("tekening", "punt", "kleur");
+        const QRgb lijf = qRgb(192, 64, 0), grijs = qRgb(224, 224, 224), wit = Surface::kWhite;
+        // clang-format off
+        rij("symbol: corner cut", 0, {5, 14}, wit);    rij("symbol: edge", 0, {6, 14}, kZwart);
+        rij("symbol: light rim", 0, {7, 16}, qRgb(248, 248, 248));
+        rij("symbol: between bands", 0, {14, 24}, grijs);
+        rij("symbol: left lead", 0, {0, 24}, kZwart);  rij("symbol: right lead", 0, {48, 23}, kZwart);
+        rij("board: round corner", 1, {39, 21}, kAchter); rij("board: border", 1, {45, 21}, kZwart);
+        rij("board: body", 1, {45, 30}, lijf);         rij("board: band 1", 1, {51, 30}, kRood);
+        rij("board: band 2", 1, {60, 42}, kZwart);     rij("board: band 3", 1, {69, 24}, kRood);
+        rij("board: leader", 1, {156, 51}, kZwart);    rij("board: leader's end", 1, {157, 51}, kAchter);
+        rij("board: lead", 1, {9, 33}, kZwart);        rij("board: tolerance", 1, {254, 60}, kZwart);
+        rij("schema: Vcc wire", 2, {29, 103}, kZwart); rij("schema: resistor", 2, {100, 103}, lijf);
+        rij("schema: its box", 2, {78, 100}, kZwart);  rij("schema: on to the LED", 2, {159, 102}, kZwart);
+        rij("explained LED: anode", 3, {74, 12}, kZwart); rij("explained LED: bar", 3, {84, 58}, kZwart);
+        // clang-format on
+    }
+    void tekening() {
+        auto [tekening, punt, kleur] = velden<int, QPoint, QRgb>("tekening", "punt", "kleur");
+        Surface bord(kKleurcodeBordMaat.width(), kKleurcodeBordMaat.height()),
+            schema(kSchemaMaat.width(), kSchemaMaat.height());
+        TekenGroteWeerstand(bord, {kRood, kZwart, kRood}, kAchter);
+        TekenSchema(schema, LedCalcModel(QLocale::c()).schema());
+        const Surface tekeningen[] = {WeerstandSymbool(), bord, schema, UitlegLed(kAchter)};
+        QCOMPARE(tekeningen[tekening].pixel(punt.x(), punt.y()), kleur);
+    }
+    void bandNulVerftNiets() {
+        Surface symbool = WeerstandSymbool();
         VerfBand(symbool, 0, kRood);
         QCOMPARE(symbool.image(), WeerstandSymbool().image());
-        TekenGroteWeerstand(bord, {kRood, kZwart, kRood}, kAchter);
-        const QList<QImage> beelden{symbool.image(), StaandeLed().image(), LiggendeLed().image(),
-                                    UitlegLed(kAchter).image(), bord.image()};
-        const QList<int> breedtes{49, 50, 50, 100, kKleurcodeBordMaat.width()};
-        for (int i = 0; i < beelden.size(); ++i) {
-            QImage vlak(beelden[i].size(), beelden[i].format());
-            vlak.fill(beelden[i].pixel(0, 0));
-            QVERIFY(beelden[i] != vlak && beelden.indexOf(beelden[i]) == i &&
-                    beelden[i].width() == breedtes[i]);
-        }
+        QCOMPARE(StaandeLed().pixel(24, 8), kRood);
+        QCOMPARE(LiggendeLed().pixel(41, 24), kRood);
     }
 
     // Each picture lights its segments, each button its pins for the hold time.

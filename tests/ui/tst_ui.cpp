@@ -133,6 +133,15 @@ private slots:
         rij("no pixels", bmpHeader(-5, 0), "v");
         rij("empty", QByteArray(), "v");
     }
+    // The program's own writer gives the very file Qt writes (96 DPI as resolution).
+    void ownBmpIsQts() {
+        QByteArray eigen;
+        QBuffer buffer(&eigen);
+        QVERIFY(buffer.open(QIODevice::WriteOnly));
+        QVERIFY(!BmpCodec::schrijf24(QImage(), buffer));
+        QVERIFY(BmpCodec::schrijf24(bont(49, 49), buffer));
+        QCOMPARE(eigen, pictureFile(bont(49, 49)));
+    }
     void bmps() {
         auto [inhoud, uitkomst] = velden<QByteArray, QString>("inhoud", "uitkomst");
         TestFolder folder;
@@ -221,7 +230,8 @@ private slots:
              {std::pair{"/PLUGINS/images\\X.jpg", "/Plugins/Images/X.jpg"},
               {"\\projecten\\nieuw\\A.dat", "/Projecten/nieuw/A.dat"},
               {"\\Symbolen\\ic", "/Symbolen/ic"},
-              {"\\Symbolen\\Ic", "/Symbolen/IC"}})
+              {"\\Symbolen\\Ic", "/Symbolen/IC"},
+              {"\\symbolen\\", "/Symbolen/"}})
             QCOMPARE(AppFolder(folder.root()).path(pad), folder.root() + gevonden);
         QVERIFY(!AppFolderChoice::holdsProgramFolders(map));
         QVERIFY(!AppFolderChoice::holdsProgramFolders(folder.path("weg")));

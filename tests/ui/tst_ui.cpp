@@ -17,6 +17,7 @@
 
 #include <QMessageBox>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <atomic>
 #include <ctime>
@@ -308,6 +309,46 @@ private slots:
                  Platform::Answer::No);
         QCOMPARE(titel + '|' + tekst, "Voltarix|<b>R1</b> opslaan?\nJa");
         QCOMPARE(vorm, Qt::PlainText);
+    }
+
+    // Each of Qt's dialogs hands back what was chosen in it, and nothing when closed; a
+    // file saved by format gets the extension of the format chosen.
+    void dialogsGiveWhatWasChosen() {
+        QtPlatform platform;
+        TestFolder folder;
+        const QString bmp = folder.writeFile("a.bmp", "BM");
+        // The file dialogs: the name typed, ended with done(), as accept() may wait for the
+        // folder's listing.
+        bijModaalVenster([](QWidget *v) {
+            qobject_cast<QInputDialog *>(v)->setTextValue("R2");
+            qobject_cast<QDialog *>(v)->accept();
+        });
+        QCOMPARE(platform.inputBox("Naam?", "", "R1"), "R2");
+        bijModaalVenster([](QWidget *v) {
+            qobject_cast<QColorDialog *>(v)->setCurrentColor(Qt::red);
+            qobject_cast<QDialog *>(v)->accept();
+        });
+        QCOMPARE(platform.chooseColour(qRgb(0, 0, 255)), qRgb(255, 0, 0));
+        bijModaalVenster([&](QWidget *v) {
+            v->findChild<QLineEdit *>("fileNameEdit")->setText(bmp);
+            qobject_cast<QDialog *>(v)->done(QDialog::Accepted);
+        });
+        QCOMPARE(platform.openFileName("Open", folder.root(), "Plaatje|*.bmp"), bmp);
+        bijModaalVenster([](QWidget *v) { // the second format chosen as a user does
+            auto *formaat = v->findChild<QComboBox *>("fileTypeCombo");
+            formaat->setCurrentIndex(1);
+            emit formaat->activated(1);
+            emit formaat->textActivated(formaat->currentText());
+            qobject_cast<QDialog *>(v)->done(QDialog::Accepted);
+        });
+        QCOMPARE(platform.saveFileNameByFormat("Export", folder.path("b"), "PNG|*.png|BMP|*.bmp"),
+                 folder.path("b.bmp"));
+        bijModaalVenster(); // each closed
+        QCOMPARE(platform.inputBox("Naam?", "", "R1"), "");
+        bijModaalVenster();
+        QCOMPARE(platform.saveFileName("", "", ""), "");
+        bijModaalVenster();
+        QCOMPARE(platform.chooseColour(0), std::nullopt);
     }
 };
 

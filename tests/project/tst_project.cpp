@@ -459,41 +459,43 @@ private slots:
 };
 
 VOLTARIX_TEST(TestProject)
-// Helpers: saving the new project up to step argv[3], to be killed there; saving 40 times as
-// program argv[3], writing the number of each save that succeeded; drawing and keeping a
-// recovery copy until killed, now and then back to the start, which removes the copy.
-static const bool kGeregistreerd =
-    TestRunner::registreerHelper(kStapVlag,
-                                 [](int, char **argv) {
-                                     const int stap = std::atoi(argv[3]);
-                                     ProjectMap(QString::fromLocal8Bit(argv[2]))
-                                         .opslaan(
-                                             "P", kNieuw, kNieuw, "nieuw\r\n", [stap](int gedaan) {
-                                                 if (gedaan != stap) return true;
-                                                 std::fputs("stap\n", stdout), std::fflush(stdout);
-                                                 for (;;)
-                                                     ::pause();
-                                             });
-                                     return 1; // never reached for a step the save gets to
-                                 }) &&
-    TestRunner::registreerHelper(
-        kVaakVlag,
-        [](int, char **argv) {
-            const int programma = std::atoi(argv[3]);
-            for (int keer = 1; keer <= 40; ++keer) {
-                const Surface blad(8, 8, qRgb(programma, keer, 0));
-                if (ProjectMap(QString::fromLocal8Bit(argv[2]))
-                        .opslaan("P", blad, blad, lijst(programma, keer)) == ProjectMap::Geen)
-                    std::printf("%d\n", keer);
-            }
-            return 0;
-        }) &&
-    TestRunner::registreerHelper(kTekenVlag, [](int, char **argv) -> int {
-        HerstelSchrijver schrijver(Herstelmap(QString::fromLocal8Bit(argv[2])).nieuweKopieMap(),
-                                   tekening(0));
-        std::fputs("klaar\n", stdout), std::fflush(stdout);
-        for (int stap = 1;; ++stap)
-            schrijver.bewaar(tekening(stap % 150)), QThread::msleep(1);
-    });
+
+// Helper: saves the new project up to step argv[3] and waits there to be killed.
+static int slaOpTotStap(int, char **argv) {
+    const auto bijStap = [stap = std::atoi(argv[3])](int gedaan) {
+        if (gedaan != stap) return true;
+        std::fputs("stap\n", stdout), std::fflush(stdout);
+        for (;;)
+            ::pause();
+    };
+    ProjectMap(QString::fromLocal8Bit(argv[2])).opslaan("P", kNieuw, kNieuw, "nieuw\r\n", bijStap);
+    return 1; // never reached for a step the save gets to
+}
+
+// Helper: saves 40 times as program argv[3], writing the number of each save that succeeded.
+static int slaVaakOp(int, char **argv) {
+    const int programma = std::atoi(argv[3]);
+    for (int keer = 1; keer <= 40; ++keer) {
+        const Surface blad(8, 8, qRgb(programma, keer, 0));
+        if (ProjectMap(QString::fromLocal8Bit(argv[2]))
+                .opslaan("P", blad, blad, lijst(programma, keer)) == ProjectMap::Geen)
+            std::printf("%d\n", keer);
+    }
+    return 0;
+}
+
+// Helper: draws and keeps a recovery copy until killed, now and then back to the start,
+// which removes the copy.
+static int tekenTotGedood(int, char **argv) {
+    HerstelSchrijver schrijver(Herstelmap(QString::fromLocal8Bit(argv[2])).nieuweKopieMap(),
+                               tekening(0));
+    std::fputs("klaar\n", stdout), std::fflush(stdout);
+    for (int stap = 1;; ++stap)
+        schrijver.bewaar(tekening(stap % 150)), QThread::msleep(1);
+}
+
+static const bool kGeregistreerd = TestRunner::registreerHelper(kStapVlag, slaOpTotStap) &&
+                                   TestRunner::registreerHelper(kVaakVlag, slaVaakOp) &&
+                                   TestRunner::registreerHelper(kTekenVlag, tekenTotGedood);
 
 #include "tst_project.moc"

@@ -174,9 +174,12 @@ private slots:
     }
 
     // Saving asks the name, proposing the design's; refuses no file name; replaces after Yes.
-    void opslaanVraagtNaam() {
+    // A project another program saves is reported. An empty lock file, left by a program
+    // killed before it wrote its name in, kept the project "in use" for five minutes (found
+    // by the recovery copy's kill test): a second old, it is taken over.
+    void opslaanEnBezet() {
         TestFolder folder;
-        const ProjectMap map(folder.path("Projecten"));
+        ProjectMap map(folder.path("Projecten"));
         QCOMPARE(map.opslaan("P", kKlein, kKlein, "oud\r\n"), ProjectMap::Geen);
         ScriptedPlatform platform;
         platform.inputAnswers = {"*.*", "P", "P"};
@@ -189,6 +192,24 @@ private slots:
                      '|' + platform.messages.value(0).text + '|' + platform.messages.value(1).title,
                  "Geef een naam voor dit project...|*.*|Fout bij het opslaan van het "
                  "project!\r\n(foutnummer: 1)| Exist");
+        QLockFile ander(folder.path("Projecten/P.lock"));
+        QVERIFY(ander.tryLock(0));
+        map.zetWachttijd(200);
+        platform.inputAnswers << "P";
+        platform.answers << Platform::Answer::Yes;
+        QVERIFY(!ProjectOpslaan(platform, map, "P", kKlein, kKlein, "nieuw\r\n"));
+        QCOMPARE(platform.messages.constLast().text, inGebruikTekst());
+        QVERIFY(map.laad("P").inGebruik);
+        ander.unlock();
+
+        map.zetWachttijd(0);
+        QFile slot(folder.writeFile("Projecten/P.lock", {}));
+        QCOMPARE(map.opslaan("P", kKlein, kKlein, "x\r\n"), ProjectMap::InGebruik);
+        QVERIFY(
+            slot.open(QIODevice::ReadWrite) &&
+            slot.setFileTime(QDateTime::currentDateTime().addSecs(-2), P::FileModificationTime));
+        QCOMPARE(map.opslaan("P", kKlein, kKlein, "x\r\n"), ProjectMap::Geen);
+        QVERIFY(!QFile::exists(slot.fileName())); // and let go after the save
     }
 
     // Killed after step 1-3 (new files), 4 (the marker) or 5-7 (files moved): from the marker
@@ -270,33 +291,6 @@ private slots:
         QCOMPARE(QDir(projecten).entryList(QDir::Files), (QStringList{"P.brb", "P.dat", "P.ovb"}));
     }
 
-    // A project another program saves is reported. An empty lock file, left by a program
-    // killed before it wrote its name in, kept the project "in use" for five minutes (found
-    // by the recovery copy's kill test): a second old, it is taken over.
-    void bezetProject() {
-        TestFolder folder;
-        ProjectMap map(folder.path("Projecten"));
-        QCOMPARE(map.opslaan("P", kKlein, kKlein, "oud\r\n"), ProjectMap::Geen);
-        QLockFile ander(folder.path("Projecten/P.lock"));
-        QVERIFY(ander.tryLock(0));
-        map.zetWachttijd(200);
-        ScriptedPlatform platform;
-        platform.inputAnswers << "P";
-        platform.answers << Platform::Answer::Yes;
-        QVERIFY(!ProjectOpslaan(platform, map, "P", kKlein, kKlein, "nieuw\r\n"));
-        QCOMPARE(platform.messages.constLast().text, inGebruikTekst());
-        QVERIFY(map.laad("P").inGebruik);
-        ander.unlock();
-
-        map.zetWachttijd(0);
-        QFile slot(folder.writeFile("Projecten/P.lock", {}));
-        QCOMPARE(map.opslaan("P", kKlein, kKlein, "x\r\n"), ProjectMap::InGebruik);
-        QVERIFY(
-            slot.open(QIODevice::ReadWrite) &&
-            slot.setFileTime(QDateTime::currentDateTime().addSecs(-2), P::FileModificationTime));
-        QCOMPARE(map.opslaan("P", kKlein, kKlein, "x\r\n"), ProjectMap::Geen);
-        QVERIFY(!QFile::exists(slot.fileName())); // and let go after the save
-    }
     // The recovery copy when the program dies: a helper process draws and keeps a copy of its
     // work, killed at random moments; the next start restores one whole moment of the drawing.
     void gedoodTijdensTekenen() {

@@ -126,8 +126,9 @@ private slots:
     }
 
     // A design sheet alone is a project, ".ovb" one with no name; broken files open as nothing.
-    // Names that are no file name everywhere are refused.
-    void namenEnKapotteBestanden() {
+    // Names that are no file name everywhere are refused. The projects last used: newest
+    // first, each once, at most six, gone ones left out.
+    void namenEnRecenteProjecten() {
         TestFolder folder;
         const ProjectMap map(folder.path("Projecten"));
         for (const char *file :
@@ -145,6 +146,17 @@ private slots:
                      ProjectMap::OngeldigeNaam);
         }
         QVERIFY(!QFileInfo::exists(folder.path("Nieuw")) && ProjectMap::geldigeNaam("Led .. 1 é"));
+        const RecenteProjecten recent(folder.path("Recente projecten.txt"));
+        for (const QString naam : {"A", "B", "C", "D", "E", "F", "B", "G"})
+            QVERIFY(recent.voegToe(naam));
+        QCOMPARE(recent.namen(), (QStringList{"G", "B", "F", "E", "D", "C"}));
+        for (const char *naam : {"G", "F", "C"})
+            folder.writeFile(QStringLiteral("Projecten/%1.ovb").arg(naam), "BM");
+        QCOMPARE(recent.bestaande(map), (QStringList{"G", "F", "C"}));
+        // Names that are no project names, empty lines and CR LF line ends from an editor.
+        folder.writeFile("Recente projecten.txt", "R&D\r\n\r\na/b\r\nR&D\nLED \xc3\xa9\xc3\xa9n\n");
+        QCOMPARE(recent.namen(), (QStringList{"R&D", "LED één"}));
+        QVERIFY(!RecenteProjecten(folder.path("geen map/lijst")).voegToe("A"));
     }
 
     // A Windows-1252 name from an old archive (which Qt's listing skips), an extension in
@@ -432,23 +444,6 @@ private slots:
                     platform.messages.last().text ==
                         ProjectImport::geenProjectTekst(folder.path(pad)));
         QVERIFY(platform.messages.size() == 4 && map.namen() == QStringList{"Proef"});
-    }
-
-    // The projects last used: newest first, each once, at most six, gone ones left out.
-    void recenteProjecten() {
-        TestFolder folder;
-        const RecenteProjecten recent(folder.path("Recente projecten.txt"));
-        for (const QString naam : {"A", "B", "C", "D", "E", "F", "B", "G"})
-            QVERIFY(recent.voegToe(naam));
-        QCOMPARE(recent.namen(), (QStringList{"G", "B", "F", "E", "D", "C"}));
-        for (const char *naam : {"G", "F", "C"})
-            folder.writeFile(QStringLiteral("Projecten/%1.ovb").arg(naam), "BM");
-        QCOMPARE(recent.bestaande(ProjectMap(folder.path("Projecten"))),
-                 (QStringList{"G", "F", "C"}));
-        // Names that are no project names, empty lines and CR LF line ends from an editor.
-        folder.writeFile("Recente projecten.txt", "R&D\r\n\r\na/b\r\nR&D\nLED \xc3\xa9\xc3\xa9n\n");
-        QCOMPARE(recent.namen(), (QStringList{"R&D", "LED één"}));
-        QVERIFY(!RecenteProjecten(folder.path("geen map/lijst")).voegToe("A"));
     }
 };
 

@@ -100,10 +100,14 @@ QImage bord(bool groot) {
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
-    void beginToestand() {
+    // The start: its controls, lists and raster. Web addresses and local documents go to the
+    // desktop, as do the two web-link items; the help folder's pages, found whatever their
+    // case, stay in the built-in browser.
+    void beginToestandEnLinks() {
         Venster v;
         for (const char *naam : {"Print.gif", "abcd", "abc", "LED rood.gif"})
             v.folder.writeFile(QStringLiteral("Breadboard/") + naam, "x");
+        v.folder.writeFile("Plugins/Onderdelen/LED.html", "<p>led</p>");
         v.start();
         // Part pictures less their last four letters; no library; the start page in front.
         QCOMPARE(v.lijst("Combo3").mid(5) + v.lijst("Combo1") + v.lijst("List1")
@@ -119,6 +123,17 @@ private slots:
         v.w<QScrollBar>("RasterScroll")->setValue(0);
         QCOMPARE(Pic.pixel(50, 20), grey(0));
         QCOMPARE(v.tekst("Label3"), "Rasterkleur : 0");
+        for (const char *link : {"HTTPS://example.org/a", "../Projecten/schema.pdf",
+                                 "javascript:alert(1)", "onderdelen/LED.HTML#a"})
+            emit v.w<QTextBrowser>("WebBrowser")->anchorClicked(QUrl(link));
+        v.item("Meer Symbolen Downloaden")->trigger();
+        v.item("Meer Software")->trigger();
+        QCOMPARE(v.platform.openedAddresses,
+                 (QStringList{"https://example.org/a", v.folder.path("Projecten/schema.pdf"),
+                              v.folder.path("Plugins/symbolen.htm"),
+                              v.folder.path("Plugins/software.htm")}));
+        QCOMPARE(v.pagina().toLocalFile() + "#" + v.pagina().fragment(),
+                 v.folder.path("Plugins/Onderdelen/LED.html#a"));
     }
 
     void weergaven_data() {
@@ -146,25 +161,6 @@ private slots:
                  weergave + ".htm");
         QCOMPARE(v.pagina().toLocalFile(), v.folder.path("Plugins/" + v.pagina().fileName()));
         QCOMPARE(v.platform.waited, 0.2 * (stappen.size() - stappen.count("Help")));
-    }
-
-    // Web addresses and local documents go to the desktop, as do the two web-link items;
-    // the help folder's pages, found whatever their case, stay in the built-in browser.
-    void links() {
-        Venster v;
-        v.folder.writeFile("Plugins/Onderdelen/LED.html", "<p>led</p>");
-        v.start();
-        for (const char *link : {"HTTPS://example.org/a", "../Projecten/schema.pdf",
-                                 "javascript:alert(1)", "onderdelen/LED.HTML#a"})
-            emit v.w<QTextBrowser>("WebBrowser")->anchorClicked(QUrl(link));
-        v.item("Meer Symbolen Downloaden")->trigger();
-        v.item("Meer Software")->trigger();
-        QCOMPARE(v.platform.openedAddresses,
-                 (QStringList{"https://example.org/a", v.folder.path("Projecten/schema.pdf"),
-                              v.folder.path("Plugins/symbolen.htm"),
-                              v.folder.path("Plugins/software.htm")}));
-        QCOMPARE(v.pagina().toLocalFile() + "#" + v.pagina().fragment(),
-                 v.folder.path("Plugins/Onderdelen/LED.html#a"));
     }
 
     // New asks first; the breadboard's "Nieuw" clears the breadboard alone, a new design the

@@ -288,7 +288,7 @@ private slots:
             QVERIFY2(IconTools::leesMaat(QString::fromUtf8(tekst)).value_or(0) == maat, tekst);
     }
 
-    // Each grid cell shows its pixel; the cell under a point, its coordinates; the palette.
+    // Each grid cell shows its pixel; the cell under a point, its coordinates; a colour's hint.
     void pictures() {
         Surface raster(kRasterGrootte, kRasterGrootte);
         ToonIcon(raster, Surface(bont(49, 49)));
@@ -305,9 +305,6 @@ private slots:
             QCOMPARE(coordinaten(v, 250), QStringLiteral("X:%1 - Y:25").arg(c + 1));
         }
         QCOMPARE(kleurHint(qRgb(12, 34, 56)), QStringLiteral(" R:12 / G:34 / B:56 "));
-        Surface palet(kPaletBreedte, kPaletHoogte); // drawn with the colour a click there picks
-        TekenPalet(palet);
-        QCOMPARE(palet.pixel(10, 5), qRgb(0, 255, 255));
     }
 
     // A drag paints with left, erases with right, else nothing; picking takes the grid's own

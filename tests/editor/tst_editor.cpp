@@ -282,10 +282,21 @@ private slots:
         }
     }
 
-    // The eraser restores its square from the pristine board on a press and a drag, never
-    // above y = 56, not on hovering. The status line and the previews follow the pointer.
-    void gumEnVoorbeeldenVolgen() {
+    // On the breadboard the drawing alone is taken: its copy is the wire alone, deleting it
+    // leaves bare board. (A move and a paste: the end-to-end editing test's breadboard.) The
+    // eraser restores its square from the pristine board on a press and a drag, never above
+    // y = 56, not on hovering. The status line and the previews follow the pointer.
+    void tekeningGumEnVoorbeelden() {
         Opstelling o;
+        o.design.Pic2.setLineWidth(3);
+        o.design.Pic2.drawLine(200, 200, 300, 200, kRood);
+        Selectie selectie(o.design.Pic2, &o.design.GumPic);
+        QVERIFY(selectie.druk(Qt::LeftButton, {190, 190}, true));
+        QVERIFY(!selectie.los({310, 210}));
+        QCOMPARE(qAlpha(selectie.kopie().pixel(0, 0)), 0);
+        QCOMPARE(selectie.kopie().pixel(60, 10), kRood);
+        selectie.wis();
+        QCOMPARE(o.blad(), o.design.GumPic.image());
         const QImage rood = Surface(700, 500, kRood).image();
         o.design.Pic2.fillBox(0, 0, 699, 499, kRood);
         o.kies(2);
@@ -595,21 +606,6 @@ private slots:
         QCOMPARE(lijnen(Pic), raster);
         QVERIFY(selectie.druk(Qt::RightButton, {5, 5}, true));
         QVERIFY(!selectie.actief());
-    }
-
-    // On the breadboard the drawing alone is taken: its copy is the wire alone, deleting it
-    // leaves bare board. (A move and a paste: the end-to-end editing test's breadboard.)
-    void tekening() {
-        Opstelling o;
-        o.design.Pic2.setLineWidth(3);
-        o.design.Pic2.drawLine(200, 200, 300, 200, kRood);
-        Selectie selectie(o.design.Pic2, &o.design.GumPic);
-        QVERIFY(selectie.druk(Qt::LeftButton, {190, 190}, true));
-        QVERIFY(!selectie.los({310, 210}));
-        QCOMPARE(qAlpha(selectie.kopie().pixel(0, 0)), 0);
-        QCOMPARE(selectie.kopie().pixel(60, 10), kRood);
-        selectie.wis();
-        QCOMPARE(o.blad(), o.design.GumPic.image());
     }
 
     // A picture claiming 10000 x 10000 pixels (a BMP header alone) is refused by its size,

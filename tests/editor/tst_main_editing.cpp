@@ -17,7 +17,7 @@ private slots:
 
     // The text tools go when the text is printed: as typed (though it looks like markup)
     // where its preview stood, in the size, weight, colour chosen. (Where the preview stands
-    // and when the tools show: the editor's gumEnVoorbeeldenVolgen and gebaar.)
+    // and when the tools show: the editor's tekeningGumEnVoorbeelden and gebaar.)
     void tekstGereedschap() {
         zet("Text2", "text", "<b>LED");
         zet("Combo3", "currentIndex", 3); // the text mode

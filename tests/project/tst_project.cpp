@@ -305,6 +305,7 @@ private slots:
 
     // The recovery copy when the program dies: a helper process draws and keeps a copy of its
     // work, killed at random moments; the next start restores one whole moment of the drawing.
+    // A copy that cannot be read is set aside whole, reported once.
     void gedoodTijdensTekenen() {
         TestFolder folder;
         const QString map = folder.path(".herstel");
@@ -336,12 +337,7 @@ private slots:
             QCOMPARE(QDir(map).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).filter("-"),
                      QStringList());
         }
-    }
-
-    // A copy that cannot be read is set aside whole, reported once.
-    void herstelKopieen() {
-        TestFolder folder;
-        const QString map = folder.path(".herstel"), kopieMap = Herstelmap(map).nieuweKopieMap();
+        const QString kopieMap = Herstelmap(map).nieuweKopieMap();
         HerstelSchrijver(kopieMap, tekening(0)).bewaar(tekening(3)); // ended without removing it
         folder.writeFile(QDir(folder.root()).relativeFilePath(kopieMap + "/herstel.ovb"),
                          "BM kapot");

@@ -95,29 +95,19 @@ QImage bord(bool groot) {
     return Pic2.image();
 }
 
-// The title screen on a folder whose program file carries a version stamp.
-struct Scherm {
-    TestFolder folder;
-    ScriptedPlatform platform;
-    std::unique_ptr<Titel> titel;
-    Scherm() {
-        folder.writeFile("Voltarix", QByteArray(3000, 'x') + VersieStempel::stempel("3.1.4.1"));
-        titel = std::make_unique<Titel>(AppFolder(folder.root()), platform, QSize(1920, 1080), 96);
-    }
-    void klik(const QString &naam, Qt::MouseButton knop = Qt::LeftButton) const {
-        QTest::mouseClick(titel->findChild<QWidget *>(naam), knop);
-    }
-};
-
 } // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
-    void beginToestand() {
+    // The start: its controls, lists and raster. Web addresses and local documents go to the
+    // desktop, as do the two web-link items; the help folder's pages, found whatever their
+    // case, stay in the built-in browser.
+    void beginToestandEnLinks() {
         Venster v;
         for (const char *naam : {"Print.gif", "abcd", "abc", "LED rood.gif"})
             v.folder.writeFile(QStringLiteral("Breadboard/") + naam, "x");
+        v.folder.writeFile("Plugins/Onderdelen/LED.html", "<p>led</p>");
         v.start();
         // Part pictures less their last four letters; no library; the start page in front.
         QCOMPARE(v.lijst("Combo3").mid(5) + v.lijst("Combo1") + v.lijst("List1")
@@ -133,6 +123,17 @@ private slots:
         v.w<QScrollBar>("RasterScroll")->setValue(0);
         QCOMPARE(Pic.pixel(50, 20), grey(0));
         QCOMPARE(v.tekst("Label3"), "Rasterkleur : 0");
+        for (const char *link : {"HTTPS://example.org/a", "../Projecten/schema.pdf",
+                                 "javascript:alert(1)", "onderdelen/LED.HTML#a"})
+            emit v.w<QTextBrowser>("WebBrowser")->anchorClicked(QUrl(link));
+        v.item("Meer Symbolen Downloaden")->trigger();
+        v.item("Meer Software")->trigger();
+        QCOMPARE(v.platform.openedAddresses,
+                 (QStringList{"https://example.org/a", v.folder.path("Projecten/schema.pdf"),
+                              v.folder.path("Plugins/symbolen.htm"),
+                              v.folder.path("Plugins/software.htm")}));
+        QCOMPARE(v.pagina().toLocalFile() + "#" + v.pagina().fragment(),
+                 v.folder.path("Plugins/Onderdelen/LED.html#a"));
     }
 
     void weergaven_data() {
@@ -162,27 +163,9 @@ private slots:
         QCOMPARE(v.platform.waited, 0.2 * (stappen.size() - stappen.count("Help")));
     }
 
-    // Web addresses and local documents go to the desktop, as do the two web-link items;
-    // the help folder's pages, found whatever their case, stay in the built-in browser.
-    void links() {
-        Venster v;
-        v.folder.writeFile("Plugins/Onderdelen/LED.html", "<p>led</p>");
-        v.start();
-        for (const char *link : {"HTTPS://example.org/a", "../Projecten/schema.pdf",
-                                 "javascript:alert(1)", "onderdelen/LED.HTML#a"})
-            emit v.w<QTextBrowser>("WebBrowser")->anchorClicked(QUrl(link));
-        v.item("Meer Symbolen Downloaden")->trigger();
-        v.item("Meer Software")->trigger();
-        QCOMPARE(v.platform.openedAddresses,
-                 (QStringList{"https://example.org/a", v.folder.path("Projecten/schema.pdf"),
-                              v.folder.path("Plugins/symbolen.htm"),
-                              v.folder.path("Plugins/software.htm")}));
-        QCOMPARE(v.pagina().toLocalFile() + "#" + v.pagina().fragment(),
-                 v.folder.path("Plugins/Onderdelen/LED.html#a"));
-    }
-
     // New asks first; the breadboard's "Nieuw" clears the breadboard alone, a new design the
     // list and name too, but not the undo snapshot. An opened project keeps its raster grey.
+    // "R&D" is no shortcut key in the menu bar, "[*]" no "modified" mark in a title.
     void projecten() {
         Gestart v;
         Design &ontwerp = v.main->ontwerp();
@@ -224,32 +207,15 @@ private slots:
         QCOMPARE(toestand(), "Componentenlijst\n" + QString(28, '-') + "\n|*.*|Rasterkleur : 120");
         v.item("Undo")->trigger();
         QCOMPARE(ontwerp.Pic2.image(), pic2);
-    }
-
-    // The magnifier takes the list's place. Where the screen cannot be read (offscreen here,
-    // as under Wayland), it shows the program's own window around the pointer, enlarged.
-    void loep() {
-        Gestart v;
-        v.main->show();
-        for (const char *knop : {"Knop7", "Knop6", "Knop7", "LoepKnop"})
-            v.klik(knop);
-        const QPoint gat(296, 246); // a contact point: a hole in the board's face
-        QCursor::setPos(v.w("Pic2")->mapToGlobal(gat));
-        const Surface &loep = v.w("Loep")->findChild<SheetView *>()->surface();
-        const QImage bron = v.main->ontwerp().Pic2.image();
-        const QPoint midden(loep.width() / 2, loep.height() / 2 - 20);
-        const auto gelijk = [&] { // z = 3: every third pixel of the box is one of the board
-            int aantal = 0;
-            for (int dx = -8; dx < 8; ++dx)
-                aantal += (loep.pixel(midden.x() + 3 * dx, midden.y()) & 0xffffff) ==
-                          (bron.pixel(gat.x() + dx, gat.y() - 7) & 0xffffff);
-            return aantal;
-        };
-        QTRY_VERIFY2(gelijk() >= 12, qPrintable(QString::number(gelijk())));
-        QVERIFY(v.getoond("Loep") && v.getoond("LineH") && v.getoond("LineV") &&
-                !v.getoond("List1"));
-        v.klik("LoepKnop");
-        QVERIFY(!v.getoond("Loep") && !v.getoond("LineH") && v.getoond("List1"));
+        v.folder.writeFile("\\Projecten\\R&D.ovb", pictureFile(filledPicture(9, 9, 0)));
+        v.openEerste();
+        QCOMPARE(v.w<QMenu>("NaamOntwerp")->title(), QStringLiteral("R&&D")); // shown as "R&D"
+        v.klik("Knop2");                                                      // save, cancelled
+        QCOMPARE(v.platform.inputs.last().defaultAnswer, QStringLiteral("R&D"));
+        v.platform.openAnswers = {v.folder.writePicture("R[*].bmp", filledPicture(49, 49, 0))};
+        QString designer;
+        v.designer({2}, &designer);
+        QCOMPARE(designer, QStringLiteral(" 49 x 49 Symbool Designer / R[*].bmp"));
     }
 
     // The library panel: categories chosen, symbols chosen.
@@ -385,20 +351,6 @@ private slots:
         QCOMPARE(v.w<QListWidget>("List1")->item(2)->text(), QStringLiteral("weerstand2"));
     }
 
-    // "R&D" is no shortcut key in the menu bar, "[*]" no "modified" mark in a title.
-    void namesShowAsTyped() {
-        Gestart v;
-        v.folder.writeFile("\\Projecten\\R&D.ovb", pictureFile(filledPicture(9, 9, 0)));
-        v.openEerste();
-        QCOMPARE(v.w<QMenu>("NaamOntwerp")->title(), QStringLiteral("R&&D")); // shown as "R&D"
-        v.klik("Knop2");                                                      // save, cancelled
-        QCOMPARE(v.platform.inputs.last().defaultAnswer, QStringLiteral("R&D"));
-        v.platform.openAnswers = {v.folder.writePicture("R[*].bmp", filledPicture(49, 49, 0))};
-        QString designer;
-        v.designer({2}, &designer);
-        QCOMPARE(designer, QStringLiteral(" 49 x 49 Symbool Designer / R[*].bmp"));
-    }
-
     // Each caption fits the room its control leaves for text; the background editor's
     // 360 x 220 is its outer size, as for the other tool windows.
     void textsFitAndToolWindowSizes() {
@@ -457,8 +409,10 @@ private slots:
                  "Componentenlijst\r\n----------------------------\r\n");
     }
     // On the breadboard a digit takes a tool of the tool box and + and - step through
-    // the wire colours; on the design sheet R turns the current symbol.
-    void sneltoetsen() {
+    // the wire colours; on the design sheet R turns the current symbol. The magnifier takes
+    // the list's place. Where the screen cannot be read (offscreen here, as under Wayland),
+    // it shows the program's own window around the pointer, enlarged.
+    void sneltoetsenEnLoep() {
         Gestart v;
         v.main->show();
         v.klik("Knop7");
@@ -480,36 +434,61 @@ private slots:
         const QImage voor = ontwerp.IconPic.image().copy();
         QTest::keyClick(v.main.get(), Qt::Key_R);
         QVERIFY(ontwerp.IconPic.image() != voor);
+        for (const char *knop : {"Knop7", "Knop6", "Knop7", "LoepKnop"})
+            v.klik(knop);
+        const QPoint gat(296, 246); // a contact point: a hole in the board's face
+        QCursor::setPos(v.w("Pic2")->mapToGlobal(gat));
+        const Surface &loep = v.w("Loep")->findChild<SheetView *>()->surface();
+        const QImage bron = v.main->ontwerp().Pic2.image();
+        const QPoint midden(loep.width() / 2, loep.height() / 2 - 20);
+        const auto gelijk = [&] { // z = 3: every third pixel of the box is one of the board
+            int aantal = 0;
+            for (int dx = -8; dx < 8; ++dx)
+                aantal += (loep.pixel(midden.x() + 3 * dx, midden.y()) & 0xffffff) ==
+                          (bron.pixel(gat.x() + dx, gat.y() - 7) & 0xffffff);
+            return aantal;
+        };
+        QTRY_VERIFY2(gelijk() >= 12, qPrintable(QString::number(gelijk())));
+        QVERIFY(v.getoond("Loep") && v.getoond("LineH") && v.getoond("LineV") &&
+                !v.getoond("List1"));
+        v.klik("LoepKnop");
+        QVERIFY(!v.getoond("Loep") && !v.getoond("LineH") && v.getoond("List1"));
     }
 
     // Other texts start nothing; the address is mailed to. A click on the picture plays
     // the animation once; a second click (on the text) draws the rest at once, without
     // waiting. Then the screen closes.
     void startMetEenKlik() {
-        Scherm s;
-        s.titel->show();
-        QSignalSpy gestart(s.titel.get(), &Titel::gestart);
+        TestFolder folder; // its program file carries a version stamp
+        folder.writeFile("Voltarix", QByteArray(3000, 'x') + VersieStempel::stempel("3.1.4.1"));
+        ScriptedPlatform platform;
+        Titel titel(AppFolder(folder.root()), platform, QSize(1920, 1080), 96);
+        const auto klik = [&titel](const char *naam, Qt::MouseButton knop = Qt::LeftButton) {
+            QTest::mouseClick(titel.findChild<QWidget *>(naam), knop);
+        };
+        titel.show();
+        QSignalSpy gestart(&titel, &Titel::gestart);
         for (const char *naam : {"Label3", "KlokLabel", "Picture1", "Label4"})
-            s.klik(naam);
-        s.klik("Image1", Qt::RightButton);
-        QCOMPARE(s.platform.openedAddresses, QStringList{"mailto:voltarix@example.org"});
-        QCOMPARE(s.platform.waits + gestart.size(), 0);
-        s.platform.duringWait = [&](double) {
-            if (s.platform.waits != 301) return;
-            s.klik("Label1");
-            QVERIFY(!s.titel->close());
+            klik(naam);
+        klik("Image1", Qt::RightButton);
+        QCOMPARE(platform.openedAddresses, QStringList{"mailto:voltarix@example.org"});
+        QCOMPARE(platform.waits + gestart.size(), 0);
+        platform.duringWait = [&](double) {
+            if (platform.waits != 301) return;
+            klik("Label1");
+            QVERIFY(!titel.close());
             QCOMPARE(gestart.size(), 0);
         };
-        s.klik("Image1");
+        klik("Image1");
         QCOMPARE(gestart.size(), 1);
-        QCOMPARE(s.platform.waits, 301);
-        QVERIFY(!s.titel->isVisible());
+        QCOMPARE(platform.waits, 301);
+        QVERIFY(!titel.isVisible());
         Surface geheel = TitelAnimatie::startStrook();
-        ScriptedPlatform platform;
-        TitelAnimatie::speel(geheel, platform);
-        QCOMPARE(s.titel->strook().image(), geheel.image());
-        QCOMPARE(platform.waits, 206 + 241 + 1);
-        QCOMPARE(platform.waited, 447 * TitelAnimatie::kStapTijd + TitelAnimatie::kSlotTijd);
+        ScriptedPlatform alleen; // the animation played on its own
+        TitelAnimatie::speel(geheel, alleen);
+        QCOMPARE(titel.strook().image(), geheel.image());
+        QCOMPARE(alleen.waits, 206 + 241 + 1);
+        QCOMPARE(alleen.waited, 447 * TitelAnimatie::kStapTijd + TitelAnimatie::kSlotTijd);
     }
 
     void instellingen_data() {

@@ -131,8 +131,8 @@ private slots:
     // tools and the magnifier in use (shown by their own tools, the magnifier in the list's
     // place) or put away. Then the controls shown, the command and the direction of a shift.
     void knoppen_data() {
-        kolommen<int, int, bool, QString, int, int>("begin", "knop", "gereedschap", "getoond",
-                                                    "actie", "richting");
+        const Tabel<int, int, bool, QString, int, int> rij("begin", "knop", "gereedschap",
+                                                           "getoond", "actie", "richting");
         const int O = 0, L = 1, BB = 2, I = 3; // the view at first
         const QString ontwerp = "Pic List1", lijst = "Text1 List1",
                       info = "WebBrowser Knop10 List1";
@@ -140,28 +140,23 @@ private slots:
                            "BBgrootKnop PrintKnop List1";
         const QString bbTekst = "Pic2 WerkBalk Combo2 Combo3 Combo4 Text2 Check1 BackClear NewKnop "
                                 "LoepKnop Loep LoepScroll BBgrootKnop PrintKnop LineV LineH";
-        const auto rij = [](const char *naam, int begin, int knop, bool gereedschap,
-                            const QString &getoond, A actie = A::Geen, int richting = 0) {
-            QTest::newRow(naam) << begin << knop << gereedschap << getoond << int(actie)
-                                << richting;
-        };
         rij("information, new design: the index goes", I, 0, false, "WebBrowser List1",
-            A::NieuwOntwerp);
-        rij("breadboard, open: its tools stay", BB, 1, true, bbTekst, A::ProjectOpenen);
-        rij("design, save", O, 2, false, ontwerp, A::ProjectOpslaan);
-        rij("list, print", L, 3, false, lijst, A::OntwerpAfdrukken);
-        rij("information, gap 4", I, 4, false, "WebBrowser List1");
-        rij("breadboard in use, design", BB, 5, true, ontwerp);
-        rij("information, breadboard", I, 7, false, bb);
-        rij("list, information", L, 8, false, info);
-        rij("information, index", I, 10, false, info, A::StartPagina);
+            int(A::NieuwOntwerp), 0);
+        rij("breadboard, open: its tools stay", BB, 1, true, bbTekst, int(A::ProjectOpenen), 0);
+        rij("design, save", O, 2, false, ontwerp, int(A::ProjectOpslaan), 0);
+        rij("list, print", L, 3, false, lijst, int(A::OntwerpAfdrukken), 0);
+        rij("information, gap 4", I, 4, false, "WebBrowser List1", 0, 0);
+        rij("breadboard in use, design", BB, 5, true, ontwerp, 0, 0);
+        rij("information, breadboard", I, 7, false, bb, 0, 0);
+        rij("list, information", L, 8, false, info, 0, 0);
+        rij("information, index", I, 10, false, info, int(A::StartPagina), 0);
         for (int richting = 1; richting <= 4; ++richting) // left, up, right, down
             QTest::addRow("design, shift %d", richting)
                 << O << 11 + richting << false << ontwerp << int(A::Verschuif) << richting;
         // Shifting a sheet the user cannot see would change it behind his back.
-        rij("breadboard, down", BB, 15, false, bb);
-        rij("information, no button -1", I, -1, false, info);
-        rij("breadboard in use, help", BB, -2, true, info);
+        rij("breadboard, down", BB, 15, false, bb, 0, 0);
+        rij("information, no button -1", I, -1, false, info, 0, 0);
+        rij("breadboard in use, help", BB, -2, true, info, 0, 0);
     }
     void knoppen() {
         auto [begin, knop, gereedschap, getoond, actie, richting] =
@@ -194,10 +189,9 @@ private slots:
     void plaatjes() {
         QList<QImage> alle = {ToolIcons::spiegelLinksRechts({42, 21}),
                               ToolIcons::spiegelBovenOnder({42, 21}),
-                              ToolIcons::kwartslag({42, 21}),
-                              ToolIcons::knop2(0),
-                              ToolIcons::knop2(1),
-                              ToolIcons::knop2(2)};
+                              ToolIcons::kwartslag({42, 21})};
+        for (const int stand : {0, 1, 2})
+            alle << ToolIcons::knop2(stand);
         for (int knop = -1; knop <= ToolButtons::kAantal; ++knop) {
             const bool plaatje = knop >= 0 && knop < 16 && knop != 4 && knop != 9 && knop != 11;
             QCOMPARE(ToolButtons::heeftPlaatje(knop), plaatje);
@@ -288,10 +282,21 @@ private slots:
         }
     }
 
-    // The eraser restores its square from the pristine board on a press and a drag, never
-    // above y = 56, not on hovering. The status line and the previews follow the pointer.
-    void gumEnVoorbeeldenVolgen() {
+    // On the breadboard the drawing alone is taken: its copy is the wire alone, deleting it
+    // leaves bare board. (A move and a paste: the end-to-end editing test's breadboard.) The
+    // eraser restores its square from the pristine board on a press and a drag, never above
+    // y = 56, not on hovering. The status line and the previews follow the pointer.
+    void tekeningGumEnVoorbeelden() {
         Opstelling o;
+        o.design.Pic2.setLineWidth(3);
+        o.design.Pic2.drawLine(200, 200, 300, 200, kRood);
+        Selectie selectie(o.design.Pic2, &o.design.GumPic);
+        QVERIFY(selectie.druk(Qt::LeftButton, {190, 190}, true));
+        QVERIFY(!selectie.los({310, 210}));
+        QCOMPARE(qAlpha(selectie.kopie().pixel(0, 0)), 0);
+        QCOMPARE(selectie.kopie().pixel(60, 10), kRood);
+        selectie.wis();
+        QCOMPARE(o.blad(), o.design.GumPic.image());
         const QImage rood = Surface(700, 500, kRood).image();
         o.design.Pic2.fillBox(0, 0, 699, 499, kRood);
         o.kies(2);
@@ -327,17 +332,15 @@ private slots:
         for (const int plek : {6, 8, int(reus.indexOf(',')) + 5, int(reus.indexOf(',')) + 7})
             qToLittleEndian<quint16>(60000, reus.data() + plek); // more than the data hold
         qToLittleEndian<quint16>(2311, hoog.data() + 8); // fuzzing found: screen taller than frame
+        // clang-format off
         const QList<std::tuple<QString, QByteArray, QString>> gevallen = {
-            {"Ander.gif", goed, "Weerstand"},
-            {"Leeg.gif", {}, "Leeg"},
-            {"Kort.gif", goed.left(30), "Kort"},
+            {"Ander.gif", goed, "Weerstand"}, {"Leeg.gif", {}, "Leeg"},
+            {"Kort.gif", goed.left(30), "Kort"}, {"Reus.gif", reus, "Reus"},
             {"Png.gif", pictureFile(filledPicture(4, 4, kRood), "PNG"), "Png"},
-            {"Reus.gif", reus, "Reus"},
             {"Breed.gif", gifFile(tweeKleuren(2001, 1, kRood, kBlauw)), "Breed"},
-            {"Hoog.gif", hoog, "Hoog"},
-            {"sub/d.gif", goed, "sub\\d"},
-            {"sub/d.gif", goed, "sub/d"},
-            {"Map.gif/x.gif", goed, "Map"}};
+            {"Hoog.gif", hoog, "Hoog"}, {"sub/d.gif", goed, "sub\\d"},
+            {"sub/d.gif", goed, "sub/d"}, {"Map.gif/x.gif", goed, "Map"}};
+        // clang-format on
         for (const auto &[bestand, inhoud, entry] : gevallen) {
             TestFolder map;
             map.writeFile("Breadboard/" + bestand, inhoud);
@@ -605,26 +608,10 @@ private slots:
         QVERIFY(!selectie.actief());
     }
 
-    // On the breadboard the drawing alone is taken: its copy is the wire alone, deleting it
-    // leaves bare board. (A move and a paste: the end-to-end editing test's breadboard.)
-    void tekening() {
-        Opstelling o;
-        o.design.Pic2.setLineWidth(3);
-        o.design.Pic2.drawLine(200, 200, 300, 200, kRood);
-        Selectie selectie(o.design.Pic2, &o.design.GumPic);
-        QVERIFY(selectie.druk(Qt::LeftButton, {190, 190}, true));
-        QVERIFY(!selectie.los({310, 210}));
-        QCOMPARE(qAlpha(selectie.kopie().pixel(0, 0)), 0);
-        QCOMPARE(selectie.kopie().pixel(60, 10), kRood);
-        selectie.wis();
-        QCOMPARE(o.blad(), o.design.GumPic.image());
-    }
-
     // A picture claiming 10000 x 10000 pixels (a BMP header alone) is refused by its size,
     // text is no picture; a real picture comes through.
     void klembord() {
-        QImage beeld(30, 20, QImage::Format_RGB32);
-        beeld.fill(Qt::red);
+        const QImage beeld = filledPicture(30, 20, kRood);
         for (const auto &[soort, bytes, fout] :
              {std::tuple{"image/bmp", bmpHeader(10000, 10000), KlembordBeeld::kTeGroot},
               std::tuple{"text/plain", QByteArray("R1"), KlembordBeeld::kGeenBeeld}}) {

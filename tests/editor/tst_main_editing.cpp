@@ -8,9 +8,8 @@
 class TestMainEditing : public QObject {
     Q_OBJECT
     HoofdVenster<> v;
-    template <typename T = QWidget> T *vind(const char *naam) const { return v.w<T>(naam); }
     void zet(const char *naam, const char *eigenschap, const QVariant &waarde) {
-        vind(naam)->setProperty(eigenschap, waarde);
+        v.w(naam)->setProperty(eigenschap, waarde);
     }
 
 private slots:
@@ -18,26 +17,26 @@ private slots:
 
     // The text tools go when the text is printed: as typed (though it looks like markup)
     // where its preview stood, in the size, weight, colour chosen. (Where the preview stands
-    // and when the tools show: the editor's gumEnVoorbeeldenVolgen and gebaar.)
+    // and when the tools show: the editor's tekeningGumEnVoorbeelden and gebaar.)
     void tekstGereedschap() {
         zet("Text2", "text", "<b>LED");
         zet("Combo3", "currentIndex", 3); // the text mode
-        QMetaObject::invokeMethod(vind("Combo3"), "activated", Q_ARG(int, 3));
+        QMetaObject::invokeMethod(v.w("Combo3"), "activated", Q_ARG(int, 3));
         zet("Combo4", "currentText", "20");
         zet("Check1", "checked", true);
         zet("Combo2", "currentText", "Blauw");
         Surface &Pic2 = v.main->ontwerp().Pic2;
         Surface verwacht(Pic2.image());
-        emit vind<SheetView>("Pic2")->pressed(Qt::LeftButton, 400, 300);
-        emit vind<SheetView>("Pic2")->moved(Qt::LeftButton, 420, 330);
-        const QRect voorbeeld = vind("TekstLabel")->geometry(); // showing all of the text
-        QVERIFY(qAbs(vind("TekstLabel")->sizeHint().width() - voorbeeld.width()) <= 1);
-        emit vind<SheetView>("Pic2")->released(Qt::LeftButton, 420, 330);
+        emit v.w<SheetView>("Pic2")->pressed(Qt::LeftButton, 400, 300);
+        emit v.w<SheetView>("Pic2")->moved(Qt::LeftButton, 420, 330);
+        const QRect voorbeeld = v.w("TekstLabel")->geometry(); // showing all of the text
+        QVERIFY(qAbs(v.w("TekstLabel")->sizeHint().width() - voorbeeld.width()) <= 1);
+        emit v.w<SheetView>("Pic2")->released(Qt::LeftButton, 420, 330);
         verwacht.drawText(voorbeeld.x(), voorbeeld.y(), "<b>LED",
                           {"Arial", 20, true, qRgb(0, 0, 255), 0});
         QCOMPARE(Pic2.image(), verwacht.image());
         for (const char *naam : {"Text2", "Combo4", "Check1", "TekstLabel"})
-            QVERIFY2(vind(naam)->isHidden(), naam);
+            QVERIFY2(v.w(naam)->isHidden(), naam);
     }
 
     // The current-symbol buttons turn and mirror the symbol; "Knop2_1" opens the text block
@@ -50,7 +49,7 @@ private slots:
         const QList<std::pair<const char *, QPoint>> stappen = {
             {"RotatieKnop", {48, 0}}, {"VerKnop", {48, 48}}, {"HorKnop", {0, 48}}};
         for (const auto &[naam, punt] : stappen) {
-            QMetaObject::invokeMethod(vind(naam), "click");
+            QMetaObject::invokeMethod(v.w(naam), "click");
             QCOMPARE(IconPic.pixel(punt.x(), punt.y()), qRgb(0, 0, 0));
         }
         TextformModel verwacht;
@@ -66,7 +65,7 @@ private slots:
             QTest::mouseClick(venster->findChild<QWidget *>("Bknop0"), Qt::LeftButton);
             QMetaObject::invokeMethod(venster->findChild<QWidget *>("PlaatsKnop"), "click");
         });
-        QMetaObject::invokeMethod(vind("Knop2_1"), "click");
+        QMetaObject::invokeMethod(v.w("Knop2_1"), "click");
         QCOMPARE(IconPic.image(), verwacht.WeerPic().image());
     }
 };

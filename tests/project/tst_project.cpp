@@ -126,8 +126,9 @@ private slots:
     }
 
     // A design sheet alone is a project, ".ovb" one with no name; broken files open as nothing.
-    // Names that are no file name everywhere are refused.
-    void namenEnKapotteBestanden() {
+    // Names that are no file name everywhere are refused. The projects last used: newest
+    // first, each once, at most six, gone ones left out.
+    void namenEnRecenteProjecten() {
         TestFolder folder;
         const ProjectMap map(folder.path("Projecten"));
         for (const char *file :
@@ -145,6 +146,17 @@ private slots:
                      ProjectMap::OngeldigeNaam);
         }
         QVERIFY(!QFileInfo::exists(folder.path("Nieuw")) && ProjectMap::geldigeNaam("Led .. 1 é"));
+        const RecenteProjecten recent(folder.path("Recente projecten.txt"));
+        for (const QString naam : {"A", "B", "C", "D", "E", "F", "B", "G"})
+            QVERIFY(recent.voegToe(naam));
+        QCOMPARE(recent.namen(), (QStringList{"G", "B", "F", "E", "D", "C"}));
+        for (const char *naam : {"G", "F", "C"})
+            folder.writeFile(QStringLiteral("Projecten/%1.ovb").arg(naam), "BM");
+        QCOMPARE(recent.bestaande(map), (QStringList{"G", "F", "C"}));
+        // Names that are no project names, empty lines and CR LF line ends from an editor.
+        folder.writeFile("Recente projecten.txt", "R&D\r\n\r\na/b\r\nR&D\nLED \xc3\xa9\xc3\xa9n\n");
+        QCOMPARE(recent.namen(), (QStringList{"R&D", "LED één"}));
+        QVERIFY(!RecenteProjecten(folder.path("geen map/lijst")).voegToe("A"));
     }
 
     // A Windows-1252 name from an old archive (which Qt's listing skips), an extension in
@@ -174,9 +186,12 @@ private slots:
     }
 
     // Saving asks the name, proposing the design's; refuses no file name; replaces after Yes.
-    void opslaanVraagtNaam() {
+    // A project another program saves is reported. An empty lock file, left by a program
+    // killed before it wrote its name in, kept the project "in use" for five minutes (found
+    // by the recovery copy's kill test): a second old, it is taken over.
+    void opslaanEnBezet() {
         TestFolder folder;
-        const ProjectMap map(folder.path("Projecten"));
+        ProjectMap map(folder.path("Projecten"));
         QCOMPARE(map.opslaan("P", kKlein, kKlein, "oud\r\n"), ProjectMap::Geen);
         ScriptedPlatform platform;
         platform.inputAnswers = {"*.*", "P", "P"};
@@ -189,6 +204,24 @@ private slots:
                      '|' + platform.messages.value(0).text + '|' + platform.messages.value(1).title,
                  "Geef een naam voor dit project...|*.*|Fout bij het opslaan van het "
                  "project!\r\n(foutnummer: 1)| Exist");
+        QLockFile ander(folder.path("Projecten/P.lock"));
+        QVERIFY(ander.tryLock(0));
+        map.zetWachttijd(200);
+        platform.inputAnswers << "P";
+        platform.answers << Platform::Answer::Yes;
+        QVERIFY(!ProjectOpslaan(platform, map, "P", kKlein, kKlein, "nieuw\r\n"));
+        QCOMPARE(platform.messages.constLast().text, inGebruikTekst());
+        QVERIFY(map.laad("P").inGebruik);
+        ander.unlock();
+
+        map.zetWachttijd(0);
+        QFile slot(folder.writeFile("Projecten/P.lock", {}));
+        QCOMPARE(map.opslaan("P", kKlein, kKlein, "x\r\n"), ProjectMap::InGebruik);
+        QVERIFY(
+            slot.open(QIODevice::ReadWrite) &&
+            slot.setFileTime(QDateTime::currentDateTime().addSecs(-2), P::FileModificationTime));
+        QCOMPARE(map.opslaan("P", kKlein, kKlein, "x\r\n"), ProjectMap::Geen);
+        QVERIFY(!QFile::exists(slot.fileName())); // and let go after the save
     }
 
     // Killed after step 1-3 (new files), 4 (the marker) or 5-7 (files moved): from the marker
@@ -270,35 +303,9 @@ private slots:
         QCOMPARE(QDir(projecten).entryList(QDir::Files), (QStringList{"P.brb", "P.dat", "P.ovb"}));
     }
 
-    // A project another program saves is reported. An empty lock file, left by a program
-    // killed before it wrote its name in, kept the project "in use" for five minutes (found
-    // by the recovery copy's kill test): a second old, it is taken over.
-    void bezetProject() {
-        TestFolder folder;
-        ProjectMap map(folder.path("Projecten"));
-        QCOMPARE(map.opslaan("P", kKlein, kKlein, "oud\r\n"), ProjectMap::Geen);
-        QLockFile ander(folder.path("Projecten/P.lock"));
-        QVERIFY(ander.tryLock(0));
-        map.zetWachttijd(200);
-        ScriptedPlatform platform;
-        platform.inputAnswers << "P";
-        platform.answers << Platform::Answer::Yes;
-        QVERIFY(!ProjectOpslaan(platform, map, "P", kKlein, kKlein, "nieuw\r\n"));
-        QCOMPARE(platform.messages.constLast().text, inGebruikTekst());
-        QVERIFY(map.laad("P").inGebruik);
-        ander.unlock();
-
-        map.zetWachttijd(0);
-        QFile slot(folder.writeFile("Projecten/P.lock", {}));
-        QCOMPARE(map.opslaan("P", kKlein, kKlein, "x\r\n"), ProjectMap::InGebruik);
-        QVERIFY(
-            slot.open(QIODevice::ReadWrite) &&
-            slot.setFileTime(QDateTime::currentDateTime().addSecs(-2), P::FileModificationTime));
-        QCOMPARE(map.opslaan("P", kKlein, kKlein, "x\r\n"), ProjectMap::Geen);
-        QVERIFY(!QFile::exists(slot.fileName())); // and let go after the save
-    }
     // The recovery copy when the program dies: a helper process draws and keeps a copy of its
     // work, killed at random moments; the next start restores one whole moment of the drawing.
+    // A copy that cannot be read is set aside whole, reported once.
     void gedoodTijdensTekenen() {
         TestFolder folder;
         const QString map = folder.path(".herstel");
@@ -330,12 +337,7 @@ private slots:
             QCOMPARE(QDir(map).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).filter("-"),
                      QStringList());
         }
-    }
-
-    // A copy that cannot be read is set aside whole, reported once.
-    void herstelKopieen() {
-        TestFolder folder;
-        const QString map = folder.path(".herstel"), kopieMap = Herstelmap(map).nieuweKopieMap();
+        const QString kopieMap = Herstelmap(map).nieuweKopieMap();
         HerstelSchrijver(kopieMap, tekening(0)).bewaar(tekening(3)); // ended without removing it
         folder.writeFile(QDir(folder.root()).relativeFilePath(kopieMap + "/herstel.ovb"),
                          "BM kapot");
@@ -439,61 +441,46 @@ private slots:
                         ProjectImport::geenProjectTekst(folder.path(pad)));
         QVERIFY(platform.messages.size() == 4 && map.namen() == QStringList{"Proef"});
     }
-
-    // The projects last used: newest first, each once, at most six, gone ones left out.
-    void recenteProjecten() {
-        TestFolder folder;
-        const RecenteProjecten recent(folder.path("Recente projecten.txt"));
-        for (const QString naam : {"A", "B", "C", "D", "E", "F", "B", "G"})
-            QVERIFY(recent.voegToe(naam));
-        QCOMPARE(recent.namen(), (QStringList{"G", "B", "F", "E", "D", "C"}));
-        for (const char *naam : {"G", "F", "C"})
-            folder.writeFile(QStringLiteral("Projecten/%1.ovb").arg(naam), "BM");
-        QCOMPARE(recent.bestaande(ProjectMap(folder.path("Projecten"))),
-                 (QStringList{"G", "F", "C"}));
-        // Names that are no project names, empty lines and CR LF line ends from an editor.
-        folder.writeFile("Recente projecten.txt", "R&D\r\n\r\na/b\r\nR&D\nLED \xc3\xa9\xc3\xa9n\n");
-        QCOMPARE(recent.namen(), (QStringList{"R&D", "LED één"}));
-        QVERIFY(!RecenteProjecten(folder.path("geen map/lijst")).voegToe("A"));
-    }
 };
 
 VOLTARIX_TEST(TestProject)
-// Helpers: saving the new project up to step argv[3], to be killed there; saving 40 times as
-// program argv[3], writing the number of each save that succeeded; drawing and keeping a
-// recovery copy until killed, now and then back to the start, which removes the copy.
-static const bool kGeregistreerd =
-    TestRunner::registreerHelper(kStapVlag,
-                                 [](int, char **argv) {
-                                     const int stap = std::atoi(argv[3]);
-                                     ProjectMap(QString::fromLocal8Bit(argv[2]))
-                                         .opslaan(
-                                             "P", kNieuw, kNieuw, "nieuw\r\n", [stap](int gedaan) {
-                                                 if (gedaan != stap) return true;
-                                                 std::fputs("stap\n", stdout), std::fflush(stdout);
-                                                 for (;;)
-                                                     ::pause();
-                                             });
-                                     return 1; // never reached for a step the save gets to
-                                 }) &&
-    TestRunner::registreerHelper(
-        kVaakVlag,
-        [](int, char **argv) {
-            const int programma = std::atoi(argv[3]);
-            for (int keer = 1; keer <= 40; ++keer) {
-                const Surface blad(8, 8, qRgb(programma, keer, 0));
-                if (ProjectMap(QString::fromLocal8Bit(argv[2]))
-                        .opslaan("P", blad, blad, lijst(programma, keer)) == ProjectMap::Geen)
-                    std::printf("%d\n", keer);
-            }
-            return 0;
-        }) &&
-    TestRunner::registreerHelper(kTekenVlag, [](int, char **argv) -> int {
-        HerstelSchrijver schrijver(Herstelmap(QString::fromLocal8Bit(argv[2])).nieuweKopieMap(),
-                                   tekening(0));
-        std::fputs("klaar\n", stdout), std::fflush(stdout);
-        for (int stap = 1;; ++stap)
-            schrijver.bewaar(tekening(stap % 150)), QThread::msleep(1);
-    });
+
+// Helper: saves the new project up to step argv[3] and waits there to be killed.
+static int slaOpTotStap(int, char **argv) {
+    const auto bijStap = [stap = std::atoi(argv[3])](int gedaan) {
+        if (gedaan != stap) return true;
+        std::fputs("stap\n", stdout), std::fflush(stdout);
+        for (;;)
+            ::pause();
+    };
+    ProjectMap(QString::fromLocal8Bit(argv[2])).opslaan("P", kNieuw, kNieuw, "nieuw\r\n", bijStap);
+    return 1; // never reached for a step the save gets to
+}
+
+// Helper: saves 40 times as program argv[3], writing the number of each save that succeeded.
+static int slaVaakOp(int, char **argv) {
+    const int programma = std::atoi(argv[3]);
+    for (int keer = 1; keer <= 40; ++keer) {
+        const Surface blad(8, 8, qRgb(programma, keer, 0));
+        if (ProjectMap(QString::fromLocal8Bit(argv[2]))
+                .opslaan("P", blad, blad, lijst(programma, keer)) == ProjectMap::Geen)
+            std::printf("%d\n", keer);
+    }
+    return 0;
+}
+
+// Helper: draws and keeps a recovery copy until killed, now and then back to the start,
+// which removes the copy.
+static int tekenTotGedood(int, char **argv) {
+    HerstelSchrijver schrijver(Herstelmap(QString::fromLocal8Bit(argv[2])).nieuweKopieMap(),
+                               tekening(0));
+    std::fputs("klaar\n", stdout), std::fflush(stdout);
+    for (int stap = 1;; ++stap)
+        schrijver.bewaar(tekening(stap % 150)), QThread::msleep(1);
+}
+
+static const bool kGeregistreerd = TestRunner::registreerHelper(kStapVlag, slaOpTotStap) &&
+                                   TestRunner::registreerHelper(kVaakVlag, slaVaakOp) &&
+                                   TestRunner::registreerHelper(kTekenVlag, tekenTotGedood);
 
 #include "tst_project.moc"

@@ -6,8 +6,8 @@ ScriptedPlatform::ScriptedPlatform() = default;
 ScriptedPlatform::~ScriptedPlatform() = default;
 
 Platform::Answer ScriptedPlatform::message(const QString &text, const QString &title,
-                                           Buttons buttons, Icon icon) {
-    messages.append({text, title, buttons, icon});
+                                           Buttons buttons, Icon) {
+    messages.append({text, title});
     if (buttons == Buttons::Ok) return Answer::Ok;
     return answers.isEmpty() ? Answer::No : answers.takeFirst();
 }

@@ -17,8 +17,6 @@ public:
     struct Message {
         QString text;
         QString title;
-        Buttons buttons;
-        Icon icon;
     };
     struct Input {
         QString prompt;

@@ -13,8 +13,6 @@
 #include <sys/resource.h>
 #include <vector>
 
-TestFolder::TestFolder() = default; // the folder goes with the object
-
 QString TestFolder::path(const QString &relative) const {
     QString tail = QString(relative).replace(QLatin1Char('\\'), QLatin1Char('/'));
     while (tail.startsWith(QLatin1Char('/')))

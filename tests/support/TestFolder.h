@@ -13,8 +13,6 @@
 // as the program writes them ("\Symbolen\weerstanden\R.bmp") or with "/".
 class TestFolder {
 public:
-    TestFolder();
-
     QString root() const { return dir_.path(); }
     QString path(const QString &relative) const;
 

@@ -1,9 +1,7 @@
 #include "TestRunner.h"
 
-#include <QCoreApplication>
 #include <QTest>
 
-#include <cstring>
 #include <map>
 #include <string>
 

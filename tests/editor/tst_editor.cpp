@@ -562,14 +562,16 @@ private slots:
         Surface a(400, 400), b(400, 400);
         Geschiedenis ga({&a}, budget), gb({&b}, budget);
         QRandomGenerator rng(3);
+        const auto ruis = [&rng](Surface *blad, Geschiedenis *geschiedenis, int i) {
+            geschiedenis->begin();
+            for (int p = 0; p < 4000; ++p) // noise: it does not compress
+                blad->setPixel(p % 100 + i * 5, p / 100 + i * 5, rng.generate() | 0xff000000);
+            geschiedenis->eind();
+        };
         QList<QImage> momenten{a.image()};
         for (int i = 0; i < 40; ++i) {
-            for (auto [blad, geschiedenis] : {std::pair{&a, &ga}, std::pair{&b, &gb}}) {
-                geschiedenis->begin();
-                for (int p = 0; p < 4000; ++p) // noise: it does not compress
-                    blad->setPixel(p % 100 + i * 5, p / 100 + i * 5, rng.generate() | 0xff000000);
-                geschiedenis->eind();
-            }
+            ruis(&a, &ga, i);
+            ruis(&b, &gb, i);
             momenten << a.image();
             QVERIFY(budget.gebruikt() <= budget.grens());
             QCOMPARE(budget.gebruikt(), ga.bytes() + gb.bytes());
@@ -579,6 +581,22 @@ private slots:
         while (ga.undo()) {
         }
         QCOMPARE(a.image(), momenten[40 - blijft]);
+        // With nothing left to undo, the oldest step is one to redo: all of them go at once.
+        while (ga.aantalStappen() == blijft)
+            ruis(&b, &gb, 0);
+        QCOMPARE(ga.aantalStappen() + ga.bytes(), 0);
+    }
+
+    // A step that changes a picture's size keeps the whole pictures before and after it.
+    void grootteVerandert() {
+        GeschiedenisBudget budget;
+        Surface blad(30, 20, kRood);
+        Geschiedenis geschiedenis({&blad}, budget);
+        const QList<QImage> momenten{blad.image(), Surface(40, 10, kBlauw).image()};
+        geschiedenis.begin();
+        blad.setImage(momenten[1]);
+        QVERIFY(geschiedenis.eind());
+        terugEnWeer(geschiedenis, blad, momenten, {});
     }
 
     // A drag from inside cell B2 to inside C3 takes four cells, a drag from inside them moves

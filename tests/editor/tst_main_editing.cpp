@@ -3,7 +3,10 @@
 #include "editor/TextformModel.h"
 #include "ui/SheetView.h"
 
+#include <QClipboard>
 #include <QtTest>
+
+static const QRgb kRood = qRgb(255, 0, 0);
 
 class TestMainEditing : public QObject {
     Q_OBJECT
@@ -67,6 +70,30 @@ private slots:
         });
         QMetaObject::invokeMethod(v.w("Knop2_1"), "click");
         QCOMPARE(IconPic.image(), verwacht.WeerPic().image());
+    }
+
+    // On the design sheet Cut takes the selected cells to the clipboard and leaves them
+    // white, Delete only clears them; pasting what is no picture says so and changes nothing.
+    void knippenEnVerwijderen() {
+        v.klik("Knop5");
+        Surface &Pic = v.main->ontwerp().Pic;
+        auto *PicView = v.w<SheetView>("Pic");
+        const QImage leeg = Pic.image().copy();
+        v.main->ontwerp().IconPic.fillBox(0, 0, 48, 48, kRood);
+        for (const int x : {75, 125})
+            QTest::mouseClick(PicView, Qt::LeftButton, {}, {x, 75});
+        QTest::mouseClick(PicView, Qt::LeftButton, Qt::ShiftModifier, {75, 75});
+        v.item("Knippen")->trigger();
+        QTest::mouseClick(PicView, Qt::LeftButton, Qt::ShiftModifier, {125, 75});
+        v.item("Verwijderen")->trigger();
+        QCOMPARE(Pic.image(), leeg);
+        QClipboard *klembord = QGuiApplication::clipboard();
+        QCOMPARE(klembord->image().convertToFormat(QImage::Format_RGB32),
+                 Surface(49, 49, kRood).image());
+        klembord->setText("R1");
+        v.item("Plakken")->trigger();
+        QCOMPARE(Pic.image(), leeg);
+        QCOMPARE(v.platform.messages.size(), 1);
     }
 };
 

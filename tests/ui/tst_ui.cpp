@@ -10,6 +10,7 @@
 #include "ui/AppFolderChoice.h"
 #include "ui/BmpCheck.h"
 #include "ui/BmpCodec.h"
+#include "ui/DiskNames.h"
 #include "ui/PictureFile.h"
 #include "ui/QtPlatform.h"
 #include "ui/Surface.h"
@@ -292,6 +293,14 @@ private slots:
         klaar = true;
         ander.join();
         QCOMPARE(verkeerd, 0);
+    }
+
+    // A file far over its bound is refused by its size, before a byte of it is read.
+    void enormBestand() {
+        TestFolder folder;
+        QFile bestand(folder.writeFile("groot", "x"));
+        QVERIFY(bestand.resize(qint64(1) << 36)); // 64 GB, sparse: it takes no disk
+        QVERIFY(!DiskNames::read(QFile::encodeName(bestand.fileName()), 1 << 20));
     }
 
     // A message often holds a name the user typed: "<b>R1" is a name, not markup, and the

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """e2e_bewerken.py --voltarix EXE --starter-tool EXE --starter DIR --plaatsen EXE
-Undo, redo, selecting, moving, copying and pasting on both sheets, read from the screen
-and through exported PNG files."""
+Undo and redo on the design sheet; selecting, moving, copying and pasting on both sheets, read
+from the screen."""
 
 import itertools
 import os
@@ -9,8 +9,7 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import e2e_voltarix  # noqa: E402
-from e2e_voltarix import BLAUW, controleer, exporteer, kies_symbool  # noqa: E402
-from xsessie import lees_plaatje, wacht_tot  # noqa: E402
+from e2e_voltarix import BLAUW, kies_symbool  # noqa: E402
 
 # the cells (column, row) that get a symbol; the first four the 2 x 2 square that is moved
 CELLEN = [(1, 1), (2, 1), (1, 2), (2, 2), (6, 4)]
@@ -24,15 +23,12 @@ def binnen(blad, cel):  # the 49 x 49 inside of a cell
 def ontwerpblad(v):
     leeg = v.na_verandering("Pic", lambda: v.knop(5), "the design sheet")
     symbool = kies_symbool(v)
-    png = {"ctrl+z": lees_plaatje(exporteer(v, "leeg.png"))}
     for cel in CELLEN:
         v.bureau.klik(*v.punt("Pic", cel[0] * 50 + 25, cel[1] * 50 + 25))
     vol = v.wacht_op("Pic", lambda b: all(binnen(b, c) == symbool for c in CELLEN), "five symbols")
-    png["ctrl+y"] = lees_plaatje(exporteer(v, "vol.png"))
     for toets, beeld in (("ctrl+z", leeg), ("ctrl+y", vol)):  # five Undos, five Redos
         v.toetsen_aan_venster(*[toets] * len(CELLEN))
         v.wacht_op_beeld("Pic", beeld, "the sheet after five times %s" % toets)
-        controleer(lees_plaatje(exporteer(v, toets + ".png")) == png[toets], "export after " + toets)
 
     # Shift and a drag over the 2 x 2 square selects it; a drag from inside it moves it.
     v.bureau.xdo("keydown", "shift")
@@ -42,11 +38,9 @@ def ontwerpblad(v):
     v.toetsen_aan_venster("Escape")
     verplaatst = {(c + 3, r) for c, r in CELLEN[:4]} | {CELLEN[4]}
 
-    na = v.wacht_op("Pic", lambda b: all(binnen(b, c) == (symbool if c in verplaatst else binnen(leeg, c))
-                                         for c in itertools.product(range(8), range(6))),
-                    "the blocks three cells further right")
-    controleer(all(na.pixel(x, y) == leeg.pixel(x, y) for x in range(0, 400, 50) for y in range(300)),
-               "a raster line changed")
+    v.wacht_op("Pic", lambda b: all(binnen(b, c) == (symbool if c in verplaatst else binnen(leeg, c))
+                                    for c in itertools.product(range(8), range(6))),
+               "the blocks three cells further right")
 
 
 def draad(v, van, naar):
@@ -55,19 +49,12 @@ def draad(v, van, naar):
 
 
 def breadboard(v):
-    """Three wires, three Undos: the bare board. A wire selected and moved 40 pixels down leaves
-    bare board behind; Ctrl+C, Ctrl+V elsewhere duplicate it."""
+    """A wire selected and moved 40 pixels down leaves bare board behind; Ctrl+C, Ctrl+V
+    elsewhere duplicate it."""
     v.muis_weg()
     kaal = v.na_verandering("Pic2", lambda: v.knop(7), "the breadboard view")
     v.kies_uit_keuzelijst("Combo2", 2)  # Blauw
     v.kies_uit_keuzelijst("Combo3", 1)  # Draadverbinding
-    for i in range(3):
-        draad(v, (236, 226 + 40 * i), (356, 226 + 40 * i))
-    v.muis_weg()
-    wacht_tot(lambda: v.beeld_van("Pic2") != kaal, "three wires")
-    v.toetsen_aan_venster("ctrl+z", "ctrl+z", "ctrl+z")
-    v.wacht_op_beeld("Pic2", kaal, "the bare board after three Undos")
-
     draad(v, (236, DRAAD_Y), (356, DRAAD_Y))
     v.muis_weg()
     y0 = DRAAD_Y - v.bedekt  # the wire's row in the screen's picture of the sheet

@@ -39,7 +39,6 @@ def zoek_en_plaats(v):
     v.toetsen_aan_venster("ctrl+f")
     v.bureau.typ("weer")
     wacht_tot(lambda: tel_regel(v) == telling, "the count of the matches")
-    controleer(tekstregels(v) == len(weerstanden), "the list shows %d lines" % tekstregels(v))
     eerste = lees_plaatje(weerstanden[0])
     v.bureau.toetsen("Down", "Return")
     v.wacht_op_beeld("IconPic", eerste, "the first match as current symbol")

@@ -240,12 +240,16 @@ private slots:
         for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 5})
             QVERIFY(laatst.gebruikt(map, QStringLiteral("R%1").arg(i)));
         QVERIFY(QFile::remove(map + "/R12.bmp"));
+        QVERIFY(QFile::rename(map + "/R13.bmp", map + "/R13b.bmp"));
+        laatst.hernoemd(map, "R13", "R13b");
         LaatstGebruikt gelezen(folder.path(LaatstGebruikt::kBestand)); // the next run
         gelezen.lees();
-        QStringList namen;
-        for (const SymboolTreffer &treffer : gelezen.bestaande(folder.path("Symbolen")))
-            namen << treffer.naam + (treffer.categorie == "weerstanden" ? "" : "?");
-        QCOMPARE(namen.join(' '), "R5 R13 R11 R10 R9 R8 R7 R6 R4 R3 R2"); // R12 is gone
+        for (const LaatstGebruikt *lijst : {&laatst, &gelezen}) {
+            QStringList namen;
+            for (const SymboolTreffer &treffer : lijst->bestaande(folder.path("Symbolen")))
+                namen << treffer.naam + (treffer.categorie == "weerstanden" ? "" : "?");
+            QCOMPARE(namen.join(' '), "R5 R13b R11 R10 R9 R8 R7 R6 R4 R3 R2"); // R12 is gone
+        }
         // A symbol counts as the same turned or mirrored, not with a pixel changed.
         QImage symbool(49, 49, QImage::Format_RGB32), ander;
         for (int i = 0; i < 49 * 49; ++i)

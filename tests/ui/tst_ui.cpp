@@ -325,7 +325,6 @@ private slots:
     void dialogsGiveWhatWasChosen() {
         QtPlatform platform;
         TestFolder folder;
-        const QString bmp = folder.writeFile("a.bmp", "BM");
         bijModaalVenster([](QWidget *v) {
             qobject_cast<QInputDialog *>(v)->setTextValue("R2");
             qobject_cast<QDialog *>(v)->accept();
@@ -337,10 +336,11 @@ private slots:
         });
         QCOMPARE(platform.chooseColour(qRgb(0, 0, 255)), qRgb(255, 0, 0));
         bijModaalVenster([&](QWidget *v) { // done(): accept() may wait for the folder's listing
-            v->findChild<QLineEdit *>("fileNameEdit")->setText(bmp);
+            v->findChild<QLineEdit *>("fileNameEdit")->setText(folder.path("a.bmp"));
             qobject_cast<QDialog *>(v)->done(QDialog::Accepted);
         });
-        QCOMPARE(platform.openFileName("Open", folder.root(), "Plaatje|*.bmp"), bmp);
+        QCOMPARE(platform.openFileName("Open", folder.root(), "Plaatje|*.bmp"),
+                 folder.path("a.bmp"));
         bijModaalVenster([](QWidget *v) { // the second format chosen as a user does
             auto *formaat = v->findChild<QComboBox *>("fileTypeCombo");
             formaat->setCurrentIndex(1);

@@ -83,6 +83,7 @@ private slots:
         for (const int x : {75, 125})
             QTest::mouseClick(PicView, Qt::LeftButton, {}, {x, 75});
         QTest::mouseClick(PicView, Qt::LeftButton, Qt::ShiftModifier, {75, 75});
+        QCOMPARE(PicView->rand(), QRect(50, 50, 51, 51)); // the cell's outline shows
         v.item("Knippen")->trigger();
         QTest::mouseClick(PicView, Qt::LeftButton, Qt::ShiftModifier, {125, 75});
         v.item("Verwijderen")->trigger();

@@ -175,7 +175,7 @@ private slots:
         QCOMPARE(StarterFolder::layOut(werk.path("starter"), bestand).failed.size(), 7);
         QCOMPARE(werk.readFile("app/Plugins/index.htm"), starter[2].toUtf8());
         const auto niets = StarterFolder::layOut(werk.path("geen"), werk.path("x"));
-        QVERIFY(niets.ok() && niets.copied.isEmpty());
+        ALLE_WAAR(niets.ok(), niets.copied.isEmpty());
         QVERIFY(!QFileInfo::exists(werk.path("x/") + StarterFolder::kManifest));
     }
 

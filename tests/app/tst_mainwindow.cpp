@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(v.w<QComboBox>("Combo4")->currentText() + v.weergave(), "12WebBrowser");
         for (const char *naam : {"WerkBalk", "Combo4", "Text2", "Check1", "Loep"})
             QVERIFY2(!v.getoond(naam), naam);
-        QVERIFY(v.getoond("Knop10") && v.getoond("List1"));
+        ALLE_WAAR(v.getoond("Knop10"), v.getoond("List1"));
         // The design sheet carries the raster in the slider's grey.
         const Surface &Pic = v.main->ontwerp().Pic;
         QCOMPARE(Pic.pixel(50, 20), grey(150));
@@ -459,10 +459,9 @@ private slots:
             return aantal;
         };
         QTRY_VERIFY2(gelijk() >= 12, qPrintable(QString::number(gelijk())));
-        QVERIFY(v.getoond("Loep") && v.getoond("LineH") && v.getoond("LineV") &&
-                !v.getoond("List1"));
+        ALLE_WAAR(v.getoond("Loep"), v.getoond("LineH"), v.getoond("LineV"), !v.getoond("List1"));
         v.klik("LoepKnop");
-        QVERIFY(!v.getoond("Loep") && !v.getoond("LineH") && v.getoond("List1"));
+        ALLE_WAAR(!v.getoond("Loep"), !v.getoond("LineH"), v.getoond("List1"));
     }
 
     // Other texts start nothing; the address is mailed to. A click on the picture plays

@@ -66,8 +66,8 @@ private slots:
         QVERIFY(!QFile::exists(map_.path("Symbolen/Oud/Weg.bmp")));
         TestFolder vreemd;
         vreemd.writeFile("brief.txt", "niet weggooien");
-        QVERIFY(!StarterMaker::maak(vreemd.root()).isEmpty() && QDir(vreemd.root()).count() == 3 &&
-                vreemd.readFile("brief.txt") == "niet weggooien");
+        ALLE_WAAR(!StarterMaker::maak(vreemd.root()).isEmpty(), QDir(vreemd.root()).count() == 3,
+                  vreemd.readFile("brief.txt") == "niet weggooien");
     }
 
     // Every symbol: a 49 x 49 BMP of 24 bits; a lead leaves it only mid-side, two pixels deep.
@@ -79,8 +79,8 @@ private slots:
     void symbols() {
         QFETCH(Symbool, s);
         const QImage beeld = bmp24(QStringLiteral("Symbolen/%1/%2.bmp").arg(s.categorie, s.naam));
-        QVERIFY(beeld.size() == QSize(49, 49) && s.naam.trimmed() == s.naam &&
-                !s.naam.contains(QRegularExpression("[\\\\/:*?\"<>|]")));
+        ALLE_WAAR(beeld.size() == QSize(49, 49), s.naam.trimmed() == s.naam,
+                  !s.naam.contains(QRegularExpression("[\\\\/:*?\"<>|]")));
         int rand = 0; // pixels inked on the block's edge
         for (int i = 0; i < 49 * 49; ++i)
             rand += (i % 49 % 48 == 0 || i / 49 % 48 == 0) &&
@@ -89,9 +89,9 @@ private slots:
             const QPoint kant = QPoint(24, 24) - 24 * stap; // two pixels deep, only mid-side
             const bool zwart[] = {beeld.pixel(kant) == kZwart, beeld.pixel(kant + stap) == kZwart,
                                   beeld.pixel(kant + 2 * stap) == kZwart};
-            QVERIFY(zwart[0] == zwart[1] && (zwart[0] || !zwart[2]));
+            ALLE_WAAR(zwart[0] == zwart[1], (zwart[0] || !zwart[2]));
         }
-        QVERIFY(rand == draden(beeld) && (s.categorie != "Verbindingen" || draden(beeld) >= 2));
+        ALLE_WAAR(rand == draden(beeld), (s.categorie != "Verbindingen" || draden(beeld) >= 2));
     }
 
     // Names unique in any case, pictures once; only chips lack leads; a picture a part.
@@ -105,8 +105,8 @@ private slots:
             plaatjes << map_.readFile(bestand);
             metDraden += draden(bmp24(bestand)) > 0;
         }
-        QVERIFY(namen.size() == symbolen.size() && plaatjes.size() == symbolen.size());
-        QVERIFY(symbolen.size() >= 80 && Onderdelen::alle().size() >= 20);
+        ALLE_WAAR(namen.size() == symbolen.size(), plaatjes.size() == symbolen.size());
+        ALLE_WAAR(symbolen.size() >= 80, Onderdelen::alle().size() >= 20);
         QCOMPARE_GE(metDraden, symbolen.size() - 5);
         QCOMPARE(QDir(map_.path("Breadboard")).entryList(QDir::Files).size(),
                  Onderdelen::alle().size());
@@ -143,10 +143,10 @@ private slots:
             const QString html = QString::fromUtf8(map_.readFile("Plugins/" + pagina));
             QTextDocument document;
             document.setHtml(html);
-            QVERIFY2(!document.metaInformation(QTextDocument::DocumentTitle).isEmpty() &&
-                         html.contains("<body background=\"Images/background.jpg\">") &&
-                         document.toPlainText().size() > 500,
-                     qPrintable(pagina));
+            ALLE_WAAR_BIJ(qPrintable(pagina),
+                          !document.metaInformation(QTextDocument::DocumentTitle).isEmpty(),
+                          html.contains("<body background=\"Images/background.jpg\">"),
+                          document.toPlainText().size() > 500);
             for (auto it = verwijzing.globalMatch(html); it.hasNext();) {
                 const QRegularExpressionMatch m = it.next();
                 const QString doel = m.captured(2).isEmpty() ? pagina : m.captured(2);
@@ -156,14 +156,13 @@ private slots:
                 const bool plaatje = m.captured(1).toLower() == "src";
                 plaatjes += plaatje;
                 // Within the folder, spelled as on disk; the anchor there; the picture's size.
-                QVERIFY2(!doel.contains(':') &&
-                             QFileInfo(pad).canonicalFilePath().endsWith("/Plugins/" + doel) &&
-                             (m.captured(3).isEmpty() ||
-                              map_.readFile("Plugins/" + doel)
-                                  .contains("<a name=\"" + m.captured(3).toUtf8() + '"')) &&
-                             (!plaatje ||
-                              (grootte.isValid() && (gevraagd.isNull() || grootte == gevraagd))),
-                         qPrintable(pagina + ": " + m.captured(0)));
+                ALLE_WAAR_BIJ(qPrintable(pagina + ": " + m.captured(0)), !doel.contains(':'),
+                              QFileInfo(pad).canonicalFilePath().endsWith("/Plugins/" + doel),
+                              (m.captured(3).isEmpty() ||
+                               map_.readFile("Plugins/" + doel)
+                                   .contains("<a name=\"" + m.captured(3).toUtf8() + '"')),
+                              (!plaatje ||
+                               (grootte.isValid() && (gevraagd.isNull() || grootte == gevraagd))));
             }
         }
         QCOMPARE_GE(plaatjes, 10);
@@ -172,7 +171,7 @@ private slots:
     void exampleProject() {
         const QString project = "Projecten/" + VoorbeeldProject::kNaam;
         const QImage blad = bmp24(project + ".ovb"), bord = bmp24(project + ".brb");
-        QVERIFY(blad.size() == QSize(800, 551) && bord.size() == QSize(800, 541));
+        ALLE_WAAR(blad.size() == QSize(800, 551), bord.size() == QSize(800, 541));
         QCOMPARE(blad.pixel(0, 0), grey(150)); // the raster's grey, which opening takes from there
         int geplaatst = 0;                     // parts with every leg in a hole of the board
         for (const VoorbeeldProject::Plaatsing &plaatsing : VoorbeeldProject::onderdelenOpBord())
@@ -183,11 +182,11 @@ private slots:
                     QCOMPARE(bord.pixel(hoek + poot), OnderdeelPen::kPootEind);
                 ++geplaatst;
             }
-        QVERIFY(geplaatst >= 3 && geplaatst == VoorbeeldProject::onderdelenOpBord().size());
+        ALLE_WAAR(geplaatst >= 3, geplaatst == VoorbeeldProject::onderdelenOpBord().size());
         // The component list is Windows text: "één" in Windows-1252, lines ending in CR LF.
         const QByteArray lijst = map_.readFile(project + ".dat");
-        QVERIFY(lijst.contains("\xe9\xe9n weerstand") && lijst.endsWith("\r\n") &&
-                lijst.count('\n') == lijst.count("\r\n") && lijst.count('\r') == lijst.count('\n'));
+        ALLE_WAAR(lijst.contains("\xe9\xe9n weerstand"), lijst.endsWith("\r\n"),
+                  lijst.count('\n') == lijst.count("\r\n"), lijst.count('\r') == lijst.count('\n'));
     }
 
     // The icon of every size as PNG, and as SVG.
@@ -198,7 +197,7 @@ private slots:
             const QImage beeld = vlak(QImage(
                 thema.path(QStringLiteral("hicolor/%1x%1/apps/org.voltarix.Voltarix.png").arg(n)),
                 "png"));
-            QVERIFY(beeld.size() == QSize(n, n) && beeld == vlak(Pictogram::teken(n)));
+            ALLE_WAAR(beeld.size() == QSize(n, n), beeld == vlak(Pictogram::teken(n)));
         }
         QCOMPARE(thema.readFile("hicolor/scalable/apps/org.voltarix.Voltarix.svg"),
                  Pictogram::svg());

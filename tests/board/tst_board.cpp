@@ -101,13 +101,13 @@ private slots:
         Pic2.setDrawMode(Surface::DrawMode::Invert);
         const QImage before = Pic2.image().copy();
         bool BBgroot = false;
-        QVERIFY(!wisselBordGrootte(platform, BBgroot, Pic2, GumPic) && !BBgroot);
+        ALLE_WAAR(!wisselBordGrootte(platform, BBgroot, Pic2, GumPic), !BBgroot);
         QCOMPARE(Pic2.image(), before);
         QCOMPARE(
             platform.messages[0].title + '|' + platform.messages[0].text,
             " Size|Wilt u grootte Breadboard wijzigen?\r\n(gemaakte opstelling gaat verloren)");
         for (const bool groot : {true, false}) {
-            QVERIFY(wisselBordGrootte(platform, BBgroot, Pic2, GumPic) && BBgroot == groot);
+            ALLE_WAAR(wisselBordGrootte(platform, BBgroot, Pic2, GumPic), BBgroot == groot);
             QCOMPARE(Pic2.image(), drawn(groot).image());
             QCOMPARE(GumPic.image(), drawn(groot).image().copy(GumPic.rect()));
             (groot ? TekenKleinBord : TekenGrootBord)(GumPic);
@@ -129,7 +129,7 @@ private slots:
         for (const QString &naam : kleurNamen() + QStringList{"rood", "Oranje", ""})
             (kleurNamen().contains(naam) ? kleuren : onbekend) << KleurVanNaam(naam);
         QCOMPARE(kleuren.size(), 9);
-        QVERIFY(kleuren.contains(qRgb(255, 255, 255)) && kleuren.contains(qRgb(0, 0, 0)));
+        ALLE_WAAR(kleuren.contains(qRgb(255, 255, 255)), kleuren.contains(qRgb(0, 0, 0)));
         QCOMPARE(onbekend, QSet<QRgb>{qRgb(0, 0, 0)});
     }
 };

@@ -198,13 +198,12 @@ private slots:
             QCOMPARE(ToolIcons::knop(knop).isNull(), !plaatje);
             if (plaatje) alle << ToolIcons::knop(knop);
         }
-        QVERIFY(ToolIcons::knop2(3).isNull() && ToolIcons::knop2(-1).isNull());
+        ALLE_WAAR(ToolIcons::knop2(3).isNull(), ToolIcons::knop2(-1).isNull());
         for (int i = 0; i < alle.size(); ++i) {
             QImage leeg(alle[i].size(), alle[i].format());
             leeg.fill(Qt::transparent);
-            QVERIFY2(alle[i] != leeg && alle.count(alle[i]) == 1 &&
-                         alle[i].size() == (i < 3 ? QSize(42, 21) : QSize(49, 49)),
-                     qPrintable(QString::number(i)));
+            ALLE_WAAR_BIJ(qPrintable(QString::number(i)), alle[i] != leeg, alle.count(alle[i]) == 1,
+                          alle[i].size() == (i < 3 ? QSize(42, 21) : QSize(49, 49)));
         }
     }
 
@@ -259,7 +258,7 @@ private slots:
         QCOMPARE(o.editor.Modus(), daarna);
         QCOMPARE(o.design.Pic2.drawMode(), Surface::DrawMode::Copy);
         if (daarna == 0 && modus != 0)
-            QVERIFY(!o.editor.BBlayer().zichtbaar && !o.editor.tekstGereedschapZichtbaar());
+            ALLE_WAAR(!o.editor.BBlayer().zichtbaar, !o.editor.tekstGereedschapZichtbaar());
     }
 
     // Fault once found: a right press during a wire drag took a snapshot with the band in
@@ -467,7 +466,7 @@ private slots:
         QCOMPARE(platform.messages.size(), 1); // printed well: nothing more to say
         const auto maat = QRegularExpression("Pages: +2\n(.*\n)*Page size: +([\\d.]+) x ([\\d.]+)")
                               .match(run("pdfinfo", {platform.pdfPath}));
-        QVERIFY(maat.hasMatch() && maat.captured(2).toDouble() < maat.captured(3).toDouble());
+        ALLE_WAAR(maat.hasMatch(), maat.captured(2).toDouble() < maat.captured(3).toDouble());
         QCOMPARE(run("pdftotext", {"-l", "1", platform.pdfPath, "-"}).simplified(), "Knipperlicht");
         platform.pdfPath.clear(); // no printer
         Afdrukken::BreadboardAfdrukken(platform, kBlad);
@@ -529,7 +528,7 @@ private slots:
         geschiedenis.undo(), geschiedenis.undo();
         geschiedenis.begin();
         blad.fillBox(0, 0, 3, 3, qRgb(1, 2, 3));
-        QVERIFY(geschiedenis.eind() && !geschiedenis.kanRedo());
+        ALLE_WAAR(geschiedenis.eind(), !geschiedenis.kanRedo());
         geschiedenis.begin();
         blad.fillBox(0, 0, 3, 3, qRgb(1, 2, 3));
         QVERIFY(!geschiedenis.eind());
@@ -577,7 +576,7 @@ private slots:
             QCOMPARE(budget.gebruikt(), ga.bytes() + gb.bytes());
         }
         const int blijft = ga.aantalStappen();
-        QVERIFY(blijft < 40 && qAbs(blijft - gb.aantalStappen()) <= 1);
+        ALLE_WAAR(blijft < 40, qAbs(blijft - gb.aantalStappen()) <= 1);
         while (ga.undo()) {
         }
         QCOMPARE(a.image(), momenten[40 - blijft]);

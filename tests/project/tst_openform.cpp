@@ -29,16 +29,16 @@ private slots:
         auto *lijst = form.findChild<QListWidget *>("List1");
         auto *open = form.findChild<QPushButton *>("OpenKnop");
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        QVERIFY(QApplication::focusWidget() == lijst && lijst->currentRow() == -1);
+        ALLE_WAAR(QApplication::focusWidget() == lijst, lijst->currentRow() == -1);
         QCOMPARE(form.findChild<QLabel *>("Label1")->text(), "3 Projecten in de lijst...");
         open->click();
         QTest::keyClick(lijst, Qt::Key_Down); // the empty name
         open->click();
-        QVERIFY(platform.messages.size() == 2 && form.isVisible());
+        ALLE_WAAR(platform.messages.size() == 2, form.isVisible());
         QCOMPARE(platform.messages[1].text, "Eerst een project selecteren!");
         for (const auto toets : {Qt::Key_Down, Qt::Key_Return})
             QTest::keyClick(lijst, toets);
-        QVERIFY(!form.isVisible() && form.result() == QDialog::Accepted);
+        ALLE_WAAR(!form.isVisible(), form.result() == QDialog::Accepted);
         lijst->setCurrentRow(2);
         emit lijst->itemDoubleClicked(lijst->currentItem());
         for (const char *extensie : {".brb", ".dat", ".ovb"})

@@ -38,8 +38,8 @@ void opent(const QString &projecten, bool nieuw) {
     const ProjectMap map(projecten);
     const ProjectMap::Geladen geladen = map.laad(QStringLiteral("P"));
     const QImage blad = (nieuw ? kNieuw : kOud).image();
-    QVERIFY(geladen.ontwerpBlad == blad && geladen.breadboard == blad &&
-            geladen.lijst == (nieuw ? "nieuw\r\n" : "oud\r\n"));
+    ALLE_WAAR(geladen.ontwerpBlad == blad, geladen.breadboard == blad,
+              geladen.lijst == (nieuw ? "nieuw\r\n" : "oud\r\n"));
     QCOMPARE(map.namen() + QDir(projecten).entryList({"*.nieuw", "*.opslaan"}, QDir::Files),
              QStringList{"P"});
 }
@@ -135,16 +135,16 @@ private slots:
             folder.writeFile(QStringLiteral("Projecten/") + file, "x");
         folder.writeFile("Projecten/K.ovb", bmpHeader(100000, 100000));
         const ProjectMap::Geladen kapot = map.laad("K");
-        QVERIFY(!kapot.ontwerpBlad && !kapot.breadboard && kapot.lijst.isEmpty());
+        ALLE_WAAR(!kapot.ontwerpBlad, !kapot.breadboard, kapot.lijst.isEmpty());
         QCOMPARE(map.namen(), (QStringList{"", "abc", "Bel", "K"}));
-        QVERIFY(!map.bestaat("alleen") && ProjectMap(folder.path("Leeg")).namen().isEmpty());
+        ALLE_WAAR(!map.bestaat("alleen"), ProjectMap(folder.path("Leeg")).namen().isEmpty());
         for (const char *naam : {"", ".", "..", "*.*", "a/b", "a\\b", "a:b", "wat?", "x\"y", "<a>",
                                  "a|b", "tab\there", "../buiten"}) { // write nothing at all
             QVERIFY2(!ProjectMap::geldigeNaam(naam), naam);
             QCOMPARE(ProjectMap(folder.path("Nieuw")).opslaan(naam, kOud, kOud, "x"),
                      ProjectMap::OngeldigeNaam);
         }
-        QVERIFY(!QFileInfo::exists(folder.path("Nieuw")) && ProjectMap::geldigeNaam("Led .. 1 é"));
+        ALLE_WAAR(!QFileInfo::exists(folder.path("Nieuw")), ProjectMap::geldigeNaam("Led .. 1 é"));
         const RecenteProjecten recent(folder.path("Recente projecten.txt"));
         for (const QString naam : {"A", "B", "C", "D", "E", "F", "B", "G"})
             QVERIFY(recent.voegToe(naam));
@@ -174,11 +174,11 @@ private slots:
         }
         QCOMPARE(map.namen(), QStringList{naam});
         const ProjectMap::Geladen geladen = map.laad(naam);
-        QVERIFY(geladen.breadboard == kOud.image() && geladen.lijst == "µ\r\n");
+        ALLE_WAAR(geladen.breadboard == kOud.image(), geladen.lijst == "µ\r\n");
         QCOMPARE(map.opslaan(naam, kNieuw, kOud, "Ω"), ProjectMap::Geen);
         const ProjectMap::Geladen nieuw = map.laad(naam);
-        QVERIFY(nieuw.ontwerpBlad == kNieuw.image() && nieuw.breadboard == kOud.image() &&
-                nieuw.lijst == "Ω\r\n");
+        ALLE_WAAR(nieuw.ontwerpBlad == kNieuw.image(), nieuw.breadboard == kOud.image(),
+                  nieuw.lijst == "Ω\r\n");
         QCOMPARE(DiskNames::files(map.folder()).size(), size_t(3)); // no second project beside it
         for (const QByteArray &bestand : bestanden) // Qt cannot remove what it cannot list
             QCOMPARE(::unlink(bestand.constData()), 0);
@@ -216,8 +216,8 @@ private slots:
         map.zetWachttijd(0);
         QFile slot(folder.writeFile("Projecten/P.lock", {}));
         QCOMPARE(map.opslaan("P", kKlein, kKlein, "x\r\n"), ProjectMap::InGebruik);
-        QVERIFY(
-            slot.open(QIODevice::ReadWrite) &&
+        ALLE_WAAR(
+            slot.open(QIODevice::ReadWrite),
             slot.setFileTime(QDateTime::currentDateTime().addSecs(-2), P::FileModificationTime));
         QCOMPARE(map.opslaan("P", kKlein, kKlein, "x\r\n"), ProjectMap::Geen);
         QVERIFY(!QFile::exists(slot.fileName())); // and let go after the save
@@ -248,7 +248,7 @@ private slots:
                 QVERIFY2(helper.waitForReadyRead(30000), "the helper never reached its step");
             QCOMPARE(helper.readLine(), QByteArray("stap\n"));
             helper.kill();
-            QVERIFY(helper.waitForFinished() && helper.exitStatus() == QProcess::CrashExit);
+            ALLE_WAAR(helper.waitForFinished(), helper.exitStatus() == QProcess::CrashExit);
             return opent(projecten, manier.toInt() >= 4);
         }
         QString doel = projecten;
@@ -323,8 +323,8 @@ private slots:
             if (kopie) { // both sheets and the list of one step
                 const auto moment = tekening(kopie->inhoud.lijst.section(' ', 1).toInt());
                 QCOMPARE(kopie->inhoud.lijst, moment.lijst.trimmed() + "\r\n");
-                QVERIFY(kopie->inhoud.ontwerpBlad == moment.Pic &&
-                        kopie->inhoud.breadboard == moment.Pic2);
+                ALLE_WAAR(kopie->inhoud.ontwerpBlad == moment.Pic,
+                          kopie->inhoud.breadboard == moment.Pic2);
                 QDir(kopie->kopie.map).removeRecursively();
                 kopie.reset();
             }
@@ -340,14 +340,14 @@ private slots:
         platform.answers << Platform::Answer::Yes;
         QVERIFY(!Herstelmap(map).biedAan(platform));
         QVERIFY(!Herstelmap(map).biedAan(platform)); // and not offered again
-        QVERIFY(platform.messages.size() == 1 &&
-                platform.messages[0].text.endsWith(kopieMap + ".onleesbaar"));
+        ALLE_WAAR(platform.messages.size() == 1,
+                  platform.messages[0].text.endsWith(kopieMap + ".onleesbaar"));
         QCOMPARE(QDir(kopieMap + ".onleesbaar").entryList(QDir::Files).size(), 3); // all kept
         // A list too large to show is kept as its file: the copy used to hold the box's notice
         // instead, so that a restored design lost its list.
         const QByteArray lijst = QByteArray(300000, 'x') + "\r\n\x80\r\n";
         auto bron = std::make_shared<QFile>(folder.writeFile("P.dat", lijst));
-        QVERIFY(bron->open(QIODevice::ReadOnly) && bron->seek(7));
+        ALLE_WAAR(bron->open(QIODevice::ReadOnly), bron->seek(7));
         HerstelSchrijver::Momentopname nu = tekening(2);
         nu.lijst.clear(), nu.datBron = bron;
         const QString tweede = Herstelmap(map).nieuweKopieMap();
@@ -388,8 +388,8 @@ private slots:
         if (!goed) QCOMPARE(platform.messages[0].text, ProjectZip::foutTekst(fout, zip));
         for (const auto &[naam, inhoud] : kProject) // nothing written on refusal
             QCOMPARE(folder.readFile("Projecten/" + naam), goed ? inhoud : "");
-        QVERIFY(!QFileInfo::exists(folder.path("x")) &&
-                goed == QFileInfo::exists(folder.path("Projecten")));
+        ALLE_WAAR(!QFileInfo::exists(folder.path("x")),
+                  goed == QFileInfo::exists(folder.path("Projecten")));
     }
 
     // Found in the making: a header may claim a few bytes for an entry that unpacks to more
@@ -405,9 +405,9 @@ private slots:
         for (qsizetype plek = zip.indexOf(van); plek >= 0; plek = zip.indexOf(van, plek + 4))
             zip.replace(plek, 4, reinterpret_cast<const char *>(&gelogen), 4);
         const ProjectZip::Gelezen gelezen = ProjectZip::lees(folder.writeFile("gelogen.zip", zip));
-        QVERIFY((gelezen.fout == ProjectZip::Fout::TeGroot ||
-                 gelezen.fout == ProjectZip::Fout::Onleesbaar) &&
-                gelezen.bestanden.brb.isEmpty());
+        ALLE_WAAR((gelezen.fout == ProjectZip::Fout::TeGroot ||
+                   gelezen.fout == ProjectZip::Fout::Onleesbaar),
+                  gelezen.bestanden.brb.isEmpty());
     }
 
     // Any project file elsewhere brings all three in, over one of that name only after Yes;
@@ -421,8 +421,8 @@ private slots:
         folder.writeFile("Projecten/Proef.ovb", "oud");
         ScriptedPlatform platform;
         platform.answers = {Platform::Answer::No, Platform::Answer::Yes};
-        QVERIFY(
-            ProjectImport::importeer(platform, map, folder.path("elders/Proef.brb")).isEmpty() &&
+        ALLE_WAAR(
+            ProjectImport::importeer(platform, map, folder.path("elders/Proef.brb")).isEmpty(),
             folder.readFile("Projecten/Proef.ovb") == "oud");
         QCOMPARE(ProjectImport::importeer(platform, map, folder.path("elders/Proef.brb")), "Proef");
         QCOMPARE(platform.messages.takeFirst().text, "Project bestaat reeds, vernieuwen?");
@@ -431,10 +431,10 @@ private slots:
         QCOMPARE(ProjectImport::importeer(platform, map, folder.path("Projecten/Proef.dat")),
                  "Proef");
         for (const QString pad : {"elders/Kapot.ovb", "elders/Weg.ovb", "elders/Proef.txt"})
-            QVERIFY(ProjectImport::importeer(platform, map, folder.path(pad)).isEmpty() &&
-                    platform.messages.last().text ==
-                        ProjectImport::geenProjectTekst(folder.path(pad)));
-        QVERIFY(platform.messages.size() == 4 && map.namen() == QStringList{"Proef"});
+            ALLE_WAAR(ProjectImport::importeer(platform, map, folder.path(pad)).isEmpty(),
+                      platform.messages.last().text ==
+                          ProjectImport::geenProjectTekst(folder.path(pad)));
+        ALLE_WAAR(platform.messages.size() == 4, map.namen() == QStringList{"Proef"});
     }
 };
 

@@ -38,6 +38,28 @@ template <typename... T> struct Tabel {
     }
 };
 
+// Several facts checked one by one, so that a failure names the one that does not hold:
+// ALLE_WAAR(a == 1, lijst.isEmpty()); ALLE_WAAR_BIJ(naam, ...) adds where, as QVERIFY2 does.
+// Up to four facts; one with a comma outside parentheses goes in parentheses.
+#define ALLE_WAAR_BIJ(bij, ...)                                                                    \
+    do {                                                                                           \
+        VOLTARIX_KIES(__VA_ARGS__, VOLTARIX_FEITEN4, VOLTARIX_FEITEN3, VOLTARIX_FEITEN2,           \
+                      VOLTARIX_FEITEN1, )                                                          \
+        (bij, __VA_ARGS__);                                                                        \
+    } while (false)
+#define ALLE_WAAR(...) ALLE_WAAR_BIJ("", __VA_ARGS__)
+#define VOLTARIX_KIES(_1, _2, _3, _4, feiten, ...) feiten
+#define VOLTARIX_FEITEN1(bij, a) QVERIFY2(a, bij)
+#define VOLTARIX_FEITEN2(bij, a, ...)                                                              \
+    QVERIFY2(a, bij);                                                                              \
+    VOLTARIX_FEITEN1(bij, __VA_ARGS__)
+#define VOLTARIX_FEITEN3(bij, a, ...)                                                              \
+    QVERIFY2(a, bij);                                                                              \
+    VOLTARIX_FEITEN2(bij, __VA_ARGS__)
+#define VOLTARIX_FEITEN4(bij, a, ...)                                                              \
+    QVERIFY2(a, bij);                                                                              \
+    VOLTARIX_FEITEN3(bij, __VA_ARGS__)
+
 #define VOLTARIX_TEST(Class)                                                                       \
     static const bool Class##Geregistreerd =                                                       \
         TestRunner::registreer(#Class, [] { return std::unique_ptr<QObject>(new Class); });

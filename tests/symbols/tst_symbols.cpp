@@ -328,12 +328,11 @@ private slots:
             o.model.IconPicture_MouseMove(Qt::MouseButtons(knoppen), x, 310);
         Surface verwacht(49, 49);
         verwacht.fillBox(10, 30, 20, 30, kleur);
-        QVERIFY(o.model.tekening().image() == verwacht.image() && o.rasterKlopt());
+        ALLE_WAAR(o.model.tekening().image() == verwacht.image(), o.rasterKlopt());
         for (int knop : {IconDesignModel::kKiesKnop, 7, IconDesignModel::kKiesKnop})
             o.model.KnopB_Click(knop);
         o.model.IconPalet_MouseDown(20, 130); // (0, 0, 150)
-        QVERIFY(o.messages.isEmpty() && o.model.kiezen() &&
-                o.model.tekenKleur() == qRgb(0, 0, 150));
+        ALLE_WAAR(o.messages.isEmpty(), o.model.kiezen(), o.model.tekenKleur() == qRgb(0, 0, 150));
         o.model.IconPicture_MouseDown(Qt::RightButton, lijn ? 15 : 160, lijn ? 100 : 310);
         QVERIFY(!o.model.kiezen());
         QCOMPARE(o.model.tekening().image(), verwacht.image());
@@ -398,7 +397,7 @@ private slots:
         bewerking(verwacht);
         o.model.KnopB_Click(knop);
         QCOMPARE(o.model.tekening().image(), verwacht.image());
-        QVERIFY(o.rasterKlopt() && o.model.laatsteKnop() == (knop <= 15 ? knop : 0));
+        ALLE_WAAR(o.rasterKlopt(), o.model.laatsteKnop() == (knop <= 15 ? knop : 0));
         QStringList tekst;
         for (const auto &vraag : o.inputs)
             tekst << vraag.prompt + vraag.title + vraag.defaultAnswer;
@@ -451,8 +450,8 @@ private slots:
         for (int patroon = -1; patroon <= Patronen::kAantal; ++patroon) {
             const QImage beeld = patroonOver(grond, patroon, qRgb(200, 30, 90));
             const bool bestaat = patroon >= 0 && patroon < Patronen::kAantal;
-            QVERIFY2((beeld == grond) != bestaat && !getekend.contains(beeld),
-                     qPrintable(QString::number(patroon)));
+            ALLE_WAAR_BIJ(qPrintable(QString::number(patroon)), (beeld == grond) != bestaat,
+                          !getekend.contains(beeld));
             if (bestaat) getekend << beeld;
         }
     }
@@ -463,11 +462,11 @@ private slots:
         for (int i = 0; i < Texturen::kAantal; ++i) {
             const QImage beeld = Texturen::textuur(i);
             const int zijde = i < 10 ? 81 : 80;
-            QVERIFY(beeld.size() == QSize(zijde, zijde) && beeld == Texturen::textuur(i) &&
-                    !gezien.contains(beeld));
+            ALLE_WAAR(beeld.size() == QSize(zijde, zijde), beeld == Texturen::textuur(i),
+                      !gezien.contains(beeld));
             gezien << beeld;
         }
-        QVERIFY(Texturen::textuur(-1).isNull() && Texturen::textuur(Texturen::kAantal).isNull());
+        ALLE_WAAR(Texturen::textuur(-1).isNull(), Texturen::textuur(Texturen::kAantal).isNull());
     }
 
     // A broken BMP converts to nothing and leaves the old picture.

@@ -126,7 +126,7 @@ private slots:
         QTest::mouseClick(e.config->findChild<QPushButton *>(ok ? "OkKnop" : "CancelKnop"),
                           Qt::LeftButton);
         const bool gedaan = ok && web, opgeslagen = gedaan && !hindernis;
-        QVERIFY(e.config->isVisible() == !web && e.config->result() == gedaan);
+        ALLE_WAAR(e.config->isVisible() == !web, e.config->result() == gedaan);
         QCOMPARE(e.herladen + e.platform.waited, gedaan ? 2.0 : 0.0);
         QStringList meldingen;
         for (const auto &melding : e.platform.messages)

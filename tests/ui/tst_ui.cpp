@@ -116,7 +116,7 @@ private slots:
         surface.drawText(10, 10, "Hg", {"Arial", 12});
         const QRect ink = differingRect(surface.image(), Surface(100, 40, kBlue).image());
         const QRect box(QPoint(10, 10), Surface::textSize("Hg", {"Arial", 12}));
-        QVERIFY(box.height() >= 16 && box.contains(ink) && ink.height() >= 12 && ink.top() > 10);
+        ALLE_WAAR(box.height() >= 16, box.contains(ink), ink.height() >= 12, ink.top() > 10);
     }
 
     // Rows: the file's bytes; v: all the pixel data the header announces is there; g: read as

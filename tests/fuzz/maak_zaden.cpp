@@ -52,7 +52,8 @@ int main(int argc, char *argv[]) {
     for (const char *target : {"projectblad", "symbool", "bmpvolledig"})
         zaden += {{target, "blad24.bmp", pictureFile(blad(13, 9))}, {target, "index8.bmp", pictureFile(geindexeerd(5, 3))},
             {target, "mono.bmp", pictureFile(blad(9, 4).convertToFormat(QImage::Format_Mono))},
-            {target, "rle8.bmp", bmpBestand(geindexeerd(4, 2), {40, 8, 1, {}, false})}, {target, "os2.bmp", os2Bmp()},
+            {target, "rle8.bmp", bmpBestand(geindexeerd(4, 2), {40, 8, 1, {}, false})},
+            {target, "os2.bmp", bmpBestand(bont(3, 2), {12, 24, 0, {0xff0000, 0x00ff00, 0x0000ff}, false})},
             {target, "blad.png", pictureFile(blad(7, 5), "PNG")}, {target, "blad.jpg", pictureFile(blad(8, 8), "JPG")},
             {target, "transparant.gif", gifFile(geindexeerd(6, 4, true))}};
     // clang-format on

@@ -163,10 +163,6 @@ QByteArray bmpHeader(qint32 width, qint32 height) {
     return header + QByteArray(24, '\0');
 }
 
-QByteArray os2Bmp() {
-    return bmpBestand(bont(3, 2), {12, 24, 0, {0xff0000, 0x00ff00, 0x0000ff}, false});
-}
-
 QByteArray gifFile(const QImage &picture) {
     const QTemporaryDir map;
     const QString pad = map.filePath(QStringLiteral("p.gif"));

@@ -62,9 +62,6 @@ QByteArray bmpBestand(const QImage &beeld, const BmpVorm &vorm);
 // The 54-byte header of a 24-bit BMP claiming the given size, with no pixel data.
 QByteArray bmpHeader(qint32 width, qint32 height);
 
-// A 3 x 2 BMP of 24 bits with the old 12-byte OS/2 header.
-QByteArray os2Bmp();
-
 // A picture as a GIF file, written by the starter content's GIF writer (Qt reads GIF but
 // does not write it): pixels with alpha 0 are the transparent colour.
 QByteArray gifFile(const QImage &picture);

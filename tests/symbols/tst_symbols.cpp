@@ -25,7 +25,6 @@ namespace {
 
 using Bewerking = std::function<void(Surface &)>;
 const QRgb kZwart = qRgb(0, 0, 0), kRood = qRgb(255, 0, 0), kWit = Surface::kWhite;
-const QString kTitel = QStringLiteral(" 49 x 49 Symbool Designer");
 
 struct Ontwerper : ScriptedPlatform {
     void druk(int cx, int cy, Qt::MouseButtons knop = Qt::LeftButton) { // in the cell's centre
@@ -79,12 +78,6 @@ struct Bibliotheek {
 
 // Rename on a row with a name typed: the list, the new row (-1 for none), the message.
 using Hernoeming = std::tuple<int, QString, QStringList, int, QString>;
-
-QImage patroonOver(QImage onder, int patroon, QRgb kleur) {
-    Surface tegel(onder);
-    Patronen::teken(tegel, patroon, kleur);
-    return tegel.image();
-}
 
 } // namespace
 
@@ -406,7 +399,7 @@ private slots:
         QCOMPARE(tekst.join('|'), gezegd);
         o.answers = {Platform::Answer::Yes};
         o.model.KnopB_Click(knop == 15 ? 15 : 1); // New: the title names no file
-        QCOMPARE(o.model.titel(), kTitel);
+        QCOMPARE(o.model.titel(), " 49 x 49 Symbool Designer");
     }
     // Undo and redo over a hundred steps of strokes and commands; a symbol opened starts anew.
     void geschiedenis() {
@@ -448,11 +441,12 @@ private slots:
         const QImage grond = filledPicture(80, 80, qRgb(10, 120, 10));
         QList<QImage> getekend;
         for (int patroon = -1; patroon <= Patronen::kAantal; ++patroon) {
-            const QImage beeld = patroonOver(grond, patroon, qRgb(200, 30, 90));
+            Surface beeld(grond);
+            Patronen::teken(beeld, patroon, qRgb(200, 30, 90));
             const bool bestaat = patroon >= 0 && patroon < Patronen::kAantal;
-            ALLE_WAAR_BIJ(qPrintable(QString::number(patroon)), (beeld == grond) != bestaat,
-                          !getekend.contains(beeld));
-            if (bestaat) getekend << beeld;
+            ALLE_WAAR_BIJ(qPrintable(QString::number(patroon)), (beeld.image() == grond) != bestaat,
+                          !getekend.contains(beeld.image()));
+            if (bestaat) getekend << beeld.image();
         }
     }
 

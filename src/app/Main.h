@@ -71,7 +71,6 @@ public:
     // zip, or a project's files in another folder) is first brought into the projects
     // folder (Main_Documenten.cpp).
     void openBestand(const QString &pad);
-    bool BBgroot() const { return BBgroot_; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;

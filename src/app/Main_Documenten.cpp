@@ -41,7 +41,7 @@ void Main::toonRecenteProjecten() {
         const QString tekst = QStringLiteral("&%1 %2").arg(i + 1).arg(
             QString(namen[i]).replace(QLatin1Char('&'), QStringLiteral("&&")));
         auto *item = new QAction(tekst, BestandMenu);
-        const QString naam = namen[i];
+        const QString &naam = namen[i];
         connect(item, &QAction::triggered, this, [this, naam] { openProject(naam); });
         BestandMenu->insertAction(ExitItem, item);
         recenteItems_ << item;

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QCursor>
 #include <QGuiApplication>
 

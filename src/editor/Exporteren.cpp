@@ -51,7 +51,7 @@ QString voorstel(const QString &map, const QString &naam) {
 // The project inside a zip is named as the zip is, so that it comes back under the
 // name the user gave it; a file name that is no project name gives the design's.
 QString zipNaam(const QString &pad, const QString &naam) {
-    const QString stam = QFileInfo(pad).completeBaseName();
+    QString stam = QFileInfo(pad).completeBaseName();
     if (ProjectMap::geldigeNaam(stam)) return stam;
     return ProjectMap::geldigeNaam(naam) ? naam : QStringLiteral("ontwerp");
 }

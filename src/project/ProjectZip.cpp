@@ -87,7 +87,7 @@ std::optional<QByteArray> maak(const Bestanden &bestanden) {
         }
     }
     if (zip_close(zip.get()) < 0) return klaar(std::nullopt);
-    zip.release();
+    static_cast<void>(zip.release()); // zip_close has freed the archive
     zip_stat_t stat;
     if (zip_source_open(bron) < 0) return klaar(std::nullopt);
     QByteArray bytes;

@@ -12,7 +12,7 @@
 // header that understates its sizes cannot fill the disk or the memory.
 namespace ProjectZip {
 
-constexpr qint64 kMaxUitgepakt = 64 * 1024 * 1024;
+constexpr qint64 kMaxUitgepakt = qint64{64} * 1024 * 1024;
 
 enum class Fout {
     Geen,

@@ -77,7 +77,8 @@ QByteArray heelBeeld(const QImage &beeld) {
     QByteArray ruw;
     ruw.reserve(qsizetype(beeld.width()) * beeld.height() * 4);
     for (int y = 0; y < beeld.height(); ++y)
-        ruw.append(reinterpret_cast<const char *>(beeld.constScanLine(y)), beeld.width() * 4);
+        ruw.append(reinterpret_cast<const char *>(beeld.constScanLine(y)),
+                   qsizetype(beeld.width()) * 4);
     return qCompress(ruw, kCompressie);
 }
 

@@ -9,7 +9,7 @@
 namespace RegelBestand {
 
 // Far more than any such list of sensible lines: a larger file is not ours.
-constexpr qint64 kGrootste = 64 * 1024;
+constexpr qint64 kGrootste = qint64{64} * 1024;
 
 // The lines of the file, "\r\n" read as "\n"; none for a file that is missing,
 // unreadable or larger than kGrootste.

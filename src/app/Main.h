@@ -41,6 +41,7 @@ class QTextBrowser;
 class QTimer;
 class QToolButton;
 class SheetView;
+class WijzerPlek;
 
 // The main window: the two sheets, the component list, the symbol library panel,
 // the tool buttons and the breadboard tools. It owns the design for the whole run;
@@ -169,7 +170,7 @@ private:
     void Undo();
     void LoepKnop_Click();
     void LoepTimer_Tick();
-    QImage eigenBeeld(QRect bron, QPoint pointer);
+    QImage eigenBeeld();
     void Text1_Change(int positie, int erbij);
     void openProject(const QString &naam);
     void zetOntwerpNaam(const QString &naam);
@@ -181,6 +182,7 @@ private:
     SheetView *LoepView = nullptr;
     QFrame *LineH = nullptr, *LineV = nullptr;
     QTimer *LoepTimer = nullptr;
+    WijzerPlek *wijzer_ = nullptr; // the pointer's place in our windows
     Surface loepBeeld_;
     bool schermGeeftZwart_ = false; // a grab of the screen came back black
     ComponentList componentList_;

@@ -12,6 +12,7 @@
 #include "ui/Platform.h"
 #include "ui/SheetView.h"
 #include "ui/Twips.h"
+#include "ui/WijzerPlek.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -73,6 +74,7 @@ void Main::verbindProjecten() {
     LineH = rodeLijn(LoepView, QStringLiteral("LineH"), QRect(45, 112 - omhoog, 60, 1));
     LineV = rodeLijn(LoepView, QStringLiteral("LineV"), QRect(73, 83 - omhoog, 1, 60));
     Loep->hide();
+    wijzer_ = new WijzerPlek(this);
     LoepTimer = new QTimer(this);
     LoepTimer->setInterval(25);
     connect(LoepTimer, &QTimer::timeout, this, &Main::LoepTimer_Tick);
@@ -204,13 +206,13 @@ void Main::LoepTimer_Tick() {
     // What no one sees need not be fetched from the screen.
     if (!Loep->isVisible()) return;
     const QPoint pointer = QCursor::pos();
-    const QRect bron = Loep::bron(pointer, loepBeeld_.size(), LoepScroll->value());
     QImage beeld;
     QScreen *screen = QGuiApplication::screenAt(pointer);
     if (screen && !schermGeeftZwart_ &&
         Loep::schermLeesbaar(QGuiApplication::platformName(),
                              qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))) {
-        const QRect scherm = bron.translated(-screen->geometry().topLeft());
+        const QRect scherm = Loep::bron(pointer, loepBeeld_.size(), LoepScroll->value())
+                                 .translated(-screen->geometry().topLeft());
         beeld = screen->grabWindow(0, scherm.x(), scherm.y(), scherm.width(), scherm.height())
                     .toImage();
         // Black over one of our own windows: this screen hands out no pixels after all.
@@ -219,20 +221,31 @@ void Main::LoepTimer_Tick() {
             beeld = QImage();
         }
     }
-    if (beeld.isNull()) beeld = eigenBeeld(bron, pointer);
+    if (beeld.isNull()) beeld = eigenBeeld();
     loepBeeld_.clear();
     loepBeeld_.stretchFrom(beeld, beeld.rect(), loepBeeld_.rect());
 }
 
 // Where the screen cannot be read, the program shows what it shows itself: its window
-// under the pointer (or this one) painted afresh, the rest in the windows' grey.
-QImage Main::eigenBeeld(QRect bron, QPoint pointer) {
-    QWidget *venster = QApplication::topLevelAt(pointer);
-    if (!venster) venster = this;
+// under the pointer (or this one) painted afresh, the rest in the windows' grey. The
+// pointer's place in that window comes from the window's own mouse events where they
+// have one, since the window's place on the screen may be reported wrongly.
+QImage Main::eigenBeeld() {
+    QWidget *venster = nullptr;
+    QPoint plek = wijzer_->plek();
+    if (const QWindow *window = wijzer_->venster())
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (widget->windowHandle() == window) venster = widget;
+    if (!venster) {
+        const QPoint pointer = QCursor::pos();
+        venster = QApplication::topLevelAt(pointer);
+        if (!venster) venster = this;
+        plek = venster->mapFromGlobal(pointer);
+    }
+    const QRect bron = Loep::bron(plek, loepBeeld_.size(), LoepScroll->value());
     QImage beeld(bron.size(), QImage::Format_RGB32);
     beeld.fill(venster->palette().color(QPalette::Window));
     QPainter schilder(&beeld);
-    venster->render(&schilder, QPoint(),
-                    QRegion(QRect(venster->mapFromGlobal(bron.topLeft()), bron.size())));
+    venster->render(&schilder, QPoint(), QRegion(bron));
     return beeld;
 }

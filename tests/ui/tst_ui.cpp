@@ -15,6 +15,7 @@
 #include "ui/QtPlatform.h"
 #include "ui/Surface.h"
 #include "ui/Wacht.h"
+#include "ui/WijzerPlek.h"
 
 #include <QMessageBox>
 #include <QtTest>
@@ -271,6 +272,21 @@ private slots:
                     std::chrono::duration<double>(seconden));
         // A busy loop would use the whole 0.2 s of one core.
         if (seconden >= 0.2) QCOMPARE_LT(std::clock() - processor, CLOCKS_PER_SEC / 20);
+    }
+
+    // The pointer's place is the one its window's last mouse event gave; leaving that
+    // window forgets it, leaving another one does not.
+    void wijzerPlek() {
+        WijzerPlek wijzer;
+        QWindow venster, ander;
+        QMouseEvent beweging(QEvent::MouseMove, QPoint(10, 20), QPoint(10, 20), QPoint(900, 5),
+                             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QEvent weg(QEvent::Leave);
+        QCoreApplication::sendEvent(&venster, &beweging);
+        QCoreApplication::sendEvent(&ander, &weg);
+        ALLE_WAAR(wijzer.venster() == &venster, wijzer.plek() == QPoint(10, 20));
+        QCoreApplication::sendEvent(&venster, &weg);
+        QCOMPARE(wijzer.venster(), nullptr);
     }
 
     // A picture file that another program cuts short while it is read (or a stick pulled

@@ -189,8 +189,11 @@ int main(int argc, char *argv[]) {
             return;
         }
         // The compositor sizes a maximised window to the free area, which it alone knows.
+        // Maximised once it is shown: asked before, Qt on XWayland under Weston can read
+        // the window's state back as normal before the window is mapped, and drop it.
         main->pasIn(binnen->size());
-        main->showMaximized();
+        main->show();
+        QTimer::singleShot(0, main.get(), [&] { main->setWindowState(Qt::WindowMaximized); });
     });
     titel->show();
     return application.exec();

@@ -94,7 +94,7 @@ def binnenkant(beeld, f, vrij):  # the main window's inside, found by the tool b
 
 def hoofdvenster(bureau, scherm, f, vrij, klik):
     """Clicks the title screen until the main window shows; its title bar under a top panel,
-    its work area above a bottom panel and inside the screen."""
+    its work area above a bottom panel and inside the screen, right edge included."""
     for _ in range(4):
         # a click that came before the window knew of the pointer is given again
         bureau.xdo("mousemove", "--sync", klik[0] + 5, klik[1] + 5)
@@ -113,6 +113,8 @@ def hoofdvenster(bureau, scherm, f, vrij, klik):
                                              default=None))(bureau.schermbeeld()), "the design sheet's backdrop")
     beeld = bureau.schermbeeld()
     controleer(onder + m(4, f) < vrij[1], "the work area ends at %d, past the free area %r" % (onder, vrij))
+    rechts = max(x for x in range(kolom, scherm[0]) if beeld.pixel(x, onder) == DONKER)
+    controleer(rechts + m(4, f) < scherm[0], "the work area reaches %d, the screen's edge" % rechts)
     # a title bar of at least 20 pixels between the panel and the menu bar, none of it desktop
     titel = [beeld.pixel(x0 + m(300, f), y) for y in range(vrij[0], y0 - m(20, f))]
     controleer(len(titel) >= m(20, f) and ACHTERGROND not in titel,

@@ -235,7 +235,7 @@ QImage Main::eigenBeeld() {
     QPoint plek = wijzer_->plek();
     if (const QWindow *window = wijzer_->venster())
         for (QWidget *widget : QApplication::topLevelWidgets())
-            if (widget->windowHandle() == window) venster = widget;
+            if (widget->windowHandle() == window && widget->isVisible()) venster = widget;
     if (!venster) {
         const QPoint pointer = QCursor::pos();
         venster = QApplication::topLevelAt(pointer);

@@ -171,6 +171,7 @@ private:
     void LoepKnop_Click();
     void LoepTimer_Tick();
     QImage eigenBeeld();
+    QPoint wijzerIn(const QWidget *widget) const; // the pointer's place in `widget`
     void Text1_Change(int positie, int erbij);
     void openProject(const QString &naam);
     void zetOntwerpNaam(const QString &naam);

@@ -227,25 +227,28 @@ void Main::LoepTimer_Tick() {
 }
 
 // Where the screen cannot be read, the program shows what it shows itself: its window
-// under the pointer (or this one) painted afresh, the rest in the windows' grey. The
-// pointer's place in that window comes from the window's own mouse events where they
-// have one, since the window's place on the screen may be reported wrongly.
+// under the pointer (or this one) painted afresh, the rest in the windows' grey.
 QImage Main::eigenBeeld() {
     QWidget *venster = nullptr;
-    QPoint plek = wijzer_->plek();
-    if (const QWindow *window = wijzer_->venster())
+    if (const QWindow *onder = wijzer_->venster())
         for (QWidget *widget : QApplication::topLevelWidgets())
-            if (widget->windowHandle() == window && widget->isVisible()) venster = widget;
-    if (!venster) {
-        const QPoint pointer = QCursor::pos();
-        venster = QApplication::topLevelAt(pointer);
-        if (!venster) venster = this;
-        plek = venster->mapFromGlobal(pointer);
-    }
-    const QRect bron = Loep::bron(plek, loepBeeld_.size(), LoepScroll->value());
+            if (widget->windowHandle() == onder && widget->isVisible()) venster = widget;
+    if (!venster) venster = QApplication::topLevelAt(QCursor::pos());
+    if (!venster) venster = this;
+    const QRect bron = Loep::bron(wijzerIn(venster), loepBeeld_.size(), LoepScroll->value());
     QImage beeld(bron.size(), QImage::Format_RGB32);
     beeld.fill(venster->palette().color(QPalette::Window));
     QPainter schilder(&beeld);
     venster->render(&schilder, QPoint(), QRegion(bron));
     return beeld;
+}
+
+// The window's own mouse events tell where the pointer is in it while it is over it:
+// the window's place on the screen, which the pointer's screen position is mapped
+// through otherwise, may be reported wrongly.
+QPoint Main::wijzerIn(const QWidget *widget) const {
+    const QWidget *venster = widget->window();
+    if (wijzer_->venster() && venster->windowHandle() == wijzer_->venster())
+        return widget->mapFrom(venster, wijzer_->plek());
+    return widget->mapFromGlobal(QCursor::pos());
 }

@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
-#include <QCursor>
 #include <QGuiApplication>
 
 // Selecting a part of a sheet to move, cut, copy, paste or delete: whole raster cells on
@@ -101,7 +100,7 @@ void Main::PlakItem_Click() {
     }
     SheetView *blad = actiefBlad();
     const int index = blad == PicView ? 0 : 1;
-    const QPoint muis = blad->mapFromGlobal(QCursor::pos());
+    const QPoint muis = wijzerIn(blad);
     if (blad->rect().contains(muis)) laatstePlek_[index] = muis;
     alsStap(actieveGeschiedenis(), [&] { selectie->plak(klembord.beeld, laatstePlek_[index]); });
     // Outside the neutral mode a press draws: the pasted drawing is not held as a selection.

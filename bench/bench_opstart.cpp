@@ -2,12 +2,12 @@
 // painted once, on Qt's offscreen platform. The main window's goal is 150 ms from the
 // title click (the title's animation apart); bench_opstart_x11 measures the whole
 // program on a real X server.
-#include "app/Main.h"
 #include "app/StarterFolder.h"
-#include "app/Titel.h"
 #include "app/TitelAnimatie.h"
+#include "app/vensters/Main.h"
+#include "app/vensters/Titel.h"
 #include "ui/AppFolder.h"
-#include "ui/QtPlatform.h"
+#include "ui/vensters/QtPlatform.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

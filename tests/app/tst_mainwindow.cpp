@@ -1,16 +1,16 @@
 #include "HoofdVenster.h"
 #include "TestRunner.h"
 #include "app/Settings.h"
-#include "app/Titel.h"
 #include "app/TitelAnimatie.h"
 #include "app/VersieStempel.h"
+#include "app/vensters/Titel.h"
 #include "board/BoardDrawing.h"
 #include "editor/ComponentList.h"
 #include "project/Herstelmap.h"
-#include "symbols/Config.h"
-#include "symbols/IconDesign.h"
-#include "tools/LedCalc.h"
-#include "ui/SheetView.h"
+#include "symbols/vensters/Config.h"
+#include "symbols/vensters/IconDesign.h"
+#include "tools/vensters/LedCalc.h"
+#include "ui/vensters/SheetView.h"
 
 #include <QtTest>
 #include <QtWidgets>

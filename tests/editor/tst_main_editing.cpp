@@ -1,7 +1,7 @@
 #include "HoofdVenster.h"
 #include "TestRunner.h"
 #include "editor/TextformModel.h"
-#include "ui/SheetView.h"
+#include "ui/vensters/SheetView.h"
 
 #include <QClipboard>
 #include <QtTest>

@@ -2,8 +2,8 @@
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
 #include "TestRunner.h"
-#include "project/OpenForm.h"
 #include "project/ProjectMap.h"
+#include "project/vensters/OpenForm.h"
 
 #include <QApplication>
 #include <QLabel>

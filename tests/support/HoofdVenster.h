@@ -2,7 +2,7 @@
 
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
-#include "app/Main.h"
+#include "app/vensters/Main.h"
 
 #include <QAbstractButton>
 #include <QAction>

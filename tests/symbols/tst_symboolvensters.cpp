@@ -2,10 +2,10 @@
 #include "ScriptedPlatform.h"
 #include "TestFolder.h"
 #include "TestRunner.h"
-#include "symbols/Config.h"
-#include "symbols/IconDesign.h"
 #include "symbols/Patronen.h"
 #include "symbols/Texturen.h"
+#include "symbols/vensters/Config.h"
+#include "symbols/vensters/IconDesign.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,11 +1,11 @@
 #include "ScriptedPlatform.h"
 #include "TestRunner.h"
-#include "tools/Bits.h"
 #include "tools/DisplayTekening.h"
-#include "tools/DisplayVenster.h"
-#include "tools/Kleurcode.h"
-#include "tools/LedCalc.h"
-#include "ui/SheetView.h"
+#include "tools/vensters/Bits.h"
+#include "tools/vensters/DisplayVenster.h"
+#include "tools/vensters/Kleurcode.h"
+#include "tools/vensters/LedCalc.h"
+#include "ui/vensters/SheetView.h"
 
 #include <QtTest>
 #include <QtWidgets>

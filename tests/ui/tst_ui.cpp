@@ -12,10 +12,10 @@
 #include "ui/BmpCodec.h"
 #include "ui/DiskNames.h"
 #include "ui/PictureFile.h"
-#include "ui/QtPlatform.h"
 #include "ui/Surface.h"
 #include "ui/Wacht.h"
 #include "ui/WijzerPlek.h"
+#include "ui/vensters/QtPlatform.h"
 
 #include <QMessageBox>
 #include <QtTest>

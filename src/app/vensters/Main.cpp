@@ -1,0 +1,363 @@
+#include "app/vensters/Main.h"
+
+#include "app/MainLayout.h"
+#include "app/Settings.h"
+#include "app/StartupLists.h"
+#include "board/BoardDrawing.h"
+#include "board/BoardSize.h"
+#include "board/Raster.h"
+#include "editor/BreadboardEditor.h"
+#include "ui/Platform.h"
+#include "ui/Twips.h"
+#include "ui/vensters/PassendeTekst.h"
+#include "ui/vensters/SheetView.h"
+#include "ui/vensters/Vormgeving.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+
+#include <type_traits>
+#include <variant>
+
+namespace {
+
+using Vormgeving::maak;
+using Vormgeving::vlak;
+
+QFrame *paneel(QWidget *parent, const QString &naam) {
+    auto *frame = maak<QFrame>(parent, naam);
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFrameShadow(QFrame::Sunken);
+    return frame;
+}
+
+} // namespace
+
+Main::Main(const AppFolder &folder, Platform &platform, QRect beschikbaar, QWidget *parent)
+    : QMainWindow(parent), folder_(folder), platform_(platform), schermHoek_(beschikbaar.topLeft()),
+      screenTwips_(beschikbaar.size() * kTwipsPerPixel) {
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(QStringLiteral("Voltarix"));
+    maakBesturing();
+    maakMenus();
+    plaatsBesturing();
+    ZetRaster(kRasterStart);
+    vulKeuzeLijsten();
+    zetBeginToestand();
+    verbindKnoppen();
+    verbindBibliotheek();
+    verbindZoeken();
+    verbindBewerken();
+    verbindProjecten();
+    verbindDesigner();
+    verbindZijGereedschappen();
+    verbindAchtergrond();
+    leesInstellingen();
+    verbindHerstel();
+    verbindExport();
+    verbindDocumenten();
+    verbindGeschiedenis();
+    verbindSelectie();
+}
+
+// The views of the sheets go before the sheets they show.
+Main::~Main() {
+    delete takeCentralWidget();
+}
+
+namespace {
+
+// What the table of controls can make: a member of the window of one of these kinds.
+template <typename Widget> using Lid = Widget *Main::*;
+using Besturingslid =
+    std::variant<Lid<QFrame>, Lid<QLabel>, Lid<QPushButton>, Lid<QToolButton>, Lid<QComboBox>,
+                 Lid<QListWidget>, Lid<QScrollBar>, Lid<QTextBrowser>, Lid<QPlainTextEdit>,
+                 Lid<QLineEdit>, Lid<QCheckBox>, Lid<SheetView>,
+                 std::array<QToolButton *, 16> Main::*, std::array<QToolButton *, 3> Main::*>;
+
+constexpr QRgb kKnoppenGrijs = qRgb(216, 213, 206), kLijstKleur = qRgb(200, 210, 220),
+               kDonker = qRgb(90, 90, 100);
+
+} // namespace
+
+// One control: the panel it lies on (none for a panel itself), its name, the member
+// that keeps it, and what it shows: a caption, a tooltip, a backdrop's colour, the
+// picture of a sheet.
+struct Main::Besturing {
+    const char *paneel;
+    const char *naam;
+    Besturingslid lid;
+    const char *tekst = nullptr;
+    const char *hint = nullptr;
+    QRgb kleur = 0;
+    Surface Design::*blad = nullptr;
+};
+
+// Every control of the window, one after another in stacking order: a backdrop lies
+// under what follows it on its panel.
+void Main::maakBesturing() {
+    static const Besturing tabel[] = {
+        {nullptr, "Frame1", &Main::Frame1},
+        {"Frame1", "BackKnoppen", &Main::BackKnoppen, nullptr, nullptr, kKnoppenGrijs},
+        {"Frame1", "Knop%1", &Main::Knop},
+        {nullptr, "Frame2", &Main::Frame2},
+        {"Frame2", "Combo1", &Main::Combo1},
+        {"Frame2", "Label1", &Main::Label1, "0 Symbolen"},
+        {"Frame2", "List1", &Main::List1},
+        {"Frame2", "Label6", &Main::Label6, nullptr, nullptr, kKnoppenGrijs},
+        {"Frame2", "RenameKnop", &Main::RenameKnop, "Rename", " Rename symbool "},
+        {"Frame2", "DeleteKnop", &Main::DeleteKnop, "Delete", " Verwijder symbool "},
+        {nullptr, "Frame4", &Main::Frame4},
+        {"Frame4", "Label4", &Main::Label4, nullptr, nullptr, kDonker},
+        {"Frame4", "IconPic", &Main::IconPicView, nullptr, nullptr, 0, &Design::IconPic},
+        {"Frame4", "Label5", &Main::Label5, nullptr, nullptr, kKnoppenGrijs},
+        {"Frame4", "HorKnop", &Main::HorKnop, nullptr, " Spiegelbeeld "},
+        {"Frame4", "VerKnop", &Main::VerKnop, nullptr, " Onderste boven "},
+        {"Frame4", "Label7", &Main::Label7, nullptr, nullptr, kKnoppenGrijs},
+        {"Frame4", "RotatieKnop", &Main::RotatieKnop, nullptr, " Kwartslag draaien "},
+        {nullptr, "Frame5", &Main::Frame5},
+        {"Frame5", "Label9", &Main::Label9, nullptr, nullptr, kKnoppenGrijs},
+        {"Frame5", "Knop2_%1", &Main::Knop2},
+        {nullptr, "Frame6", &Main::Frame6},
+        {"Frame6", "Label2", &Main::Label2, nullptr, nullptr, kKnoppenGrijs},
+        {"Frame6", "RasterScroll", &Main::RasterScroll},
+        {"Frame6", "Label3", &Main::Label3},
+        {"Frame6", "BackLabel8", &Main::BackLabel8, nullptr, nullptr, qRgb(200, 220, 220)},
+        {"Frame6", "Label8", &Main::Label8},
+        {nullptr, "Frame3", &Main::Frame3},
+        {"Frame3", "BackPic", &Main::BackPic, nullptr, nullptr, kDonker},
+        {"Frame3", "Pic", &Main::PicView, nullptr, nullptr, 0, &Design::Pic},
+        {"Frame3", "Pic2", &Main::Pic2View, nullptr, nullptr, 0, &Design::Pic2},
+        {"Frame3", "Text1", &Main::Text1},
+        {"Frame3", "WebBrowser", &Main::WebBrowser},
+        {"Frame3", "WerkBalk", &Main::WerkBalk, nullptr, nullptr, kKnoppenGrijs},
+        {"Frame3", "Combo2", &Main::Combo2},
+        {"Frame3", "Combo3", &Main::Combo3},
+        {"Frame3", "Combo4", &Main::Combo4, nullptr, " Textsize "},
+        {"Frame3", "Text2", &Main::Text2, "Tekst"},
+        {"Frame3", "Check1", &Main::Check1, "Bold"},
+        {"Frame3", "BackClear", &Main::BackClear, nullptr, nullptr, kKnoppenGrijs},
+        {"Frame3", "NewKnop", &Main::NewKnop, "Nieuw"},
+        {"Frame3", "LoepKnop", &Main::LoepKnop, "Loep"},
+        {"Frame3", "LoepScroll", &Main::LoepScroll},
+        {"Frame3", "BBgrootKnop", &Main::BBgrootKnop, "Size"},
+        {"Frame3", "PrintKnop", &Main::PrintKnop, "Print", " Breadboard afdrukken "},
+    };
+    auto *binnen = new QWidget(this);
+    binnen->setObjectName(QStringLiteral("Binnen"));
+    setCentralWidget(binnen);
+    for (const Besturing &b : tabel)
+        maakBesturing(b, b.paneel ? binnen->findChild<QWidget *>(QLatin1String(b.paneel)) : binnen);
+    zetEigenschappen();
+    connect(RasterScroll, &QScrollBar::valueChanged, this, &Main::ZetRaster);
+    connect(BBgrootKnop, &QPushButton::clicked, this, &Main::BBgrootKnop_Click);
+}
+
+void Main::maakBesturing(const Besturing &b, QWidget *parent) {
+    const QString naam = QLatin1String(b.naam), tekst = QString::fromUtf8(b.tekst);
+    std::visit(
+        [&](auto lid) {
+            using Soort = std::remove_reference_t<decltype(this->*lid)>;
+            if constexpr (std::is_same_v<Soort, QFrame *>) {
+                this->*lid = paneel(parent, naam);
+            } else if constexpr (std::is_same_v<Soort, QLabel *>) {
+                this->*lid = b.kleur ? vlak(parent, naam, QColor::fromRgb(b.kleur))
+                                     : Vormgeving::tekst(parent, naam, tekst);
+            } else if constexpr (std::is_same_v<Soort, QPushButton *>) {
+                this->*lid = Vormgeving::knop(parent, naam, tekst);
+            } else if constexpr (std::is_same_v<Soort, SheetView *>) {
+                this->*lid = new SheetView(design_.*(b.blad), parent);
+                (this->*lid)->setObjectName(naam);
+            } else if constexpr (std::is_pointer_v<Soort>) {
+                this->*lid = Vormgeving::maak<std::remove_pointer_t<Soort>>(parent, naam);
+                if constexpr (std::is_same_v<Soort, QLineEdit *> ||
+                              std::is_same_v<Soort, QCheckBox *>)
+                    (this->*lid)->setText(tekst);
+            } else { // a row of tool buttons, named with their index
+                for (int i = 0; i < int((this->*lid).size()); ++i)
+                    (this->*lid)[size_t(i)] = Vormgeving::maak<QToolButton>(parent, naam.arg(i));
+            }
+            if constexpr (std::is_pointer_v<Soort>)
+                if (b.hint) (this->*lid)->setToolTip(QString::fromUtf8(b.hint));
+        },
+        b.lid);
+}
+
+// What the table does not say: sizes, ranges and the faces of the rows of buttons.
+void Main::zetEigenschappen() {
+    for (QToolButton *knop : Knop) {
+        knop->setIconSize(QSize(kSymboolGrootte, kSymboolGrootte));
+        knop->setAutoRaise(true);
+    }
+    const QStringList knop2Hints = {QStringLiteral(" Weerstanden "),
+                                    QStringLiteral(" Tekst Toevoegen "),
+                                    QStringLiteral(" Symbool Designer ")};
+    for (int i = 0; i < int(Knop2.size()); ++i) {
+        Knop2[size_t(i)]->setToolTip(knop2Hints[i]);
+        Knop2[size_t(i)]->setIconSize(QSize(kSymboolGrootte, kSymboolGrootte));
+        Vormgeving::kleur(Knop2[size_t(i)], QColor::fromRgb(kKnoppenGrijs));
+    }
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Vormgeving::kleur(Combo1, QColor::fromRgb(kLijstKleur));
+    List1->setSortingEnabled(true);
+    Vormgeving::kleur(List1, QColor::fromRgb(kLijstKleur));
+    RasterScroll->setOrientation(Qt::Horizontal);
+    RasterScroll->setRange(0, 255);
+    LoepScroll->setOrientation(Qt::Horizontal);
+    LoepScroll->setRange(1, 9);
+    LoepScroll->setValue(3);
+    BBgrootKnop->setToolTip(bbGrootHint(false));
+}
+
+void Main::pasIn(QSize binnen) {
+    resize(size().boundedTo(binnen));
+    // The desktop places the window, on its free area; our own place would not know
+    // the frame the desktop draws round it.
+    setAttribute(Qt::WA_Moved, false);
+}
+
+QList<QWidget *> Main::werkBalkBesturing() const {
+    return {WerkBalk,  Combo2,  Combo3,   Combo4,     Text2,       Check1,
+            BackClear, NewKnop, LoepKnop, LoepScroll, BBgrootKnop, PrintKnop};
+}
+
+void Main::plaats(QWidget *control, const QString &naam, int index) {
+    const auto plaats = MainLayout::plaats(naam, screenTwips_, index);
+    if (!plaats) return;
+    const QRect twips = plaats->twips;
+    const int left = twipsToPixels(twips.x()), top = twipsToPixels(twips.y());
+    // Controls that size themselves: labels reach to the panel's edge, choice boxes
+    // keep their own height.
+    const int width = twips.width() < 0 ? control->parentWidget()->width() - left - 4
+                                        : twipsToPixels(twips.width());
+    const int height =
+        twips.height() < 0 ? control->sizeHint().height() : twipsToPixels(twips.height());
+    control->setGeometry(left, top, width, height);
+}
+
+void Main::plaatsBesturing() {
+    const QRect venster = MainLayout::venster(screenTwips_);
+    // A Wayland compositor places windows itself and ignores what a program asks.
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        move(schermHoek_ + QPoint(twipsToPixels(venster.x()), twipsToPixels(venster.y())));
+    // The table gives the outer size; the title bar and the borders are the desktop's.
+    resize(QSize(twipsToPixels(venster.width()), twipsToPixels(venster.height())) -
+           Vormgeving::kRandPixels);
+
+    for (QWidget *control : centralWidget()->findChildren<QWidget *>()) {
+        const QString naam = control->objectName();
+        if (naam.startsWith(QLatin1String("Knop2_")))
+            plaats(control, QStringLiteral("Knop2"), naam.mid(6).toInt());
+        else if (naam.startsWith(QLatin1String("Knop")) && naam.size() <= 6)
+            plaats(control, QStringLiteral("Knop"), naam.mid(4).toInt());
+        else
+            plaats(control, naam);
+    }
+    // The sheets hold as many pixels as their places on the screen.
+    design_.Pic.resize(PicView->width(), PicView->height());
+    design_.Pic2.resize(Pic2View->width(), Pic2View->height());
+    design_.GumPic.resize(Pic2View->width(), Pic2View->height());
+    IconPicView->setFixedSize(kSymboolGrootte, kSymboolGrootte);
+    // Stacking: the breadboard tools lie over the top of the breadboard sheet.
+    for (QWidget *tool : werkBalkBesturing())
+        tool->raise();
+    PassendeTekst::zet(Check1, QStringLiteral("Bold"));
+}
+
+void Main::vulKeuzeLijsten() {
+    Combo2->addItems(StartupLists::kleuren());
+    Combo3->addItems(StartupLists::gereedschappen());
+    Combo4->addItems(StartupLists::tekstGroottes());
+    Combo4->setCurrentText(QStringLiteral("12"));
+    Text1->setPlainText(StartupLists::beginLijst());
+
+    categorieen_ = SymbolLibrary::categorieen(folder_.path(QStringLiteral("\\Symbolen\\")));
+    // The symbols used last come first; without a library there are none.
+    if (!categorieen_.isEmpty()) Combo1->addItem(LaatstGebruikt::kNaam);
+    for (const SymbolCategorie &categorie : categorieen_)
+        Combo1->addItem(categorie.naam);
+    if (Combo1->count() > 1) Combo1->setCurrentIndex(1);
+    Combo3->addItems(StartupLists::onderdelen(folder_.path(QStringLiteral("\\Breadboard\\"))));
+}
+
+void Main::zetBeginToestand() {
+    TekenKleinBord(design_.Pic2);
+    TekenKleinBord(design_.GumPic);
+    BBgroot_ = false;
+    Combo2->setCurrentIndex(0);
+    Combo3->setCurrentIndex(0);
+
+    // What the window shows first: the start page in front of the design sheet; the
+    // breadboard sheet, the list and all breadboard tools are hidden.
+    Pic2View->hide();
+    Text1->hide();
+    for (QWidget *tool : werkBalkBesturing())
+        tool->hide();
+    WebBrowser->raise();
+}
+
+void Main::leesInstellingen() {
+    const QString bestand = folder_.path(Settings::kBestand);
+    const std::optional<bool> groot = Settings::lees(bestand);
+    if (!groot) {
+        // A missing or broken settings file is replaced without a word; the small
+        // board stays.
+        Settings::schrijf(bestand, false);
+        toonStartPagina();
+        return;
+    }
+    toonStartPagina();
+    BBgroot_ = *groot;
+    if (BBgroot_) TekenBord(true, design_.Pic2, design_.GumPic);
+    BBgrootKnop->setToolTip(bbGrootHint(BBgroot_));
+}
+
+void Main::toonStartPagina() {
+    WebBrowser->setSource(
+        QUrl::fromLocalFile(folder_.path(QStringLiteral("\\Plugins\\index.htm"))));
+}
+
+void Main::ZetRaster(int level) {
+    tekenRasterLijnen(design_.Pic, level);
+    Label3->setText(rasterKleurTekst(level));
+    const QSignalBlocker alGetekend(RasterScroll);
+    RasterScroll->setValue(level);
+}
+
+void Main::BBgrootKnop_Click() {
+    pic2Geschiedenis_->begin();
+    const bool gewisseld = wisselBordGrootte(platform_, BBgroot_, design_.Pic2, design_.GumPic);
+    pic2Geschiedenis_->eind(BBgroot_);
+    if (gewisseld) BBgrootKnop->setToolTip(bbGrootHint(BBgroot_));
+}
+
+void Main::closeEvent(QCloseEvent *event) {
+    if (!platform_.ask(QStringLiteral("Wilt u dit programma nu afsluiten?"),
+                       QStringLiteral(" Exit programma"))) {
+        event->ignore();
+        return;
+    }
+    KopieTimer->stop(); // no copy half taken is handed over after the last one is gone
+    herstel_->stop();   // ended as it should: nothing to recover
+    // A settings file that cannot be written does not keep the program from ending.
+    Settings::schrijf(folder_.path(Settings::kBestand), BBgroot_);
+    event->accept();
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,50 @@
+#include "app/vensters/Main.h"
+
+#include "project/ProjectImport.h"
+#include "project/RecenteProjecten.h"
+
+#include <QAction>
+#include <QMenu>
+
+// A project as a desktop document: the path the program is started with, and the
+// projects last opened or saved as numbered items of the menu "Bestand".
+
+namespace {
+
+RecenteProjecten recente(const AppFolder &folder) {
+    return RecenteProjecten(folder.path(QStringLiteral("\\Recente projecten.txt")));
+}
+
+} // namespace
+
+void Main::verbindDocumenten() {
+    // Made afresh each time the menu opens: a project deleted meanwhile is left out.
+    connect(BestandMenu, &QMenu::aboutToShow, this, &Main::toonRecenteProjecten);
+}
+
+void Main::openBestand(const QString &pad) {
+    const QString naam = ProjectImport::importeer(platform_, ProjectMap(projectenMap()), pad);
+    if (!naam.isEmpty()) openProject(naam);
+}
+
+void Main::onthoudProject(const QString &naam) {
+    recente(folder_).voegToe(naam); // a list that cannot be written only loses its news
+}
+
+void Main::toonRecenteProjecten() {
+    qDeleteAll(recenteItems_);
+    recenteItems_.clear();
+    const QStringList namen = recente(folder_).bestaande(ProjectMap(projectenMap()));
+    if (namen.isEmpty()) return;
+    for (int i = 0; i < namen.size(); ++i) {
+        // "&1 Naam": the digit is the item's key; an "&" of the name shows as it is.
+        const QString tekst = QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QString(namen[i]).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        auto *item = new QAction(tekst, BestandMenu);
+        const QString &naam = namen[i];
+        connect(item, &QAction::triggered, this, [this, naam] { openProject(naam); });
+        BestandMenu->insertAction(ExitItem, item);
+        recenteItems_ << item;
+    }
+    recenteItems_ << BestandMenu->insertSeparator(ExitItem);
+}

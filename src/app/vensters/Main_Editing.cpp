@@ -1,0 +1,154 @@
+#include "app/vensters/Main.h"
+
+#include "editor/BreadboardEditor.h"
+#include "editor/Ontwerpblad.h"
+#include "editor/StatusTekst.h"
+#include "editor/vensters/Textform.h"
+#include "symbols/Symbool.h"
+#include "ui/vensters/SheetView.h"
+#include "ui/vensters/Vormgeving.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QToolButton>
+
+// Editing the sheets: placing symbols, the breadboard tool modes, wires, text, rotate,
+// mirror and shift.
+
+namespace {
+
+// A preview floating over the sheet; the mouse goes through it to the sheet.
+QLabel *zwevend(QWidget *sheet, const QString &naam) {
+    auto *label = new QLabel(sheet);
+    label->setObjectName(naam);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->hide();
+    return label;
+}
+
+void toon(QWidget *voorbeeld, const BreadboardEditor::Voorbeeld &waar) {
+    voorbeeld->setGeometry(waar.plek);
+    voorbeeld->setVisible(waar.zichtbaar);
+}
+
+} // namespace
+
+void Main::verbindBewerken() {
+    bewerker_ = std::make_unique<BreadboardEditor>(design_, folder_);
+    bewerker_->kiesKleur(Combo2->currentText());
+    bewerker_->zetTekst(Text2->text());
+    bewerker_->zetTekstGrootte(Combo4->currentText());
+    bewerker_->zetVet(Check1->isChecked());
+    maakVoorbeelden();
+
+    connect(PicView, &SheetView::pressed, this, &Main::Pic_MouseDown);
+    connect(PicView, &SheetView::released, this,
+            [this](Qt::MouseButton, int x, int y) { Pic_MouseUp(x, y); });
+    connect(PicView, &SheetView::moved, this, [this](Qt::MouseButtons, int x, int y) {
+        // Dragged beyond the sheet there is no block to name.
+        if (design_.Pic.contains(x, y)) Label8->setText(blokTekst(x, y));
+    });
+
+    connect(Pic2View, &SheetView::pressed, this,
+            [this](Qt::MouseButton button, int x, int y) { bewerker_->MouseDown(button, x, y); });
+    connect(Pic2View, &SheetView::moved, this, [this](Qt::MouseButtons held, int x, int y) {
+        if (const std::optional<QString> status = bewerker_->MouseMove(held, x, y))
+            Label8->setText(*status);
+        toonVoorbeelden();
+    });
+    connect(Pic2View, &SheetView::released, this, &Main::Pic2_MouseUp);
+
+    // Choosing the same tool again counts: after a text or a stamp that is how the
+    // user takes the tool up again.
+    connect(Combo3, qOverload<int>(&QComboBox::activated), this, &Main::Combo3_Click);
+    connect(Combo2, &QComboBox::currentTextChanged, this, [this](const QString &kleur) {
+        bewerker_->kiesKleur(kleur);
+        zetTekstLabel();
+    });
+    connect(Text2, &QLineEdit::textChanged, this, [this](const QString &tekst) {
+        bewerker_->zetTekst(tekst);
+        zetTekstLabel();
+    });
+    connect(Combo4, &QComboBox::currentTextChanged, this, [this](const QString &punten) {
+        bewerker_->zetTekstGrootte(punten);
+        zetTekstLabel();
+    });
+    connect(Check1, &QCheckBox::toggled, this, [this](bool vet) {
+        bewerker_->zetVet(vet);
+        zetTekstLabel();
+    });
+
+    connect(RotatieKnop, &QToolButton::clicked, this, [this] { draaiKwartslag(design_.IconPic); });
+    connect(VerKnop, &QToolButton::clicked, this, [this] { spiegelBovenOnder(design_.IconPic); });
+    connect(HorKnop, &QToolButton::clicked, this, [this] { spiegelLinksRechts(design_.IconPic); });
+
+    connect(Knop2[1], &QToolButton::clicked, this, [this] {
+        Textform venster(design_.IconPic, this);
+        venster.exec();
+    });
+}
+
+void Main::VerschuifTekening(int Richting) {
+    alsStap(*picGeschiedenis_, [this, Richting] {
+        schuifBlokken(design_.Pic, design_.LoadPic, Richting, RasterScroll->value());
+    });
+}
+
+void Main::maakVoorbeelden() {
+    BBlayer = zwevend(Pic2View, QStringLiteral("BBlayer"));
+    GumLayer = zwevend(Pic2View, QStringLiteral("GumLayer"));
+    GumLayer->setFrameStyle(QFrame::Box | QFrame::Plain);
+    GumLayer->setLineWidth(1);
+    TekstLabel = zwevend(Pic2View, QStringLiteral("TekstLabel"));
+    TekstLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    TekstLabel->setMargin(0);
+    // The text is printed as typed, so the preview must not read it as markup.
+    TekstLabel->setTextFormat(Qt::PlainText);
+    zetTekstLabel();
+}
+
+void Main::Combo3_Click(int index) {
+    bewerker_->kiesGereedschap(index, Combo3->itemText(index));
+    BBlayer->setPixmap(QPixmap::fromImage(bewerker_->BBlayerBeeld()));
+    zetTekstLabel();
+    toonTekstGereedschap();
+    toonVoorbeelden();
+}
+
+void Main::Pic2_MouseUp(Qt::MouseButton button, int x, int y) {
+    const bool tekstGereedschap = bewerker_->tekstGereedschapZichtbaar();
+    bewerker_->MouseUp(button, x, y);
+    // The views also show and hide the text tools; leave them be unless the mode ended.
+    if (bewerker_->tekstGereedschapZichtbaar() != tekstGereedschap) toonTekstGereedschap();
+    toonVoorbeelden();
+}
+
+// The text preview shows the text in the font, size, boldness and colour that a
+// release would print it in; its size is the one the editor measures, so that the
+// text lands exactly where the preview stood.
+void Main::zetTekstLabel() {
+    const Surface::TextStyle stijl = bewerker_->tekstStijl();
+    QFont font(stijl.family);
+    font.setPointSizeF(stijl.pointSize);
+    font.setBold(stijl.bold);
+    TekstLabel->setFont(font);
+    Vormgeving::tekstKleur(TekstLabel, QColor::fromRgb(stijl.colour));
+    TekstLabel->setText(bewerker_->tekst());
+    toonVoorbeelden();
+}
+
+void Main::toonTekstGereedschap() {
+    const bool zichtbaar = bewerker_->tekstGereedschapZichtbaar();
+    for (QWidget *gereedschap : {static_cast<QWidget *>(Text2), static_cast<QWidget *>(Combo4),
+                                 static_cast<QWidget *>(Check1)})
+        gereedschap->setVisible(zichtbaar);
+}
+
+void Main::toonVoorbeelden() {
+    toon(BBlayer, bewerker_->BBlayer());
+    toon(GumLayer, bewerker_->GumLayer());
+    toon(TekstLabel, bewerker_->TekstLabel());
+}

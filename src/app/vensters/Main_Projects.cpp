@@ -1,0 +1,254 @@
+#include "app/vensters/Main.h"
+
+#include "app/MainLayout.h"
+#include "app/StartupLists.h"
+#include "board/BoardDrawing.h"
+#include "editor/Afdrukken.h"
+#include "editor/Loep.h"
+#include "project/DatTekst.h"
+#include "project/ProjectMap.h"
+#include "project/ProjectOpslaan.h"
+#include "project/vensters/OpenForm.h"
+#include "ui/Platform.h"
+#include "ui/Twips.h"
+#include "ui/WijzerPlek.h"
+#include "ui/vensters/SheetView.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextDocument>
+#include <QTimer>
+
+namespace {
+
+const QString kNieuwVraag = QStringLiteral("Wilt u een nieuw ontwerp maken?");
+const QString kTeGroot =
+    QStringLiteral("De componentenlijst van dit project is te groot om te tonen.\r\n"
+                   "Ze blijft ongewijzigd bewaard wanneer u het project opslaat.");
+const QString kNieuwTitel = QStringLiteral(" Nieuw");
+
+QFrame *rodeLijn(QWidget *parent, const QString &naam, QRect plaats) {
+    auto *lijn = new QFrame(parent);
+    lijn->setObjectName(naam);
+    lijn->setGeometry(plaats);
+    lijn->setStyleSheet(QStringLiteral("background: rgb(255, 0, 0);"));
+    return lijn;
+}
+
+} // namespace
+
+// The component list, projects, printing, new design, the magnifier and undo.
+void Main::verbindProjecten() {
+    QFont lijstLetter(QStringLiteral("Arial"), 12);
+    lijstLetter.setBold(true);
+    Text1->setFont(lijstLetter);
+    Text1->setStyleSheet(QStringLiteral(
+        "QPlainTextEdit { background: rgb(90, 90, 100); color: rgb(250, 250, 250); }"));
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Every change of the list, from a key to a whole new list, with the place it took.
+    connect(Text1->document(), &QTextDocument::contentsChange, this,
+            [this](int positie, int, int erbij) { Text1_Change(positie, erbij); });
+
+    // The magnifier lies over the symbol list, with its cross-hair over it.
+    Loep = new QFrame(Frame2);
+    Loep->setObjectName(QStringLiteral("Loep"));
+    Loep->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Loep->setLineWidth(2);
+    plaats(Loep, QStringLiteral("Loep"));
+    loepBeeld_.resize(Loep->width() - 4, Loep->height() - 4);
+    LoepView = new SheetView(loepBeeld_, Loep);
+    LoepView->setGeometry(2, 2, loepBeeld_.width(), loepBeeld_.height());
+    // On a low screen the box is lower; the cross-hair stays in its middle.
+    const int omhoog = twipsToPixels(MainLayout::krimp(screenTwips_)) / 2;
+    LineH = rodeLijn(LoepView, QStringLiteral("LineH"), QRect(45, 112 - omhoog, 60, 1));
+    LineV = rodeLijn(LoepView, QStringLiteral("LineV"), QRect(73, 83 - omhoog, 1, 60));
+    Loep->hide();
+    wijzer_ = new WijzerPlek(this);
+    LoepTimer = new QTimer(this);
+    LoepTimer->setInterval(25);
+    connect(LoepTimer, &QTimer::timeout, this, &Main::LoepTimer_Tick);
+    LoepTimer->start();
+
+    connect(NewKnop, &QPushButton::clicked, this, &Main::NewKnop_Click);
+    connect(PrintKnop, &QPushButton::clicked, this, &Main::PrintKnop_Click);
+    connect(LoepKnop, &QPushButton::clicked, this, &Main::LoepKnop_Click);
+    connect(UndoItem, &QAction::triggered, this, &Main::Undo);
+    Text1_Change(0, Text1->document()->characterCount());
+}
+
+QString Main::lijstTekst() const {
+    return DatTekst::metCrLf(Text1->toPlainText());
+}
+
+QString Main::projectenMap() const {
+    return folder_.path(QStringLiteral("\\Projecten"));
+}
+
+void Main::Text1_Change(int positie, int erbij) {
+    // The list wraps at the width its box shows, inside the document's margins.
+    const qreal breedte = Text1->viewport()->width() - 2 * Text1->document()->documentMargin();
+    if (componentList_.zelfdeLetterEnBreedte(Text1->font(), breedte)) {
+        regelTelling_.verander(*Text1->document(), componentList_, positie, erbij);
+    } else {
+        componentList_.zetLetterEnBreedte(Text1->font(), breedte);
+        regelTelling_.telAlles(*Text1->document(), componentList_);
+    }
+    Label8->setText(ComponentList::regelTekst(regelTelling_.aantal()));
+}
+
+void Main::NieuwOntwerp() {
+    if (!platform_.ask(kNieuwVraag, kNieuwTitel)) return;
+    alsStap(*picGeschiedenis_, [this] {
+        design_.Pic.clear();
+        ZetRaster(RasterScroll->value());
+    });
+    zetOntwerpNaam(QStringLiteral("*.*"));
+    toonLijst(StartupLists::beginLijst());
+    alsStap(*pic2Geschiedenis_, [this] { TekenBord(BBgroot_, design_.Pic2, design_.GumPic); });
+    ontwerpBewaard();
+}
+
+void Main::NewKnop_Click() {
+    if (!platform_.ask(kNieuwVraag, kNieuwTitel)) return;
+    alsStap(*pic2Geschiedenis_, [this] {
+        design_.Pic2.clear();
+        TekenBord(BBgroot_, design_.Pic2, design_.GumPic);
+    });
+}
+
+void Main::ProjectOpslaan() {
+    const QByteArray dat = bewaardeLijst_ ? QByteArray() : DatTekst::codeer(lijstTekst());
+    QString naam;
+    if (::ProjectOpslaan(platform_, ProjectMap(projectenMap()), ontwerpNaam_,
+                         {design_.Pic, design_.Pic2, dat, bewaardeLijst_.get()}, &naam)) {
+        ontwerpBewaard();
+        onthoudProject(naam);
+    }
+}
+
+void Main::toonLijst(const QString &lijst) {
+    bewaardeLijst_.reset();
+    Text1->setReadOnly(false);
+    Text1->setPlainText(lijst);
+}
+
+void Main::ProjectOpenen() {
+    OpenForm form(
+        ProjectMap(projectenMap()), platform_, [this](const QString &naam) { openProject(naam); },
+        this);
+    form.exec();
+}
+
+void Main::openProject(const QString &naam) {
+    const ProjectMap::Geladen geladen = ProjectMap(projectenMap()).laad(naam);
+    if (geladen.inGebruik) {
+        platform_.message(inGebruikTekst());
+        return;
+    }
+    toonGeladen(geladen, naam);
+    ontwerpBewaard();
+    onthoudProject(naam);
+}
+
+void Main::toonGeladen(const ProjectMap::Geladen &geladen, const QString &naam) {
+    if (geladen.ontwerpBlad) design_.Pic.paste(*geladen.ontwerpBlad);
+    if (geladen.breadboard) design_.Pic2.paste(*geladen.breadboard);
+    zetOntwerpNaam(naam);
+    // The raster passes through (0, 0): its grey is the grey the design was saved with.
+    ZetRaster(qRed(design_.Pic.pixel(0, 0)));
+    wisGeschiedenis();
+    if (!geladen.lijstTeGroot && ComponentList::kanTonen(geladen.lijst)) {
+        toonLijst(geladen.lijst);
+        return;
+    }
+    // Shown, the list would freeze the window; left out, the next save would lose it.
+    Text1->setPlainText(kTeGroot);
+    Text1->setReadOnly(true);
+    bewaardeLijst_ = geladen.dat;
+    platform_.message(kTeGroot);
+}
+
+void Main::zetOntwerpNaam(const QString &naam) {
+    ontwerpNaam_ = naam;
+    // A menu caption would take "R&D" for "RD" with Alt+D as its key; the name shows
+    // as it was typed.
+    NaamOntwerp->setTitle(QString(naam).replace(QLatin1Char('&'), QStringLiteral("&&")));
+}
+
+void Main::OntwerpAfdrukken() {
+    Afdrukken::OntwerpAfdrukken(platform_, ontwerpNaam_, design_.Pic.image(), design_.Pic2.image(),
+                                componentList_.TekstRegels(Text1->toPlainText()));
+}
+
+void Main::PrintKnop_Click() {
+    Afdrukken::BreadboardAfdrukken(platform_, design_.Pic2.image());
+}
+
+void Main::LoepKnop_Click() {
+    const bool loepAan = !List1->isHidden();
+    List1->setVisible(!loepAan);
+    for (QFrame *loep : {Loep, LineH, LineV})
+        loep->setVisible(loepAan);
+}
+
+void Main::LoepTimer_Tick() {
+    // What no one sees need not be fetched from the screen.
+    if (!Loep->isVisible()) return;
+    const QPoint pointer = QCursor::pos();
+    QImage beeld;
+    QScreen *screen = QGuiApplication::screenAt(pointer);
+    if (screen && !schermGeeftZwart_ &&
+        Loep::schermLeesbaar(QGuiApplication::platformName(),
+                             qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))) {
+        const QRect scherm = Loep::bron(pointer, loepBeeld_.size(), LoepScroll->value())
+                                 .translated(-screen->geometry().topLeft());
+        beeld = screen->grabWindow(0, scherm.x(), scherm.y(), scherm.width(), scherm.height())
+                    .toImage();
+        // Black over one of our own windows: this screen hands out no pixels after all.
+        if (Loep::heelZwart(beeld) && QApplication::topLevelAt(pointer)) {
+            schermGeeftZwart_ = true;
+            beeld = QImage();
+        }
+    }
+    if (beeld.isNull()) beeld = eigenBeeld();
+    loepBeeld_.clear();
+    loepBeeld_.stretchFrom(beeld, beeld.rect(), loepBeeld_.rect());
+}
+
+// Where the screen cannot be read, the program shows what it shows itself: its window
+// under the pointer (or this one) painted afresh, the rest in the windows' grey.
+QImage Main::eigenBeeld() {
+    QWidget *venster = nullptr;
+    if (const QWindow *onder = wijzer_->venster())
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (widget->windowHandle() == onder && widget->isVisible()) venster = widget;
+    if (!venster) venster = QApplication::topLevelAt(QCursor::pos());
+    if (!venster) venster = this;
+    const QRect bron = Loep::bron(wijzerIn(venster), loepBeeld_.size(), LoepScroll->value());
+    QImage beeld(bron.size(), QImage::Format_RGB32);
+    beeld.fill(venster->palette().color(QPalette::Window));
+    QPainter schilder(&beeld);
+    venster->render(&schilder, QPoint(), QRegion(bron));
+    return beeld;
+}
+
+// The window's own mouse events tell where the pointer is in it while it is over it:
+// the window's place on the screen, which the pointer's screen position is mapped
+// through otherwise, may be reported wrongly.
+QPoint Main::wijzerIn(const QWidget *widget) const {
+    const QWidget *venster = widget->window();
+    if (wijzer_->venster() && venster->windowHandle() == wijzer_->venster())
+        return widget->mapFrom(venster, wijzer_->plek());
+    return widget->mapFromGlobal(QCursor::pos());
+}

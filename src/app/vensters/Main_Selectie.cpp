@@ -1,0 +1,121 @@
+#include "app/vensters/Main.h"
+
+#include "editor/BreadboardEditor.h"
+#include "editor/KlembordBeeld.h"
+#include "editor/Ontwerpblad.h"
+#include "ui/Platform.h"
+#include "ui/vensters/SheetView.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+
+// Selecting a part of a sheet to move, cut, copy, paste or delete: whole raster cells on
+// the design sheet (Shift and a drag), drawn pixels on the breadboard (a drag in the
+// neutral mode). Each change is one step of the sheet's history. A text box with the
+// focus keeps these keys for itself.
+
+void Main::verbindSelectie() {
+    picSelectie_ = std::make_unique<Selectie>(design_.Pic);
+    // Copying with nothing selected copies the whole sheet, as it always has.
+    disconnect(KopieerItem, &QAction::triggered, this, nullptr);
+    connect(KopieerItem, &QAction::triggered, this, &Main::kopieerOfHeelBlad);
+    connect(KnipItem, &QAction::triggered, this, &Main::KnipItem_Click);
+    connect(PlakItem, &QAction::triggered, this, &Main::PlakItem_Click);
+    connect(VerwijderItem, &QAction::triggered, this, &Main::VerwijderItem_Click);
+    connect(PicView, &SheetView::moved, this, [this](Qt::MouseButtons, int x, int y) {
+        laatstePlek_[0] = {x, y};
+        picSelectie_->sleep({x, y});
+        toonSelectie();
+    });
+    connect(Pic2View, &SheetView::moved, this, [this](Qt::MouseButtons, int x, int y) {
+        laatstePlek_[1] = {x, y};
+        toonSelectie();
+    });
+    // The breadboard's editor has handled the press and the release by now.
+    for (auto signaal : {&SheetView::pressed, &SheetView::released})
+        connect(Pic2View, signaal, this, &Main::toonSelectie);
+    connect(Combo3, qOverload<int>(&QComboBox::activated), this, &Main::toonSelectie);
+}
+
+void Main::Pic_MouseDown(Qt::MouseButton button, int x, int y) {
+    if (!picGeschiedenis_->bezig()) picGeschiedenis_->begin();
+    const bool kiezen = PicView->toetsen().testFlag(Qt::ShiftModifier);
+    if (!picSelectie_->druk(button, {x, y}, kiezen))
+        plaatsBlok(design_.Pic, design_.IconPic, button, x, y);
+    toonSelectie();
+}
+
+void Main::Pic_MouseUp(int x, int y) {
+    if (picSelectie_->bezig()) picSelectie_->los({x, y});
+    picGeschiedenis_->eind();
+    toonSelectie();
+}
+
+Selectie *Main::actieveSelectie() {
+    switch (knoppen_.weergave()) {
+    case ToolButtons::Weergave::Ontwerpblad:
+        return picSelectie_.get();
+    case ToolButtons::Weergave::Breadboard:
+        return &bewerker_->selectie();
+    default:
+        return nullptr;
+    }
+}
+
+SheetView *Main::actiefBlad() {
+    return actieveSelectie() == picSelectie_.get() ? PicView : Pic2View;
+}
+
+void Main::kopieerOfHeelBlad() {
+    Selectie *selectie = actieveSelectie();
+    if (!selectie || !selectie->actief()) return KopieerItem_Click();
+    QGuiApplication::clipboard()->setImage(selectie->kopie());
+}
+
+void Main::KnipItem_Click() {
+    Selectie *selectie = actieveSelectie();
+    if (!selectie || !selectie->actief()) return;
+    QGuiApplication::clipboard()->setImage(selectie->kopie());
+    VerwijderItem_Click();
+}
+
+void Main::VerwijderItem_Click() {
+    Selectie *selectie = actieveSelectie();
+    if (!selectie || !selectie->actief() || selectie->bezig()) return;
+    alsStap(actieveGeschiedenis(), [selectie] { selectie->wis(); });
+    selectie->laatVallen();
+    toonSelectie();
+}
+
+// At the pointer when it is over the sheet, else where it last was over it.
+void Main::PlakItem_Click() {
+    Selectie *selectie = actieveSelectie();
+    if (!selectie || selectie->bezig()) return;
+    const KlembordBeeld klembord = KlembordBeeld::lees(QGuiApplication::clipboard()->mimeData());
+    if (!klembord.fout.isEmpty()) {
+        platform_.message(klembord.fout);
+        return;
+    }
+    SheetView *blad = actiefBlad();
+    const int index = blad == PicView ? 0 : 1;
+    const QPoint muis = wijzerIn(blad);
+    if (blad->rect().contains(muis)) laatstePlek_[index] = muis;
+    alsStap(actieveGeschiedenis(), [&] { selectie->plak(klembord.beeld, laatstePlek_[index]); });
+    // Outside the neutral mode a press draws: the pasted drawing is not held as a selection.
+    if (index == 1 && !bewerker_->neutraal()) selectie->laatVallen();
+    toonSelectie();
+}
+
+// Escape (taken with the other keys of the sheets) drops the selections.
+void Main::laatSelectiesVallen() {
+    picSelectie_->laatVallen();
+    bewerker_->selectie().laatVallen();
+    toonSelectie();
+}
+
+void Main::toonSelectie() {
+    PicView->zetRand(picSelectie_->rand());
+    Pic2View->zetRand(bewerker_->selectie().rand());
+}

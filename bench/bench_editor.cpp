@@ -4,7 +4,6 @@
 #include "board/Raster.h"
 #include "editor/BreadboardEditor.h"
 #include "editor/BreadboardTekenen.h"
-#include "editor/Design.h"
 #include "editor/Ontwerpblad.h"
 #include "ui/Surface.h"
 
@@ -12,10 +11,15 @@
 
 namespace {
 
+// The sheets a benchmark or test draws on.
+struct Bladen {
+    Surface Pic, Pic2, GumPic;
+};
+
 constexpr int kBreed = 1920, kHoog = 1080;
 
-Design bordOntwerp() {
-    Design design;
+Bladen bordOntwerp() {
+    Bladen design;
     for (Surface *blad : {&design.Pic2, &design.GumPic})
         blad->resize(kBreed, kHoog);
     TekenBord(true, design.Pic2, design.GumPic);
@@ -23,7 +27,7 @@ Design bordOntwerp() {
 }
 
 void gumStap(benchmark::State &state) {
-    Design design = bordOntwerp();
+    Bladen design = bordOntwerp();
     int x = 200;
     for (auto _ : state) {
         gum(design.Pic2, design.GumPic, x, 300);
@@ -34,8 +38,8 @@ BENCHMARK(gumStap)->Unit(benchmark::kMicrosecond);
 
 // A rubber band from the left edge to a pointer near the right edge of the sheet.
 void elastiekStap(benchmark::State &state) {
-    Design design = bordOntwerp();
-    BreadboardEditor editor(design, AppFolder(QStringLiteral("/nonexistent")));
+    Bladen design = bordOntwerp();
+    BreadboardEditor editor(design.Pic2, design.GumPic, AppFolder(QStringLiteral("/nonexistent")));
     editor.kiesGereedschap(BreadboardEditor::kDraadverbinding, QStringLiteral("Draadverbinding"));
     editor.MouseDown(Qt::LeftButton, 5, 200);
     int y = 100;
@@ -48,7 +52,7 @@ BENCHMARK(elastiekStap)->Unit(benchmark::kMicrosecond);
 
 // A 100 x 60 part picture, half of it white (the board shows through there).
 void stempelOnderdeel(benchmark::State &state) {
-    Design design = bordOntwerp();
+    Bladen design = bordOntwerp();
     Surface onderdeel(100, 60);
     onderdeel.fillBox(0, 15, 99, 44, qRgb(40, 40, 200));
     for (auto _ : state)
@@ -57,11 +61,11 @@ void stempelOnderdeel(benchmark::State &state) {
 BENCHMARK(stempelOnderdeel)->Unit(benchmark::kMicrosecond);
 
 void verschuiven(benchmark::State &state) {
-    Surface Pic(kBreed, kHoog), LoadPic;
+    Surface Pic(kBreed, kHoog);
     tekenRasterLijnen(Pic, kRasterStart);
     int richting = 1;
     for (auto _ : state) {
-        schuifBlokken(Pic, LoadPic, richting, kRasterStart);
+        schuifBlokken(Pic, Richting(richting), kRasterStart);
         richting = richting % 4 + 1;
     }
 }

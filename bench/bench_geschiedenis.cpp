@@ -3,7 +3,6 @@
 #include "board/BoardDrawing.h"
 #include "board/Raster.h"
 #include "editor/BreadboardEditor.h"
-#include "editor/Design.h"
 #include "editor/Ontwerpblad.h"
 #include "ui/Geschiedenis.h"
 #include "ui/Surface.h"
@@ -14,6 +13,11 @@
 
 namespace {
 
+// The sheets a benchmark or test draws on.
+struct Bladen {
+    Surface Pic, Pic2, GumPic;
+};
+
 constexpr int kBreed = 1920, kHoog = 1080;
 
 struct Bord {
@@ -23,7 +27,7 @@ struct Bord {
         TekenBord(true, design.Pic2, design.GumPic);
         tekenRasterLijnen(design.Pic, 128);
     }
-    Design design;
+    Bladen design;
     GeschiedenisBudget budget;
 };
 
@@ -45,7 +49,8 @@ void BM_DuizendDraden(benchmark::State &state) {
         state.PauseTiming();
         Bord bord;
         Geschiedenis geschiedenis({&bord.design.Pic2, &bord.design.GumPic}, bord.budget);
-        BreadboardEditor editor(bord.design, AppFolder(QStringLiteral("/nonexistent")));
+        BreadboardEditor editor(bord.design.Pic2, bord.design.GumPic,
+                                AppFolder(QStringLiteral("/nonexistent")));
         editor.zetGeschiedenis(&geschiedenis);
         editor.kiesGereedschap(BreadboardEditor::kDraadverbinding, QStringLiteral("Draad"));
         QRandomGenerator rng(1);
@@ -64,12 +69,12 @@ enum Soort { kDraad, kGumStreek, kBordGrootte, kVolOntwerpVerschuiven, kVolOntwe
 
 void BM_UndoEnRedo(benchmark::State &state) {
     Bord bord;
-    Design &d = bord.design;
+    Bladen &d = bord.design;
     const bool ontwerp = state.range(0) >= kVolOntwerpVerschuiven;
     Geschiedenis geschiedenis(ontwerp ? std::vector<Surface *>{&d.Pic}
                                       : std::vector<Surface *>{&d.Pic2, &d.GumPic},
                               bord.budget);
-    BreadboardEditor editor(d, AppFolder(QStringLiteral("/nonexistent")));
+    BreadboardEditor editor(d.Pic2, d.GumPic, AppFolder(QStringLiteral("/nonexistent")));
     editor.zetGeschiedenis(&geschiedenis);
     QRandomGenerator rng(2);
     if (ontwerp) { // every cell filled with a symbol of noise
@@ -103,7 +108,7 @@ void BM_UndoEnRedo(benchmark::State &state) {
         geschiedenis.eind(1);
         break;
     case kVolOntwerpVerschuiven:
-        schuifBlokken(d.Pic, d.LoadPic, 3, 128);
+        schuifBlokken(d.Pic, Richting::Rechts, 128);
         geschiedenis.eind();
         break;
     case kVolOntwerpWissen:
@@ -127,9 +132,9 @@ BENCHMARK(BM_UndoEnRedo)
 // recording at all; 1: the former whole-sheet snapshot at each press; 2: the history.
 void BM_Streek(benchmark::State &state) {
     Bord bord;
-    Design &d = bord.design;
+    Bladen &d = bord.design;
     Geschiedenis geschiedenis({&d.Pic2, &d.GumPic}, bord.budget);
-    BreadboardEditor editor(d, AppFolder(QStringLiteral("/nonexistent")));
+    BreadboardEditor editor(d.Pic2, d.GumPic, AppFolder(QStringLiteral("/nonexistent")));
     if (state.range(0) == 2) editor.zetGeschiedenis(&geschiedenis);
     editor.kiesGereedschap(BreadboardEditor::kDraadverbinding, QStringLiteral("Draad"));
     Surface snapshot(kBreed, kHoog);

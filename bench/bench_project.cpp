@@ -5,7 +5,6 @@
 #include "board/BoardDrawing.h"
 #include "editor/BreadboardEditor.h"
 #include "editor/ComponentList.h"
-#include "editor/Design.h"
 #include "editor/Loep.h"
 #include "editor/RegelTelling.h"
 #include "project/ProjectMap.h"

@@ -11,13 +11,6 @@ class AppFolder;
 // desktop's own programs.
 namespace HelpLinks {
 
-inline const QString kStartPagina = QStringLiteral("\\Plugins\\index.htm");
-inline const QString kHelpPagina = QStringLiteral("\\plugins\\help.htm");
-// We have no web site of our own, so the two web-link items open local pages of
-// the help folder in the user's browser.
-inline const QString kSymbolenPagina = QStringLiteral("\\Plugins\\symbolen.htm");
-inline const QString kSoftwarePagina = QStringLiteral("\\Plugins\\software.htm");
-
 struct Doel {
     enum class Soort {
         Geen,     // nothing to do: a link the program does not follow

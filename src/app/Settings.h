@@ -10,8 +10,6 @@
 // the board size as #TRUE# (big) or #FALSE# (small). Only the board size is used.
 namespace Settings {
 
-inline const QString kBestand = QStringLiteral("\\Voltarix.ini");
-
 // The file's content for a board size.
 QByteArray tekst(bool BBgroot);
 

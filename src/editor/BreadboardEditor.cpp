@@ -2,9 +2,9 @@
 
 #include "board/ColourTable.h"
 #include "editor/BreadboardTekenen.h"
-#include "editor/Design.h"
 #include "editor/StatusTekst.h"
 #include "ui/Geschiedenis.h"
+#include "ui/StapNamen.h"
 
 #include <utility>
 
@@ -12,8 +12,8 @@ namespace {
 constexpr int kElastiekBreedte = 3;
 } // namespace
 
-BreadboardEditor::BreadboardEditor(Design &design, AppFolder folder)
-    : design_(design), folder_(std::move(folder)), selectie_(design.Pic2, &design.GumPic) {}
+BreadboardEditor::BreadboardEditor(Surface &Pic2, Surface &GumPic, AppFolder folder)
+    : Pic2_(Pic2), GumPic_(GumPic), folder_(std::move(folder)), selectie_(Pic2, &GumPic) {}
 
 void BreadboardEditor::kiesGereedschap(int index, const QString &entry) {
     haalElastiekWeg();
@@ -22,14 +22,27 @@ void BreadboardEditor::kiesGereedschap(int index, const QString &entry) {
     bbZichtbaar_ = false;
     // The four tools and the separator have no picture as a rule; whatever cannot be
     // loaded leaves the previous picture as the stamp.
-    if (const auto plaatje =
-            laadOnderdeelPlaatje(folder_.path(QStringLiteral("\\Breadboard")), entry))
-        design_.BBPic.setImage(*plaatje);
+    if (const auto plaatje = laadOnderdeelPlaatje(folder_.breadboard(), entry))
+        BBPic_.setImage(*plaatje);
     // The text tools belong to the text mode only: a preview left standing under
     // another tool would promise a text that is never printed.
     tekstZichtbaar_ = Modus_ == kTekstPlaatsen;
     gumZichtbaar_ = Modus_ == kGummen;
     if (Modus_ > kScheiding) bbZichtbaar_ = true;
+}
+
+QString BreadboardEditor::stapNaam() const {
+    if (neutraal()) return StapNamen::kVerplaatsen;
+    switch (Modus_) {
+    case kDraadverbinding:
+        return StapNamen::kDraad;
+    case kGummen:
+        return StapNamen::kGummen;
+    case kTekstPlaatsen:
+        return StapNamen::kTekst;
+    default:
+        return StapNamen::kOnderdeel;
+    }
 }
 
 void BreadboardEditor::kiesKleur(const QString &kleurNaam) {
@@ -61,7 +74,7 @@ Surface::TextStyle BreadboardEditor::tekstStijl() const {
 
 void BreadboardEditor::MouseDown(Qt::MouseButton button, int x, int y) {
     if (!ingedrukt_ && geschiedenis_ && !geschiedenis_->bezig()) {
-        geschiedenis_->begin();
+        geschiedenis_->begin(stapNaam());
         getekend_ = QRect();
     }
     ingedrukt_ |= button;
@@ -78,7 +91,7 @@ void BreadboardEditor::MouseDown(Qt::MouseButton button, int x, int y) {
     if (button != Qt::LeftButton) return;
     if (Modus_ == kDraadverbinding) beginDraad(x, y);
     if (Modus_ == kGummen) {
-        gum(design_.Pic2, design_.GumPic, x, y);
+        gum(Pic2_, GumPic_, x, y);
         teken(QRect(x - kGumZijde + 1, y - kGumZijde + 1, kGumZijde, kGumZijde));
     }
 }
@@ -104,10 +117,10 @@ std::optional<QString> BreadboardEditor::MouseMove(Qt::MouseButtons ingedrukt, i
     const bool links = ingedrukt.testFlag(Qt::LeftButton);
     if (links && Modus_ == kDraadverbinding && draadBezig_) elastiekStap(x, y);
     if (links && Modus_ == kGummen) {
-        gum(design_.Pic2, design_.GumPic, x, y);
+        gum(Pic2_, GumPic_, x, y);
         teken(QRect(x - kGumZijde + 1, y - kGumZijde + 1, kGumZijde, kGumZijde));
     }
-    bbHoek_ = voorbeeldHoek(design_.BBPic.size(), x, y);
+    bbHoek_ = voorbeeldHoek(BBPic_.size(), x, y);
     return status;
 }
 
@@ -122,13 +135,13 @@ void BreadboardEditor::loslaten(Qt::MouseButton button, int x, int y) {
     if (neutraal() || Modus_ == kGummen) return;
     if (button == Qt::RightButton) return annuleer();
     const QRgb kleur = KleurVanNaam(HuidigeKleur_);
-    design_.Pic2.setDrawMode(Surface::DrawMode::Copy);
+    Pic2_.setDrawMode(Surface::DrawMode::Copy);
     if (button == Qt::LeftButton && Modus_ == kDraadverbinding) return eindDraad(x, y, kleur);
     if (button == Qt::LeftButton && Modus_ == kTekstPlaatsen) drukTekst(x, y, kleur);
     if (Modus_ >= kEersteOnderdeel) {
-        const QPoint hoek = voorbeeldHoek(design_.BBPic.size(), x, y);
-        stempel(design_.Pic2, design_.BBPic, hoek);
-        teken(QRect(hoek, design_.BBPic.size()));
+        const QPoint hoek = voorbeeldHoek(BBPic_.size(), x, y);
+        stempel(Pic2_, BBPic_, hoek);
+        teken(QRect(hoek, BBPic_.size()));
     }
     annuleer();
 }
@@ -138,13 +151,13 @@ void BreadboardEditor::beginDraad(int x, int y) {
     EindY_ = y;
     draadBezig_ = true;
     elastiekGetekend_ = false;
-    design_.Pic2.setDrawMode(Surface::DrawMode::Invert);
+    Pic2_.setDrawMode(Surface::DrawMode::Invert);
 }
 
 // Inverting drawing: drawing the same line twice gives back the pixels, so the band
 // of the previous step is taken away by drawing it once more.
 void BreadboardEditor::elastiekStap(int x, int y) {
-    Surface &Pic2 = design_.Pic2;
+    Surface &Pic2 = Pic2_;
     Pic2.setLineWidth(kElastiekBreedte);
     Pic2.setDrawMode(Surface::DrawMode::Invert);
     if (elastiekGetekend_) Pic2.drawLine(StartX_, StartY_, EindX_, EindY_, 0);
@@ -156,7 +169,7 @@ void BreadboardEditor::elastiekStap(int x, int y) {
 
 void BreadboardEditor::haalElastiekWeg() {
     if (elastiekGetekend_) {
-        Surface &Pic2 = design_.Pic2;
+        Surface &Pic2 = Pic2_;
         const int breedte = Pic2.lineWidth();
         Pic2.setLineWidth(kElastiekBreedte);
         Pic2.setDrawMode(Surface::DrawMode::Invert);
@@ -172,7 +185,7 @@ void BreadboardEditor::haalElastiekWeg() {
 // release point is not the last point the band followed.
 void BreadboardEditor::eindDraad(int x, int y, QRgb kleur) {
     haalElastiekWeg();
-    Surface &Pic2 = design_.Pic2;
+    Surface &Pic2 = Pic2_;
     Pic2.setDrawMode(Surface::DrawMode::Copy);
     Pic2.drawLine(StartX_, StartY_, x, y, kleur);
     teken(QRect(QPoint(StartX_, StartY_), QPoint(x, y)));
@@ -182,7 +195,7 @@ void BreadboardEditor::drukTekst(int x, int y, QRgb kleur) {
     Surface::TextStyle stijl = tekstStijl();
     stijl.colour = kleur;
     const QPoint hoek = voorbeeldHoek(Surface::textSize(tekst_, stijl), x, y);
-    design_.Pic2.drawText(hoek.x(), hoek.y(), tekst_, stijl);
+    Pic2_.drawText(hoek.x(), hoek.y(), tekst_, stijl);
     teken(QRect(hoek, Surface::textSize(tekst_, stijl)));
 }
 
@@ -191,14 +204,14 @@ void BreadboardEditor::annuleer() {
     tekstZichtbaar_ = false;
     bbZichtbaar_ = false;
     Modus_ = kComponenten;
-    design_.Pic2.setLineWidth(1);
+    Pic2_.setLineWidth(1);
     // Copying again, so that a cancelled wire leaves no inverting sheet behind for the
     // next drawing on it (a new board, for one).
-    design_.Pic2.setDrawMode(Surface::DrawMode::Copy);
+    Pic2_.setDrawMode(Surface::DrawMode::Copy);
 }
 
 BreadboardEditor::Voorbeeld BreadboardEditor::BBlayer() const {
-    return {QRect(bbHoek_, design_.BBPic.size()), bbZichtbaar_};
+    return {QRect(bbHoek_, BBPic_.size()), bbZichtbaar_};
 }
 
 BreadboardEditor::Voorbeeld BreadboardEditor::GumLayer() const {
@@ -210,5 +223,5 @@ BreadboardEditor::Voorbeeld BreadboardEditor::TekstLabel() const {
 }
 
 QImage BreadboardEditor::BBlayerBeeld() const {
-    return onderdeelVoorbeeld(design_.BBPic);
+    return onderdeelVoorbeeld(BBPic_);
 }

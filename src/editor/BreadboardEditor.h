@@ -13,7 +13,6 @@
 #include <optional>
 
 class Geschiedenis;
-struct Design;
 
 // The tool modes of the breadboard sheet and what a press, a drag and a release do
 // in them: wires, the eraser, one text, stamping a part picture. The sheet's widget
@@ -40,7 +39,8 @@ public:
         bool zichtbaar = false;
     };
 
-    BreadboardEditor(Design &design, AppFolder folder);
+    // Draws on the breadboard sheet `Pic2`; the eraser restores from `GumPic`.
+    BreadboardEditor(Surface &Pic2, Surface &GumPic, AppFolder folder);
 
     // The tool box: the entry's index becomes the mode; the part picture of that
     // entry, if there is a good one, becomes the stamp.
@@ -88,7 +88,11 @@ private:
     void drukTekst(int x, int y, QRgb kleur);
     void annuleer();
 
-    Design &design_;
+    QString stapNaam() const; // of the step a press starts
+
+    Surface &Pic2_;
+    Surface &GumPic_;
+    Surface BBPic_; // the current part picture, white where the file is transparent
     const AppFolder folder_;
     Geschiedenis *geschiedenis_ = nullptr;
     Qt::MouseButtons ingedrukt_;

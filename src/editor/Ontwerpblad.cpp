@@ -31,12 +31,13 @@ void plaatsBlok(Surface &Pic, const Surface &IconPic, Qt::MouseButton button, in
     Pic.copyFrom(bron, QRect(0, 0, kSymboolGrootte, kSymboolGrootte), blokHoek(x, y));
 }
 
-bool schuifBlokken(Surface &Pic, Surface &LoadPic, int Richting, int rasterGrijs) {
+bool schuifBlokken(Surface &Pic, Richting richting, int rasterGrijs) {
     static const QPoint kStappen[] = {{-kBlok, 0}, {0, -kBlok}, {kBlok, 0}, {0, kBlok}};
-    if (Richting < 1 || Richting > 4) return false;
-    const QPoint stap = kStappen[Richting - 1];
-    if (LoadPic.size() != Pic.size()) LoadPic.resize(Pic.width(), Pic.height());
-    LoadPic.copyFrom(Pic, Pic.rect(), QPoint(0, 0));
+    const int index = int(richting) - int(Richting::Links);
+    if (index < 0 || index >= int(std::size(kStappen))) return false;
+    const QPoint stap = kStappen[index];
+    // The sheet as it was: shared with Pic until Pic is written, then Pic's own copy.
+    const Surface LoadPic(Pic.image());
     // Only the uncovered strip needs clearing: the shifted picture paints over the rest.
     const QRect strook = onbedekteStrook(Pic.size(), stap).intersected(Pic.rect());
     const Surface::DrawMode modus = Pic.drawMode();

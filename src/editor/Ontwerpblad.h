@@ -15,8 +15,10 @@ QPoint blokHoek(int x, int y);
 // block under the pointer, any other button clears the block to white.
 void plaatsBlok(Surface &Pic, const Surface &IconPic, Qt::MouseButton button, int x, int y);
 
-// Shifts the whole design sheet one block: Richting 1 left, 2 up, 3 right, 4 down.
-// What passes the edge is lost, the strip uncovered on the other side is empty, and
-// the raster is drawn anew in the grey of `rasterGrijs`. LoadPic is the scratch copy
-// of the sheet. Any other direction changes nothing and answers false.
-bool schuifBlokken(Surface &Pic, Surface &LoadPic, int Richting, int rasterGrijs);
+// The directions of a shift, numbered as the shift buttons were.
+enum class Richting { Geen = 0, Links = 1, Omhoog = 2, Rechts = 3, Omlaag = 4 };
+
+// Shifts the whole design sheet one block in `richting`. What passes the edge is lost,
+// the strip uncovered on the other side is empty, and the raster is drawn anew in the
+// grey of `rasterGrijs`. Any other direction changes nothing and answers false.
+bool schuifBlokken(Surface &Pic, Richting richting, int rasterGrijs);

@@ -16,26 +16,26 @@ struct Knop {
     const char *hint;
     std::optional<W> weergave;
     A actie;
-    int richting; // for Verschuif
+    Richting richting; // for Verschuif
 };
 
 constexpr std::array<Knop, ToolButtons::kAantal> kKnoppen = {{
-    {"", {}, A::NieuwOntwerp, 0},
-    {"", {}, A::ProjectOpenen, 0},
-    {"", {}, A::ProjectOpslaan, 0},
-    {"", {}, A::OntwerpAfdrukken, 0},
-    {"", {}, A::Geen, 0},
-    {" Ontwerpblad ", W::Ontwerpblad, A::Geen, 0},
-    {" Componentenlijst ", W::Componentenlijst, A::Geen, 0},
-    {" Breadboard ", W::Breadboard, A::Geen, 0},
-    {" Componenten Informatie ", W::Informatie, A::Geen, 0},
-    {"", {}, A::Geen, 0},
-    {" Index ", {}, A::StartPagina, 0},
-    {"", {}, A::Geen, 0},
-    {" Naar links ", {}, A::Verschuif, 1},
-    {" Naar boven ", {}, A::Verschuif, 2},
-    {" Naar rechts ", {}, A::Verschuif, 3},
-    {" Naar onderen ", {}, A::Verschuif, 4},
+    {"", {}, A::NieuwOntwerp, Richting::Geen},
+    {"", {}, A::ProjectOpenen, Richting::Geen},
+    {"", {}, A::ProjectOpslaan, Richting::Geen},
+    {"", {}, A::OntwerpAfdrukken, Richting::Geen},
+    {"", {}, A::Geen, Richting::Geen},
+    {" Ontwerpblad ", W::Ontwerpblad, A::Geen, Richting::Geen},
+    {" Componentenlijst ", W::Componentenlijst, A::Geen, Richting::Geen},
+    {" Breadboard ", W::Breadboard, A::Geen, Richting::Geen},
+    {" Componenten Informatie ", W::Informatie, A::Geen, Richting::Geen},
+    {"", {}, A::Geen, Richting::Geen},
+    {" Index ", {}, A::StartPagina, Richting::Geen},
+    {"", {}, A::Geen, Richting::Geen},
+    {" Naar links ", {}, A::Verschuif, Richting::Links},
+    {" Naar boven ", {}, A::Verschuif, Richting::Omhoog},
+    {" Naar rechts ", {}, A::Verschuif, Richting::Rechts},
+    {" Naar onderen ", {}, A::Verschuif, Richting::Omlaag},
 }};
 static_assert(kKnoppen[ToolButtons::kIndexKnop].actie == A::StartPagina, "the index button");
 

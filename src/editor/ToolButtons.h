@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/Ontwerpblad.h"
+
 #include <QString>
 #include <QVector>
 
@@ -68,7 +70,7 @@ public:
     struct Uitkomst {
         QVector<Zichtbaarheid> zichtbaarheid; // to be carried out in this order
         Actie actie = Actie::Geen;
-        int richting = 0; // for Verschuif: 1 left, 2 up, 3 right, 4 down
+        Richting richting = Richting::Geen; // for Verschuif
     };
 
     // The hint of button `index`; empty for the buttons without one.

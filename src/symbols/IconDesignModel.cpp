@@ -6,6 +6,7 @@
 #include "symbols/Symbool.h"
 #include "ui/PictureFile.h"
 #include "ui/Platform.h"
+#include "ui/StapNamen.h"
 
 #include <QFileInfo>
 
@@ -39,9 +40,34 @@ void IconDesignModel::KnopB_Click(int index) {
         if (tekening_.image().cacheKey() != sleutel) geschiedenis_.wis();
         return;
     }
-    geschiedenis_.begin();
+    geschiedenis_.begin(stapNaam(index));
     voerUit(index);
     geschiedenis_.eind();
+}
+
+// The name of a button's step, for the history.
+QString IconDesignModel::stapNaam(int index) {
+    switch (index) {
+    case 4:
+        return StapNamen::kVierkant;
+    case 5:
+        return StapNamen::kDraaien;
+    case 6:
+        return StapNamen::kSpiegelen;
+    case 7:
+        return StapNamen::kVullen;
+    case 8:
+    case 9:
+    case 10:
+    case 11:
+        return StapNamen::kSchuiven;
+    case 13:
+        return StapNamen::kNegatief;
+    case 14:
+        return StapNamen::kCirkel;
+    default:
+        return {};
+    }
 }
 
 void IconDesignModel::Undo() {
@@ -92,7 +118,7 @@ template <typename Bewerking> void IconDesignModel::bewerk(Bewerking bewerking) 
 }
 
 void IconDesignModel::IconPicture_MouseDown(Qt::MouseButtons knop, int x, int y) {
-    if (!geschiedenis_.bezig()) geschiedenis_.begin();
+    if (!geschiedenis_.bezig()) geschiedenis_.begin(StapNamen::kTekenen);
     if (kiezen())
         kies(x, y);
     else

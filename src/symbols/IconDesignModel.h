@@ -55,6 +55,8 @@ public:
     // opened, or the designer opened anew, starts a fresh history.
     void Undo();
     void Redo();
+    // The name of the step Undo would take back; empty when there is none.
+    QString undoNaam() const { return geschiedenis_.undoNaam(); }
     void IconPalet_MouseDown(int x, int y);
     void IconPalet_MouseMove(int x, int y);
     // Makes the drawing the main window's current symbol.
@@ -69,6 +71,7 @@ public:
     void TekenCirkel();
 
 private:
+    static QString stapNaam(int index);
     void schilder(Qt::MouseButtons knoppen, int x, int y);
     void kies(int x, int y);
     void voerUit(int index);

@@ -19,7 +19,6 @@ bool geldigDeel(const QString &deel) {
 
 } // namespace
 
-const QString LaatstGebruikt::kBestand = QStringLiteral("\\LaatstGebruikt.txt");
 const QString LaatstGebruikt::kNaam = QStringLiteral("Laatst gebruikt");
 
 void LaatstGebruikt::lees() {

@@ -13,8 +13,7 @@
 class LaatstGebruikt {
 public:
     static constexpr int kAantal = 12;
-    static const QString kBestand; // "\LaatstGebruikt.txt"
-    static const QString kNaam;    // "Laatst gebruikt", the entry of the category box
+    static const QString kNaam; // "Laatst gebruikt", the entry of the category box
 
     LaatstGebruikt() = default;
     explicit LaatstGebruikt(const QString &bestand) : bestand_(bestand) {}

@@ -7,6 +7,30 @@
 
 AppFolder::AppFolder(const QString &root) : root_(QDir::cleanPath(root)) {}
 
+QString AppFolder::plek(Plek plek) const {
+    // As the program has always spelled them; the help page's folder in lower case, as
+    // its links were once written.
+    static const char *const kPlekken[] = {"\\Symbolen",
+                                           "\\Projecten",
+                                           "\\Breadboard",
+                                           "\\Plugins",
+                                           "\\Voltarix.ini",
+                                           "\\Recente projecten.txt",
+                                           "\\LaatstGebruikt.txt",
+                                           "\\.herstel",
+                                           "\\voltarix",
+                                           "\\Plugins\\index.htm",
+                                           "\\plugins\\help.htm",
+                                           "\\Plugins\\symbolen.htm",
+                                           "\\Plugins\\software.htm"};
+    static_assert(std::size(kPlekken) == size_t(Plek::Aantal));
+    QString &gevonden = gevonden_[size_t(plek)];
+    if (!gevonden.isEmpty()) return gevonden;
+    const QString pad = path(QLatin1String(kPlekken[size_t(plek)]));
+    if (QFileInfo::exists(pad)) gevonden = pad;
+    return pad;
+}
+
 QString AppFolder::findEntry(const QString &folder, const QString &name) {
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) return name;
     if (QFileInfo::exists(folder + QLatin1Char('/') + name)) return name;

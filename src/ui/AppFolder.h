@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 // The application folder: the folder of the executable, or the one named by
 // `--app-folder DIR` or VOLTARIX_HOME. The program writes its paths Windows-style,
 // "\Symbolen\" + category + "\" + name + ".bmp"; path() turns such a text into a
@@ -15,6 +17,23 @@ public:
 
     const QString &root() const { return root_; }
     QString path(const QString &relative) const;
+
+    // The places of the application folder that the program uses, found whatever their
+    // case. A place is looked up until it exists, and from then on taken as found.
+    QString symbolen() const { return plek(Plek::Symbolen); }         // the symbol library
+    QString projecten() const { return plek(Plek::Projecten); }       // the saved projects
+    QString breadboard() const { return plek(Plek::Breadboard); }     // the part pictures
+    QString plugins() const { return plek(Plek::Plugins); }           // the help pages
+    QString instellingen() const { return plek(Plek::Instellingen); } // Voltarix.ini
+    QString recenteProjecten() const { return plek(Plek::RecenteProjecten); }
+    QString laatstGebruikt() const { return plek(Plek::LaatstGebruikt); }
+    QString herstel() const { return plek(Plek::Herstel); }     // the recovery copies
+    QString programma() const { return plek(Plek::Programma); } // the executable beside them
+    // The help pages the program opens itself.
+    QString startPagina() const { return plek(Plek::StartPagina); }
+    QString helpPagina() const { return plek(Plek::HelpPagina); }
+    QString symbolenPagina() const { return plek(Plek::SymbolenPagina); }
+    QString softwarePagina() const { return plek(Plek::SoftwarePagina); }
 
     // The application folder named by `--app-folder DIR` (or `--app-folder=DIR`) among
     // the arguments, else by the environment's VOLTARIX_HOME, else the given folder,
@@ -35,5 +54,24 @@ public:
     static QString findEntry(const QString &folder, const QString &name);
 
 private:
+    enum class Plek {
+        Symbolen,
+        Projecten,
+        Breadboard,
+        Plugins,
+        Instellingen,
+        RecenteProjecten,
+        LaatstGebruikt,
+        Herstel,
+        Programma,
+        StartPagina,
+        HelpPagina,
+        SymbolenPagina,
+        SoftwarePagina,
+        Aantal
+    };
+    QString plek(Plek plek) const;
+
     QString root_;
+    mutable std::array<QString, size_t(Plek::Aantal)> gevonden_; // places that exist
 };

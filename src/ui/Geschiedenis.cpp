@@ -120,7 +120,8 @@ Geschiedenis::~Geschiedenis() {
     leden.erase(std::remove(leden.begin(), leden.end(), this), leden.end());
 }
 
-void Geschiedenis::begin() {
+void Geschiedenis::begin(const QString &naam) {
+    naam_ = naam;
     voor_.clear();
     for (const Surface *blad : bladen_)
         voor_.push_back(blad->image());
@@ -153,6 +154,7 @@ bool Geschiedenis::eind(std::optional<int> toestand, std::optional<QRect> gebied
     voor_.clear(); // no picture stays shared once the step is kept
     const int na = toestand.value_or(toestand_);
     if (stap.verschillen.empty() && na == toestand_) return false;
+    stap.naam = naam_;
     stap.toestandVoor = toestand_;
     stap.toestandNa = na;
     toestand_ = na;
@@ -170,6 +172,7 @@ bool Geschiedenis::eind(std::optional<int> toestand, std::optional<QRect> gebied
     stappen_.push_back(std::move(stap));
     ++positie_;
     budget_.houdBinnen();
+    veranderd();
     return true;
 }
 
@@ -193,6 +196,7 @@ bool Geschiedenis::undo() {
     const Stap &stap = stappen_[--positie_];
     pas(stap, true);
     toestand_ = stap.toestandVoor;
+    veranderd();
     return true;
 }
 
@@ -201,6 +205,7 @@ bool Geschiedenis::redo() {
     const Stap &stap = stappen_[positie_++];
     pas(stap, false);
     toestand_ = stap.toestandNa;
+    veranderd();
     return true;
 }
 
@@ -212,6 +217,15 @@ void Geschiedenis::wis(std::optional<int> toestand) {
     voor_.clear();
     bezig_ = false;
     positie_ = 0;
+    veranderd();
+}
+
+QString Geschiedenis::undoNaam() const {
+    return kanUndo() ? stappen_[positie_ - 1].naam : QString();
+}
+
+QString Geschiedenis::redoNaam() const {
+    return kanRedo() ? stappen_[positie_].naam : QString();
 }
 
 quint64 Geschiedenis::oudste() const {
@@ -225,10 +239,12 @@ void Geschiedenis::laatOudsteVallen() {
         budget_.gebruikt_ -= bytes_;
         bytes_ = 0;
         stappen_.clear();
+        veranderd();
         return;
     }
     bytes_ -= stappen_.front().bytes;
     budget_.gebruikt_ -= stappen_.front().bytes;
     stappen_.pop_front();
     --positie_;
+    veranderd();
 }

@@ -4,8 +4,10 @@
 #include <QImage>
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -45,7 +47,8 @@ private:
 // that changed nothing is not kept; a new step drops what could be redone.
 //
 // A number of the caller's own (the board's size) travels with the pictures: toestand()
-// is its value at the moment the pictures show.
+// is its value at the moment the pictures show. Each step has a name, the one the user
+// reads on the Undo and Redo items ("draad", "plakken").
 class Geschiedenis {
 public:
     Geschiedenis(std::vector<Surface *> bladen,
@@ -54,7 +57,9 @@ public:
     Geschiedenis(const Geschiedenis &) = delete;
     Geschiedenis &operator=(const Geschiedenis &) = delete;
 
-    void begin();
+    void begin(const QString &naam = {});
+    // Names the step in progress, when what it is shows only after its start.
+    void noem(const QString &naam) { naam_ = naam; }
     // Returns whether a step was kept; `toestand` is the caller's number after the step,
     // if it changed. A caller that knows where its step drew can say so in `gebied`:
     // only there are the pictures compared, which spares a stroke the look at the rest.
@@ -68,6 +73,13 @@ public:
     bool undo();
     bool redo();
     int toestand() const { return toestand_; }
+    // The names of the steps that undo() and redo() would take; empty when there is none.
+    QString undoNaam() const;
+    QString redoNaam() const;
+    // Told after every change of what can be undone or redone.
+    void zetBijVerandering(std::function<void()> bijVerandering) {
+        bijVerandering_ = std::move(bijVerandering);
+    }
 
     // A fresh start: the pictures as they are now are where the history begins.
     void wis(std::optional<int> toestand = std::nullopt);
@@ -86,12 +98,16 @@ private:
     };
     struct Stap {
         std::vector<Verschil> verschillen;
+        QString naam;
         int toestandVoor = 0, toestandNa = 0;
         quint64 volgnummer = 0;
         qint64 bytes = 0;
     };
     void pas(const Stap &stap, bool terug);
     void laatOudsteVallen();
+    void veranderd() const {
+        if (bijVerandering_) bijVerandering_();
+    }
     quint64 oudste() const;
 
     std::vector<Surface *> bladen_;
@@ -99,6 +115,8 @@ private:
     std::vector<QImage> voor_;
     int toestand_ = 0;
     bool bezig_ = false;
+    QString naam_; // of the step in progress
+    std::function<void()> bijVerandering_;
     std::deque<Stap> stappen_;
     size_t positie_ = 0; // steps before this one are done
     qint64 bytes_ = 0;

@@ -168,7 +168,7 @@ private slots:
     // "R&D" is no shortcut key in the menu bar, "[*]" no "modified" mark in a title.
     void projecten() {
         Gestart v;
-        Design &ontwerp = v.main->ontwerp();
+        Ontwerp &ontwerp = v.main->ontwerp();
         const auto toestand = [&] { // the list, the design's name and the raster's grey
             return v.w<QPlainTextEdit>("Text1")->toPlainText() + "|" +
                    v.w<QMenu>("NaamOntwerp")->title() + "|" + v.tekst("Label3");
@@ -242,7 +242,7 @@ private slots:
         v.kies(5); // the same entry chosen again: listed anew
         QCOMPARE(v.lijst("List1"), (QStringList{"LDR", "R1", "R10", "r2"}));
         v.w<QListWidget>("List1")->setCurrentRow(3);
-        QCOMPARE(v.main->ontwerp().IconPic.pixel(0, 0), grey(40));
+        QCOMPARE(v.main->huidigSymbool().pixel(0, 0), grey(40));
         // Rename and Delete in a category's list: the list follows (the files: TestSymbols).
         v.platform.inputAnswers = {"R3"};
         v.klik("RenameKnop");
@@ -265,7 +265,7 @@ private slots:
         List1->setCurrentRow(1); // Zener of the first category
         zoek->setText("LD");
         QTest::keyClick(zoek, Qt::Key_Down);
-        QCOMPARE(v.main->ontwerp().IconPic.pixel(0, 0), grey(40)); // Up and Down only point
+        QCOMPARE(v.main->huidigSymbool().pixel(0, 0), grey(40)); // Up and Down only point
 
         // Rename and Delete reach the file in its own folder: the search reads it anew.
         v.platform.inputAnswers = {"LDR 2"};
@@ -433,11 +433,11 @@ private slots:
             QCOMPARE(kleur->currentIndex(), kleurIndex);
         }
         v.klik("Knop5");
-        Design &ontwerp = v.main->ontwerp();
-        ontwerp.IconPic.drawLine(0, 0, 10, 0, qRgb(255, 0, 0));
-        const QImage voor = ontwerp.IconPic.image().copy();
+        Surface &IconPic = v.main->huidigSymbool();
+        IconPic.drawLine(0, 0, 10, 0, qRgb(255, 0, 0));
+        const QImage voor = IconPic.image().copy();
         QTest::keyClick(v.main.get(), Qt::Key_R);
-        QVERIFY(ontwerp.IconPic.image() != voor);
+        QVERIFY(IconPic.image() != voor);
         for (const char *knop : {"Knop7", "Knop6", "Knop7", "LoepKnop"})
             v.klik(knop);
         // A contact point: a hole in the board's face. The window's place on the screen is

@@ -47,7 +47,7 @@ private slots:
     // (the block itself: the editor's tekstBlok) and whose "Transfer" makes that block the
     // current symbol.
     void symboolKnoppen() {
-        Surface &IconPic = v.main->ontwerp().IconPic;
+        Surface &IconPic = v.main->huidigSymbool();
         IconPic.setPixel(0, 0, qRgb(0, 0, 0));
         const QList<std::pair<const char *, QPoint>> stappen = {
             {"RotatieKnop", {48, 0}}, {"VerKnop", {48, 48}}, {"HorKnop", {0, 48}}};
@@ -79,7 +79,7 @@ private slots:
         Surface &Pic = v.main->ontwerp().Pic;
         auto *PicView = v.w<SheetView>("Pic");
         const QImage leeg = Pic.image().copy();
-        v.main->ontwerp().IconPic.fillBox(0, 0, 48, 48, kRood);
+        v.main->huidigSymbool().fillBox(0, 0, 48, 48, kRood);
         for (const int x : {75, 125})
             QTest::mouseClick(PicView, Qt::LeftButton, {}, {x, 75});
         QTest::mouseClick(PicView, Qt::LeftButton, Qt::ShiftModifier, {75, 75});

@@ -11,6 +11,7 @@
 #include "symbols/SymbolLibrary.h"
 #include "symbols/SymboolZoeken.h"
 #include "symbols/Texturen.h"
+#include "ui/AppFolder.h"
 #include "ui/Surface.h"
 
 #include <QPainter>
@@ -229,13 +230,13 @@ private slots:
         for (int i = 0; i < 14; ++i)
             folder.writeFile(QStringLiteral("Symbolen/Weerstanden/R%1.bmp").arg(i), "BM");
         const QString map = folder.path("Symbolen/Weerstanden");
-        LaatstGebruikt laatst(folder.path(LaatstGebruikt::kBestand));
+        LaatstGebruikt laatst(AppFolder(folder.root()).laatstGebruikt());
         for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 5})
             QVERIFY(laatst.gebruikt(map, QStringLiteral("R%1").arg(i)));
         QVERIFY(QFile::remove(map + "/R12.bmp"));
         QVERIFY(QFile::rename(map + "/R13.bmp", map + "/R13b.bmp"));
         laatst.hernoemd(map, "R13", "R13b");
-        LaatstGebruikt gelezen(folder.path(LaatstGebruikt::kBestand)); // the next run
+        LaatstGebruikt gelezen(AppFolder(folder.root()).laatstGebruikt()); // the next run
         gelezen.lees();
         for (const LaatstGebruikt *lijst : {&laatst, &gelezen}) {
             QStringList namen;
@@ -267,8 +268,8 @@ private slots:
         TestFolder folder;
         for (const char *naam : {"R0", "R1"})
             folder.writeFile(QStringLiteral("Symbolen/W/%1.bmp").arg(naam), "BM");
-        folder.writeFile(LaatstGebruikt::kBestand, inhoud);
-        LaatstGebruikt laatst(folder.path(LaatstGebruikt::kBestand));
+        folder.writeFile(QStringLiteral("LaatstGebruikt.txt"), inhoud);
+        LaatstGebruikt laatst(AppFolder(folder.root()).laatstGebruikt());
         laatst.lees();
         QCOMPARE(laatst.bestaande(folder.path("Symbolen")).size(), aantal);
     }

@@ -106,7 +106,7 @@ struct Main::Besturing {
     const char *tekst = nullptr;
     const char *hint = nullptr;
     QRgb kleur = 0;
-    Surface Design::*blad = nullptr;
+    Surface &(*blad)(Main &) = nullptr;
 };
 
 // Every control of the window, one after another in stacking order: a backdrop lies
@@ -125,7 +125,8 @@ void Main::maakBesturing() {
         {"Frame2", "DeleteKnop", &Main::DeleteKnop, "Delete", " Verwijder symbool "},
         {nullptr, "Frame4", &Main::Frame4},
         {"Frame4", "Label4", &Main::Label4, nullptr, nullptr, kDonker},
-        {"Frame4", "IconPic", &Main::IconPicView, nullptr, nullptr, 0, &Design::IconPic},
+        {"Frame4", "IconPic", &Main::IconPicView, nullptr, nullptr, 0,
+         [](Main &m) -> Surface & { return m.IconPic; }},
         {"Frame4", "Label5", &Main::Label5, nullptr, nullptr, kKnoppenGrijs},
         {"Frame4", "HorKnop", &Main::HorKnop, nullptr, " Spiegelbeeld "},
         {"Frame4", "VerKnop", &Main::VerKnop, nullptr, " Onderste boven "},
@@ -142,8 +143,10 @@ void Main::maakBesturing() {
         {"Frame6", "Label8", &Main::Label8},
         {nullptr, "Frame3", &Main::Frame3},
         {"Frame3", "BackPic", &Main::BackPic, nullptr, nullptr, kDonker},
-        {"Frame3", "Pic", &Main::PicView, nullptr, nullptr, 0, &Design::Pic},
-        {"Frame3", "Pic2", &Main::Pic2View, nullptr, nullptr, 0, &Design::Pic2},
+        {"Frame3", "Pic", &Main::PicView, nullptr, nullptr, 0,
+         [](Main &m) -> Surface & { return m.ontwerp_.Pic; }},
+        {"Frame3", "Pic2", &Main::Pic2View, nullptr, nullptr, 0,
+         [](Main &m) -> Surface & { return m.ontwerp_.Pic2; }},
         {"Frame3", "Text1", &Main::Text1},
         {"Frame3", "WebBrowser", &Main::WebBrowser},
         {"Frame3", "WerkBalk", &Main::WerkBalk, nullptr, nullptr, kKnoppenGrijs},
@@ -166,7 +169,9 @@ void Main::maakBesturing() {
         maakBesturing(b, b.paneel ? binnen->findChild<QWidget *>(QLatin1String(b.paneel)) : binnen);
     zetEigenschappen();
     connect(RasterScroll, &QScrollBar::valueChanged, this, &Main::ZetRaster);
-    connect(BBgrootKnop, &QPushButton::clicked, this, &Main::BBgrootKnop_Click);
+    connect(BBgrootKnop, &QPushButton::clicked, this, [this] { ontwerp_.wisselBord(platform_); });
+    connect(&ontwerp_, &Ontwerp::bordVeranderd, this,
+            [this](bool groot) { BBgrootKnop->setToolTip(bbGrootHint(groot)); });
 }
 
 void Main::maakBesturing(const Besturing &b, QWidget *parent) {
@@ -182,7 +187,7 @@ void Main::maakBesturing(const Besturing &b, QWidget *parent) {
             } else if constexpr (std::is_same_v<Soort, QPushButton *>) {
                 this->*lid = Vormgeving::knop(parent, naam, tekst);
             } else if constexpr (std::is_same_v<Soort, SheetView *>) {
-                this->*lid = new SheetView(design_.*(b.blad), parent);
+                this->*lid = new SheetView(b.blad(*this), parent);
                 (this->*lid)->setObjectName(naam);
             } else if constexpr (std::is_pointer_v<Soort>) {
                 this->*lid = Vormgeving::maak<std::remove_pointer_t<Soort>>(parent, naam);
@@ -218,6 +223,10 @@ void Main::zetEigenschappen() {
     Vormgeving::kleur(Combo1, QColor::fromRgb(kLijstKleur));
     List1->setSortingEnabled(true);
     Vormgeving::kleur(List1, QColor::fromRgb(kLijstKleur));
+    // The list box shows the design's own list; a plain text box lays out its text itself.
+    QTextDocument &lijst = ontwerp_.lijst();
+    lijst.setDocumentLayout(new QPlainTextDocumentLayout(&lijst));
+    Text1->setDocument(&lijst);
     RasterScroll->setOrientation(Qt::Horizontal);
     RasterScroll->setRange(0, 255);
     LoepScroll->setOrientation(Qt::Horizontal);
@@ -271,9 +280,7 @@ void Main::plaatsBesturing() {
             plaats(control, naam);
     }
     // The sheets hold as many pixels as their places on the screen.
-    design_.Pic.resize(PicView->width(), PicView->height());
-    design_.Pic2.resize(Pic2View->width(), Pic2View->height());
-    design_.GumPic.resize(Pic2View->width(), Pic2View->height());
+    ontwerp_.zetMaten(PicView->size(), Pic2View->size());
     IconPicView->setFixedSize(kSymboolGrootte, kSymboolGrootte);
     // Stacking: the breadboard tools lie over the top of the breadboard sheet.
     for (QWidget *tool : werkBalkBesturing())
@@ -286,21 +293,18 @@ void Main::vulKeuzeLijsten() {
     Combo3->addItems(StartupLists::gereedschappen());
     Combo4->addItems(StartupLists::tekstGroottes());
     Combo4->setCurrentText(QStringLiteral("12"));
-    Text1->setPlainText(StartupLists::beginLijst());
+    ontwerp_.zetLijst(StartupLists::beginLijst());
 
-    categorieen_ = SymbolLibrary::categorieen(folder_.path(QStringLiteral("\\Symbolen\\")));
+    categorieen_ = SymbolLibrary::categorieen(folder_.symbolen());
     // The symbols used last come first; without a library there are none.
     if (!categorieen_.isEmpty()) Combo1->addItem(LaatstGebruikt::kNaam);
     for (const SymbolCategorie &categorie : categorieen_)
         Combo1->addItem(categorie.naam);
     if (Combo1->count() > 1) Combo1->setCurrentIndex(1);
-    Combo3->addItems(StartupLists::onderdelen(folder_.path(QStringLiteral("\\Breadboard\\"))));
+    Combo3->addItems(StartupLists::onderdelen(folder_.breadboard()));
 }
 
 void Main::zetBeginToestand() {
-    TekenKleinBord(design_.Pic2);
-    TekenKleinBord(design_.GumPic);
-    BBgroot_ = false;
     Combo2->setCurrentIndex(0);
     Combo3->setCurrentIndex(0);
 
@@ -314,7 +318,7 @@ void Main::zetBeginToestand() {
 }
 
 void Main::leesInstellingen() {
-    const QString bestand = folder_.path(Settings::kBestand);
+    const QString bestand = folder_.instellingen();
     const std::optional<bool> groot = Settings::lees(bestand);
     if (!groot) {
         // A missing or broken settings file is replaced without a word; the small
@@ -324,28 +328,18 @@ void Main::leesInstellingen() {
         return;
     }
     toonStartPagina();
-    BBgroot_ = *groot;
-    if (BBgroot_) TekenBord(true, design_.Pic2, design_.GumPic);
-    BBgrootKnop->setToolTip(bbGrootHint(BBgroot_));
+    ontwerp_.beginMetBord(*groot);
 }
 
 void Main::toonStartPagina() {
-    WebBrowser->setSource(
-        QUrl::fromLocalFile(folder_.path(QStringLiteral("\\Plugins\\index.htm"))));
+    WebBrowser->setSource(QUrl::fromLocalFile(folder_.startPagina()));
 }
 
 void Main::ZetRaster(int level) {
-    tekenRasterLijnen(design_.Pic, level);
+    tekenRasterLijnen(ontwerp_.Pic, level);
     Label3->setText(rasterKleurTekst(level));
     const QSignalBlocker alGetekend(RasterScroll);
     RasterScroll->setValue(level);
-}
-
-void Main::BBgrootKnop_Click() {
-    pic2Geschiedenis_->begin();
-    const bool gewisseld = wisselBordGrootte(platform_, BBgroot_, design_.Pic2, design_.GumPic);
-    pic2Geschiedenis_->eind(BBgroot_);
-    if (gewisseld) BBgrootKnop->setToolTip(bbGrootHint(BBgroot_));
 }
 
 void Main::closeEvent(QCloseEvent *event) {
@@ -357,7 +351,7 @@ void Main::closeEvent(QCloseEvent *event) {
     KopieTimer->stop(); // no copy half taken is handed over after the last one is gone
     herstel_->stop();   // ended as it should: nothing to recover
     // A settings file that cannot be written does not keep the program from ending.
-    Settings::schrijf(folder_.path(Settings::kBestand), BBgroot_);
+    Settings::schrijf(folder_.instellingen(), ontwerp_.groot());
     event->accept();
     QCoreApplication::exit(0);
 }

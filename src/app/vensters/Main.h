@@ -1,8 +1,6 @@
 #pragma once
 
-#include "editor/ComponentList.h"
-#include "editor/Design.h"
-#include "editor/RegelTelling.h"
+#include "editor/Ontwerp.h"
 #include "editor/Selectie.h"
 #include "editor/ToolButtons.h"
 #include "project/HerstelSchrijver.h"
@@ -10,9 +8,9 @@
 #include "project/StapKopie.h"
 #include "symbols/LaatstGebruikt.h"
 #include "symbols/SymbolLibrary.h"
+#include "symbols/Symbool.h"
 #include "symbols/SymboolZoeken.h"
 #include "ui/AppFolder.h"
-#include "ui/Geschiedenis.h"
 
 #include <QMainWindow>
 
@@ -66,7 +64,9 @@ public:
     // it from maximised), and the desktop places it.
     void pasIn(QSize binnen);
 
-    Design &ontwerp() { return design_; }
+    Ontwerp &ontwerp() { return ontwerp_; }
+    // The current symbol, which a click on the design sheet places.
+    Surface &huidigSymbool() { return IconPic; }
 
     // Opens the project a path names, as "Project Openen" does; one from elsewhere (a
     // zip, or a project's files in another folder) is first brought into the projects
@@ -92,7 +92,6 @@ private:
     void leesInstellingen();
     void toonStartPagina();
     void ZetRaster(int level);
-    void BBgrootKnop_Click();
 
     // Each subsystem connects its controls and menu items in its own file; the
     // constructor calls these once the controls exist.
@@ -147,7 +146,7 @@ private:
     // --- editing the sheets: placing, tool modes, wires, text, rotate, mirror, shift
     // (Main_Editing.cpp)
     void verbindBewerken();
-    void VerschuifTekening(int Richting); // shift the design sheet one block: 1 left .. 4 down
+    void VerschuifTekening(Richting richting); // shift the design sheet one block
     void maakVoorbeelden();
     void Combo3_Click(int index);
     void Pic2_MouseUp(Qt::MouseButton button, int x, int y);
@@ -174,11 +173,8 @@ private:
     QPoint wijzerIn(const QWidget *widget) const; // the pointer's place in `widget`
     void Text1_Change(int positie, int erbij);
     void openProject(const QString &naam);
-    void zetOntwerpNaam(const QString &naam);
+    void toonNaam(const QString &naam);
     void toonGeladen(const ProjectMap::Geladen &geladen, const QString &naam);
-    void toonLijst(const QString &lijst); // a list to show and edit
-    QString lijstTekst() const;           // the component list, lines ending in CR LF
-    QString projectenMap() const;
     QFrame *Loep = nullptr;
     SheetView *LoepView = nullptr;
     QFrame *LineH = nullptr, *LineV = nullptr;
@@ -186,10 +182,6 @@ private:
     WijzerPlek *wijzer_ = nullptr; // the pointer's place in our windows
     Surface loepBeeld_;
     bool schermGeeftZwart_ = false; // a grab of the screen came back black
-    ComponentList componentList_;
-    RegelTelling regelTelling_; // the display lines of Text1, kept as it changes
-    // A component list too large to show: its file, saved again as it is.
-    std::shared_ptr<QFile> bewaardeLijst_;
 
     // --- the recovery copy of unsaved work (Main_Herstel.cpp)
     void verbindHerstel();
@@ -203,7 +195,6 @@ private:
     QTimer *HerstelTimer = nullptr;
     QTimer *KopieTimer = nullptr; // a band of the sheets a turn, until both are copied
     StapKopie picKopie_, pic2Kopie_;
-    std::optional<QString> lijstKopie_; // the list's text as last fetched, until it changes
     bool getoond_ = false;
 
     // --- the sheet to the clipboard and to a file (Main_Export.cpp)
@@ -237,8 +228,8 @@ private:
     Platform &platform_;
     QPoint schermHoek_; // the free area's top-left corner, in pixels
     QSize screenTwips_; // and its size
-    Design design_;
-    bool BBgroot_ = false;
+    Ontwerp ontwerp_;
+    Surface IconPic{kSymboolGrootte, kSymboolGrootte}; // blank (white) until one is chosen
     QVector<SymbolCategorie> categorieen_;
 
     // Panels and the controls on them, named as the program has always named them.
@@ -278,18 +269,12 @@ private:
     QAction *BitsItem = nullptr, *LedCalcItem = nullptr, *DisplayItem = nullptr;
     QAction *HelpItem = nullptr, *SymbolenLinkItem = nullptr, *SoftwareLinkItem = nullptr;
     QMenu *NaamOntwerp = nullptr;
-    QString ontwerpNaam_ = QStringLiteral("*.*"); // the design's name, as NaamOntwerp shows it
 
     // --- undo and redo of both sheets (Main_Geschiedenis.cpp)
     void verbindGeschiedenis();
     void Redo();
-    Geschiedenis &actieveGeschiedenis(); // the design sheet's while it shows
-    void naBordStap();                   // the board's size follows an undone step
-    void wisGeschiedenis();              // a design opened or restored: a fresh start
-    // Both sheets' steps from a press to its release, or around a command.
-    void alsStap(Geschiedenis &geschiedenis, const std::function<void()> &bewerking);
-    std::unique_ptr<Geschiedenis> picGeschiedenis_;  // Pic
-    std::unique_ptr<Geschiedenis> pic2Geschiedenis_; // Pic2 with GumPic; the number is BBgroot
+    Ontwerp::Blad actiefBladNaam() const; // the design sheet while it shows, else the breadboard
+    void toonGeschiedenis();              // Undo and Redo as the showing sheet's history allows
     QAction *RedoItem = nullptr;
 
     // --- select, move, cut, copy, paste and delete on both sheets (Main_Selectie.cpp)
@@ -302,6 +287,7 @@ private:
     void KnipItem_Click();
     void PlakItem_Click();
     void VerwijderItem_Click();
+    void wisSelectie(const QString &stap);
     void laatSelectiesVallen();
     void toonSelectie();
     std::unique_ptr<Selectie> picSelectie_;

@@ -14,10 +14,8 @@ void Main::verbindDesigner() {
     connect(Knop2[2], &QToolButton::clicked, this, [this] {
         // Its file dialogs start where the user works: the category the panel shows,
         // else the library itself, wherever the program was started from.
-        const QString map = bibliotheek_.map().isEmpty()
-                                ? folder_.path(QStringLiteral("\\Symbolen\\"))
-                                : bibliotheek_.map();
-        IconDesign designer(platform_, design_.IconPic, map, this);
+        const QString map = bibliotheek_.map().isEmpty() ? folder_.symbolen() : bibliotheek_.map();
+        IconDesign designer(platform_, IconPic, map, this);
         connect(&designer, &IconDesign::bewaard, this, &Main::symboolBewaard);
         designer.exec();
     });

@@ -12,7 +12,7 @@
 namespace {
 
 RecenteProjecten recente(const AppFolder &folder) {
-    return RecenteProjecten(folder.path(QStringLiteral("\\Recente projecten.txt")));
+    return RecenteProjecten(folder.recenteProjecten());
 }
 
 } // namespace
@@ -23,7 +23,7 @@ void Main::verbindDocumenten() {
 }
 
 void Main::openBestand(const QString &pad) {
-    const QString naam = ProjectImport::importeer(platform_, ProjectMap(projectenMap()), pad);
+    const QString naam = ProjectImport::importeer(platform_, ProjectMap(folder_.projecten()), pad);
     if (!naam.isEmpty()) openProject(naam);
 }
 
@@ -34,7 +34,7 @@ void Main::onthoudProject(const QString &naam) {
 void Main::toonRecenteProjecten() {
     qDeleteAll(recenteItems_);
     recenteItems_.clear();
-    const QStringList namen = recente(folder_).bestaande(ProjectMap(projectenMap()));
+    const QStringList namen = recente(folder_).bestaande(ProjectMap(folder_.projecten()));
     if (namen.isEmpty()) return;
     for (int i = 0; i < namen.size(); ++i) {
         // "&1 Naam": the digit is the item's key; an "&" of the name shows as it is.

@@ -5,6 +5,7 @@
 #include "editor/StatusTekst.h"
 #include "editor/vensters/Textform.h"
 #include "symbols/Symbool.h"
+#include "ui/StapNamen.h"
 #include "ui/vensters/SheetView.h"
 #include "ui/vensters/Vormgeving.h"
 
@@ -37,7 +38,7 @@ void toon(QWidget *voorbeeld, const BreadboardEditor::Voorbeeld &waar) {
 } // namespace
 
 void Main::verbindBewerken() {
-    bewerker_ = std::make_unique<BreadboardEditor>(design_, folder_);
+    bewerker_ = std::make_unique<BreadboardEditor>(ontwerp_.Pic2, ontwerp_.GumPic, folder_);
     bewerker_->kiesKleur(Combo2->currentText());
     bewerker_->zetTekst(Text2->text());
     bewerker_->zetTekstGrootte(Combo4->currentText());
@@ -49,7 +50,7 @@ void Main::verbindBewerken() {
             [this](Qt::MouseButton, int x, int y) { Pic_MouseUp(x, y); });
     connect(PicView, &SheetView::moved, this, [this](Qt::MouseButtons, int x, int y) {
         // Dragged beyond the sheet there is no block to name.
-        if (design_.Pic.contains(x, y)) Label8->setText(blokTekst(x, y));
+        if (ontwerp_.Pic.contains(x, y)) Label8->setText(blokTekst(x, y));
     });
 
     connect(Pic2View, &SheetView::pressed, this,
@@ -81,19 +82,19 @@ void Main::verbindBewerken() {
         zetTekstLabel();
     });
 
-    connect(RotatieKnop, &QToolButton::clicked, this, [this] { draaiKwartslag(design_.IconPic); });
-    connect(VerKnop, &QToolButton::clicked, this, [this] { spiegelBovenOnder(design_.IconPic); });
-    connect(HorKnop, &QToolButton::clicked, this, [this] { spiegelLinksRechts(design_.IconPic); });
+    connect(RotatieKnop, &QToolButton::clicked, this, [this] { draaiKwartslag(IconPic); });
+    connect(VerKnop, &QToolButton::clicked, this, [this] { spiegelBovenOnder(IconPic); });
+    connect(HorKnop, &QToolButton::clicked, this, [this] { spiegelLinksRechts(IconPic); });
 
     connect(Knop2[1], &QToolButton::clicked, this, [this] {
-        Textform venster(design_.IconPic, this);
+        Textform venster(IconPic, this);
         venster.exec();
     });
 }
 
-void Main::VerschuifTekening(int Richting) {
-    alsStap(*picGeschiedenis_, [this, Richting] {
-        schuifBlokken(design_.Pic, design_.LoadPic, Richting, RasterScroll->value());
+void Main::VerschuifTekening(Richting richting) {
+    ontwerp_.alsStap(Ontwerp::Blad::Ontwerpblad, StapNamen::kVerschuiven, [this, richting] {
+        schuifBlokken(ontwerp_.Pic, richting, RasterScroll->value());
     });
 }
 

@@ -25,10 +25,10 @@ void Main::KopieerItem_Click() {
     QClipboard *klembord = QGuiApplication::clipboard();
     switch (knoppen_.weergave()) {
     case ToolButtons::Weergave::Ontwerpblad:
-        klembord->setImage(design_.Pic.image());
+        klembord->setImage(ontwerp_.Pic.image());
         break;
     case ToolButtons::Weergave::Breadboard:
-        klembord->setImage(design_.Pic2.image());
+        klembord->setImage(ontwerp_.Pic2.image());
         break;
     case ToolButtons::Weergave::Componentenlijst:
         // What is selected, as the list's own Ctrl+C; else the whole list.
@@ -46,18 +46,14 @@ void Main::KopieerItem_Click() {
 // A PNG holds the sheet that is shown; with the list or the information shown, the
 // design sheet. A zip holds the whole project.
 void Main::ExportItem_Click() {
+    const Ontwerp::Kopie kopie = ontwerp_.kopie();
     Exporteren::Ontwerp ontwerp;
-    ontwerp.naam = ontwerpNaam_;
-    ontwerp.Pic = design_.Pic.image();
-    ontwerp.Pic2 = design_.Pic2.image();
+    ontwerp.naam = kopie.naam;
+    ontwerp.Pic = kopie.Pic.image();
+    ontwerp.Pic2 = kopie.Pic2.image();
     ontwerp.blad =
         knoppen_.weergave() == ToolButtons::Weergave::Breadboard ? ontwerp.Pic2 : ontwerp.Pic;
-    ontwerp.regels = [this] { return componentList_.TekstRegels(Text1->toPlainText()); };
-    // A list too large to show is kept as it was read.
-    ontwerp.dat = [this] {
-        if (!bewaardeLijst_) return DatTekst::codeer(lijstTekst());
-        bewaardeLijst_->seek(0);
-        return bewaardeLijst_->readAll();
-    };
+    ontwerp.regels = [&kopie] { return kopie.regels(); };
+    ontwerp.dat = [&kopie] { return kopie.dat(); };
     Exporteren::Exporteer(platform_, exportMap_, ontwerp);
 }

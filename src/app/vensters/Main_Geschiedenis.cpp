@@ -1,58 +1,43 @@
 #include "app/vensters/Main.h"
 
-#include "board/BoardSize.h"
 #include "editor/BreadboardEditor.h"
-#include "ui/Geschiedenis.h"
+#include "ui/StapNamen.h"
 
 #include <QAction>
-#include <QPushButton>
 
-// Undo and redo without a fixed depth on both sheets. Each sheet keeps its own history;
-// Undo and Redo act on the design sheet while it shows, otherwise on the breadboard. A
-// text box with the focus keeps Ctrl+Z and Ctrl+Y for itself: it takes its own keys
-// before the menu's.
+// Undo and redo without a fixed depth on both sheets. Each sheet keeps its own history
+// in the design; Undo and Redo act on the design sheet while it shows, otherwise on the
+// breadboard, are greyed out when that history has nothing to take, and name the step
+// they would take in their tooltips. A text box with the focus keeps Ctrl+Z and Ctrl+Y
+// for itself: it takes its own keys before the menu's.
 
 void Main::verbindGeschiedenis() {
-    picGeschiedenis_ = std::make_unique<Geschiedenis>(std::vector<Surface *>{&design_.Pic});
-    // The pristine board goes with the breadboard: the eraser must restore the board
-    // that an undone size switch brings back.
-    pic2Geschiedenis_ =
-        std::make_unique<Geschiedenis>(std::vector<Surface *>{&design_.Pic2, &design_.GumPic});
-    pic2Geschiedenis_->wis(BBgroot_);
-    bewerker_->zetGeschiedenis(pic2Geschiedenis_.get());
+    bewerker_->zetGeschiedenis(&ontwerp_.geschiedenis(Ontwerp::Blad::Breadboard));
+    connect(UndoItem, &QAction::triggered, this, &Main::Undo);
     connect(RedoItem, &QAction::triggered, this, &Main::Redo);
+    connect(&ontwerp_, &Ontwerp::geschiedenisVeranderd, this, &Main::toonGeschiedenis);
+    toonGeschiedenis();
 }
 
-Geschiedenis &Main::actieveGeschiedenis() {
-    return knoppen_.weergave() == ToolButtons::Weergave::Ontwerpblad ? *picGeschiedenis_
-                                                                     : *pic2Geschiedenis_;
+Ontwerp::Blad Main::actiefBladNaam() const {
+    return knoppen_.weergave() == ToolButtons::Weergave::Ontwerpblad ? Ontwerp::Blad::Ontwerpblad
+                                                                     : Ontwerp::Blad::Breadboard;
 }
 
 void Main::Undo() {
-    Geschiedenis &geschiedenis = actieveGeschiedenis();
-    if (geschiedenis.undo() && &geschiedenis == pic2Geschiedenis_.get()) naBordStap();
+    ontwerp_.undo(actiefBladNaam());
 }
 
 void Main::Redo() {
-    Geschiedenis &geschiedenis = actieveGeschiedenis();
-    if (geschiedenis.redo() && &geschiedenis == pic2Geschiedenis_.get()) naBordStap();
+    ontwerp_.redo(actiefBladNaam());
 }
 
-void Main::naBordStap() {
-    BBgroot_ = pic2Geschiedenis_->toestand() != 0;
-    BBgrootKnop->setToolTip(bbGrootHint(BBgroot_));
-}
-
-void Main::wisGeschiedenis() {
-    picGeschiedenis_->wis();
-    pic2Geschiedenis_->wis(BBgroot_);
-}
-
-// A command in the middle of a drag (a key while the button is held) joins that drag's
-// step instead of starting one of its own.
-void Main::alsStap(Geschiedenis &geschiedenis, const std::function<void()> &bewerking) {
-    const bool eigen = !geschiedenis.bezig();
-    if (eigen) geschiedenis.begin();
-    bewerking();
-    if (eigen) geschiedenis.eind();
+void Main::toonGeschiedenis() {
+    const Geschiedenis &geschiedenis = ontwerp_.geschiedenis(actiefBladNaam());
+    UndoItem->setEnabled(geschiedenis.kanUndo());
+    RedoItem->setEnabled(geschiedenis.kanRedo());
+    UndoItem->setToolTip(geschiedenis.kanUndo() ? StapNamen::undoTekst(geschiedenis.undoNaam())
+                                                : QString());
+    RedoItem->setToolTip(geschiedenis.kanRedo() ? StapNamen::redoTekst(geschiedenis.redoNaam())
+                                                : QString());
 }

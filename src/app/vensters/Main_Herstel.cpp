@@ -24,8 +24,6 @@ constexpr qsizetype kBand = 256 << 10;
 } // namespace
 
 void Main::verbindHerstel() {
-    // Fetching the list's text costs time in proportion to its length: only after a change.
-    connect(Text1, &QPlainTextEdit::textChanged, this, [this] { lijstKopie_.reset(); });
     // What the window shows now counts as saved: a copy is due only after a change.
     herstel_ = std::make_unique<HerstelSchrijver>(herstelmap().nieuweKopieMap(), momentopname());
     HerstelTimer = new QTimer(this);
@@ -53,8 +51,8 @@ void Main::HerstelTimer_Tick() {
 // pixels the worker still read would make the next stroke copy all of it first. The
 // copy is handed over in the turn in which both copies are whole and current.
 void Main::KopieTimer_Tick() {
-    if (!picKopie_.stap(design_.Pic.image(), kBand) ||
-        !pic2Kopie_.stap(design_.Pic2.image(), kBand))
+    if (!picKopie_.stap(ontwerp_.Pic.image(), kBand) ||
+        !pic2Kopie_.stap(ontwerp_.Pic2.image(), kBand))
         return;
     KopieTimer->stop();
     HerstelSchrijver::Momentopname nu = momentopname();
@@ -64,14 +62,11 @@ void Main::KopieTimer_Tick() {
 }
 
 Herstelmap Main::herstelmap() const {
-    return Herstelmap(folder_.path(QStringLiteral("\\.herstel")));
+    return Herstelmap(folder_.herstel());
 }
 
 HerstelSchrijver::Momentopname Main::momentopname() {
-    // A list too large to show is not what the box shows but the file it was read from.
-    if (bewaardeLijst_) return {design_.Pic.image(), design_.Pic2.image(), {}, bewaardeLijst_};
-    if (!lijstKopie_) lijstKopie_ = Text1->toPlainText();
-    return {design_.Pic.image(), design_.Pic2.image(), *lijstKopie_, nullptr};
+    return ontwerp_.kopie().herstel();
 }
 
 void Main::ontwerpBewaard() {

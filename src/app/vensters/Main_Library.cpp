@@ -44,8 +44,7 @@ void Main::Combo1_Change(const QString &tekst) {
         toonLaatstGebruikt();
         return;
     }
-    bibliotheek_.lees(SymbolLibrary::categorieMap(tekst, categorieen_,
-                                                  folder_.path(QStringLiteral("\\Symbolen\\"))));
+    bibliotheek_.lees(SymbolLibrary::categorieMap(tekst, categorieen_, folder_.symbolen()));
     toonSymbolen();
 }
 
@@ -84,10 +83,10 @@ void Main::List1_Click() {
     }
     // A symbol that cannot be read leaves the current symbol as it was.
     const int rij = gekozenRij(List1);
-    if (!bibliotheek_.laad(rij, design_.IconPic)) return;
+    if (!bibliotheek_.laad(rij, IconPic)) return;
     herkomst_ =
         SymboolTreffer{bibliotheek_.namen().at(rij), Combo1->currentText(), bibliotheek_.map()};
-    herkomstBeeld_ = design_.IconPic.image();
+    herkomstBeeld_ = IconPic.image();
 }
 
 void Main::RenameKnop_Click() {

@@ -30,6 +30,8 @@ void Main::maakMenus() {
     BestandMenu = bestand;
 
     QMenu *bewerken = menuBar()->addMenu(QStringLiteral("Bewerken"));
+    // Undo and Redo name the step they take in their tooltips.
+    bewerken->setToolTipsVisible(true);
     UndoItem = bewerken->addAction(QStringLiteral("Undo"));
     UndoItem->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
     RedoItem = bewerken->addAction(QStringLiteral("Redo"));

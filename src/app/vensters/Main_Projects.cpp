@@ -33,9 +33,6 @@
 namespace {
 
 const QString kNieuwVraag = QStringLiteral("Wilt u een nieuw ontwerp maken?");
-const QString kTeGroot =
-    QStringLiteral("De componentenlijst van dit project is te groot om te tonen.\r\n"
-                   "Ze blijft ongewijzigd bewaard wanneer u het project opslaat.");
 const QString kNieuwTitel = QStringLiteral(" Nieuw");
 
 QFrame *rodeLijn(QWidget *parent, const QString &naam, QRect plaats) {
@@ -83,75 +80,48 @@ void Main::verbindProjecten() {
     connect(NewKnop, &QPushButton::clicked, this, &Main::NewKnop_Click);
     connect(PrintKnop, &QPushButton::clicked, this, &Main::PrintKnop_Click);
     connect(LoepKnop, &QPushButton::clicked, this, &Main::LoepKnop_Click);
-    connect(UndoItem, &QAction::triggered, this, &Main::Undo);
+    connect(&ontwerp_, &Ontwerp::naamVeranderd, this, &Main::toonNaam);
     Text1_Change(0, Text1->document()->characterCount());
-}
-
-QString Main::lijstTekst() const {
-    return DatTekst::metCrLf(Text1->toPlainText());
-}
-
-QString Main::projectenMap() const {
-    return folder_.path(QStringLiteral("\\Projecten"));
 }
 
 void Main::Text1_Change(int positie, int erbij) {
     // The list wraps at the width its box shows, inside the document's margins.
     const qreal breedte = Text1->viewport()->width() - 2 * Text1->document()->documentMargin();
-    if (componentList_.zelfdeLetterEnBreedte(Text1->font(), breedte)) {
-        regelTelling_.verander(*Text1->document(), componentList_, positie, erbij);
-    } else {
-        componentList_.zetLetterEnBreedte(Text1->font(), breedte);
-        regelTelling_.telAlles(*Text1->document(), componentList_);
-    }
-    Label8->setText(ComponentList::regelTekst(regelTelling_.aantal()));
+    Label8->setText(
+        ComponentList::regelTekst(ontwerp_.telRegels(Text1->font(), breedte, positie, erbij)));
 }
 
 void Main::NieuwOntwerp() {
     if (!platform_.ask(kNieuwVraag, kNieuwTitel)) return;
-    alsStap(*picGeschiedenis_, [this] {
-        design_.Pic.clear();
-        ZetRaster(RasterScroll->value());
-    });
-    zetOntwerpNaam(QStringLiteral("*.*"));
-    toonLijst(StartupLists::beginLijst());
-    alsStap(*pic2Geschiedenis_, [this] { TekenBord(BBgroot_, design_.Pic2, design_.GumPic); });
+    ontwerp_.nieuw(RasterScroll->value(), StartupLists::beginLijst());
+    Text1->setReadOnly(false);
     ontwerpBewaard();
 }
 
 void Main::NewKnop_Click() {
     if (!platform_.ask(kNieuwVraag, kNieuwTitel)) return;
-    alsStap(*pic2Geschiedenis_, [this] {
-        design_.Pic2.clear();
-        TekenBord(BBgroot_, design_.Pic2, design_.GumPic);
-    });
+    ontwerp_.nieuwBreadboard();
 }
 
 void Main::ProjectOpslaan() {
-    const QByteArray dat = bewaardeLijst_ ? QByteArray() : DatTekst::codeer(lijstTekst());
+    const Ontwerp::Kopie kopie = ontwerp_.kopie();
     QString naam;
-    if (::ProjectOpslaan(platform_, ProjectMap(projectenMap()), ontwerpNaam_,
-                         {design_.Pic, design_.Pic2, dat, bewaardeLijst_.get()}, &naam)) {
+    if (::ProjectOpslaan(platform_, ProjectMap(folder_.projecten()), kopie.naam, kopie.inhoud(),
+                         &naam)) {
         ontwerpBewaard();
         onthoudProject(naam);
     }
 }
 
-void Main::toonLijst(const QString &lijst) {
-    bewaardeLijst_.reset();
-    Text1->setReadOnly(false);
-    Text1->setPlainText(lijst);
-}
-
 void Main::ProjectOpenen() {
     OpenForm form(
-        ProjectMap(projectenMap()), platform_, [this](const QString &naam) { openProject(naam); },
-        this);
+        ProjectMap(folder_.projecten()), platform_,
+        [this](const QString &naam) { openProject(naam); }, this);
     form.exec();
 }
 
 void Main::openProject(const QString &naam) {
-    const ProjectMap::Geladen geladen = ProjectMap(projectenMap()).laad(naam);
+    const ProjectMap::Geladen geladen = ProjectMap(folder_.projecten()).laad(naam);
     if (geladen.inGebruik) {
         platform_.message(inGebruikTekst());
         return;
@@ -162,37 +132,27 @@ void Main::openProject(const QString &naam) {
 }
 
 void Main::toonGeladen(const ProjectMap::Geladen &geladen, const QString &naam) {
-    if (geladen.ontwerpBlad) design_.Pic.paste(*geladen.ontwerpBlad);
-    if (geladen.breadboard) design_.Pic2.paste(*geladen.breadboard);
-    zetOntwerpNaam(naam);
+    ontwerp_.laad(geladen, naam);
     // The raster passes through (0, 0): its grey is the grey the design was saved with.
-    ZetRaster(qRed(design_.Pic.pixel(0, 0)));
-    wisGeschiedenis();
-    if (!geladen.lijstTeGroot && ComponentList::kanTonen(geladen.lijst)) {
-        toonLijst(geladen.lijst);
-        return;
-    }
-    // Shown, the list would freeze the window; left out, the next save would lose it.
-    Text1->setPlainText(kTeGroot);
-    Text1->setReadOnly(true);
-    bewaardeLijst_ = geladen.dat;
-    platform_.message(kTeGroot);
+    ZetRaster(qRed(ontwerp_.Pic.pixel(0, 0)));
+    Text1->setReadOnly(ontwerp_.lijstTeGroot());
+    if (ontwerp_.lijstTeGroot()) platform_.message(Ontwerp::kTeGroot);
 }
 
-void Main::zetOntwerpNaam(const QString &naam) {
-    ontwerpNaam_ = naam;
+void Main::toonNaam(const QString &naam) {
     // A menu caption would take "R&D" for "RD" with Alt+D as its key; the name shows
     // as it was typed.
     NaamOntwerp->setTitle(QString(naam).replace(QLatin1Char('&'), QStringLiteral("&&")));
 }
 
 void Main::OntwerpAfdrukken() {
-    Afdrukken::OntwerpAfdrukken(platform_, ontwerpNaam_, design_.Pic.image(), design_.Pic2.image(),
-                                componentList_.TekstRegels(Text1->toPlainText()));
+    const Ontwerp::Kopie kopie = ontwerp_.kopie();
+    Afdrukken::OntwerpAfdrukken(platform_, kopie.naam, kopie.Pic.image(), kopie.Pic2.image(),
+                                kopie.regels());
 }
 
 void Main::PrintKnop_Click() {
-    Afdrukken::BreadboardAfdrukken(platform_, design_.Pic2.image());
+    Afdrukken::BreadboardAfdrukken(platform_, ontwerp_.Pic2.image());
 }
 
 void Main::LoepKnop_Click() {

@@ -4,6 +4,7 @@
 #include "editor/KlembordBeeld.h"
 #include "editor/Ontwerpblad.h"
 #include "ui/Platform.h"
+#include "ui/StapNamen.h"
 #include "ui/vensters/SheetView.h"
 
 #include <QAction>
@@ -17,7 +18,7 @@
 // focus keeps these keys for itself.
 
 void Main::verbindSelectie() {
-    picSelectie_ = std::make_unique<Selectie>(design_.Pic);
+    picSelectie_ = std::make_unique<Selectie>(ontwerp_.Pic);
     // Copying with nothing selected copies the whole sheet, as it always has.
     disconnect(KopieerItem, &QAction::triggered, this, nullptr);
     connect(KopieerItem, &QAction::triggered, this, &Main::kopieerOfHeelBlad);
@@ -39,17 +40,25 @@ void Main::verbindSelectie() {
     connect(Combo3, qOverload<int>(&QComboBox::activated), this, &Main::toonSelectie);
 }
 
+// A press places or clears a block, or picks up the selection to move it; the step
+// lasts until the release.
 void Main::Pic_MouseDown(Qt::MouseButton button, int x, int y) {
-    if (!picGeschiedenis_->bezig()) picGeschiedenis_->begin();
+    Geschiedenis &geschiedenis = ontwerp_.geschiedenis(Ontwerp::Blad::Ontwerpblad);
+    if (!geschiedenis.bezig()) geschiedenis.begin();
     const bool kiezen = PicView->toetsen().testFlag(Qt::ShiftModifier);
-    if (!picSelectie_->druk(button, {x, y}, kiezen))
-        plaatsBlok(design_.Pic, design_.IconPic, button, x, y);
+    if (picSelectie_->druk(button, {x, y}, kiezen)) {
+        geschiedenis.noem(StapNamen::kVerplaatsen);
+    } else {
+        plaatsBlok(ontwerp_.Pic, IconPic, button, x, y);
+        geschiedenis.noem(button == Qt::LeftButton ? StapNamen::kBlokPlaatsen
+                                                   : StapNamen::kBlokWissen);
+    }
     toonSelectie();
 }
 
 void Main::Pic_MouseUp(int x, int y) {
     if (picSelectie_->bezig()) picSelectie_->los({x, y});
-    picGeschiedenis_->eind();
+    ontwerp_.geschiedenis(Ontwerp::Blad::Ontwerpblad).eind();
     toonSelectie();
 }
 
@@ -78,13 +87,17 @@ void Main::KnipItem_Click() {
     Selectie *selectie = actieveSelectie();
     if (!selectie || !selectie->actief()) return;
     QGuiApplication::clipboard()->setImage(selectie->kopie());
-    VerwijderItem_Click();
+    wisSelectie(StapNamen::kKnippen);
 }
 
 void Main::VerwijderItem_Click() {
+    wisSelectie(StapNamen::kVerwijderen);
+}
+
+void Main::wisSelectie(const QString &stap) {
     Selectie *selectie = actieveSelectie();
     if (!selectie || !selectie->actief() || selectie->bezig()) return;
-    alsStap(actieveGeschiedenis(), [selectie] { selectie->wis(); });
+    ontwerp_.alsStap(actiefBladNaam(), stap, [selectie] { selectie->wis(); });
     selectie->laatVallen();
     toonSelectie();
 }
@@ -102,7 +115,8 @@ void Main::PlakItem_Click() {
     const int index = blad == PicView ? 0 : 1;
     const QPoint muis = wijzerIn(blad);
     if (blad->rect().contains(muis)) laatstePlek_[index] = muis;
-    alsStap(actieveGeschiedenis(), [&] { selectie->plak(klembord.beeld, laatstePlek_[index]); });
+    ontwerp_.alsStap(actiefBladNaam(), StapNamen::kPlakken,
+                     [&] { selectie->plak(klembord.beeld, laatstePlek_[index]); });
     // Outside the neutral mode a press draws: the pasted drawing is not held as a selection.
     if (index == 1 && !bewerker_->neutraal()) selectie->laatVallen();
     toonSelectie();

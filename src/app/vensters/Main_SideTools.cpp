@@ -13,7 +13,7 @@ void Main::verbindZijGereedschappen() {
     // The resistor button shows the banded resistor the tool opens with, unless
     // the main window has given it a picture of its own.
     connect(Knop2[0], &QToolButton::clicked, this, [this] {
-        Kleurcode venster(design_.IconPic, this);
+        Kleurcode venster(IconPic, this);
         venster.exec();
     });
     connect(BitsItem, &QAction::triggered, this, [this] {

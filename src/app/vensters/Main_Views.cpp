@@ -39,9 +39,9 @@ void Main::verbindKnoppen() {
         connect(ProjectItem[i], &QAction::triggered, this, [this, i] { Knop_Click(i); });
     connect(HelpItem, &QAction::triggered, this, &Main::HelpItem_Click);
     connect(SymbolenLinkItem, &QAction::triggered, this,
-            [this] { openHelpPagina(HelpLinks::kSymbolenPagina); });
+            [this] { openHelpPagina(folder_.symbolenPagina()); });
     connect(SoftwareLinkItem, &QAction::triggered, this,
-            [this] { openHelpPagina(HelpLinks::kSoftwarePagina); });
+            [this] { openHelpPagina(folder_.softwarePagina()); });
 
     // Links in the pages are followed here, so that web and mail addresses reach
     // the desktop's own programs instead of the built-in browser.
@@ -112,13 +112,14 @@ void Main::toonBesturing(const ToolButtons::Uitkomst &uitkomst) {
         if (auto *besturing =
                 centralWidget()->findChild<QWidget *>(ToolButtons::naam(wijziging.besturing)))
             besturing->setVisible(wijziging.zichtbaar);
+    toonGeschiedenis(); // the sheet that shows may be another
 }
 
 void Main::HelpItem_Click() {
     toonBesturing(knoppen_.toonHelp());
-    WebBrowser->setSource(QUrl::fromLocalFile(folder_.path(HelpLinks::kHelpPagina)));
+    WebBrowser->setSource(QUrl::fromLocalFile(folder_.helpPagina()));
 }
 
 void Main::openHelpPagina(const QString &pagina) {
-    platform_.openAddress(folder_.path(pagina));
+    platform_.openAddress(pagina);
 }

@@ -91,7 +91,7 @@ void Main::verbindZoeken() {
     PicView->setFocusPolicy(Qt::ClickFocus);
     Pic2View->setFocusPolicy(Qt::ClickFocus);
 
-    laatst_ = LaatstGebruikt(folder_.path(LaatstGebruikt::kBestand));
+    laatst_ = LaatstGebruikt(folder_.laatstGebruikt());
     laatst_.lees();
     // What lands on the design sheet counts as used.
     connect(PicView, &SheetView::pressed, this, [this](Qt::MouseButton knop, int, int) {
@@ -159,7 +159,7 @@ void Main::ZoekVak_Change(const QString &tekst) {
 // Every category folder, as the disk holds them now; the category box keeps its own
 // list, whose entries its indexes stand for.
 void Main::leesBibliotheek() {
-    zoeker_.lees(SymbolLibrary::categorieen(folder_.path(QStringLiteral("\\Symbolen\\"))));
+    zoeker_.lees(SymbolLibrary::categorieen(folder_.symbolen()));
 }
 
 void Main::toonTreffers(const QVector<SymboolTreffer> &treffers) {
@@ -181,7 +181,7 @@ void Main::toonTreffers(const QVector<SymboolTreffer> &treffers) {
 void Main::toonLaatstGebruikt() {
     stopZoeken();
     laatstGetoond_ = true;
-    toonTreffers(laatst_.bestaande(folder_.path(QStringLiteral("\\Symbolen\\"))));
+    toonTreffers(laatst_.bestaande(folder_.symbolen()));
 }
 
 void Main::stopZoeken() {
@@ -217,16 +217,16 @@ void Main::kiesTreffer(int rij, bool onthouden) {
     }
     if (rij < 0 || rij >= treffers_.size()) return;
     const SymboolTreffer treffer = treffers_.at(rij);
-    if (!SymbolLibrary::laadSymbool(treffer.map, treffer.naam, design_.IconPic)) return;
+    if (!SymbolLibrary::laadSymbool(treffer.map, treffer.naam, IconPic)) return;
     herkomst_ = treffer;
-    herkomstBeeld_ = design_.IconPic.image();
+    herkomstBeeld_ = IconPic.image();
     if (onthouden) laatst_.gebruikt(treffer.map, treffer.naam);
 }
 
 void Main::onthoudGebruik() {
     // Only a symbol of the library, perhaps turned or mirrored since; a drawing of
     // the designer or the resistor tool is no symbol of the library.
-    if (herkomst_ && LaatstGebruikt::zelfdeSymbool(herkomstBeeld_, design_.IconPic.image()))
+    if (herkomst_ && LaatstGebruikt::zelfdeSymbool(herkomstBeeld_, IconPic.image()))
         laatst_.gebruikt(herkomst_->map, herkomst_->naam);
 }
 

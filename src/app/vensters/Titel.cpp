@@ -110,7 +110,7 @@ void Titel::Form_Load(const AppFolder &folder, const Schaal::Scherm &scherm) {
     Label4->adjustSize();
     // The program's own executable, beside its folders; when the application folder is
     // elsewhere (chosen with --app-folder, or the user's own), the running file.
-    QString programma = folder.path(QStringLiteral("\\voltarix"));
+    QString programma = folder.programma();
     if (!QFileInfo(programma).isFile()) programma = QCoreApplication::applicationFilePath();
     const TitelInfo::Gegevens gegevens = TitelInfo::verzamel(programma, scherm.pixels, Dpi_);
     QString tekst = TitelInfo::informatieTekst(gegevens, QLocale::system());

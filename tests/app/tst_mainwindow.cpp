@@ -134,6 +134,16 @@ private slots:
                               v.folder.path("Plugins/software.htm")}));
         QCOMPARE(v.pagina().toLocalFile() + "#" + v.pagina().fragment(),
                  v.folder.path("Plugins/Onderdelen/LED.html#a"));
+        // Undo and Redo are greyed until there is a step to take, and name it.
+        QAction *undo = v.item("Undo"), *redo = v.item("Redo");
+        ALLE_WAAR(!undo->isEnabled(), !redo->isEnabled());
+        v.klik("Knop5");
+        v.main->huidigSymbool().fillBox(0, 0, 48, 48, qRgb(255, 0, 0));
+        QTest::mouseClick(v.w("Pic"), Qt::LeftButton, {}, QPoint(75, 75));
+        QCOMPARE(undo->toolTip(), "Ongedaan maken: blok plaatsen");
+        undo->trigger();
+        ALLE_WAAR(!undo->isEnabled(), redo->isEnabled());
+        QCOMPARE(redo->toolTip(), "Opnieuw: blok plaatsen");
     }
 
     void weergaven_data() {

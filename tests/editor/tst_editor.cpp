@@ -9,6 +9,7 @@
 #include "editor/ComponentList.h"
 #include "editor/Exporteren.h"
 #include "editor/KlembordBeeld.h"
+#include "editor/Ontwerp.h"
 #include "editor/Ontwerpblad.h"
 #include "editor/RegelTelling.h"
 #include "editor/Selectie.h"
@@ -130,6 +131,40 @@ QList<QRgb> lijnen(const Surface &blad) {
 class TestEditor : public QObject {
     Q_OBJECT
 private slots:
+    // One copy of the design serves the save and the recovery copy: the files it writes
+    // are the bytes the sheets and the list give written directly. Its commands are
+    // named steps, and the board's size follows an undone switch.
+    void ontwerp() {
+        TestFolder map;
+        Ontwerp ontwerp;
+        ontwerp.zetMaten({200, 100}, {700, 500});
+        ontwerp.Pic.fillBox(10, 10, 40, 40, kRood);
+        ontwerp.zetLijst("R1 10k\nLED rood");
+        const ProjectMap projecten(map.path("Projecten"));
+        const Ontwerp::Kopie kopie = ontwerp.kopie();
+        QCOMPARE(projecten.schrijf("Kopie", kopie.inhoud()), ProjectMap::Geen);
+        QCOMPARE(projecten.opslaan("Direct", ontwerp.Pic, ontwerp.Pic2, "R1 10k\r\nLED rood"),
+                 ProjectMap::Geen);
+        for (const char *soort : {".ovb", ".brb", ".dat"})
+            QCOMPARE(map.readFile(QString("Projecten/Kopie") + soort),
+                     map.readFile(QString("Projecten/Direct") + soort));
+        QCOMPARE(kopie.herstel().lijst, "R1 10k\nLED rood");
+        QCOMPARE(kopie.dat(), map.readFile("Projecten/Direct.dat"));
+
+        ontwerp.alsStap(Ontwerp::Blad::Ontwerpblad, "verschuiven",
+                        [&] { schuifBlokken(ontwerp.Pic, Richting::Rechts, 128); });
+        QCOMPARE(ontwerp.geschiedenis(Ontwerp::Blad::Ontwerpblad).undoNaam(), "verschuiven");
+        ScriptedPlatform platform;
+        platform.answers = {Platform::Answer::Yes};
+        QVERIFY(ontwerp.wisselBord(platform) && ontwerp.groot());
+        QCOMPARE(ontwerp.geschiedenis(Ontwerp::Blad::Breadboard).undoNaam(), "bordgrootte");
+        QVERIFY(ontwerp.undo(Ontwerp::Blad::Breadboard) && !ontwerp.groot());
+        QCOMPARE(ontwerp.geschiedenis(Ontwerp::Blad::Breadboard).redoNaam(), "bordgrootte");
+        ontwerp.nieuw(128, "");
+        QCOMPARE(ontwerp.naam(), "*.*");
+        QCOMPARE(ontwerp.geschiedenis(Ontwerp::Blad::Ontwerpblad).undoNaam(), "nieuw ontwerp");
+    }
+
     // A button (-2: the menu item Help) clicked in a view, on a window that carries out the
     // changes in order, every control shown at first as a fresh widget is; with the text
     // tools and the magnifier in use (shown by their own tools, the magnifier in the list's

@@ -19,11 +19,6 @@ Ontwerp::Ontwerp(QObject *parent) : QObject(parent) {
         geschiedenis->zetBijVerandering([this] { emit geschiedenisVeranderd(); });
 }
 
-Ontwerp::~Ontwerp() {
-    for (Geschiedenis *geschiedenis : {&pic_, &pic2_})
-        geschiedenis->zetBijVerandering({});
-}
-
 void Ontwerp::zetMaten(QSize ontwerpblad, QSize breadboard) {
     Pic.resize(ontwerpblad.width(), ontwerpblad.height());
     Pic2.resize(breadboard.width(), breadboard.height());
@@ -72,17 +67,18 @@ void Ontwerp::alsStap(Blad blad, const QString &naam, const std::function<void()
     if (eigen) stappen.eind(blad == Blad::Breadboard ? std::optional<int>(groot_) : std::nullopt);
 }
 
-// The board's size follows an undone or redone step.
 bool Ontwerp::undo(Blad blad) {
-    if (!geschiedenis(blad).undo()) return false;
-    if (blad == Blad::Breadboard) zetGroot(pic2_.toestand() != 0);
-    return true;
+    return naStap(blad, geschiedenis(blad).undo());
 }
 
 bool Ontwerp::redo(Blad blad) {
-    if (!geschiedenis(blad).redo()) return false;
-    if (blad == Blad::Breadboard) zetGroot(pic2_.toestand() != 0);
-    return true;
+    return naStap(blad, geschiedenis(blad).redo());
+}
+
+// The board's size follows an undone or redone step.
+bool Ontwerp::naStap(Blad blad, bool genomen) {
+    if (genomen && blad == Blad::Breadboard) zetGroot(pic2_.toestand() != 0);
+    return genomen;
 }
 
 void Ontwerp::nieuw(int rasterGrijs, const QString &beginLijst) {
@@ -107,9 +103,8 @@ bool Ontwerp::wisselBord(Platform &platform) {
     bool groot = groot_;
     pic2_.begin(StapNamen::kBordGrootte);
     const bool gewisseld = wisselBordGrootte(platform, groot, Pic2, GumPic);
-    groot_ = groot; // the step keeps the new size
-    pic2_.eind(groot_);
-    if (gewisseld) emit bordVeranderd(groot_);
+    pic2_.eind(groot); // the step keeps the new size
+    zetGroot(groot);
     return gewisseld;
 }
 
@@ -144,8 +139,7 @@ QStringList Ontwerp::Kopie::regels() const {
 }
 
 ProjectMap::Inhoud Ontwerp::Kopie::inhoud() const {
-    if (bewaardeLijst) return {Pic, Pic2, {}, bewaardeLijst.get()};
-    return {Pic, Pic2, DatTekst::codeer(DatTekst::metCrLf(lijst)), nullptr};
+    return {Pic, Pic2, bewaardeLijst ? QByteArray() : dat(), bewaardeLijst.get()};
 }
 
 HerstelSchrijver::Momentopname Ontwerp::Kopie::herstel() const {

@@ -50,7 +50,6 @@ public:
     };
 
     explicit Ontwerp(QObject *parent = nullptr);
-    ~Ontwerp() override;
 
     Surface Pic;    // design sheet: 49 x 49 symbols in a raster of 50-pixel blocks
     Surface Pic2;   // breadboard sheet: the board and the user's work on it
@@ -100,6 +99,7 @@ signals:
 
 private:
     void zetGroot(bool groot);
+    bool naStap(Blad blad, bool genomen);
 
     QString naam_ = QStringLiteral("*.*");
     bool groot_ = false;

@@ -55,8 +55,6 @@ public:
     // opened, or the designer opened anew, starts a fresh history.
     void Undo();
     void Redo();
-    // The name of the step Undo would take back; empty when there is none.
-    QString undoNaam() const { return geschiedenis_.undoNaam(); }
     void IconPalet_MouseDown(int x, int y);
     void IconPalet_MouseMove(int x, int y);
     // Makes the drawing the main window's current symbol.

@@ -3,7 +3,6 @@
 #include "app/MainLayout.h"
 #include "app/Settings.h"
 #include "app/StartupLists.h"
-#include "board/BoardDrawing.h"
 #include "board/BoardSize.h"
 #include "board/Raster.h"
 #include "editor/BreadboardEditor.h"

@@ -1,7 +1,6 @@
 #include "app/vensters/Main.h"
 
 #include "editor/Exporteren.h"
-#include "project/DatTekst.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -2,10 +2,8 @@
 
 #include "app/MainLayout.h"
 #include "app/StartupLists.h"
-#include "board/BoardDrawing.h"
 #include "editor/Afdrukken.h"
 #include "editor/Loep.h"
-#include "project/DatTekst.h"
 #include "project/ProjectMap.h"
 #include "project/ProjectOpslaan.h"
 #include "project/vensters/OpenForm.h"

@@ -1,10 +1,10 @@
 #include "app/Settings.h"
 
-#include "ui/SafeCommit.h"
+#include "ui/DiskNames.h"
+#include "ui/OwnFile.h"
 
 #include <QFile>
 #include <QList>
-#include <QSaveFile>
 
 namespace Settings {
 
@@ -43,16 +43,13 @@ std::optional<bool> leesTekst(const QByteArray &content) {
 }
 
 std::optional<bool> lees(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxSize) return std::nullopt;
-    return leesTekst(file.read(kMaxSize + 1));
+    // A pipe of that name would block the start for ever: only a plain file is read.
+    const std::optional<QByteArray> content = DiskNames::read(QFile::encodeName(path), kMaxSize);
+    return content ? leesTekst(*content) : std::nullopt;
 }
 
 bool schrijf(const QString &path, bool BBgroot) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(tekst(BBgroot));
-    return safeCommit(file);
+    return OwnFile::write(path, tekst(BBgroot));
 }
 
 } // namespace Settings

@@ -17,10 +17,12 @@ QByteArray tekst(bool BBgroot);
 // records (empty, cut short, binary, another third record...).
 std::optional<bool> leesTekst(const QByteArray &content);
 
-// Reads the file; nothing when it is missing, unreadable, too large or broken.
+// Reads the file; nothing when it is missing, unreadable, too large, broken or no plain
+// file (a pipe is never waited for).
 std::optional<bool> lees(const QString &path);
 
-// Writes the file anew, whole or not at all; false when it cannot be written.
+// Writes the file anew, whole or not at all, as OwnFile writes; false when it cannot be
+// written (or what is there is no plain file or link, and stays).
 bool schrijf(const QString &path, bool BBgroot);
 
 } // namespace Settings

@@ -4,8 +4,9 @@
 
 namespace StartBestand {
 
-QString pad(const QStringList &arguments, const QString &werkmap) {
+QStringList paden(const QStringList &arguments, const QString &werkmap) {
     const QString optie = QStringLiteral("--app-folder");
+    QStringList paden;
     bool alleenBestanden = false; // after "--" every argument is a file
     for (int i = 1; i < arguments.size(); ++i) {
         const QString &argument = arguments[i];
@@ -15,10 +16,16 @@ QString pad(const QStringList &arguments, const QString &werkmap) {
             alleenBestanden = true;
         } else if (alleenBestanden || !argument.startsWith(QLatin1Char('-'))) {
             if (!argument.isEmpty())
-                return QDir::cleanPath(QDir(werkmap).absoluteFilePath(argument));
+                paden << QDir::cleanPath(QDir(werkmap).absoluteFilePath(argument));
         }
     }
-    return {};
+    return paden;
+}
+
+QString eenTegelijkTekst(const QString &geopend) {
+    return QStringLiteral("Voltarix opent één project tegelijk.\r\n"
+                          "Van de meegegeven bestanden is alleen het eerste genomen: \"%1\".")
+        .arg(QDir::toNativeSeparators(geopend));
 }
 
 } // namespace StartBestand

@@ -3,12 +3,15 @@
 #include <QString>
 #include <QStringList>
 
-// The file the program is started with, `voltarix [--app-folder DIR] PAD`, as the menu
-// entry passes a file from the file manager: the first argument that is no option,
-// made absolute from the folder the program was started in. Empty when there is none.
+// The files the program is started with, `voltarix [--app-folder DIR] PAD...`, as the
+// menu entry passes a file from the file manager: the arguments that are no option,
+// made absolute from the folder the program was started in. Only the first opens.
 // Qt has taken its own options out of the arguments by then.
 namespace StartBestand {
 
-QString pad(const QStringList &arguments, const QString &werkmap);
+QStringList paden(const QStringList &arguments, const QString &werkmap);
+
+// Told when more than one was given: only `geopend`, the first, is taken.
+QString eenTegelijkTekst(const QString &geopend);
 
 } // namespace StartBestand

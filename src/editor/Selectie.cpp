@@ -25,6 +25,13 @@ QImage opWit(const QImage &beeld) {
     return wit;
 }
 
+// The cells (or pixels) from one corner to the other, in any direction. QRect's own
+// normalized() loses a column (a row) of a drag leftward (upward): one column was none.
+QRect tussen(QPoint a, QPoint b) {
+    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+}
+
 } // namespace
 
 Selectie::Selectie(Surface &blad, const Surface *bord) : blad_(blad), bord_(bord) {}
@@ -48,7 +55,10 @@ QRect Selectie::binnenBlad(QRect eenheden) const {
 }
 
 bool Selectie::druk(Qt::MouseButton knop, QPoint p, bool kiezen) {
-    if (gebied_) {
+    // Shift on the design sheet always chooses anew, inside the selection too; on the
+    // breadboard every press of the neutral mode may choose, so a press inside moves.
+    const bool opnieuw = knop == Qt::LeftButton && kiezen && blokken();
+    if (gebied_ && !opnieuw) {
         if (knop == Qt::LeftButton && gebied_->contains(eenheid(p))) {
             sleep_ = Sleep::Verplaatsen;
             anker_ = huidig_ = p;
@@ -58,6 +68,7 @@ bool Selectie::druk(Qt::MouseButton knop, QPoint p, bool kiezen) {
         return true;
     }
     if (knop != Qt::LeftButton || !kiezen) return false;
+    gebied_.reset();
     sleep_ = Sleep::Kiezen;
     anker_ = huidig_ = p;
     return true;
@@ -72,7 +83,7 @@ bool Selectie::los(QPoint p) {
     sleep_ = Sleep::Geen;
     huidig_ = p;
     if (sleep == Sleep::Kiezen) {
-        const QRect gekozen = binnenBlad(QRect(eenheid(anker_), eenheid(p)).normalized());
+        const QRect gekozen = binnenBlad(tussen(eenheid(anker_), eenheid(p)));
         if (!gekozen.isEmpty()) gebied_ = gekozen;
         return false;
     }
@@ -92,8 +103,7 @@ void Selectie::laatVallen() {
 }
 
 QRect Selectie::rand() const {
-    if (sleep_ == Sleep::Kiezen)
-        return pixels(QRect(eenheid(anker_), eenheid(huidig_)).normalized());
+    if (sleep_ == Sleep::Kiezen) return pixels(tussen(eenheid(anker_), eenheid(huidig_)));
     if (!gebied_) return {};
     const QRect rand = pixels(*gebied_);
     if (sleep_ != Sleep::Verplaatsen) return rand;

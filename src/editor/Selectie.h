@@ -29,7 +29,8 @@ public:
     // design sheet, any left press in the breadboard's neutral mode). Returns whether
     // the press belongs to the selection, so that the sheet does nothing else with it:
     // a left press inside it starts a move, any other press while there is one drops
-    // it, and a left press with `kiezen` starts choosing.
+    // it, and a left press with `kiezen` starts choosing; on the design sheet, where
+    // `kiezen` is Shift, it does so wherever it starts, inside the selection too.
     bool druk(Qt::MouseButton knop, QPoint p, bool kiezen);
     void sleep(QPoint p);
     // The release: a choice made ends, a move is carried out. Returns whether the sheet

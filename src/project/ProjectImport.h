@@ -20,5 +20,8 @@ QString importeer(Platform &platform, const ProjectMap &map, const QString &pad)
 
 // "... is geen Voltarix-project ...": a path that holds no readable project.
 QString geenProjectTekst(const QString &pad);
+// "Het project ... kan niet worden geopend:" with the reason, for a project whose files
+// are there but cannot be brought in (a name no file may have, a file missing, a link).
+QString nietGeopendTekst(const QString &pad, const QString &reden);
 
 } // namespace ProjectImport

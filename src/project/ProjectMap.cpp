@@ -102,6 +102,11 @@ bool ProjectMap::geldigeNaam(const QString &naam) {
     return true;
 }
 
+QString ProjectMap::ongeldigeNaamReden() {
+    return QStringLiteral("bevat een teken dat niet in een projectnaam mag staan "
+                          "(\\ / : * ? \" < > | of een stuurteken).");
+}
+
 QStringList ProjectMap::namen() const {
     herstel();
     QStringList namen;
@@ -150,6 +155,7 @@ ProjectMap::Fout ProjectMap::schrijfMet(const QString &naam,
                                         const std::function<bool(QFile &)> (&bestanden)[3],
                                         const std::function<bool(int)> &naStap) const {
     if (!geldigeNaam(naam)) return OngeldigeNaam;
+    if (QFile::encodeName(naam).size() > kLangsteNaam) return TeLangeNaam;
     if (!QDir().mkpath(folder_)) return MapNietGemaakt;
     QLockFile slot(pad(naam, kSlot));
     if (!neemSlot(slot, wachttijd_))

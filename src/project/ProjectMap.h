@@ -37,7 +37,12 @@ public:
         SchrijvenMislukt = 3, // a file cannot be written (read-only folder, full disk)
         VervangenMislukt = 4, // the written files cannot replace the old ones
         InGebruik = 5,        // another program is saving the project right now
+        TeLangeNaam = 6,      // a name too long for a file name (see kLangsteNaam)
     };
+
+    // The bytes (UTF-8) a name may have: the longest name of its files, "N.ovb.nieuw",
+    // must stay within a file name's 255.
+    static constexpr int kLangsteNaam = 255 - 10;
 
     // What the three files of a project hold.
     struct Inhoud {
@@ -64,6 +69,8 @@ public:
 
     // Whether a typed name can be a project name on any system.
     static bool geldigeNaam(const QString &naam);
+    // Why a name that is not geldigeNaam is none, to follow "... naam ", in Dutch.
+    static QString ongeldigeNaamReden();
 
     // The project names in name order: every *.ovb less its last four characters.
     QStringList namen() const;

@@ -8,6 +8,15 @@ QString opslaanFoutTekst(int nummer) {
     return QStringLiteral("Fout bij het opslaan van het project!\r\n(foutnummer: %1)").arg(nummer);
 }
 
+QString opslaanFoutTekst(ProjectMap::Fout fout) {
+    if (fout == ProjectMap::InGebruik) return inGebruikTekst();
+    if (fout != ProjectMap::TeLangeNaam) return opslaanFoutTekst(int(fout));
+    return QStringLiteral("Fout bij het opslaan van het project!\r\n"
+                          "De naam is te lang voor een bestandsnaam: kies een kortere naam "
+                          "(hoogstens %1 tekens; een letter met een accent telt voor twee).")
+        .arg(ProjectMap::kLangsteNaam);
+}
+
 QString inGebruikTekst() {
     return QStringLiteral("Een ander programma slaat dit project op dit moment op.\r\n"
                           "Probeer het zo nog eens.");
@@ -32,7 +41,7 @@ bool ProjectOpslaan(Platform &platform, const ProjectMap &map, const QString &vo
         return false;
     const ProjectMap::Fout fout = map.schrijf(naam, inhoud);
     if (fout != ProjectMap::Geen) {
-        platform.message(fout == ProjectMap::InGebruik ? inGebruikTekst() : opslaanFoutTekst(fout));
+        platform.message(opslaanFoutTekst(fout));
         return false;
     }
     if (opgeslagen) *opgeslagen = naam;

@@ -20,5 +20,7 @@ bool ProjectOpslaan(Platform &platform, const ProjectMap &map, const QString &vo
 
 // "Fout bij het opslaan van het project!" with the error number.
 QString opslaanFoutTekst(int nummer);
+// What a failed save tells: the error number, or the cause where the user can mend it.
+QString opslaanFoutTekst(ProjectMap::Fout fout);
 // Another program is saving the project: the save (or the opening) can be tried again.
 QString inGebruikTekst();

@@ -1,6 +1,7 @@
 #include "project/ProjectZip.h"
 
 #include "project/ProjectMap.h"
+#include "ui/DiskNames.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,6 +9,7 @@
 #include <zip.h>
 
 #include <memory>
+#include <unistd.h>
 
 namespace ProjectZip {
 
@@ -106,8 +108,14 @@ Gelezen lees(const QString &pad) {
         gelezen.bestanden = {};
         return gelezen;
     };
-    Zip zip(zip_open(QFile::encodeName(pad).constData(), ZIP_RDONLY, nullptr));
-    if (!zip) return fout(Fout::Onleesbaar);
+    // Only a plain file, opened without waiting: a pipe of that name must not hang.
+    const int fd = DiskNames::open(QFile::encodeName(pad));
+    if (fd < 0) return fout(Fout::NietTeLezen);
+    Zip zip(zip_fdopen(fd, 0, nullptr));
+    if (!zip) {
+        ::close(fd); // still ours when the archive could not be opened
+        return fout(Fout::Onleesbaar);
+    }
     const zip_int64_t aantal = zip_get_num_entries(zip.get(), 0);
     if (aantal < 0) return fout(Fout::Onleesbaar);
     if (aantal > kMaxItems) return fout(Fout::AnderBestand);
@@ -124,9 +132,10 @@ Gelezen lees(const QString &pad) {
     for (int i = 0; i < namen.size(); ++i) {
         const int soort = extensie(namen[i]);
         const QString stam = soort < 0 ? QString() : namen[i].chopped(4);
-        if (soort < 0 || gevonden[soort] || !ProjectMap::geldigeNaam(stam) ||
+        if (soort < 0 || gevonden[soort] ||
             (!gelezen.bestanden.naam.isEmpty() && stam != gelezen.bestanden.naam))
             return fout(Fout::AnderBestand);
+        if (!ProjectMap::geldigeNaam(stam)) return fout(Fout::OngeldigeNaam);
         gelezen.bestanden.naam = stam;
         gevonden[soort] = true;
         index[soort] = zip_uint64_t(i);
@@ -173,6 +182,13 @@ QString foutTekst(Fout fout, const QString &pad) {
     case Fout::Onvolledig:
         reden = QStringLiteral("de drie bestanden van een project (naam.ovb, naam.brb en "
                                "naam.dat) zitten er niet alle drie in.");
+        break;
+    case Fout::NietTeLezen:
+        reden = QStringLiteral("het bestand kan niet worden gelezen: het ontbreekt, u mag het "
+                               "niet lezen, of het is geen gewoon bestand.");
+        break;
+    case Fout::OngeldigeNaam:
+        reden = QStringLiteral("de naam van het project erin ") + ProjectMap::ongeldigeNaamReden();
         break;
     }
     return QStringLiteral("Het zip-bestand \"%1\" kan niet worden geopend:\r\n%2\r\n"

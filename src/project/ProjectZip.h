@@ -16,11 +16,13 @@ constexpr qint64 kMaxUitgepakt = qint64{64} * 1024 * 1024;
 
 enum class Fout {
     Geen,
-    Onleesbaar,   // no zip, or a damaged one
-    AnderBestand, // an entry that is none of the project's three files
-    MapInNaam,    // an entry's name holds a folder or ".."
-    TeGroot,      // more than kMaxUitgepakt bytes unpacked
-    Onvolledig,   // fewer than the three files
+    Onleesbaar,    // no zip, or a damaged one
+    AnderBestand,  // an entry that is none of the project's three files
+    MapInNaam,     // an entry's name holds a folder or ".."
+    TeGroot,       // more than kMaxUitgepakt bytes unpacked
+    Onvolledig,    // fewer than the three files
+    NietTeLezen,   // the file itself cannot be read: missing, forbidden, no plain file
+    OngeldigeNaam, // the project's name can be no file name everywhere (":", "?"...)
 };
 
 struct Bestanden {

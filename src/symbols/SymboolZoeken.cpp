@@ -1,13 +1,5 @@
 #include "symbols/SymboolZoeken.h"
 
-namespace {
-
-// Separates the name from the category in the folded text, so that a search cannot
-// match across the two.
-constexpr QChar kScheiding = QChar(0xFFFF);
-
-} // namespace
-
 QString SymboolZoeken::vouw(const QString &tekst) {
     QString uit;
     uit.reserve(tekst.size());
@@ -33,8 +25,8 @@ void SymboolZoeken::lees(const QVector<SymbolCategorie> &categorieen) {
         map.lees(categorie.map);
         const QString gevouwenCategorie = vouw(categorie.naam);
         for (const QString &naam : map.namen())
-            symbolen_.push_back({{naam, categorie.naam, categorie.map},
-                                 vouw(naam) + kScheiding + gevouwenCategorie});
+            symbolen_.push_back(
+                {{naam, categorie.naam, categorie.map}, vouw(naam), gevouwenCategorie});
     }
 }
 
@@ -43,7 +35,8 @@ QVector<SymboolTreffer> SymboolZoeken::zoek(const QString &tekst) const {
     const QString gezocht = vouw(tekst);
     if (gezocht.isEmpty()) return treffers;
     for (const Symbool &symbool : symbolen_)
-        if (symbool.gevouwen.contains(gezocht)) treffers.push_back(symbool.treffer);
+        if (symbool.naam.contains(gezocht) || symbool.categorie.contains(gezocht))
+            treffers.push_back(symbool.treffer);
     return treffers;
 }
 

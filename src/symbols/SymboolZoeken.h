@@ -21,6 +21,10 @@ struct SymboolTreffer {
 // are found or gone; a folder that cannot be read adds nothing.
 class SymboolZoeken {
 public:
+    // Far more than a symbol's name needs: the search field takes no more, as Qt lays out
+    // a text of thousands of accents for minutes.
+    static constexpr int kLangsteTekst = 100;
+
     // The text as it is compared: lower case, accents and other marks taken off.
     static QString vouw(const QString &tekst);
 
@@ -36,7 +40,9 @@ public:
 private:
     struct Symbool {
         SymboolTreffer treffer;
-        QString gevouwen; // name and category folded, apart by a character no text has
+        // Name and category folded, each searched on its own: a search never matches
+        // across the two, whatever character it holds.
+        QString naam, categorie;
     };
     QVector<Symbool> symbolen_;
 };

@@ -1,10 +1,9 @@
 #include "ui/RegelBestand.h"
 
 #include "ui/DiskNames.h"
-#include "ui/SafeCommit.h"
+#include "ui/OwnFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace RegelBestand {
 
@@ -19,11 +18,10 @@ QStringList lees(const QString &bestand) {
 
 bool schrijf(const QString &bestand, const QStringList &regels) {
     if (bestand.isEmpty()) return false;
-    QSaveFile file(bestand);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    QByteArray inhoud;
     for (const QString &regel : regels)
-        file.write((regel + QLatin1Char('\n')).toUtf8());
-    return safeCommit(file);
+        inhoud += (regel + QLatin1Char('\n')).toUtf8();
+    return OwnFile::write(bestand, inhoud);
 }
 
 } // namespace RegelBestand

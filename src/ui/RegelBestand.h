@@ -14,7 +14,8 @@ constexpr qint64 kGrootste = qint64{64} * 1024;
 // The lines of the file, "\r\n" read as "\n"; none for a file that is missing,
 // unreadable or larger than kGrootste.
 QStringList lees(const QString &bestand);
-// Writes `regels` as the whole file, each ended by "\n"; false when it could not.
+// Writes `regels` as the whole file, each ended by "\n", as OwnFile writes; false when
+// it could not.
 bool schrijf(const QString &bestand, const QStringList &regels);
 
 } // namespace RegelBestand

@@ -27,10 +27,11 @@ private slots:
         rij("after the folder", {"voltarix", "--app-folder", "A.ovb", "../x/P.zip"}, "/x/P.zip");
         rij("before, folder with =", {"voltarix", "P.ovb", "--app-folder=A"}, "/thuis/P.ovb");
         rij("after --", {"voltarix", "--", "-P.ovb"}, "/thuis/-P.ovb");
+        rij("two", {"voltarix", "P.ovb", "/Q.zip"}, "/thuis/P.ovb|/Q.zip");
     }
     void startBestand() {
         auto [argumenten, pad] = velden<QStringList, QString>("argumenten", "pad");
-        QCOMPARE(StartBestand::pad(argumenten, "/thuis"), pad);
+        QCOMPARE(StartBestand::paden(argumenten, "/thuis").join('|'), pad);
     }
 
     // X is asked for only where Qt would otherwise look for a missing Wayland plugin

@@ -1,15 +1,18 @@
 #include "HoofdVenster.h"
 #include "TestRunner.h"
 #include "app/Settings.h"
+#include "app/StartBestand.h"
 #include "app/TitelAnimatie.h"
 #include "app/VersieStempel.h"
 #include "app/vensters/Titel.h"
 #include "board/BoardDrawing.h"
 #include "editor/ComponentList.h"
 #include "project/Herstelmap.h"
+#include "project/ProjectMap.h"
 #include "symbols/vensters/Config.h"
 #include "symbols/vensters/IconDesign.h"
 #include "tools/vensters/LedCalc.h"
+#include "ui/Surface.h"
 #include "ui/vensters/SheetView.h"
 
 #include <QtTest>
@@ -295,6 +298,8 @@ private slots:
         QTest::keyClick(zoek, Qt::Key_Escape);
         QCOMPARE(lijst(), (QStringList{"Diode", "Zener", "2 Symbolen gevonden..."}));
         QCOMPARE(List1->currentRow(), 1);
+        zoek->setText(QString(500, 'e')); // found from outside: 20,000 accents took minutes
+        QCOMPARE(zoek->text().size(), 100);
     }
 
     // The recovery copy: offered at the start, kept while the design is not saved, gone
@@ -523,6 +528,30 @@ private slots:
         QTest::newRow("fourth record") << eigen + "\"c\"\r\n" << -1;
         QTest::newRow("zero byte") << QByteArray(eigen).replace('-', '\0') << -1;
         QTest::newRow("huge") << eigen + QByteArray(5000, ' ') << -1;
+    }
+
+    // Found from outside: the second of two paths on the command line was dropped without a
+    // word. The first opens, and the user is told.
+    void tweeStartBestanden() {
+        Venster v;
+        v.start();
+        const QString eerste = v.folder.path("elders/A.ovb");
+        QCOMPARE(
+            ProjectMap(v.folder.path("elders")).opslaan("A", Surface(8, 8), Surface(8, 8), "R1"),
+            ProjectMap::Geen);
+        v.main->openBestanden({eerste, v.folder.path("elders/B.ovb")});
+        ALLE_WAAR(QFileInfo::exists(v.folder.path("Projecten/A.ovb")),
+                  v.platform.messages.value(0).text == StartBestand::eenTegelijkTekst(eerste));
+    }
+
+    // Found from outside: with Voltarix.ini a pipe the start waited in open() for ever. It is
+    // read as no settings file, and left as it is.
+    void instellingenPijp() {
+        Venster v;
+        const QString pijp = v.folder.path("Voltarix.ini");
+        QVERIFY(makePipe(pijp));
+        QVERIFY(withoutWaiting(pijp, [&] { v.start(); }));
+        ALLE_WAAR(isPipe(pijp), v.w("BBgrootKnop")->toolTip() == " Vergroten ");
     }
 
     // The settings file (the board size) is read at the start, a missing or broken one replaced,

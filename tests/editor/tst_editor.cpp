@@ -125,6 +125,25 @@ QList<QRgb> lijnen(const Surface &blad) {
     return uit;
 }
 
+// A PNG whose header claims `breed` x `hoog` pixels (its checksum made to fit); the
+// pixels are one.
+QByteArray pngVan(int breed, int hoog) {
+    QByteArray png = pictureFile(filledPicture(1, 1, 0), "PNG");
+    const auto zet = [&png](int plek, quint32 getal) {
+        for (int i = 0; i < 4; ++i)
+            png[plek + i] = char(getal >> (24 - 8 * i));
+    };
+    zet(16, quint32(breed)), zet(20, quint32(hoog));
+    quint32 crc = 0xFFFFFFFF; // over the chunk's type and data, bytes 12 to 28
+    for (const char teken : png.mid(12, 17)) {
+        crc ^= quint8(teken);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+    }
+    zet(29, ~crc);
+    return png;
+}
+
 } // namespace
 
 // The editor's logic, without the main window.
@@ -638,8 +657,9 @@ private slots:
     }
 
     // A drag from inside cell B2 to inside C3 takes four cells, a drag from inside them moves
-    // them; a paste near the edge is clipped; no raster line ever changes; a press outside
-    // drops the selection. (What the cells hold after a move: the end-to-end editing test.)
+    // them, Shift and a drag from inside chooses anew; a paste near the edge is clipped; no
+    // raster line ever changes; a press outside drops the selection. (What the cells hold after a
+    // move: the end-to-end editing test.)
     void blokken() {
         Surface Pic(420, 260);
         tekenRasterLijnen(Pic, 128);
@@ -660,16 +680,24 @@ private slots:
         QCOMPARE(Pic.pixel(419, 10), kRood);
         QCOMPARE(selectie.rand(), QRect(400, 0, 51, 101));
         QCOMPARE(lijnen(Pic), raster);
+        // Found from outside: Shift and a drag from inside the selection moved it; and a drag
+        // leftward chose a column too few (one column: none).
+        const QImage voor = Pic.image();
+        QVERIFY(selectie.druk(Qt::LeftButton, {410, 10}, true));
+        QVERIFY(!selectie.los({360, 10}));
+        QCOMPARE(selectie.rand(), QRect(350, 0, 101, 51));
+        QCOMPARE(Pic.image(), voor);
         QVERIFY(selectie.druk(Qt::RightButton, {5, 5}, true));
         QVERIFY(!selectie.actief());
     }
 
-    // A picture claiming 10000 x 10000 pixels (a BMP header alone) is refused by its size,
-    // text is no picture; a real picture comes through.
+    // A picture claiming 10000 x 10000 pixels (a BMP header alone) or 60000 x 60000 (a PNG)
+    // is refused by its size, text is no picture; a real picture comes through.
     void klembord() {
         const QImage beeld = filledPicture(30, 20, kRood);
         for (const auto &[soort, bytes, fout] :
              {std::tuple{"image/bmp", bmpHeader(10000, 10000), KlembordBeeld::kTeGroot},
+              std::tuple{"image/png", pngVan(60000, 60000), KlembordBeeld::kTeGroot},
               std::tuple{"text/plain", QByteArray("R1"), KlembordBeeld::kGeenBeeld}}) {
             QMimeData data;
             data.setData(soort, bytes);

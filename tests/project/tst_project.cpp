@@ -221,6 +221,13 @@ private slots:
             slot.setFileTime(QDateTime::currentDateTime().addSecs(-2), P::FileModificationTime));
         QCOMPARE(map.opslaan("P", kKlein, kKlein, "x\r\n"), ProjectMap::Geen);
         QVERIFY(!QFile::exists(slot.fileName())); // and let go after the save
+
+        // Found from outside: a name of 250 characters gave "(foutnummer: 3)". 245 bytes
+        // fit, as "N.ovb.nieuw" then has a file name's 255.
+        QCOMPARE(map.opslaan(QString(245, 'x'), kKlein, kKlein, "x"), ProjectMap::Geen);
+        platform.inputAnswers << QString(123, u'é');
+        QVERIFY(!ProjectOpslaan(platform, map, "P", kKlein, kKlein, "x\r\n"));
+        QVERIFY(platform.messages.constLast().text.contains("De naam is te lang"));
     }
 
     // Killed after step 1-3 (new files), 4 (the marker) or 5-7 (files moved): from the marker
@@ -371,6 +378,10 @@ private slots:
         rij("65 MB", kProject.mid(0, 2) + Items{{"Proef.dat", QByteArray(65 << 20, '\0')}},
             F::TeGroot);
         rij("no zip", {}, F::Onleesbaar);
+        rij("17 entries", kProject + Items(14, {"x", ""}), F::AnderBestand);
+        rij("absolute", Items{{"/tmp/Proef.ovb", kOvb}} + kProject.mid(1), F::MapInNaam);
+        // Found from outside: a ':' in the name was "meer dan de drie bestanden".
+        rij("a colon", {{"a:b.ovb", kOvb}, {"a:b.brb", kBrb}, {"a:b.dat", kDat}}, F::OngeldigeNaam);
     }
 
     void importeerZip() {
@@ -408,6 +419,60 @@ private slots:
         ALLE_WAAR((gelezen.fout == ProjectZip::Fout::TeGroot ||
                    gelezen.fout == ProjectZip::Fout::Onleesbaar),
                   gelezen.bestanden.brb.isEmpty());
+    }
+
+    // Found from outside: a pipe as the zip hung the program in open(), a folder was "geen
+    // zip-bestand, of beschadigd". A bad checksum and a password are told as damage.
+    void zipDieNietTeLezenIs() {
+        TestFolder folder;
+        QVERIFY(makePipe(folder.path("pijp.zip")));
+        folder.makeDir("map.zip");
+        for (const char *naam : {"pijp.zip", "map.zip"})
+            QVERIFY(withoutWaiting(folder.path("pijp.zip"), [&] {
+                QCOMPARE(ProjectZip::lees(folder.path(naam)).fout, ProjectZip::Fout::NietTeLezen);
+            }));
+        // Each entry stored as it is, or locked with a password.
+        const auto maak = [&](const char *naam,
+                              const std::function<void(zip_t *, zip_uint64_t)> &zo) {
+            zip_t *zip = zip_open(QFile::encodeName(folder.path(naam)), ZIP_CREATE, nullptr);
+            for (const auto &[stuk, inhoud] : kProject)
+                zo(zip, zip_uint64_t(zip_file_add(
+                            zip, stuk, zip_source_buffer(zip, inhoud, inhoud.size(), 0), 0)));
+            QCOMPARE(zip_close(zip), 0);
+        };
+        maak("crc.zip",
+             [](zip_t *zip, zip_uint64_t i) { zip_set_file_compression(zip, i, ZIP_CM_STORE, 0); });
+        maak("geheim.zip", [](zip_t *zip, zip_uint64_t i) {
+            zip_file_set_encryption(zip, i, ZIP_EM_TRAD_PKWARE, "wachtwoord");
+        });
+        const QByteArray zip = folder.readFile("crc.zip");
+        QVERIFY(zip.contains(kDat));
+        folder.writeFile("crc.zip",
+                         QByteArray(zip).replace(kDat, QByteArray(kDat).replace('3', '4')));
+        for (const char *naam : {"crc.zip", "geheim.zip"})
+            QCOMPARE(ProjectZip::lees(folder.path(naam)).fout, ProjectZip::Fout::Onleesbaar);
+    }
+
+    // Found from outside: a project's file that links elsewhere was copied in, an .ovb alone
+    // was brought in with empty files, a '"' in the name was "geen Voltarix-project".
+    void buitenDeMapGeweigerd() {
+        TestFolder folder;
+        for (const QString stam : {"Link", "Alleen", "Aan\"hal"})
+            folder.writeFile("elders/" + stam + ".ovb", kOvb);
+        folder.writeFile("elders/Link.brb", kBrb);
+        QVERIFY(QFile::link(folder.writeFile("geheim", kDat), folder.path("elders/Link.dat")));
+        for (const auto &[pad, reden] :
+             {std::pair{"elders/Link.ovb", "Link.dat\" is een koppeling naar een ander bestand"},
+              {"elders/Alleen.ovb", "Alleen.brb en Alleen.dat ontbreken"},
+              {"elders/Aan\"hal.ovb", "zijn naam bevat een teken dat niet in een projectnaam"}}) {
+            ScriptedPlatform platform;
+            const ProjectMap map(folder.path("Projecten"));
+            QVERIFY(ProjectImport::importeer(platform, map, folder.path(pad)).isEmpty());
+            const QString tekst = platform.messages.value(0).text;
+            QVERIFY2(tekst.startsWith("Het project \"" + folder.path(pad)) && tekst.contains(reden),
+                     qPrintable(tekst));
+        }
+        QVERIFY(!QFileInfo::exists(folder.path("Projecten")));
     }
 
     // Any project file elsewhere brings all three in, over one of that name only after Yes;

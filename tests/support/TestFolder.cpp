@@ -9,8 +9,14 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 QString TestFolder::path(const QString &relative) const {
@@ -139,6 +145,32 @@ bool withFileLimit(qint64 bytes, const std::function<bool()> &write) {
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, handler);
     return done;
+}
+
+bool makePipe(const QString &path) {
+    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+}
+
+bool withoutWaiting(const QString &pipe, const std::function<void()> &read) {
+    std::atomic<bool> done{false}, waited{false};
+    std::thread watch([&] {
+        for (int ticks = 1; !done; ++ticks) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            if (done || ticks % 300 != 0) continue;
+            waited = true;
+            const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) ::close(fd);
+        }
+    });
+    read();
+    done = true;
+    watch.join();
+    return !waited;
+}
+
+bool isPipe(const QString &path) {
+    struct stat info;
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISFIFO(info.st_mode);
 }
 
 QByteArray pictureFile(const QImage &picture, const char *format) {

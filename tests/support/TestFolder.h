@@ -39,6 +39,15 @@ QImage bont(int width, int height, quint32 seed = 1);
 // write past it fails (EFBIG) rather than ending the process.
 bool withFileLimit(qint64 bytes, const std::function<bool()> &write);
 
+// Makes a pipe (a FIFO) at `path`; whether that was done.
+bool makePipe(const QString &path);
+// Runs `read`, which may open the pipe `pipe`. Whether it never waited for a writer: one
+// that does is let go after three seconds (a writer opens and closes the pipe, which
+// then reads as empty), so that the test fails instead of hanging.
+bool withoutWaiting(const QString &pipe, const std::function<void()> &read);
+// Whether `path` is a pipe (not a link to one).
+bool isPipe(const QString &path);
+
 // A picture as the bytes of a file in the given format, written by Qt.
 QByteArray pictureFile(const QImage &picture, const char *format = "BMP");
 

@@ -197,6 +197,9 @@ private slots:
         rij("every category", "diode", "Zénerdiode (halfgeleiders)|Fotodiode (overige)");
         rij("the category's name", "weerst", "LDR (weerstanden)|Weerstand (weerstanden)");
         rij("not across name and category", "ldrweer", "");
+        // Found from outside: name and category were one text apart by U+FFFF, which a
+        // pasted text can hold too; it listed every symbol.
+        rij("U+FFFF", QString(QChar(0xFFFF)), "");
         rij("empty", "", "");
     }
     void zoek() {

@@ -12,6 +12,7 @@
 #include "ui/BmpCodec.h"
 #include "ui/DiskNames.h"
 #include "ui/PictureFile.h"
+#include "ui/RegelBestand.h"
 #include "ui/Surface.h"
 #include "ui/Wacht.h"
 #include "ui/WijzerPlek.h"
@@ -191,6 +192,31 @@ private slots:
         }
     }
 
+    // Found from outside: QSaveFile wrote the program's small files through a link, over a
+    // file elsewhere or a pipe behind it. A link is replaced by a file of its own, its target
+    // untouched; a pipe (or a folder) in the file's place is left and not written.
+    void eigenBestandVolgtGeenLink() {
+        TestFolder map;
+        const QString elders = map.writeFile("elders/x", "van een ander"), pijp = map.path("p");
+        QVERIFY(makePipe(pijp));
+        const std::function<bool(const QString &)> schrijvers[] = {
+            [](const QString &pad) { return Settings::schrijf(pad, true); },
+            [](const QString &pad) { return RegelBestand::schrijf(pad, {"R1"}); }};
+        const QByteArray inhoud[] = {Settings::tekst(true), "R1\n"};
+        for (int i = 0; i < 2; ++i) {
+            for (const QString &doel : {elders, pijp}) {
+                const QString link = map.path("link");
+                QVERIFY(QFile::link(doel, link));
+                QVERIFY(schrijvers[i](link));
+                ALLE_WAAR(!QFileInfo(link).isSymLink(), map.readFile("link") == inhoud[i]);
+                QVERIFY(QFile::remove(link));
+            }
+            ALLE_WAAR(!schrijvers[i](pijp), !schrijvers[i](map.makeDir("map")));
+        }
+        ALLE_WAAR(map.readFile("elders/x") == "van een ander", isPipe(pijp),
+                  QDir(map.root()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+
     void choose_data() {
         // reason: Option, Environment, Portable, PerUser
         const Tabel<AppFolderChoice::Inputs, QString, int> row("in", "root", "reason");
@@ -320,7 +346,8 @@ private slots:
     }
 
     // A message often holds a name the user typed: "<b>R1" is a name, not markup, and the
-    // program's CR LF breaks are the box's line breaks.
+    // program's CR LF breaks are the box's line breaks. Qt's buttons are Dutch on every
+    // desktop (the tests run in the C locale; found from outside: English there).
     void messageShowsItsTextAsItStands() {
         QtPlatform platform;
         QString titel, tekst;
@@ -328,19 +355,23 @@ private slots:
         bijModaalVenster([&](QWidget *venster) {
             auto *box = qobject_cast<QMessageBox *>(venster);
             titel = box->windowTitle(), tekst = box->text(), vorm = box->textFormat();
+            for (QAbstractButton *knop : box->buttons())
+                tekst += '|' + knop->text();
         });
         QCOMPARE(platform.message("<b>R1</b> opslaan?\r\nJa", "", Platform::Buttons::YesNo,
                                   Platform::Icon::Question),
                  Platform::Answer::No);
-        QCOMPARE(titel + '|' + tekst, "Voltarix|<b>R1</b> opslaan?\nJa");
+        QCOMPARE(titel + '|' + tekst, "Voltarix|<b>R1</b> opslaan?\nJa|&Ja|&Nee");
         QCOMPARE(vorm, Qt::PlainText);
     }
 
     // Each of Qt's dialogs hands back what was chosen in it, and nothing when closed; a
-    // file saved by format gets the extension of the format chosen.
+    // file saved by format gets the extension of the format chosen. Found from outside:
+    // the file dialog wrote its history into ~/.config/QtProject.conf.
     void dialogsGiveWhatWasChosen() {
-        QtPlatform platform;
         TestFolder folder;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.makeDir("config")));
+        QtPlatform platform;
         bijModaalVenster([](QWidget *v) {
             qobject_cast<QInputDialog *>(v)->setTextValue("R2");
             qobject_cast<QDialog *>(v)->accept();
@@ -370,6 +401,8 @@ private slots:
         QCOMPARE(platform.inputBox("Naam?", "", "R1"), "");
         bijModaalVenster();
         QCOMPARE(platform.chooseColour(0), std::nullopt);
+        QCOMPARE(QDir(folder.path("config")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList());
     }
 };
 

@@ -72,6 +72,9 @@ public:
     // zip, or a project's files in another folder) is first brought into the projects
     // folder (Main_Documenten.cpp).
     void openBestand(const QString &pad);
+    // The paths the program is started with: the first opens; of more, the user is told
+    // that only one opens at a time.
+    void openBestanden(const QStringList &paden);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -1,7 +1,9 @@
 #include "app/vensters/Main.h"
 
+#include "app/StartBestand.h"
 #include "project/ProjectImport.h"
 #include "project/RecenteProjecten.h"
+#include "ui/Platform.h"
 
 #include <QAction>
 #include <QMenu>
@@ -25,6 +27,12 @@ void Main::verbindDocumenten() {
 void Main::openBestand(const QString &pad) {
     const QString naam = ProjectImport::importeer(platform_, ProjectMap(folder_.projecten()), pad);
     if (!naam.isEmpty()) openProject(naam);
+}
+
+void Main::openBestanden(const QStringList &paden) {
+    if (paden.isEmpty()) return;
+    openBestand(paden.first());
+    if (paden.size() > 1) platform_.message(StartBestand::eenTegelijkTekst(paden.first()));
 }
 
 void Main::onthoudProject(const QString &naam) {

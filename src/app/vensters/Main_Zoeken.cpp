@@ -75,6 +75,7 @@ void Main::verbindZoeken() {
     ZoekVak->setPlaceholderText(QStringLiteral("Zoek symbool"));
     ZoekVak->setToolTip(QStringLiteral(" Zoek symbool (Ctrl+F) "));
     ZoekVak->setClearButtonEnabled(true);
+    ZoekVak->setMaxLength(SymboolZoeken::kLangsteTekst);
     Vormgeving::kleur(ZoekVak, QColor(200, 210, 220));
     plaats(ZoekVak, QStringLiteral("ZoekVak"));
     connect(ZoekVak, &QLineEdit::textChanged, this, &Main::ZoekVak_Change);

@@ -19,10 +19,8 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QScreen>
 #include <QTimer>
-#include <QTranslator>
 
 #include <memory>
 #include <optional>
@@ -159,20 +157,16 @@ int main(int argc, char *argv[]) {
     if (bureaublad) geefQtFactorTerug();
     const Schaal::Scherm scherm = meetScherm(argumenten, bureaublad);
     QApplication::setApplicationName(QStringLiteral("Voltarix"));
-    // Qt's own buttons (Yes, No, Cancel) in the desktop's language: "Ja", "Nee".
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    QtPlatform platform; // which makes Qt's own texts Dutch
     const AppFolder folder = chooseAppFolder();
-    QtPlatform platform;
 
     // The program opens on its title screen; the main window, whose constructor does
     // the whole start-up, is made only when the title screen's animation has played.
     std::unique_ptr<Main> main;
     // A project given on the command line (the file manager's double click) opens in
     // the main window once it shows and the title screen has gone.
-    const QString startBestand = StartBestand::pad(QApplication::arguments(), QDir::currentPath());
+    const QStringList startBestanden =
+        StartBestand::paden(QApplication::arguments(), QDir::currentPath());
     auto *titel = new Titel(folder, platform, scherm);
     titel->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(titel, &Titel::gestart, [&] {
@@ -182,8 +176,8 @@ int main(int argc, char *argv[]) {
                                       binnen ? VrijVlak::voorBinnen(*binnen) : scherm.beschikbaar);
         // Queued before the window shows, so that it opens before the recovery copy of
         // an earlier run is offered: a design restored then stays as it was restored.
-        if (!startBestand.isEmpty())
-            QTimer::singleShot(0, main.get(), [&] { main->openBestand(startBestand); });
+        if (!startBestanden.isEmpty())
+            QTimer::singleShot(0, main.get(), [&] { main->openBestanden(startBestanden); });
         if (!binnen) {
             main->show();
             return;

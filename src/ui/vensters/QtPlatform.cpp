@@ -8,10 +8,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSettings>
+#include <QTranslator>
 #include <QUrl>
 
 namespace {
@@ -39,7 +42,19 @@ QMessageBox::Icon qtIcon(Platform::Icon icon) {
 
 } // namespace
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform() : qtTexts_(std::make_unique<QTranslator>()) {
+    // Debian's qt6-translations-l10n; without it Qt's texts stay English.
+    if (qtTexts_->load(QStringLiteral("qtbase_nl"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTexts_.get());
+    // Qt's dialogs keep their state (the file dialog's history and last folder, the colour
+    // dialog's own colours) in the settings of "QtProject", ~/.config/QtProject.conf, outside
+    // the application folder and shared with every Qt program. The program keeps none of
+    // it: the user's QSettings, which only Qt's dialogs use here, point below /dev/null,
+    // where no file can ever be made or read.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QStringLiteral("/dev/null/Voltarix"));
+}
 QtPlatform::~QtPlatform() = default;
 
 QWidget *QtPlatform::owner() {

@@ -5,10 +5,13 @@
 #include <memory>
 
 class QPrinter;
+class QTranslator;
 class QWidget;
 
 // The platform of the real program: Qt's message and input boxes, file and colour
-// dialogs, the system's printer and the desktop's default handler for addresses.
+// dialogs, the system's printer and the desktop's default handler for addresses. While
+// it lives, Qt's own texts (Yes, No, the file dialog's) are Dutch, as all of ours, on
+// every desktop, and Qt's dialogs keep no state of their own between runs.
 class QtPlatform : public Platform {
 public:
     QtPlatform();
@@ -32,4 +35,5 @@ public:
 private:
     static QWidget *owner();
     std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QTranslator> qtTexts_;
 };

@@ -31,6 +31,7 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include <algorithm>
 #include <type_traits>
 #include <variant>
 
@@ -163,6 +164,8 @@ void Main::maakBesturing() {
     };
     auto *binnen = new QWidget(this);
     binnen->setObjectName(QStringLiteral("Binnen"));
+    // The layout's own font; the menus take the desktop's.
+    binnen->setFont(Vormgeving::lettertype());
     setCentralWidget(binnen);
     for (const Besturing &b : tabel)
         maakBesturing(b, b.paneel ? binnen->findChild<QWidget *>(QLatin1String(b.paneel)) : binnen);
@@ -217,6 +220,8 @@ void Main::zetEigenschappen() {
         Knop2[size_t(i)]->setIconSize(QSize(kSymboolGrootte, kSymboolGrootte));
         Vormgeving::kleur(Knop2[size_t(i)], QColor::fromRgb(kKnoppenGrijs));
     }
+    for (QToolButton *knop : {HorKnop, VerKnop, RotatieKnop}) // black pictures on their faces
+        Vormgeving::kleur(knop, QColor::fromRgb(kKnoppenGrijs));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Vormgeving::kleur(Combo1, QColor::fromRgb(kLijstKleur));
@@ -226,6 +231,10 @@ void Main::zetEigenschappen() {
     QTextDocument &lijst = ontwerp_.lijst();
     lijst.setDocumentLayout(new QPlainTextDocumentLayout(&lijst));
     Text1->setDocument(&lijst);
+    // The help pages bring their own light background.
+    Vormgeving::kleur(WebBrowser, QColor(248, 248, 242));
+    Vormgeving::opVlak(Label8, BackLabel8);
+    Vormgeving::opVlak(Check1, WerkBalk);
     RasterScroll->setOrientation(Qt::Horizontal);
     RasterScroll->setRange(0, 255);
     LoepScroll->setOrientation(Qt::Horizontal);
@@ -251,12 +260,15 @@ void Main::plaats(QWidget *control, const QString &naam, int index) {
     if (!plaats) return;
     const QRect twips = plaats->twips;
     const int left = twipsToPixels(twips.x()), top = twipsToPixels(twips.y());
-    // Controls that size themselves: labels reach to the panel's edge, choice boxes
-    // keep their own height.
+    // Controls that size themselves: labels reach to the panel's edge, a line high
+    // whatever text they get later; choice boxes keep their own height.
     const int width = twips.width() < 0 ? control->parentWidget()->width() - left - 4
                                         : twipsToPixels(twips.width());
-    const int height =
-        twips.height() < 0 ? control->sizeHint().height() : twipsToPixels(twips.height());
+    // A line as a label lays it out: a pixel more than an empty label's hint, at times.
+    const int regel =
+        control->fontMetrics().boundingRect(QRect(), 0, QStringLiteral("Xg")).height();
+    const int height = twips.height() < 0 ? std::max(control->sizeHint().height(), regel)
+                                          : twipsToPixels(twips.height());
     control->setGeometry(left, top, width, height);
 }
 

@@ -11,6 +11,7 @@
 #include "ui/Twips.h"
 #include "ui/WijzerPlek.h"
 #include "ui/vensters/SheetView.h"
+#include "ui/vensters/Vormgeving.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -37,7 +38,7 @@ QFrame *rodeLijn(QWidget *parent, const QString &naam, QRect plaats) {
     auto *lijn = new QFrame(parent);
     lijn->setObjectName(naam);
     lijn->setGeometry(plaats);
-    lijn->setStyleSheet(QStringLiteral("background: rgb(255, 0, 0);"));
+    Vormgeving::kleur(lijn, Qt::red);
     return lijn;
 }
 
@@ -48,8 +49,11 @@ void Main::verbindProjecten() {
     QFont lijstLetter(QStringLiteral("Arial"), 12);
     lijstLetter.setBold(true);
     Text1->setFont(lijstLetter);
-    Text1->setStyleSheet(QStringLiteral(
-        "QPlainTextEdit { background: rgb(90, 90, 100); color: rgb(250, 250, 250); }"));
+    Vormgeving::kleur(Text1, QColor(90, 90, 100));
+    // Its inside laid out now, as a hidden box's is not yet: the list wraps at the width
+    // it will show.
+    QResizeEvent maat(Text1->size(), Text1->size());
+    QCoreApplication::sendEvent(Text1, &maat);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Every change of the list, from a key to a whole new list, with the place it took.
     connect(Text1->document(), &QTextDocument::contentsChange, this,

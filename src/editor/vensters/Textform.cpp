@@ -80,6 +80,7 @@ void Textform::maakBesturing() {
 }
 
 void Textform::plaatsBesturing() {
+    setFont(Vormgeving::lettertype());
     setFixedSize(twipsToPixels(kBinnen.width()), twipsToPixels(kBinnen.height()));
     Vormgeving::plaats(this, kTabel);
 }

@@ -19,6 +19,7 @@ OpenForm::OpenForm(const ProjectMap &map, Platform &platform,
       CancelKnop(new QPushButton(this)), ImportKnop(new QPushButton(this)) {
     setObjectName(QStringLiteral("OpenForm"));
     setWindowTitle(QStringLiteral(" Open project"));
+    setFont(Vormgeving::lettertype());
     setFixedSize(twipsToPixels(6000), twipsToPixels(3930) - 30); // the table's outer size
     List1->setObjectName(QStringLiteral("List1"));
     Vormgeving::kleur(List1, QColor(200, 200, 180));
@@ -44,7 +45,7 @@ OpenForm::OpenForm(const ProjectMap &map, Platform &platform,
     List1->setCurrentIndex(QModelIndex());
     List1->setFocus();
     OpenKnop->setDefault(true);
-    // Beside "Importeren..." in whatever font the desktop gives.
+    // Beside "Importeren...", its count of any length.
     PassendeTekst::zet(Label1, QString::number(List1->count()) +
                                    QStringLiteral(" Projecten in de lijst..."));
     connect(OpenKnop, &QPushButton::clicked, this, &OpenForm::OpenKnop_Click);

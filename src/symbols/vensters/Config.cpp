@@ -41,7 +41,7 @@ QLabel *zwartKader(QWidget *parent, const QString &naam) {
 
 QLabel *onderschrift(QWidget *parent, const QString &naam, const QString &tekst) {
     auto *label = Vormgeving::tekst(parent, naam, tekst);
-    Vormgeving::tekstKleur(label, Vormgeving::kOnderschriftKleur);
+    Vormgeving::onderschrift(label);
     return label;
 }
 

@@ -47,6 +47,7 @@ IconDesign::IconDesign(Platform &platform, Surface &IconPic, const QString &symb
     : QDialog(parent), model_(platform, symboolMap), iconPic_(IconPic) {
     setObjectName(QStringLiteral("IconDesign"));
     setModal(true);
+    setFont(Vormgeving::lettertype());
     maakBesturing();
     plaatsBesturing();
     verbind();
@@ -82,20 +83,18 @@ void IconDesign::maakBesturing() {
     TekenKleur = Vormgeving::vlak(this, QStringLiteral("TekenKleur"), Qt::black);
     TekenKleur->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     CoordLabel = Vormgeving::vlak(this, QStringLiteral("CoordLabel"), QColor(192, 192, 255));
-    Vormgeving::tekstKleur(CoordLabel, Qt::black);
     kleinLettertype(CoordLabel);
     Label1 = new QLabel(QStringLiteral("25, 25 is het midden van het teken veld."), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
     kleinLettertype(Label1);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Vormgeving::tekstKleur(Label1, Vormgeving::kOnderschriftKleur);
+    Vormgeving::onderschrift(Label1);
     Label2 = Vormgeving::vlak(this, QStringLiteral("Label2"), Qt::black);
     TransferKnop = new QPushButton(QStringLiteral("Transfer"), this);
     TransferKnop->setObjectName(QStringLiteral("TransferKnop"));
     TransferKnop->setAutoDefault(false);
     Vormgeving::kleur(TransferKnop, Vormgeving::kKnopKleur);
-    TransferKnop->setAutoFillBackground(true);
 }
 
 void IconDesign::maakKnoppen() {
@@ -103,6 +102,7 @@ void IconDesign::maakKnoppen() {
         auto *knop = new QToolButton(this);
         knop->setObjectName(QStringLiteral("KnopB_%1").arg(i));
         knop->setToolTip(QLatin1String(kHints[i - 1]));
+        Vormgeving::kleur(knop, Vormgeving::kKnopKleur); // a face the black pictures show on
         const QImage plaatje = IconKnoppen::plaatje(i);
         if (!plaatje.isNull()) {
             knop->setIcon(QIcon(QPixmap::fromImage(plaatje)));

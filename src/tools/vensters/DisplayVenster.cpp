@@ -37,6 +37,7 @@ DisplayVenster::~DisplayVenster() {
 void DisplayVenster::maakBesturing() {
     // Made in stacking order: the drawing lies behind the texts and fields on it.
     auto *frame1 = maak<QGroupBox>(this, QStringLiteral("Frame1"));
+    Vormgeving::kleur(frame1, Vormgeving::kTekenVlak); // the texts on the drawing
     auto *bord = new SheetView(bord_, frame1);
     bord->setObjectName(QStringLiteral("Tekening"));
     tekst(frame1, QStringLiteral("PinnenBoven"), QStringLiteral("10    9    8    7    6"));
@@ -127,7 +128,7 @@ void DisplayVenster::Combo1_Change() {
 }
 
 void DisplayVenster::toon() {
-    TekenDisplayBord(bord_, display_, palette().color(QPalette::Window).rgb());
+    TekenDisplayBord(bord_, display_, Vormgeving::kTekenVlak.rgb());
     for (QPushButton *knop : Knop)
         knop->setEnabled(display_.knoppenAan());
     for (QPushButton *knop : {SegmentKnop, PlayKnop, ExitKnop})

@@ -43,6 +43,7 @@ void Kleurcode::maakBesturing() {
     // stands on them.
     auto *frame = maak<QFrame>(this, "Frame1");
     frame->setFrameShape(QFrame::NoFrame);
+    Vormgeving::kleur(frame, Vormgeving::kTekenVlak); // the texts on the drawing
     auto *bord = new SheetView(bord_, frame);
     bord->setObjectName(QStringLiteral("Tekening"));
     bord->setFixedSize(kKleurcodeBordMaat);
@@ -102,6 +103,6 @@ void Kleurcode::toon() {
     Text2->setText(keuze_.bandTekst(2));
     Text3->setText(keuze_.bandTekst(3));
     Text4->setText(keuze_.waardeTekst());
-    TekenGroteWeerstand(bord_, keuze_.lijnKleuren(), palette().color(QPalette::Window).rgb());
+    TekenGroteWeerstand(bord_, keuze_.lijnKleuren(), Vormgeving::kTekenVlak.rgb());
     weerPic_.setImage(keuze_.symbool().image());
 }

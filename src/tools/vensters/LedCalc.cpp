@@ -94,7 +94,7 @@ void LedCalc::maakUitleg(QWidget *frame) {
         true);
     tekst(frame, "LabelHint1", QStringLiteral("Rood en groen - 20 ma / 2 volts"));
     tekst(frame, "LabelHint2", QStringLiteral("Blauw en wit - 30 ma / 4 volts"));
-    uitleg_ = UitlegLed(palette().color(QPalette::Window).rgb());
+    uitleg_ = UitlegLed(Vormgeving::kTekenVlak.rgb());
     auto *plaatje = new SheetView(uitleg_, frame);
     plaatje->setObjectName(QStringLiteral("LedUitleg"));
 }

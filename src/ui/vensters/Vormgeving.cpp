@@ -11,7 +11,44 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include <cmath>
+
 namespace Vormgeving {
+
+namespace {
+
+// The partners of a light and of a dark background: every text at a contrast of 4.5 or
+// more (WCAG 2) on any background of its kind.
+const Partner kOpLicht{{0, 0, 0},    {70, 70, 70},    {120, 120, 120},
+                       {0, 84, 166}, {255, 255, 255}, {0, 0, 192}};
+const Partner kOpDonker{{250, 250, 250}, {205, 205, 205}, {150, 150, 150},
+                        {150, 200, 255}, {0, 0, 0},       {150, 200, 255}};
+
+// The relative luminance of WCAG 2.
+double luminantie(QColor kleur) {
+    const auto lineair = [](double c) {
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * lineair(kleur.redF()) + 0.7152 * lineair(kleur.greenF()) +
+           0.0722 * lineair(kleur.blueF());
+}
+
+// A text colour in all states, its own one when disabled.
+void zetTekst(QPalette &palet, QPalette::ColorRole rol, QColor kleur, QColor uitgeschakeld) {
+    palet.setColor(rol, kleur);
+    palet.setColor(QPalette::Disabled, rol, uitgeschakeld);
+}
+
+} // namespace
+
+Partner partner(QColor achtergrond) {
+    // Black text reads better than white from this luminance up.
+    return luminantie(achtergrond) >= 0.179 ? kOpLicht : kOpDonker;
+}
+
+QFont lettertype() {
+    return QFont(QStringLiteral("Arial"), 8);
+}
 
 void plaats(QWidget *parent, const Plek *begin, const Plek *end, Eenheid eenheid) {
     const auto pixels = [eenheid](int maat) {
@@ -34,7 +71,7 @@ void maakDialoog(QDialog *dialoog, const QString &naam, const QString &titel) {
 }
 
 void maakVenster(QWidget *venster, int breedteTwips, int hoogteTwips) {
-    venster->setFont(QFont(QStringLiteral("Arial"), 8));
+    venster->setFont(lettertype());
     venster->setFixedSize(twipsToPixels(breedteTwips) - kRandPixels.width(),
                           twipsToPixels(hoogteTwips) - kRandPixels.height());
 }
@@ -66,17 +103,51 @@ QLabel *paneel(QWidget *parent, const QString &naam) {
 }
 
 void kleur(QWidget *besturing, QColor achtergrond) {
+    const Partner p = partner(achtergrond);
     QPalette palet = besturing->palette();
-    const bool invoer =
-        qobject_cast<QLineEdit *>(besturing) || qobject_cast<QAbstractScrollArea *>(besturing);
-    const bool knop =
-        qobject_cast<QAbstractButton *>(besturing) || qobject_cast<QComboBox *>(besturing);
-    palet.setColor(invoer ? QPalette::Base
-                   : knop ? QPalette::Button
-                          : QPalette::Window,
-                   achtergrond);
+    auto *keuze = qobject_cast<QComboBox *>(besturing);
+    const bool invoer = keuze || qobject_cast<QLineEdit *>(besturing) ||
+                        qobject_cast<QAbstractScrollArea *>(besturing);
+    const bool knop = keuze || qobject_cast<QAbstractButton *>(besturing);
+    if (invoer) {
+        palet.setColor(QPalette::Base, achtergrond);
+        zetTekst(palet, QPalette::Text, p.tekst, p.uitgeschakeld);
+        palet.setColor(QPalette::PlaceholderText, p.hint);
+        palet.setColor(QPalette::Highlight, p.markering);
+        palet.setColor(QPalette::HighlightedText, p.gemarkeerdeTekst);
+        palet.setColor(QPalette::Link, p.link);
+        palet.setColor(QPalette::LinkVisited, p.link);
+    }
+    if (knop) {
+        palet.setColor(QPalette::Button, achtergrond);
+        zetTekst(palet, QPalette::ButtonText, p.tekst, p.uitgeschakeld);
+    }
+    if (!invoer) palet.setColor(QPalette::Window, achtergrond);
+    // A label's text, and what a style draws in it on a button: arrows, check marks.
+    if (!invoer || knop) zetTekst(palet, QPalette::WindowText, p.tekst, p.uitgeschakeld);
     besturing->setPalette(palet);
     besturing->setAutoFillBackground(!invoer);
+}
+
+void opVlak(QWidget *besturing, const QWidget *vlak) {
+    QPalette palet = besturing->palette();
+    for (const auto groep : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palet.setColor(groep, QPalette::WindowText,
+                       vlak->palette().color(groep, QPalette::WindowText));
+    besturing->setPalette(palet);
+}
+
+void onderschrift(QWidget *besturing) {
+    QPalette palet = besturing->palette();
+    const QColor tekst = palet.color(QPalette::WindowText), vlak = palet.color(QPalette::Window);
+    const auto meng = [](double a, double b) { return 0.7 * a + 0.3 * b; };
+    palet.setColor(QPalette::Active, QPalette::WindowText,
+                   QColor::fromRgbF(meng(tekst.redF(), vlak.redF()),
+                                    meng(tekst.greenF(), vlak.greenF()),
+                                    meng(tekst.blueF(), vlak.blueF())));
+    palet.setColor(QPalette::Inactive, QPalette::WindowText,
+                   palet.color(QPalette::Active, QPalette::WindowText));
+    besturing->setPalette(palet);
 }
 
 void tekstKleur(QWidget *besturing, QColor kleur) {

@@ -1,0 +1,220 @@
+#include "HoofdVenster.h"
+#include "TestRunner.h"
+#include "app/vensters/Titel.h"
+#include "editor/vensters/Textform.h"
+#include "project/vensters/OpenForm.h"
+#include "symbols/vensters/Config.h"
+#include "symbols/vensters/IconDesign.h"
+#include "tools/vensters/Bits.h"
+#include "tools/vensters/DisplayVenster.h"
+#include "tools/vensters/Kleurcode.h"
+#include "tools/vensters/LedCalc.h"
+#include "ui/vensters/SheetView.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Every window of the program, laid out and shown, one after another; the main window
+// at its start and on the breadboard with the text tools.
+void elkVenster(const std::function<void(QWidget *)> &doe) {
+    HoofdVenster<> v;
+    v.folder.writePicture("Symbolen/Weerstanden/R1.bmp", filledPicture(49, 49, qRgb(0, 0, 0)));
+    v.folder.writeFile("Projecten/P.ovb", pictureFile(filledPicture(9, 9, 0)));
+    v.start();
+    v.main->show();
+    doe(v.main.get());
+    v.klik("Knop7");
+    auto *gereedschap = v.w<QComboBox>("Combo3");
+    gereedschap->setCurrentIndex(3); // the text tool
+    emit gereedschap->activated(3);
+    doe(v.main.get());
+    Surface blok(49, 49);
+    QRgb kleur = 0;
+    const AppFolder map(v.folder.root());
+    std::unique_ptr<QWidget> vensters[] = {
+        std::make_unique<Textform>(blok),
+        std::make_unique<OpenForm>(ProjectMap(v.folder.path("Projecten")), v.platform,
+                                   [](const QString &) {}),
+        std::make_unique<IconDesign>(v.platform, blok),
+        std::make_unique<Config>(
+            map, v.platform, true, [] {}, kleur),
+        std::make_unique<Bits>(),
+        std::make_unique<LedCalc>(),
+        std::make_unique<Kleurcode>(blok),
+        std::make_unique<DisplayVenster>(v.platform),
+        std::make_unique<Titel>(map, v.platform, QSize(1920, 1080), 96),
+    };
+    for (auto &venster : vensters) {
+        venster->show();
+        doe(venster.get());
+    }
+}
+
+// The text a control shows and the role of its colour; a picture on a button's face
+// counts as black lines. The previews on a sheet are the user's.
+std::pair<QString, QPalette::ColorRole> tekstVan(QWidget *b) {
+    for (QWidget *ouder = b->parentWidget(); ouder; ouder = ouder->parentWidget())
+        if (qobject_cast<SheetView *>(ouder)) return {};
+    if (auto *knop = qobject_cast<QToolButton *>(b); knop && knop->autoRaise()) return {};
+    if (auto *label = qobject_cast<QLabel *>(b)) return {label->text(), b->foregroundRole()};
+    if (auto *knop = qobject_cast<QAbstractButton *>(b))
+        return {knop->text().isEmpty() && !knop->icon().isNull() ? "(plaatje)" : knop->text(),
+                knop->text().isEmpty() ? QPalette::NoRole : b->foregroundRole()};
+    if (auto *veld = qobject_cast<QLineEdit *>(b))
+        return veld->text().isEmpty()
+                   ? std::pair{veld->placeholderText(), QPalette::PlaceholderText}
+                   : std::pair{veld->text(), QPalette::Text};
+    if (auto *box = qobject_cast<QComboBox *>(b); box && !box->isEditable())
+        return {box->currentText(), b->foregroundRole()};
+    if (auto *lijst = qobject_cast<QListWidget *>(b); lijst && lijst->count())
+        return {lijst->item(0)->text(), QPalette::Text};
+    return {};
+}
+
+double luminantie(QRgb kleur) {
+    const auto lineair = [](int c) {
+        const double f = c / 255.0;
+        return f <= 0.03928 ? f / 12.92 : std::pow((f + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * lineair(qRed(kleur)) + 0.7152 * lineair(qGreen(kleur)) +
+           0.0722 * lineair(qBlue(kleur));
+}
+
+QPalette donkerPalet() { // qt6ct's darker.conf
+    QPalette palet(QColor(0x42, 0x42, 0x45), QColor(0x22, 0x20, 0x20));
+    for (auto rol : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palet.setColor(rol, Qt::white);
+        palet.setColor(QPalette::Disabled, rol, QColor(0x80, 0x80, 0x80));
+    }
+    palet.setColor(QPalette::Base, QColor(0x3d, 0x3d, 0x3d));
+    palet.setColor(QPalette::Highlight, QColor(0x12, 0x60, 0x8a));
+    palet.setColor(QPalette::PlaceholderText, QColor(255, 255, 255, 128));
+    return palet;
+}
+
+} // namespace
+
+class TestLeesbaar : public QObject {
+    Q_OBJECT
+private slots:
+    // On a dark desktop 41 texts had the desktop's white on a background of the program's
+    // own, and black drawings lay on the dark window colour. Every text as its palette
+    // gives it, on its background as rendered (the median of its pixels), has a contrast
+    // of 4.5 or more; a picture of black lines too.
+    void contrastOpElkBureaublad_data() {
+        const Tabel<QPalette> rij("palet");
+        rij("light", QApplication::style()->standardPalette());
+        rij("darker.conf", donkerPalet());
+    }
+    void contrastOpElkBureaublad() {
+        auto [palet] = velden<QPalette>("palet");
+        const QPalette eerst = QApplication::palette();
+        QApplication::setPalette(palet);
+        QStringList fouten;
+        elkVenster([&fouten](QWidget *venster) {
+            const QImage beeld = venster->grab().toImage();
+            for (QWidget *b : venster->findChildren<QWidget *>()) {
+                const auto [tekst, rol] = tekstVan(b);
+                if (tekst.isEmpty() || !b->isVisible() || !b->isEnabled()) continue;
+                const QRect vlak(b->mapTo(venster, b->contentsRect().topLeft()),
+                                 b->contentsRect().size());
+                QRegion boven; // what lies over the control
+                const QObjectList broers = b->parentWidget()->children();
+                for (qsizetype i = broers.indexOf(b) + 1; i < broers.size(); ++i)
+                    if (auto *broer = qobject_cast<QWidget *>(broers[i]);
+                        broer && broer->isVisible())
+                        boven +=
+                            QRect(b->parentWidget()->mapTo(venster, broer->pos()), broer->size());
+                QVector<double> licht;
+                for (int y = vlak.top() + 2; y < vlak.bottom() - 1; ++y)
+                    for (int x = vlak.left() + 2; x < vlak.right() - 1; ++x)
+                        if (!boven.contains(QPoint(x, y)))
+                            licht << luminantie(
+                                beeld.pixel(x * beeld.width() / venster->width(),
+                                            y * beeld.height() / venster->height()));
+                std::nth_element(licht.begin(), licht.begin() + licht.size() / 2, licht.end());
+                const double achter = licht.isEmpty() ? 0 : licht[licht.size() / 2];
+                const double voor =
+                    rol == QPalette::NoRole ? 0 : luminantie(b->palette().color(rol).rgb());
+                const double contrast =
+                    (std::max(voor, achter) + 0.05) / (std::min(voor, achter) + 0.05);
+                if (contrast < 4.5)
+                    fouten << QStringLiteral("%1 %2 \"%3\": %4")
+                                  .arg(venster->objectName(), b->objectName(), tekst)
+                                  .arg(contrast, 0, 'f', 2);
+            }
+        });
+        QApplication::setPalette(eerst);
+        QVERIFY2(fouten.isEmpty(), qPrintable(fouten.join('\n')));
+    }
+
+    // The layouts are fixed: at 10 pt the desktop's font cut "componenter" and "ransfe".
+    // With a large desktop font every text fits the room its control leaves for it.
+    void tekstenPassenBijGrootLettertype() {
+        const QFont eerst = QApplication::font();
+        QFont groot = eerst;
+        groot.setPointSize(12);
+        QApplication::setFont(groot);
+        QStringList fouten;
+        elkVenster([&fouten](QWidget *venster) {
+            for (QWidget *b : venster->findChildren<QWidget *>()) {
+                if (b->parentWidget() && b->parentWidget()->inherits("QMenuBar")) continue;
+                QStringList teksten = {tekstVan(b).first};
+                QRect ruimte = b->contentsRect();
+                int vlag = Qt::TextSingleLine;
+                if (auto *label = qobject_cast<QLabel *>(b)) {
+                    const int x = b->fontMetrics().horizontalAdvance(QLatin1Char('x'));
+                    const int inspringen = label->indent() >= 0  ? label->indent()
+                                           : label->frameWidth() ? x / 2
+                                                                 : 0;
+                    ruimte.adjust(label->margin() + inspringen, label->margin(),
+                                  -label->margin() - inspringen, -label->margin());
+                    vlag = label->wordWrap() ? Qt::TextWordWrap : 0;
+                } else if (auto *knop = qobject_cast<QAbstractButton *>(b)) {
+                    QStyleOptionButton optie;
+                    optie.initFrom(b);
+                    const bool duw = qobject_cast<QPushButton *>(b);
+                    const QRect binnen = b->style()->subElementRect(
+                        duw ? QStyle::SE_PushButtonContents : QStyle::SE_CheckBoxContents, &optie,
+                        b);
+                    ruimte = duw ? binnen : ruimte.adjusted(binnen.left(), 0, 0, 0);
+                    if (!knop->icon().isNull()) continue;
+                } else if (auto *box = qobject_cast<QComboBox *>(b)) {
+                    QStyleOptionComboBox optie;
+                    optie.initFrom(box);
+                    optie.editable = box->isEditable();
+                    ruimte = b->style()->subControlRect(QStyle::CC_ComboBox, &optie,
+                                                        QStyle::SC_ComboBoxEditField, b);
+                    teksten.clear();
+                    for (int i = 0; i < box->count(); ++i)
+                        teksten << box->itemText(i);
+                } else {
+                    continue;
+                }
+                for (const QString &tekst : teksten) {
+                    if (tekst.isEmpty() || tekst == "(plaatje)") continue;
+                    const QRect nodig = b->fontMetrics().boundingRect(
+                        QRect(ruimte.topLeft(), QSize(ruimte.width(), 10000)), vlag, tekst);
+                    if (nodig.width() > ruimte.width() || nodig.height() > ruimte.height() ||
+                        tekst.endsWith(QChar(0x2026)))
+                        fouten << QStringLiteral("%1 %2 \"%3\": %4x%5 in %6x%7")
+                                      .arg(venster->objectName(), b->objectName(), tekst)
+                                      .arg(nodig.width())
+                                      .arg(nodig.height())
+                                      .arg(ruimte.width())
+                                      .arg(ruimte.height());
+                }
+            }
+        });
+        QApplication::setFont(eerst);
+        QVERIFY2(fouten.isEmpty(), qPrintable(fouten.join('\n')));
+    }
+};
+
+VOLTARIX_TEST(TestLeesbaar)
+#include "tst_leesbaar.moc"

@@ -197,7 +197,9 @@ private slots:
                     continue;
                 }
                 for (const QString &tekst : teksten) {
-                    if (tekst.isEmpty() || tekst == "(plaatje)") continue;
+                    // A separator line of hyphens may run past the box's edge.
+                    if (tekst.isEmpty() || tekst == "(plaatje)" || tekst.count('-') == tekst.size())
+                        continue;
                     const QRect nodig = b->fontMetrics().boundingRect(
                         QRect(ruimte.topLeft(), QSize(ruimte.width(), 10000)), vlag, tekst);
                     if (nodig.width() > ruimte.width() || nodig.height() > ruimte.height() ||

@@ -11,7 +11,6 @@ QStringList kleuren();
 
 // The tool box's first five entries: the four tool modes and a separator of 52 hyphens.
 QStringList gereedschappen();
-constexpr int kEersteOnderdeel = 5; // index of the first part picture in the tool box
 
 // The tool box's part entries: every file of the part-picture folder, in listing
 // order, less its last four characters (extension or not); a shorter name is skipped.

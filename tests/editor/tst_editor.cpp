@@ -13,6 +13,7 @@
 #include "editor/Ontwerpblad.h"
 #include "editor/RegelTelling.h"
 #include "editor/Selectie.h"
+#include "editor/Sneltoetsen.h"
 #include "editor/StatusTekst.h"
 #include "editor/TextformModel.h"
 #include "editor/ToolButtons.h"
@@ -150,6 +151,56 @@ QByteArray pngVan(int breed, int hoog) {
 class TestEditor : public QObject {
     Q_OBJECT
 private slots:
+    // The keys of the sheets: tools and colours go round, a part's letter finds the next
+    // part of that letter after the chosen one; keys with Ctrl are the menus'.
+    void sneltoetsen_data() {
+        using S = Sneltoetsen::Opdracht::Soort;
+        QTest::addColumn<int>("blad");
+        QTest::addColumn<int>("toets");
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<int>("gekozen");
+        QTest::addColumn<int>("soort");
+        QTest::addColumn<int>("index");
+        const auto rij = [](const char *naam, Sneltoetsen::Blad blad, int toets, QString tekst,
+                            int gekozen, S soort, int index = -1) {
+            QTest::newRow(naam) << int(blad) << toets << tekst << gekozen << int(soort) << index;
+        };
+        using B = Sneltoetsen::Blad;
+        rij("R turns", B::Ontwerp, Qt::Key_R, "r", 0, S::Draaien);
+        rij("H mirrors", B::Ontwerp, Qt::Key_H, "h", 0, S::Spiegelen);
+        rij("Esc drops", B::Ontwerp, Qt::Key_Escape, "", 0, S::LaatVallen);
+        rij("no tools on the design", B::Ontwerp, Qt::Key_2, "2", 0, S::Geen);
+        rij("digit tool", B::Breadboard, Qt::Key_3, "3", 0, S::KiesGereedschap, 3);
+        rij("plus wraps", B::Breadboard, Qt::Key_Plus, "+", 0, S::KiesKleur, 0);
+        rij("minus steps back", B::Breadboard, Qt::Key_Minus, "-", 0, S::KiesKleur, 6);
+        rij("first L", B::Breadboard, Qt::Key_L, "l", 1, S::KiesGereedschap, 5);
+        rij("next L", B::Breadboard, Qt::Key_L, "l", 5, S::KiesGereedschap, 7);
+        rij("L round again", B::Breadboard, Qt::Key_L, "l", 7, S::KiesGereedschap, 5);
+        rij("digit part", B::Breadboard, Qt::Key_9, "9", 0, S::KiesGereedschap, 8);
+        rij("no such part", B::Breadboard, Qt::Key_Q, "q", 0, S::Geen);
+        rij("Esc ends the tool", B::Breadboard, Qt::Key_Escape, "", 2, S::StopGereedschap);
+        rij("no sheet", B::Geen, Qt::Key_R, "r", 0, S::Geen);
+    }
+    void sneltoetsen() {
+        QFETCH(int, blad);
+        QFETCH(int, toets);
+        QFETCH(QString, tekst);
+        QFETCH(int, gekozen);
+        const QStringList box = {"Componenten", "Draadverbinding", "Gummen",   "Tekst Plaatsen",
+                                 "----",        "LED rood",        "Batterij", "led groen",
+                                 "9V blok"};
+        const auto opdracht = [&](Qt::KeyboardModifiers mods) {
+            return Sneltoetsen::opdracht(Sneltoetsen::Blad(blad), toets, mods, tekst, box, gekozen,
+                                         7, 8);
+        };
+        QTEST(int(opdracht(Qt::NoModifier).soort), "soort");
+        QTEST(opdracht(Qt::NoModifier).index, "index");
+        QCOMPARE(opdracht(Qt::ControlModifier), Sneltoetsen::Opdracht{});
+        QCOMPARE(Sneltoetsen::gereedschapToets(6, box[6]) +
+                     Sneltoetsen::gereedschapToets(4, box[4]),
+                 "B");
+    }
+
     // One copy of the design serves the save and the recovery copy: the files it writes
     // are the bytes the sheets and the list give written directly. Its commands are
     // named steps, and the board's size follows an undone switch.

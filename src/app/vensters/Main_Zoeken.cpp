@@ -1,5 +1,6 @@
 #include "app/vensters/Main.h"
 #include "editor/BreadboardEditor.h"
+#include "editor/Sneltoetsen.h"
 #include "ui/Platform.h"
 #include "ui/vensters/PassendeTekst.h"
 #include "ui/vensters/SheetView.h"
@@ -18,23 +19,11 @@
 #include <QTextBrowser>
 #include <QToolButton>
 
-#include <iterator>
 
 // Finding a symbol by name across the library, the symbols used last, and the keys
 // of the tools.
 
 namespace {
-
-constexpr int kEersteOnderdeel = 5; // part pictures follow the separator
-
-// The key of a part picture: the first letter or digit of its name, upper case; none
-// for a name that starts otherwise or with a digit the tools use.
-QChar onderdeelToets(const QString &naam) {
-    const QChar eerste = naam.isEmpty() ? QChar() : naam.at(0).toUpper();
-    if (eerste >= u'A' && eerste <= u'Z') return eerste;
-    if (eerste >= u'4' && eerste <= u'9') return eerste;
-    return {};
-}
 
 // Widgets that take typed text: their keys are theirs alone.
 bool neemtTekst(const QWidget *widget) {
@@ -45,27 +34,6 @@ bool neemtTekst(const QWidget *widget) {
     if (const auto *tekst = qobject_cast<const QTextEdit *>(widget)) return !tekst->isReadOnly();
     const auto *box = qobject_cast<const QComboBox *>(widget);
     return box && box->isEditable();
-}
-
-// The keys of the tool buttons, by index (none for the Index button and the gaps); the
-// project commands keep their menu keys.
-QString knopToets(int index) {
-    static const char *const toetsen[] = {"Ctrl+N",   "Ctrl+O", "Ctrl+S",    "Ctrl+P",  "", "F5",
-                                          "F6",       "F7",     "F8",        "",        "", "",
-                                          "Alt+Left", "Alt+Up", "Alt+Right", "Alt+Down"};
-    return index >= 0 && index < int(std::size(toetsen)) ? QString::fromLatin1(toetsen[index])
-                                                         : QString();
-}
-
-// " Breadboard " with its key: " Breadboard (toets F7) ", the arrows named in Dutch.
-QString metToets(const QString &hint, QString toets) {
-    if (toets.isEmpty()) return hint;
-    for (const auto &[engels, nederlands] :
-         {std::pair{"Left", "Links"}, {"Right", "Rechts"}, {"Up", "Omhoog"}, {"Down", "Omlaag"}})
-        toets.replace(QLatin1String(engels), QLatin1String(nederlands));
-    const QString kern = hint.trimmed();
-    return QLatin1Char(' ') + (kern.isEmpty() ? QString() : kern + QLatin1Char(' ')) +
-           QStringLiteral("(toets ") + toets + QStringLiteral(") ");
 }
 
 } // namespace
@@ -100,11 +68,11 @@ void Main::verbindZoeken() {
     });
 
     for (int i = 0; i < int(Knop.size()); ++i) {
-        const QString toets = knopToets(i);
+        const QString toets = Sneltoetsen::knopToets(i);
         if (toets.isEmpty()) continue;
         // The project commands are named after their menu items.
         const QString hint = i <= 3 ? ProjectItem[i]->text() : Knop[i]->toolTip();
-        Knop[i]->setToolTip(metToets(hint, toets));
+        Knop[i]->setToolTip(Sneltoetsen::metToets(hint, toets));
         if (i > 3) { // the project commands have their menu items
             auto *sneltoets = new QShortcut(QKeySequence(toets), this);
             connect(sneltoets, &QShortcut::activated, Knop[i], &QToolButton::click);
@@ -115,20 +83,17 @@ void Main::verbindZoeken() {
 }
 
 void Main::zetToetsHints() {
-    HorKnop->setToolTip(metToets(HorKnop->toolTip(), QStringLiteral("H")));
-    VerKnop->setToolTip(metToets(VerKnop->toolTip(), QStringLiteral("V")));
-    RotatieKnop->setToolTip(metToets(RotatieKnop->toolTip(), QStringLiteral("R")));
+    HorKnop->setToolTip(Sneltoetsen::metToets(HorKnop->toolTip(), QStringLiteral("H")));
+    VerKnop->setToolTip(Sneltoetsen::metToets(VerKnop->toolTip(), QStringLiteral("V")));
+    RotatieKnop->setToolTip(Sneltoetsen::metToets(RotatieKnop->toolTip(), QStringLiteral("R")));
     Combo2->setToolTip(QStringLiteral(" Draadkleur (toetsen + en -) "));
     Combo3->setToolTip(QStringLiteral(" Gereedschap (toetsen 0 tot 3, onderdelen met hun "
                                       "beginletter, Esc stopt) "));
     for (int i = 0; i < Combo3->count(); ++i) {
-        QString toets;
-        if (i < 4)
-            toets = QString::number(i);
-        else if (i >= kEersteOnderdeel)
-            toets = onderdeelToets(Combo3->itemText(i));
+        const QString toets = Sneltoetsen::gereedschapToets(i, Combo3->itemText(i));
         if (!toets.isEmpty())
-            Combo3->setItemData(i, metToets(Combo3->itemText(i), toets), Qt::ToolTipRole);
+            Combo3->setItemData(i, Sneltoetsen::metToets(Combo3->itemText(i), toets),
+                                Qt::ToolTipRole);
     }
 }
 
@@ -273,53 +238,47 @@ void Main::kiesGereedschapToets(int index) {
 }
 
 bool Main::sneltoets(QKeyEvent *toets) {
-    if (toets->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+    using Sneltoetsen::Blad;
+    using Soort = Sneltoetsen::Opdracht::Soort;
+    // The information view lies in front of both sheets.
+    const Blad blad = WebBrowser->isVisible() ? Blad::Geen
+                      : PicView->isVisible()  ? Blad::Ontwerp
+                      : Pic2View->isVisible() ? Blad::Breadboard
+                                              : Blad::Geen;
+    QStringList gereedschappen;
+    for (int i = 0; i < Combo3->count(); ++i)
+        gereedschappen << Combo3->itemText(i);
+    const Sneltoetsen::Opdracht opdracht =
+        Sneltoetsen::opdracht(blad, toets->key(), toets->modifiers(), toets->text(), gereedschappen,
+                              Combo3->currentIndex(), Combo2->currentIndex(), Combo2->count());
+    switch (opdracht.soort) {
+    case Soort::Geen:
         return false;
-    const int sleutel = toets->key();
-    if (WebBrowser->isVisible()) return false; // the information view lies in front
-    if (PicView->isVisible()) {
-        if (sleutel == Qt::Key_Escape) {
-            laatSelectiesVallen();
-            return true;
-        }
-        QToolButton *knop = sleutel == Qt::Key_R   ? RotatieKnop
-                            : sleutel == Qt::Key_H ? HorKnop
-                            : sleutel == Qt::Key_V ? VerKnop
-                                                   : nullptr;
-        if (knop) knop->click();
-        return knop != nullptr;
-    }
-    if (!Pic2View->isVisible()) return false;
-    if (sleutel == Qt::Key_Escape) {
+    case Soort::LaatVallen:
+        laatSelectiesVallen();
+        break;
+    case Soort::StopGereedschap:
         // As a release of the right button: the tool ends, its previews go.
         laatSelectiesVallen();
         Pic2_MouseUp(Qt::RightButton, bewerker_->eind().x(), bewerker_->eind().y());
-        return true;
+        break;
+    case Soort::Draaien:
+        RotatieKnop->click();
+        break;
+    case Soort::Spiegelen:
+        HorKnop->click();
+        break;
+    case Soort::OndersteBoven:
+        VerKnop->click();
+        break;
+    case Soort::KiesGereedschap:
+        kiesGereedschapToets(opdracht.index);
+        break;
+    case Soort::KiesKleur:
+        Combo2->setCurrentIndex(opdracht.index);
+        break;
     }
-    if (sleutel >= Qt::Key_0 && sleutel <= Qt::Key_3) {
-        kiesGereedschapToets(sleutel - Qt::Key_0);
-        return true;
-    }
-    if (sleutel == Qt::Key_Plus || sleutel == Qt::Key_Equal || sleutel == Qt::Key_Minus) {
-        const int stap = sleutel == Qt::Key_Minus ? -1 : 1;
-        Combo2->setCurrentIndex((Combo2->currentIndex() + stap + Combo2->count()) %
-                                Combo2->count());
-        return true;
-    }
-    const QString tekst = toets->text().toUpper();
-    if (tekst.size() != 1) return false;
-    // The next part picture of that letter after the one chosen, round again.
-    const int aantal = Combo3->count() - kEersteOnderdeel;
-    for (int stap = 1; stap <= aantal; ++stap) {
-        const int index =
-            kEersteOnderdeel +
-            (std::max(Combo3->currentIndex() - kEersteOnderdeel, -1) + stap + aantal) % aantal;
-        if (onderdeelToets(Combo3->itemText(index)) == tekst.at(0)) {
-            kiesGereedschapToets(index);
-            return true;
-        }
-    }
-    return false;
+    return true;
 }
 
 bool Main::eventFilter(QObject *watched, QEvent *event) {

@@ -61,8 +61,7 @@ Main::Main(const AppFolder &folder, Platform &platform, QRect beschikbaar, QWidg
     vulKeuzeLijsten();
     zetBeginToestand();
     verbindKnoppen();
-    verbindBibliotheek();
-    verbindZoeken();
+    verbindToetsen();
     verbindBewerken();
     verbindProjecten();
     verbindDesigner();
@@ -91,8 +90,7 @@ using Besturingslid =
                  Lid<QLineEdit>, Lid<QCheckBox>, Lid<SheetView>,
                  std::array<QToolButton *, 16> Main::*, std::array<QToolButton *, 3> Main::*>;
 
-constexpr QRgb kKnoppenGrijs = qRgb(216, 213, 206), kLijstKleur = qRgb(200, 210, 220),
-               kDonker = qRgb(90, 90, 100);
+constexpr QRgb kKnoppenGrijs = qRgb(216, 213, 206), kDonker = qRgb(90, 90, 100);
 
 } // namespace
 
@@ -117,12 +115,6 @@ void Main::maakBesturing() {
         {"Frame1", "BackKnoppen", &Main::BackKnoppen, nullptr, nullptr, kKnoppenGrijs},
         {"Frame1", "Knop%1", &Main::Knop},
         {nullptr, "Frame2", &Main::Frame2},
-        {"Frame2", "Combo1", &Main::Combo1},
-        {"Frame2", "Label1", &Main::Label1, "0 Symbolen"},
-        {"Frame2", "List1", &Main::List1},
-        {"Frame2", "Label6", &Main::Label6, nullptr, nullptr, kKnoppenGrijs},
-        {"Frame2", "RenameKnop", &Main::RenameKnop, "Rename", " Rename symbool "},
-        {"Frame2", "DeleteKnop", &Main::DeleteKnop, "Delete", " Verwijder symbool "},
         {nullptr, "Frame4", &Main::Frame4},
         {"Frame4", "Label4", &Main::Label4, nullptr, nullptr, kDonker},
         {"Frame4", "IconPic", &Main::IconPicView, nullptr, nullptr, 0,
@@ -169,6 +161,7 @@ void Main::maakBesturing() {
     setCentralWidget(binnen);
     for (const Besturing &b : tabel)
         maakBesturing(b, b.paneel ? binnen->findChild<QWidget *>(QLatin1String(b.paneel)) : binnen);
+    symbolen_ = new SymboolPaneel(Frame2, folder_, platform_, IconPic);
     zetEigenschappen();
     connect(RasterScroll, &QScrollBar::valueChanged, this, &Main::ZetRaster);
     connect(BBgrootKnop, &QPushButton::clicked, this, [this] { ontwerp_.wisselBord(platform_); });
@@ -222,11 +215,6 @@ void Main::zetEigenschappen() {
     }
     for (QToolButton *knop : {HorKnop, VerKnop, RotatieKnop}) // black pictures on their faces
         Vormgeving::kleur(knop, QColor::fromRgb(kKnoppenGrijs));
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Vormgeving::kleur(Combo1, QColor::fromRgb(kLijstKleur));
-    List1->setSortingEnabled(true);
-    Vormgeving::kleur(List1, QColor::fromRgb(kLijstKleur));
     // The list box shows the design's own list; a plain text box lays out its text itself.
     QTextDocument &lijst = ontwerp_.lijst();
     lijst.setDocumentLayout(new QPlainTextDocumentLayout(&lijst));
@@ -306,12 +294,7 @@ void Main::vulKeuzeLijsten() {
     Combo4->setCurrentText(QStringLiteral("12"));
     ontwerp_.zetLijst(StartupLists::beginLijst());
 
-    categorieen_ = SymbolLibrary::categorieen(folder_.symbolen());
-    // The symbols used last come first; without a library there are none.
-    if (!categorieen_.isEmpty()) Combo1->addItem(LaatstGebruikt::kNaam);
-    for (const SymbolCategorie &categorie : categorieen_)
-        Combo1->addItem(categorie.naam);
-    if (Combo1->count() > 1) Combo1->setCurrentIndex(1);
+    symbolen_->vulCategorieen();
     Combo3->addItems(StartupLists::onderdelen(folder_.breadboard()));
 }
 

@@ -6,10 +6,8 @@
 #include "project/HerstelSchrijver.h"
 #include "project/ProjectMap.h"
 #include "project/StapKopie.h"
-#include "symbols/LaatstGebruikt.h"
-#include "symbols/SymbolLibrary.h"
 #include "symbols/Symbool.h"
-#include "symbols/SymboolZoeken.h"
+#include "symbols/vensters/SymboolPaneel.h"
 #include "ui/AppFolder.h"
 
 #include <QMainWindow>
@@ -109,42 +107,12 @@ private:
     void openHelpPagina(const QString &pagina); // in the user's own browser
     ToolButtons knoppen_;
 
-    // --- symbol library panel (Main_Library.cpp)
-    void verbindBibliotheek();
-    void Combo1_Change(const QString &tekst);
-    void Combo1_Click(int index);
-    void List1_Click();
-    void RenameKnop_Click();
-    void DeleteKnop_Click();
-    void toonSymbolen();
-    SymbolLibrary bibliotheek_;
-
-    // --- searching the library, the symbols used last, the tools at a key
-    // (Main_Zoeken.cpp)
-    void verbindZoeken();
-    void ZoekVak_Change(const QString &tekst);
-    void ZoekVak_Toets(int stap); // Up (-1) or Down (+1) through the results
-    void ZoekVak_Enter();
-    void toonLaatstGebruikt();
-    void leesBibliotheek();
-    void toonTreffers(const QVector<SymboolTreffer> &treffers);
-    void stopZoeken(); // the field emptied without a word, the list left as it is
-    bool trefferLijst() const { return zoekt_ || laatstGetoond_; }
-    void kiesTreffer(int rij, bool onthouden);
-    void bewerkTreffer(bool hernoemen); // Rename or Delete on a result
-    void onthoudGebruik();              // the current symbol placed on the design sheet
-    bool sneltoets(QKeyEvent *toets);   // a key for a tool; true when it was one
+    // --- the keys of the tools and of the sheet in front (Main_Toetsen.cpp)
+    void verbindToetsen();
+    bool sneltoets(QKeyEvent *toets); // a key for a tool; true when it was one
     void zetToetsHints();
     void kiesGereedschapToets(int index);
     bool eventFilter(QObject *watched, QEvent *event) override;
-    QLineEdit *ZoekVak = nullptr;
-    SymboolZoeken zoeker_;
-    LaatstGebruikt laatst_;
-    QVector<SymboolTreffer> treffers_; // the rows of List1 while results are shown
-    bool zoekt_ = false, laatstGetoond_ = false;
-    int rijVoorZoeken_ = -1;                 // the selected row of the list the search covers
-    std::optional<SymboolTreffer> herkomst_; // where the current symbol came from
-    QImage herkomstBeeld_;                   // and how it looked then
 
     // --- editing the sheets: placing, tool modes, wires, text, rotate, mirror, shift
     // (Main_Editing.cpp)
@@ -233,18 +201,13 @@ private:
     QSize screenTwips_; // and its size
     Ontwerp ontwerp_;
     Surface IconPic{kSymboolGrootte, kSymboolGrootte}; // blank (white) until one is chosen
-    QVector<SymbolCategorie> categorieen_;
+    SymboolPaneel *symbolen_ = nullptr;                // the symbol library panel
 
     // Panels and the controls on them, named as the program has always named them.
     QFrame *Frame1 = nullptr, *Frame2 = nullptr, *Frame3 = nullptr, *Frame4 = nullptr,
            *Frame5 = nullptr, *Frame6 = nullptr;
     QLabel *BackKnoppen = nullptr;
     std::array<QToolButton *, 16> Knop{};
-    QComboBox *Combo1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QListWidget *List1 = nullptr;
-    QLabel *Label6 = nullptr;
-    QPushButton *RenameKnop = nullptr, *DeleteKnop = nullptr;
     QLabel *Label4 = nullptr, *Label5 = nullptr, *Label7 = nullptr;
     SheetView *IconPicView = nullptr;
     QToolButton *HorKnop = nullptr, *VerKnop = nullptr, *RotatieKnop = nullptr;
@@ -286,6 +249,7 @@ private:
     SheetView *actiefBlad();
     void Pic_MouseDown(Qt::MouseButton button, int x, int y);
     void Pic_MouseUp(int x, int y);
+    void selectieWijzer(int blad, QPoint plek); // 0 the design sheet, 1 the breadboard
     void kopieerOfHeelBlad();
     void KnipItem_Click();
     void PlakItem_Click();

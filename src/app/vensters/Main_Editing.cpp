@@ -45,26 +45,42 @@ void Main::verbindBewerken() {
     bewerker_->zetVet(Check1->isChecked());
     maakVoorbeelden();
 
-    connect(PicView, &SheetView::pressed, this, &Main::Pic_MouseDown);
+    // Every event of the two sheets, here alone. What lands on the design sheet counts
+    // as used; the breadboard's editor handles a press or a release before the
+    // selection shows.
+    connect(PicView, &SheetView::pressed, this, [this](Qt::MouseButton knop, int x, int y) {
+        if (knop == Qt::LeftButton) symbolen_->onthoudGebruik();
+        Pic_MouseDown(knop, x, y);
+    });
     connect(PicView, &SheetView::released, this,
             [this](Qt::MouseButton, int x, int y) { Pic_MouseUp(x, y); });
     connect(PicView, &SheetView::moved, this, [this](Qt::MouseButtons, int x, int y) {
         // Dragged beyond the sheet there is no block to name.
         if (ontwerp_.Pic.contains(x, y)) Label8->setText(blokTekst(x, y));
+        selectieWijzer(0, {x, y});
     });
 
-    connect(Pic2View, &SheetView::pressed, this,
-            [this](Qt::MouseButton button, int x, int y) { bewerker_->MouseDown(button, x, y); });
+    connect(Pic2View, &SheetView::pressed, this, [this](Qt::MouseButton button, int x, int y) {
+        bewerker_->MouseDown(button, x, y);
+        toonSelectie();
+    });
     connect(Pic2View, &SheetView::moved, this, [this](Qt::MouseButtons held, int x, int y) {
         if (const std::optional<QString> status = bewerker_->MouseMove(held, x, y))
             Label8->setText(*status);
         toonVoorbeelden();
+        selectieWijzer(1, {x, y});
     });
-    connect(Pic2View, &SheetView::released, this, &Main::Pic2_MouseUp);
+    connect(Pic2View, &SheetView::released, this, [this](Qt::MouseButton button, int x, int y) {
+        Pic2_MouseUp(button, x, y);
+        toonSelectie();
+    });
 
     // Choosing the same tool again counts: after a text or a stamp that is how the
     // user takes the tool up again.
-    connect(Combo3, qOverload<int>(&QComboBox::activated), this, &Main::Combo3_Click);
+    connect(Combo3, qOverload<int>(&QComboBox::activated), this, [this](int index) {
+        Combo3_Click(index);
+        toonSelectie();
+    });
     connect(Combo2, &QComboBox::currentTextChanged, this, [this](const QString &kleur) {
         bewerker_->kiesKleur(kleur);
         zetTekstLabel();

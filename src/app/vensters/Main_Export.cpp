@@ -16,7 +16,6 @@ void Main::verbindExport() {
     // A report is written in the documents folder, where there is one.
     const QString documenten = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     exportMap_ = QDir(documenten).exists() ? documenten : QDir::homePath();
-    connect(KopieerItem, &QAction::triggered, this, &Main::KopieerItem_Click);
     connect(ExportItem, &QAction::triggered, this, &Main::ExportItem_Click);
 }
 

@@ -158,8 +158,8 @@ void Main::PrintKnop_Click() {
 }
 
 void Main::LoepKnop_Click() {
-    const bool loepAan = !List1->isHidden();
-    List1->setVisible(!loepAan);
+    const bool loepAan = symbolen_->lijstZichtbaar();
+    symbolen_->zetLijstZichtbaar(!loepAan);
     for (QFrame *loep : {Loep, LineH, LineV})
         loep->setVisible(loepAan);
 }

@@ -20,24 +20,17 @@
 void Main::verbindSelectie() {
     picSelectie_ = std::make_unique<Selectie>(ontwerp_.Pic);
     // Copying with nothing selected copies the whole sheet, as it always has.
-    disconnect(KopieerItem, &QAction::triggered, this, nullptr);
     connect(KopieerItem, &QAction::triggered, this, &Main::kopieerOfHeelBlad);
     connect(KnipItem, &QAction::triggered, this, &Main::KnipItem_Click);
     connect(PlakItem, &QAction::triggered, this, &Main::PlakItem_Click);
     connect(VerwijderItem, &QAction::triggered, this, &Main::VerwijderItem_Click);
-    connect(PicView, &SheetView::moved, this, [this](Qt::MouseButtons, int x, int y) {
-        laatstePlek_[0] = {x, y};
-        picSelectie_->sleep({x, y});
-        toonSelectie();
-    });
-    connect(Pic2View, &SheetView::moved, this, [this](Qt::MouseButtons, int x, int y) {
-        laatstePlek_[1] = {x, y};
-        toonSelectie();
-    });
-    // The breadboard's editor has handled the press and the release by now.
-    for (auto signaal : {&SheetView::pressed, &SheetView::released})
-        connect(Pic2View, signaal, this, &Main::toonSelectie);
-    connect(Combo3, qOverload<int>(&QComboBox::activated), this, &Main::toonSelectie);
+}
+
+// The pointer moved over a sheet: a paste lands there, a selection follows it.
+void Main::selectieWijzer(int blad, QPoint plek) {
+    laatstePlek_[blad] = plek;
+    if (blad == 0) picSelectie_->sleep(plek);
+    toonSelectie();
 }
 
 // A press places or clears a block, or picks up the selection to move it; the step

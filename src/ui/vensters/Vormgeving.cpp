@@ -4,11 +4,14 @@
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <QWidget>
 
 #include <cmath>
@@ -37,6 +40,18 @@ double luminantie(QColor kleur) {
 void zetTekst(QPalette &palet, QPalette::ColorRole rol, QColor kleur, QColor uitgeschakeld) {
     palet.setColor(rol, kleur);
     palet.setColor(QPalette::Disabled, rol, uitgeschakeld);
+}
+
+// Some styles draw a button's face in colours of their own whatever its palette says
+// (adwaita-qt's); a face the program colours is drawn by Qt's own Fusion, which paints
+// the palette's face, at the size the layout was made for.
+QStyle *knopStijl() {
+    static QPointer<QStyle> stijl;
+    if (!stijl) {
+        stijl = QStyleFactory::create(QStringLiteral("Fusion"));
+        stijl->setParent(QCoreApplication::instance());
+    }
+    return stijl;
 }
 
 } // namespace
@@ -119,6 +134,7 @@ void kleur(QWidget *besturing, QColor achtergrond) {
         palet.setColor(QPalette::LinkVisited, p.link);
     }
     if (knop) {
+        besturing->setStyle(knopStijl());
         palet.setColor(QPalette::Button, achtergrond);
         zetTekst(palet, QPalette::ButtonText, p.tekst, p.uitgeschakeld);
     }
@@ -131,9 +147,10 @@ void kleur(QWidget *besturing, QColor achtergrond) {
 
 void opVlak(QWidget *besturing, const QWidget *vlak) {
     QPalette palet = besturing->palette();
+    // A style may draw a check box's text in Text (adwaita-qt does).
     for (const auto groep : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        palet.setColor(groep, QPalette::WindowText,
-                       vlak->palette().color(groep, QPalette::WindowText));
+        for (const auto rol : {QPalette::WindowText, QPalette::Text})
+            palet.setColor(groep, rol, vlak->palette().color(groep, QPalette::WindowText));
     besturing->setPalette(palet);
 }
 

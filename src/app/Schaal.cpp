@@ -35,4 +35,14 @@ QSize apparaatPixels(QSize logisch, double factor) {
             int(std::lround(logisch.height() * factor))};
 }
 
+QSize binnenMaat(QSize gemeten, double factor) {
+    const auto binnen = [factor](int maat) {
+        // The fewest device pixels Qt measures as `maat`, and the most of the program's
+        // pixels that Qt shows in as many or fewer.
+        const double apparaat = std::ceil((maat - 0.5) * factor - kMarge);
+        return int(std::ceil((apparaat + 0.5) / factor - kMarge)) - 1;
+    };
+    return {binnen(gemeten.width()), binnen(gemeten.height())};
+}
+
 } // namespace Schaal

@@ -30,4 +30,10 @@ double qtFactor(double eigenQtFactor, double bureaublad, double gekozen);
 // A size in the program's pixels as device pixels at scale `factor`.
 QSize apparaatPixels(QSize logisch, double factor);
 
+// The whole pixels of the program that surely lie inside a room that Qt measured as
+// `gemeten` at scale `factor`. Qt rounds device pixels to the nearest of the program's,
+// so a measured size may be half a pixel more than there is, and a window of that size
+// reach a device pixel past the room.
+QSize binnenMaat(QSize gemeten, double factor);
+
 } // namespace Schaal

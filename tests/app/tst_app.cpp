@@ -74,6 +74,21 @@ private slots:
                     .endsWith(QString("daarom op %1 %, zodat alles op het scherm past.")
                                   .arg(qRound(gekozen * 100))) == (dpi != 96));
     }
+    // Qt measures a window in device pixels rounded to the nearest of the program's: under
+    // Weston at 200 % a room 1469 high came as 735, and the main window, 1470, reached a
+    // pixel below the screen. The room in whole pixels lies inside what there is.
+    void binnenMaat_data() {
+        kolommen<QSize, double, QSize>("apparaat", "factor", "binnen");
+        QTest::newRow("100 %") << QSize(2048, 1473) << 1.0 << QSize(2048, 1473);
+        QTest::newRow("200 %, odd") << QSize(2048, 1469) << 2.0 << QSize(1023, 734);
+        QTest::newRow("150 %") << QSize(1365, 1101) << 1.5 << QSize(910, 734);
+        QTest::newRow("175 %") << QSize(1791, 1261) << 1.75 << QSize(1023, 720);
+    }
+    void binnenMaat() {
+        auto [apparaat, factor, binnen] =
+            velden<QSize, double, QSize>("apparaat", "factor", "binnen");
+        QCOMPARE(Schaal::binnenMaat(apparaat / factor, factor), binnen); // rounded as by Qt
+    }
     // Every control lies whole in its panel, every panel in the window's inside (less title
     // and menu bar); from the smallest screen on, the breadboard holds the small board.
     void allesBinnen_data() {

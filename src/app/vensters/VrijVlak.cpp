@@ -1,6 +1,7 @@
 #include "app/vensters/VrijVlak.h"
 
 #include "app/MainLayout.h"
+#include "app/Schaal.h"
 #include "ui/Twips.h"
 #include "ui/vensters/Vormgeving.h"
 
@@ -43,7 +44,8 @@ std::optional<QRect> meet() {
         lus.exec();
         const QSize nu = proef.size();
         if (nu.width() > klein.width() && nu.height() > klein.height() && nu == vorige)
-            return proef.geometry();
+            return QRect(proef.geometry().topLeft(),
+                         Schaal::binnenMaat(nu, proef.devicePixelRatio()));
         vorige = nu;
     }
     return std::nullopt;

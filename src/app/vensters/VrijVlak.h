@@ -14,8 +14,9 @@ namespace VrijVlak {
 // Qt cannot see the panels or the frame here.
 bool moetMeten();
 
-// The inside of a maximised window, in the program's pixels (its corner means nothing
-// on Wayland); nothing where Qt knows the free area itself, or where nothing answers.
+// The inside of a maximised window, in whole pixels of the program's that lie inside it
+// (its corner means nothing on Wayland); nothing where Qt knows the free area itself, or
+// where nothing answers.
 std::optional<QRect> meet();
 
 // The free area to lay the main window out for so that its inside is `binnen`: the

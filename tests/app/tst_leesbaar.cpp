@@ -172,8 +172,17 @@ private slots:
     }
 
     // The layouts are fixed: at 10 pt the desktop's font cut "componenter" and "ransfe".
-    // With a large desktop font every text fits the room its control leaves for it.
+    // With a large desktop font every text fits the room its control leaves for it, in
+    // Qt's own style and in one of wider margins.
+    void tekstenPassenBijGrootLettertype_data() {
+        QTest::addColumn<QString>("stijl");
+        for (const char *stijl : {"Fusion", "Adwaita-Dark"})
+            QTest::newRow(stijl) << QString(stijl);
+    }
     void tekstenPassenBijGrootLettertype() {
+        QFETCH(QString, stijl);
+        const QString eersteStijl = QApplication::style()->name();
+        if (!QApplication::setStyle(stijl)) QSKIP("style not installed");
         const QFont eerst = QApplication::font();
         QFont groot = eerst;
         groot.setPointSize(12);
@@ -232,6 +241,7 @@ private slots:
             }
         });
         QApplication::setFont(eerst);
+        QApplication::setStyle(eersteStijl);
         QVERIFY2(fouten.isEmpty(), qPrintable(fouten.join('\n')));
     }
 };

@@ -223,6 +223,8 @@ void Main::zetEigenschappen() {
     Vormgeving::kleur(WebBrowser, QColor(248, 248, 242));
     Vormgeving::opVlak(Label8, BackLabel8);
     Vormgeving::opVlak(Check1, WerkBalk);
+    for (QWidget *keuze : {Combo2, Combo3, Combo4})
+        Vormgeving::inVasteRuimte(keuze);
     RasterScroll->setOrientation(Qt::Horizontal);
     RasterScroll->setRange(0, 255);
     LoepScroll->setOrientation(Qt::Horizontal);

@@ -68,6 +68,7 @@ void DisplayVenster::maakRekenaar(QWidget *frame) {
     Combo1 = maak<QComboBox>(frame, QStringLiteral("Combo1"));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Vormgeving::inVasteRuimte(Combo1);
     for (int volt = 5; volt <= 30; ++volt)
         Combo1->addItem(QString::number(volt));
     Combo1->setCurrentText(QStringLiteral("9"));

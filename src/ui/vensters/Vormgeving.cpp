@@ -154,6 +154,10 @@ void opVlak(QWidget *besturing, const QWidget *vlak) {
     besturing->setPalette(palet);
 }
 
+void inVasteRuimte(QWidget *besturing) {
+    besturing->setStyle(knopStijl());
+}
+
 void onderschrift(QWidget *besturing) {
     QPalette palet = besturing->palette();
     const QColor tekst = palet.color(QPalette::WindowText), vlak = palet.color(QPalette::Window);

@@ -92,6 +92,9 @@ void kleur(QWidget *besturing, QColor achtergrond);
 // A control that draws no background of its own (a label, a check box) lying on a
 // backdrop of another parent takes the backdrop's text colours.
 void opVlak(QWidget *besturing, const QWidget *vlak);
+// A control in the desktop's colours in a room the layout fixes: drawn by Fusion, whose
+// margins the layout was made for (a style of wider margins would cut its text).
+void inVasteRuimte(QWidget *besturing);
 // A caption under a control: the text colour of its background, a little dimmed.
 void onderschrift(QWidget *besturing);
 // Sets the colour of a label's text, for a label on a picture of known colours.

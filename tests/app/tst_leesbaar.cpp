@@ -211,6 +211,13 @@ private slots:
                         b);
                     ruimte = duw ? binnen : ruimte.adjusted(binnen.left(), 0, 0, 0);
                     if (!knop->icon().isNull()) continue;
+                } else if (qobject_cast<QLineEdit *>(b)) { // its text within a margin of 2
+                    QStyleOptionFrame optie;
+                    optie.initFrom(b);
+                    optie.lineWidth = b->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+                    ruimte = b->style()
+                                 ->subElementRect(QStyle::SE_LineEditContents, &optie, b)
+                                 .adjusted(2, 0, -2, 0);
                 } else if (auto *box = qobject_cast<QComboBox *>(b)) {
                     QStyleOptionComboBox optie;
                     optie.initFrom(box);

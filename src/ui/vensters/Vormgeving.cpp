@@ -54,6 +54,13 @@ QStyle *knopStijl() {
     return stijl;
 }
 
+// The control and what it is made of (the text field of an editable choice box).
+void doorFusion(QWidget *besturing) {
+    besturing->setStyle(knopStijl());
+    for (QWidget *deel : besturing->findChildren<QWidget *>())
+        deel->setStyle(knopStijl());
+}
+
 } // namespace
 
 Partner partner(QColor achtergrond) {
@@ -134,7 +141,7 @@ void kleur(QWidget *besturing, QColor achtergrond) {
         palet.setColor(QPalette::LinkVisited, p.link);
     }
     if (knop) {
-        besturing->setStyle(knopStijl());
+        doorFusion(besturing);
         palet.setColor(QPalette::Button, achtergrond);
         zetTekst(palet, QPalette::ButtonText, p.tekst, p.uitgeschakeld);
     }
@@ -155,7 +162,7 @@ void opVlak(QWidget *besturing, const QWidget *vlak) {
 }
 
 void inVasteRuimte(QWidget *besturing) {
-    besturing->setStyle(knopStijl());
+    doorFusion(besturing);
 }
 
 void onderschrift(QWidget *besturing) {

@@ -211,13 +211,15 @@ private slots:
                         b);
                     ruimte = duw ? binnen : ruimte.adjusted(binnen.left(), 0, 0, 0);
                     if (!knop->icon().isNull()) continue;
-                } else if (qobject_cast<QLineEdit *>(b)) { // its text within a margin of 2
+                } else if (auto *veld = qobject_cast<QLineEdit *>(b)) { // its width, less 2 a side
                     QStyleOptionFrame optie;
                     optie.initFrom(b);
+                    optie.rect = b->contentsRect();
                     optie.lineWidth = b->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
-                    ruimte = b->style()
-                                 ->subElementRect(QStyle::SE_LineEditContents, &optie, b)
-                                 .adjusted(2, 0, -2, 0);
+                    const QRect r = b->style()
+                                        ->subElementRect(QStyle::SE_LineEditContents, &optie, b)
+                                        .marginsRemoved(veld->textMargins());
+                    ruimte = QRect(r.x() + 2, 0, r.width() - 4, b->height());
                 } else if (auto *box = qobject_cast<QComboBox *>(b)) {
                     QStyleOptionComboBox optie;
                     optie.initFrom(box);

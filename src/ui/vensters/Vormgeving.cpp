@@ -54,11 +54,14 @@ QStyle *knopStijl() {
     return stijl;
 }
 
-// The control and what it is made of (the text field of an editable choice box).
+// The control and what it is made of (the text field of an editable choice box, less
+// the margins the desktop's style gave it).
 void doorFusion(QWidget *besturing) {
     besturing->setStyle(knopStijl());
-    for (QWidget *deel : besturing->findChildren<QWidget *>())
+    for (QWidget *deel : besturing->findChildren<QWidget *>()) {
         deel->setStyle(knopStijl());
+        if (auto *veld = qobject_cast<QLineEdit *>(deel)) veld->setTextMargins({});
+    }
 }
 
 } // namespace

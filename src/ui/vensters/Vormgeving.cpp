@@ -4,13 +4,14 @@
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
-#include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyle>
 #include <QStyleFactory>
 #include <QWidget>
 
@@ -42,9 +43,10 @@ void zetTekst(QPalette &palet, QPalette::ColorRole rol, QColor kleur, QColor uit
     palet.setColor(QPalette::Disabled, rol, uitgeschakeld);
 }
 
-// Some styles draw a button's face in colours of their own whatever its palette says
-// (adwaita-qt's); a face the program colours is drawn by Qt's own Fusion, which paints
-// the palette's face, at the size the layout was made for.
+// Some styles draw a button's face in colours of their own whatever its palette says, and
+// give controls wider margins (adwaita-qt's); a face the program colours, and a control
+// in a fixed room, is drawn by Qt's own Fusion, which paints the palette's face, at the
+// size the layout was made for.
 QStyle *knopStijl() {
     static QPointer<QStyle> stijl;
     if (!stijl) {

@@ -8,7 +8,7 @@ packages=(g++ cmake ninja-build qt6-base-dev qt6-translations-l10n fonts-liberat
           libbenchmark-dev libgif-dev libx11-dev libxtst-dev
           xvfb xauth xdotool x11-utils xclip imagemagick poppler-utils python3
           desktop-file-utils appstream dpkg-dev file lintian clang libclang-rt-14-dev valgrind
-          libzip-dev shared-mime-info xdg-utils libfile-mimeinfo-perl qt6-wayland weston xwayland)
+          libzip-dev libpng-dev shared-mime-info xdg-utils libfile-mimeinfo-perl qt6-wayland weston xwayland)
 
 missing=()
 for package in "${packages[@]}"; do

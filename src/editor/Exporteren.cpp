@@ -1,6 +1,7 @@
 #include "editor/Exporteren.h"
 
 #include "editor/Afdrukken.h"
+#include "editor/VergrootPng.h"
 #include "project/ProjectMap.h"
 #include "project/ProjectZip.h"
 #include "ui/BmpCodec.h"
@@ -17,10 +18,19 @@
 namespace Exporteren {
 
 const QString kFilter = QStringLiteral("PNG-afbeelding van het blad|*.png|"
+                                       "PNG-afbeelding van het blad, 2x|*.png|"
+                                       "PNG-afbeelding van het blad, 3x|*.png|"
+                                       "PNG-afbeelding van het blad, 4x|*.png|"
                                        "PDF-document van het hele ontwerp|*.pdf|"
+                                       "PDF-document van het breadboard|*.pdf|"
                                        "Zip-bestand van het project, om te delen|*.zip");
 
 namespace {
+
+// The entries of kFilter, in its order.
+const Formaat kFormaten[] = {{Soort::Png, 1}, {Soort::Png, 2}, {Soort::Png, 3},
+                             {Soort::Png, 4}, {Soort::Pdf},    {Soort::Pdf, 1, true},
+                             {Soort::Zip}};
 
 const QString kTitel = QStringLiteral(" Exporteren");
 
@@ -66,19 +76,39 @@ Soort soortVan(const QString &pad) {
     return Soort::Onbekend;
 }
 
-bool schrijfPng(const QImage &blad, const QString &pad) {
-    return schrijfVeilig(pad, [&blad](QIODevice &file) { return blad.save(&file, "PNG"); });
+Formaat formaatVan(const QString &pad, int gekozen) {
+    const Soort soort = soortVan(pad);
+    if (gekozen >= 0 && gekozen < int(std::size(kFormaten)) && kFormaten[gekozen].soort == soort)
+        return kFormaten[gekozen];
+    for (const Formaat &formaat : kFormaten)
+        if (formaat.soort == soort) return formaat;
+    return {Soort::Onbekend};
+}
+
+// Straight into the file: an enlarged picture is not held in memory on its way. Every
+// write is checked, and the file is put in place only when whole.
+bool schrijfPng(const QImage &blad, const QString &pad, int vergroting) {
+    QSaveFile file(pad);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (!VergrootPng::schrijf(blad, vergroting, file)) {
+        file.cancelWriting();
+        return false;
+    }
+    return safeCommit(file);
 }
 
 bool schrijfPdf(const QString &pad, const QString &naam, const QImage &Pic, const QImage &Pic2,
-                const QStringList &regels) {
+                const QStringList &regels, const Afdrukinstelling &instelling, bool breadboard) {
     return schrijfVeilig(pad, [&](QIODevice &file) {
         QPdfWriter pdf(&file);
         pdf.setResolution(1440); // a device unit is a twip, as on the printer
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setTitle(naam);
         pdf.setCreator(QStringLiteral("Voltarix"));
-        return Afdrukken::drukOntwerp(pdf, naam, Pic, Pic2, regels) == Afdrukken::Geen;
+        const int fout = breadboard
+                             ? Afdrukken::drukBreadboard(pdf, Pic2, instelling)
+                             : Afdrukken::drukOntwerp(pdf, naam, Pic, Pic2, regels, instelling);
+        return fout == Afdrukken::Geen;
     });
 }
 
@@ -110,16 +140,21 @@ QString soortFoutTekst() {
 }
 
 QString Exporteer(Platform &platform, QString &map, const Ontwerp &ontwerp) {
-    QString pad = platform.saveFileNameByFormat(kTitel, voorstel(map, ontwerp.naam), kFilter);
+    int gekozen = -1;
+    QString pad =
+        platform.saveFileNameByFormat(kTitel, voorstel(map, ontwerp.naam), kFilter, &gekozen);
     if (pad.isEmpty()) return {};
     map = QFileInfo(pad).absolutePath();
     bool gelukt = false;
-    switch (soortVan(pad)) {
+    const Formaat formaat = formaatVan(pad, gekozen);
+    switch (formaat.soort) {
     case Soort::Png:
-        gelukt = schrijfPng(ontwerp.blad, pad);
+        gelukt = schrijfPng(ontwerp.blad, pad, formaat.vergroting);
         break;
     case Soort::Pdf:
-        gelukt = schrijfPdf(pad, ontwerp.naam, ontwerp.Pic, ontwerp.Pic2, ontwerp.regels());
+        gelukt = schrijfPdf(pad, ontwerp.naam, ontwerp.Pic, ontwerp.Pic2,
+                            formaat.breadboard ? QStringList() : ontwerp.regels(),
+                            ontwerp.instelling, formaat.breadboard);
         break;
     case Soort::Zip:
         gelukt = schrijfZip(pad, zipNaam(pad, ontwerp.naam), ontwerp.Pic, ontwerp.Pic2,

@@ -39,9 +39,11 @@ public:
     // A save dialog whose filter offers one format per entry ("description|*.ext|..."):
     // a name typed without an extension gets the one of the format chosen, and the
     // question before replacing a file is about that name. `folder` may end in a
-    // proposed file name. Plain platforms answer as saveFileName does.
+    // proposed file name. `format`, when given, receives the index of the entry chosen
+    // (-1 when the platform cannot tell). Plain platforms answer as saveFileName does.
     virtual QString saveFileNameByFormat(const QString &title, const QString &folder,
-                                         const QString &filter) {
+                                         const QString &filter, int *format = nullptr) {
+        if (format) *format = -1;
         return saveFileName(title, folder, filter);
     }
 

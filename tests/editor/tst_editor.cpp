@@ -3,6 +3,7 @@
 #include "TestRunner.h"
 #include "board/BoardDrawing.h"
 #include "board/Raster.h"
+#include "editor/Afdrukinstelling.h"
 #include "editor/Afdrukken.h"
 #include "editor/BreadboardEditor.h"
 #include "editor/BreadboardTekenen.h"
@@ -18,10 +19,13 @@
 #include "editor/TextformModel.h"
 #include "editor/ToolButtons.h"
 #include "editor/ToolIcons.h"
+#include "editor/VergrootPng.h"
 #include "ui/Geschiedenis.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QMimeData>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -560,26 +564,87 @@ private slots:
         QCOMPARE(blok.positie(), QPointF(25 - TextformModel::breedte("R 10 L") / 2.0, 16));
     }
 
-    // The design printed after the question " Print": two portrait pages, the name on page 1
-    // (what the pages hold: the end-to-end test's PDF export, which prints through the same
-    // pages). Without a printer the failure number 1 is shown.
+    // The design printed after the question " Print": portrait pages, the name on page 1, the
+    // list on page 2 and, when longer, on pages 3, 4, ... under the heading at the same pitch
+    // (a fault that was found: every line below page 2 was lost). Without a printer the
+    // failure number 1 is shown.
+    void afdrukken_data() {
+        const Tabel<int, int> rij("extra", "paginas"); // list lines beyond one page, pages
+        rij("a few lines", -60, 2);
+        rij("exactly one page", 0, 2);
+        rij("one line more", 1, 3);
+        rij("two pages and a bit", 70, 4);
+    }
     void afdrukken() {
+        auto [extra, paginas] = velden<int, int>("extra", "paginas");
         TestFolder map;
         ScriptedPlatform platform;
         platform.pdfPath = map.path("ontwerp.pdf");
         platform.answers = {Platform::Answer::Yes, Platform::Answer::Yes};
-        Afdrukken::OntwerpAfdrukken(platform, "Knipperlicht", kBlad, kBlad, {"Lijst", "---", "R1"});
+        QStringList regels{"Componentenlijst", "---"};
+        for (int k = 0; k < (platform.printer()->height() - 1080) / 240 + extra; ++k)
+            regels << QString("Regel%1").arg(k);
+        Afdrukken::OntwerpAfdrukken(platform, "Knipperlicht", kBlad, kBlad, regels);
         platform.endPrinting();
         QCOMPARE(platform.messages[0].title + platform.messages[0].text,
                  " PrintWilt u dit ontwerp nu afdrukken?");
         QCOMPARE(platform.messages.size(), 1); // printed well: nothing more to say
-        const auto maat = QRegularExpression("Pages: +2\n(.*\n)*Page size: +([\\d.]+) x ([\\d.]+)")
-                              .match(run("pdfinfo", {platform.pdfPath}));
-        ALLE_WAAR(maat.hasMatch(), maat.captured(2).toDouble() < maat.captured(3).toDouble());
-        QCOMPARE(run("pdftotext", {"-l", "1", platform.pdfPath, "-"}).simplified(), "Knipperlicht");
+        const auto maat =
+            QRegularExpression("Pages: +(\\d+)\n(.*\n)*Page size: +([\\d.]+) x ([\\d.]+)")
+                .match(run("pdfinfo", {platform.pdfPath}));
+        ALLE_WAAR(maat.captured(1).toInt() == paginas,
+                  maat.captured(3).toDouble() < maat.captured(4).toDouble());
+        QStringList gelezen;
+        for (int pagina = 1; pagina <= paginas; ++pagina) {
+            const QString n = QString::number(pagina);
+            QStringList woorden = run("pdftotext", {"-f", n, "-l", n, platform.pdfPath, "-"})
+                                      .split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+            if (pagina > 1) {
+                QCOMPARE(woorden.mid(0, 2), QStringList({"Componentenlijst", "Knipperlicht"}));
+                woorden.remove(0, 2);
+            }
+            gelezen << woorden;
+        }
+        QCOMPARE(gelezen, QStringList{"Knipperlicht"} + regels.mid(2));
         platform.pdfPath.clear(); // no printer
         Afdrukken::BreadboardAfdrukken(platform, kBlad);
         QCOMPARE(platform.messages.last().text, "Fout bij het afdrukken!\r\n(foutnummer: 1)");
+    }
+
+    // The rectangle each layout gives a sheet, in twips: stretched is the fixed rectangle
+    // itself, true size 7.2 twips a pixel from its corner, cut at its edges.
+    void schikking_data() {
+        const Tabel<QSize, QRect, Schikking, QRect, QRectF> rij("blad", "vak", "keuze", "bron",
+                                                                "doel");
+        const QRect bord(390, 390, 15900, 11100), staand(390, 390, 11100, 15900);
+        rij("stretched", QSize(1100, 650), bord, Schikking::Uitgerekt, QRect(0, 0, 1100, 650),
+            QRectF(bord));
+        rij("wide, proportions", QSize(1000, 250), QRect(600, 1290, 10290, 6600),
+            Schikking::VerhoudingBehouden, QRect(0, 0, 1000, 250),
+            QRectF(600, 1290 + (6600 - 2572.5) / 2, 10290, 2572.5));
+        rij("tall, proportions", QSize(100, 200), QRect(0, 0, 1000, 1000),
+            Schikking::VerhoudingBehouden, QRect(0, 0, 100, 200), QRectF(250, 0, 500, 1000));
+        rij("true size", QSize(1100, 650), bord, Schikking::WareGrootte, QRect(0, 0, 1100, 650),
+            QRectF(390, 390, 7920, 4680));
+        rij("true size, cut", QSize(2500, 2500), staand, Schikking::WareGrootte,
+            QRect(0, 0, 1541, 2208), QRectF(390, 390, 1541 * 7.2, 2208 * 7.2));
+    }
+    void schikking() {
+        auto [blad, vak, keuze, bron, doel] =
+            velden<QSize, QRect, Schikking, QRect, QRectF>("blad", "vak", "keuze", "bron", "doel");
+        const Plaatsing plek = plaatsing(blad, vak, keuze);
+        ALLE_WAAR(plek.bron == bron, plek.doel == doel);
+    }
+
+    // The choice comes back from its file; a foreign file gives the defaults.
+    void afdrukinstelling() {
+        TestFolder map;
+        const AppFolder folder(map.root());
+        const Afdrukinstelling gekozen{Schikking::WareGrootte, true};
+        ALLE_WAAR(Afdrukinstelling::lees(folder) == Afdrukinstelling(), gekozen.schrijf(folder),
+                  Afdrukinstelling::lees(folder) == gekozen);
+        map.writeFile("Afdrukken.txt", "Scheef\nDiagonaal\n");
+        QVERIFY(Afdrukinstelling::lees(folder) == Afdrukinstelling());
     }
 
     // An export that cannot be written: a clear message, the old file as it was and no
@@ -609,6 +674,34 @@ private slots:
         QCOMPARE(platform.messages[0].text, melding.replace("%1", QDir::toNativeSeparators(pad)));
         QCOMPARE(folder.readFile(naam), QByteArray("oud"));
         QCOMPARE(QDir(folder.root()).entryList(QDir::Files | QDir::Hidden), QStringList{naam});
+    }
+
+    // The entry chosen in the dialog counts when it writes the file's kind; else the
+    // file's extension chooses the first entry of its kind.
+    void exportFormaat_data() {
+        using S = Exporteren::Soort;
+        const Tabel<QString, int, S, int, bool> rij("pad", "entry", "soort", "maal", "bord");
+        rij("PNG 3x", "a.png", 2, S::Png, 3, false);
+        rij("breadboard PDF", "a.PDF", 5, S::Pdf, 1, true);
+        rij("PNG entry, PDF name", "a.pdf", 3, S::Pdf, 1, false);
+        rij("entry unknown", "a.zip", -1, S::Zip, 1, false);
+        rij("unknown name", "a.jpg", 0, S::Onbekend, 1, false);
+    }
+    void exportFormaat() {
+        auto [pad, entry, soort, maal, bord] = velden<QString, int, Exporteren::Soort, int, bool>(
+            "pad", "entry", "soort", "maal", "bord");
+        const Exporteren::Formaat formaat = Exporteren::formaatVan(pad, entry);
+        ALLE_WAAR(formaat.soort == soort, formaat.vergroting == maal, formaat.breadboard == bord);
+    }
+
+    // An enlarged PNG: each sheet pixel a block of its own colour, nothing smoothed.
+    void vergrootPng() {
+        const QImage blad = bont(37, 23);
+        QBuffer png;
+        png.open(QIODevice::WriteOnly);
+        QVERIFY(VergrootPng::schrijf(blad, 3, png));
+        QCOMPARE(QImage::fromData(png.data()).convertToFormat(QImage::Format_RGB32),
+                 blad.convertToFormat(QImage::Format_RGB32).scaled(111, 69));
     }
 
     // Undo and redo over random steps on both kinds of sheet.

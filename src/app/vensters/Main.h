@@ -137,6 +137,7 @@ private:
     void OntwerpAfdrukken(); // tool button 3
     void NewKnop_Click();
     void PrintKnop_Click();
+    void AfdrukvoorbeeldItem_Click();
     void Undo();
     void LoepKnop_Click();
     void LoepTimer_Tick();
@@ -231,7 +232,7 @@ private:
     // Menu items, for the subsystems to connect.
     std::array<QAction *, 4> ProjectItem{}; // "Nieuw Project" .. "Project Afdrukken"
     QAction *UndoItem = nullptr, *KopieerItem = nullptr, *AchtergrondItem = nullptr;
-    QAction *ExportItem = nullptr;
+    QAction *ExportItem = nullptr, *AfdrukvoorbeeldItem = nullptr;
     QAction *BitsItem = nullptr, *LedCalcItem = nullptr, *DisplayItem = nullptr;
     QAction *HelpItem = nullptr, *SymbolenLinkItem = nullptr, *SoftwareLinkItem = nullptr;
     QMenu *NaamOntwerp = nullptr;

@@ -53,5 +53,6 @@ void Main::ExportItem_Click() {
         knoppen_.weergave() == ToolButtons::Weergave::Breadboard ? ontwerp.Pic2 : ontwerp.Pic;
     ontwerp.regels = [&kopie] { return kopie.regels(); };
     ontwerp.dat = [&kopie] { return kopie.dat(); };
+    ontwerp.instelling = Afdrukinstelling::lees(folder_);
     Exporteren::Exporteer(platform_, exportMap_, ontwerp);
 }

@@ -20,6 +20,7 @@ void Main::maakMenus() {
         ProjectItem[i] = bestand->addAction(projectItems[i]);
         ProjectItem[i]->setShortcut(projectKeys[i]);
     }
+    AfdrukvoorbeeldItem = bestand->addAction(QStringLiteral("Afdrukvoorbeeld"));
     ExportItem = bestand->addAction(QStringLiteral("Exporteren..."));
     ExportItem->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
     bestand->addSeparator();

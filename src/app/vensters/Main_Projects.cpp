@@ -4,6 +4,7 @@
 #include "app/StartupLists.h"
 #include "editor/Afdrukken.h"
 #include "editor/Loep.h"
+#include "editor/vensters/Afdrukvoorbeeld.h"
 #include "project/ProjectMap.h"
 #include "project/ProjectOpslaan.h"
 #include "project/vensters/OpenForm.h"
@@ -13,6 +14,7 @@
 #include "ui/vensters/SheetView.h"
 #include "ui/vensters/Vormgeving.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCursor>
 #include <QFrame>
@@ -81,6 +83,7 @@ void Main::verbindProjecten() {
 
     connect(NewKnop, &QPushButton::clicked, this, &Main::NewKnop_Click);
     connect(PrintKnop, &QPushButton::clicked, this, &Main::PrintKnop_Click);
+    connect(AfdrukvoorbeeldItem, &QAction::triggered, this, &Main::AfdrukvoorbeeldItem_Click);
     connect(LoepKnop, &QPushButton::clicked, this, &Main::LoepKnop_Click);
     connect(&ontwerp_, &Ontwerp::naamVeranderd, this, &Main::toonNaam);
     Text1_Change(0, Text1->document()->characterCount());
@@ -150,11 +153,27 @@ void Main::toonNaam(const QString &naam) {
 void Main::OntwerpAfdrukken() {
     const Ontwerp::Kopie kopie = ontwerp_.kopie();
     Afdrukken::OntwerpAfdrukken(platform_, kopie.naam, kopie.Pic.image(), kopie.Pic2.image(),
-                                kopie.regels());
+                                kopie.regels(), Afdrukinstelling::lees(folder_));
 }
 
 void Main::PrintKnop_Click() {
-    Afdrukken::BreadboardAfdrukken(platform_, ontwerp_.Pic2.image());
+    Afdrukken::BreadboardAfdrukken(platform_, ontwerp_.Pic2.image(),
+                                   Afdrukinstelling::lees(folder_));
+}
+
+// The pages of the breadboard print while the breadboard is shown, else the design's.
+void Main::AfdrukvoorbeeldItem_Click() {
+    const Ontwerp::Kopie kopie = ontwerp_.kopie();
+    const QStringList regels = kopie.regels();
+    const bool breadboard = knoppen_.weergave() == ToolButtons::Weergave::Breadboard;
+    Afdrukvoorbeeld::toon(
+        platform_, folder_,
+        [&](QPagedPaintDevice &papier, const Afdrukinstelling &instelling) {
+            return breadboard ? Afdrukken::drukBreadboard(papier, kopie.Pic2.image(), instelling)
+                              : Afdrukken::drukOntwerp(papier, kopie.naam, kopie.Pic.image(),
+                                                       kopie.Pic2.image(), regels, instelling);
+        },
+        breadboard, this);
 }
 
 void Main::LoepKnop_Click() {

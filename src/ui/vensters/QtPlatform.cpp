@@ -93,7 +93,7 @@ QString QtPlatform::saveFileName(const QString &title, const QString &folder,
 }
 
 QString QtPlatform::saveFileNameByFormat(const QString &title, const QString &folder,
-                                         const QString &filter) {
+                                         const QString &filter, int *format) {
     QFileDialog dialog(owner(), title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(qtFileFilter(filter).split(QStringLiteral(";;")));
@@ -108,6 +108,7 @@ QString QtPlatform::saveFileNameByFormat(const QString &title, const QString &fo
     kiesExtensie(dialog.selectedNameFilter());
     dialog.selectFile(folder);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    if (format) *format = int(dialog.nameFilters().indexOf(dialog.selectedNameFilter()));
     return dialog.selectedFiles().constFirst();
 }
 

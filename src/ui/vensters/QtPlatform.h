@@ -24,8 +24,8 @@ public:
                          const QString &filter) override;
     QString saveFileName(const QString &title, const QString &folder,
                          const QString &filter) override;
-    QString saveFileNameByFormat(const QString &title, const QString &folder,
-                                 const QString &filter) override;
+    QString saveFileNameByFormat(const QString &title, const QString &folder, const QString &filter,
+                                 int *format = nullptr) override;
     std::optional<QRgb> chooseColour(QRgb initial) override;
     QPagedPaintDevice *printer() override;
     void printerSetup() override;

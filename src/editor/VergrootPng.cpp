@@ -32,7 +32,7 @@ void rijen(png_structp png, png_infop info, const QImage &blad, int vergroting, 
     // Blocks of one colour: the difference to the left pixel is mostly zero, which
     // packs well and fast.
     png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_SUB);
-    png_set_compression_level(png, 6);
+    png_set_compression_level(png, 1);
     png_write_info(png, info);
     for (int y = 0; y < blad.height(); ++y) {
         const auto *bron = reinterpret_cast<const QRgb *>(blad.constScanLine(y));

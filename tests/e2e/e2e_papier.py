@@ -1,8 +1,6 @@
 #!/usr/bin/env python3
 """e2e_papier.py --voltarix EXE --starter-tool EXE --starter DIR --plaatsen EXE
-Paper: "Afdrukvoorbeeld" opens its window; a long list goes on over pages 3, 4, ... of the PDF;
-"Verhouding behouden" keeps the design sheet's proportions on paper; "Ware grootte" prints one
-hole pitch as 2.54 mm; a 3x PNG is the sheet with each pixel a 3 x 3 block."""
+The preview opens; a 120-line list whole in the PDF; proportions and true size on paper; a 3x PNG."""
 
 import os
 import pathlib
@@ -22,67 +20,42 @@ def uit(*opdracht):
     return subprocess.run(opdracht, capture_output=True, text=True, check=True).stdout
 
 
-def exporteer_als(v, bestand, soort):  # the file type list's entry `soort` (0 is the first)
+def exporteer_als(v, bestand, soort):  # entry `soort` of the file type list, 0 the first
     v.toetsen_aan_venster("ctrl+e")
-    v.dialoog(" Exporteren", "Tab", *(["Down"] * soort), "Return", typ=bestand)
-    pad = os.path.join(v.werk, bestand)
-    wacht_tot(lambda: os.path.isfile(pad), bestand)
-    return pad
+    v.dialoog(" Exporteren", "Tab", *["Down"] * soort, "Return", typ=bestand)
+    return wacht_tot(lambda: os.path.isfile(os.path.join(v.werk, bestand)) and os.path.join(v.werk, bestand), bestand)
 
 
-def beelden(pad, pagina):  # width, height, x-ppi, y-ppi of each picture on the page
-    rijen = [r.split() for r in uit("pdfimages", "-f", str(pagina), "-l", str(pagina), "-list", pad).splitlines()[2:]]
-    return [(int(r[3]), int(r[4]), float(r[12]), float(r[13])) for r in rijen]
+def ppi(pad):  # x and y pixels an inch of each picture on page 1
+    return [tuple(map(float, r.split()[12:14])) for r in uit("pdfimages", "-l", "1", "-list", pad).splitlines()[2:]]
 
 
 def scenario(args, werk, bureau, gestart):
-    a, elders = os.path.join(werk, "A"), os.path.join(werk, "elders")
-    subprocess.run([args.starter_tool, "lay-out", args.starter, a], check=True, capture_output=True,
-                   env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
-    os.makedirs(elders)
-    projecten = os.path.join(a, "Projecten")
-    for bestand in os.listdir(projecten):
-        shutil.move(os.path.join(projecten, bestand), os.path.join(elders, "Lang" + os.path.splitext(bestand)[1]))
-    pathlib.Path(elders, "Lang.dat").write_bytes("\r\n".join(["Componentenlijst", "-" * 28] + REGELS + [""]).encode())
-    v = start(args, werk, bureau, gestart, "A", os.path.join(elders, "Lang.ovb"))
-
+    v = start(args, werk, bureau, gestart)
+    voorbeeld = next(b[:-4] for b in os.listdir(v.pad("Projecten")) if b.endswith(".ovb"))
+    for extensie in (".ovb", ".brb"):  # the example's sheets with a list of 120 lines
+        shutil.copy(v.pad("Projecten", voorbeeld + extensie), v.pad("Projecten", "Lang" + extensie))
+    pathlib.Path(v.pad("Projecten", "Lang.dat")).write_bytes("\r\n".join(["L", "-"] + REGELS + [""]).encode())
+    v.open_project("Lang")
     menu_item(v, 0, 4)()  # "Bestand", "Afdrukvoorbeeld"
     v.dialoog(" Afdrukvoorbeeld", "Escape")
-
     lijst = exporteer(v, "lijst.pdf")
-    paginas = int(re.search(r"Pages:\s+(\d+)", uit("pdfinfo", lijst)).group(1))
-    gelezen = []
-    for pagina in range(2, paginas + 1):
-        woorden = uit("pdftotext", "-f", str(pagina), "-l", str(pagina), lijst, "-").split()
-        controleer(woorden[:2] == ["Componentenlijst", "Lang"], "page %d lacks the heading: %r" % (pagina, woorden[:4]))
-        gelezen += woorden[2:]
-    controleer(paginas >= 3 and gelezen == REGELS, "the list on pages 2 to %d: %r" % (paginas, gelezen))
-
+    paginas = range(2, int(re.search(r"Pages:\s+(\d+)", uit("pdfinfo", lijst)).group(1)) + 1)
+    woorden = [uit("pdftotext", "-f", str(p), "-l", str(p), lijst, "-").split() for p in paginas]
+    controleer(len(paginas) > 1 and all(w[:2] == ["Componentenlijst", "Lang"] for w in woorden)
+               and sum((w[2:] for w in woorden), []) == REGELS, "the list: %r" % woorden)
     pathlib.Path(v.pad("Afdrukken.txt")).write_text("Verhouding behouden\n")  # as the preview writes it
-    for breed, hoog, xppi, yppi in beelden(exporteer(v, "verhouding.pdf"), 1):
-        controleer(abs(yppi / xppi - 1) < 0.01, "a %dx%d sheet at %s x %s ppi" % (breed, hoog, xppi, yppi))
-
+    controleer(all(abs(y / x - 1) < 0.01 for x, y in ppi(exporteer(v, "verhouding.pdf"))), "the proportions")
     pathlib.Path(v.pad("Afdrukken.txt")).write_text("Ware grootte\nLiggend\n")
-    v.knop(7)  # the breadboard
-    bord = beelden(exporteer_als(v, "bord.pdf", 5), 1)  # "PDF-document van het breadboard"
-    # 20 sheet pixels a hole pitch: 2.54 mm +- 0.05 mm is 200 +- 4 pixels an inch
-    controleer(len(bord) == 1 and all(abs(ppi - 200) <= 4 for ppi in bord[0][2:]), "the breadboard at %r" % bord)
-
-    blad = lees_plaatje(exporteer(v, "bord1.png"))
-    groot = lees_plaatje(exporteer_als(v, "bord3.png", 2))  # "PNG-afbeelding van het blad, 3x"
-    controleer((groot.breedte, groot.hoogte) == (3 * blad.breedte, 3 * blad.hoogte),
-               "a 3x PNG of %dx%d" % (groot.breedte, groot.hoogte))
-    for y in range(0, blad.hoogte, 7):
-        for x in range(0, blad.breedte, 5):
-            blok = {groot.pixel(3 * x + i, 3 * y + j) for i in range(3) for j in range(3)}
-            controleer(blok == {blad.pixel(x, y)}, "the block of (%d, %d): %r" % (x, y, blok))
+    v.knop(7)  # the breadboard as "PDF-document van het breadboard"; 2.54 mm +- 0.05 mm is 200 +- 4 ppi
+    bord = ppi(exporteer_als(v, "bord.pdf", 5))
+    controleer(len(bord) == 1 and all(abs(p - 200) <= 4 for p in bord[0]), "the breadboard at %r ppi" % bord)
+    blad, groot = lees_plaatje(exporteer(v, "bord1.png")), lees_plaatje(exporteer_als(v, "bord3.png", 2))
+    controleer((groot.breedte, groot.hoogte) == (3 * blad.breedte, 3 * blad.hoogte) and all(
+        {groot.pixel(3 * x + i, 3 * y + j) for i in range(3) for j in range(3)} == {blad.pixel(x, y)}
+        for y in range(0, blad.hoogte, 7) for x in range(0, blad.breedte, 5)), "the 3x PNG")
     v.afsluiten()
 
 
-def main():
-    args = argumenten()
-    return draai("papier", lambda werk, bureau, gestart: scenario(args, werk, bureau, gestart))
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(draai("papier", lambda werk, bureau, gestart: (lambda args: scenario(args, werk, bureau, gestart))(argumenten())))

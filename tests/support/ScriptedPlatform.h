@@ -33,8 +33,6 @@ public:
     QStringList inputAnswers;
     QStringList openAnswers;
     QStringList saveAnswers;
-    QList<int> formatAnswers; // the entry chosen in a save dialog by format; -1 without
-
     QList<std::optional<QRgb>> colourAnswers;
 
     // What was asked and done.
@@ -60,12 +58,6 @@ public:
     }
     QString saveFileName(const QString &, const QString &, const QString &) override {
         return neem(saveAnswers);
-    }
-    QString saveFileNameByFormat(const QString &title, const QString &folder, const QString &filter,
-                                 int *format) override {
-        const int gekozen = formatAnswers.isEmpty() ? -1 : formatAnswers.takeFirst();
-        if (format) *format = gekozen;
-        return saveFileName(title, folder, filter);
     }
     std::optional<QRgb> chooseColour(QRgb) override { return neem(colourAnswers); }
     QPagedPaintDevice *printer() override;

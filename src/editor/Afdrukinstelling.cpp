@@ -50,7 +50,7 @@ const QStringList &Afdrukinstelling::richtingNamen() {
 Afdrukinstelling Afdrukinstelling::lees(const AppFolder &map) {
     const QStringList regels = RegelBestand::lees(bestand(map));
     Afdrukinstelling instelling;
-    if (const int i = schikkingNamen().indexOf(regels.value(0)); i >= 0)
+    if (const auto i = schikkingNamen().indexOf(regels.value(0)); i >= 0)
         instelling.schikking = Schikking(i);
     instelling.staand = regels.value(1) == richtingNamen()[1];
     return instelling;

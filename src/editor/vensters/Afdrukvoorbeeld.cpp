@@ -2,6 +2,7 @@
 
 #include "ui/Platform.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -13,6 +14,8 @@ Afdrukvoorbeeld::Afdrukvoorbeeld(QPrinter *printer, const AppFolder &map, Druk d
       instelling_(Afdrukinstelling::lees(map)) {
     setObjectName(QStringLiteral("Afdrukvoorbeeld"));
     setWindowTitle(QStringLiteral(" Afdrukvoorbeeld"));
+    // Room for a page and the whole tool bar with the two drop-downs.
+    if (parent) resize(parent->window()->size() * 0.9);
     const auto keuze = [this](const QString &naam, const QStringList &namen, int gekozen) {
         auto *box = new QComboBox(this);
         box->setObjectName(naam);
@@ -27,10 +30,12 @@ Afdrukvoorbeeld::Afdrukvoorbeeld(QPrinter *printer, const AppFolder &map, Druk d
                      int(instelling_.staand));
     // The orientation is the breadboard page's; the design print is always portrait.
     Richting->setEnabled(breadboard);
-    if (auto *balk = findChild<QToolBar *>()) {
-        balk->addSeparator();
+    // A bar of their own under the dialog's, which is full on a small screen.
+    if (auto *vakken = qobject_cast<QBoxLayout *>(layout())) {
+        auto *balk = new QToolBar(this);
         balk->addWidget(Schikking);
         balk->addWidget(Richting);
+        vakken->insertWidget(0, balk);
     }
     connect(this, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter *papier) { druk_(*papier, instelling_); });

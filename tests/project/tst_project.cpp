@@ -82,9 +82,11 @@ using Items = QList<QPair<QByteArray, QByteArray>>; // name in the archive, cont
 
 void schrijfZip(const QString &pad, const Items &items) {
     zip_t *zip = zip_open(QFile::encodeName(pad).constData(), ZIP_CREATE | ZIP_TRUNCATE, nullptr);
-    for (const auto &[naam, inhoud] : items)
-        zip_file_add(zip, naam.constData(),
-                     zip_source_buffer(zip, inhoud.constData(), inhoud.size(), 0), 0);
+    for (const auto &[naam, inhoud] : items) {
+        // An entry the archive refuses leaves its source to the caller.
+        zip_source_t *bron = zip_source_buffer(zip, inhoud.constData(), inhoud.size(), 0);
+        if (zip_file_add(zip, naam.constData(), bron, 0) < 0) zip_source_free(bron);
+    }
     QVERIFY(zip_close(zip) == 0);
 }
 

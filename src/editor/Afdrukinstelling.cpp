@@ -8,10 +8,6 @@ namespace {
 // 20 sheet pixels are 0.1 inch, 144 twips.
 constexpr qreal kTwipsPerPixel = 144.0 / 20;
 
-QString bestand(const AppFolder &map) {
-    return map.path(QStringLiteral("Afdrukken.txt"));
-}
-
 } // namespace
 
 Plaatsing plaatsing(QSize blad, QRect vak, Schikking schikking) {
@@ -48,7 +44,7 @@ const QStringList &Afdrukinstelling::richtingNamen() {
 }
 
 Afdrukinstelling Afdrukinstelling::lees(const AppFolder &map) {
-    const QStringList regels = RegelBestand::lees(bestand(map));
+    const QStringList regels = RegelBestand::lees(map.afdrukken());
     Afdrukinstelling instelling;
     if (const auto i = schikkingNamen().indexOf(regels.value(0)); i >= 0)
         instelling.schikking = Schikking(i);
@@ -57,6 +53,6 @@ Afdrukinstelling Afdrukinstelling::lees(const AppFolder &map) {
 }
 
 bool Afdrukinstelling::schrijf(const AppFolder &map) const {
-    return RegelBestand::schrijf(bestand(map),
+    return RegelBestand::schrijf(map.afdrukken(),
                                  {schikkingNamen()[int(schikking)], richtingNamen()[int(staand)]});
 }

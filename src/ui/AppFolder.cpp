@@ -17,6 +17,7 @@ QString AppFolder::plek(Plek plek) const {
                                            "\\Voltarix.ini",
                                            "\\Recente projecten.txt",
                                            "\\LaatstGebruikt.txt",
+                                           "\\Afdrukken.txt",
                                            "\\.herstel",
                                            "\\voltarix",
                                            "\\Plugins\\index.htm",

@@ -27,6 +27,7 @@ public:
     QString instellingen() const { return plek(Plek::Instellingen); } // Voltarix.ini
     QString recenteProjecten() const { return plek(Plek::RecenteProjecten); }
     QString laatstGebruikt() const { return plek(Plek::LaatstGebruikt); }
+    QString afdrukken() const { return plek(Plek::Afdrukken); } // the print layout chosen
     QString herstel() const { return plek(Plek::Herstel); }     // the recovery copies
     QString programma() const { return plek(Plek::Programma); } // the executable beside them
     // The help pages the program opens itself.
@@ -62,6 +63,7 @@ private:
         Instellingen,
         RecenteProjecten,
         LaatstGebruikt,
+        Afdrukken,
         Herstel,
         Programma,
         StartPagina,

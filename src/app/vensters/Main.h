@@ -15,7 +15,6 @@
 #include <array>
 #include <functional>
 #include <memory>
-#include <optional>
 
 class BreadboardEditor;
 class Herstelmap;
@@ -28,7 +27,6 @@ class QKeyEvent;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;

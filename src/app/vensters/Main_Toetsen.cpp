@@ -1,21 +1,15 @@
 #include "app/vensters/Main.h"
 #include "editor/BreadboardEditor.h"
 #include "editor/Sneltoetsen.h"
-#include "ui/Platform.h"
-#include "ui/vensters/PassendeTekst.h"
 #include "ui/vensters/SheetView.h"
-#include "ui/vensters/Vormgeving.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QShortcut>
-#include <QSignalBlocker>
 #include <QTextBrowser>
 #include <QToolButton>
 

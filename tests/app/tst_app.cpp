@@ -99,25 +99,22 @@ private slots:
     void allesBinnen() {
         QFETCH(QSize, scherm);
         const QSize twips = scherm * 15;
-        const auto pixels = [&](const char *naam, int index = 0) {
-            const QRect t = MainLayout::plaats(QLatin1String(naam), twips, index)->twips;
+        const auto pixels = [&](const QString &naam, int index = 0) {
+            const QRect t = MainLayout::plaats(naam, twips, index)->twips;
             return QRect(t.topLeft() / 15, t.size() / 15);
         };
         const QRect venster = MainLayout::venster(twips);
         const QSize binnen = QSize(venster.width(), venster.height()) / 15 - QSize(0, 29 + 25);
-        const QList<QPair<const char *, QList<const char *>>> panelen = {
-            {"Frame1", {"BackKnoppen", "Knop"}},
-            {"Frame2", {"ZoekVak", "List1", "Label6", "DeleteKnop"}},
-            {"Frame4", {"Label7", "RotatieKnop"}},
-            {"Frame5", {"Label9", "Knop2"}},
-            {"Frame6", {"BackLabel8"}},
-            {"Frame3", {"BackPic", "WerkBalk", "PrintKnop"}}};
-        for (const auto &[paneel, besturing] : panelen) {
-            QVERIFY2(QRect(QPoint(), binnen).contains(pixels(paneel)), paneel);
-            for (const char *naam : besturing)
-                QVERIFY2(QRect(QPoint(), pixels(paneel).size())
-                             .contains(pixels(naam, qstrcmp(naam, "Knop") ? 2 : 15)),
-                         naam);
+        for (const char *regel :
+             {"Frame1 BackKnoppen Knop", "Frame2 ZoekVak List1 Label6 DeleteKnop",
+              "Frame4 Label7 RotatieKnop", "Frame5 Label9 Knop2", "Frame6 BackLabel8",
+              "Frame3 BackPic WerkBalk PrintKnop"}) {
+            const QStringList namen = QString(regel).split(' '); // the panel, then its controls
+            QVERIFY2(QRect(QPoint(), binnen).contains(pixels(namen[0])), regel);
+            for (const QString &naam : namen.mid(1))
+                QVERIFY2(QRect(QPoint(), pixels(namen[0]).size())
+                             .contains(pixels(naam, naam == "Knop" ? 15 : 2)),
+                         qPrintable(naam));
         }
         QCOMPARE(pixels("Pic2").height() > 500,
                  scherm.height() >= MainLayout::kKleinsteScherm.height());
@@ -134,9 +131,8 @@ private slots:
             const QImage enkel = teken(1), dubbel = teken(2);
             QImage vergroot = enkel.scaled(enkel.size() * 2);
             vergroot.setDevicePixelRatio(2);
-            QCOMPARE(dubbel.deviceIndependentSize(), QSizeF(enkel.size()));
-            QCOMPARE(dubbel.size(), vergroot.size());
-            QVERIFY(dubbel != vergroot);
+            ALLE_WAAR(dubbel.deviceIndependentSize() == QSizeF(enkel.size()),
+                      dubbel.size() == vergroot.size(), dubbel != vergroot);
         }
     }
 
@@ -156,16 +152,14 @@ private slots:
         QDir::setCurrent(werk.root()); // relative names work too
         const StarterFolder::Result eerste = StarterFolder::layOut("starter", "app");
         QDir::setCurrent(eerder);
-        QVERIFY(!eerste.ok());
-        QCOMPARE(eerste.copied, (QStringList{starter[0], starter[3], starter[4]}));
-        QCOMPARE(eerste.kept, QStringList{starter[5]});
-        QCOMPARE(eerste.failed, starter.mid(1, 2));
+        ALLE_WAAR(!eerste.ok(), eerste.copied == (QStringList{starter[0], starter[3], starter[4]}),
+                  eerste.kept == QStringList{starter[5]}, eerste.failed == starter.mid(1, 2));
         QCOMPARE(StarterFolder::laidOut(werk.path("app")), eerste.copied + eerste.kept);
         QCOMPARE(werk.readFile("app/symbolen/weerstanden/r.BMP") + werk.readFile("app/Plugins") +
                      werk.readFile("app/symbolen/weerstanden/LDR.bmp"),
                  "eigenin de wegSymbolen/Weerstanden/LDR.bmp");
-        QVERIFY(!QFileInfo::exists(werk.path("app/.verborgen")));
-        QVERIFY2(!QFileInfo::exists(werk.path("app/Symbolen")), "a second library");
+        ALLE_WAAR(!QFileInfo::exists(werk.path("app/.verborgen")),
+                  !QFileInfo::exists(werk.path("app/Symbolen"))); // a second library
 
         for (const char *weg :
              {"app/Plugins", "app/symbolen/weerstanden/r.BMP", "app/Breadboard/LED.gif"})
@@ -177,22 +171,21 @@ private slots:
         werk.writeFile("app/" + StarterFolder::kManifest, manifest);
         werk.writeFile("starter/Symbolen/IC/Opamp.bmp", "opamp");
         const auto tweede = StarterFolder::layOut(werk.path("starter"), werk.path("app"));
-        QVERIFY(tweede.ok());
-        QCOMPARE(tweede.copied,
-                 (QStringList{starter[0], starter[1], starter[2], "Symbolen/IC/Opamp.bmp"}));
+        ALLE_WAAR(tweede.ok(), tweede.copied == (QStringList{starter[0], starter[1], starter[2],
+                                                             "Symbolen/IC/Opamp.bmp"}));
         QCOMPARE(werk.readFile("app/Breadboard/LED.gif") + werk.readFile("app/Plugins/index.htm") +
                      werk.readFile("app/symbolen/Diodes/D.bmp"),
                  starter[0] + starter[2] + "eigen diode");
-        QVERIFY(!QFileInfo::exists(werk.path("app/symbolen/weerstanden")));
-        QCOMPARE(StarterFolder::laidOut(werk.path("app")).size(), starter.size() + 1);
+        ALLE_WAAR(!QFileInfo::exists(werk.path("app/symbolen/weerstanden")),
+                  StarterFolder::laidOut(werk.path("app")).size() == starter.size() + 1);
 
         // A target that is a file, and a starter folder that is missing.
         const QString bestand = werk.path("app/Plugins/index.htm");
-        QCOMPARE(StarterFolder::layOut(werk.path("starter"), bestand).failed.size(), 7);
-        QCOMPARE(werk.readFile("app/Plugins/index.htm"), starter[2].toUtf8());
+        ALLE_WAAR(StarterFolder::layOut(werk.path("starter"), bestand).failed.size() == 7,
+                  werk.readFile("app/Plugins/index.htm") == starter[2].toUtf8());
         const auto niets = StarterFolder::layOut(werk.path("geen"), werk.path("x"));
-        ALLE_WAAR(niets.ok(), niets.copied.isEmpty());
-        QVERIFY(!QFileInfo::exists(werk.path("x/") + StarterFolder::kManifest));
+        ALLE_WAAR(niets.ok(), niets.copied.isEmpty(),
+                  !QFileInfo::exists(werk.path("x/") + StarterFolder::kManifest));
     }
 
     // Without a program file there is no version, size or date; dates and clock in the
@@ -234,8 +227,8 @@ private slots:
              {folder.path("geen"), folder.makeDir("map"), QString(), folder.writeFile("leeg", {})})
             QCOMPARE(VersieStempel::GetFileVersion(pad), QStringLiteral("Error"));
         Dl_info code{};
-        QVERIFY(dladdr(reinterpret_cast<void *>(&VersieStempel::eigenVersie), &code) != 0);
-        QVERIFY(VersieStempel::eigenVersie().count('.') == 3);
+        ALLE_WAAR(dladdr(reinterpret_cast<void *>(&VersieStempel::eigenVersie), &code) != 0,
+                  VersieStempel::eigenVersie().count('.') == 3);
         QCOMPARE(VersieStempel::GetFileVersion(code.dli_fname), VersieStempel::eigenVersie());
     }
 };

@@ -167,16 +167,14 @@ private slots:
 
     // Clicks on the bit buttons (kReset: "Reset"); no bit switched since Reset: empty texts.
     void bits_data() {
-        kolommen<QList<int>, QString, QString, int>("klikken", "decimaal", "binair", "waarde");
+        const Tabel<QList<int>, QString, QString, int> rij("klikken", "decimaal", "binair",
+                                                           "waarde");
         // clang-format off
-        const std::tuple<const char *, QList<int>, const char *, const char *, int> rijen[] = {
-            {"no click", {}, "", "", 0}, {"one bit twice", {8, 8}, " 0", " 0", 0},
-            {"all bits", {128, 64, 32, 16, 8, 4, 2, 1}, " 255", " 11111111", 255},
-            {"reset", {32, 2, kReset}, "", "", 0}, {"after reset", {32, 2, kReset, 2}, " 2", " 10", 2},
-            {"weights no bit has", {4, 3, 256, -1, 0}, " 4", " 100", 4}};
+        rij("no click", {}, "", "", 0); rij("one bit twice", {8, 8}, " 0", " 0", 0);
+        rij("all bits", {128, 64, 32, 16, 8, 4, 2, 1}, " 255", " 11111111", 255);
+        rij("reset", {32, 2, kReset}, "", "", 0); rij("after reset", {32, 2, kReset, 2}, " 2", " 10", 2);
+        rij("weights no bit has", {4, 3, 256, -1, 0}, " 4", " 100", 4);
         // clang-format on
-        for (const auto &[naam, klikken, decimaal, binair, waarde] : rijen)
-            QTest::newRow(naam) << klikken << QString(decimaal) << QString(binair) << waarde;
     }
     void bits() {
         auto [klikken, waarde] = velden<QList<int>, int>("klikken", "waarde");
@@ -253,19 +251,9 @@ private slots:
         QCOMPARE(rekenaar.uitkomst().wattTekst.isEmpty(), stappen.back()[0].isLetter());
     }
 
-    // Row 1 at the start with a brighter brown than the table's; rows outside the table show
-    // its nearest end; an unknown colour name keeps the last colour; band 0 paints nothing.
+    // An unknown colour name keeps the last colour; band 0 paints nothing.
     void colourCodeOpening() {
         KleurcodeModel keuze;
-        QCOMPARE(keuze.waardeTekst() + keuze.bandTekst(1) + keuze.bandTekst(2) + keuze.bandTekst(3),
-                 " 1 Ohm Bruin Zwart Goud");
-        const std::array<QRgb, 3> kleuren{0xffff8000, 0xff000000, 0xffc3a128};
-        QCOMPARE(keuze.lijnKleuren(), kleuren);
-        QCOMPARE(keuze.symbool().image(), symboolMet(kleuren).image());
-        keuze.toonRij(500);
-        const QString hoog = keuze.waardeTekst();
-        keuze.toonRij(-1);
-        QCOMPARE(hoog + keuze.waardeTekst(), " 82 MOhm 1 Ohm");
         for (const char *naam : {"Violet", "Zilver", "bruin", " Rood", ""})
             keuze.ZetOm(naam);
         QCOMPARE(keuze.kleur(), kKleuren[7]);
@@ -275,31 +263,38 @@ private slots:
     }
 
     // Row 12 x decade + k + 1 is E12 value k times 10 ^ (decade - 1); band colours by digit.
+    // Rows outside the table show its nearest end; at the start (0: no row chosen) row 1 with
+    // a brighter brown than the table's.
     void colourCodeRows_data() {
         kolommen<int, QString, QList<int>>("rij", "waarde", "cijfers");
+        QTest::newRow("at the start") << 0 << " 1 Ohm" << QList<int>{1, 0, 10};
         const int e12[] = {10, 12, 15, 18, 22, 27, 33, 39, 47, 56, 68, 82};
         const char *eenheid[] = {" Ohm", " KOhm", " MOhm"};
-        for (int n = 1; n <= WeerstandTabel::kRijen; ++n) {
-            const int mantisse = e12[(n - 1) % 12], macht = (n - 1) / 12 - 1, kilo = (n - 1) / 36;
+        for (int r = 0; r <= WeerstandTabel::kRijen + 1; ++r) {
+            const int n = std::clamp(r, 1, WeerstandTabel::kRijen), mantisse = e12[(n - 1) % 12],
+                      macht = (n - 1) / 12 - 1, kilo = (n - 1) / 36;
             const QString waarde =
                 QString::number(mantisse * std::pow(10, macht - 3 * kilo)) + eenheid[kilo];
-            QTest::addRow("%s", qPrintable(waarde))
-                << n << ' ' + waarde
-                << QList<int>{mantisse / 10, mantisse % 10, macht < 0 ? 10 : macht};
+            QTest::addRow("%s", r < 1   ? "below"
+                                : r > n ? "above"
+                                        : qPrintable(waarde))
+                << (r < 1   ? -1
+                    : r > n ? 500
+                            : n)
+                << ' ' + waarde << QList<int>{mantisse / 10, mantisse % 10, macht < 0 ? 10 : macht};
         }
     }
     void colourCodeRows() {
         auto [rij, cijfers] = velden<int, QList<int>>("rij", "cijfers");
         KleurcodeModel keuze;
-        keuze.toonRij(rij);
+        if (rij != 0) keuze.toonRij(rij);
         QTEST(keuze.waardeTekst(), "waarde");
-        std::array<QRgb, 3> kleuren{};
-        for (int band = 1; band <= 3; ++band) {
+        for (int band = 1; band <= 3; ++band)
             QCOMPARE(keuze.bandTekst(band), ' ' + kNamen[cijfers[band - 1]]);
-            kleuren[size_t(band - 1)] = kKleuren[cijfers[band - 1]];
-        }
-        QCOMPARE(keuze.lijnKleuren(), kleuren);
-        QCOMPARE(keuze.symbool().image(), symboolMet(kleuren).image());
+        const std::array kleuren{rij ? kKleuren[cijfers[0]] : 0xffff8000, kKleuren[cijfers[1]],
+                                 kKleuren[cijfers[2]]};
+        ALLE_WAAR(keuze.lijnKleuren() == kleuren,
+                  keuze.symbool().image() == symboolMet(kleuren).image());
     }
 
     // Points of each drawing that a lost line, a square corner or a misplaced band changes.
@@ -369,16 +364,14 @@ private slots:
 
     // Supply (not tested), voltage and current, and the value shown; "none" keeps it.
     void segmentWeerstand_data() {
-        kolommen<QString, QString, QString, QString>("voeding", "spanning", "stroom", "waarde");
+        const Tabel<QString, QString, QString, QString> rij("voeding", "spanning", "stroom",
+                                                            "waarde");
         // clang-format off
-        const std::array<const char *, 5> rijen[] = {
-            {"grouped", "30", "2", "20", " 1400"}, {"supply below", "5", "9", "20", " -200"},
-            {"rounds to 0", "9", "8.996", "20", " 0"}, {"exponent, Dutch", "30", "2", "0.001", " 2,8E+07"},
-            {"supply empty", "", "2", "20", " -100"}, {"current reads zero", "9", "2", "0.0", ""},
-            {"voltage 0 keeps", "9", "0", "20", "none"}, {"current empty keeps", "9", "2", "", "none"}};
+        rij("grouped", "30", "2", "20", " 1400"); rij("supply below", "5", "9", "20", " -200");
+        rij("rounds to 0", "9", "8.996", "20", " 0"); rij("exponent, Dutch", "30", "2", "0.001", " 2,8E+07");
+        rij("supply empty", "", "2", "20", " -100"); rij("current reads zero", "9", "2", "0.0", "");
+        rij("voltage 0 keeps", "9", "0", "20", "none"); rij("current empty keeps", "9", "2", "", "none");
         // clang-format on
-        for (const auto &[naam, vs, vf, i, waarde] : rijen)
-            QTest::newRow(naam) << QString(vs) << QString(vf) << QString(i) << QString(waarde);
     }
     void segmentWeerstand() {
         auto [vs, vf, i] = velden<QString, QString, QString>("voeding", "spanning", "stroom");

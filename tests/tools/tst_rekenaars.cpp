@@ -144,10 +144,9 @@ private slots:
 
     // "#,###,###" for the resistor, the default text form for the rest.
     void getalTekst_data() {
-        const Tabel<double, QLocale, QString, QString> rij("waarde", "taal", "patroon",
-                                                           "standaard");
-        const QLocale c = QLocale::c(), nl(QLocale::Dutch);
         // clang-format off
+        const Tabel<double, QLocale, QString, QString> rij("waarde", "taal", "patroon", "standaard");
+        const QLocale c = QLocale::c(), nl(QLocale::Dutch);
         const std::tuple<double, const char *, const char *> rijen[] = {
             {1285.714, "1,286", "1285.714"}, {116.5, "117", "116.5"}, {-2.5, "-3", "-2.5"},
             {0.4, "", "0.4"}, {-0.4, "", "-0.4"}, {-0.0, "", "0"}, {2.0 / 3, "1", "0.666666666666667"},
@@ -167,9 +166,8 @@ private slots:
 
     // Clicks on the bit buttons (kReset: "Reset"); no bit switched since Reset: empty texts.
     void bits_data() {
-        const Tabel<QList<int>, QString, QString, int> rij("klikken", "decimaal", "binair",
-                                                           "waarde");
         // clang-format off
+        const Tabel<QList<int>, QString, QString, int> rij("klikken", "decimaal", "binair", "waarde");
         rij("no click", {}, "", "", 0); rij("one bit twice", {8, 8}, " 0", " 0", 0);
         rij("all bits", {128, 64, 32, 16, 8, 4, 2, 1}, " 255", " 11111111", 255);
         rij("reset", {32, 2, kReset}, "", "", 0); rij("after reset", {32, 2, kReset, 2}, " 2", " 10", 2);
@@ -190,27 +188,26 @@ private slots:
 
     // Vs, Vf, I and N; a field empty or exactly "0" stops it (the count only where shown).
     void ledResults_data() {
-        const Tabel<LedModus, QStringList, QString, QString, QString, int> rij(
-            "modus", "velden", "weerstand", "watt", "stroom", "leds");
+        const Tabel<LedModus, QStringList, QString, int> rij("modus", "velden", "uitkomst", "leds");
         const LedModus S = LedModus::Single, P = LedModus::Parallel, R = LedModus::Serie;
         // clang-format off
-        rij("single", S, {"9", "2", "20", "1"}, "350", "0.18", "0.02", 1);
-        rij("single ignores the hidden count", S, {"9", "2", "20", "0"}, "350", "0.18", "0.02", 1);
-        rij("single, supply too low", S, {"1.5", "2", "20", "1"}, "", "", "", 0);
-        rij("single, supply equal", S, {"2", "2", "20", "1"}, "", "0.04", "0.02", 1);
-        rij("series", R, {"9", "2", "20", "3"}, "150", "0.18", "0.02", 3);
-        rij("parallel", P, {"9", "2", "20", "3"}, "117", "0.54", "0.06", 3);
-        rij("parallel, supply too low", P, {"1", "2", "20", "2"}, "-25", "0.04", "0.04", 2);
-        rij("parallel, half count even", P, {"9", "2", "20", "2.5"}, "140", "0.45", "0.05", 2);
-        rij("parallel, half count odd", P, {"9", "2", "20", "3.5"}, "100", "0.63", "0.07", 4);
-        rij("parallel, Dutch", P, {"9.5", "2", "20", "3"}, "125", "0,57", "0,06", 3);
-        rij("current reads zero, comma", R, {"9", "2", "0,0", "3"}, "", "", "", 3);
-        rij("count not a number", P, {"9", "2", "20", "abc"}, "", "", "", 0);
-        rij("supply too large", S, {"1e999", "2", "20", "1"}, "", "", "", 1);
-        rij("huge parallel count", P, {"9", "2", "20", "1e9"}, "", "180000000", "20000000", 7);
-        rij("long series", R, {"1000000", "0.001", "20", "1000"}, "49,999,950", "20000", "0.02", 7);
-        rij("supply 0 stops", P, {"0", "2", "20", "3"}, "", "", "", 1);
-        rij("count empty stops", P, {"9", "2", "20", ""}, "", "", "", 1);
+        rij("single", S, {"9", "2", "20", "1"}, "350|0.18|0.02", 1);
+        rij("single ignores the hidden count", S, {"9", "2", "20", "0"}, "350|0.18|0.02", 1);
+        rij("single, supply too low", S, {"1.5", "2", "20", "1"}, "||", 0);
+        rij("single, supply equal", S, {"2", "2", "20", "1"}, "|0.04|0.02", 1);
+        rij("series", R, {"9", "2", "20", "3"}, "150|0.18|0.02", 3);
+        rij("parallel", P, {"9", "2", "20", "3"}, "117|0.54|0.06", 3);
+        rij("parallel, supply too low", P, {"1", "2", "20", "2"}, "-25|0.04|0.04", 2);
+        rij("parallel, half count even", P, {"9", "2", "20", "2.5"}, "140|0.45|0.05", 2);
+        rij("parallel, half count odd", P, {"9", "2", "20", "3.5"}, "100|0.63|0.07", 4);
+        rij("parallel, Dutch", P, {"9.5", "2", "20", "3"}, "125|0,57|0,06", 3);
+        rij("current reads zero, comma", R, {"9", "2", "0,0", "3"}, "||", 3);
+        rij("count not a number", P, {"9", "2", "20", "abc"}, "||", 0);
+        rij("supply too large", S, {"1e999", "2", "20", "1"}, "||", 1);
+        rij("huge parallel count", P, {"9", "2", "20", "1e9"}, "|180000000|20000000", 7);
+        rij("long series", R, {"1000000", "0.001", "20", "1000"}, "49,999,950|20000|0.02", 7);
+        rij("supply 0 stops", P, {"0", "2", "20", "3"}, "||", 1);
+        rij("count empty stops", P, {"9", "2", "20", ""}, "||", 1);
         // clang-format on
     }
     void ledResults() {
@@ -219,9 +216,8 @@ private slots:
         LedCalcModel rekenaar(nl ? QLocale(QLocale::Dutch) : QLocale::c());
         rekenaar.kiesModus(modus);
         rekenaar.bereken(LedInvoer{v[0], v[1], v[2], v[3]});
-        QTEST(rekenaar.uitkomst().weerstandTekst, "weerstand");
-        QTEST(rekenaar.uitkomst().wattTekst, "watt");
-        QTEST(rekenaar.uitkomst().stroomTekst, "stroom");
+        const LedUitkomst &u = rekenaar.uitkomst(); // resistance | watts | current
+        QTEST(u.weerstandTekst + '|' + u.wattTekst + '|' + u.stroomTekst, "uitkomst");
         QTEST(int(rekenaar.schema().leds.size()), "leds");
     }
 

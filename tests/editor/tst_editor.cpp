@@ -37,11 +37,6 @@ using A = ToolButtons::Actie;
 
 namespace {
 
-// The sheets a benchmark or test draws on.
-struct Bladen {
-    Surface Pic, Pic2, GumPic;
-};
-
 // An indexed picture: colour 0 on the left half, colour 1 on the right.
 QImage tweeKleuren(int breed, int hoog, QRgb links, QRgb rechts) {
     QImage beeld(breed, hoog, QImage::Format_Indexed8);
@@ -58,7 +53,9 @@ const QRgb kRood = qRgb(255, 0, 0), kBlauw = qRgb(0, 0, 255), kZwart = qRgb(0, 0
 // picture "Onderdeel" and a broken one.
 struct Opstelling {
     TestFolder map;
-    Bladen design;
+    struct {
+        Surface Pic2, GumPic;
+    } design;
     BreadboardEditor editor{design.Pic2, design.GumPic, AppFolder(map.root())};
     Opstelling() {
         TekenBord(false, design.Pic2 = Surface(700, 500), design.GumPic = Surface(700, 500));
@@ -106,16 +103,13 @@ void stap(QRandomGenerator &rng, bool ontwerp, Surface &blad, Surface &bord, boo
 void terugEnWeer(Geschiedenis &geschiedenis, const Surface &blad, const QList<QImage> &momenten,
                  const QList<int> &toestanden) {
     QCOMPARE(geschiedenis.aantalStappen(), momenten.size() - 1);
-    for (qsizetype i = momenten.size() - 2; i >= 0; --i) {
-        QVERIFY(geschiedenis.undo());
-        QCOMPARE(blad.image(), momenten[i]);
-        QCOMPARE(geschiedenis.toestand(), toestanden.value(i));
-    }
+    for (qsizetype i = momenten.size() - 2; i >= 0; --i)
+        ALLE_WAAR_BIJ(qPrintable(QString::number(i)), geschiedenis.undo(),
+                      blad.image() == momenten[i], geschiedenis.toestand() == toestanden.value(i));
     QVERIFY(!geschiedenis.undo());
-    for (qsizetype i = 1; i < momenten.size(); ++i) {
-        QVERIFY(geschiedenis.redo());
-        QCOMPARE(blad.image(), momenten[i]);
-    }
+    for (qsizetype i = 1; i < momenten.size(); ++i)
+        ALLE_WAAR_BIJ(qPrintable(QString::number(i)), geschiedenis.redo(),
+                      blad.image() == momenten[i]);
     QVERIFY(!geschiedenis.redo());
 }
 
@@ -157,43 +151,32 @@ private slots:
     // part of that letter after the chosen one; keys with Ctrl are the menus'.
     void sneltoetsen_data() {
         using S = Sneltoetsen::Opdracht::Soort;
-        QTest::addColumn<int>("blad");
-        QTest::addColumn<int>("toets");
-        QTest::addColumn<QString>("tekst");
-        QTest::addColumn<int>("gekozen");
-        QTest::addColumn<int>("soort");
-        QTest::addColumn<int>("index");
-        const auto rij = [](const char *naam, Sneltoetsen::Blad blad, int toets, QString tekst,
-                            int gekozen, S soort, int index = -1) {
-            QTest::newRow(naam) << int(blad) << toets << tekst << gekozen << int(soort) << index;
-        };
         using B = Sneltoetsen::Blad;
-        rij("R turns", B::Ontwerp, Qt::Key_R, "r", 0, S::Draaien);
-        rij("H mirrors", B::Ontwerp, Qt::Key_H, "h", 0, S::Spiegelen);
-        rij("Esc drops", B::Ontwerp, Qt::Key_Escape, "", 0, S::LaatVallen);
-        rij("no tools on the design", B::Ontwerp, Qt::Key_2, "2", 0, S::Geen);
-        rij("digit tool", B::Breadboard, Qt::Key_3, "3", 0, S::KiesGereedschap, 3);
-        rij("plus wraps", B::Breadboard, Qt::Key_Plus, "+", 0, S::KiesKleur, 0);
-        rij("minus steps back", B::Breadboard, Qt::Key_Minus, "-", 0, S::KiesKleur, 6);
-        rij("first L", B::Breadboard, Qt::Key_L, "l", 1, S::KiesGereedschap, 5);
-        rij("next L", B::Breadboard, Qt::Key_L, "l", 5, S::KiesGereedschap, 7);
-        rij("L round again", B::Breadboard, Qt::Key_L, "l", 7, S::KiesGereedschap, 5);
-        rij("digit part", B::Breadboard, Qt::Key_9, "9", 0, S::KiesGereedschap, 8);
-        rij("no such part", B::Breadboard, Qt::Key_Q, "q", 0, S::Geen);
-        rij("Esc ends the tool", B::Breadboard, Qt::Key_Escape, "", 2, S::StopGereedschap);
-        rij("no sheet", B::Geen, Qt::Key_R, "r", 0, S::Geen);
+        const Tabel<B, int, QString, int, int, int> rij("blad", "toets", "tekst", "gekozen",
+                                                        "soort", "index");
+        rij("R turns", B::Ontwerp, Qt::Key_R, "r", 0, int(S::Draaien), -1);
+        rij("H mirrors", B::Ontwerp, Qt::Key_H, "h", 0, int(S::Spiegelen), -1);
+        rij("Esc drops", B::Ontwerp, Qt::Key_Escape, "", 0, int(S::LaatVallen), -1);
+        rij("no tools on the design", B::Ontwerp, Qt::Key_2, "2", 0, int(S::Geen), -1);
+        rij("digit tool", B::Breadboard, Qt::Key_3, "3", 0, int(S::KiesGereedschap), 3);
+        rij("plus wraps", B::Breadboard, Qt::Key_Plus, "+", 0, int(S::KiesKleur), 0);
+        rij("minus steps back", B::Breadboard, Qt::Key_Minus, "-", 0, int(S::KiesKleur), 6);
+        rij("first L", B::Breadboard, Qt::Key_L, "l", 1, int(S::KiesGereedschap), 5);
+        rij("next L", B::Breadboard, Qt::Key_L, "l", 5, int(S::KiesGereedschap), 7);
+        rij("L round again", B::Breadboard, Qt::Key_L, "l", 7, int(S::KiesGereedschap), 5);
+        rij("digit part", B::Breadboard, Qt::Key_9, "9", 0, int(S::KiesGereedschap), 8);
+        rij("no such part", B::Breadboard, Qt::Key_Q, "q", 0, int(S::Geen), -1);
+        rij("Esc ends the tool", B::Breadboard, Qt::Key_Escape, "", 2, int(S::StopGereedschap), -1);
+        rij("no sheet", B::Geen, Qt::Key_R, "r", 0, int(S::Geen), -1);
     }
     void sneltoetsen() {
-        QFETCH(int, blad);
-        QFETCH(int, toets);
-        QFETCH(QString, tekst);
-        QFETCH(int, gekozen);
+        auto [blad, toets, tekst, gekozen] =
+            velden<Sneltoetsen::Blad, int, QString, int>("blad", "toets", "tekst", "gekozen");
         const QStringList box = {"Componenten", "Draadverbinding", "Gummen",   "Tekst Plaatsen",
                                  "----",        "LED rood",        "Batterij", "led groen",
                                  "9V blok"};
         const auto opdracht = [&](Qt::KeyboardModifiers mods) {
-            return Sneltoetsen::opdracht(Sneltoetsen::Blad(blad), toets, mods, tekst, box, gekozen,
-                                         7, 8);
+            return Sneltoetsen::opdracht(blad, toets, mods, tekst, box, gekozen, 7, 8);
         };
         QTEST(int(opdracht(Qt::NoModifier).soort), "soort");
         QTEST(opdracht(Qt::NoModifier).index, "index");
@@ -214,27 +197,28 @@ private slots:
         ontwerp.zetLijst("R1 10k\nLED rood");
         const ProjectMap projecten(map.path("Projecten"));
         const Ontwerp::Kopie kopie = ontwerp.kopie();
-        QCOMPARE(projecten.schrijf("Kopie", kopie.inhoud()), ProjectMap::Geen);
-        QCOMPARE(projecten.opslaan("Direct", ontwerp.Pic, ontwerp.Pic2, "R1 10k\r\nLED rood"),
-                 ProjectMap::Geen);
+        ALLE_WAAR(projecten.schrijf("Kopie", kopie.inhoud()) == ProjectMap::Geen,
+                  projecten.opslaan("Direct", ontwerp.Pic, ontwerp.Pic2, "R1 10k\r\nLED rood") ==
+                      ProjectMap::Geen);
         for (const char *soort : {".ovb", ".brb", ".dat"})
             QCOMPARE(map.readFile(QString("Projecten/Kopie") + soort),
                      map.readFile(QString("Projecten/Direct") + soort));
-        QCOMPARE(kopie.herstel().lijst, "R1 10k\nLED rood");
-        QCOMPARE(kopie.dat(), map.readFile("Projecten/Direct.dat"));
+        ALLE_WAAR(kopie.herstel().lijst == "R1 10k\nLED rood",
+                  kopie.dat() == map.readFile("Projecten/Direct.dat"));
 
-        ontwerp.alsStap(Ontwerp::Blad::Ontwerpblad, "verschuiven",
+        using Blad = Ontwerp::Blad;
+        ontwerp.alsStap(Blad::Ontwerpblad, "verschuiven",
                         [&] { schuifBlokken(ontwerp.Pic, Richting::Rechts, 128); });
-        QCOMPARE(ontwerp.geschiedenis(Ontwerp::Blad::Ontwerpblad).undoNaam(), "verschuiven");
+        QCOMPARE(ontwerp.geschiedenis(Blad::Ontwerpblad).undoNaam(), "verschuiven");
         ScriptedPlatform platform;
         platform.answers = {Platform::Answer::Yes};
-        QVERIFY(ontwerp.wisselBord(platform) && ontwerp.groot());
-        QCOMPARE(ontwerp.geschiedenis(Ontwerp::Blad::Breadboard).undoNaam(), "bordgrootte");
-        QVERIFY(ontwerp.undo(Ontwerp::Blad::Breadboard) && !ontwerp.groot());
-        QCOMPARE(ontwerp.geschiedenis(Ontwerp::Blad::Breadboard).redoNaam(), "bordgrootte");
+        ALLE_WAAR(ontwerp.wisselBord(platform), ontwerp.groot(),
+                  ontwerp.geschiedenis(Blad::Breadboard).undoNaam() == "bordgrootte");
+        ALLE_WAAR(ontwerp.undo(Blad::Breadboard), !ontwerp.groot(),
+                  ontwerp.geschiedenis(Blad::Breadboard).redoNaam() == "bordgrootte");
         ontwerp.nieuw(128, "");
-        QCOMPARE(ontwerp.naam(), "*.*");
-        QCOMPARE(ontwerp.geschiedenis(Ontwerp::Blad::Ontwerpblad).undoNaam(), "nieuw ontwerp");
+        ALLE_WAAR(ontwerp.naam() == "*.*",
+                  ontwerp.geschiedenis(Blad::Ontwerpblad).undoNaam() == "nieuw ontwerp");
     }
 
     // A button (-2: the menu item Help) clicked in a view, on a window that carries out the
@@ -290,9 +274,8 @@ private slots:
         QCOMPARE(namen.join(' '), getoond);
         // The view's sheet comes first among the controls, as the views among the views.
         QCOMPARE(ToolButtons::naam(B(int(knoppen.weergave()))), getoond.section(' ', 0, 0));
-        QCOMPARE(knoppen.indexZichtbaar(), getoond.contains("Knop10"));
-        QCOMPARE(int(uitkomst.actie), actie);
-        QCOMPARE(int(uitkomst.richting), richting);
+        ALLE_WAAR(knoppen.indexZichtbaar() == getoond.contains("Knop10"),
+                  int(uitkomst.actie) == actie, int(uitkomst.richting) == richting);
     }
 
     // Exactly the buttons with a command carry a picture; each picture is drawn, of its size
@@ -305,8 +288,9 @@ private slots:
             alle << ToolIcons::knop2(stand);
         for (int knop = -1; knop <= ToolButtons::kAantal; ++knop) {
             const bool plaatje = knop >= 0 && knop < 16 && knop != 4 && knop != 9 && knop != 11;
-            QCOMPARE(ToolButtons::heeftPlaatje(knop), plaatje);
-            QCOMPARE(ToolIcons::knop(knop).isNull(), !plaatje);
+            ALLE_WAAR_BIJ(qPrintable(QString::number(knop)),
+                          ToolButtons::heeftPlaatje(knop) == plaatje,
+                          ToolIcons::knop(knop).isNull() == !plaatje);
             if (plaatje) alle << ToolIcons::knop(knop);
         }
         ALLE_WAAR(ToolIcons::knop2(3).isNull(), ToolIcons::knop2(-1).isNull());
@@ -347,9 +331,9 @@ private slots:
         const QImage voor = o.blad();
         o.kies(3); // the text preview must not stay behind under another tool
         o.kies(modus);
-        QCOMPARE(o.editor.BBlayer().zichtbaar, voorbeeld == "onderdeel");
-        QCOMPARE(o.editor.GumLayer().zichtbaar, voorbeeld == "gum");
-        QCOMPARE(o.editor.tekstGereedschapZichtbaar(), voorbeeld == "tekst");
+        ALLE_WAAR(o.editor.BBlayer().zichtbaar == (voorbeeld == "onderdeel"),
+                  o.editor.GumLayer().zichtbaar == (voorbeeld == "gum"),
+                  o.editor.tekstGereedschapZichtbaar() == (voorbeeld == "tekst"));
         o.editor.MouseDown(knop, 300, 300);
         for (const QPoint p : {QPoint(400, 350), QPoint(-50, 480), QPoint(330, 310)})
             o.editor.MouseMove(knop, p.x(), p.y());
@@ -362,12 +346,10 @@ private slots:
         draad.drawLine(300, 300, 310, 305, kRood);
         if (modus == 1) QCOMPARE(o.blad(), getekend ? draad.image() : voor);
         // The stamp stands as its preview would at the release: only the blue right half.
-        if (modus >= 5 && getekend) {
-            QCOMPARE(differingRect(o.blad(), voor), QRect(295, 290, 10, 10));
-            QCOMPARE(o.blad().copy(295, 290, 10, 10), Surface(10, 10, kBlauw).image());
-        }
-        QCOMPARE(o.editor.Modus(), daarna);
-        QCOMPARE(o.design.Pic2.drawMode(), Surface::DrawMode::Copy);
+        if (modus >= 5 && getekend)
+            ALLE_WAAR(differingRect(o.blad(), voor) == QRect(295, 290, 10, 10),
+                      o.blad().copy(295, 290, 10, 10) == Surface(10, 10, kBlauw).image());
+        ALLE_WAAR(o.editor.Modus() == daarna, o.design.Pic2.drawMode() == Surface::DrawMode::Copy);
         if (daarna == 0 && modus != 0)
             ALLE_WAAR(!o.editor.BBlayer().zichtbaar, !o.editor.tekstGereedschapZichtbaar());
     }
@@ -387,8 +369,8 @@ private slots:
             if (manier < 2) o.editor.MouseMove(Qt::LeftButton | Qt::RightButton, 320, 310);
             o.editor.MouseUp(Qt::RightButton, 320, 310);
             o.editor.MouseUp(Qt::LeftButton, 320, 310);
-            QVERIFY2(o.blad() == voor, qPrintable(QString::number(manier)));
-            QCOMPARE(o.design.Pic2.drawMode(), Surface::DrawMode::Copy);
+            ALLE_WAAR_BIJ(qPrintable(QString::number(manier)), o.blad() == voor,
+                          o.design.Pic2.drawMode() == Surface::DrawMode::Copy);
         }
     }
 
@@ -401,10 +383,9 @@ private slots:
         o.design.Pic2.setLineWidth(3);
         o.design.Pic2.drawLine(200, 200, 300, 200, kRood);
         Selectie selectie(o.design.Pic2, &o.design.GumPic);
-        QVERIFY(selectie.druk(Qt::LeftButton, {190, 190}, true));
-        QVERIFY(!selectie.los({310, 210}));
-        QCOMPARE(qAlpha(selectie.kopie().pixel(0, 0)), 0);
-        QCOMPARE(selectie.kopie().pixel(60, 10), kRood);
+        ALLE_WAAR(selectie.druk(Qt::LeftButton, {190, 190}, true), !selectie.los({310, 210}),
+                  qAlpha(selectie.kopie().pixel(0, 0)) == 0,
+                  selectie.kopie().pixel(60, 10) == kRood);
         selectie.wis();
         QCOMPARE(o.blad(), o.design.GumPic.image());
         const QImage rood = Surface(700, 500, kRood).image();
@@ -415,13 +396,15 @@ private slots:
         QCOMPARE(o.blad().copy(285, 41, 16, 16), o.design.GumPic.image().copy(285, 41, 16, 16));
         o.editor.MouseMove(Qt::NoButton, 400, 300);
         o.editor.MouseMove(Qt::LeftButton, 500, 300);
-        QCOMPARE(differingRect(o.blad(), rood), QRect(285, 41, 216, 260));
-        QCOMPARE(o.design.Pic2.pixel(395, 295), kRood);
+        ALLE_WAAR(differingRect(o.blad(), rood) == QRect(285, 41, 216, 260),
+                  o.design.Pic2.pixel(395, 295) == kRood);
         for (const int modus : {0, 3, 5}) {
             o.kies(modus);
-            QCOMPARE(o.editor.MouseMove(Qt::NoButton, 216, 146), "Contactpunt : 2, 1");
-            QVERIFY(!o.editor.MouseMove(Qt::NoButton, 100, 300).has_value());
-            QCOMPARE(o.editor.GumLayer().plek, QRect(85, 285, 16, 16));
+            ALLE_WAAR_BIJ(qPrintable(QString::number(modus)),
+                          o.editor.MouseMove(Qt::NoButton, 216, 146) ==
+                              QString("Contactpunt : 2, 1"),
+                          !o.editor.MouseMove(Qt::NoButton, 100, 300).has_value(),
+                          o.editor.GumLayer().plek == QRect(85, 285, 16, 16));
         }
         QCOMPARE(o.editor.BBlayer().plek, QRect(75, 285, 20, 10));
         o.kies(3);
@@ -476,8 +459,8 @@ private slots:
                      qPrintable(QStringLiteral("%1,%2").arg(druk.x()).arg(druk.y())));
         }
         // The status line names the block under the pointer, on past Z on a wide sheet.
-        QCOMPARE(blokTekst(49, 21 * 50), "Block : A - 22");
-        QCOMPARE(blokTekst(26 * 50, 0), "Block : [ - 1");
+        ALLE_WAAR(blokTekst(49, 21 * 50) == "Block : A - 22",
+                  blokTekst(26 * 50, 0) == "Block : [ - 1");
     }
 
     // Directions 1 to 4 shift the design sheet one block left, up, right, down: what passes
@@ -512,8 +495,8 @@ private slots:
         const QString lang = "R1 weerstand van 330 ohm voor de rode led op de voeding";
         for (const QString &regel : {lang, QString(40, 'W')}) {
             const QStringList regels = lijst.weergaveRegels(regel);
-            QVERIFY(regels.size() >= 3);
-            QCOMPARE(regels.join(QString()), regel); // nothing lost or doubled
+            ALLE_WAAR(regels.size() >= 3,
+                      regels.join(QString()) == regel); // nothing lost or doubled
             for (const QString &deel : regels)
                 QVERIFY(QFontMetricsF(letter).horizontalAdvance(deel.trimmed()) <= 200);
             QCOMPARE(lijst.regelAantal(regel + "\r\n" + regel), regels.size() * 2);
@@ -558,8 +541,8 @@ private slots:
             QCOMPARE(inkt(), midden.translated(0, knop ? 15 : -14));
         }
         blok.Text1_Change("R 10 LEDX");
-        QCOMPARE(blok.code(), "R 10 L");
-        QCOMPARE(blok.positie(), QPointF(25 - TextformModel::breedte("R 10 L") / 2.0, 16));
+        ALLE_WAAR(blok.code() == "R 10 L",
+                  blok.positie() == QPointF(25 - TextformModel::breedte("R 10 L") / 2.0, 16));
     }
 
     // The design printed after the question " Print": portrait pages, the name on page 1, the
@@ -661,12 +644,11 @@ private slots:
         withFileLimit(grens, [&] {
             return (geschreven = Exporteren::Exporteer(platform, map, ontwerp)).isEmpty();
         });
-        QCOMPARE(geschreven, QString());
-        QCOMPARE(map, folder.root()); // the next export's dialog starts where this one went
-        QCOMPARE(platform.messages.size(), 1);
+        // The next export's dialog starts where this one went.
+        ALLE_WAAR(geschreven.isEmpty(), map == folder.root(), platform.messages.size() == 1);
         QCOMPARE(platform.messages[0].text, melding.replace("%1", QDir::toNativeSeparators(pad)));
-        QCOMPARE(folder.readFile(naam), QByteArray("oud"));
-        QCOMPARE(QDir(folder.root()).entryList(QDir::Files | QDir::Hidden), QStringList{naam});
+        ALLE_WAAR(folder.readFile(naam) == "oud",
+                  QDir(folder.root()).entryList(QDir::Files | QDir::Hidden) == QStringList{naam});
     }
 
     // Undo and redo over random steps on both kinds of sheet.
@@ -692,13 +674,12 @@ private slots:
         }
         terugEnWeer(geschiedenis, blad, momenten, groottes);
         // Two undos and a new step: no redo left. A step that wrote the same pixels is none.
+        const auto vul = [&] {
+            return geschiedenis.begin(), blad.fillBox(0, 0, 3, 3, qRgb(1, 2, 3)),
+                   geschiedenis.eind();
+        };
         geschiedenis.undo(), geschiedenis.undo();
-        geschiedenis.begin();
-        blad.fillBox(0, 0, 3, 3, qRgb(1, 2, 3));
-        ALLE_WAAR(geschiedenis.eind(), !geschiedenis.kanRedo());
-        geschiedenis.begin();
-        blad.fillBox(0, 0, 3, 3, qRgb(1, 2, 3));
-        QVERIFY(!geschiedenis.eind());
+        ALLE_WAAR(vul(), !geschiedenis.kanRedo(), !vul());
     }
 
     // The editor tells the history where a gesture drew; a place it forgot to name would
@@ -739,8 +720,8 @@ private slots:
             ruis(&a, &ga, i);
             ruis(&b, &gb, i);
             momenten << a.image();
-            QVERIFY(budget.gebruikt() <= budget.grens());
-            QCOMPARE(budget.gebruikt(), ga.bytes() + gb.bytes());
+            ALLE_WAAR(budget.gebruikt() <= budget.grens(),
+                      budget.gebruikt() == ga.bytes() + gb.bytes());
         }
         const int blijft = ga.aantalStappen();
         ALLE_WAAR(blijft < 40, qAbs(blijft - gb.aantalStappen()) <= 1);
@@ -777,27 +758,20 @@ private slots:
         plaatsBlok(Pic, blauw, Qt::LeftButton, 110, 110); // C3
         const QList<QRgb> raster = lijnen(Pic);
         Selectie selectie(Pic);
-        QVERIFY(selectie.druk(Qt::LeftButton, {70, 70}, true));
-        QVERIFY(!selectie.los({140, 120}));
-        QCOMPARE(selectie.rand(), QRect(50, 50, 101, 101));
-        QVERIFY(selectie.druk(Qt::LeftButton, {100, 100}, false));
-        QVERIFY(selectie.los({260, 100}));
-        QCOMPARE(selectie.rand(), QRect(200, 50, 101, 101));
-        const QImage kopie = selectie.kopie();
-        QCOMPARE(kopie.size(), QSize(99, 99));
-        selectie.plak(kopie, {405, 10}); // I1, the last column, cut by the sheet's edge
-        QCOMPARE(Pic.pixel(419, 10), kRood);
-        QCOMPARE(selectie.rand(), QRect(400, 0, 51, 101));
-        QCOMPARE(lijnen(Pic), raster);
+        ALLE_WAAR(selectie.druk(Qt::LeftButton, {70, 70}, true), !selectie.los({140, 120}),
+                  selectie.rand() == QRect(50, 50, 101, 101));
+        ALLE_WAAR(selectie.druk(Qt::LeftButton, {100, 100}, false), selectie.los({260, 100}),
+                  selectie.rand() == QRect(200, 50, 101, 101),
+                  selectie.kopie().size() == QSize(99, 99));
+        selectie.plak(selectie.kopie(), {405, 10}); // I1, the last column, cut by the sheet's edge
+        ALLE_WAAR(Pic.pixel(419, 10) == kRood, selectie.rand() == QRect(400, 0, 51, 101),
+                  lijnen(Pic) == raster);
         // Found from outside: Shift and a drag from inside the selection moved it; and a drag
         // leftward chose a column too few (one column: none).
         const QImage voor = Pic.image();
-        QVERIFY(selectie.druk(Qt::LeftButton, {410, 10}, true));
-        QVERIFY(!selectie.los({360, 10}));
-        QCOMPARE(selectie.rand(), QRect(350, 0, 101, 51));
-        QCOMPARE(Pic.image(), voor);
-        QVERIFY(selectie.druk(Qt::RightButton, {5, 5}, true));
-        QVERIFY(!selectie.actief());
+        ALLE_WAAR(selectie.druk(Qt::LeftButton, {410, 10}, true), !selectie.los({360, 10}),
+                  selectie.rand() == QRect(350, 0, 101, 51), Pic.image() == voor);
+        ALLE_WAAR(selectie.druk(Qt::RightButton, {5, 5}, true), !selectie.actief());
     }
 
     // A picture claiming 10000 x 10000 pixels (a BMP header alone) or 60000 x 60000 (a PNG)

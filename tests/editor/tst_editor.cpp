@@ -66,7 +66,6 @@ struct Opstelling {
     void kies(int modus) {
         editor.kiesGereedschap(modus, QStringList{"Onderdeel", "Kapot"}.value(modus - 5, "Gummen"));
     }
-    // A left press at the first point, a drag through the middle ones, a release at the last.
     void sleep(const QList<QPoint> &p) {
         editor.MouseDown(Qt::LeftButton, p.first().x(), p.first().y());
         for (const QPoint &q : p.mid(1, p.size() - 2))
@@ -126,18 +125,14 @@ QList<QRgb> lijnen(const Surface &blad) {
 // pixels are one.
 QByteArray pngVan(int breed, int hoog) {
     QByteArray png = pictureFile(filledPicture(1, 1, 0), "PNG");
-    const auto zet = [&png](int plek, quint32 getal) {
-        for (int i = 0; i < 4; ++i)
-            png[plek + i] = char(getal >> (24 - 8 * i));
-    };
-    zet(16, quint32(breed)), zet(20, quint32(hoog));
+    qToBigEndian<quint32>(breed, png.data() + 16), qToBigEndian<quint32>(hoog, png.data() + 20);
     quint32 crc = 0xFFFFFFFF; // over the chunk's type and data, bytes 12 to 28
     for (const char teken : png.mid(12, 17)) {
         crc ^= quint8(teken);
         for (int k = 0; k < 8; ++k)
             crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
     }
-    zet(29, ~crc);
+    qToBigEndian<quint32>(~crc, png.data() + 29);
     return png;
 }
 
@@ -305,9 +300,9 @@ private slots:
     // One press, drag and release on the breadboard in each tool mode with each button: the
     // preview the mode shows, whether the sheet changes, the mode afterwards.
     void gebaar_data() {
-        const Tabel<int, int, QString, bool, int> rij("modus", "knop", "voorbeeld", "getekend",
-                                                      "daarna");
-        const int L = Qt::LeftButton, R = Qt::RightButton, M = Qt::MiddleButton;
+        const Tabel<int, Qt::MouseButton, QString, bool, int> rij("modus", "knop", "voorbeeld",
+                                                                  "getekend", "daarna");
+        const auto L = Qt::LeftButton, R = Qt::RightButton, M = Qt::MiddleButton;
         rij("components, left", 0, L, "", false, 0);
         rij("wire, left", 1, L, "", true, 1);
         rij("wire, right", 1, R, "", false, 0);
@@ -320,10 +315,9 @@ private slots:
         rij("broken part, middle", 6, M, "onderdeel", true, 0);
     }
     void gebaar() {
-        auto [modus, knopNummer, voorbeeld, getekend, daarna] =
-            velden<int, int, QString, bool, int>("modus", "knop", "voorbeeld", "getekend",
-                                                 "daarna");
-        const auto knop = Qt::MouseButton(knopNummer);
+        auto [modus, knop, voorbeeld, getekend, daarna] =
+            velden<int, Qt::MouseButton, QString, bool, int>("modus", "knop", "voorbeeld",
+                                                             "getekend", "daarna");
         Opstelling o;
         o.kies(5);
         o.kies(1); // a wire across the place of the gesture, with its snapshot

@@ -104,9 +104,7 @@ private slots:
     // sheets; overlapping their source: the designer's shifts; stretched: the magnifier.)
     void resize() {
         Surface surface(10, 10);
-        surface.setPixel(0, 0, kRed);
-        surface.setPixel(9, 9, kBlue);
-        surface.resize(6, 2);
+        surface.setPixel(0, 0, kRed), surface.setPixel(9, 9, kBlue), surface.resize(6, 2);
         QCOMPARE(surface.size(), QSize(6, 2));
         surface.resize(10, 10);
         QCOMPARE(inked(surface), "0,0"); // (9, 9) was cut off: background now
@@ -141,9 +139,8 @@ private slots:
     void ownBmpIsQts() {
         QByteArray eigen;
         QBuffer buffer(&eigen);
-        QVERIFY(buffer.open(QIODevice::WriteOnly));
-        QVERIFY(!BmpCodec::schrijf24(QImage(), buffer));
-        QVERIFY(BmpCodec::schrijf24(bont(49, 49), buffer));
+        ALLE_WAAR(buffer.open(QIODevice::WriteOnly), !BmpCodec::schrijf24(QImage(), buffer),
+                  BmpCodec::schrijf24(bont(49, 49), buffer));
         QCOMPARE(eigen, pictureFile(bont(49, 49)));
     }
     void bmps() {
@@ -181,14 +178,12 @@ private slots:
             const QByteArray oud = map.readFile("x");
             QVERIFY2(!withFileLimit(grens, [&] { return schrijf(pad, 2); }),
                      qPrintable(QString::number(soort)));
-            QCOMPARE(map.readFile("x"), oud);
-            QCOMPARE(QDir(map.root()).entryList(QDir::Files | QDir::Hidden), QStringList{"x"});
-            QVERIFY(!schrijf(map.path("geen/map/x"), 2)); // nowhere to write
-            QVERIFY(!schrijf(map.makeDir("map"), 2));
-            QVERIFY(QFileInfo(map.path("map")).isDir());
-            QVERIFY(schrijf(pad, 2));
-            QVERIFY(map.readFile("x") != oud);
-            QCOMPARE_GT(map.readFile("x").size(), grens);
+            ALLE_WAAR(map.readFile("x") == oud,
+                      QDir(map.root()).entryList(QDir::Files | QDir::Hidden) == QStringList{"x"},
+                      !schrijf(map.path("geen/map/x"), 2), // nowhere to write
+                      !schrijf(map.makeDir("map"), 2));
+            ALLE_WAAR(QFileInfo(map.path("map")).isDir(), schrijf(pad, 2), map.readFile("x") != oud,
+                      map.readFile("x").size() > grens);
         }
     }
 
@@ -206,9 +201,8 @@ private slots:
         for (int i = 0; i < 2; ++i) {
             for (const QString &doel : {elders, pijp}) {
                 const QString link = map.path("link");
-                QVERIFY(QFile::link(doel, link));
-                QVERIFY(schrijvers[i](link));
-                ALLE_WAAR(!QFileInfo(link).isSymLink(), map.readFile("link") == inhoud[i]);
+                ALLE_WAAR(QFile::link(doel, link), schrijvers[i](link),
+                          !QFileInfo(link).isSymLink(), map.readFile("link") == inhoud[i]);
                 QVERIFY(QFile::remove(link));
             }
             ALLE_WAAR(!schrijvers[i](pijp), !schrijvers[i](map.makeDir("map")));
@@ -235,9 +229,8 @@ private slots:
         auto [in, root, reason] =
             velden<AppFolderChoice::Inputs, QString, int>("in", "root", "reason");
         const AppFolderChoice choice = AppFolderChoice::choose(in);
-        QCOMPARE(choice.root, root);
-        QCOMPARE(int(choice.reason), reason);
-        QCOMPARE(choice.starter, reason == 3 ? kStarter : QString()); // for the user's own folder
+        ALLE_WAAR(choice.root == root, int(choice.reason) == reason,
+                  choice.starter == (reason == 3 ? kStarter : QString())); // the user's own folder
     }
 
     // Listings sort ignoring case, match patterns in case, show hidden files when asked; the
@@ -251,10 +244,11 @@ private slots:
         const QString map = folder.path("Map");
         for (const char *name : {"B.gif", "a.gif", "c.GIF", ".h.gif", "Symbolen2", "Breadboard"})
             folder.writeFile(QStringLiteral("Map/") + name, "x");
-        QCOMPARE(AppFolder::files(map, {"*.gif"}), (QStringList{"a.gif", "B.gif"}));
-        QCOMPARE(AppFolder::files(map, {"*.gif"}, true), (QStringList{".h.gif", "a.gif", "B.gif"}));
-        QCOMPARE(AppFolder::subfolders(map), (QStringList{"appel", "MyPlugins", "Zmap"}));
-        QCOMPARE(AppFolder::files(folder.path("weg")), QStringList());
+        ALLE_WAAR(AppFolder::files(map, {"*.gif"}) == (QStringList{"a.gif", "B.gif"}),
+                  AppFolder::files(map, {"*.gif"}, true) ==
+                      (QStringList{".h.gif", "a.gif", "B.gif"}),
+                  AppFolder::subfolders(map) == (QStringList{"appel", "MyPlugins", "Zmap"}),
+                  AppFolder::files(folder.path("weg")).isEmpty());
         for (const auto &[pad, gevonden] :
              {std::pair{"/PLUGINS/images\\X.jpg", "/Plugins/Images/X.jpg"},
               {"\\projecten\\nieuw\\A.dat", "/Projecten/nieuw/A.dat"},
@@ -262,8 +256,8 @@ private slots:
               {"\\Symbolen\\Ic", "/Symbolen/IC"},
               {"\\symbolen\\", "/Symbolen/"}})
             QCOMPARE(AppFolder(folder.root()).path(pad), folder.root() + gevonden);
-        QVERIFY(!AppFolderChoice::holdsProgramFolders(map));
-        QVERIFY(!AppFolderChoice::holdsProgramFolders(folder.path("weg")));
+        ALLE_WAAR(!AppFolderChoice::holdsProgramFolders(map),
+                  !AppFolderChoice::holdsProgramFolders(folder.path("weg")));
         folder.makeDir("Map/projecten");
         QVERIFY(AppFolderChoice::holdsProgramFolders(map));
         ScriptedPlatform platform; // a file exists for the program when it is one or links to one
@@ -279,11 +273,9 @@ private slots:
     // The responsive wait: at least as long as asked, handling events all along and
     // without a busy loop; for no time it returns at once, running no other handler.
     void wacht_data() {
-        QTest::addColumn<double>("seconden");
-        QTest::newRow("no time") << 0.0;
-        QTest::newRow("less than none") << -5.0;
-        QTest::newRow("not a number") << std::nan("");
-        QTest::newRow("200 ms") << 0.2;
+        const Tabel<double> rij("seconden");
+        rij("no time", 0.0), rij("less than none", -5.0), rij("not a number", std::nan(""));
+        rij("200 ms", 0.2);
     }
     void wacht() {
         QFETCH(double, seconden);
@@ -341,8 +333,8 @@ private slots:
     void enormBestand() {
         TestFolder folder;
         QFile bestand(folder.writeFile("groot", "x"));
-        QVERIFY(bestand.resize(qint64(1) << 36)); // 64 GB, sparse: it takes no disk
-        QVERIFY(!DiskNames::read(QFile::encodeName(bestand.fileName()), 1 << 20));
+        ALLE_WAAR(bestand.resize(qint64(1) << 36), // 64 GB, sparse: it takes no disk
+                  !DiskNames::read(QFile::encodeName(bestand.fileName()), 1 << 20));
     }
 
     // A message often holds a name the user typed: "<b>R1" is a name, not markup, and the
@@ -361,8 +353,8 @@ private slots:
         QCOMPARE(platform.message("<b>R1</b> opslaan?\r\nJa", "", Platform::Buttons::YesNo,
                                   Platform::Icon::Question),
                  Platform::Answer::No);
-        QCOMPARE(titel + '|' + tekst, "Voltarix|<b>R1</b> opslaan?\nJa|&Ja|&Nee");
-        QCOMPARE(vorm, Qt::PlainText);
+        ALLE_WAAR(titel + '|' + tekst == "Voltarix|<b>R1</b> opslaan?\nJa|&Ja|&Nee",
+                  vorm == Qt::PlainText);
     }
 
     // Each of Qt's dialogs hands back what was chosen in it, and nothing when closed; a
@@ -372,28 +364,25 @@ private slots:
         TestFolder folder;
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.makeDir("config")));
         QtPlatform platform;
-        bijModaalVenster([](QWidget *v) {
-            qobject_cast<QInputDialog *>(v)->setTextValue("R2");
-            qobject_cast<QDialog *>(v)->accept();
-        });
+        // Each set and accepted; done(): a file dialog's accept() may wait for its listing.
+        const auto kies = [](std::function<void(QWidget *)> zet) {
+            bijModaalVenster(
+                [zet](QWidget *v) { zet(v), qobject_cast<QDialog *>(v)->done(QDialog::Accepted); });
+        };
+        kies([](QWidget *v) { qobject_cast<QInputDialog *>(v)->setTextValue("R2"); });
         QCOMPARE(platform.inputBox("Naam?", "", "R1"), "R2");
-        bijModaalVenster([](QWidget *v) {
-            qobject_cast<QColorDialog *>(v)->setCurrentColor(Qt::red);
-            qobject_cast<QDialog *>(v)->accept();
-        });
+        kies([](QWidget *v) { qobject_cast<QColorDialog *>(v)->setCurrentColor(Qt::red); });
         QCOMPARE(platform.chooseColour(qRgb(0, 0, 255)), qRgb(255, 0, 0));
-        bijModaalVenster([&](QWidget *v) { // done(): accept() may wait for the folder's listing
+        kies([&](QWidget *v) {
             v->findChild<QLineEdit *>("fileNameEdit")->setText(folder.path("a.bmp"));
-            qobject_cast<QDialog *>(v)->done(QDialog::Accepted);
         });
         QCOMPARE(platform.openFileName("Open", folder.root(), "Plaatje|*.bmp"),
                  folder.path("a.bmp"));
-        bijModaalVenster([](QWidget *v) { // the second format chosen as a user does
+        kies([](QWidget *v) { // the second format chosen as a user does
             auto *formaat = v->findChild<QComboBox *>("fileTypeCombo");
             formaat->setCurrentIndex(1);
             emit formaat->activated(1);
             emit formaat->textActivated(formaat->currentText());
-            qobject_cast<QDialog *>(v)->done(QDialog::Accepted);
         });
         QCOMPARE(platform.saveFileNameByFormat("Export", folder.path("b"), "PNG|*.png|BMP|*.bmp"),
                  folder.path("b.bmp"));

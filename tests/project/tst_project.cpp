@@ -176,9 +176,9 @@ private slots:
             const QByteArray pad = QFile::encodeName(folder.writeFile("f", inhoud[i]));
             QCOMPARE(::rename(pad.constData(), bestanden[i].constData()), 0);
         }
+        QCOMPARE(map.namen(), QStringList{naam});
         const ProjectMap::Geladen geladen = map.laad(naam);
-        ALLE_WAAR(map.namen() == QStringList{naam}, geladen.breadboard == kOud.image(),
-                  geladen.lijst == "µ\r\n",
+        ALLE_WAAR(geladen.breadboard == kOud.image(), geladen.lijst == "µ\r\n",
                   map.opslaan(naam, kNieuw, kOud, "Ω") == ProjectMap::Geen);
         const ProjectMap::Geladen nieuw = map.laad(naam);
         ALLE_WAAR(nieuw.ontwerpBlad == kNieuw.image(), nieuw.breadboard == kOud.image(),
@@ -216,8 +216,8 @@ private slots:
         ander.unlock();
         map.zetWachttijd(0);
         QFile slot(folder.writeFile("Projecten/P.lock", {}));
-        QCOMPARE(map.opslaan("P", kKlein, kKlein, "x\r\n"), ProjectMap::InGebruik);
         ALLE_WAAR(
+            map.opslaan("P", kKlein, kKlein, "x\r\n") == ProjectMap::InGebruik,
             slot.open(QIODevice::ReadWrite),
             slot.setFileTime(QDateTime::currentDateTime().addSecs(-2), P::FileModificationTime));
         ALLE_WAAR(map.opslaan("P", kKlein, kKlein, "x\r\n") == ProjectMap::Geen,
@@ -259,8 +259,8 @@ private slots:
             ALLE_WAAR(helper.waitForFinished(), helper.exitStatus() == QProcess::CrashExit);
             return opent(projecten, manier.toInt() >= 4);
         }
-        QString doel = projecten;
         QFile vulsel(projecten + "/vulsel");
+        QString doel = projecten;
         if (manier == "bestand") doel = folder.writeFile("Bestand", "geen map") + "/Projecten";
         if (manier == "rechten" && geteuid() == 0) QSKIP("root writes where no one may");
         if (manier == "rechten") QFile::setPermissions(projecten, P::ReadOwner | P::ExeOwner);
@@ -269,8 +269,8 @@ private slots:
         if (manier == "vol") { // filled to the last byte
             QVERIFY(vulsel.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
             for (const int blok : {65536, 4096, 1})
-                while (vulsel.write(QByteArray(blok, 'x')) == blok) {
-                }
+                while (vulsel.write(QByteArray(blok, 'x')) == blok)
+                    continue;
         }
         ScriptedPlatform platform;
         platform.inputAnswers << "P", platform.answers << Platform::Answer::Yes;

@@ -133,8 +133,7 @@ private slots:
             for (QWidget *b : venster->findChildren<QWidget *>()) {
                 const auto [tekst, rol] = tekstVan(b);
                 if (tekst.isEmpty() || !b->isVisible() || !b->isEnabled()) continue;
-                const QRect vlak(b->mapTo(venster, b->contentsRect().topLeft()),
-                                 b->contentsRect().size());
+                const QRect vlak = b->contentsRect().translated(b->mapTo(venster, QPoint()));
                 QRegion boven; // what lies over the control
                 const QObjectList broers = b->parentWidget()->children();
                 for (qsizetype i = broers.indexOf(b) + 1; i < broers.size(); ++i)
@@ -175,9 +174,9 @@ private slots:
     // With a large desktop font every text fits the room its control leaves for it, in
     // Qt's own style and in one of wider margins.
     void tekstenPassenBijGrootLettertype_data() {
-        QTest::addColumn<QString>("stijl");
+        const Tabel<QString> rij("stijl");
         for (const char *stijl : {"Fusion", "Adwaita-Dark"})
-            QTest::newRow(stijl) << QString(stijl);
+            rij(stijl, stijl);
     }
     void tekstenPassenBijGrootLettertype() {
         QFETCH(QString, stijl);
@@ -240,12 +239,10 @@ private slots:
                         QRect(ruimte.topLeft(), QSize(ruimte.width(), 10000)), vlag, tekst);
                     if (nodig.width() > ruimte.width() || nodig.height() > ruimte.height() ||
                         tekst.endsWith(QChar(0x2026)))
-                        fouten << QStringLiteral("%1 %2 \"%3\": %4x%5 in %6x%7")
-                                      .arg(venster->objectName(), b->objectName(), tekst)
-                                      .arg(nodig.width())
-                                      .arg(nodig.height())
-                                      .arg(ruimte.width())
-                                      .arg(ruimte.height());
+                        fouten << QString::asprintf(
+                            "%s %s \"%s\": %dx%d in %dx%d", qUtf8Printable(venster->objectName()),
+                            qUtf8Printable(b->objectName()), qUtf8Printable(tekst), nodig.width(),
+                            nodig.height(), ruimte.width(), ruimte.height());
                 }
             }
         });

@@ -7,17 +7,10 @@
 #include "symbols/vensters/Config.h"
 #include "symbols/vensters/IconDesign.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QToolButton>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
-
-const QRgb kZwart = qRgb(0, 0, 0), kRood = qRgb(255, 0, 0);
 
 void sleep(QWidget *widget, QPoint punt, Qt::MouseButtons knoppen) { // a move, buttons held
     QMouseEvent beweging(QEvent::MouseMove, punt, widget->mapToGlobal(punt), Qt::NoButton, knoppen,
@@ -25,9 +18,7 @@ void sleep(QWidget *widget, QPoint punt, Qt::MouseButtons knoppen) { // a move, 
     QApplication::sendEvent(widget, &beweging);
 }
 
-QImage tegelVan(int textuur) {
-    return Texturen::textuur(textuur).copy(0, 0, 80, 80);
-}
+const auto tegelVan = [](int textuur) { return Texturen::textuur(textuur).copy(0, 0, 80, 80); };
 
 QImage patroonOver(QImage onder, int patroon, QRgb kleur) {
     Surface tegel(onder);
@@ -85,13 +76,13 @@ private slots:
         QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(5, 250));
         QCOMPARE(kind("IconOrgineel")->grab().toImage(), venster.model().tekening().image());
         QTest::mouseClick(kind("TransferKnop"), Qt::LeftButton);
-        QCOMPARE(IconPic.pixel(0, 24), kZwart);
+        QCOMPARE(IconPic.pixel(0, 24), qRgb(0, 0, 0));
         QCOMPARE(IconPic.image(), venster.model().tekening().image());
         sleep(grid, QPoint(250, 250), Qt::NoButton);
         QCOMPARE(venster.findChild<QLabel *>("CoordLabel")->text(), QStringLiteral("X:25 - Y:25"));
         sleep(grid, QPoint(5, 250), Qt::RightButton);
         QCOMPARE(venster.model().tekening().pixel(0, 24), Surface::kWhite);
-        QCOMPARE(IconPic.pixel(0, 24), kZwart);
+        QCOMPARE(IconPic.pixel(0, 24), qRgb(0, 0, 0));
         sleep(kind("IconPalet"), QPoint(10, 5), Qt::NoButton);
         QCOMPARE(kind("IconPalet")->toolTip(), QStringLiteral(" R:0 / G:255 / B:255 "));
         QTest::mouseClick(kind("IconPalet"), Qt::LeftButton, {}, QPoint(10, 5));
@@ -101,9 +92,8 @@ private slots:
             QCOMPARE(kind(QStringLiteral("KnopB_%1").arg(i))->isEnabled(), i == 15);
         QCOMPARE(grid->cursor().shape(), Qt::CrossCursor);
         QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(2, 250)); // the red marker
-        QVERIFY(kind("KnopB_1")->isEnabled());
-        QCOMPARE(grid->cursor().shape(), Qt::ArrowCursor);
-        QCOMPARE(kind("TekenKleur")->palette().color(QPalette::Window), QColor(kRood));
+        ALLE_WAAR(kind("KnopB_1")->isEnabled(), grid->cursor().shape() == Qt::ArrowCursor);
+        QCOMPARE(kind("TekenKleur")->palette().color(QPalette::Window), QColor(255, 0, 0));
     }
 
     // OK stores the tile while the web view shows (`web`); `hindernis` 1: a folder named as the
@@ -146,10 +136,12 @@ private slots:
         e.start(true);
         auto *textuur = e.config->findChild<QScrollBar *>("HScroll1"),
              *patroon = e.config->findChild<QScrollBar *>("VScroll1");
-        patroon->setValue(4);
-        QCOMPARE(e.beeld(), patroonOver(Surface(80, 80).image(), 4, qRgb(255, 255, 0)));
-        textuur->setValue(12);
-        QCOMPARE(e.beeld(), tegelVan(12));
+        const auto zet = [&e](QScrollBar *s, int w) {
+            s->setValue(w);
+            return e.beeld();
+        };
+        QCOMPARE(zet(patroon, 4), patroonOver(Surface(80, 80).image(), 4, qRgb(255, 255, 0)));
+        QCOMPARE(zet(textuur, 12), tegelVan(12));
         e.config->findChild<QCheckBox *>("Check1")->setChecked(true);
         e.platform.colourAnswers = {qRgb(0, 128, 255), std::nullopt};
         auto *swatch = e.config->findChild<QLabel *>("ColorLabel");
@@ -158,14 +150,10 @@ private slots:
         QCOMPARE(swatch->palette().color(QPalette::Window), QColor(0, 128, 255));
         QCOMPARE(e.platform.geopendOp, (QList<QRgb>{qRgb(1, 2, 3), qRgb(0, 128, 255)}));
         QCOMPARE(e.beeld(), tegelVan(12));
-        patroon->setValue(7);
-        QCOMPARE(e.beeld(), patroonOver(tegelVan(12), 7, qRgb(0, 128, 255)));
-        textuur->setValue(20);
-        QCOMPARE(e.beeld(), tegelVan(13));
-        patroon->setValue(11);
-        QCOMPARE(e.beeld(), patroonOver(tegelVan(13), 10, qRgb(0, 128, 255)));
-        patroon->setValue(0);
-        QCOMPARE(e.beeld(), filledPicture(80, 80, qRgb(0, 128, 255)));
+        QCOMPARE(zet(patroon, 7), patroonOver(tegelVan(12), 7, qRgb(0, 128, 255)));
+        QCOMPARE(zet(textuur, 20), tegelVan(13));
+        QCOMPARE(zet(patroon, 11), patroonOver(tegelVan(13), 10, qRgb(0, 128, 255)));
+        QCOMPARE(zet(patroon, 0), filledPicture(80, 80, qRgb(0, 128, 255)));
     }
 };
 

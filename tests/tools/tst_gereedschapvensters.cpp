@@ -85,10 +85,8 @@ private slots:
         QImage getoond;
         platform.duringWait = [&](double) { getoond = bord.image().copy(); };
         kind(&venster, "SegmentKnop")->click();
-        QVERIFY(!getoond.isNull());
-        QVERIFY(getoond != bord.image());
-        platform.waits = 0;
-        platform.waited = 0;
+        ALLE_WAAR(!getoond.isNull(), getoond != bord.image());
+        platform.waited = platform.waits = 0;
         platform.duringWait = [&](double) {
             QCOMPARE(teksten(&venster, {"Knop10", "ExitKnop"}, "enabled"), "false|false");
             QCOMPARE(bord.image().copy(QRect(kDisplayPlaats, kDisplayMaat)),

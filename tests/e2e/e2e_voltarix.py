@@ -4,6 +4,7 @@
 `vensters`: every tool window opened and closed."""
 
 import argparse
+import itertools
 import os
 import pathlib
 import shutil
@@ -28,32 +29,29 @@ def gesorteerd(map_):  # the files of a folder in the order the program lists th
 
 
 class Voltarix:
-    """The program on the display and where its controls stand; werk/MAP laid out if missing."""
+    """The program past its title screen and where its controls stand; werk/MAP laid out if missing;
+    `gestart` (as xsessie.draai gives it) takes its stop."""
 
-    def __init__(self, args, werk, bureau, map_="Voltarix", *extra):
-        self.args, self.bureau, self.werk, self.map = args, bureau, werk, os.path.join(werk, map_)
+    def __init__(self, args, werk, bureau, gestart, map_="Voltarix", *extra):
+        self.args, self.bureau, self.werk, self.gestart = args, bureau, werk, gestart
+        self.map = os.path.join(werk, map_)
         if not os.path.isdir(self.map):
             subprocess.run([args.starter_tool, "lay-out", args.starter, self.map], check=True,
                            capture_output=True, env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
-        runtime = os.path.join(werk, "runtime")
-        os.makedirs(runtime, mode=0o700, exist_ok=True)
+        os.makedirs(runtime := os.path.join(werk, "runtime"), mode=0o700, exist_ok=True)
         omgeving = dict(bureau.omgeving, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime,
                         HOME=werk, LANG="C.UTF-8", LC_ALL="C.UTF-8")
         omgeving.pop("VOLTARIX_HOME", None)
         self.log = open(os.path.join(werk, "voltarix.log"), "ab")
         self.proces = subprocess.Popen([args.voltarix, "--app-folder", self.map, *extra], env=omgeving,
                                        stdout=self.log, stderr=subprocess.STDOUT)
+        gestart.append(self.stop)
         uit = subprocess.run([args.plaatsen, *map(str, SCHERM)], check=True, capture_output=True, text=True).stdout
         self.tabel = {naam + (index if naam.startswith("Knop") else ""): tuple(map(int, maten))
                       for naam, index, *maten in map(str.split, uit.splitlines())}
         balk, bord = self.tabel["WerkBalk"], self.tabel["Pic2"]
         self.bedekt = balk[1] + balk[3] - bord[1]  # the breadboard's top rows under its tool bar
-
-    def pad(self, *delen):
-        return os.path.join(self.map, *delen)
-
-    def door_titel(self):
-        """Through the title screen; the inside is found by the tool button panel (the menu bar's height varies)."""
+        # Through the title screen; the inside is found by the tool button panel (the menu bar's height varies).
         titel = self.bureau.wacht_op_venster("Voltarix")
         x, y, breedte, hoogte = self.bureau.geometrie(titel)
         self.bureau.klik(x + breedte // 2, y + hoogte // 3)
@@ -63,6 +61,9 @@ class Voltarix:
         achter_x, achter_y = self.tabel["BackKnoppen"][:2]
         self.binnen = (x, wacht_tot(lambda: next((r for r in range(y, y + 80) if self.bureau.schermbeeld().pixel(
             x + achter_x + 2, r) == KNOPPEN_GRIJS), None), "the tool button panel") - achter_y)
+
+    def pad(self, *delen):
+        return os.path.join(self.map, *delen)
 
     def punt(self, naam, x, y):  # the screen point of (x, y) inside a control
         links, boven = self.tabel[naam][:2]
@@ -94,14 +95,10 @@ class Voltarix:
         return wacht_tot(lambda: (lambda b: klopt(b) and b)(beeld()), wat)
 
     def na_verandering(self, naam, actie, wat):  # runs `actie`; what the control shows once changed and settled
-        voor = vorige = self.beeld_van(naam)
+        voor = self.beeld_van(naam)
         actie()
-
-        def rustig():
-            nonlocal vorige
-            eerder, vorige = vorige, self.beeld_van(naam)
-            return vorige != voor and vorige == eerder and vorige
-        return wacht_tot(rustig, wat)
+        paren = itertools.pairwise(itertools.chain([voor], iter(lambda: self.beeld_van(naam), None)))
+        return wacht_tot(lambda: (lambda eerder, nu: nu != voor and nu == eerder and nu)(*next(paren)), wat)
 
     def typ_in(self, naam, tekst):  # over what a choice box holds
         self.klik_op(naam, hoogte=20)
@@ -116,7 +113,7 @@ class Voltarix:
         self.bureau.focus(self.venster)
         self.bureau.toetsen(*toetsen)
 
-    def dialoog(self, titel, *toetsen, typ=None):  # keys (and text) into it; waits until it has gone
+    def dialoog(self, titel, *toetsen, typ=None):  # keys (and text) into it; waits until it has gone; Return: Yes
         venster = self.bureau.wacht_op_venster(titel)
         self.bureau.focus(venster)
         if typ is not None:
@@ -124,9 +121,6 @@ class Voltarix:
             self.bureau.typ(typ)
         self.bureau.toetsen(*toetsen)
         self.bureau.wacht_tot_weg(venster, titel)
-
-    def vraag(self, titel, ja):  # Return for the default Yes, Escape for No
-        self.dialoog(titel, "Return" if ja else "Escape")
 
     def opslaan(self, naam):
         self.knop(2)
@@ -149,7 +143,7 @@ class Voltarix:
             controleer(self.proces.poll() is None and self.venster in self.bureau.vensters("Voltarix"),
                        "the program ended although the user answered No")
             self.toetsen_aan_venster("ctrl+q")
-            self.vraag(" Exit programma", ja=ja)
+            self.dialoog(" Exit programma", "Return" if ja else "Escape")
         wacht_tot(lambda: self.proces.poll() is not None, "the program to end")
         controleer(self.proces.returncode == 0, "the program ended with code %d" % self.proces.returncode)
 
@@ -173,69 +167,16 @@ def plaats_symbool(v, symbool):  # a click anywhere in a block of the design she
     return v.wacht_op("Pic", lambda blad: blad.stuk(151, 101, 49, 49) == symbool, "the symbol in block (3, 2)")
 
 
-def teken_draad(v):
-    """A blue wire dragged zigzag. Returns the bare board."""
-    v.muis_weg()
-    leeg_bord = v.na_verandering("Pic2", lambda: v.knop(7), "the breadboard view")
-    v.kies_uit_keuzelijst("Combo2", 2)  # Blauw
-    v.kies_uit_keuzelijst("Combo3", 1)  # Draadverbinding
-    v.bureau.sleep_muis([v.punt("Pic2", 236 + 20 * i, 166 + (i % 2) * 7) for i in range(6)] +
-                        [v.punt("Pic2", 356, 166)])
-    v.muis_weg()
-    draad = [v.punt("Pic2", x, y) for x in range(236, 356) for y in (165, 166, 167)]
-    v.wacht_op(None, lambda s: all(s.pixel(*p) == BLAUW for p in draad), "a blue wire")
-    return leeg_bord
-
-
-def stempel_onderdeel(v):  # a part picture stamped with a click; returns the board
-    v.kies_uit_keuzelijst("Combo3", 5)
-    return v.na_verandering("Pic2", lambda: v.bureau.klik(*v.punt("Pic2", 560, 420)) or v.muis_weg(),
-                            "the part picture stamped")
-
-
-def typ_lijst(v):
-    v.na_verandering("Text1", lambda: v.knop(6), "the component list")
-    v.klik_op("Text1")
-
-    def typ():
-        v.bureau.toetsen("ctrl+End")
-        for regel in LIJST.split("\r\n")[2:4]:
-            v.bureau.typ(regel)
-            v.bureau.toetsen("Return")
-    v.na_verandering("Text1", typ, "the typed lines")
-
-
 def klembord(v, soort="UTF8_STRING"):  # what another program gets from the X clipboard
     return subprocess.run(["xclip", "-selection", "clipboard", "-t", soort, "-o"],
                           env=v.bureau.omgeving, capture_output=True, timeout=30).stdout
-
-
-def kopieer(v, blad):
-    v.toetsen_aan_venster("ctrl+c")  # no text box has the focus: the sheet
-    pad = os.path.join(v.werk, "klembord.png")
-
-    def beeld():
-        pathlib.Path(pad).write_bytes(klembord(v, "image/png"))
-        return os.path.getsize(pad) and lees_plaatje(pad)
-    wacht_tot(lambda: beeld() == blad, "the design sheet on the clipboard", tijd=30)
 
 
 def exporteer(v, bestand):  # "Exporteren..." into the home folder, where the dialog starts
     v.toetsen_aan_venster("ctrl+e")
     v.dialoog(" Exporteren", "Return", typ=bestand)
     pad = os.path.join(v.werk, bestand)
-    wacht_tot(lambda: os.path.isfile(pad), bestand)
-    return pad
-
-
-def controleer_pdf(pad):  # the two sheets on page 1, the list on page 2; the page count: the print test
-    def uit(*opdracht):
-        return subprocess.run(opdracht, capture_output=True, text=True, check=True).stdout
-    beelden = uit("pdfimages", "-list", pad).splitlines()[2:]
-    controleer([r.split()[0] for r in beelden] == ["1", "1"], "page 1 does not hold the two sheets: %r" % beelden)
-    pagina_2 = uit("pdftotext", "-f", "2", "-l", "2", pad, "-")
-    for regel in ["Componentenlijst *.*"] + LIJST.split("\r\n")[2:4]:
-        controleer(regel in pagina_2, "page 2 lacks %r: %r" % (regel, pagina_2))
+    return wacht_tot(lambda: os.path.isfile(pad) and pad, bestand)
 
 
 def menu_item(v, menu, item):  # `item` counts the items that can be chosen: the keys skip grey ones
@@ -245,53 +186,66 @@ def menu_item(v, menu, item):  # `item` counts the items that can be chosen: the
 def scenario_ontwerp(v):
     leeg_blad = v.na_verandering("Pic", lambda: v.knop(5), "the design sheet")
     ontwerp = plaats_symbool(v, kies_symbool(v))
-    kopieer(v, ontwerp)
-    leeg_bord = teken_draad(v)
-    bord = stempel_onderdeel(v)
+    v.toetsen_aan_venster("ctrl+c")  # no text box has the focus: the sheet
+    png = os.path.join(v.werk, "klembord.png")  # write_bytes gives 0 while the clipboard is empty
+    wacht_tot(lambda: pathlib.Path(png).write_bytes(klembord(v, "image/png")) and lees_plaatje(png) == ontwerp,
+              "the design sheet on the clipboard", tijd=30)
+
+    v.muis_weg()  # a blue wire dragged zigzag on the bare board
+    leeg_bord = v.na_verandering("Pic2", lambda: v.knop(7), "the breadboard view")
+    v.kies_uit_keuzelijst("Combo2", 2)  # Blauw
+    v.kies_uit_keuzelijst("Combo3", 1)  # Draadverbinding
+    v.bureau.sleep_muis([v.punt("Pic2", 236 + 20 * i, 166 + (i % 2) * 7) for i in range(6)] +
+                        [v.punt("Pic2", 356, 166)])
+    v.muis_weg()
+    draad = [v.punt("Pic2", x, y) for x in range(236, 356) for y in (165, 166, 167)]
+    v.wacht_op(None, lambda s: all(s.pixel(*p) == BLAUW for p in draad), "a blue wire")
+    v.kies_uit_keuzelijst("Combo3", 5)  # a part picture stamped with a click
+    bord = v.na_verandering("Pic2", lambda: v.bureau.klik(*v.punt("Pic2", 560, 420)) or v.muis_weg(),
+                            "the part picture stamped")
     controleer(v.zoals_getoond(lees_plaatje(exporteer(v, "bord.png"))) == bord,
                "the exported PNG differs from the breadboard on the screen")
-    typ_lijst(v)
+
+    v.na_verandering("Text1", lambda: v.knop(6), "the component list")
+    v.klik_op("Text1")
+    regels = LIJST.split("\r\n")[2:4]
+    v.na_verandering("Text1", lambda: v.bureau.toetsen("ctrl+End") or [
+        v.bureau.typ(regel) or v.bureau.toetsen("Return") for regel in regels], "the typed lines")
     menu_item(v, 1, 1)()  # "Kopiëren" after Undo (Redo is grey): with the list shown, its text
     wacht_tot(lambda: klembord(v) == LIJST.replace("\r\n", "\n").encode(), "the list on the clipboard")
-    controleer_pdf(exporteer(v, "ontwerp.pdf"))
+    pdf = exporteer(v, "ontwerp.pdf")  # the two sheets on page 1, the list on page 2; the page count: the print test
+    beelden = subprocess.check_output(["pdfimages", "-list", pdf], text=True).splitlines()[2:]
+    controleer([r.split()[0] for r in beelden] == ["1", "1"], "page 1 does not hold the two sheets: %r" % beelden)
+    pagina_2 = subprocess.check_output(["pdftotext", "-f", "2", "-l", "2", pdf, "-"], text=True)
+    for regel in ["Componentenlijst *.*"] + regels:
+        controleer(regel in pagina_2, "page 2 lacks %r: %r" % (regel, pagina_2))
 
     ovb, brb, _ = v.opslaan(PROJECT)
     controleer(lees_plaatje(ovb) == ontwerp, "the .ovb differs from the design sheet on the screen")
-    controleer(v.zoals_getoond(lees_plaatje(brb)) == bord,
-               "the .brb differs from the breadboard on the screen")
-
-    v.knop(0)
-    v.vraag(" Nieuw", ja=True)
-    for stap, beelden in (("New", (leeg_blad, leeg_bord)), ("Open", (ontwerp, bord))):
-        if stap == "Open":
-            v.open_project(PROJECT)
+    controleer(v.zoals_getoond(lees_plaatje(brb)) == bord, "the .brb differs from the breadboard on the screen")
+    for stap, actie, beelden in (("New", lambda: v.knop(0) or v.dialoog(" Nieuw", "Return"), (leeg_blad, leeg_bord)),
+                                 ("Open", lambda: v.open_project(PROJECT), (ontwerp, bord))):
+        actie()
         for knop, naam, beeld in zip((5, 7), ("Pic", "Pic2"), beelden):  # the breadboard shown last
             v.knop(knop)
             v.wacht_op_beeld(naam, beeld, "%s after %s" % (naam, stap))
 
-    v.na_verandering("Pic2", lambda: v.klik_op("BBgrootKnop") or v.vraag(" Size", ja=True), "the big board")
+    v.na_verandering("Pic2", lambda: v.klik_op("BBgrootKnop") or v.dialoog(" Size", "Return"), "the big board")
     v.muis_weg()
     v.afsluiten()
     controleer(lees(v.pad("Voltarix.ini")) == INI_GROOT, "Voltarix.ini holds %r" % lees(v.pad("Voltarix.ini")))
 
 
-def scenario_vensters(v):
-    for titel, open_ in ((" Kleurcode E-12", lambda: v.klik_op("Knop20")),
-                         (" Tekst", lambda: v.klik_op("Knop21")),
-                         (" 49 x 49 Symbool Designer", lambda: v.klik_op("Knop22")),
-                         (" Configuratie", menu_item(v, 1, 1)), (" Bits & Bytes", menu_item(v, 2, 0)),
-                         (" Led calculator", menu_item(v, 2, 1)), (" 7-Segment Display", menu_item(v, 2, 2))):
-        open_()
+def scenario_vensters(v):  # by a tool button (its number) or a menu item (menu, item)
+    for titel, *waar in ((" Kleurcode E-12", 20), (" Tekst", 21), (" 49 x 49 Symbool Designer", 22),
+                         (" Configuratie", 1, 1), (" Bits & Bytes", 2, 0), (" Led calculator", 2, 1),
+                         (" 7-Segment Display", 2, 2)):
+        v.knop(*waar) if len(waar) == 1 else menu_item(v, *waar)()
         v.dialoog(titel, "Escape")
     v.afsluiten()
 
 
-def start(args, werk, bureau, gestart, map_="Voltarix", *extra):  # the program past its title screen
-    v = Voltarix(args, werk, bureau, map_, *extra)
-    gestart.append(v.stop)
-    v.gestart = gestart
-    v.door_titel()
-    return v
+start = Voltarix  # the program past its title screen
 
 
 SCENARIOS = {"ontwerp": scenario_ontwerp, "vensters": scenario_vensters}
@@ -312,8 +266,7 @@ def main():
         print("e2e: %s not installed (scripts/setup.sh installs them)" % missend)
         return 1
 
-    return draai(args.scenario, lambda werk, bureau, gestart: SCENARIOS[args.scenario](
-        start(args, werk, bureau, gestart)))
+    return draai(args.scenario, lambda *sessie: SCENARIOS[args.scenario](start(args, *sessie)))
 
 
 if __name__ == "__main__":

@@ -26,10 +26,9 @@ QImage vlak(const QImage &beeld) { // transparent pixels all alike, whatever the
 
 // The sides of a symbol that a lead leaves at.
 int draden(const QImage &beeld) {
-    int aantal = 0;
-    for (const QPoint stap : kZijden)
-        aantal += beeld.pixel(QPoint(24, 24) - 24 * stap) == kZwart;
-    return aantal;
+    return int(std::count_if(std::begin(kZijden), std::end(kZijden), [&](QPoint stap) {
+        return beeld.pixel(QPoint(24, 24) - 24 * stap) == kZwart;
+    }));
 }
 
 QPoint contact(int k, int m) {
@@ -190,15 +189,14 @@ private slots:
     // The icon of every size as PNG, and as SVG.
     void icon() {
         TestFolder thema;
+        const QString apps = "/apps/org.voltarix.Voltarix";
         QCOMPARE(Pictogram::schrijf(thema.root()), QStringList());
         for (const int n : Pictogram::kGroottes) {
-            const QImage beeld = vlak(QImage(
-                thema.path(QStringLiteral("hicolor/%1x%1/apps/org.voltarix.Voltarix.png").arg(n)),
-                "png"));
+            const QImage beeld = vlak(
+                QImage(thema.path(QStringLiteral("hicolor/%1x%1").arg(n) + apps + ".png"), "png"));
             ALLE_WAAR(beeld.size() == QSize(n, n), beeld == vlak(Pictogram::teken(n)));
         }
-        QCOMPARE(thema.readFile("hicolor/scalable/apps/org.voltarix.Voltarix.svg"),
-                 Pictogram::svg());
+        QCOMPARE(thema.readFile("hicolor/scalable" + apps + ".svg"), Pictogram::svg());
         thema.writeFile("leeg/hicolor", "geen map"); // every picture reported, nothing replaced
         QCOMPARE(Pictogram::schrijf(thema.path("leeg")).size(), Pictogram::kGroottes.size() + 1);
         QCOMPARE(thema.readFile("leeg/hicolor"), QByteArray("geen map"));

@@ -29,8 +29,7 @@ def gesorteerd(map_):  # the files of a folder in the order the program lists th
 
 
 class Voltarix:
-    """The program past its title screen and where its controls stand; werk/MAP laid out if missing;
-    `gestart` (as xsessie.draai gives it) takes its stop."""
+    """The program past its title screen and where its controls stand; werk/MAP laid out if missing."""
 
     def __init__(self, args, werk, bureau, gestart, map_="Voltarix", *extra):
         self.args, self.bureau, self.werk, self.gestart = args, bureau, werk, gestart
@@ -113,7 +112,8 @@ class Voltarix:
         self.bureau.focus(self.venster)
         self.bureau.toetsen(*toetsen)
 
-    def dialoog(self, titel, *toetsen, typ=None):  # keys (and text) into it; waits until it has gone; Return: Yes
+    def dialoog(self, titel, *toetsen, typ=None, door=None):  # door() opens it; keys (Return: Yes), text
+        door and door()  # then waits until it has gone
         venster = self.bureau.wacht_op_venster(titel)
         self.bureau.focus(venster)
         if typ is not None:
@@ -121,12 +121,6 @@ class Voltarix:
             self.bureau.typ(typ)
         self.bureau.toetsen(*toetsen)
         self.bureau.wacht_tot_weg(venster, titel)
-
-    def opslaan(self, naam):
-        self.knop(2)
-        self.dialoog(" Project opslaan", "Return", typ=naam)
-        bestanden = [self.pad("Projecten", naam + extensie) for extensie in (".ovb", ".brb", ".dat")]
-        return wacht_tot(lambda: all(map(os.path.isfile, bestanden)) and bestanden, "the three project files")
 
     def open_project(self, naam):
         self.knop(1)
@@ -139,11 +133,10 @@ class Voltarix:
         self.bureau.wacht_tot_weg(dialoog, " Open project")
 
     def afsluiten(self):  # Ctrl+Q answered No keeps the program; answered Yes it ends well
-        for ja in (False, True):
+        for toets in ("Escape", "Return"):
             controleer(self.proces.poll() is None and self.venster in self.bureau.vensters("Voltarix"),
                        "the program ended although the user answered No")
-            self.toetsen_aan_venster("ctrl+q")
-            self.dialoog(" Exit programma", "Return" if ja else "Escape")
+            self.dialoog(" Exit programma", toets, door=lambda: self.toetsen_aan_venster("ctrl+q"))
         wacht_tot(lambda: self.proces.poll() is not None, "the program to end")
         controleer(self.proces.returncode == 0, "the program ended with code %d" % self.proces.returncode)
 
@@ -173,8 +166,7 @@ def klembord(v, soort="UTF8_STRING"):  # what another program gets from the X cl
 
 
 def exporteer(v, bestand):  # "Exporteren..." into the home folder, where the dialog starts
-    v.toetsen_aan_venster("ctrl+e")
-    v.dialoog(" Exporteren", "Return", typ=bestand)
+    v.dialoog(" Exporteren", "Return", typ=bestand, door=lambda: v.toetsen_aan_venster("ctrl+e"))
     pad = os.path.join(v.werk, bestand)
     return wacht_tot(lambda: os.path.isfile(pad) and pad, bestand)
 
@@ -220,7 +212,9 @@ def scenario_ontwerp(v):
     for regel in ["Componentenlijst *.*"] + regels:
         controleer(regel in pagina_2, "page 2 lacks %r: %r" % (regel, pagina_2))
 
-    ovb, brb, _ = v.opslaan(PROJECT)
+    v.dialoog(" Project opslaan", "Return", typ=PROJECT, door=lambda: v.knop(2))
+    ovb, brb, dat = [v.pad("Projecten", PROJECT + extensie) for extensie in (".ovb", ".brb", ".dat")]
+    wacht_tot(lambda: all(map(os.path.isfile, (ovb, brb, dat))), "the three project files")
     controleer(lees_plaatje(ovb) == ontwerp, "the .ovb differs from the design sheet on the screen")
     controleer(v.zoals_getoond(lees_plaatje(brb)) == bord, "the .brb differs from the breadboard on the screen")
     for stap, actie, beelden in (("New", lambda: v.knop(0) or v.dialoog(" Nieuw", "Return"), (leeg_blad, leeg_bord)),
@@ -240,8 +234,7 @@ def scenario_vensters(v):  # by a tool button (its number) or a menu item (menu,
     for titel, *waar in ((" Kleurcode E-12", 20), (" Tekst", 21), (" 49 x 49 Symbool Designer", 22),
                          (" Configuratie", 1, 1), (" Bits & Bytes", 2, 0), (" Led calculator", 2, 1),
                          (" 7-Segment Display", 2, 2)):
-        v.knop(*waar) if len(waar) == 1 else menu_item(v, *waar)()
-        v.dialoog(titel, "Escape")
+        v.dialoog(titel, "Escape", door=(lambda: v.knop(*waar)) if len(waar) == 1 else menu_item(v, *waar))
     v.afsluiten()
 
 

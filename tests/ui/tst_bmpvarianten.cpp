@@ -59,10 +59,8 @@ QImage beeldVoor(const BmpVorm &v) {
                 y < 6 || (y >= 20 && y < 24) || x < y % 5 || (x + y) % 13 < 3 || x > 44 - y % 4;
             const int index = v.rle() ? (gat ? 0 : 1 + (x / 3 + y * 5) % (kleuren - 1))
                                       : (x / 3 + y * 5) % kleuren;
-            beeld.setPixel(x, y,
-                           v.bits <= 8
-                               ? uint(index)
-                               : qRgb(x * stap % tot, y * stap % tot, (x + 2 * y) * stap % tot));
+            const QRgb kleur = qRgb(x * stap % tot, y * stap % tot, (x + 2 * y) * stap % tot);
+            beeld.setPixel(x, y, v.bits <= 8 ? uint(index) : kleur);
         }
     return beeld;
 }

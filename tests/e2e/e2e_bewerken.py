@@ -9,11 +9,10 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import e2e_voltarix  # noqa: E402
-from e2e_voltarix import BLAUW, kies_symbool  # noqa: E402
+from e2e_voltarix import kies_symbool, teken_draad  # noqa: E402
 
 # the cells (column, row) that get a symbol; the first four the 2 x 2 square that is moved
 CELLEN = [(1, 1), (2, 1), (1, 2), (2, 2), (6, 4)]
-DRAAD_Y = 166
 
 
 def binnen(blad, cel):  # the 49 x 49 inside of a cell
@@ -43,32 +42,20 @@ def ontwerpblad(v):
                "the blocks three cells further right")
 
 
-def draad(v, van, naar):
-    v.bureau.sleep_muis([v.punt("Pic2", *van), v.punt("Pic2", (van[0] + naar[0]) // 2, van[1] + 9),
-                         v.punt("Pic2", *naar)])
-
-
 def breadboard(v):
     """A wire selected and moved 40 pixels down leaves bare board behind; Ctrl+C, Ctrl+V
     elsewhere duplicate it."""
-    v.muis_weg()
-    kaal = v.na_verandering("Pic2", lambda: v.knop(7), "the breadboard view")
-    v.kies_uit_keuzelijst("Combo2", 2)  # Blauw
-    v.kies_uit_keuzelijst("Combo3", 1)  # Draadverbinding
-    draad(v, (236, DRAAD_Y), (356, DRAAD_Y))
-    v.muis_weg()
-    y0 = DRAAD_Y - v.bedekt  # the wire's row in the screen's picture of the sheet
-    met_draad = v.wacht_op("Pic2", lambda b: b.pixel(300, y0) == BLAUW, "a blue wire")
+    kaal = teken_draad(v)  # from x 236 to 356 on row 166
+    y0, met_draad = 166 - v.bedekt, v.beeld_van("Pic2")  # the wire's row in the screen's picture of the sheet
     v.kies_uit_keuzelijst("Combo3", 0)  # Componenten
     v.bureau.sleep_muis([v.punt("Pic2", 226, 156), v.punt("Pic2", 300, 170), v.punt("Pic2", 366, 176)])
     v.bureau.sleep_muis([v.punt("Pic2", 300, 166), v.punt("Pic2", 300, 186), v.punt("Pic2", 300, 206)])
     v.muis_weg()
 
-    def verwacht(x, y):
+    def verwacht(x, y):  # the wire's pixels from 40 rows higher, else the bare board
         boven = y - 40
-        if 156 - v.bedekt <= boven <= 176 - v.bedekt and met_draad.pixel(x, boven) != kaal.pixel(x, boven):
-            return met_draad.pixel(x, boven)
-        return kaal.pixel(x, y)
+        draad = 156 - v.bedekt <= boven <= 176 - v.bedekt and met_draad.pixel(x, boven) != kaal.pixel(x, boven)
+        return met_draad.pixel(x, boven) if draad else kaal.pixel(x, y)
 
     rand_x, rand_y = (226, 366), (196 - v.bedekt, 216 - v.bedekt)  # the selection's outline
     gebied = [(x, y) for x in range(216, 380) for y in range(y0 - 20, y0 + 60)

@@ -24,10 +24,6 @@ SCHERMEN = {
 }
 
 
-def binnen(x, y, w, h, vlak):
-    return vlak[0] <= x and vlak[1] <= y and x + w <= vlak[0] + vlak[2] and y + h <= vlak[1] + vlak[3]
-
-
 def start(voltarix, starter, werk, bureau, schaal, hoe, paneel):
     omgeving = {k: v for k, v in bureau.omgeving.items() if not k.startswith(("QT_", "VOLTARIX"))}
     omgeving.update(QT_QPA_PLATFORM="xcb", HOME=werk, LANG="C.UTF-8", LC_ALL="C.UTF-8",
@@ -40,9 +36,8 @@ def start(voltarix, starter, werk, bureau, schaal, hoe, paneel):
         if waarde:
             subprocess.run(["xprop", "-root", "-f", naam, soort, "-set", naam, waarde],
                            env=bureau.omgeving, check=True)
-    shutil.copytree(starter, os.path.join(werk, "Voltarix"))
-    return subprocess.Popen([voltarix, "--app-folder", os.path.join(werk, "Voltarix")], env=omgeving,
-                            stdout=open(os.path.join(werk, "voltarix.log"), "wb"), stderr=subprocess.STDOUT)
+    return subprocess.Popen([voltarix, "--app-folder", shutil.copytree(starter, os.path.join(werk, "Voltarix"))],
+                            env=omgeving, stdout=open(os.path.join(werk, "voltarix.log"), "wb"), stderr=subprocess.STDOUT)
 
 
 def door_titel(bureau, vrij, schaal, f):
@@ -63,7 +58,8 @@ def door_titel(bureau, vrij, schaal, f):
 
 def hoofdvenster(plaatsen, bureau, venster, vrij, f):
     x0, y0, w, h = bureau.geometrie(venster)
-    controleer(binnen(x0, y0, w, h, vrij), "main window %r off the free area %r" % ((x0, y0, w, h), vrij))
+    controleer(vrij[0] <= x0 and vrij[1] <= y0 and x0 + w <= vrij[0] + vrij[2] and y0 + h <= vrij[1] + vrij[3],
+               "main window %r off the free area %r" % ((x0, y0, w, h), vrij))
     uit = subprocess.run([plaatsen] + [str(round(m / f)) for m in vrij[2:]], check=True,
                          capture_output=True, text=True).stdout
     tabel = {naam + index: tuple(map(int, maten)) for naam, index, *maten in map(str.split, uit.splitlines())}
@@ -83,8 +79,7 @@ def hoofdvenster(plaatsen, bureau, venster, vrij, f):
                (punt("BackLabel80", -6, 10), STATUS), (punt("BackPic0", -3, -3), DONKER)]
     beeld = wacht_tot(lambda: (lambda b: all(b.pixel(*p) == k for p, k in proeven) and b)(
         bureau.schermbeeld()), "the backdrops of the last tool button, the status line and the work area")
-    n = int(f)
-    if n == f:  # a sheet pixel is f x f device pixels of one colour: nothing smoothed
+    if (n := int(f)) == f:  # a sheet pixel is f x f device pixels of one colour: nothing smoothed
         x0, y0 = punt("Pic0", 0, 0)
         blokken = [{beeld.pixel(x + i, y + j) for i in range(n) for j in range(n)}
                    for y in range(y0, y0 + 120 * n, n) for x in range(x0, x0 + 120 * n, n)]

@@ -12,8 +12,7 @@ import e2e_voltarix  # noqa: E402
 from e2e_voltarix import controleer, gesorteerd, plaats_symbool, start  # noqa: E402
 from xsessie import lees_plaatje, wacht_tot  # noqa: E402
 
-ROOD = (255, 0, 0)
-TEKST_DONKER = 100  # a pixel of list text: every channel below this
+ROOD, TEKST_DONKER = (255, 0, 0), 100  # a pixel of list text: every channel below TEKST_DONKER
 
 
 def tel_regel(v):  # the count line between the category box and the search field
@@ -51,10 +50,9 @@ def draad_met_toets(v):
     v.na_verandering("Pic2", lambda: v.knop(7), "the breadboard view")
     v.bureau.klik(*v.punt("Pic2", 600, 300))  # takes the keys from the search field; draws nothing
     v.toetsen_aan_venster("1")
-    v.bureau.sleep_muis([v.punt("Pic2", 236, 166), v.punt("Pic2", 296, 166), v.punt("Pic2", 356, 166)])
+    v.bureau.sleep_muis([v.punt("Pic2", x, 166) for x in (236, 296, 356)])
     v.muis_weg()
-    draad = [v.punt("Pic2", x, 166) for x in range(236, 356)]
-    v.wacht_op(None, lambda s: all(s.pixel(*p) == ROOD for p in draad), "a red wire")
+    v.wacht_op(None, lambda s: all(s.pixel(*v.punt("Pic2", x, 166)) == ROOD for x in range(236, 356)), "a red wire")
     voor = v.beeld_van("Pic2")
     v.toetsen_aan_venster("Escape")
     # back in "Componenten" a drag only selects; Escape drops the selection's outline
@@ -73,7 +71,7 @@ def scenario_zoeken(v):
     v = start(v.args, v.werk, v.bureau, v.gestart)  # the next run, on the same folder
     v.typ_in("Combo1", "Laatst gebruikt")
     wacht_tot(lambda: tekstregels(v) == 1, "one symbol used last")
-    v.bureau.klik(*v.punt("List1", v.tabel["List1"][2] // 2, 8))
+    v.klik_op("List1", hoogte=16)
     v.wacht_op_beeld("IconPic", symbool, "the symbol used last as current symbol")
     v.afsluiten()
 

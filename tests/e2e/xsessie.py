@@ -2,7 +2,6 @@
 
 import os
 import shutil
-import signal
 import subprocess
 import tempfile
 import time
@@ -58,24 +57,22 @@ def lees_plaatje(pad):  # any picture ImageMagick reads, transparent parts on wh
                                     "off", "-depth", "8", "ppm:-"], check=True, capture_output=True).stdout)
 
 
-class Xvfb:  # an X server of our own on the first free display from `basis` on
-    def __init__(self, basis, log, scherm=SCHERM):
-        for nummer in range(basis, basis + 40):
-            # It writes its number once it listens, and ends at once if the number is taken.
-            proces = subprocess.Popen(
-                ["Xvfb", ":%d" % nummer, "-screen", "0", "%dx%dx24" % scherm, "-dpi", "96", "-nolisten",
-                 "tcp", "-noreset", "-s", "0", "-displayfd", "1"],
-                stdout=subprocess.PIPE, stderr=log, start_new_session=True)
-            if proces.stdout.readline().strip() == str(nummer).encode():
-                self.proces, self.display = proces, ":%d" % nummer
-                return
-            stop_proces(proces)
-        raise Mislukt("no free X display from :%d on" % basis)
+def xvfb(basis, log, scherm=SCHERM):  # an X server of our own on the first free display from `basis` on
+    for nummer in range(basis, basis + 40):
+        # It writes its number once it listens, and ends at once if the number is taken.
+        proces = subprocess.Popen(
+            ["Xvfb", ":%d" % nummer, "-screen", "0", "%dx%dx24" % scherm, "-dpi", "96", "-nolisten",
+             "tcp", "-noreset", "-s", "0", "-displayfd", "1"],
+            stdout=subprocess.PIPE, stderr=log, start_new_session=True)
+        if proces.stdout.readline().strip() == str(nummer).encode():
+            return proces, ":%d" % nummer
+        stop_proces(proces)
+    raise Mislukt("no free X display from :%d on" % basis)
 
 
 def stop_proces(proces):
     if proces.poll() is None:
-        proces.send_signal(signal.SIGTERM)
+        proces.terminate()
         try:
             proces.wait(10)
         except subprocess.TimeoutExpired:
@@ -88,8 +85,7 @@ class Bureau:  # the display with xdotool and import on it
         self.omgeving = dict(os.environ, DISPLAY=display)
 
     def xdo(self, *argumenten, check=True):
-        uit = subprocess.run(["xdotool", *map(str, argumenten)], env=self.omgeving, capture_output=True,
-                             text=True)
+        uit = subprocess.run(["xdotool", *map(str, argumenten)], env=self.omgeving, capture_output=True, text=True)
         if check and uit.returncode != 0:
             raise Mislukt("xdotool %s: %s" % (" ".join(map(str, argumenten)), uit.stderr))
         return uit.stdout
@@ -98,8 +94,7 @@ class Bureau:  # the display with xdotool and import on it
         return [int(v) for v in self.xdo("search", "--onlyvisible", "--name", "^%s$" % naam, check=False).split()]
 
     def geometrie(self, venster):  # left, top, width, height; None once it has gone
-        uit = self.xdo("getwindowgeometry", "--shell", venster, check=False)
-        velden = dict(regel.split("=") for regel in uit.split())
+        velden = dict(regel.split("=") for regel in self.xdo("getwindowgeometry", "--shell", venster, check=False).split())
         return tuple(int(velden[k]) for k in ("X", "Y", "WIDTH", "HEIGHT")) if "X" in velden else None
 
     def wacht_op_venster(self, naam, breedte=None):  # the window of that title (and width)
@@ -113,10 +108,8 @@ class Bureau:  # the display with xdotool and import on it
         self.xdo("mousemove", "--sync", x, y, "click", knop)
 
     def sleep_muis(self, punten):  # a drag with the left button along the points
-        self.xdo("mousemove", "--sync", *punten[0])
-        self.xdo("mousedown", 1)
-        for punt in punten[1:]:
-            self.xdo("mousemove", "--sync", *punt)
+        for i, punt in enumerate(punten):  # the button goes down at the first point
+            self.xdo("mousemove", "--sync", *punt, *(("mousedown", 1) if i == 0 else ()))
         self.xdo("mouseup", 1)
 
     def toetsen(self, *toetsen):
@@ -136,26 +129,24 @@ class Bureau:  # the display with xdotool and import on it
 def draai(naam, scenario, scherm=SCHERM):
     """Runs `scenario(werk, bureau, gestart)` on its own X server; `gestart` takes the stop of
     each process it starts. A failure keeps the screenshot and logs in the printed folder."""
-    werk, xvfb, gestart = tempfile.mkdtemp(prefix="voltarix-e2e-%s-" % naam.split()[0]), None, []
+    werk, server = tempfile.mkdtemp(prefix="voltarix-e2e-%s-" % naam.split()[0]), None
+    gestart = [lambda: server and stop_proces(server)]  # stopped in reverse order: the X server last
     try:
-        xvfb = Xvfb(int(os.environ.get("VOLTARIX_E2E_DISPLAY", "70")), open(os.path.join(werk, "xvfb.log"), "wb"),
-                    scherm)
-        scenario(werk, Bureau(xvfb.display), gestart)
+        server, display = xvfb(int(os.environ.get("VOLTARIX_E2E_DISPLAY", "70")),
+                               open(os.path.join(werk, "xvfb.log"), "wb"), scherm)
+        scenario(werk, bureau := Bureau(display), gestart)
     except Exception:  # noqa: BLE001 - every failure is reported the same way
         traceback.print_exc()
-        if xvfb:
-            subprocess.run(["import", "-window", "root", os.path.join(werk, "mislukt.png")],
-                           env=Bureau(xvfb.display).omgeving, check=False)
-        log = os.path.join(werk, "voltarix.log")
-        if os.path.exists(log):
+        if server:
+            subprocess.run(["import", "-window", "root", os.path.join(werk, "mislukt.png")], env=bureau.omgeving,
+                           check=False)
+        if os.path.exists(log := os.path.join(werk, "voltarix.log")):
             print(open(log, errors="replace").read()[-4000:])
         print("e2e %s: FAILED; screenshot and logs kept in %s" % (naam, werk))
         return 1
     finally:
         for stop in reversed(gestart):
             stop()
-        if xvfb:
-            stop_proces(xvfb.proces)
     shutil.rmtree(werk, ignore_errors=True)
     print("e2e %s: passed" % naam)
     return 0

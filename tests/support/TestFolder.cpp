@@ -27,8 +27,7 @@ QString TestFolder::path(const QString &relative) const {
 }
 
 QString TestFolder::makeDir(const QString &relative) const {
-    QDir().mkpath(path(relative));
-    return path(relative);
+    return QDir().mkpath(path(relative)), path(relative);
 }
 
 QString TestFolder::writeFile(const QString &relative, const QByteArray &content) const {
@@ -39,10 +38,7 @@ QString TestFolder::writeFile(const QString &relative, const QByteArray &content
 }
 
 QString TestFolder::writePicture(const QString &relative, const QImage &picture) const {
-    const QString full = path(relative);
-    QDir().mkpath(QFileInfo(full).path());
-    picture.save(full);
-    return full;
+    return writeFile(relative, pictureFile(picture, qPrintable(QFileInfo(relative).suffix())));
 }
 
 QByteArray TestFolder::readFile(const QString &relative) const {
@@ -158,8 +154,7 @@ bool withoutWaiting(const QString &pipe, const std::function<void()> &read) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
             if (done || ticks % 300 != 0) continue;
             waited = true;
-            const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK);
-            if (fd >= 0) ::close(fd);
+            ::close(::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK));
         }
     });
     read();
@@ -196,10 +191,9 @@ QByteArray bmpHeader(qint32 width, qint32 height) {
 }
 
 QByteArray gifFile(const QImage &picture) {
-    const QTemporaryDir map;
-    const QString pad = map.filePath(QStringLiteral("p.gif"));
+    const TestFolder map;
     QString fout;
-    if (!GifWriter::write(picture, pad, &fout)) qFatal("cannot write a GIF: %s", qPrintable(fout));
-    QFile file(pad);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (!GifWriter::write(picture, map.path("p.gif"), &fout))
+        qFatal("cannot write a GIF: %s", qPrintable(fout));
+    return map.readFile("p.gif");
 }

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QByteArray>
 #include <QImage>
-#include <QRect>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -16,11 +14,10 @@ public:
     QString root() const { return dir_.path(); }
     QString path(const QString &relative) const;
 
-    // Creates the folder (and its parents); returns its path.
+    // A folder, a file, a picture in the format its extension names, each made with the
+    // folders above it; they return its path.
     QString makeDir(const QString &relative) const;
-    // Writes a file (and its folders); returns its path.
     QString writeFile(const QString &relative, const QByteArray &content) const;
-    // Saves a picture in the format its extension names; returns its path.
     QString writePicture(const QString &relative, const QImage &picture) const;
     QByteArray readFile(const QString &relative) const;
 

@@ -17,13 +17,7 @@ REGELS = ["Regel%03d" % k for k in range(1, 121)]
 
 
 def uit(*opdracht):
-    return subprocess.run(opdracht, capture_output=True, text=True, check=True).stdout
-
-
-def exporteer_als(v, bestand, soort):  # entry `soort` of the file type list, 0 the first
-    v.toetsen_aan_venster("ctrl+e")
-    v.dialoog(" Exporteren", "Tab", *["Down"] * soort, "Return", typ=bestand)
-    return wacht_tot(lambda: os.path.isfile(os.path.join(v.werk, bestand)) and os.path.join(v.werk, bestand), bestand)
+    return subprocess.check_output(opdracht, text=True)
 
 
 def ppi(pad):  # x and y pixels an inch of each picture on page 1
@@ -48,9 +42,9 @@ def scenario(args, werk, bureau, gestart):
     controleer(all(abs(y / x - 1) < 0.01 for x, y in ppi(exporteer(v, "verhouding.pdf"))), "the proportions")
     pathlib.Path(v.pad("Afdrukken.txt")).write_text("Ware grootte\nLiggend\n")
     v.knop(7)  # the breadboard as "PDF-document van het breadboard"; 2.54 mm +- 0.05 mm is 200 +- 4 ppi
-    bord = ppi(exporteer_als(v, "bord.pdf", 5))
+    bord = ppi(exporteer(v, "bord.pdf", 5))
     controleer(len(bord) == 1 and all(abs(p - 200) <= 4 for p in bord[0]), "the breadboard at %r ppi" % bord)
-    blad, groot = lees_plaatje(exporteer(v, "bord1.png")), lees_plaatje(exporteer_als(v, "bord3.png", 2))
+    blad, groot = lees_plaatje(exporteer(v, "bord1.png")), lees_plaatje(exporteer(v, "bord3.png", 2))
     controleer((groot.breedte, groot.hoogte) == (3 * blad.breedte, 3 * blad.hoogte) and all(
         {groot.pixel(3 * x + i, 3 * y + j) for i in range(3) for j in range(3)} == {blad.pixel(x, y)}
         for y in range(0, blad.hoogte, 7) for x in range(0, blad.breedte, 5)), "the 3x PNG")

@@ -165,14 +165,29 @@ def klembord(v, soort="UTF8_STRING"):  # what another program gets from the X cl
                           env=v.bureau.omgeving, capture_output=True, timeout=30).stdout
 
 
-def exporteer(v, bestand):  # "Exporteren..." into the home folder, where the dialog starts
-    v.dialoog(" Exporteren", "Return", typ=bestand, door=lambda: v.toetsen_aan_venster("ctrl+e"))
+def exporteer(v, bestand, soort=None):  # "Exporteren..." into the home folder; `soort`: entry of the type list
+    keuze = () if soort is None else ("Tab", *["Down"] * soort)
+    v.dialoog(" Exporteren", *keuze, "Return", typ=bestand, door=lambda: v.toetsen_aan_venster("ctrl+e"))
     pad = os.path.join(v.werk, bestand)
     return wacht_tot(lambda: os.path.isfile(pad) and pad, bestand)
 
 
 def menu_item(v, menu, item):  # `item` counts the items that can be chosen: the keys skip grey ones
     return lambda: v.toetsen_aan_venster("alt", *(["Right"] * menu), "Down", *(["Down"] * item), "Return")
+
+
+def teken_draad(v):
+    """A blue wire dragged zigzag on the bare board, from x 236 to 356 on row 166. Returns the bare board."""
+    v.muis_weg()
+    leeg_bord = v.na_verandering("Pic2", lambda: v.knop(7), "the breadboard view")
+    v.kies_uit_keuzelijst("Combo2", 2)  # Blauw
+    v.kies_uit_keuzelijst("Combo3", 1)  # Draadverbinding
+    v.bureau.sleep_muis([v.punt("Pic2", 236 + 20 * i, 166 + (i % 2) * 7) for i in range(6)] +
+                        [v.punt("Pic2", 356, 166)])
+    v.muis_weg()
+    draad = [v.punt("Pic2", x, y) for x in range(236, 356) for y in (165, 166, 167)]
+    v.wacht_op(None, lambda s: all(s.pixel(*p) == BLAUW for p in draad), "a blue wire")
+    return leeg_bord
 
 
 def scenario_ontwerp(v):
@@ -183,15 +198,7 @@ def scenario_ontwerp(v):
     wacht_tot(lambda: pathlib.Path(png).write_bytes(klembord(v, "image/png")) and lees_plaatje(png) == ontwerp,
               "the design sheet on the clipboard", tijd=30)
 
-    v.muis_weg()  # a blue wire dragged zigzag on the bare board
-    leeg_bord = v.na_verandering("Pic2", lambda: v.knop(7), "the breadboard view")
-    v.kies_uit_keuzelijst("Combo2", 2)  # Blauw
-    v.kies_uit_keuzelijst("Combo3", 1)  # Draadverbinding
-    v.bureau.sleep_muis([v.punt("Pic2", 236 + 20 * i, 166 + (i % 2) * 7) for i in range(6)] +
-                        [v.punt("Pic2", 356, 166)])
-    v.muis_weg()
-    draad = [v.punt("Pic2", x, y) for x in range(236, 356) for y in (165, 166, 167)]
-    v.wacht_op(None, lambda s: all(s.pixel(*p) == BLAUW for p in draad), "a blue wire")
+    leeg_bord = teken_draad(v)
     v.kies_uit_keuzelijst("Combo3", 5)  # a part picture stamped with a click
     bord = v.na_verandering("Pic2", lambda: v.bureau.klik(*v.punt("Pic2", 560, 420)) or v.muis_weg(),
                             "the part picture stamped")

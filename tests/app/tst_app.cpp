@@ -1,5 +1,4 @@
-// The program's start without a window: the options, the starter files, the platform, the
-// scale it shows itself at, the title screen's texts and the version stamp.
+// The start without a window: options, starter files, platform, scale, title texts, version.
 #include "TestFolder.h"
 #include "TestRunner.h"
 #include "app/MainLayout.h"
@@ -34,63 +33,54 @@ private slots:
         QCOMPARE(StartBestand::paden(argumenten, "/thuis").join('|'), pad);
     }
 
-    // X is asked for only where Qt would otherwise look for a missing Wayland plugin
-    // and warn; a platform the user chose is never overruled.
+    // X only where Qt would look for a missing Wayland plugin; the user's choice stands.
     void platform_data() {
-        const Tabel<QByteArray, bool, bool, bool, QByteArray> rij("eigen", "sessie", "x", "plugin",
-                                                                  "keuze");
-        rij("X desktop", {}, false, true, false, {});
-        rij("Wayland with the plugin", {}, true, true, true, {});
-        rij("Wayland without it", {}, true, true, false, "xcb");
-        rij("Wayland without X", {}, true, false, false, {});
+        // clang-format off
+        const Tabel<QByteArray, bool, bool, bool, QByteArray> rij("eigen", "sessie", "x", "plugin", "keuze");
+        rij("X desktop", {}, false, true, false, {}); rij("Wayland with the plugin", {}, true, true, true, {});
+        rij("Wayland without it", {}, true, true, false, "xcb"); rij("Wayland without X", {}, true, false, false, {});
         rij("the user's choice", "wayland", true, true, false, {});
+        // clang-format on
     }
     void platform() {
         auto [eigen, sessie, x, plugin, keuze] = velden<QByteArray, bool, bool, bool, QByteArray>(
             "eigen", "sessie", "x", "plugin", "keuze");
         QCOMPARE(Verschijning::platform(eigen, sessie, x, plugin), keuze);
     }
-    // The desktop's scale and its DPI, and the scale the program shows itself at: the
-    // desktop's own while the main window fits, else the largest quarter step that fits
-    // in the free device pixels.
+    // Our scale: the desktop's while the window fits, else the largest quarter step that fits.
     void schaal_data() {
-        kolommen<QSize, double, int, double>("vrij", "bureaublad", "dpi", "gekozen");
-        QTest::newRow("1366x768 at 100 %") << QSize(1366, 768) << 1.0 << 96 << 1.0;
-        QTest::newRow("1920x1080 at 150 %") << QSize(1920, 1080) << 1.5 << 144 << 1.25;
-        QTest::newRow("just fits") << QSize(1280, 910) << 1.25 << 120 << 1.25;
-        QTest::newRow("a pixel short") << QSize(1279, 910) << 1.25 << 120 << 1.0;
-        QTest::newRow("between steps") << QSize(1600, 900) << 1.33 << 128 << 1.0;
-        QTest::newRow("desktop below 1") << QSize(1366, 768) << 0.8 << 77 << 0.8;
+        const Tabel<QSize, double, int, double> rij("vrij", "bureaublad", "dpi", "gekozen");
+        // clang-format off
+        rij("1366x768 at 100 %", {1366, 768}, 1.0, 96, 1.0); rij("1920x1080 at 150 %", {1920, 1080}, 1.5, 144, 1.25);
+        rij("just fits", {1280, 910}, 1.25, 120, 1.25); rij("a pixel short", {1279, 910}, 1.25, 120, 1.0);
+        rij("between steps", {1600, 900}, 1.33, 128, 1.0); rij("desktop below 1", {1366, 768}, 0.8, 77, 0.8);
+        // clang-format on
     }
     void schaal() {
         auto [vrij, bureaublad, dpi, gekozen] =
             velden<QSize, double, int, double>("vrij", "bureaublad", "dpi", "gekozen");
         QCOMPARE(TitelInfo::dpiVan(96, bureaublad), dpi);
         QCOMPARE(Schaal::kiesFactor(vrij, bureaublad, MainLayout::kKleinsteScherm), gekozen);
-        // With the user's own QT_SCALE_FACTOR of 1.5 in it, the desktop's scale becomes ours.
+        // A user's QT_SCALE_FACTOR of 1.5 makes the desktop's scale ours; the DPI warning tells it.
         QCOMPARE(bureaublad * Schaal::qtFactor(1.5, bureaublad, gekozen) / 1.5, gekozen);
-        // The DPI warning tells the scale the program chose instead of the desktop's.
         QVERIFY(TitelInfo::dpiWaarschuwing(dpi, gekozen)
                     .endsWith(QString("daarom op %1 %, zodat alles op het scherm past.")
                                   .arg(qRound(gekozen * 100))) == (dpi != 96));
     }
-    // Qt measures a window in device pixels rounded to the nearest of the program's: under
-    // Weston at 200 % a room 1469 high came as 735, and the main window, 1470, reached a
-    // pixel below the screen. The room in whole pixels lies inside what there is.
+    // Qt rounded 1469 device pixels at 200 % to 735, one too many: whole pixels lie inside.
     void binnenMaat_data() {
-        kolommen<QSize, double, QSize>("apparaat", "factor", "binnen");
-        QTest::newRow("100 %") << QSize(2048, 1473) << 1.0 << QSize(2048, 1473);
-        QTest::newRow("200 %, odd") << QSize(2048, 1469) << 2.0 << QSize(1023, 734);
-        QTest::newRow("150 %") << QSize(1365, 1101) << 1.5 << QSize(910, 734);
-        QTest::newRow("175 %") << QSize(1791, 1261) << 1.75 << QSize(1023, 720);
+        const Tabel<QSize, double, QSize> rij("apparaat", "factor", "binnen");
+        // clang-format off
+        rij("100 %", {2048, 1473}, 1.0, {2048, 1473}); rij("200 %, odd", {2048, 1469}, 2.0, {1023, 734});
+        rij("150 %", {1365, 1101}, 1.5, {910, 734}); rij("175 %", {1791, 1261}, 1.75, {1023, 720});
+        // clang-format on
     }
     void binnenMaat() {
         auto [apparaat, factor, binnen] =
             velden<QSize, double, QSize>("apparaat", "factor", "binnen");
         QCOMPARE(Schaal::binnenMaat(apparaat / factor, factor), binnen); // rounded as by Qt
     }
-    // Every control lies whole in its panel, every panel in the window's inside (less title
-    // and menu bar); from the smallest screen on, the breadboard holds the small board.
+    // Controls in their panels, panels in the window less title and menu bar; board fits.
     void allesBinnen_data() {
         QTest::addColumn<QSize>("scherm");
         for (QSize scherm : {MainLayout::kKleinsteScherm, QSize(1024, 768), QSize(1366, 700)})
@@ -120,8 +110,7 @@ private slots:
                  scherm.height() >= MainLayout::kKleinsteScherm.height());
     }
 
-    // At 200 % the pictures are drawn anew at twice the pixels each way, not enlarged,
-    // and keep their size on the screen.
+    // At 200 % the pictures are drawn anew at twice the pixels, not enlarged, same size shown.
     void plaatjesOpSchaal() {
         const QList<std::function<QImage(qreal)>> tekeningen = {
             [](qreal s) { return ToolIcons::knop(7, s); },
@@ -135,9 +124,7 @@ private slots:
         }
     }
 
-    // Each starter file the application folder lacks is laid out once and listed in the
-    // manifest; the user's files, however spelled, and what the user changed, deleted or
-    // renamed stay so. What cannot be laid out is reported and tried again the next time.
+    // Starter files laid out once and listed; the user's changes stay; failures tried again.
     void layOut() {
         const QStringList starter = {
             "Breadboard/LED.gif",    "Plugins/Images/a.jpg",         "Plugins/index.htm",
@@ -187,8 +174,7 @@ private slots:
                   !QFileInfo::exists(werk.path("x/") + StarterFolder::kManifest));
     }
 
-    // Without a program file there is no version, size or date; dates and clock in the
-    // locale's short form with seconds; sizes grouped in thousands, none at all for 0.
+    // No program file: no version, size or date; dates short with seconds; sizes grouped.
     void informatieTekst() {
         const TitelInfo::Gegevens geen = TitelInfo::verzamel("/geen/voltarix", QSize(800, 600), 96);
         const QLocale nl(QLocale::Dutch, QLocale::Netherlands);
@@ -205,18 +191,16 @@ private slots:
     void versie_data() {
         const Tabel<QByteArray, QString> rij("inhoud", "versie");
         const QByteArray x(5000, 'x'), blok(1 << 20, 'x'); // the reader's block
-        rij("in the middle", x + stempel("01.0.0.12") + x, "1.0.0.12");
+        // clang-format off
+        rij("in the middle", x + stempel("01.0.0.12") + x, "1.0.0.12"); rij("too big", x + stempel("1.65536.0.0"), "Error");
         rij("largest", x + stempel("65535.65535.0.65535"), "65535.65535.0.65535");
-        rij("across blocks", blok.chopped(12) + stempel("4.4.4.4"), "4.4.4.4");
-        rij("after a block", blok + stempel("9.9.9.9"), "9.9.9.9");
-        rij("false start first", stempel("1.2.3") + stempel("3.2.1.0"), "3.2.1.0");
-        rij("too big", x + stempel("1.65536.0.0"), "Error");
-        rij("cut off", x + stempel("1.0.0.12").chopped(3), "Error");
+        rij("across blocks", blok.chopped(12) + stempel("4.4.4.4"), "4.4.4.4"); rij("after a block", blok + stempel("9.9.9.9"), "9.9.9.9");
+        rij("false start first", stempel("1.2.3") + stempel("3.2.1.0"), "3.2.1.0"); rij("cut off", x + stempel("1.0.0.12").chopped(3), "Error");
         rij("not quite a stamp", stempel("1.2.3.4").replace("version", "Version"), "Error");
+        // clang-format on
     }
 
-    // The stamp is found wherever it lies; no file, a folder, no name or an empty file
-    // give "Error". The build writes the stamp into the program that holds this code.
+    // The stamp found anywhere; no file, a folder, no name, an empty file: "Error"; our own.
     void versie() {
         auto [inhoud, versie] = velden<QByteArray, QString>("inhoud", "versie");
         TestFolder folder;

@@ -19,8 +19,7 @@
 
 namespace {
 
-// Every window of the program, laid out and shown, one after another; the main window
-// at its start and on the breadboard with the text tools.
+// Every window shown in turn; the main window at its start and on the breadboard's text tool.
 void elkVenster(const std::function<void(QWidget *)> &doe) {
     HoofdVenster<> v;
     v.folder.writePicture("Symbolen/Weerstanden/R1.bmp", filledPicture(49, 49, qRgb(0, 0, 0)));
@@ -55,8 +54,7 @@ void elkVenster(const std::function<void(QWidget *)> &doe) {
     }
 }
 
-// The text a control shows and the role of its colour; a picture on a button's face
-// counts as black lines. The previews on a sheet are the user's.
+// A control's text and colour role; a button's picture counts as black lines, sheets not.
 std::pair<QString, QPalette::ColorRole> tekstVan(QWidget *b) {
     for (QWidget *ouder = b->parentWidget(); ouder; ouder = ouder->parentWidget())
         if (qobject_cast<SheetView *>(ouder)) return {};
@@ -103,11 +101,7 @@ QPalette donkerPalet(QColor knop, QColor venster, QColor basis, QColor markering
 class TestLeesbaar : public QObject {
     Q_OBJECT
 private slots:
-    // On a dark desktop 41 texts had the desktop's white on a background of the program's
-    // own, and black drawings lay on the dark window colour. Every text as its palette
-    // gives it, on its background as rendered (the median of its pixels), has a contrast
-    // of 4.5 or more; a picture of black lines too. A style named draws in its own
-    // palette (adwaita-qt6's, as on GNOME).
+    // On dark desktops too, texts and black pictures contrast 4.5 or more with their background.
     void contrastOpElkBureaublad_data() {
         const Tabel<QString, QPalette> rij("stijl", "palet");
         rij("light", "", QApplication::style()->standardPalette());
@@ -170,9 +164,7 @@ private slots:
         QVERIFY2(fouten.isEmpty(), qPrintable(fouten.join('\n')));
     }
 
-    // The layouts are fixed: at 10 pt the desktop's font cut "componenter" and "ransfe".
-    // With a large desktop font every text fits the room its control leaves for it, in
-    // Qt's own style and in one of wider margins.
+    // At 12 pt every text fits its control (10 pt cut "componenter"), in two styles.
     void tekstenPassenBijGrootLettertype_data() {
         const Tabel<QString> rij("stijl");
         for (const char *stijl : {"Fusion", "Adwaita-Dark"})

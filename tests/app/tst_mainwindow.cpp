@@ -95,18 +95,14 @@ QImage bord(bool groot) {
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
-    // The start: its controls, lists and raster. Web addresses and local documents go to the
-    // desktop, as do the two web-link items; the help folder's pages, found whatever their
-    // case, stay in the built-in browser.
+    // The start's controls, lists and raster; links outside the help folder go to the desktop.
     void beginToestandEnLinks() {
         Venster v;
         for (const char *naam : {"Print.gif", "abcd", "abc", "LED rood.gif"})
             v.folder.writeFile(QStringLiteral("Breadboard/") + naam, "x");
         v.folder.writeFile("Plugins/Onderdelen/LED.html", "<p>led</p>");
         v.start();
-        // Part pictures less their last four letters; no library; the start page in front.
-        // The start list counted at the width of its hidden box (not at the width of a box
-        // not yet laid out, as it was once).
+        // Part pictures less their extension; no library; start list counted at its box's width.
         QCOMPARE(v.lijst("Combo3").mid(5) + v.lijst("Combo1") + v.lijst("List1")
                      << v.tekst("Label1") << v.tekst("Label8"),
                  (QStringList{"", "LED rood", "Print", "0 Symbolen", "3 Regels tekst."}));
@@ -170,9 +166,7 @@ private slots:
         QCOMPARE(v.platform.waited, 0.2 * (stappen.size() - stappen.count("Help")));
     }
 
-    // New asks first; the breadboard's "Nieuw" clears the breadboard alone, a new design the
-    // list and name too, but not the undo snapshot. An opened project keeps its raster grey.
-    // "R&D" is no shortcut key in the menu bar, "[*]" no "modified" mark in a title.
+    // New asks, clears the board or all but the undo snapshot; "R&D", "[*]" shown as they are.
     void projecten() {
         Gestart v;
         Ontwerp &ontwerp = v.main->ontwerp();
@@ -274,8 +268,7 @@ private slots:
         v.klik("DeleteKnop");
         QCOMPARE(lijst(), QStringList{"0 Symbolen gevonden..."});
 
-        // A file added meanwhile is found by the next search; Escape gives back the
-        // category's list as it was.
+        // A file added meanwhile is found; Escape gives back the category's list as it was.
         v.folder.writePicture("Symbolen/Weerstanden/Ldr nieuw.bmp", filledPicture(49, 49, 0));
         zoek->clear();
         zoek->setText("ldr");
@@ -287,8 +280,7 @@ private slots:
         QCOMPARE(zoek->text().size(), 100);
     }
 
-    // The recovery copy: offered at the start, kept while the design is not saved, gone
-    // after a save, a new design or the exit (the copies themselves: tst_herstel).
+    // The recovery copy offered at the start, kept until a save, a new design or the exit.
     void jaBijStartLaadtZonderNaam() {
         Gestart v;
         const QImage pic = v.main->ontwerp().Pic.image().copy(),
@@ -310,8 +302,7 @@ private slots:
 
     void kopieTotBewaard_data() {
         const Tabel<QString> rij("actie");
-        for (const char *actie : {"Project Opslaan", "Nieuw Project", "Exit"})
-            rij(actie, actie);
+        rij("save", "Project Opslaan"), rij("new", "Nieuw Project"), rij("exit", "Exit");
     }
     void kopieTotBewaard() {
         auto [actie] = velden<QString>("actie");
@@ -322,8 +313,7 @@ private slots:
         v.platform.answers << Platform::Answer::Yes;
         v.platform.inputAnswers << "P";
         if (actie == "Exit") {
-            // The exit ends the event loop it runs in: it gets one of its own, so that no
-            // later test finds its loops ended before they begin.
+            // The exit ends the event loop it runs in: one of its own, not later tests' loops.
             QTimer::singleShot(0, v.main.get(), [&v] { v.item("Exit")->trigger(); });
             QTimer::singleShot(30000, v.main.get(), [] { QCoreApplication::exit(1); });
             QCOMPARE(QCoreApplication::exec(), 0);
@@ -334,9 +324,7 @@ private slots:
         QTRY_COMPARE(v.inHerstel(), QStringList());
     }
 
-    // Faults that tripped users of the main window and its dialogs, one test each.
-    // The designer's file dialogs start in the category shown; ".bmp" is added, with a
-    // question before another symbol is replaced, and the list shows the new symbol.
+    // The designer's dialogs start in the category shown; ".bmp" added, replacing asked.
     void designerSavesIntoTheShownCategory() {
         Venster v;
         v.startMet({"Diodes/D1.bmp", "Weerstanden/R1.bmp", "Weerstanden/R10.bmp"});
@@ -352,8 +340,7 @@ private slots:
                   v.w<QListWidget>("List1")->item(2)->text() == "weerstand2");
     }
 
-    // Each caption fits the room its control leaves for text; the background editor's
-    // 360 x 220 is its outer size, as for the other tool windows.
+    // Each caption fits its control; the background editor's 360 x 220 is its outer size.
     void textsFitAndToolWindowSizes() {
         Venster v;
         QStringList symbolen;
@@ -383,8 +370,7 @@ private slots:
         }
     }
 
-    // A component list too large for the list box used to freeze the window. It stays out
-    // of the box, and saves write it back byte for byte until a new design.
+    // A list too large for the box (it froze the window) stays out, saved back byte for byte.
     void tooLargeAListIsKept_data() {
         const Tabel<QByteArray> rij("dat");
         rij("too long a line", "R1\r\n" + QByteArray(ComponentList::kMaxAlinea + 1, '\0'));
@@ -408,10 +394,7 @@ private slots:
         QCOMPARE(v.folder.readFile("Projecten/Nieuw.dat"),
                  "Componentenlijst\r\n----------------------------\r\n");
     }
-    // On the breadboard a digit takes a tool of the tool box and + and - step through
-    // the wire colours; on the design sheet R turns the current symbol. The magnifier takes
-    // the list's place. Where the screen cannot be read (offscreen here, as under Wayland),
-    // it shows the program's own window around the pointer, enlarged.
+    // Keys for tools, wire colours and turning; the magnifier shows our own window enlarged.
     void sneltoetsenEnLoep() {
         Gestart v;
         v.main->show();
@@ -430,8 +413,7 @@ private slots:
         QVERIFY(IconPic.image() != voor);
         for (const char *knop : {"Knop7", "Knop6", "Knop7", "LoepKnop"})
             v.klik(knop);
-        // A contact point: a hole in the board's face. The window's place on the screen is
-        // off by a frame, as a window manager may report it: its mouse events still tell.
+        // A hole in the board; the window's place off by a frame: its mouse events still tell.
         const QPoint gat(296, 246), plek = v.w("Pic2")->mapTo(v.main.get(), gat);
         QCursor::setPos(v.main->mapToGlobal(plek) + QPoint(38, 59));
         QCoreApplication::processEvents();
@@ -454,9 +436,7 @@ private slots:
         ALLE_WAAR(!v.getoond("Loep"), !v.getoond("LineH"), v.getoond("List1"));
     }
 
-    // Other texts start nothing; the address is mailed to. A click on the picture plays
-    // the animation once; a second click (on the text) draws the rest at once, without
-    // waiting. Then the screen closes.
+    // The picture starts the animation, a second click ends it at once; other texts start nothing.
     void startMetEenKlik() {
         TestFolder folder; // its program file carries a version stamp
         folder.writeFile("Voltarix", QByteArray(3000, 'x') + VersieStempel::stempel("3.1.4.1"));
@@ -488,22 +468,17 @@ private slots:
     }
 
     void instellingen_data() {
-        // groot: the board size read; -1: no settings file, replaced
-        kolommen<QByteArray, int>("inhoud", "groot");
+        const Tabel<QByteArray, int> rij("inhoud", "groot"); // -1: no settings file, replaced
         const QByteArray eigen = Settings::tekst(true);
-        QTest::newRow("missing") << QByteArray() << -1;
-        QTest::newRow("own, big") << eigen << 1;
-        QTest::newRow("bare, line feeds") << QByteArray("a\nb\n#FALSE#") << 0;
-        QTest::newRow("cut short") << eigen.chopped(4) << -1;
-        QTest::newRow("flag first") << QByteArray("#TRUE#\r\n\"b\"\r\n#TRUE#\r\n") << -1;
-        QTest::newRow("open quote") << QByteArray("\"a\r\n\"b\"\r\n#TRUE#\r\n") << -1;
-        QTest::newRow("fourth record") << eigen + "\"c\"\r\n" << -1;
-        QTest::newRow("zero byte") << QByteArray(eigen).replace('-', '\0') << -1;
-        QTest::newRow("huge") << eigen + QByteArray(5000, ' ') << -1;
+        // clang-format off
+        rij("missing", {}, -1); rij("own, big", eigen, 1); rij("bare, line feeds", "a\nb\n#FALSE#", 0);
+        rij("cut short", eigen.chopped(4), -1); rij("flag first", "#TRUE#\r\n\"b\"\r\n#TRUE#\r\n", -1);
+        rij("open quote", "\"a\r\n\"b\"\r\n#TRUE#\r\n", -1); rij("fourth record", eigen + "\"c\"\r\n", -1);
+        rij("zero byte", QByteArray(eigen).replace('-', '\0'), -1); rij("huge", eigen + QByteArray(5000, ' '), -1);
+        // clang-format on
     }
 
-    // Found from outside: the second of two paths on the command line was dropped without a
-    // word. The first opens, and the user is told.
+    // The second of two paths on the command line was dropped unsaid: the first opens, told.
     void tweeStartBestanden() {
         Gestart v;
         const QString eerste = v.folder.path("elders/A.ovb");
@@ -515,8 +490,7 @@ private slots:
                   v.platform.messages.value(0).text == StartBestand::eenTegelijkTekst(eerste));
     }
 
-    // Found from outside: with Voltarix.ini a pipe the start waited in open() for ever. It is
-    // read as no settings file, and left as it is.
+    // Voltarix.ini a pipe: the start waited in open() for ever; now no settings file, left so.
     void instellingenPijp() {
         Venster v;
         const QString pijp = v.folder.path("Voltarix.ini");
@@ -524,8 +498,7 @@ private slots:
                   v.w("BBgrootKnop")->toolTip() == " Vergroten ");
     }
 
-    // The settings file (the board size) is read at the start, a missing or broken one replaced,
-    // and written when the user agrees to leave (which ends later event loops: it comes last).
+    // The settings read at the start, a bad file replaced, written on leaving (so it comes last).
     void instellingen() {
         auto [inhoud, groot] = velden<QByteArray, int>("inhoud", "groot");
         Venster v;

@@ -14,9 +14,7 @@
 class TestOpenForm : public QObject {
     Q_OBJECT
 private slots:
-    // Open hands over the chosen one, asks for a choice at none or the empty name; the list has
-    // the keys from the start, Enter and a double click open; "Importeren..." brings a project
-    // in from elsewhere and opens it.
+    // Open by button, Enter, double click or import; no choice or the empty name asks for one.
     void kiezen() {
         TestFolder folder;
         for (const char *project : {".ovb", "a.ovb", "Bel.ovb"})

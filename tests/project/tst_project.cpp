@@ -105,8 +105,7 @@ Q_DECLARE_METATYPE(ProjectZip::Fout)
 class TestProject : public QObject {
     Q_OBJECT
 private slots:
-    // The list to the ".dat" file and back. Windows-1252 bytes that read as UTF-8 were found
-    // by fuzzing (tests/fuzz): such a list opened with other characters.
+    // The list to the ".dat" file and back; Windows-1252 bytes that read as UTF-8 stay so.
     void lijstTekst_data() {
         const Tabel<QString, QByteArray> rij("lijst", "bytes");
         rij("Windows-1252", "R1 = 4k7 µF €5 “LED” Ÿ\r\n",
@@ -128,9 +127,7 @@ private slots:
                   DatTekst::lijstUit(stuk + "\xCE\xA9") == QString(stuk) + "Ω\r\n");
     }
 
-    // A design sheet alone is a project, ".ovb" one with no name; broken files open as nothing.
-    // Names that are no file name everywhere are refused. The projects last used: newest
-    // first, each once, at most six, gone ones left out.
+    // Listing, bad names refused, and the last used: newest first, six at most, gone ones out.
     void namenEnRecenteProjecten() {
         TestFolder folder;
         const ProjectMap map(folder.path("Projecten"));
@@ -162,8 +159,7 @@ private slots:
                   !RecenteProjecten(folder.path("geen map/lijst")).voegToe("A"));
     }
 
-    // A Windows-1252 name from an old archive (which Qt's listing skips), an extension in
-    // capitals: listed, opened with a last line end added, saved over under its own name.
+    // A Windows-1252 name and extensions in capitals: listed, opened, saved over as itself.
     void vreemdeNamen() {
         const QByteArray stam = "weerstand\xe9", extensies[] = {".ovb", ".Brb", ".DAT"};
         const QString naam = "weerstandé";
@@ -188,10 +184,7 @@ private slots:
             QCOMPARE(::unlink(bestand.constData()), 0);
     }
 
-    // Saving asks the name, proposing the design's; refuses no file name; replaces after Yes.
-    // A project another program saves is reported. An empty lock file, left by a program
-    // killed before it wrote its name in, kept the project "in use" for five minutes (found
-    // by the recovery copy's kill test): a second old, it is taken over.
+    // Save asks the name, replaces after Yes; a project in use is told, a dead lock taken over.
     void opslaanEnBezet() {
         TestFolder folder;
         ProjectMap map(folder.path("Projecten"));
@@ -223,16 +216,14 @@ private slots:
         ALLE_WAAR(map.opslaan("P", kKlein, kKlein, "x\r\n") == ProjectMap::Geen,
                   !QFile::exists(slot.fileName())); // and let go after the save
 
-        // Found from outside: a name of 250 characters gave "(foutnummer: 3)". 245 bytes
-        // fit, as "N.ovb.nieuw" then has a file name's 255.
+        // 250 characters gave "(foutnummer: 3)"; 245 bytes fit, "N.ovb.nieuw" then 255.
         platform.inputAnswers << QString(123, u'é');
         ALLE_WAAR(map.opslaan(QString(245, 'x'), kKlein, kKlein, "x") == ProjectMap::Geen,
                   !ProjectOpslaan(platform, map, "P", kKlein, kKlein, "x\r\n"),
                   platform.messages.constLast().text.contains("De naam is te lang"));
     }
 
-    // Killed after step 1-3 (new files), 4 (the marker) or 5-7 (files moved): from the marker
-    // on the next read finishes the save. Refused: the error number told, the old project kept.
+    // Killed at step 1-7 (from 4, the marker, the next read finishes); refused: told, old kept.
     void opslagFaalt_data() {
         kolommen<QString, int>("manier", "foutnummer");
         for (int stap = 1; stap <= 7; ++stap)
@@ -283,8 +274,7 @@ private slots:
         opent(projecten, false);
     }
 
-    // Two programs saving one project used to share their temporary files: a third opened a
-    // project of different saves while both said it was saved.
+    // Two programs saving one project shared temporary files: a third read a mix of saves.
     void tweeProgrammasSlaanTegelijkOp() {
         TestFolder folder;
         const QString projecten = folder.path("Projecten");
@@ -305,9 +295,7 @@ private slots:
         QCOMPARE(QDir(projecten).entryList(QDir::Files), (QStringList{"P.brb", "P.dat", "P.ovb"}));
     }
 
-    // The recovery copy when the program dies: a helper process draws and keeps a copy of its
-    // work, killed at random moments; the next start restores one whole moment of the drawing.
-    // A copy that cannot be read is set aside whole, reported once.
+    // A drawing helper killed at random: its copy restores one whole moment, or is set aside.
     void gedoodTijdensTekenen() {
         TestFolder folder;
         const QString map = folder.path(".herstel");
@@ -349,8 +337,7 @@ private slots:
         ALLE_WAAR(platform.messages.size() == 1,
                   platform.messages[0].text.endsWith(kopieMap + ".onleesbaar"),
                   QDir(kopieMap + ".onleesbaar").entryList(QDir::Files).size() == 3); // all kept
-        // A list too large to show is kept as its file: the copy used to hold the box's notice
-        // instead, so that a restored design lost its list.
+        // A list too large to show is kept as its file (the copy held the box's notice instead).
         const QByteArray lijst = QByteArray(300000, 'x') + "\r\n\x80\r\n";
         auto bron = std::make_shared<QFile>(folder.writeFile("P.dat", lijst));
         ALLE_WAAR(bron->open(QIODevice::ReadOnly), bron->seek(7));
@@ -365,22 +352,20 @@ private slots:
     void importeerZip_data() {
         using F = ProjectZip::Fout;
         const Tabel<Items, F> rij("items", "fout");
-        rij("one project", kProject, F::Geen);
-        rij("extensions in capitals",
-            {{"Proef.OVB", kOvb}, {"Proef.Brb", kBrb}, {"Proef.DAT", kDat}}, F::Geen);
+        // clang-format off
+        rij("one project", kProject, F::Geen); rij("no zip", {}, F::Onleesbaar);
+        rij("extensions in capitals", {{"Proef.OVB", kOvb}, {"Proef.Brb", kBrb}, {"Proef.DAT", kDat}}, F::Geen);
         rij("../x", Items{{"../x", "weg"}} + kProject, F::MapInNaam);
         rij("backslash", Items{{"..\\Proef.ovb", kOvb}} + kProject.mid(1), F::MapInNaam);
+        rij("absolute", Items{{"/tmp/Proef.ovb", kOvb}} + kProject.mid(1), F::MapInNaam);
         rij("a fourth file", kProject + Items{{"leesmij.txt", "hallo"}}, F::AnderBestand);
         rij("two names", {{"A.ovb", kOvb}, {"B.brb", kBrb}, {"B.dat", kDat}}, F::AnderBestand);
         rij("two design sheets", kProject + Items{{"Proef.OVB", kOvb}}, F::AnderBestand);
-        rij("no list", {{"Proef.ovb", kOvb}, {"Proef.brb", kBrb}}, F::Onvolledig);
-        rij("65 MB", kProject.mid(0, 2) + Items{{"Proef.dat", QByteArray(65 << 20, '\0')}},
-            F::TeGroot);
-        rij("no zip", {}, F::Onleesbaar);
         rij("17 entries", kProject + Items(14, {"x", ""}), F::AnderBestand);
-        rij("absolute", Items{{"/tmp/Proef.ovb", kOvb}} + kProject.mid(1), F::MapInNaam);
-        // Found from outside: a ':' in the name was "meer dan de drie bestanden".
-        rij("a colon", {{"a:b.ovb", kOvb}, {"a:b.brb", kBrb}, {"a:b.dat", kDat}}, F::OngeldigeNaam);
+        rij("no list", {{"Proef.ovb", kOvb}, {"Proef.brb", kBrb}}, F::Onvolledig);
+        rij("65 MB", kProject.mid(0, 2) + Items{{"Proef.dat", QByteArray(65 << 20, '\0')}}, F::TeGroot);
+        rij("a colon", {{"a:b.ovb", kOvb}, {"a:b.brb", kBrb}, {"a:b.dat", kDat}}, F::OngeldigeNaam); // was "meer dan de drie"
+        // clang-format on
     }
 
     void importeerZip() {
@@ -401,8 +386,7 @@ private slots:
                   goed == QFileInfo::exists(folder.path("Projecten")));
     }
 
-    // Found in the making: a header may claim a few bytes for an entry that unpacks to more
-    // than 64 MB; the bytes are counted as they come.
+    // A header may claim a few bytes for an entry of more than 64 MB: bytes counted as they come.
     void liegendeKop() {
         TestFolder folder;
         const quint32 groot = 65 * 1024 * 1024 + 7;
@@ -419,8 +403,7 @@ private slots:
                   gelezen.bestanden.brb.isEmpty());
     }
 
-    // Found from outside: a pipe as the zip hung the program in open(), a folder was "geen
-    // zip-bestand, of beschadigd". A bad checksum and a password are told as damage.
+    // A pipe or folder as the zip cannot be read (no hang); a bad checksum or password is damage.
     void zipDieNietTeLezenIs() {
         TestFolder folder;
         QVERIFY(makePipe(folder.path("pijp.zip")));
@@ -444,8 +427,7 @@ private slots:
             QCOMPARE(ProjectZip::lees(folder.path(naam)).fout, ProjectZip::Fout::Onleesbaar);
     }
 
-    // Found from outside: a project's file that links elsewhere was copied in, an .ovb alone
-    // was brought in with empty files, a '"' in the name was "geen Voltarix-project".
+    // Refused: a file linking elsewhere, an .ovb alone, a '"' in the name; each told why.
     void buitenDeMapGeweigerd() {
         TestFolder folder;
         for (const QString stam : {"Link", "Alleen", "Aan\"hal"})
@@ -466,8 +448,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(folder.path("Projecten")));
     }
 
-    // Any project file elsewhere brings all three in, over one of that name only after Yes;
-    // what is no project is told and changes nothing.
+    // Any project file elsewhere brings all three in, over one only after Yes; no project: told.
     void buitenDeMap() {
         TestFolder folder;
         const ProjectMap map(folder.path("Projecten"));
@@ -520,8 +501,7 @@ static int slaVaakOp(int, char **argv) {
     return 0;
 }
 
-// Helper: draws and keeps a recovery copy until killed, now and then back to the start,
-// which removes the copy.
+// Helper: draws and keeps a recovery copy until killed, now and then back to the start.
 static int tekenTotGedood(int, char **argv) {
     HerstelSchrijver schrijver(Herstelmap(QString::fromLocal8Bit(argv[2])).nieuweKopieMap(),
                                tekening(0));

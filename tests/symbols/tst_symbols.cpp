@@ -85,8 +85,7 @@ using Hernoeming = std::tuple<int, QString, QStringList, int, QString>;
 class TestSymbols : public QObject {
     Q_OBJECT
 private slots:
-    // Categories are folders, typed in any case, never paths; names sorted ignoring case.
-    // Windows-1252 names from an old archive, which Qt's listing skips, listed, loaded, renamed.
+    // Categories are folders in any case, never paths; names sorted; Windows-1252 names work.
     void namen() {
         Bibliotheek bib;
         const QVector<SymbolCategorie> lijst = SymbolLibrary::categorieen(bib.symbolen);
@@ -185,19 +184,15 @@ private slots:
                   bib.lijst.namen() == QStringList{""}, bestandenIn(bib.map) == "abcd|R1.bmp");
     }
 
-    // Finding by part of a name across the categories: name (category), in list order. An
-    // unreadable folder, or a category that is no folder at all, adds nothing.
+    // "name (category)" in list order; an unreadable folder or a file as category adds nothing.
     void zoek_data() {
         const Tabel<QString, QString> rij("tekst", "gevonden");
         rij("anywhere, any case", "DR", "LDR (weerstanden)");
         rij("accents both ways", "ZÉNER", "Zénerdiode (halfgeleiders)|Zenér (overige)");
         rij("every category", "diode", "Zénerdiode (halfgeleiders)|Fotodiode (overige)");
         rij("the category's name", "weerst", "LDR (weerstanden)|Weerstand (weerstanden)");
-        rij("not across name and category", "ldrweer", "");
-        // Found from outside: name and category were one text apart by U+FFFF, which a
-        // pasted text can hold too; it listed every symbol.
-        rij("U+FFFF", QString(QChar(0xFFFF)), "");
-        rij("empty", "", "");
+        rij("not across name and category", "ldrweer", ""), rij("empty", "", "");
+        rij("U+FFFF", QString(QChar(0xFFFF)), ""); // once the separator: it listed every symbol
     }
     void zoek() {
         auto [tekst, gevonden] = velden<QString, QString>("tekst", "gevonden");
@@ -302,8 +297,7 @@ private slots:
         QCOMPARE(kleurHint(qRgb(12, 34, 56)), QStringLiteral(" R:12 / G:34 / B:56 "));
     }
 
-    // A drag paints with left, erases with right, else nothing; picking takes the grid's own
-    // pixel (a line's grey when `lijn`), paints nothing and ends; meanwhile only the palette works.
+    // Left drags paint, right erase, both nothing; picking (only the palette works) takes a pixel.
     void mouse_data() {
         const Tabel<int, QRgb, bool> rij("knoppen", "kleur", "lijn");
         rij("left paints", Qt::LeftButton, kRood, false);

@@ -69,15 +69,14 @@ private slots:
             auto *knop = venster.findChild<QToolButton *>(QStringLiteral("KnopB_%1").arg(i));
             QCOMPARE(knop->toolTip(), hints.section('|', i - 1, i - 1));
             plaatjes << knop->icon().pixmap(knop->iconSize()).toImage();
-            QCOMPARE(plaatjes.last().isNull(), i == 12);
-            QCOMPARE(plaatjes.count(plaatjes.last()), 1);
+            ALLE_WAAR(plaatjes.last().isNull() == (i == 12), plaatjes.count(plaatjes.last()) == 1);
         }
         QWidget *grid = kind("IconPicture");
         QTest::mouseClick(grid, Qt::LeftButton, {}, QPoint(5, 250));
         QCOMPARE(kind("IconOrgineel")->grab().toImage(), venster.model().tekening().image());
         QTest::mouseClick(kind("TransferKnop"), Qt::LeftButton);
-        QCOMPARE(IconPic.pixel(0, 24), qRgb(0, 0, 0));
-        QCOMPARE(IconPic.image(), venster.model().tekening().image());
+        ALLE_WAAR(IconPic.pixel(0, 24) == qRgb(0, 0, 0),
+                  IconPic.image() == venster.model().tekening().image());
         sleep(grid, QPoint(250, 250), Qt::NoButton);
         QCOMPARE(venster.findChild<QLabel *>("CoordLabel")->text(), QStringLiteral("X:25 - Y:25"));
         sleep(grid, QPoint(5, 250), Qt::RightButton);
@@ -96,15 +95,13 @@ private slots:
         QCOMPARE(kind("TekenKleur")->palette().color(QPalette::Window), QColor(255, 0, 0));
     }
 
-    // OK stores the tile while the web view shows (`web`); `hindernis` 1: a folder named as the
-    // temporary BMP, 2: no folder for the picture.
+    // OK stores the tile under the web view; `hindernis` 1: a folder as the BMP, 2: no folder.
     void ok_data() {
         const Tabel<bool, bool, int> rij("ok", "web", "hindernis");
-        rij("OK", true, true, 0);
-        rij("OK without the web view", true, false, 0);
-        rij("Cancel", false, true, 0);
-        rij("OK, a folder in the way", true, true, 1);
-        rij("OK, no folder for it", true, true, 2);
+        // clang-format off
+        rij("OK", true, true, 0); rij("OK without the web view", true, false, 0); rij("Cancel", false, true, 0);
+        rij("OK, a folder in the way", true, true, 1); rij("OK, no folder for it", true, true, 2);
+        // clang-format on
     }
     void ok() {
         auto [ok, web, hindernis] = velden<bool, bool, int>("ok", "web", "hindernis");
@@ -129,8 +126,7 @@ private slots:
         QCOMPARE(QImage(e.jpeg).size(), QSize(zijde, zijde));
     }
 
-    // A pattern over the texture in the chosen colour; the swatch opens the colour dialog on
-    // the last colour; pattern 0 covers the texture.
+    // A pattern over the texture in the swatch's colour (its dialog opens on the last); 0: all.
     void samenstellen() {
         Editor e;
         e.start(true);

@@ -94,6 +94,11 @@ static QString stand(const DisplayModel &d) {
 
 enum Druk { kSegment = 100, kSpeel, kSluit };
 
+static QLocale taalVanRij() { // Dutch for a row whose name says so
+    return QByteArray(QTest::currentDataTag()).contains("Dutch") ? QLocale(QLocale::Dutch)
+                                                                 : QLocale::c();
+}
+
 // Presses on a fresh display, during hold n those of tijdens[n - 1]; what each hold showed.
 static QString houden(const QList<int> &knoppen, const QList<QList<int>> &tijdens = {}) {
     ScriptedPlatform platform;
@@ -212,8 +217,7 @@ private slots:
     }
     void ledResults() {
         auto [modus, v] = velden<LedModus, QStringList>("modus", "velden");
-        const bool nl = QByteArray(QTest::currentDataTag()).contains("Dutch");
-        LedCalcModel rekenaar(nl ? QLocale(QLocale::Dutch) : QLocale::c());
+        LedCalcModel rekenaar(taalVanRij());
         rekenaar.kiesModus(modus);
         rekenaar.bereken(LedInvoer{v[0], v[1], v[2], v[3]});
         const LedUitkomst &u = rekenaar.uitkomst(); // resistance | watts | current
@@ -221,8 +225,7 @@ private slots:
         QTEST(int(rekenaar.schema().leds.size()), "leds");
     }
 
-    // Steps: a mode, or "Calculate" with a count (1e12 V, 2 V, 20 mA). A mode clears the
-    // results and keeps the ground label's x; a huge count puts the wires out of sight.
+    // A mode (results cleared) or "Calculate" with a count, at 1e12 V, 2 V, 20 mA.
     void ledSchema_data() {
         const Tabel<QStringList, QString> rij("stappen", "schema");
         // clang-format off
@@ -258,9 +261,7 @@ private slots:
         QCOMPARE(symbool.image(), WeerstandSymbool().image());
     }
 
-    // Row 12 x decade + k + 1 is E12 value k times 10 ^ (decade - 1); band colours by digit.
-    // Rows outside the table show its nearest end; at the start (0: no row chosen) row 1 with
-    // a brighter brown than the table's.
+    // Row 12 d + k + 1 is E12 value k x 10^(d - 1); outside: the nearest end; 0: the start.
     void colourCodeRows_data() {
         kolommen<int, QString, QList<int>>("rij", "waarde", "cijfers");
         QTest::newRow("at the start") << 0 << " 1 Ohm" << QList<int>{1, 0, 10};
@@ -271,13 +272,11 @@ private slots:
                       macht = (n - 1) / 12 - 1, kilo = (n - 1) / 36;
             const QString waarde =
                 QString::number(mantisse * std::pow(10, macht - 3 * kilo)) + eenheid[kilo];
-            QTest::addRow("%s", r < 1   ? "below"
-                                : r > n ? "above"
-                                        : qPrintable(waarde))
-                << (r < 1   ? -1
-                    : r > n ? 500
-                            : n)
-                << ' ' + waarde << QList<int>{mantisse / 10, mantisse % 10, macht < 0 ? 10 : macht};
+            const QString naam = r < 1 ? "below" : r > n ? "above" : waarde;
+            const int rij = r < 1 ? -1 : r > n ? 500 : n;
+            QTest::addRow("%s", qPrintable(naam))
+                << rij << ' ' + waarde
+                << QList<int>{mantisse / 10, mantisse % 10, macht < 0 ? 10 : macht};
         }
     }
     void colourCodeRows() {
@@ -371,9 +370,7 @@ private slots:
     }
     void segmentWeerstand() {
         auto [vs, vf, i] = velden<QString, QString, QString>("voeding", "spanning", "stroom");
-        const bool nl = QByteArray(QTest::currentDataTag()).contains("Dutch");
-        const QLocale taal = nl ? QLocale(QLocale::Dutch) : QLocale::c();
-        QTEST(SegmentWeerstand(vs, vf, i, taal).value_or("none"), "waarde");
+        QTEST(SegmentWeerstand(vs, vf, i, taalVanRij()).value_or("none"), "waarde");
     }
 };
 

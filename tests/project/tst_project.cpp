@@ -225,13 +225,12 @@ private slots:
 
     // Killed at step 1-7 (from 4, the marker, the next read finishes); refused: told, old kept.
     void opslagFaalt_data() {
-        kolommen<QString, int>("manier", "foutnummer");
-        for (int stap = 1; stap <= 7; ++stap)
-            QTest::addRow("killed after step %d", stap) << QString::number(stap) << 0;
-        QTest::newRow("a file where the projects folder should be") << "bestand" << 2;
-        QTest::newRow("folder without write permission") << "rechten" << 3;
-        QTest::newRow("read-only file system") << "alleen-lezen" << 3;
-        QTest::newRow("full disk") << "vol" << 3;
+        const Tabel<QString, int> rij("manier", "foutnummer");
+        for (const QString stap : {"1", "2", "3", "4", "5", "6", "7"})
+            rij(qPrintable("killed after step " + stap), stap, 0);
+        rij("a file where the projects folder should be", "bestand", 2);
+        rij("folder without write permission", "rechten", 3), rij("full disk", "vol", 3);
+        rij("read-only file system", "alleen-lezen", 3);
     }
     void opslagFaalt() {
         auto [manier, foutnummer] = velden<QString, int>("manier", "foutnummer");
@@ -355,13 +354,12 @@ private slots:
         // clang-format off
         rij("one project", kProject, F::Geen); rij("no zip", {}, F::Onleesbaar);
         rij("extensions in capitals", {{"Proef.OVB", kOvb}, {"Proef.Brb", kBrb}, {"Proef.DAT", kDat}}, F::Geen);
-        rij("../x", Items{{"../x", "weg"}} + kProject, F::MapInNaam);
+        rij("../x", Items{{"../x", "weg"}} + kProject, F::MapInNaam); rij("17 entries", kProject + Items(14, {"x", ""}), F::AnderBestand);
         rij("backslash", Items{{"..\\Proef.ovb", kOvb}} + kProject.mid(1), F::MapInNaam);
         rij("absolute", Items{{"/tmp/Proef.ovb", kOvb}} + kProject.mid(1), F::MapInNaam);
         rij("a fourth file", kProject + Items{{"leesmij.txt", "hallo"}}, F::AnderBestand);
         rij("two names", {{"A.ovb", kOvb}, {"B.brb", kBrb}, {"B.dat", kDat}}, F::AnderBestand);
         rij("two design sheets", kProject + Items{{"Proef.OVB", kOvb}}, F::AnderBestand);
-        rij("17 entries", kProject + Items(14, {"x", ""}), F::AnderBestand);
         rij("no list", {{"Proef.ovb", kOvb}, {"Proef.brb", kBrb}}, F::Onvolledig);
         rij("65 MB", kProject.mid(0, 2) + Items{{"Proef.dat", QByteArray(65 << 20, '\0')}}, F::TeGroot);
         rij("a colon", {{"a:b.ovb", kOvb}, {"a:b.brb", kBrb}, {"a:b.dat", kDat}}, F::OngeldigeNaam); // was "meer dan de drie"

@@ -196,23 +196,17 @@ private slots:
         const Tabel<LedModus, QStringList, QString, int> rij("modus", "velden", "uitkomst", "leds");
         const LedModus S = LedModus::Single, P = LedModus::Parallel, R = LedModus::Serie;
         // clang-format off
-        rij("single", S, {"9", "2", "20", "1"}, "350|0.18|0.02", 1);
+        rij("single", S, {"9", "2", "20", "1"}, "350|0.18|0.02", 1); rij("series", R, {"9", "2", "20", "3"}, "150|0.18|0.02", 3);
         rij("single ignores the hidden count", S, {"9", "2", "20", "0"}, "350|0.18|0.02", 1);
-        rij("single, supply too low", S, {"1.5", "2", "20", "1"}, "||", 0);
-        rij("single, supply equal", S, {"2", "2", "20", "1"}, "|0.04|0.02", 1);
-        rij("series", R, {"9", "2", "20", "3"}, "150|0.18|0.02", 3);
-        rij("parallel", P, {"9", "2", "20", "3"}, "117|0.54|0.06", 3);
-        rij("parallel, supply too low", P, {"1", "2", "20", "2"}, "-25|0.04|0.04", 2);
+        rij("single, supply too low", S, {"1.5", "2", "20", "1"}, "||", 0); rij("single, supply equal", S, {"2", "2", "20", "1"}, "|0.04|0.02", 1);
+        rij("parallel", P, {"9", "2", "20", "3"}, "117|0.54|0.06", 3); rij("parallel, supply too low", P, {"1", "2", "20", "2"}, "-25|0.04|0.04", 2);
         rij("parallel, half count even", P, {"9", "2", "20", "2.5"}, "140|0.45|0.05", 2);
         rij("parallel, half count odd", P, {"9", "2", "20", "3.5"}, "100|0.63|0.07", 4);
-        rij("parallel, Dutch", P, {"9.5", "2", "20", "3"}, "125|0,57|0,06", 3);
-        rij("current reads zero, comma", R, {"9", "2", "0,0", "3"}, "||", 3);
-        rij("count not a number", P, {"9", "2", "20", "abc"}, "||", 0);
-        rij("supply too large", S, {"1e999", "2", "20", "1"}, "||", 1);
+        rij("parallel, Dutch", P, {"9.5", "2", "20", "3"}, "125|0,57|0,06", 3); rij("count not a number", P, {"9", "2", "20", "abc"}, "||", 0);
+        rij("current reads zero, comma", R, {"9", "2", "0,0", "3"}, "||", 3); rij("supply too large", S, {"1e999", "2", "20", "1"}, "||", 1);
         rij("huge parallel count", P, {"9", "2", "20", "1e9"}, "|180000000|20000000", 7);
         rij("long series", R, {"1000000", "0.001", "20", "1000"}, "49,999,950|20000|0.02", 7);
-        rij("supply 0 stops", P, {"0", "2", "20", "3"}, "||", 1);
-        rij("count empty stops", P, {"9", "2", "20", ""}, "||", 1);
+        rij("supply 0 stops", P, {"0", "2", "20", "3"}, "||", 1); rij("count empty stops", P, {"9", "2", "20", ""}, "||", 1);
         // clang-format on
     }
     void ledResults() {

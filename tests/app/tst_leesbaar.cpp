@@ -186,10 +186,9 @@ private slots:
                 QRect ruimte = b->contentsRect();
                 int vlag = Qt::TextSingleLine;
                 if (auto *label = qobject_cast<QLabel *>(b)) {
-                    const int x = b->fontMetrics().horizontalAdvance(QLatin1Char('x'));
-                    const int inspringen = label->indent() >= 0  ? label->indent()
-                                           : label->frameWidth() ? x / 2
-                                                                 : 0;
+                    const int x = b->fontMetrics().horizontalAdvance(QLatin1Char('x')),
+                              inspringen = label->indent() >= 0 ? label->indent()
+                                                                : (label->frameWidth() ? x / 2 : 0);
                     ruimte.adjust(label->margin() + inspringen, label->margin(),
                                   -label->margin() - inspringen, -label->margin());
                     vlag = label->wordWrap() ? Qt::TextWordWrap : 0;

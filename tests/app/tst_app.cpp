@@ -35,12 +35,13 @@ private slots:
 
     // X only where Qt would look for a missing Wayland plugin; the user's choice stands.
     void platform_data() {
-        // clang-format off
-        const Tabel<QByteArray, bool, bool, bool, QByteArray> rij("eigen", "sessie", "x", "plugin", "keuze");
-        rij("X desktop", {}, false, true, false, {}); rij("Wayland with the plugin", {}, true, true, true, {});
-        rij("Wayland without it", {}, true, true, false, "xcb"); rij("Wayland without X", {}, true, false, false, {});
+        const Tabel<QByteArray, bool, bool, bool, QByteArray> rij("eigen", "sessie", "x", "plugin",
+                                                                  "keuze");
+        rij("X desktop", {}, false, true, false, {});
+        rij("Wayland with the plugin", {}, true, true, true, {});
+        rij("Wayland without it", {}, true, true, false, "xcb");
+        rij("Wayland without X", {}, true, false, false, {});
         rij("the user's choice", "wayland", true, true, false, {});
-        // clang-format on
     }
     void platform() {
         auto [eigen, sessie, x, plugin, keuze] = velden<QByteArray, bool, bool, bool, QByteArray>(
@@ -50,11 +51,12 @@ private slots:
     // Our scale: the desktop's while the window fits, else the largest quarter step that fits.
     void schaal_data() {
         const Tabel<QSize, double, int, double> rij("vrij", "bureaublad", "dpi", "gekozen");
-        // clang-format off
-        rij("1366x768 at 100 %", {1366, 768}, 1.0, 96, 1.0); rij("1920x1080 at 150 %", {1920, 1080}, 1.5, 144, 1.25);
-        rij("just fits", {1280, 910}, 1.25, 120, 1.25); rij("a pixel short", {1279, 910}, 1.25, 120, 1.0);
-        rij("between steps", {1600, 900}, 1.33, 128, 1.0); rij("desktop below 1", {1366, 768}, 0.8, 77, 0.8);
-        // clang-format on
+        rij("1366x768 at 100 %", {1366, 768}, 1.0, 96, 1.0);
+        rij("1920x1080 at 150 %", {1920, 1080}, 1.5, 144, 1.25);
+        rij("just fits", {1280, 910}, 1.25, 120, 1.25);
+        rij("a pixel short", {1279, 910}, 1.25, 120, 1.0);
+        rij("between steps", {1600, 900}, 1.33, 128, 1.0);
+        rij("desktop below 1", {1366, 768}, 0.8, 77, 0.8);
     }
     void schaal() {
         auto [vrij, bureaublad, dpi, gekozen] =
@@ -70,10 +72,10 @@ private slots:
     // Qt rounded 1469 device pixels at 200 % to 735, one too many: whole pixels lie inside.
     void binnenMaat_data() {
         const Tabel<QSize, double, QSize> rij("apparaat", "factor", "binnen");
-        // clang-format off
-        rij("100 %", {2048, 1473}, 1.0, {2048, 1473}); rij("200 %, odd", {2048, 1469}, 2.0, {1023, 734});
-        rij("150 %", {1365, 1101}, 1.5, {910, 734}); rij("175 %", {1791, 1261}, 1.75, {1023, 720});
-        // clang-format on
+        rij("100 %", {2048, 1473}, 1.0, {2048, 1473});
+        rij("200 %, odd", {2048, 1469}, 2.0, {1023, 734});
+        rij("150 %", {1365, 1101}, 1.5, {910, 734});
+        rij("175 %", {1791, 1261}, 1.75, {1023, 720});
     }
     void binnenMaat() {
         auto [apparaat, factor, binnen] =
@@ -191,13 +193,14 @@ private slots:
     void versie_data() {
         const Tabel<QByteArray, QString> rij("inhoud", "versie");
         const QByteArray x(5000, 'x'), blok(1 << 20, 'x'); // the reader's block
-        // clang-format off
-        rij("in the middle", x + stempel("01.0.0.12") + x, "1.0.0.12"); rij("too big", x + stempel("1.65536.0.0"), "Error");
+        rij("in the middle", x + stempel("01.0.0.12") + x, "1.0.0.12");
+        rij("too big", x + stempel("1.65536.0.0"), "Error");
         rij("largest", x + stempel("65535.65535.0.65535"), "65535.65535.0.65535");
-        rij("across blocks", blok.chopped(12) + stempel("4.4.4.4"), "4.4.4.4"); rij("after a block", blok + stempel("9.9.9.9"), "9.9.9.9");
-        rij("false start first", stempel("1.2.3") + stempel("3.2.1.0"), "3.2.1.0"); rij("cut off", x + stempel("1.0.0.12").chopped(3), "Error");
+        rij("across blocks", blok.chopped(12) + stempel("4.4.4.4"), "4.4.4.4");
+        rij("after a block", blok + stempel("9.9.9.9"), "9.9.9.9");
+        rij("false start first", stempel("1.2.3") + stempel("3.2.1.0"), "3.2.1.0");
+        rij("cut off", x + stempel("1.0.0.12").chopped(3), "Error");
         rij("not quite a stamp", stempel("1.2.3.4").replace("version", "Version"), "Error");
-        // clang-format on
     }
 
     // The stamp found anywhere; no file, a folder, no name, an empty file: "Error"; our own.

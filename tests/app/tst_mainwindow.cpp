@@ -469,12 +469,15 @@ private slots:
     void instellingen_data() {
         const Tabel<QByteArray, int> rij("inhoud", "groot"); // -1: no settings file, replaced
         const QByteArray eigen = Settings::tekst(true);
-        // clang-format off
-        rij("missing", {}, -1); rij("own, big", eigen, 1); rij("bare, line feeds", "a\nb\n#FALSE#", 0);
-        rij("cut short", eigen.chopped(4), -1); rij("flag first", "#TRUE#\r\n\"b\"\r\n#TRUE#\r\n", -1);
-        rij("open quote", "\"a\r\n\"b\"\r\n#TRUE#\r\n", -1); rij("fourth record", eigen + "\"c\"\r\n", -1);
-        rij("zero byte", QByteArray(eigen).replace('-', '\0'), -1); rij("huge", eigen + QByteArray(5000, ' '), -1);
-        // clang-format on
+        rij("missing", {}, -1);
+        rij("own, big", eigen, 1);
+        rij("bare, line feeds", "a\nb\n#FALSE#", 0);
+        rij("cut short", eigen.chopped(4), -1);
+        rij("flag first", "#TRUE#\r\n\"b\"\r\n#TRUE#\r\n", -1);
+        rij("open quote", "\"a\r\n\"b\"\r\n#TRUE#\r\n", -1);
+        rij("fourth record", eigen + "\"c\"\r\n", -1);
+        rij("zero byte", QByteArray(eigen).replace('-', '\0'), -1);
+        rij("huge", eigen + QByteArray(5000, ' '), -1);
     }
 
     // The second of two paths on the command line was dropped unsaid: the first opens, told.

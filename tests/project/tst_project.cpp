@@ -351,19 +351,22 @@ private slots:
     void importeerZip_data() {
         using F = ProjectZip::Fout;
         const Tabel<Items, F> rij("items", "fout");
-        // clang-format off
-        rij("one project", kProject, F::Geen); rij("no zip", {}, F::Onleesbaar);
-        rij("extensions in capitals", {{"Proef.OVB", kOvb}, {"Proef.Brb", kBrb}, {"Proef.DAT", kDat}}, F::Geen);
-        rij("../x", Items{{"../x", "weg"}} + kProject, F::MapInNaam); rij("17 entries", kProject + Items(14, {"x", ""}), F::AnderBestand);
+        rij("one project", kProject, F::Geen);
+        rij("no zip", {}, F::Onleesbaar);
+        rij("extensions in capitals",
+            {{"Proef.OVB", kOvb}, {"Proef.Brb", kBrb}, {"Proef.DAT", kDat}}, F::Geen);
+        rij("../x", Items{{"../x", "weg"}} + kProject, F::MapInNaam);
+        rij("17 entries", kProject + Items(14, {"x", ""}), F::AnderBestand);
         rij("backslash", Items{{"..\\Proef.ovb", kOvb}} + kProject.mid(1), F::MapInNaam);
         rij("absolute", Items{{"/tmp/Proef.ovb", kOvb}} + kProject.mid(1), F::MapInNaam);
         rij("a fourth file", kProject + Items{{"leesmij.txt", "hallo"}}, F::AnderBestand);
         rij("two names", {{"A.ovb", kOvb}, {"B.brb", kBrb}, {"B.dat", kDat}}, F::AnderBestand);
         rij("two design sheets", kProject + Items{{"Proef.OVB", kOvb}}, F::AnderBestand);
         rij("no list", {{"Proef.ovb", kOvb}, {"Proef.brb", kBrb}}, F::Onvolledig);
-        rij("65 MB", kProject.mid(0, 2) + Items{{"Proef.dat", QByteArray(65 << 20, '\0')}}, F::TeGroot);
-        rij("a colon", {{"a:b.ovb", kOvb}, {"a:b.brb", kBrb}, {"a:b.dat", kDat}}, F::OngeldigeNaam); // was "meer dan de drie"
-        // clang-format on
+        rij("65 MB", kProject.mid(0, 2) + Items{{"Proef.dat", QByteArray(65 << 20, '\0')}},
+            F::TeGroot);
+        rij("a colon", {{"a:b.ovb", kOvb}, {"a:b.brb", kBrb}, {"a:b.dat", kDat}},
+            F::OngeldigeNaam); // was "meer dan de drie"
     }
 
     void importeerZip() {

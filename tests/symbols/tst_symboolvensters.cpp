@@ -98,10 +98,11 @@ private slots:
     // OK stores the tile under the web view; `hindernis` 1: a folder as the BMP, 2: no folder.
     void ok_data() {
         const Tabel<bool, bool, int> rij("ok", "web", "hindernis");
-        // clang-format off
-        rij("OK", true, true, 0); rij("OK without the web view", true, false, 0); rij("Cancel", false, true, 0);
-        rij("OK, a folder in the way", true, true, 1); rij("OK, no folder for it", true, true, 2);
-        // clang-format on
+        rij("OK", true, true, 0);
+        rij("OK without the web view", true, false, 0);
+        rij("Cancel", false, true, 0);
+        rij("OK, a folder in the way", true, true, 1);
+        rij("OK, no folder for it", true, true, 2);
     }
     void ok() {
         auto [ok, web, hindernis] = velden<bool, bool, int>("ok", "web", "hindernis");

@@ -173,9 +173,11 @@ private slots:
     void bits_data() {
         // clang-format off
         const Tabel<QList<int>, QString, QString, int> rij("klikken", "decimaal", "binair", "waarde");
-        rij("no click", {}, "", "", 0); rij("one bit twice", {8, 8}, " 0", " 0", 0);
+        rij("no click", {}, "", "", 0);
+        rij("one bit twice", {8, 8}, " 0", " 0", 0);
         rij("all bits", {128, 64, 32, 16, 8, 4, 2, 1}, " 255", " 11111111", 255);
-        rij("reset", {32, 2, kReset}, "", "", 0); rij("after reset", {32, 2, kReset, 2}, " 2", " 10", 2);
+        rij("reset", {32, 2, kReset}, "", "", 0);
+        rij("after reset", {32, 2, kReset, 2}, " 2", " 10", 2);
         rij("weights no bit has", {4, 3, 256, -1, 0}, " 4", " 100", 4);
         // clang-format on
     }
@@ -196,17 +198,23 @@ private slots:
         const Tabel<LedModus, QStringList, QString, int> rij("modus", "velden", "uitkomst", "leds");
         const LedModus S = LedModus::Single, P = LedModus::Parallel, R = LedModus::Serie;
         // clang-format off
-        rij("single", S, {"9", "2", "20", "1"}, "350|0.18|0.02", 1); rij("series", R, {"9", "2", "20", "3"}, "150|0.18|0.02", 3);
+        rij("single", S, {"9", "2", "20", "1"}, "350|0.18|0.02", 1);
+        rij("series", R, {"9", "2", "20", "3"}, "150|0.18|0.02", 3);
         rij("single ignores the hidden count", S, {"9", "2", "20", "0"}, "350|0.18|0.02", 1);
-        rij("single, supply too low", S, {"1.5", "2", "20", "1"}, "||", 0); rij("single, supply equal", S, {"2", "2", "20", "1"}, "|0.04|0.02", 1);
-        rij("parallel", P, {"9", "2", "20", "3"}, "117|0.54|0.06", 3); rij("parallel, supply too low", P, {"1", "2", "20", "2"}, "-25|0.04|0.04", 2);
+        rij("single, supply too low", S, {"1.5", "2", "20", "1"}, "||", 0);
+        rij("single, supply equal", S, {"2", "2", "20", "1"}, "|0.04|0.02", 1);
+        rij("parallel", P, {"9", "2", "20", "3"}, "117|0.54|0.06", 3);
+        rij("parallel, supply too low", P, {"1", "2", "20", "2"}, "-25|0.04|0.04", 2);
         rij("parallel, half count even", P, {"9", "2", "20", "2.5"}, "140|0.45|0.05", 2);
         rij("parallel, half count odd", P, {"9", "2", "20", "3.5"}, "100|0.63|0.07", 4);
-        rij("parallel, Dutch", P, {"9.5", "2", "20", "3"}, "125|0,57|0,06", 3); rij("count not a number", P, {"9", "2", "20", "abc"}, "||", 0);
-        rij("current reads zero, comma", R, {"9", "2", "0,0", "3"}, "||", 3); rij("supply too large", S, {"1e999", "2", "20", "1"}, "||", 1);
+        rij("parallel, Dutch", P, {"9.5", "2", "20", "3"}, "125|0,57|0,06", 3);
+        rij("count not a number", P, {"9", "2", "20", "abc"}, "||", 0);
+        rij("current reads zero, comma", R, {"9", "2", "0,0", "3"}, "||", 3);
+        rij("supply too large", S, {"1e999", "2", "20", "1"}, "||", 1);
         rij("huge parallel count", P, {"9", "2", "20", "1e9"}, "|180000000|20000000", 7);
         rij("long series", R, {"1000000", "0.001", "20", "1000"}, "49,999,950|20000|0.02", 7);
-        rij("supply 0 stops", P, {"0", "2", "20", "3"}, "||", 1); rij("count empty stops", P, {"9", "2", "20", ""}, "||", 1);
+        rij("supply 0 stops", P, {"0", "2", "20", "3"}, "||", 1);
+        rij("count empty stops", P, {"9", "2", "20", ""}, "||", 1);
         // clang-format on
     }
     void ledResults() {
@@ -295,14 +303,17 @@ private slots:
         rij("symbol: light rim", 0, {7, 16}, qRgb(248, 248, 248));
         rij("symbol: between bands", 0, {14, 24}, grijs);
         rij("symbol: left lead", 0, {0, 24}, kZwart);  rij("symbol: right lead", 0, {48, 23}, kZwart);
-        rij("board: round corner", 1, {39, 21}, kAchter); rij("board: border", 1, {45, 21}, kZwart);
+        rij("board: round corner", 1, {39, 21}, kAchter);
+        rij("board: border", 1, {45, 21}, kZwart);
         rij("board: body", 1, {45, 30}, lijf);         rij("board: band 1", 1, {51, 30}, kRood);
         rij("board: band 2", 1, {60, 42}, kZwart);     rij("board: band 3", 1, {69, 24}, kRood);
         rij("board: leader", 1, {156, 51}, kZwart);    rij("board: leader's end", 1, {157, 51}, kAchter);
         rij("board: lead", 1, {9, 33}, kZwart);        rij("board: tolerance", 1, {254, 60}, kZwart);
-        rij("schema: Vcc wire", 2, {29, 103}, kZwart); rij("schema: resistor", 2, {100, 103}, lijf);
+        rij("schema: Vcc wire", 2, {29, 103}, kZwart);
+        rij("schema: resistor", 2, {100, 103}, lijf);
         rij("schema: its box", 2, {78, 100}, kZwart);  rij("schema: on to the LED", 2, {159, 102}, kZwart);
-        rij("explained LED: anode", 3, {74, 12}, kZwart); rij("explained LED: bar", 3, {84, 58}, kZwart);
+        rij("explained LED: anode", 3, {74, 12}, kZwart);
+        rij("explained LED: bar", 3, {84, 58}, kZwart);
         // clang-format on
     }
     void tekening() {
@@ -356,10 +367,14 @@ private slots:
         const Tabel<QString, QString, QString, QString> rij("voeding", "spanning", "stroom",
                                                             "waarde");
         // clang-format off
-        rij("grouped", "30", "2", "20", " 1400"); rij("supply below", "5", "9", "20", " -200");
-        rij("rounds to 0", "9", "8.996", "20", " 0"); rij("exponent, Dutch", "30", "2", "0.001", " 2,8E+07");
-        rij("supply empty", "", "2", "20", " -100"); rij("current reads zero", "9", "2", "0.0", "");
-        rij("voltage 0 keeps", "9", "0", "20", "none"); rij("current empty keeps", "9", "2", "", "none");
+        rij("grouped", "30", "2", "20", " 1400");
+        rij("supply below", "5", "9", "20", " -200");
+        rij("rounds to 0", "9", "8.996", "20", " 0");
+        rij("exponent, Dutch", "30", "2", "0.001", " 2,8E+07");
+        rij("supply empty", "", "2", "20", " -100");
+        rij("current reads zero", "9", "2", "0.0", "");
+        rij("voltage 0 keeps", "9", "0", "20", "none");
+        rij("current empty keeps", "9", "2", "", "none");
         // clang-format on
     }
     void segmentWeerstand() {

@@ -2,15 +2,10 @@
 
 #include "board/BoardGeometry.h"
 #include "board/BoardPictures.h"
+#include "board/Gaten.h"
 #include "ui/Surface.h"
 
-#include <algorithm>
-
 namespace {
-
-bool isRailGap(const BoardGeometry &board, int x) {
-    return std::find(board.railGaps.begin(), board.railGaps.end(), x) != board.railGaps.end();
-}
 
 void drawFace(Surface &sheet, const BoardGeometry &board) {
     sheet.fillBox(100, 90, board.faceRight(), board.faceBottom(), grey(240));
@@ -30,16 +25,10 @@ void drawConnectionLines(Surface &sheet, const BoardGeometry &board) {
 
 void drawHolesAndLetters(Surface &sheet, const BoardGeometry &board,
                          const Surface::TextStyle &text) {
-    for (int x = 190; x <= board.lastColumnX; x += kHolePitch) {
-        if (!isRailGap(board, x)) {
-            tekenGat(sheet, x, board.topRailY);
-            tekenGat(sheet, x, board.bottomRailY);
-        }
-        for (int y = 180; y <= board.lastUpperRowY; y += kHolePitch) {
-            tekenGat(sheet, x, y);
-            tekenGat(sheet, x, y + board.lowerRowOffset);
-        }
-    }
+    // The holes that the editor looks up are the ones drawn.
+    const Gaten gaten(board);
+    for (const Gaten::Gat &gat : gaten.alle())
+        tekenGat(sheet, gat.hoek.x(), gat.hoek.y());
     for (int y = 180; y <= board.lastUpperRowY; y += kHolePitch) {
         const int r = (y - 180) / kHolePitch;
         const QString upper(QChar('A' + r));

@@ -2,6 +2,7 @@
 
 #include "board/ColourTable.h"
 #include "editor/BreadboardTekenen.h"
+#include "editor/DraadEind.h"
 #include "editor/StatusTekst.h"
 #include "ui/Geschiedenis.h"
 #include "ui/StapNamen.h"
@@ -89,7 +90,12 @@ void BreadboardEditor::MouseDown(Qt::MouseButton button, int x, int y) {
     StartX_ = x;
     StartY_ = y;
     if (button != Qt::LeftButton) return;
-    if (Modus_ == kDraadverbinding) beginDraad(x, y);
+    if (Modus_ == kDraadverbinding) {
+        const QPoint begin = draadBegin({x, y}, gaten_);
+        StartX_ = begin.x();
+        StartY_ = begin.y();
+        beginDraad(begin.x(), begin.y());
+    }
     if (Modus_ == kGummen) {
         gum(Pic2_, GumPic_, x, y);
         teken(QRect(x - kGumZijde + 1, y - kGumZijde + 1, kGumZijde, kGumZijde));
@@ -103,7 +109,8 @@ void BreadboardEditor::teken(const QRect &plek) {
     if (getekend_) *getekend_ |= plek.normalized().adjusted(-kMarge, -kMarge, kMarge, kMarge);
 }
 
-std::optional<QString> BreadboardEditor::MouseMove(Qt::MouseButtons ingedrukt, int x, int y) {
+std::optional<QString> BreadboardEditor::MouseMove(Qt::MouseButtons ingedrukt, int x, int y,
+                                                   bool recht) {
     std::optional<QString> status = contactpuntTekst(x, y);
     gumHoek_ = QPoint(x - kGumZijde + 1, y - kGumZijde + 1);
     if (neutraal()) {
@@ -115,7 +122,10 @@ std::optional<QString> BreadboardEditor::MouseMove(Qt::MouseButtons ingedrukt, i
         return status;
     }
     const bool links = ingedrukt.testFlag(Qt::LeftButton);
-    if (links && Modus_ == kDraadverbinding && draadBezig_) elastiekStap(x, y);
+    if (links && Modus_ == kDraadverbinding && draadBezig_) {
+        const QPoint eind = draadEind(start(), {x, y}, recht, gaten_);
+        elastiekStap(eind.x(), eind.y());
+    }
     if (links && Modus_ == kGummen) {
         gum(Pic2_, GumPic_, x, y);
         teken(QRect(x - kGumZijde + 1, y - kGumZijde + 1, kGumZijde, kGumZijde));
@@ -124,19 +134,22 @@ std::optional<QString> BreadboardEditor::MouseMove(Qt::MouseButtons ingedrukt, i
     return status;
 }
 
-void BreadboardEditor::MouseUp(Qt::MouseButton button, int x, int y) {
-    loslaten(button, x, y);
+void BreadboardEditor::MouseUp(Qt::MouseButton button, int x, int y, bool recht) {
+    loslaten(button, x, y, recht);
     ingedrukt_ &= ~Qt::MouseButtons(button);
     if (!ingedrukt_ && geschiedenis_) geschiedenis_->eind(std::nullopt, getekend_);
 }
 
-void BreadboardEditor::loslaten(Qt::MouseButton button, int x, int y) {
+void BreadboardEditor::loslaten(Qt::MouseButton button, int x, int y, bool recht) {
     if (neutraal() && button == Qt::LeftButton) selectie_.los({x, y});
     if (neutraal() || Modus_ == kGummen) return;
     if (button == Qt::RightButton) return annuleer();
     const QRgb kleur = KleurVanNaam(HuidigeKleur_);
     Pic2_.setDrawMode(Surface::DrawMode::Copy);
-    if (button == Qt::LeftButton && Modus_ == kDraadverbinding) return eindDraad(x, y, kleur);
+    if (button == Qt::LeftButton && Modus_ == kDraadverbinding) {
+        const QPoint eind = draadEind(start(), {x, y}, recht, gaten_);
+        return eindDraad(eind.x(), eind.y(), kleur);
+    }
     if (button == Qt::LeftButton && Modus_ == kTekstPlaatsen) drukTekst(x, y, kleur);
     if (Modus_ >= kEersteOnderdeel) {
         const QPoint hoek = voorbeeldHoek(BBPic_.size(), x, y);

@@ -12,6 +12,7 @@
 
 #include <optional>
 
+class Gaten;
 class Geschiedenis;
 
 // The tool modes of the breadboard sheet and what a press, a drag and a release do
@@ -55,10 +56,14 @@ public:
     // step of `geschiedenis` (none: nothing is recorded).
     void zetGeschiedenis(Geschiedenis *geschiedenis) { geschiedenis_ = geschiedenis; }
 
+    // Snapping the ends of wires to the holes of this board; none: off.
+    void zetGaten(const Gaten *gaten) { gaten_ = gaten; }
+
     void MouseDown(Qt::MouseButton button, int x, int y);
     // Answers the status line's new text, if the pointer is over a contact point.
-    std::optional<QString> MouseMove(Qt::MouseButtons ingedrukt, int x, int y);
-    void MouseUp(Qt::MouseButton button, int x, int y);
+    // `recht` (Shift held) keeps a wire horizontal, vertical or at 45 degrees.
+    std::optional<QString> MouseMove(Qt::MouseButtons ingedrukt, int x, int y, bool recht = false);
+    void MouseUp(Qt::MouseButton button, int x, int y, bool recht = false);
 
     int Modus() const { return Modus_; }
     // In the neutral modes a drag chooses a part of the drawing to move, copy or cut.
@@ -80,7 +85,7 @@ public:
     QImage BBlayerBeeld() const;
 
 private:
-    void loslaten(Qt::MouseButton button, int x, int y);
+    void loslaten(Qt::MouseButton button, int x, int y, bool recht);
     void beginDraad(int x, int y);
     void elastiekStap(int x, int y);
     void eindDraad(int x, int y, QRgb kleur);
@@ -95,6 +100,7 @@ private:
     Surface BBPic_; // the current part picture, white where the file is transparent
     const AppFolder folder_;
     Geschiedenis *geschiedenis_ = nullptr;
+    const Gaten *gaten_ = nullptr;
     Qt::MouseButtons ingedrukt_;
     // Where this press-to-release drew, so that its step compares only there; none:
     // anywhere (a selection's move).

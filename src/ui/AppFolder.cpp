@@ -18,6 +18,7 @@ QString AppFolder::plek(Plek plek) const {
                                            "\\Recente projecten.txt",
                                            "\\LaatstGebruikt.txt",
                                            "\\Afdrukken.txt",
+                                           "\\Vastklikken.txt",
                                            "\\.herstel",
                                            "\\voltarix",
                                            "\\Plugins\\index.htm",

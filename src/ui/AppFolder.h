@@ -28,6 +28,8 @@ public:
     QString recenteProjecten() const { return plek(Plek::RecenteProjecten); }
     QString laatstGebruikt() const { return plek(Plek::LaatstGebruikt); }
     QString afdrukken() const { return plek(Plek::Afdrukken); } // the print layout chosen
+    // Whether wires snap to the board's holes ("Vastklikken aan gaten").
+    QString vastklikken() const { return plek(Plek::Vastklikken); }
     QString herstel() const { return plek(Plek::Herstel); }     // the recovery copies
     QString programma() const { return plek(Plek::Programma); } // the executable beside them
     // The help pages the program opens itself.
@@ -64,6 +66,7 @@ private:
         RecenteProjecten,
         LaatstGebruikt,
         Afdrukken,
+        Vastklikken,
         Herstel,
         Programma,
         StartPagina,

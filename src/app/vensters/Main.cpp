@@ -73,6 +73,7 @@ Main::Main(const AppFolder &folder, Platform &platform, QRect beschikbaar, QWidg
     verbindDocumenten();
     verbindGeschiedenis();
     verbindSelectie();
+    verbindBeeld();
 }
 
 // The views of the sheets go before the sheets they show.

@@ -122,6 +122,7 @@ private:
     void zetTekstLabel();
     void toonTekstGereedschap();
     void toonVoorbeelden();
+    void zetBBlayerBeeld();
     std::unique_ptr<BreadboardEditor> bewerker_; // the breadboard's tool modes
     // Floating previews over the breadboard sheet: part picture, eraser, text.
     QLabel *BBlayer = nullptr, *GumLayer = nullptr, *TekstLabel = nullptr;
@@ -241,6 +242,16 @@ private:
     Ontwerp::Blad actiefBladNaam() const; // the design sheet while it shows, else the breadboard
     void toonGeschiedenis();              // Undo and Redo as the showing sheet's history allows
     QAction *RedoItem = nullptr;
+
+    // --- zoom and pan of the sheets, wires snapped to holes, the holes that connect
+    // (Main_Beeld.cpp)
+    void verbindBeeld();
+    SheetView *getoondBlad(); // the sheet that shows, if one does
+    void zetVastklikken(bool aan);
+    void toonVerbonden(int x, int y); // the pointer over the breadboard sheet
+    bool helptBijGaten() const;       // in the modes where the board shows what connects
+    QAction *InzoomItem = nullptr, *UitzoomItem = nullptr, *WareGrootteItem = nullptr;
+    QAction *VastklikItem = nullptr;
 
     // --- select, move, cut, copy, paste and delete on both sheets (Main_Selectie.cpp)
     void verbindSelectie();

@@ -30,9 +30,14 @@ QLabel *zwevend(QWidget *sheet, const QString &naam) {
     return label;
 }
 
-void toon(QWidget *voorbeeld, const BreadboardEditor::Voorbeeld &waar) {
-    voorbeeld->setGeometry(waar.plek);
+// Where the preview's pixels would be on the sheet, at the view's zoom.
+void toon(QWidget *voorbeeld, const BreadboardEditor::Voorbeeld &waar, const SheetView *blad) {
+    voorbeeld->setGeometry(blad->naarView(waar.plek));
     voorbeeld->setVisible(waar.zichtbaar);
+}
+
+bool shift(const SheetView *blad) {
+    return blad->toetsen().testFlag(Qt::ShiftModifier);
 }
 
 } // namespace
@@ -65,7 +70,7 @@ void Main::verbindBewerken() {
         toonSelectie();
     });
     connect(Pic2View, &SheetView::moved, this, [this](Qt::MouseButtons held, int x, int y) {
-        if (const std::optional<QString> status = bewerker_->MouseMove(held, x, y))
+        if (const auto status = bewerker_->MouseMove(held, x, y, shift(Pic2View)))
             Label8->setText(*status);
         toonVoorbeelden();
         selectieWijzer(1, {x, y});
@@ -129,7 +134,7 @@ void Main::maakVoorbeelden() {
 
 void Main::Combo3_Click(int index) {
     bewerker_->kiesGereedschap(index, Combo3->itemText(index));
-    BBlayer->setPixmap(QPixmap::fromImage(bewerker_->BBlayerBeeld()));
+    zetBBlayerBeeld();
     zetTekstLabel();
     toonTekstGereedschap();
     toonVoorbeelden();
@@ -137,7 +142,7 @@ void Main::Combo3_Click(int index) {
 
 void Main::Pic2_MouseUp(Qt::MouseButton button, int x, int y) {
     const bool tekstGereedschap = bewerker_->tekstGereedschapZichtbaar();
-    bewerker_->MouseUp(button, x, y);
+    bewerker_->MouseUp(button, x, y, shift(Pic2View));
     // The views also show and hide the text tools; leave them be unless the mode ended.
     if (bewerker_->tekstGereedschapZichtbaar() != tekstGereedschap) toonTekstGereedschap();
     toonVoorbeelden();
@@ -149,7 +154,7 @@ void Main::Pic2_MouseUp(Qt::MouseButton button, int x, int y) {
 void Main::zetTekstLabel() {
     const Surface::TextStyle stijl = bewerker_->tekstStijl();
     QFont font(stijl.family);
-    font.setPointSizeF(stijl.pointSize);
+    font.setPointSizeF(stijl.pointSize * Pic2View->zoom());
     font.setBold(stijl.bold);
     TekstLabel->setFont(font);
     Vormgeving::tekstKleur(TekstLabel, QColor::fromRgb(stijl.colour));
@@ -165,7 +170,14 @@ void Main::toonTekstGereedschap() {
 }
 
 void Main::toonVoorbeelden() {
-    toon(BBlayer, bewerker_->BBlayer());
-    toon(GumLayer, bewerker_->GumLayer());
-    toon(TekstLabel, bewerker_->TekstLabel());
+    toon(BBlayer, bewerker_->BBlayer(), Pic2View);
+    toon(GumLayer, bewerker_->GumLayer(), Pic2View);
+    toon(TekstLabel, bewerker_->TekstLabel(), Pic2View);
+}
+
+// Each pixel of the part picture a block, as the sheet's own pixels at the zoom.
+void Main::zetBBlayerBeeld() {
+    const QImage beeld = bewerker_->BBlayerBeeld();
+    BBlayer->setPixmap(QPixmap::fromImage(beeld.scaled(
+        beeld.size() * Pic2View->zoom(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
 }

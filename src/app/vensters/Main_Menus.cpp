@@ -51,6 +51,20 @@ void Main::maakMenus() {
     PlakItem->setShortcut(QKeySequence(QStringLiteral("Ctrl+V")));
     VerwijderItem = bewerken->addAction(QStringLiteral("Verwijderen"));
     VerwijderItem->setShortcut(QKeySequence(Qt::Key_Delete));
+    // The plain letters already choose part pictures.
+    bewerken->addSeparator();
+    VastklikItem = bewerken->addAction(QStringLiteral("Vastklikken aan gaten"));
+    VastklikItem->setShortcut(QKeySequence(QStringLiteral("Ctrl+G")));
+    VastklikItem->setCheckable(true);
+
+    QMenu *beeld = menuBar()->addMenu(QStringLiteral("Beeld"));
+    InzoomItem = beeld->addAction(QStringLiteral("Inzoomen"));
+    InzoomItem->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
+    UitzoomItem = beeld->addAction(QStringLiteral("Uitzoomen"));
+    UitzoomItem->setShortcut(QKeySequence(QStringLiteral("Ctrl+-")));
+    WareGrootteItem = beeld->addAction(QStringLiteral("Ware grootte"));
+    WareGrootteItem->setShortcut(QKeySequence(QStringLiteral("Ctrl+0")));
 
     QMenu *tools = menuBar()->addMenu(QStringLiteral("Tools"));
     BitsItem = tools->addAction(QStringLiteral("Bits en Bytes"));

@@ -107,7 +107,7 @@ void Main::PlakItem_Click() {
     SheetView *blad = actiefBlad();
     const int index = blad == PicView ? 0 : 1;
     const QPoint muis = wijzerIn(blad);
-    if (blad->rect().contains(muis)) laatstePlek_[index] = muis;
+    if (blad->beeldVak().contains(muis)) laatstePlek_[index] = blad->naarBlad(muis);
     ontwerp_.alsStap(actiefBladNaam(), StapNamen::kPlakken,
                      [&] { selectie->plak(klembord.beeld, laatstePlek_[index]); });
     // Outside the neutral mode a press draws: the pasted drawing is not held as a selection.

@@ -178,6 +178,7 @@ void Main::toonVoorbeelden() {
 // Each pixel of the part picture a block, as the sheet's own pixels at the zoom.
 void Main::zetBBlayerBeeld() {
     const QImage beeld = bewerker_->BBlayerBeeld();
+    if (beeld.isNull()) return BBlayer->setPixmap({});
     BBlayer->setPixmap(QPixmap::fromImage(beeld.scaled(
         beeld.size() * Pic2View->zoom(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
 }

@@ -4,6 +4,7 @@
 #include "board/BoardGeometry.h"
 #include "board/BoardSize.h"
 #include "board/ColourTable.h"
+#include "board/Gaten.h"
 #include "board/Raster.h"
 
 #include <QRegularExpression>
@@ -69,6 +70,54 @@ private slots:
             QCOMPARE(isHole(drawn(groot), p.x(), p.y()), wat == "gat");
         else
             QCOMPARE(drawn(groot).image().copy(QRect(p, alone.size())), alone.image());
+    }
+
+    // The holes looked up are the holes drawn, every one of them: 230 + 40 on the small
+    // board, 490 + 60 on the big one; a strip has five holes (seven), a rail twenty (thirty).
+    void gatenZoalsGetekend() {
+        for (const bool groot : {false, true}) {
+            const Gaten &gaten = Gaten::voor(groot);
+            QCOMPARE(int(gaten.alle().size()), groot ? 550 : 270);
+            for (const Gaten::Gat &gat : gaten.alle())
+                QVERIFY2(isHole(drawn(groot), gat.hoek.x(), gat.hoek.y()), qPrintable(gat.naam()));
+            QCOMPARE(int(gaten.verbonden(*gaten.onder({196, 186})).size()), groot ? 7 : 5);
+            QCOMPARE(int(gaten.verbonden(*gaten.onder({196, 146})).size()), groot ? 30 : 20);
+        }
+    }
+
+    // A point of the sheet: the hole whose square holds it, the nearest hole within 10
+    // pixels and what the board joins that one with ("" for none).
+    void gatOpzoeken_data() {
+        const Tabel<bool, QPoint, QString, QString, QString> rij("groot", "p", "onder",
+                                                                 "dichtstbij", "verbinding");
+        rij("centre of C12", false, {416, 226}, "C12", "C12", "verbonden met A12 - E12");
+        rij("corner of A1", false, {190, 180}, "A1", "A1", "verbonden met A1 - E1");
+        rij("8 below J23", false, {636, 414}, "", "J23", "verbonden met F23 - J23");
+        rij("just over 10 from E1", false, {203, 274}, "", "", "");
+        rij("10 below E1", false, {196, 276}, "", "E1", "verbonden met A1 - E1");
+        rij("between two: the first", false, {206, 186}, "", "A1", "verbonden met A1 - E1");
+        rij("rail X", false, {200, 150}, "X", "X", "verbonden met rail X");
+        rij("rail gap", false, {296, 146}, "", "", "");
+        rij("centre channel", false, {400, 291}, "", "", "");
+        rij("outside the face", false, {60, 60}, "", "", "");
+        rij("big board, H12", true, {416, 366}, "H12", "H12", "verbonden met H12 - N12");
+        rij("big board, G35", true, {876, 306}, "G35", "G35", "verbonden met A35 - G35");
+        rij("big board, rail Y", true, {876, 526}, "Y", "Y", "verbonden met rail Y");
+        rij("big board, gap at 770", true, {776, 526}, "", "", "");
+        rij("big board, centre channel", true, {416, 336}, "", "", "");
+    }
+    void gatOpzoeken() {
+        auto [groot, p, onder, dichtstbij, verbinding] =
+            velden<bool, QPoint, QString, QString, QString>("groot", "p", "onder", "dichtstbij",
+                                                            "verbinding");
+        const Gaten &gaten = Gaten::voor(groot);
+        const auto naam = [](const std::optional<Gaten::Gat> &gat) {
+            return gat ? gat->naam() : QString();
+        };
+        QCOMPARE(naam(gaten.onder(p)), onder);
+        QCOMPARE(naam(gaten.dichtstbij(p)), dichtstbij);
+        const auto gat = gaten.dichtstbij(p);
+        QCOMPARE(gat ? gaten.verbindingTekst(*gat) : QString(), verbinding);
     }
 
     // The blanks of the ruler put every number over its column, with the board's font.

@@ -2,12 +2,14 @@
 #include "TestFolder.h"
 #include "TestRunner.h"
 #include "board/BoardDrawing.h"
+#include "board/Gaten.h"
 #include "board/Raster.h"
 #include "editor/Afdrukinstelling.h"
 #include "editor/Afdrukken.h"
 #include "editor/BreadboardEditor.h"
 #include "editor/BreadboardTekenen.h"
 #include "editor/ComponentList.h"
+#include "editor/DraadEind.h"
 #include "editor/Exporteren.h"
 #include "editor/KlembordBeeld.h"
 #include "editor/Ontwerp.h"
@@ -345,6 +347,42 @@ private slots:
         ALLE_WAAR(o.editor.Modus() == daarna, o.design.Pic2.drawMode() == Surface::DrawMode::Copy);
         if (daarna == 0 && modus != 0)
             ALLE_WAAR(!o.editor.BBlayer().zichtbaar, !o.editor.tekstGereedschapZichtbaar());
+    }
+
+    // Where a wire's end goes from (196, 186), the centre of A1: held straight or not,
+    // snapping to the small board's holes or not.
+    void draadEinden_data() {
+        const Tabel<QPoint, bool, bool, QPoint> rij("naar", "recht", "vast", "eind");
+        rij("exact", {250, 199}, false, false, {250, 199});
+        rij("6 off B4 snaps", {262, 206}, false, true, {256, 206});
+        rij("11 off any hole stays", {226, 197}, false, true, {226, 197});
+        rij("in the channel stays", {300, 291}, false, true, {300, 291});
+        rij("straight: horizontal", {300, 195}, true, false, {300, 186});
+        rij("straight: vertical", {190, 250}, true, false, {196, 250});
+        rij("straight: diagonal", {250, 236}, true, false, {248, 238});
+        rij("straight: up and left", {150, 140}, true, false, {150, 140});
+        rij("straight and snapped on the line", {233, 229}, true, true, {236, 226});
+        rij("straight, then snapped along the line", {265, 199}, true, true, {256, 186});
+    }
+    void draadEinden() {
+        auto [naar, recht, vast, eind] =
+            velden<QPoint, bool, bool, QPoint>("naar", "recht", "vast", "eind");
+        QCOMPARE(::draadEind({196, 186}, naar, recht, vast ? &Gaten::klein() : nullptr), eind);
+    }
+
+    // Snapping on, the press and the rubber band go to the holes already, and the wire runs
+    // from centre to centre; off, the ends are the exact pixels.
+    void draadVastgeklikt() {
+        Opstelling o, los;
+        o.editor.zetGaten(&Gaten::klein());
+        for (Opstelling *opstelling : {&o, &los})
+            opstelling->kies(1);
+        o.editor.MouseDown(Qt::LeftButton, 200, 190);
+        o.editor.MouseMove(Qt::LeftButton, 310, 222);
+        ALLE_WAAR(o.editor.start() == QPoint(196, 186), o.editor.eind() == QPoint(316, 226));
+        o.editor.MouseUp(Qt::LeftButton, 310, 222);
+        los.sleep({{196, 186}, {316, 226}, {316, 226}});
+        QCOMPARE(o.blad(), los.blad());
     }
 
     // Fault once found: a right press during a wire drag took a snapshot with the band in

@@ -4,6 +4,8 @@
 #include "ui/vensters/SheetView.h"
 
 #include <QClipboard>
+#include <QMenuBar>
+#include <QToolTip>
 #include <QtTest>
 
 static const QRgb kRood = qRgb(255, 0, 0);
@@ -94,6 +96,48 @@ private slots:
         klembord->setText("R1");
         v.item("Plakken")->trigger();
         ALLE_WAAR(Pic.image() == leeg, v.platform.messages.size() == 1);
+    }
+
+    // "Beeld" follows "Bewerken"; each sheet keeps its own zoom, through a new board; the
+    // previews float where the sheet's pixels are. Over a hole in the neutral mode the
+    // board marks its strip and names it; snapping is kept for the next run.
+    void beeldEnGaten() {
+        QStringList menus;
+        for (QAction *menu : v.main->menuBar()->actions())
+            menus << menu->text();
+        QCOMPARE(menus.indexOf("Beeld"), menus.indexOf("Bewerken") + 1);
+        v.main->show();
+        auto *Pic = v.w<SheetView>("Pic"), *Pic2 = v.w<SheetView>("Pic2");
+        v.klik("Knop7");
+        for (const char *item : {"Inzoomen", "Inzoomen", "Uitzoomen", "Inzoomen"})
+            v.item(item)->trigger();
+        v.klik("Knop5");
+        v.item("Uitzoomen")->trigger();
+        v.item("Inzoomen")->trigger();
+        v.platform.answers = {Platform::Answer::Yes};
+        v.klik("BBgrootKnop");
+        ALLE_WAAR(Pic->zoom() == 2, Pic2->zoom() == 3, v.main->ontwerp().groot());
+        v.item("Ware grootte")->trigger();
+        ALLE_WAAR(Pic->zoom() == 1, Pic2->zoom() == 3);
+        v.klik("Knop7");
+        zet("Combo3", "currentIndex", 2); // the eraser
+        QMetaObject::invokeMethod(v.w("Combo3"), "activated", Q_ARG(int, 2));
+        emit Pic2->moved(Qt::NoButton, 300, 300);
+        QCOMPARE(v.w("GumLayer")->geometry(), Pic2->naarView(QRect(285, 285, 16, 16)));
+        QVERIFY(Pic2->markering().isEmpty());
+        zet("Combo3", "currentIndex", 0);
+        QMetaObject::invokeMethod(v.w("Combo3"), "activated", Q_ARG(int, 0));
+        emit Pic2->moved(Qt::NoButton, 420, 370);
+        QCOMPARE(Pic2->markering().size(), 7); // H12 to N12 of the big board
+        const QPoint gat = Pic2->naarView(QRect(420, 370, 1, 1)).center();
+        QHelpEvent tip(QEvent::ToolTip, gat, Pic2->mapToGlobal(gat));
+        QApplication::sendEvent(Pic2, &tip);
+        QCOMPARE(QToolTip::text(), "H12, verbonden met H12 - N12");
+        QVERIFY(!v.item("Vastklikken aan gaten")->isChecked());
+        v.item("Vastklikken aan gaten")->trigger();
+        QCOMPARE(v.folder.readFile("Vastklikken.txt"), "aan\n");
+        v.start({1280, 1024});
+        QVERIFY(v.item("Vastklikken aan gaten")->isChecked());
     }
 };
 

@@ -16,7 +16,9 @@
 #include "ui/Surface.h"
 #include "ui/Wacht.h"
 #include "ui/WijzerPlek.h"
+#include "ui/Zoom.h"
 #include "ui/vensters/QtPlatform.h"
+#include "ui/vensters/SheetView.h"
 
 #include <QMessageBox>
 #include <QtTest>
@@ -388,6 +390,70 @@ private slots:
         bijModaalVenster();
         ALLE_WAAR(platform.chooseColour(0) == std::nullopt,
                   QDir(folder.path("config")).isEmpty(QDir::NoDotAndDotDot | QDir::AllEntries));
+    }
+
+    // The steps up and down, from a step and from between two; a zoom step keeps the pixel
+    // under every point of the view, unless the scroll reaches the sheet's edge.
+    void zoomStappen() {
+        const QList<std::tuple<int, int, int>> stappen = {
+            {1, 1, 2},  {2, 1, 3},  {4, 1, 6}, {6, 1, 8},  {8, 1, 8}, {8, -1, 6},
+            {3, -1, 2}, {1, -1, 1}, {5, 1, 6}, {5, -1, 4}, {4, 0, 4}};
+        for (const auto &[van, stap, naar] : stappen)
+            QCOMPARE(Zoom::stap(van, stap), naar);
+        for (const int oud : Zoom::kStappen)
+            for (const int nieuw : Zoom::kStappen)
+                for (const QPoint p : {QPoint(0, 0), QPoint(37, 5), QPoint(199, 101)}) {
+                    const QPoint scroll(oud * 300 + 1, oud * 200);
+                    const QPoint na = Zoom::houdVast(p, scroll, oud, nieuw, {10000, 10000});
+                    QCOMPARE(Zoom::naarBlad(p, na, nieuw), Zoom::naarBlad(p, scroll, oud));
+                }
+        QCOMPARE(Zoom::houdVast({5, 5}, {0, 0}, 2, 1, {0, 0}), QPoint(0, 0));
+        QCOMPARE(Zoom::naarBlad({-1, 3}, {0, 0}, 4), QPoint(-1, 0));
+    }
+
+    // Zoomed, the view shows each pixel of its picture as a whole block, from the
+    // picture itself; the mouse reports the picture's pixels; the middle button pans and a
+    // middle click still clicks; the marks and the outline stay out of the picture.
+    void zoomBlad() {
+        Surface blad(90, 60);
+        for (int y = 0; y < 60; ++y)
+            for (int x = 0; x < 90; ++x)
+                blad.setPixel(x, y, qRgb(x * 2, y * 4, (x * y) % 256));
+        const QImage voor = blad.image().copy();
+        SheetView view(blad);
+        view.resize(blad.size());
+        view.zetZoombaar(true);
+        QWheelEvent wiel({45, 30}, view.mapToGlobal(QPoint(45, 30)), {}, {0, 3 * 120}, Qt::NoButton,
+                         Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&view, &wiel);
+        QCOMPARE(view.zoom(), 4);
+        QCOMPARE(view.naarBlad({45, 30}), QPoint(45, 30));
+        view.zetMarkering({QRect(40, 25, 13, 13)});
+        view.zetRand(QRect(10, 10, 5, 5));
+        const QImage scherm = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect vak = view.beeldVak();
+        QVERIFY(vak.width() < 90 && vak.height() < 60); // the scroll bars take their room
+        for (int y = 0; y < vak.height(); y += 3)
+            for (int x = 0; x < vak.width(); x += 2) {
+                const QPoint p = view.naarBlad({x, y});
+                if (QRect(36, 21, 21, 21).contains(p)) continue; // the marks
+                QCOMPARE(scherm.pixel(x, y), blad.pixel(p.x(), p.y()));
+            }
+        QCOMPARE(blad.image(), voor);
+        QSignalSpy gedrukt(&view, &SheetView::pressed);
+        QTest::mousePress(&view, Qt::LeftButton, {}, {9, 6});
+        QCOMPARE(gedrukt.takeFirst().mid(1), QVariantList({36, 24}));
+        const QPoint scroll = view.scroll();
+        QTest::mousePress(&view, Qt::MiddleButton, {}, {30, 30});
+        QMouseEvent sleep(QEvent::MouseMove, QPointF(20, 22), view.mapToGlobal(QPointF(20, 22)),
+                          Qt::NoButton, Qt::MiddleButton, {});
+        QApplication::sendEvent(&view, &sleep);
+        QTest::mouseRelease(&view, Qt::MiddleButton, {}, {20, 22});
+        ALLE_WAAR(view.scroll() == scroll + QPoint(10, 8), gedrukt.isEmpty());
+        QTest::mouseClick(&view, Qt::MiddleButton, {}, {30, 30});
+        QCOMPARE(gedrukt.size(), 1);
+        view.zetZoom(1);
+        ALLE_WAAR(view.scroll() == QPoint(0, 0), view.beeldVak() == view.rect());
     }
 };
 

@@ -239,8 +239,8 @@ def scenario_ontwerp(v):
 
 def scenario_vensters(v):  # by a tool button (its number) or a menu item (menu, item)
     for titel, *waar in ((" Kleurcode E-12", 20), (" Tekst", 21), (" 49 x 49 Symbool Designer", 22),
-                         (" Configuratie", 1, 1), (" Bits & Bytes", 2, 0), (" Led calculator", 2, 1),
-                         (" 7-Segment Display", 2, 2)):
+                         (" Configuratie", 1, 1), (" Bits & Bytes", 3, 0), (" Led calculator", 3, 1),
+                         (" 7-Segment Display", 3, 2)):
         v.dialoog(titel, "Escape", door=(lambda: v.knop(*waar)) if len(waar) == 1 else menu_item(v, *waar))
     v.afsluiten()
 

@@ -16,6 +16,8 @@
 void Main::verbindBeeld() {
     for (SheetView *blad : {PicView, Pic2View})
         blad->zetZoombaar(true);
+    // The breadboard's tool bar lies over the top of its sheet.
+    Pic2View->zetBedekt(std::max(0, WerkBalk->geometry().bottom() + 1 - Pic2View->y()));
     connect(InzoomItem, &QAction::triggered, this, [this] {
         if (SheetView *blad = getoondBlad()) blad->zoomStap(1);
     });

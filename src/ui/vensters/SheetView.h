@@ -46,6 +46,11 @@ public:
     Qt::KeyboardModifiers toetsen() const { return toetsen_; }
 
     void zetZoombaar(bool zoombaar) { zoombaar_ = zoombaar; }
+    // The rows at the top that other controls cover: the vertical bar starts below them.
+    void zetBedekt(int rijen) {
+        bedekt_ = rijen;
+        zetBalken();
+    }
     int zoom() const { return zoom_; }
     // To a step of Zoom::kStappen, keeping the picture's pixel under `rond` (a point of
     // the view) where it is.
@@ -102,6 +107,7 @@ private:
     Qt::KeyboardModifiers toetsen_;
 
     bool zoombaar_ = false;
+    int bedekt_ = 0;
     int zoom_ = 1;
     QScrollBar *horizontaal_ = nullptr, *verticaal_ = nullptr;
     int wielZoom_ = 0; // the wheel's turn towards the next zoom step

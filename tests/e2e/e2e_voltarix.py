@@ -122,6 +122,11 @@ class Voltarix:
         self.bureau.toetsen(*toetsen)
         self.bureau.wacht_tot_weg(venster, titel)
 
+    def opslaan(self, naam):  # "Project Opslaan" under `naam`: the three files' paths
+        self.dialoog(" Project opslaan", "Return", typ=naam, door=lambda: self.knop(2))
+        bestanden = [self.pad("Projecten", naam + extensie) for extensie in (".ovb", ".brb", ".dat")]
+        return wacht_tot(lambda: all(map(os.path.isfile, bestanden)) and bestanden, "the three project files")
+
     def open_project(self, naam):
         self.knop(1)
         dialoog = self.bureau.wacht_op_venster(" Open project")
@@ -219,9 +224,7 @@ def scenario_ontwerp(v):
     for regel in ["Componentenlijst *.*"] + regels:
         controleer(regel in pagina_2, "page 2 lacks %r: %r" % (regel, pagina_2))
 
-    v.dialoog(" Project opslaan", "Return", typ=PROJECT, door=lambda: v.knop(2))
-    ovb, brb, dat = [v.pad("Projecten", PROJECT + extensie) for extensie in (".ovb", ".brb", ".dat")]
-    wacht_tot(lambda: all(map(os.path.isfile, (ovb, brb, dat))), "the three project files")
+    ovb, brb, dat = v.opslaan(PROJECT)
     controleer(lees_plaatje(ovb) == ontwerp, "the .ovb differs from the design sheet on the screen")
     controleer(v.zoals_getoond(lees_plaatje(brb)) == bord, "the .brb differs from the breadboard on the screen")
     for stap, actie, beelden in (("New", lambda: v.knop(0) or v.dialoog(" Nieuw", "Return"), (leeg_blad, leeg_bord)),

@@ -16,6 +16,10 @@ class TestMainEditing : public QObject {
     void zet(const char *naam, const char *eigenschap, const QVariant &waarde) {
         v.w(naam)->setProperty(eigenschap, waarde);
     }
+    void modus(int index) { // chosen in Combo3 as a user chooses it
+        zet("Combo3", "currentIndex", index);
+        QMetaObject::invokeMethod(v.w("Combo3"), "activated", Q_ARG(int, index));
+    }
 
 private slots:
     void init() { v.start({1280, 1024}); }
@@ -25,8 +29,7 @@ private slots:
     // and when the tools show: the editor's tekeningGumEnVoorbeelden and gebaar.)
     void tekstGereedschap() {
         zet("Text2", "text", "<b>LED");
-        zet("Combo3", "currentIndex", 3); // the text mode
-        QMetaObject::invokeMethod(v.w("Combo3"), "activated", Q_ARG(int, 3));
+        modus(3); // the text mode
         zet("Combo4", "currentText", "20");
         zet("Check1", "checked", true);
         zet("Combo2", "currentText", "Blauw");
@@ -109,24 +112,20 @@ private slots:
         v.main->show();
         auto *Pic = v.w<SheetView>("Pic"), *Pic2 = v.w<SheetView>("Pic2");
         v.klik("Knop7");
-        for (const char *item : {"Inzoomen", "Inzoomen", "Uitzoomen", "Inzoomen"})
-            v.item(item)->trigger();
-        v.klik("Knop5");
-        v.item("Uitzoomen")->trigger();
-        v.item("Inzoomen")->trigger();
+        for (const char *item :
+             {"Inzoomen", "Inzoomen", "Uitzoomen", "Inzoomen", "Knop5", "Uitzoomen", "Inzoomen"})
+            item[0] == 'K' ? v.klik(item) : v.item(item)->trigger();
         v.platform.answers = {Platform::Answer::Yes};
         v.klik("BBgrootKnop");
         ALLE_WAAR(Pic->zoom() == 2, Pic2->zoom() == 3, v.main->ontwerp().groot());
         v.item("Ware grootte")->trigger();
         ALLE_WAAR(Pic->zoom() == 1, Pic2->zoom() == 3);
         v.klik("Knop7");
-        zet("Combo3", "currentIndex", 2); // the eraser
-        QMetaObject::invokeMethod(v.w("Combo3"), "activated", Q_ARG(int, 2));
+        modus(2); // the eraser
         emit Pic2->moved(Qt::NoButton, 300, 300);
         QCOMPARE(v.w("GumLayer")->geometry(), Pic2->naarView(QRect(285, 285, 16, 16)));
         QVERIFY(Pic2->markering().isEmpty());
-        zet("Combo3", "currentIndex", 0);
-        QMetaObject::invokeMethod(v.w("Combo3"), "activated", Q_ARG(int, 0));
+        modus(0);
         emit Pic2->moved(Qt::NoButton, 420, 370);
         QCOMPARE(Pic2->markering().size(), 7); // H12 to N12 of the big board
         const QPoint gat = Pic2->naarView(QRect(420, 370, 1, 1)).center();

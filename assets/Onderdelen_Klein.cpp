@@ -137,6 +137,37 @@ Onderdeel potentiometer() {
     return pen.klaar(QStringLiteral("Potentiometer"));
 }
 
+// A slide switch: the middle leg is joined to the left or the right one, as the
+// knob stands; drawn standing right, switched on.
+Onderdeel schuifschakelaar() {
+    OnderdeelPen pen(3, 1, 6, 32, 6);
+    const QPoint g0 = pen.gat(0, 0), g1 = pen.gat(1, 0), g2 = pen.gat(2, 0);
+    const int mid = g1.x(), y = g0.y();
+    for (const QPoint gat : {g0, g1, g2})
+        pen.poot({gat.x(), y - 10}, gat);
+    pen.doos(QRect(mid - 26, y - 24, 53, 15), qRgb(40, 40, 44));
+    pen.vlak(QRect(mid - 20, y - 20, 41, 7), qRgb(90, 90, 96));
+    pen.doos(QRect(mid + 2, y - 31, 11, 16), qRgb(235, 235, 228));
+    return pen.klaar(QStringLiteral("Schuifschakelaar"));
+}
+
+// A small bulb in its socket, the glass seen from the front.
+Onderdeel lampje() {
+    OnderdeelPen pen(2, 1, 5, 46, 5);
+    const QPoint g0 = pen.gat(0, 0), g1 = pen.gat(1, 0);
+    const int mid = g0.x() + 10, y = g0.y();
+    pen.poot({{mid - 4, y - 12}, {g0.x(), y - 6}, g0});
+    pen.poot({{mid + 4, y - 12}, {g1.x(), y - 6}, g1});
+    pen.doos(QRect(mid - 7, y - 22, 15, 11), qRgb(175, 175, 165));
+    for (int i = 0; i < 2; ++i)
+        pen.lijn({mid - 7, y - 19 + 4 * i}, {mid + 7, y - 19 + 4 * i}, qRgb(120, 120, 112));
+    pen.ovaal(QRect(mid - 11, y - 45, 23, 25), qRgb(250, 240, 175));
+    pen.lijn({mid - 3, y - 24}, {mid - 3, y - 33}, qRgb(120, 110, 90));
+    pen.lijn({mid + 3, y - 24}, {mid + 3, y - 33}, qRgb(120, 110, 90));
+    pen.lijn({mid - 3, y - 33}, {mid + 3, y - 33}, qRgb(230, 120, 30), 2);
+    return pen.klaar(QStringLiteral("Lampje"));
+}
+
 } // namespace
 
 QVector<Onderdeel> Onderdelen::klein() {
@@ -157,5 +188,7 @@ QVector<Onderdeel> Onderdelen::klein() {
         ldr(),
         zoemer(),
         potentiometer(),
+        schuifschakelaar(),
+        lampje(),
     };
 }

@@ -6,6 +6,7 @@
 #include "Symbolen.h"
 #include "SymboolPen.h"
 #include "VoorbeeldProject.h"
+#include "Voorbeelden.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,6 +67,7 @@ QStringList maak(const QString &folder) {
     fouten += maakOnderdelen(folder);
     fouten += HelpPaginas::maak(folder);
     fouten += VoorbeeldProject::maak(folder);
+    fouten += Voorbeelden::maak(folder);
     return fouten;
 }
 

@@ -24,7 +24,8 @@ QString AppFolder::plek(Plek plek) const {
                                            "\\Plugins\\index.htm",
                                            "\\plugins\\help.htm",
                                            "\\Plugins\\symbolen.htm",
-                                           "\\Plugins\\software.htm"};
+                                           "\\Plugins\\software.htm",
+                                           "\\Voorbeelden"};
     static_assert(std::size(kPlekken) == size_t(Plek::Aantal));
     QString &gevonden = gevonden_[size_t(plek)];
     if (!gevonden.isEmpty()) return gevonden;

@@ -30,8 +30,9 @@ public:
     QString afdrukken() const { return plek(Plek::Afdrukken); } // the print layout chosen
     // Whether wires snap to the board's holes ("Vastklikken aan gaten").
     QString vastklikken() const { return plek(Plek::Vastklikken); }
-    QString herstel() const { return plek(Plek::Herstel); }     // the recovery copies
-    QString programma() const { return plek(Plek::Programma); } // the executable beside them
+    QString herstel() const { return plek(Plek::Herstel); }         // the recovery copies
+    QString programma() const { return plek(Plek::Programma); }     // the executable beside them
+    QString voorbeelden() const { return plek(Plek::Voorbeelden); } // the example projects
     // The help pages the program opens itself.
     QString startPagina() const { return plek(Plek::StartPagina); }
     QString helpPagina() const { return plek(Plek::HelpPagina); }
@@ -73,6 +74,7 @@ private:
         HelpPagina,
         SymbolenPagina,
         SoftwarePagina,
+        Voorbeelden,
         Aantal
     };
     QString plek(Plek plek) const;

@@ -1,0 +1,167 @@
+// The example projects of the starter folder, each as its three files hold it.
+#include "BladPen.h"
+#include "Onderdelen.h"
+#include "StarterMaker.h"
+#include "Symbolen.h"
+#include "TestFolder.h"
+#include "TestRunner.h"
+#include "Voorbeelden.h"
+#include "board/BoardDrawing.h"
+#include "board/BoardGeometry.h"
+#include "board/ColourTable.h"
+#include "board/Raster.h"
+#include "editor/ComponentList.h"
+#include "project/ProjectMap.h"
+#include "symbols/Symbool.h"
+#include "ui/BmpCodec.h"
+
+#include <QtTest>
+
+namespace {
+
+// The strip a hole centre belongs to: a rail, or one column of a block; empty when no
+// hole of the board has its centre on the point.
+QString strook(const Surface &bord, QPoint p) {
+    const auto grijs = [&](QPoint d) { return bord.image().pixel(p + d); };
+    if (grijs({}) != grey(250)) return {};
+    for (const QPoint d : {QPoint(3, 0), QPoint(-3, 0), QPoint(0, 3), QPoint(0, -3)})
+        if (grijs(d) != grey(40)) return {};
+    const BoardGeometry &g = BoardGeometry::klein();
+    const int rij = p.y() - kHoleSize / 2;
+    if (rij == g.topRailY || rij == g.bottomRailY) return QStringLiteral("rail %1").arg(rij);
+    return QStringLiteral("kolom %1 %2").arg(p.x()).arg(rij > g.lastUpperRowY ? "onder" : "boven");
+}
+
+Surface blokVan(const QImage &blad, int kolom, int rij) {
+    Surface blok(kSymboolGrootte, kSymboolGrootte);
+    blok.paste(blad.copy(kBlok * kolom + 1, kBlok * rij + 1, kSymboolGrootte, kSymboolGrootte));
+    return blok;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Voorbeelden::Voorbeeld)
+
+class TestVoorbeelden : public QObject {
+    Q_OBJECT
+    TestFolder map_;
+    Surface bord_{Voorbeelden::kBreadboard.width(), Voorbeelden::kBreadboard.height()};
+    ProjectMap voorbeelden_{QString()};
+
+    QImage bmp(const QString &naam, const char *soort) const {
+        return BmpCodec::lees24(map_.readFile("Voorbeelden/" + naam + soort)).value_or(QImage());
+    }
+
+private slots:
+    void initTestCase() {
+        TekenKleinBord(bord_);
+        QCOMPARE(StarterMaker::maak(map_.root()), QStringList());
+        voorbeelden_ = ProjectMap(map_.path("Voorbeelden"));
+        QStringList namen;
+        for (const Voorbeelden::Voorbeeld &v : Voorbeelden::alle())
+            namen << v.naam;
+        // The menu lists them in name order: from simple to less simple.
+        ALLE_WAAR(namen.size() >= 6, voorbeelden_.namen() == namen);
+    }
+
+    void voorbeeld_data() {
+        QTest::addColumn<Voorbeelden::Voorbeeld>("v");
+        for (const Voorbeelden::Voorbeeld &v : Voorbeelden::alle())
+            QTest::newRow(qPrintable(v.naam)) << v;
+    }
+
+    // Every inked block of the design sheet is a symbol of the library, as its file
+    // holds it (turned where it stands turned), or a label; the raster runs whole.
+    void voorbeeld() {
+        QFETCH(Voorbeelden::Voorbeeld, v);
+        const QImage blad = bmp(v.naam, ".ovb");
+        QCOMPARE(blad.size(), Voorbeelden::kOntwerpblad);
+        for (int x = 0; x < blad.width(); ++x)
+            for (int y = 0; y < blad.height(); ++y)
+                if (x % kBlok == 0 || y % kBlok == 0) QCOMPARE(blad.pixel(x, y), grey(150));
+        QSet<QPoint> bezet;
+        int symbolen = 0;
+        for (const Voorbeelden::Blok &blok : v.blad) {
+            bezet << QPoint(blok.kolom, blok.rij);
+            const Surface op = blokVan(blad, blok.kolom, blok.rij);
+            QVERIFY(op.image() != Surface(kSymboolGrootte, kSymboolGrootte).image());
+            if (blok.symbool.isEmpty()) continue;
+            QString categorie;
+            for (const Symbool &s : Symbolen::alle())
+                if (s.naam == blok.symbool) categorie = s.categorie;
+            const QImage bestand =
+                BmpCodec::lees24(
+                    map_.readFile(
+                        QStringLiteral("Symbolen/%1/%2.bmp").arg(categorie, blok.symbool)))
+                    .value_or(QImage());
+            Surface symbool(kSymboolGrootte, kSymboolGrootte);
+            symbool.paste(bestand);
+            QCOMPARE(op.image(), (blok.gedraaid ? BladPen::gedraaid(symbool) : symbool).image());
+            ++symbolen;
+        }
+        QCOMPARE_GE(symbolen, 6);
+        for (int i = 0; i < (blad.width() / kBlok) * (blad.height() / kBlok); ++i) {
+            const QPoint plek(i % (blad.width() / kBlok), i / (blad.width() / kBlok));
+            if (!bezet.contains(plek))
+                QCOMPARE(blokVan(blad, plek.x(), plek.y()).image(),
+                         Surface(kSymboolGrootte, kSymboolGrootte).image());
+        }
+    }
+
+    // Every wire starts and ends on a hole centre, in its colour; every leg of a part
+    // ends in a hole, uncovered, no two legs of one part on one strip.
+    void breadboard_data() { voorbeeld_data(); }
+    void breadboard() {
+        QFETCH(Voorbeelden::Voorbeeld, v);
+        const QImage bord = bmp(v.naam, ".brb");
+        QCOMPARE(bord.size(), Voorbeelden::kBreadboard);
+        for (const Voorbeelden::Draad &draad : v.draden)
+            for (const QPoint eind : {draad.van, draad.tot}) {
+                const QPoint p = BladPen::contact(eind.x(), eind.y());
+                ALLE_WAAR_BIJ(qPrintable(QStringLiteral("draad %1,%2").arg(eind.x()).arg(eind.y())),
+                              !strook(bord_, p).isEmpty(),
+                              bord.pixel(p) == KleurVanNaam(draad.kleur));
+            }
+        for (const Voorbeelden::Onderdeel &deel : v.onderdelen) {
+            const auto alle = Onderdelen::alle();
+            const auto plaatje = std::find_if(alle.begin(), alle.end(),
+                                              [&](const auto &o) { return o.naam == deel.naam; });
+            QVERIFY2(plaatje != alle.end(), qPrintable(deel.naam));
+            QSet<QString> stroken;
+            for (const QPoint poot : plaatje->pootjes) {
+                const QPoint p = BladPen::contact(deel.k, deel.m) + poot - plaatje->pootjes.first();
+                stroken << strook(bord_, p);
+                ALLE_WAAR_BIJ(qPrintable(deel.naam), !strook(bord_, p).isEmpty(),
+                              bord.pixel(p) == OnderdeelPen::kPootEind);
+            }
+            QCOMPARE(stroken.size(), plaatje->pootjes.size());
+        }
+    }
+
+    // The list: the heading, every label of the sheet naming a part on a line of its
+    // own, two or three sentences; each line one display line of the list box.
+    void lijst_data() { voorbeeld_data(); }
+    void lijst() {
+        QFETCH(Voorbeelden::Voorbeeld, v);
+        const ProjectMap::Geladen geladen = voorbeelden_.laad(v.naam);
+        QCOMPARE(geladen.lijst, Voorbeelden::componentenlijst(v));
+        const QStringList regels = geladen.lijst.split(QStringLiteral("\r\n"));
+        QCOMPARE(regels.mid(0, 2), QStringList({"Componentenlijst", QString(28, '-')}));
+        for (const Voorbeelden::Blok &blok : v.blad)
+            if (!blok.tekst.isEmpty())
+                QVERIFY2(!regels.filter(QRegularExpression("^" + blok.tekst + "   \\S")).isEmpty(),
+                         qPrintable(blok.tekst));
+        QVERIFY(v.uitleg.size() >= 2 && v.uitleg.size() <= 3);
+        for (const QString &zin : v.uitleg)
+            QVERIFY2(zin.endsWith('.') && regels.contains(zin), qPrintable(zin));
+        QFont letter(QStringLiteral("Arial"), 12);
+        letter.setBold(true);
+        ComponentList maat; // the list box beside the design sheet, less its scroll bar
+        maat.zetLetterEnBreedte(letter, Voorbeelden::kOntwerpblad.width() - 40);
+        // The box holds the list with LF line ends.
+        QCOMPARE(maat.regelAantal(QString(geladen.lijst).replace("\r\n", "\n")), regels.size());
+    }
+};
+
+VOLTARIX_TEST(TestVoorbeelden)
+#include "tst_voorbeelden.moc"

@@ -34,6 +34,7 @@ QString opgezocht(const QString &pad, const AppFolder &folder) {
 Doel volg(const QUrl &pagina, const QUrl &link, const AppFolder &folder) {
     const QString scheme = link.scheme().toLower();
     if (isWebAdres(scheme)) return {Doel::Soort::OpenAdres, {}, link.toString()};
+    if (scheme == QLatin1String("voorbeeld")) return {Doel::Soort::Voorbeeld, {}, link.path()};
     if (!scheme.isEmpty() && scheme != QLatin1String("file")) return {};
     const QUrl doel = link.isRelative() ? pagina.resolved(link) : link;
     if (!doel.isLocalFile()) return {};

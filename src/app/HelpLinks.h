@@ -13,9 +13,10 @@ namespace HelpLinks {
 
 struct Doel {
     enum class Soort {
-        Geen,     // nothing to do: a link the program does not follow
-        Browser,  // show `url` in the built-in browser
-        OpenAdres // hand `adres` to the desktop (OpenAdres)
+        Geen,      // nothing to do: a link the program does not follow
+        Browser,   // show `url` in the built-in browser
+        OpenAdres, // hand `adres` to the desktop (OpenAdres)
+        Voorbeeld  // open the example project named `adres`
     };
     Soort soort = Soort::Geen;
     QUrl url;
@@ -26,7 +27,7 @@ struct Doel {
 // addresses go to the desktop; a link to a local page (.htm, .html, .txt) stays in
 // the built-in browser, found ignoring case when it lies in the application
 // folder; other local files are opened by the desktop. Links of other kinds
-// (scripts, unknown schemes) are not followed.
+// (scripts, unknown schemes) are not followed. "voorbeeld:NAAM" opens an example.
 Doel volg(const QUrl &pagina, const QUrl &link, const AppFolder &folder);
 
 } // namespace HelpLinks

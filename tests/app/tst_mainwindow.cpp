@@ -214,6 +214,22 @@ private slots:
         QString designer;
         v.designer({2}, &designer);
         QCOMPARE(designer, QStringLiteral(" 49 x 49 Symbool Designer / R[*].bmp"));
+        // An example opens untitled, by "Voorbeelden" or a help page's link, and is no
+        // recent project; a link to no example opens nothing.
+        v.folder.writeFile("Voorbeelden/leesmij.txt", "");
+        ProjectMap(v.folder.path("Voorbeelden")).opslaan("1 LED", ontwerp.Pic, ontwerp.Pic2, "LED");
+        auto *voorbeelden = v.w<QMenu>("VoorbeeldenMenu");
+        emit voorbeelden->aboutToShow();
+        QCOMPARE(voorbeelden->actions().size(), 1);
+        voorbeelden->actions().first()->trigger();
+        const QString geopend = toestand();
+        auto *browser = v.w<QTextBrowser>("WebBrowser");
+        for (const char *link : {"voorbeeld:../Projecten/R&D", "voorbeeld:1%20LED"}) {
+            v.w<QPlainTextEdit>("Text1")->setPlainText(link);
+            emit browser->anchorClicked(QUrl(link));
+        }
+        ALLE_WAAR(geopend.startsWith("LED\n|*.*|"), toestand() == geopend,
+                  !bestand().contains("&1 1 LED"), !bestand().contains("&2 1 LED"));
     }
 
     // The library panel: categories chosen, symbols chosen.

@@ -148,6 +148,12 @@ private slots:
             for (auto it = verwijzing.globalMatch(html); it.hasNext();) {
                 const QRegularExpressionMatch m = it.next();
                 const QString doel = m.captured(2).isEmpty() ? pagina : m.captured(2);
+                if (doel.startsWith("voorbeeld:")) { // opens the example project of that name
+                    QVERIFY2(
+                        QFileInfo::exists(map_.path("Voorbeelden/" + QUrl(doel).path() + ".ovb")),
+                        qPrintable(doel));
+                    continue;
+                }
                 const QString pad = map_.path("Plugins/" + doel);
                 const QSize grootte = QImageReader(pad).size(), // invalid when no picture
                     gevraagd(m.captured(4).toInt(), m.captured(5).toInt());

@@ -178,7 +178,9 @@ private:
     void verbindDocumenten();
     void toonRecenteProjecten(); // the numbered items of "Bestand", as the menu opens
     void onthoudProject(const QString &naam);
-    QMenu *BestandMenu = nullptr;
+    void toonVoorbeeldProjecten();
+    void openVoorbeeld(const QString &naam);
+    QMenu *BestandMenu = nullptr, *VoorbeeldenMenu = nullptr;
     QAction *ExitItem = nullptr;
     QList<QAction *> recenteItems_;
 

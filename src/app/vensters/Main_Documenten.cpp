@@ -9,7 +9,8 @@
 #include <QMenu>
 
 // A project as a desktop document: the path the program is started with, and the
-// projects last opened or saved as numbered items of the menu "Bestand".
+// projects last opened or saved as numbered items of the menu "Bestand", and the
+// example projects under "Voorbeelden".
 
 namespace {
 
@@ -22,6 +23,7 @@ RecenteProjecten recente(const AppFolder &folder) {
 void Main::verbindDocumenten() {
     // Made afresh each time the menu opens: a project deleted meanwhile is left out.
     connect(BestandMenu, &QMenu::aboutToShow, this, &Main::toonRecenteProjecten);
+    connect(VoorbeeldenMenu, &QMenu::aboutToShow, this, &Main::toonVoorbeeldProjecten);
 }
 
 void Main::openBestand(const QString &pad) {
@@ -55,4 +57,25 @@ void Main::toonRecenteProjecten() {
         recenteItems_ << item;
     }
     recenteItems_ << BestandMenu->insertSeparator(ExitItem);
+}
+
+void Main::toonVoorbeeldProjecten() {
+    VoorbeeldenMenu->clear();
+    for (const QString &naam : ProjectMap(folder_.voorbeelden()).namen())
+        VoorbeeldenMenu->addAction(QString(naam).replace(QLatin1Char('&'), QStringLiteral("&&")),
+                                   this, [this, naam] { openVoorbeeld(naam); });
+}
+
+// An example opens as an untitled copy: a save asks for a name and goes to the projects,
+// so the example itself never changes, and it is no recent project.
+void Main::openVoorbeeld(const QString &naam) {
+    const ProjectMap voorbeelden(folder_.voorbeelden());
+    if (!voorbeelden.namen().contains(naam)) return; // a help page's link to none
+    const ProjectMap::Geladen geladen = voorbeelden.laad(naam);
+    if (geladen.inGebruik) {
+        platform_.message(inGebruikTekst());
+        return;
+    }
+    toonGeladen(geladen, QStringLiteral("*.*"));
+    ontwerpBewaard();
 }

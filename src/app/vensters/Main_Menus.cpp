@@ -21,6 +21,9 @@ void Main::maakMenus() {
         ProjectItem[i]->setShortcut(projectKeys[i]);
     }
     AfdrukvoorbeeldItem = bestand->addAction(QStringLiteral("Afdrukvoorbeeld"));
+    // Filled each time it opens (Main_Documenten.cpp).
+    VoorbeeldenMenu = bestand->addMenu(QStringLiteral("Voorbeelden"));
+    VoorbeeldenMenu->setObjectName(QStringLiteral("VoorbeeldenMenu"));
     ExportItem = bestand->addAction(QStringLiteral("Exporteren..."));
     ExportItem->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
     bestand->addSeparator();

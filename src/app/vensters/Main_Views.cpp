@@ -50,6 +50,7 @@ void Main::verbindKnoppen() {
         const HelpLinks::Doel doel = HelpLinks::volg(WebBrowser->source(), link, folder_);
         if (doel.soort == HelpLinks::Doel::Soort::Browser) WebBrowser->setSource(doel.url);
         if (doel.soort == HelpLinks::Doel::Soort::OpenAdres) platform_.openAddress(doel.adres);
+        if (doel.soort == HelpLinks::Doel::Soort::Voorbeeld) openVoorbeeld(doel.adres);
     });
     toonBesturing(knoppen_.beginToestand());
 }

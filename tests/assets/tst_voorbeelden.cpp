@@ -6,9 +6,8 @@
 #include "TestFolder.h"
 #include "TestRunner.h"
 #include "Voorbeelden.h"
-#include "board/BoardDrawing.h"
-#include "board/BoardGeometry.h"
 #include "board/ColourTable.h"
+#include "board/Gaten.h"
 #include "board/Raster.h"
 #include "editor/ComponentList.h"
 #include "project/ProjectMap.h"
@@ -19,17 +18,10 @@
 
 namespace {
 
-// The strip a hole centre belongs to: a rail, or one column of a block; empty when no
-// hole of the board has its centre on the point.
-QString strook(const Surface &bord, QPoint p) {
-    const auto grijs = [&](QPoint d) { return bord.image().pixel(p + d); };
-    if (grijs({}) != grey(250)) return {};
-    for (const QPoint d : {QPoint(3, 0), QPoint(-3, 0), QPoint(0, 3), QPoint(0, -3)})
-        if (grijs(d) != grey(40)) return {};
-    const BoardGeometry &g = BoardGeometry::klein();
-    const int rij = p.y() - kHoleSize / 2;
-    if (rij == g.topRailY || rij == g.bottomRailY) return QStringLiteral("rail %1").arg(rij);
-    return QStringLiteral("kolom %1 %2").arg(p.x()).arg(rij > g.lastUpperRowY ? "onder" : "boven");
+// The strip of the hole whose centre is the point: the board's own numbering, or -1.
+int strook(QPoint p) {
+    const std::optional<Gaten::Gat> gat = Gaten::klein().onder(p);
+    return gat && gat->midden() == p ? gat->strook : -1;
 }
 
 Surface blokVan(const QImage &blad, int kolom, int rij) {
@@ -45,7 +37,6 @@ Q_DECLARE_METATYPE(Voorbeelden::Voorbeeld)
 class TestVoorbeelden : public QObject {
     Q_OBJECT
     TestFolder map_;
-    Surface bord_{Voorbeelden::kBreadboard.width(), Voorbeelden::kBreadboard.height()};
     ProjectMap voorbeelden_{QString()};
 
     QImage bmp(const QString &naam, const char *soort) const {
@@ -54,7 +45,6 @@ class TestVoorbeelden : public QObject {
 
 private slots:
     void initTestCase() {
-        TekenKleinBord(bord_);
         QCOMPARE(StarterMaker::maak(map_.root()), QStringList());
         voorbeelden_ = ProjectMap(map_.path("Voorbeelden"));
         QStringList namen;
@@ -71,7 +61,11 @@ private slots:
     }
 
     // Every inked block of the design sheet is a symbol of the library, as its file
-    // holds it (turned where it stands turned), or a label; the raster runs whole.
+    // holds it (turned where it stands turned), or a label; the raster runs whole. Every
+    // wire starts and ends on a hole centre, in its colour; every leg of a part ends in a
+    // hole, uncovered, no two legs of one part on one strip. The list: the heading, every
+    // label of the sheet naming a part on a line of its own, two or three sentences; each
+    // line one display line of the list box.
     void voorbeeld() {
         QFETCH(Voorbeelden::Voorbeeld, v);
         const QImage blad = bmp(v.naam, ".ovb");
@@ -89,13 +83,10 @@ private slots:
             QString categorie;
             for (const Symbool &s : Symbolen::alle())
                 if (s.naam == blok.symbool) categorie = s.categorie;
-            const QImage bestand =
-                BmpCodec::lees24(
-                    map_.readFile(
-                        QStringLiteral("Symbolen/%1/%2.bmp").arg(categorie, blok.symbool)))
-                    .value_or(QImage());
             Surface symbool(kSymboolGrootte, kSymboolGrootte);
-            symbool.paste(bestand);
+            symbool.paste(BmpCodec::lees24(
+                              map_.readFile("Symbolen/" + categorie + "/" + blok.symbool + ".bmp"))
+                              .value_or(QImage()));
             QCOMPARE(op.image(), (blok.gedraaid ? BladPen::gedraaid(symbool) : symbool).image());
             ++symbolen;
         }
@@ -106,43 +97,30 @@ private slots:
                 QCOMPARE(blokVan(blad, plek.x(), plek.y()).image(),
                          Surface(kSymboolGrootte, kSymboolGrootte).image());
         }
-    }
 
-    // Every wire starts and ends on a hole centre, in its colour; every leg of a part
-    // ends in a hole, uncovered, no two legs of one part on one strip.
-    void breadboard_data() { voorbeeld_data(); }
-    void breadboard() {
-        QFETCH(Voorbeelden::Voorbeeld, v);
         const QImage bord = bmp(v.naam, ".brb");
         QCOMPARE(bord.size(), Voorbeelden::kBreadboard);
         for (const Voorbeelden::Draad &draad : v.draden)
             for (const QPoint eind : {draad.van, draad.tot}) {
                 const QPoint p = BladPen::contact(eind.x(), eind.y());
                 ALLE_WAAR_BIJ(qPrintable(QStringLiteral("draad %1,%2").arg(eind.x()).arg(eind.y())),
-                              !strook(bord_, p).isEmpty(),
-                              bord.pixel(p) == KleurVanNaam(draad.kleur));
+                              strook(p) >= 0, bord.pixel(p) == KleurVanNaam(draad.kleur));
             }
         for (const Voorbeelden::Onderdeel &deel : v.onderdelen) {
             const auto alle = Onderdelen::alle();
             const auto plaatje = std::find_if(alle.begin(), alle.end(),
                                               [&](const auto &o) { return o.naam == deel.naam; });
             QVERIFY2(plaatje != alle.end(), qPrintable(deel.naam));
-            QSet<QString> stroken;
+            QSet<int> stroken;
             for (const QPoint poot : plaatje->pootjes) {
                 const QPoint p = BladPen::contact(deel.k, deel.m) + poot - plaatje->pootjes.first();
-                stroken << strook(bord_, p);
-                ALLE_WAAR_BIJ(qPrintable(deel.naam), !strook(bord_, p).isEmpty(),
+                stroken << strook(p);
+                ALLE_WAAR_BIJ(qPrintable(deel.naam), strook(p) >= 0,
                               bord.pixel(p) == OnderdeelPen::kPootEind);
             }
             QCOMPARE(stroken.size(), plaatje->pootjes.size());
         }
-    }
 
-    // The list: the heading, every label of the sheet naming a part on a line of its
-    // own, two or three sentences; each line one display line of the list box.
-    void lijst_data() { voorbeeld_data(); }
-    void lijst() {
-        QFETCH(Voorbeelden::Voorbeeld, v);
         const ProjectMap::Geladen geladen = voorbeelden_.laad(v.naam);
         QCOMPARE(geladen.lijst, Voorbeelden::componentenlijst(v));
         const QStringList regels = geladen.lijst.split(QStringLiteral("\r\n"));

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """e2e_papier.py --voltarix EXE --starter-tool EXE --starter DIR --plaatsen EXE
-The preview opens; a 120-line list whole in the PDF; proportions and true size on paper; a 3x PNG."""
+The preview opens; a 120-line list whole in the PDF; proportions and true size on paper; a 3x PNG;
+an example opened untitled."""
 
 import os
 import pathlib
@@ -10,7 +11,7 @@ import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from e2e_voltarix import argumenten, exporteer, menu_item, start  # noqa: E402
+from e2e_voltarix import argumenten, exporteer, lees, menu_item, start  # noqa: E402
 from xsessie import controleer, draai, lees_plaatje, wacht_tot  # noqa: E402
 
 REGELS = ["Regel%03d" % k for k in range(1, 121)]
@@ -48,6 +49,20 @@ def scenario(args, werk, bureau, gestart):
     controleer((groot.breedte, groot.hoogte) == (3 * blad.breedte, 3 * blad.hoogte) and all(
         {groot.pixel(3 * x + i, 3 * y + j) for i in range(3) for j in range(3)} == {blad.pixel(x, y)}
         for y in range(0, blad.hoogte, 7) for x in range(0, blad.breedte, 5)), "the 3x PNG")
+    # "Voorbeelden" after "Afdrukvoorbeeld": the last example opens with its three parts, untitled,
+    # so that a save goes under a new name to the projects; no example is a recent project.
+    namen = sorted(b[:-4] for b in os.listdir(v.pad("Voorbeelden")) if b.endswith(".ovb"))
+    v.toetsen_aan_venster("alt", "Down", *["Down"] * 5, "Right", "Up", "Return")
+    v.muis_weg()  # no strip marked under the pointer
+    bron = [v.pad("Voorbeelden", namen[-1] + extensie) for extensie in (".ovb", ".brb", ".dat")]
+    gelijk = lambda a, b: (lambda w, h: a.stuk(0, 0, w, h) == b.stuk(0, 0, w, h))(  # noqa: E731
+        min(a.breedte, b.breedte), min(a.hoogte, b.hoogte))  # the sheets take the size of their views
+    bord = v.zoals_getoond(lees_plaatje(bron[1]))
+    v.wacht_op("Pic2", lambda getoond: gelijk(getoond, bord), "the example's breadboard")
+    kopie = v.opslaan("Mijn voorbeeld")
+    controleer(len(namen) >= 6 and all(gelijk(lees_plaatje(k), lees_plaatje(b)) for k, b in zip(kopie, bron[:2]))
+               and lees(kopie[2]).rstrip() == lees(bron[2]).rstrip(), "the example %r" % namen[-1])
+    controleer(all(n not in lees(v.pad("Recente projecten.txt")).decode() for n in namen), "an example is recent")
     v.afsluiten()
 
 

@@ -2,6 +2,7 @@
 
 #include "app/StartBestand.h"
 #include "project/ProjectImport.h"
+#include "project/ProjectOpslaan.h"
 #include "project/RecenteProjecten.h"
 #include "ui/Platform.h"
 

@@ -49,16 +49,14 @@ def scenario(args, werk, bureau, gestart):
     controleer((groot.breedte, groot.hoogte) == (3 * blad.breedte, 3 * blad.hoogte) and all(
         {groot.pixel(3 * x + i, 3 * y + j) for i in range(3) for j in range(3)} == {blad.pixel(x, y)}
         for y in range(0, blad.hoogte, 7) for x in range(0, blad.breedte, 5)), "the 3x PNG")
-    # "Voorbeelden" after "Afdrukvoorbeeld": the last example opens with its three parts, untitled,
-    # so that a save goes under a new name to the projects; no example is a recent project.
+    # "Voorbeelden": the last example opens with its three parts, untitled, and is no recent project.
     namen = sorted(b[:-4] for b in os.listdir(v.pad("Voorbeelden")) if b.endswith(".ovb"))
     v.toetsen_aan_venster("alt", "Down", *["Down"] * 5, "Right", "Up", "Return")
     v.muis_weg()  # no strip marked under the pointer
     bron = [v.pad("Voorbeelden", namen[-1] + extensie) for extensie in (".ovb", ".brb", ".dat")]
     gelijk = lambda a, b: (lambda w, h: a.stuk(0, 0, w, h) == b.stuk(0, 0, w, h))(  # noqa: E731
         min(a.breedte, b.breedte), min(a.hoogte, b.hoogte))  # the sheets take the size of their views
-    bord = v.zoals_getoond(lees_plaatje(bron[1]))
-    v.wacht_op("Pic2", lambda getoond: gelijk(getoond, bord), "the example's breadboard")
+    v.wacht_op("Pic2", lambda beeld: gelijk(beeld, v.zoals_getoond(lees_plaatje(bron[1]))), "the example's board")
     kopie = v.opslaan("Mijn voorbeeld")
     controleer(len(namen) >= 6 and all(gelijk(lees_plaatje(k), lees_plaatje(b)) for k, b in zip(kopie, bron[:2]))
                and lees(kopie[2]).rstrip() == lees(bron[2]).rstrip(), "the example %r" % namen[-1])

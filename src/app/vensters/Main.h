@@ -18,6 +18,7 @@
 
 class BreadboardEditor;
 class Herstelmap;
+class LoepPaneel;
 class Platform;
 class QAction;
 class QCheckBox;
@@ -139,20 +140,12 @@ private:
     void AfdrukvoorbeeldItem_Click();
     void Undo();
     void LoepKnop_Click();
-    void LoepTimer_Tick();
-    QImage eigenBeeld();
-    QPoint wijzerIn(const QWidget *widget) const; // the pointer's place in `widget`
     void Text1_Change(int positie, int erbij);
     void openProject(const QString &naam);
     void toonNaam(const QString &naam);
     void toonGeladen(const ProjectMap::Geladen &geladen, const QString &naam);
-    QFrame *Loep = nullptr;
-    SheetView *LoepView = nullptr;
-    QFrame *LineH = nullptr, *LineV = nullptr;
-    QTimer *LoepTimer = nullptr;
     WijzerPlek *wijzer_ = nullptr; // the pointer's place in our windows
-    Surface loepBeeld_;
-    bool schermGeeftZwart_ = false; // a grab of the screen came back black
+    LoepPaneel *loep_ = nullptr;
 
     // --- the recovery copy of unsaved work (Main_Herstel.cpp)
     void verbindHerstel();

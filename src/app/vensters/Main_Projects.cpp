@@ -3,8 +3,8 @@
 #include "app/MainLayout.h"
 #include "app/StartupLists.h"
 #include "editor/Afdrukken.h"
-#include "editor/Loep.h"
 #include "editor/vensters/Afdrukvoorbeeld.h"
+#include "editor/vensters/LoepPaneel.h"
 #include "project/ProjectMap.h"
 #include "project/ProjectOpslaan.h"
 #include "project/vensters/OpenForm.h"
@@ -15,34 +15,19 @@
 #include "ui/vensters/Vormgeving.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QCursor>
-#include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTextDocument>
-#include <QTimer>
 
 namespace {
 
 const QString kNieuwVraag = QStringLiteral("Wilt u een nieuw ontwerp maken?");
 const QString kNieuwTitel = QStringLiteral(" Nieuw");
-
-QFrame *rodeLijn(QWidget *parent, const QString &naam, QRect plaats) {
-    auto *lijn = new QFrame(parent);
-    lijn->setObjectName(naam);
-    lijn->setGeometry(plaats);
-    Vormgeving::kleur(lijn, Qt::red);
-    return lijn;
-}
 
 } // namespace
 
@@ -61,25 +46,14 @@ void Main::verbindProjecten() {
     connect(Text1->document(), &QTextDocument::contentsChange, this,
             [this](int positie, int, int erbij) { Text1_Change(positie, erbij); });
 
-    // The magnifier lies over the symbol list, with its cross-hair over it.
-    Loep = new QFrame(Frame2);
-    Loep->setObjectName(QStringLiteral("Loep"));
-    Loep->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Loep->setLineWidth(2);
-    plaats(Loep, QStringLiteral("Loep"));
-    loepBeeld_.resize(Loep->width() - 4, Loep->height() - 4);
-    LoepView = new SheetView(loepBeeld_, Loep);
-    LoepView->setGeometry(2, 2, loepBeeld_.width(), loepBeeld_.height());
-    // On a low screen the box is lower; the cross-hair stays in its middle.
-    const int omhoog = twipsToPixels(MainLayout::krimp(screenTwips_)) / 2;
-    LineH = rodeLijn(LoepView, QStringLiteral("LineH"), QRect(45, 112 - omhoog, 60, 1));
-    LineV = rodeLijn(LoepView, QStringLiteral("LineV"), QRect(73, 83 - omhoog, 1, 60));
-    Loep->hide();
+    // The magnifier lies over the symbol list, with its cross-hair over it; on a low
+    // screen the box is lower.
     wijzer_ = new WijzerPlek(this);
-    LoepTimer = new QTimer(this);
-    LoepTimer->setInterval(25);
-    connect(LoepTimer, &QTimer::timeout, this, &Main::LoepTimer_Tick);
-    LoepTimer->start();
+    loep_ = new LoepPaneel(Frame2, *wijzer_);
+    plaats(loep_, QStringLiteral("Loep"));
+    loep_->richIn(twipsToPixels(MainLayout::krimp(screenTwips_)) / 2);
+    loep_->zetVergroting(LoepScroll->value());
+    connect(LoepScroll, &QScrollBar::valueChanged, loep_, &LoepPaneel::zetVergroting);
 
     connect(NewKnop, &QPushButton::clicked, this, &Main::NewKnop_Click);
     connect(PrintKnop, &QPushButton::clicked, this, &Main::PrintKnop_Click);
@@ -179,57 +153,5 @@ void Main::AfdrukvoorbeeldItem_Click() {
 void Main::LoepKnop_Click() {
     const bool loepAan = symbolen_->lijstZichtbaar();
     symbolen_->zetLijstZichtbaar(!loepAan);
-    for (QFrame *loep : {Loep, LineH, LineV})
-        loep->setVisible(loepAan);
-}
-
-void Main::LoepTimer_Tick() {
-    // What no one sees need not be fetched from the screen.
-    if (!Loep->isVisible()) return;
-    const QPoint pointer = QCursor::pos();
-    QImage beeld;
-    QScreen *screen = QGuiApplication::screenAt(pointer);
-    if (screen && !schermGeeftZwart_ &&
-        Loep::schermLeesbaar(QGuiApplication::platformName(),
-                             qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))) {
-        const QRect scherm = Loep::bron(pointer, loepBeeld_.size(), LoepScroll->value())
-                                 .translated(-screen->geometry().topLeft());
-        beeld = screen->grabWindow(0, scherm.x(), scherm.y(), scherm.width(), scherm.height())
-                    .toImage();
-        // Black over one of our own windows: this screen hands out no pixels after all.
-        if (Loep::heelZwart(beeld) && QApplication::topLevelAt(pointer)) {
-            schermGeeftZwart_ = true;
-            beeld = QImage();
-        }
-    }
-    if (beeld.isNull()) beeld = eigenBeeld();
-    loepBeeld_.clear();
-    loepBeeld_.stretchFrom(beeld, beeld.rect(), loepBeeld_.rect());
-}
-
-// Where the screen cannot be read, the program shows what it shows itself: its window
-// under the pointer (or this one) painted afresh, the rest in the windows' grey.
-QImage Main::eigenBeeld() {
-    QWidget *venster = nullptr;
-    if (const QWindow *onder = wijzer_->venster())
-        for (QWidget *widget : QApplication::topLevelWidgets())
-            if (widget->windowHandle() == onder && widget->isVisible()) venster = widget;
-    if (!venster) venster = QApplication::topLevelAt(QCursor::pos());
-    if (!venster) venster = this;
-    const QRect bron = Loep::bron(wijzerIn(venster), loepBeeld_.size(), LoepScroll->value());
-    QImage beeld(bron.size(), QImage::Format_RGB32);
-    beeld.fill(venster->palette().color(QPalette::Window));
-    QPainter schilder(&beeld);
-    venster->render(&schilder, QPoint(), QRegion(bron));
-    return beeld;
-}
-
-// The window's own mouse events tell where the pointer is in it while it is over it:
-// the window's place on the screen, which the pointer's screen position is mapped
-// through otherwise, may be reported wrongly.
-QPoint Main::wijzerIn(const QWidget *widget) const {
-    const QWidget *venster = widget->window();
-    if (wijzer_->venster() && venster->windowHandle() == wijzer_->venster())
-        return widget->mapFrom(venster, wijzer_->plek());
-    return widget->mapFromGlobal(QCursor::pos());
+    loep_->zetAan(loepAan);
 }

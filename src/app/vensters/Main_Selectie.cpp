@@ -6,6 +6,7 @@
 #include "ui/Platform.h"
 #include "ui/StapNamen.h"
 #include "ui/vensters/SheetView.h"
+#include "ui/vensters/Wijzer.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -106,7 +107,7 @@ void Main::PlakItem_Click() {
     }
     SheetView *blad = actiefBlad();
     const int index = blad == PicView ? 0 : 1;
-    const QPoint muis = wijzerIn(blad);
+    const QPoint muis = Wijzer::in(*wijzer_, blad);
     if (blad->beeldVak().contains(muis)) laatstePlek_[index] = blad->naarBlad(muis);
     ontwerp_.alsStap(actiefBladNaam(), StapNamen::kPlakken,
                      [&] { selectie->plak(klembord.beeld, laatstePlek_[index]); });

@@ -84,6 +84,18 @@ private:
     void maakBesturing(const Besturing &besturing, QWidget *parent);
     void zetEigenschappen();
     void maakMenus();
+    // The menu bar's items, made in Main_Menus.cpp for the subsystems to connect and grey.
+    struct Menus {
+        QMenu *BestandMenu = nullptr, *VoorbeeldenMenu = nullptr, *NaamOntwerp = nullptr;
+        std::array<QAction *, 4> ProjectItem{}; // "Nieuw Project" .. "Project Afdrukken"
+        QAction *AfdrukvoorbeeldItem = nullptr, *ExportItem = nullptr, *ExitItem = nullptr;
+        QAction *UndoItem = nullptr, *RedoItem = nullptr, *KopieerItem = nullptr;
+        QAction *AchtergrondItem = nullptr, *KnipItem = nullptr, *PlakItem = nullptr;
+        QAction *VerwijderItem = nullptr, *VastklikItem = nullptr;
+        QAction *InzoomItem = nullptr, *UitzoomItem = nullptr, *WareGrootteItem = nullptr;
+        QAction *BitsItem = nullptr, *LedCalcItem = nullptr, *DisplayItem = nullptr;
+        QAction *HelpItem = nullptr, *SymbolenLinkItem = nullptr, *SoftwareLinkItem = nullptr;
+    } menu_;
     QList<QWidget *> werkBalkBesturing() const;
     void plaats(QWidget *control, const QString &naam, int index = 0);
     void plaatsBesturing();
@@ -173,8 +185,6 @@ private:
     void onthoudProject(const QString &naam);
     void toonVoorbeeldProjecten();
     void openVoorbeeld(const QString &naam);
-    QMenu *BestandMenu = nullptr, *VoorbeeldenMenu = nullptr;
-    QAction *ExitItem = nullptr;
     QList<QAction *> recenteItems_;
 
     // --- symbol designer (Main_Designer.cpp)
@@ -223,20 +233,11 @@ private:
                 *PrintKnop = nullptr;
     QScrollBar *LoepScroll = nullptr;
 
-    // Menu items, for the subsystems to connect.
-    std::array<QAction *, 4> ProjectItem{}; // "Nieuw Project" .. "Project Afdrukken"
-    QAction *UndoItem = nullptr, *KopieerItem = nullptr, *AchtergrondItem = nullptr;
-    QAction *ExportItem = nullptr, *AfdrukvoorbeeldItem = nullptr;
-    QAction *BitsItem = nullptr, *LedCalcItem = nullptr, *DisplayItem = nullptr;
-    QAction *HelpItem = nullptr, *SymbolenLinkItem = nullptr, *SoftwareLinkItem = nullptr;
-    QMenu *NaamOntwerp = nullptr;
-
     // --- undo and redo of both sheets (Main_Geschiedenis.cpp)
     void verbindGeschiedenis();
     void Redo();
     Ontwerp::Blad actiefBladNaam() const; // the design sheet while it shows, else the breadboard
     void toonGeschiedenis();              // Undo and Redo as the showing sheet's history allows
-    QAction *RedoItem = nullptr;
 
     // --- zoom and pan of the sheets, wires snapped to holes, the holes that connect
     // (Main_Beeld.cpp)
@@ -245,8 +246,6 @@ private:
     void zetVastklikken(bool aan);
     void toonVerbonden(int x, int y); // the pointer over the breadboard sheet
     bool helptBijGaten() const;       // in the modes where the board shows what connects
-    QAction *InzoomItem = nullptr, *UitzoomItem = nullptr, *WareGrootteItem = nullptr;
-    QAction *VastklikItem = nullptr;
 
     // --- select, move, cut, copy, paste and delete on both sheets (Main_Selectie.cpp)
     void verbindSelectie();
@@ -264,5 +263,4 @@ private:
     void toonSelectie();
     std::unique_ptr<Selectie> picSelectie_;
     QPoint laatstePlek_[2]; // the pointer's last place over each sheet, for a paste
-    QAction *KnipItem = nullptr, *PlakItem = nullptr, *VerwijderItem = nullptr;
 };

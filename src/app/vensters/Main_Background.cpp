@@ -7,7 +7,7 @@
 
 // The background editor of the help pages.
 void Main::verbindAchtergrond() {
-    connect(AchtergrondItem, &QAction::triggered, this, &Main::EditBackground_Click);
+    connect(menu_.AchtergrondItem, &QAction::triggered, this, &Main::EditBackground_Click);
 }
 
 // A fresh editor on every opening; it stores a new background only while the web

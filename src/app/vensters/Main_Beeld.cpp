@@ -18,13 +18,13 @@ void Main::verbindBeeld() {
         blad->zetZoombaar(true);
     // The breadboard's tool bar lies over the top of its sheet.
     Pic2View->zetBedekt(std::max(0, WerkBalk->geometry().bottom() + 1 - Pic2View->y()));
-    connect(InzoomItem, &QAction::triggered, this, [this] {
+    connect(menu_.InzoomItem, &QAction::triggered, this, [this] {
         if (SheetView *blad = getoondBlad()) blad->zoomStap(1);
     });
-    connect(UitzoomItem, &QAction::triggered, this, [this] {
+    connect(menu_.UitzoomItem, &QAction::triggered, this, [this] {
         if (SheetView *blad = getoondBlad()) blad->zoomStap(-1);
     });
-    connect(WareGrootteItem, &QAction::triggered, this, [this] {
+    connect(menu_.WareGrootteItem, &QAction::triggered, this, [this] {
         if (SheetView *blad = getoondBlad()) blad->zetZoom(1);
     });
     // The previews float over the view where the picture's pixels are.
@@ -34,14 +34,14 @@ void Main::verbindBeeld() {
     });
     connect(Pic2View, &SheetView::beeldVerschoven, this, &Main::toonVoorbeelden);
 
-    VastklikItem->setChecked(Vastklikken::lees(folder_.vastklikken()));
-    zetVastklikken(VastklikItem->isChecked());
-    connect(VastklikItem, &QAction::toggled, this, [this](bool aan) {
+    menu_.VastklikItem->setChecked(Vastklikken::lees(folder_.vastklikken()));
+    zetVastklikken(menu_.VastklikItem->isChecked());
+    connect(menu_.VastklikItem, &QAction::toggled, this, [this](bool aan) {
         zetVastklikken(aan);
         Vastklikken::schrijf(folder_.vastklikken(), aan); // unwritten, it holds for the run
     });
     connect(&ontwerp_, &Ontwerp::bordVeranderd, this,
-            [this] { zetVastklikken(VastklikItem->isChecked()); });
+            [this] { zetVastklikken(menu_.VastklikItem->isChecked()); });
 
     connect(Pic2View, &SheetView::moved, this,
             [this](Qt::MouseButtons, int x, int y) { toonVerbonden(x, y); });
@@ -75,7 +75,7 @@ void Main::toonVerbonden(int x, int y) {
     const Gaten &gaten = Gaten::voor(ontwerp_.groot());
     std::optional<Gaten::Gat> gat;
     if (helptBijGaten()) gat = gaten.onder({x, y});
-    if (helptBijGaten() && !gat && VastklikItem->isChecked() &&
+    if (helptBijGaten() && !gat && menu_.VastklikItem->isChecked() &&
         bewerker_->Modus() == BreadboardEditor::kDraadverbinding)
         gat = gaten.dichtstbij({x, y});
     QVector<QRect> vakken;

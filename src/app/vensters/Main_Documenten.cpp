@@ -23,8 +23,8 @@ RecenteProjecten recente(const AppFolder &folder) {
 
 void Main::verbindDocumenten() {
     // Made afresh each time the menu opens: a project deleted meanwhile is left out.
-    connect(BestandMenu, &QMenu::aboutToShow, this, &Main::toonRecenteProjecten);
-    connect(VoorbeeldenMenu, &QMenu::aboutToShow, this, &Main::toonVoorbeeldProjecten);
+    connect(menu_.BestandMenu, &QMenu::aboutToShow, this, &Main::toonRecenteProjecten);
+    connect(menu_.VoorbeeldenMenu, &QMenu::aboutToShow, this, &Main::toonVoorbeeldProjecten);
 }
 
 void Main::openBestand(const QString &pad) {
@@ -51,20 +51,21 @@ void Main::toonRecenteProjecten() {
         // "&1 Naam": the digit is the item's key; an "&" of the name shows as it is.
         const QString tekst = QStringLiteral("&%1 %2").arg(i + 1).arg(
             QString(namen[i]).replace(QLatin1Char('&'), QStringLiteral("&&")));
-        auto *item = new QAction(tekst, BestandMenu);
+        auto *item = new QAction(tekst, menu_.BestandMenu);
         const QString &naam = namen[i];
         connect(item, &QAction::triggered, this, [this, naam] { openProject(naam); });
-        BestandMenu->insertAction(ExitItem, item);
+        menu_.BestandMenu->insertAction(menu_.ExitItem, item);
         recenteItems_ << item;
     }
-    recenteItems_ << BestandMenu->insertSeparator(ExitItem);
+    recenteItems_ << menu_.BestandMenu->insertSeparator(menu_.ExitItem);
 }
 
 void Main::toonVoorbeeldProjecten() {
-    VoorbeeldenMenu->clear();
+    menu_.VoorbeeldenMenu->clear();
     for (const QString &naam : ProjectMap(folder_.voorbeelden()).namen())
-        VoorbeeldenMenu->addAction(QString(naam).replace(QLatin1Char('&'), QStringLiteral("&&")),
-                                   this, [this, naam] { openVoorbeeld(naam); });
+        menu_.VoorbeeldenMenu->addAction(
+            QString(naam).replace(QLatin1Char('&'), QStringLiteral("&&")), this,
+            [this, naam] { openVoorbeeld(naam); });
 }
 
 // An example opens as an untitled copy: a save asks for a name and goes to the projects,

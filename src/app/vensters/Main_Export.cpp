@@ -16,7 +16,7 @@ void Main::verbindExport() {
     // A report is written in the documents folder, where there is one.
     const QString documenten = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     exportMap_ = QDir(documenten).exists() ? documenten : QDir::homePath();
-    connect(ExportItem, &QAction::triggered, this, &Main::ExportItem_Click);
+    connect(menu_.ExportItem, &QAction::triggered, this, &Main::ExportItem_Click);
 }
 
 void Main::KopieerItem_Click() {

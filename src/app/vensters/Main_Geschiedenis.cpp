@@ -13,8 +13,8 @@
 
 void Main::verbindGeschiedenis() {
     bewerker_->zetGeschiedenis(&ontwerp_.geschiedenis(Ontwerp::Blad::Breadboard));
-    connect(UndoItem, &QAction::triggered, this, &Main::Undo);
-    connect(RedoItem, &QAction::triggered, this, &Main::Redo);
+    connect(menu_.UndoItem, &QAction::triggered, this, &Main::Undo);
+    connect(menu_.RedoItem, &QAction::triggered, this, &Main::Redo);
     connect(&ontwerp_, &Ontwerp::geschiedenisVeranderd, this, &Main::toonGeschiedenis);
     toonGeschiedenis();
 }
@@ -34,10 +34,10 @@ void Main::Redo() {
 
 void Main::toonGeschiedenis() {
     const Geschiedenis &geschiedenis = ontwerp_.geschiedenis(actiefBladNaam());
-    UndoItem->setEnabled(geschiedenis.kanUndo());
-    RedoItem->setEnabled(geschiedenis.kanRedo());
-    UndoItem->setToolTip(geschiedenis.kanUndo() ? StapNamen::undoTekst(geschiedenis.undoNaam())
-                                                : QString());
-    RedoItem->setToolTip(geschiedenis.kanRedo() ? StapNamen::redoTekst(geschiedenis.redoNaam())
-                                                : QString());
+    menu_.UndoItem->setEnabled(geschiedenis.kanUndo());
+    menu_.RedoItem->setEnabled(geschiedenis.kanRedo());
+    menu_.UndoItem->setToolTip(
+        geschiedenis.kanUndo() ? StapNamen::undoTekst(geschiedenis.undoNaam()) : QString());
+    menu_.RedoItem->setToolTip(
+        geschiedenis.kanRedo() ? StapNamen::redoTekst(geschiedenis.redoNaam()) : QString());
 }

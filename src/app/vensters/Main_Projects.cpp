@@ -57,7 +57,7 @@ void Main::verbindProjecten() {
 
     connect(NewKnop, &QPushButton::clicked, this, &Main::NewKnop_Click);
     connect(PrintKnop, &QPushButton::clicked, this, &Main::PrintKnop_Click);
-    connect(AfdrukvoorbeeldItem, &QAction::triggered, this, &Main::AfdrukvoorbeeldItem_Click);
+    connect(menu_.AfdrukvoorbeeldItem, &QAction::triggered, this, &Main::AfdrukvoorbeeldItem_Click);
     connect(LoepKnop, &QPushButton::clicked, this, &Main::LoepKnop_Click);
     connect(&ontwerp_, &Ontwerp::naamVeranderd, this, &Main::toonNaam);
     Text1_Change(0, Text1->document()->characterCount());
@@ -121,7 +121,7 @@ void Main::toonGeladen(const ProjectMap::Geladen &geladen, const QString &naam) 
 void Main::toonNaam(const QString &naam) {
     // A menu caption would take "R&D" for "RD" with Alt+D as its key; the name shows
     // as it was typed.
-    NaamOntwerp->setTitle(QString(naam).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    menu_.NaamOntwerp->setTitle(QString(naam).replace(QLatin1Char('&'), QStringLiteral("&&")));
 }
 
 void Main::OntwerpAfdrukken() {

@@ -21,10 +21,10 @@
 void Main::verbindSelectie() {
     picSelectie_ = std::make_unique<Selectie>(ontwerp_.Pic);
     // Copying with nothing selected copies the whole sheet, as it always has.
-    connect(KopieerItem, &QAction::triggered, this, &Main::kopieerOfHeelBlad);
-    connect(KnipItem, &QAction::triggered, this, &Main::KnipItem_Click);
-    connect(PlakItem, &QAction::triggered, this, &Main::PlakItem_Click);
-    connect(VerwijderItem, &QAction::triggered, this, &Main::VerwijderItem_Click);
+    connect(menu_.KopieerItem, &QAction::triggered, this, &Main::kopieerOfHeelBlad);
+    connect(menu_.KnipItem, &QAction::triggered, this, &Main::KnipItem_Click);
+    connect(menu_.PlakItem, &QAction::triggered, this, &Main::PlakItem_Click);
+    connect(menu_.VerwijderItem, &QAction::triggered, this, &Main::VerwijderItem_Click);
 }
 
 // The pointer moved over a sheet: a paste lands there, a selection follows it.

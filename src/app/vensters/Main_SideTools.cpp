@@ -16,15 +16,15 @@ void Main::verbindZijGereedschappen() {
         Kleurcode venster(IconPic, this);
         venster.exec();
     });
-    connect(BitsItem, &QAction::triggered, this, [this] {
+    connect(menu_.BitsItem, &QAction::triggered, this, [this] {
         Bits venster(this);
         venster.exec();
     });
-    connect(LedCalcItem, &QAction::triggered, this, [this] {
+    connect(menu_.LedCalcItem, &QAction::triggered, this, [this] {
         LedCalc venster(this);
         venster.exec();
     });
-    connect(DisplayItem, &QAction::triggered, this, [this] {
+    connect(menu_.DisplayItem, &QAction::triggered, this, [this] {
         DisplayVenster venster(platform_, this);
         venster.exec();
     });

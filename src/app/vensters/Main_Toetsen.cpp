@@ -41,7 +41,7 @@ void Main::verbindToetsen() {
         const QString toets = Sneltoetsen::knopToets(i);
         if (toets.isEmpty()) continue;
         // The project commands are named after their menu items.
-        const QString hint = i <= 3 ? ProjectItem[i]->text() : Knop[i]->toolTip();
+        const QString hint = i <= 3 ? menu_.ProjectItem[i]->text() : Knop[i]->toolTip();
         Knop[i]->setToolTip(Sneltoetsen::metToets(hint, toets));
         if (i > 3) { // the project commands have their menu items
             auto *sneltoets = new QShortcut(QKeySequence(toets), this);

@@ -35,12 +35,12 @@ void Main::verbindKnoppen() {
         connect(Knop[i], &QToolButton::clicked, this, [this, i] { Knop_Click(i); });
     }
     // The project items of "Bestand" are the first four buttons, animation included.
-    for (int i = 0; i < int(ProjectItem.size()); ++i)
-        connect(ProjectItem[i], &QAction::triggered, this, [this, i] { Knop_Click(i); });
-    connect(HelpItem, &QAction::triggered, this, &Main::HelpItem_Click);
-    connect(SymbolenLinkItem, &QAction::triggered, this,
+    for (int i = 0; i < int(menu_.ProjectItem.size()); ++i)
+        connect(menu_.ProjectItem[i], &QAction::triggered, this, [this, i] { Knop_Click(i); });
+    connect(menu_.HelpItem, &QAction::triggered, this, &Main::HelpItem_Click);
+    connect(menu_.SymbolenLinkItem, &QAction::triggered, this,
             [this] { openHelpPagina(folder_.symbolenPagina()); });
-    connect(SoftwareLinkItem, &QAction::triggered, this,
+    connect(menu_.SoftwareLinkItem, &QAction::triggered, this,
             [this] { openHelpPagina(folder_.softwarePagina()); });
 
     // Links in the pages are followed here, so that web and mail addresses reach

@@ -6,6 +6,7 @@
 #include "board/BoardSize.h"
 #include "board/Raster.h"
 #include "editor/BreadboardEditor.h"
+#include "editor/HerstelBewaker.h"
 #include "ui/Platform.h"
 #include "ui/Twips.h"
 #include "ui/vensters/PassendeTekst.h"
@@ -345,8 +346,7 @@ void Main::closeEvent(QCloseEvent *event) {
         event->ignore();
         return;
     }
-    KopieTimer->stop(); // no copy half taken is handed over after the last one is gone
-    herstel_->stop();   // ended as it should: nothing to recover
+    herstel_->stop(); // ended as it should: nothing to recover
     // A settings file that cannot be written does not keep the program from ending.
     Settings::schrijf(folder_.instellingen(), ontwerp_.groot());
     event->accept();

@@ -3,9 +3,7 @@
 #include "editor/Ontwerp.h"
 #include "editor/Selectie.h"
 #include "editor/ToolButtons.h"
-#include "project/HerstelSchrijver.h"
 #include "project/ProjectMap.h"
-#include "project/StapKopie.h"
 #include "symbols/Symbool.h"
 #include "symbols/vensters/SymboolPaneel.h"
 #include "ui/AppFolder.h"
@@ -17,6 +15,7 @@
 #include <memory>
 
 class BreadboardEditor;
+class HerstelBewaker;
 class Herstelmap;
 class LoepPaneel;
 class Platform;
@@ -162,15 +161,8 @@ private:
     // --- the recovery copy of unsaved work (Main_Herstel.cpp)
     void verbindHerstel();
     void biedHerstelAan(); // once the window shows
-    void HerstelTimer_Tick();
-    void KopieTimer_Tick();
     Herstelmap herstelmap() const;
-    HerstelSchrijver::Momentopname momentopname();
-    void ontwerpBewaard(); // saved, opened or new: nothing left to recover
-    std::unique_ptr<HerstelSchrijver> herstel_;
-    QTimer *HerstelTimer = nullptr;
-    QTimer *KopieTimer = nullptr; // a band of the sheets a turn, until both are copied
-    StapKopie picKopie_, pic2Kopie_;
+    HerstelBewaker *herstel_ = nullptr;
     bool getoond_ = false;
 
     // --- the sheet to the clipboard and to a file (Main_Export.cpp)

@@ -1,6 +1,7 @@
 #include "app/vensters/Main.h"
 
 #include "app/StartBestand.h"
+#include "editor/HerstelBewaker.h"
 #include "project/ProjectImport.h"
 #include "project/ProjectOpslaan.h"
 #include "project/RecenteProjecten.h"
@@ -79,5 +80,5 @@ void Main::openVoorbeeld(const QString &naam) {
         return;
     }
     toonGeladen(geladen, QStringLiteral("*.*"));
-    ontwerpBewaard();
+    herstel_->bewaard();
 }

@@ -3,6 +3,7 @@
 #include "app/MainLayout.h"
 #include "app/StartupLists.h"
 #include "editor/Afdrukken.h"
+#include "editor/HerstelBewaker.h"
 #include "editor/vensters/Afdrukvoorbeeld.h"
 #include "editor/vensters/LoepPaneel.h"
 #include "project/ProjectMap.h"
@@ -74,7 +75,7 @@ void Main::NieuwOntwerp() {
     if (!platform_.ask(kNieuwVraag, kNieuwTitel)) return;
     ontwerp_.nieuw(RasterScroll->value(), StartupLists::beginLijst());
     Text1->setReadOnly(false);
-    ontwerpBewaard();
+    herstel_->bewaard();
 }
 
 void Main::NewKnop_Click() {
@@ -87,7 +88,7 @@ void Main::ProjectOpslaan() {
     QString naam;
     if (::ProjectOpslaan(platform_, ProjectMap(folder_.projecten()), kopie.naam, kopie.inhoud(),
                          &naam)) {
-        ontwerpBewaard();
+        herstel_->bewaard();
         onthoudProject(naam);
     }
 }
@@ -106,7 +107,7 @@ void Main::openProject(const QString &naam) {
         return;
     }
     toonGeladen(geladen, naam);
-    ontwerpBewaard();
+    herstel_->bewaard();
     onthoudProject(naam);
 }
 

@@ -11,9 +11,9 @@
 
 namespace {
 
-const QVector<SymbolCategorie> &bibliotheek() {
+const QVector<SymboolCategorie> &bibliotheek() {
     static QTemporaryDir map;
-    static QVector<SymbolCategorie> categorieen;
+    static QVector<SymboolCategorie> categorieen;
     if (categorieen.isEmpty()) {
         QImage symbool(49, 49, QImage::Format_RGB32);
         symbool.fill(Qt::white);
@@ -33,7 +33,7 @@ const QVector<SymbolCategorie> &bibliotheek() {
 
 // The first key: read every category folder, then search.
 void BM_ZoekBegin(benchmark::State &state) {
-    const QVector<SymbolCategorie> &categorieen = bibliotheek();
+    const QVector<SymboolCategorie> &categorieen = bibliotheek();
     SymboolZoeken zoeker;
     for (auto _ : state) {
         zoeker.lees(categorieen);

@@ -69,7 +69,7 @@ QVector<SymboolTreffer> LaatstGebruikt::bestaande(const QString &symbolenFolder)
     const QString root = QDir::cleanPath(symbolenFolder);
     for (const Regel &regel : regels_) {
         const QString map = root + QLatin1Char('/') + regel.map;
-        if (!SymbolLibrary::bestandVan(map, regel.naam).isEmpty())
+        if (!SymboolBibliotheek::bestandVan(map, regel.naam).isEmpty())
             uit.push_back({regel.naam, regel.map.toLower(), map});
     }
     return uit;

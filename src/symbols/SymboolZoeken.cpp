@@ -18,10 +18,10 @@ QString SymboolZoeken::vouw(const QString &tekst) {
     return uit;
 }
 
-void SymboolZoeken::lees(const QVector<SymbolCategorie> &categorieen) {
+void SymboolZoeken::lees(const QVector<SymboolCategorie> &categorieen) {
     symbolen_.clear();
-    for (const SymbolCategorie &categorie : categorieen) {
-        SymbolLibrary map;
+    for (const SymboolCategorie &categorie : categorieen) {
+        SymboolBibliotheek map;
         map.lees(categorie.map);
         const QString gevouwenCategorie = vouw(categorie.naam);
         for (const QString &naam : map.namen())

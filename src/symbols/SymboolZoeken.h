@@ -1,6 +1,6 @@
 #pragma once
 
-#include "symbols/SymbolLibrary.h"
+#include "symbols/SymboolBibliotheek.h"
 
 #include <QString>
 #include <QVector>
@@ -28,7 +28,7 @@ public:
     // The text as it is compared: lower case, accents and other marks taken off.
     static QString vouw(const QString &tekst);
 
-    void lees(const QVector<SymbolCategorie> &categorieen);
+    void lees(const QVector<SymboolCategorie> &categorieen);
 
     // The symbols whose name, or whose category's name, holds `tekst` anywhere,
     // ignoring case and accents; by category, then by name. Nothing for an empty text.

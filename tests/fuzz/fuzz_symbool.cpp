@@ -1,12 +1,12 @@
 // A symbol of the library: any file in a category folder can be chosen as the
 // current symbol.
 #include "FuzzOmgeving.h"
-#include "symbols/SymbolLibrary.h"
+#include "symbols/SymboolBibliotheek.h"
 #include "ui/Surface.h"
 
 FUZZ_DOEL(bytes) {
     FuzzOmgeving::schrijf(QStringLiteral("Symbolen/Weerstanden/R.bmp"), bytes);
-    SymbolLibrary bibliotheek;
+    SymboolBibliotheek bibliotheek;
     bibliotheek.lees(FuzzOmgeving::map() + QStringLiteral("/Symbolen/Weerstanden"));
     FUZZ_EIS(bibliotheek.namen() == QStringList{QStringLiteral("R")});
     Surface IconPic(49, 49);

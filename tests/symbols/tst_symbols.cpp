@@ -8,7 +8,7 @@
 #include "symbols/IconTools.h"
 #include "symbols/LaatstGebruikt.h"
 #include "symbols/Patronen.h"
-#include "symbols/SymbolLibrary.h"
+#include "symbols/SymboolBibliotheek.h"
 #include "symbols/SymboolZoeken.h"
 #include "symbols/Texturen.h"
 #include "ui/AppFolder.h"
@@ -67,7 +67,7 @@ struct Bibliotheek {
     TestFolder folder;
     QString symbolen = QFileInfo(folder.makeDir(QStringLiteral("\\Symbolen\\Leeg"))).path();
     QString map = folder.makeDir(QStringLiteral("\\Symbolen\\Weerstanden"));
-    SymbolLibrary lijst;
+    SymboolBibliotheek lijst;
     ScriptedPlatform platform;
     Bibliotheek() {
         for (const QString &naam : kVooraf)
@@ -88,15 +88,14 @@ private slots:
     // Categories are folders in any case, never paths; names sorted; Windows-1252 names work.
     void namen() {
         Bibliotheek bib;
-        const QVector<SymbolCategorie> lijst = SymbolLibrary::categorieen(bib.symbolen);
-        ALLE_WAAR(
-            lijst.size() == 2,
-            QDir(SymbolLibrary::categorieMap("WEERSTANDEN", lijst, bib.symbolen)).canonicalPath() ==
-                QDir(bib.map).canonicalPath());
+        const QVector<SymboolCategorie> lijst = SymboolBibliotheek::categorieen(bib.symbolen);
+        ALLE_WAAR(lijst.size() == 2,
+                  QDir(SymboolBibliotheek::categorieMap("WEERSTANDEN", lijst, bib.symbolen))
+                          .canonicalPath() == QDir(bib.map).canonicalPath());
         for (const char *geen :
              {"weerst", "", ".", "Weerstanden/../Leeg", "..\\Symbolen", "los.bmp"})
-            QVERIFY2(SymbolLibrary::categorieMap(geen, lijst, bib.symbolen).isEmpty(), geen);
-        QCOMPARE(SymbolLibrary::symboolNamen(
+            QVERIFY2(SymboolBibliotheek::categorieMap(geen, lijst, bib.symbolen).isEmpty(), geen);
+        QCOMPARE(SymboolBibliotheek::symboolNamen(
                      {"a", "abc", "abcd", "b.bmp", "A.bmp", "a2.bmp", " R .bmp"}),
                  (QStringList{"", " R ", "A", "a2", "b"}));
         const QByteArray ruw = QFile::encodeName(bib.map) + "/\x80uro.bmp"; // "€uro"
@@ -117,7 +116,7 @@ private slots:
         const QImage plaatje = bont(3, 200).convertToFormat(QImage::Format_Indexed8);
         folder.writePicture(QStringLiteral("\\Symbolen\\IC\\A.BMP"), plaatje); // any case
         folder.writeFile("Symbolen/IC/B.bmp", bmpHeader(1 << 20, 1 << 20));    // huge
-        SymbolLibrary lijst;
+        SymboolBibliotheek lijst;
         lijst.lees(folder.path(QStringLiteral("\\Symbolen\\IC")));
         Surface IconPic(filledPicture(49, 49, qRgb(30, 30, 200))); // an earlier symbol
         QImage verwacht = filledPicture(49, 49, Surface::kWhite);
@@ -160,7 +159,8 @@ private slots:
                      QStringLiteral("Geef een nieuwe naam voor dit symbool... \r\n%1| Rename|%1")
                          .arg(kVooraf[rij]));
         QFile::remove(bib.map + "/R10.bmp");
-        QCOMPARE(SymbolLibrary::hernoemBestand(bib.map, "R10", "R9"), SymbolLibrary::kNietGevonden);
+        QCOMPARE(SymboolBibliotheek::hernoemBestand(bib.map, "R10", "R9"),
+                 SymboolBibliotheek::kNietGevonden);
     }
 
     // Delete asks first; the entry goes even when the file cannot; a read-only file stays.
@@ -203,7 +203,7 @@ private slots:
             folder.writeFile(QStringLiteral("Symbolen/") + QString::fromUtf8(pad), "BM");
         const QString geheim = folder.path("Symbolen/Geheim");
         QVERIFY(QFile::setPermissions(geheim, {}));
-        QVector<SymbolCategorie> categorieen = {
+        QVector<SymboolCategorie> categorieen = {
             {"halfgeleiders", folder.path("Symbolen/Halfgeleiders")},
             {"overige", folder.path("Symbolen/Overige")},
             {"weerstanden", folder.path("Symbolen/Weerstanden")}};

@@ -6,7 +6,7 @@
 #include "TestRunner.h"
 #include "project/ProjectMap.h"
 #include "symbols/IconDesignModel.h"
-#include "symbols/SymbolLibrary.h"
+#include "symbols/SymboolBibliotheek.h"
 #include "ui/PictureFile.h"
 #include "ui/Surface.h"
 
@@ -80,7 +80,7 @@ QImage gelezenDoor(int weg, const QByteArray &bestand) {
     ScriptedPlatform platform;
     platform.openAnswers << map.writeFile("Symbolen/proef/S.bmp", bestand);
     if (weg == 0) {
-        SymbolLibrary bibliotheek;
+        SymboolBibliotheek bibliotheek;
         bibliotheek.lees(map.path("Symbolen/proef"));
         Surface IconPic(49, 49);
         return bibliotheek.laad(0, IconPic) ? IconPic.image() : QImage();

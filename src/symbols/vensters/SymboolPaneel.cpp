@@ -78,11 +78,11 @@ SymboolPaneel::SymboolPaneel(QWidget *paneel, const AppFolder &folder, Platform 
 }
 
 void SymboolPaneel::vulCategorieen() {
-    categorieen_ = SymbolLibrary::categorieen(folder_.symbolen());
+    categorieen_ = SymboolBibliotheek::categorieen(folder_.symbolen());
     const QSignalBlocker stil(Combo1);
     Combo1->clear();
     if (!categorieen_.isEmpty()) Combo1->addItem(LaatstGebruikt::kNaam);
-    for (const SymbolCategorie &categorie : categorieen_)
+    for (const SymboolCategorie &categorie : categorieen_)
         Combo1->addItem(categorie.naam);
     if (Combo1->count() > 1) {
         Combo1->setCurrentIndex(1);
@@ -120,7 +120,7 @@ void SymboolPaneel::categorieGetypt(const QString &tekst) {
         toonLaatstGebruikt();
         return;
     }
-    bibliotheek_.lees(SymbolLibrary::categorieMap(tekst, categorieen_, folder_.symbolen()));
+    bibliotheek_.lees(SymboolBibliotheek::categorieMap(tekst, categorieen_, folder_.symbolen()));
     toonSymbolen();
 }
 
@@ -221,7 +221,7 @@ void SymboolPaneel::zoekTekst(const QString &tekst) {
 // Every category folder, as the disk holds them now; the category box keeps its own
 // list, whose entries its indexes stand for.
 void SymboolPaneel::leesBibliotheek() {
-    zoeker_.lees(SymbolLibrary::categorieen(folder_.symbolen()));
+    zoeker_.lees(SymboolBibliotheek::categorieen(folder_.symbolen()));
 }
 
 void SymboolPaneel::toonTreffers(const QVector<SymboolTreffer> &treffers) {
@@ -237,7 +237,7 @@ void SymboolPaneel::toonTreffers(const QVector<SymboolTreffer> &treffers) {
         item->setToolTip(item->text());
     }
     List1->setCurrentRow(-1);
-    PassendeTekst::zet(Label1, SymbolLibrary::telTekst(int(treffers_.size())));
+    PassendeTekst::zet(Label1, SymboolBibliotheek::telTekst(int(treffers_.size())));
 }
 
 void SymboolPaneel::toonLaatstGebruikt() {
@@ -278,7 +278,7 @@ void SymboolPaneel::kiesTreffer(int rij, bool onthouden) {
     }
     if (rij < 0 || rij >= treffers_.size()) return;
     const SymboolTreffer treffer = treffers_.at(rij);
-    if (!SymbolLibrary::laadSymbool(treffer.map, treffer.naam, IconPic_)) return;
+    if (!SymboolBibliotheek::laadSymbool(treffer.map, treffer.naam, IconPic_)) return;
     herkomst_ = treffer;
     herkomstBeeld_ = IconPic_.image();
     if (onthouden) laatst_.gebruikt(treffer.map, treffer.naam);
@@ -294,7 +294,7 @@ void SymboolPaneel::onthoudGebruik() {
 // Rename and Delete on a result: the file in its own category folder.
 void SymboolPaneel::bewerkTreffer(bool hernoemen) {
     const int rij = gekozenRij(List1);
-    SymbolLibrary map;
+    SymboolBibliotheek map;
     int rijInMap = -1;
     if (rij >= 0 && rij < treffers_.size()) {
         map.lees(treffers_.at(rij).map);

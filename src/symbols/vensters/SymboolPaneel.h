@@ -1,7 +1,7 @@
 #pragma once
 
 #include "symbols/LaatstGebruikt.h"
-#include "symbols/SymbolLibrary.h"
+#include "symbols/SymboolBibliotheek.h"
 #include "symbols/SymboolLijst.h"
 #include "symbols/SymboolZoeken.h"
 #include "ui/AppFolder.h"
@@ -70,8 +70,8 @@ private:
     const AppFolder folder_;
     Platform &platform_;
     Surface &IconPic_;
-    SymbolLibrary bibliotheek_;
-    QVector<SymbolCategorie> categorieen_;
+    SymboolBibliotheek bibliotheek_;
+    QVector<SymboolCategorie> categorieen_;
     SymboolZoeken zoeker_;
     LaatstGebruikt laatst_;
     SymboolLijst lijst_;

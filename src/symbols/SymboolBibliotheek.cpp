@@ -1,4 +1,4 @@
-#include "symbols/SymbolLibrary.h"
+#include "symbols/SymboolBibliotheek.h"
 
 #include "ui/AppFolder.h"
 #include "ui/DiskNames.h"
@@ -33,25 +33,25 @@ bool geldigeNaam(const QString &naam) {
            !naam.contains(QChar(0)) && !naam.startsWith(QLatin1Char('.'));
 }
 
-SymbolLibrary::Foutnummer foutVoor(int fout) {
+SymboolBibliotheek::Foutnummer foutVoor(int fout) {
     switch (fout) {
     case 0:
-        return SymbolLibrary::kGelukt;
+        return SymboolBibliotheek::kGelukt;
     case EEXIST:
     case ENOTEMPTY:
-        return SymbolLibrary::kBestaatAl;
+        return SymboolBibliotheek::kBestaatAl;
     case ENOENT:
-        return SymbolLibrary::kNietGevonden;
+        return SymboolBibliotheek::kNietGevonden;
     case EACCES:
     case EPERM:
     case EROFS:
     case EBUSY:
     case ETXTBSY:
-        return SymbolLibrary::kGeenToegang;
+        return SymboolBibliotheek::kGeenToegang;
     case ENAMETOOLONG:
-        return SymbolLibrary::kOngeldigeNaam;
+        return SymboolBibliotheek::kOngeldigeNaam;
     default:
-        return SymbolLibrary::kToegangsFout;
+        return SymboolBibliotheek::kToegangsFout;
     }
 }
 
@@ -80,18 +80,18 @@ QByteArray symboolBestand(const QString &map, const QString &naam) {
 
 } // namespace
 
-QVector<SymbolCategorie> SymbolLibrary::categorieen(const QString &symbolenFolder) {
-    QVector<SymbolCategorie> result;
+QVector<SymboolCategorie> SymboolBibliotheek::categorieen(const QString &symbolenFolder) {
+    QVector<SymboolCategorie> result;
     const QString root = QDir::cleanPath(symbolenFolder);
     for (const QString &folder : AppFolder::subfolders(root))
         result.push_back({folder.toLower(), root + QLatin1Char('/') + folder});
     return result;
 }
 
-QString SymbolLibrary::categorieMap(const QString &tekst,
-                                    const QVector<SymbolCategorie> &categorieen,
-                                    const QString &symbolenFolder) {
-    for (const SymbolCategorie &categorie : categorieen)
+QString SymboolBibliotheek::categorieMap(const QString &tekst,
+                                         const QVector<SymboolCategorie> &categorieen,
+                                         const QString &symbolenFolder) {
+    for (const SymboolCategorie &categorie : categorieen)
         if (categorie.naam == tekst) return categorie.map;
     if (tekst.isEmpty() || !geldigeNaam(tekst)) return {};
     const QString root = QDir::cleanPath(symbolenFolder);
@@ -100,7 +100,7 @@ QString SymbolLibrary::categorieMap(const QString &tekst,
     return root + QLatin1Char('/') + entry;
 }
 
-QStringList SymbolLibrary::symboolNamen(const QStringList &bestanden) {
+QStringList SymboolBibliotheek::symboolNamen(const QStringList &bestanden) {
     QStringList namen;
     namen.reserve(bestanden.size());
     for (const QString &bestand : bestanden)
@@ -109,16 +109,16 @@ QStringList SymbolLibrary::symboolNamen(const QStringList &bestanden) {
     return namen;
 }
 
-int SymbolLibrary::invoegPlaats(const QStringList &namen, const QString &naam) {
+int SymboolBibliotheek::invoegPlaats(const QStringList &namen, const QString &naam) {
     return int(std::upper_bound(namen.begin(), namen.end(), naam, voor) - namen.begin());
 }
 
-QString SymbolLibrary::telTekst(int aantal) {
+QString SymboolBibliotheek::telTekst(int aantal) {
     return QString::number(aantal) + QStringLiteral(" Symbolen gevonden...");
 }
 
-SymbolLibrary::Foutnummer SymbolLibrary::hernoemBestand(const QString &map, const QString &oud,
-                                                        const QString &nieuw) {
+SymboolBibliotheek::Foutnummer
+SymboolBibliotheek::hernoemBestand(const QString &map, const QString &oud, const QString &nieuw) {
     if (!geldigeNaam(nieuw)) return kOngeldigeNaam;
     const QByteArray bron = symboolBestand(map, oud);
     if (bron.isEmpty()) return kNietGevonden;
@@ -127,7 +127,7 @@ SymbolLibrary::Foutnummer SymbolLibrary::hernoemBestand(const QString &map, cons
     return foutVoor(hernoemZonderVervangen(bron, doel));
 }
 
-bool SymbolLibrary::verwijderBestand(const QString &map, const QString &naam) {
+bool SymboolBibliotheek::verwijderBestand(const QString &map, const QString &naam) {
     const QByteArray bestand = symboolBestand(map, naam);
     struct stat info;
     if (bestand.isEmpty() || ::stat(bestand.constData(), &info) != 0) return false;
@@ -137,7 +137,7 @@ bool SymbolLibrary::verwijderBestand(const QString &map, const QString &naam) {
     return ::unlink(bestand.constData()) == 0;
 }
 
-void SymbolLibrary::lees(const QString &map) {
+void SymboolBibliotheek::lees(const QString &map) {
     if (!map.isEmpty()) map_ = map;
     QStringList bestanden;
     if (!map_.isEmpty())
@@ -146,7 +146,7 @@ void SymbolLibrary::lees(const QString &map) {
     namen_ = symboolNamen(bestanden);
 }
 
-std::optional<int> SymbolLibrary::voegToe(const QString &pad) {
+std::optional<int> SymboolBibliotheek::voegToe(const QString &pad) {
     const QFileInfo bestand(pad);
     const QString naam = bestand.fileName();
     // As the listing would see it: only files of the folder itself, never hidden ones.
@@ -161,26 +161,26 @@ std::optional<int> SymbolLibrary::voegToe(const QString &pad) {
     return plaats;
 }
 
-QString SymbolLibrary::gekozen(int rij) const {
+QString SymboolBibliotheek::gekozen(int rij) const {
     return rij >= 0 && rij < namen_.size() ? namen_[rij] : QString();
 }
 
-bool SymbolLibrary::laad(int rij, Surface &IconPic) const {
+bool SymboolBibliotheek::laad(int rij, Surface &IconPic) const {
     if (rij < 0 || rij >= namen_.size()) return false;
     return laadSymbool(map_, namen_[rij], IconPic);
 }
 
-bool SymbolLibrary::laadSymbool(const QString &map, const QString &naam, Surface &IconPic) {
+bool SymboolBibliotheek::laadSymbool(const QString &map, const QString &naam, Surface &IconPic) {
     const std::optional<QImage> symbool = PictureFile::readNative(symboolBestand(map, naam));
     if (symbool) IconPic.paste(*symbool);
     return symbool.has_value();
 }
 
-QByteArray SymbolLibrary::bestandVan(const QString &map, const QString &naam) {
+QByteArray SymboolBibliotheek::bestandVan(const QString &map, const QString &naam) {
     return symboolBestand(map, naam);
 }
 
-std::optional<int> SymbolLibrary::hernoem(int rij, Platform &platform) {
+std::optional<int> SymboolBibliotheek::hernoem(int rij, Platform &platform) {
     const QString oud = gekozen(rij);
     if (oud.isEmpty()) {
         platform.message(kEerstKiezen);
@@ -203,7 +203,7 @@ std::optional<int> SymbolLibrary::hernoem(int rij, Platform &platform) {
     return plaats;
 }
 
-bool SymbolLibrary::verwijder(int rij, Platform &platform) {
+bool SymboolBibliotheek::verwijder(int rij, Platform &platform) {
     const QString naam = gekozen(rij);
     if (naam.isEmpty()) {
         platform.message(kEerstKiezen);

@@ -1,7 +1,7 @@
 // How long the library panel takes for a big category, for choosing a symbol, and
 // for drawing the pictures of the buttons at start-up.
 #include "editor/ToolIcons.h"
-#include "symbols/SymbolLibrary.h"
+#include "symbols/SymboolBibliotheek.h"
 #include "ui/Surface.h"
 
 #include <QFile>
@@ -33,7 +33,7 @@ QString categorie(int aantal) {
 
 void BM_SymboolLijst(benchmark::State &state) {
     const QString map = categorie(int(state.range(0)));
-    SymbolLibrary bibliotheek;
+    SymboolBibliotheek bibliotheek;
     for (auto _ : state) {
         bibliotheek.lees(map);
         benchmark::DoNotOptimize(bibliotheek.namen().size());
@@ -43,7 +43,7 @@ void BM_SymboolLijst(benchmark::State &state) {
 BENCHMARK(BM_SymboolLijst)->Arg(100)->Arg(2000)->Unit(benchmark::kMillisecond);
 
 void BM_SymboolKiezen(benchmark::State &state) {
-    SymbolLibrary bibliotheek;
+    SymboolBibliotheek bibliotheek;
     bibliotheek.lees(categorie(100));
     Surface IconPic(49, 49);
     for (auto _ : state)

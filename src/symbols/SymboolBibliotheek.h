@@ -13,7 +13,7 @@ class Surface;
 // The symbol library is the folder "\Symbolen\": one subfolder per category, each
 // holding 49 x 49 symbol bitmaps. A category is shown by its folder's name in lower
 // case; each shown name stays tied to its real folder, whatever its case.
-struct SymbolCategorie {
+struct SymboolCategorie {
     QString naam; // as the category box shows it
     QString map;  // the real folder
 };
@@ -22,7 +22,7 @@ struct SymbolCategorie {
 // taken from one of them, Rename and Delete. The folders are the only store; the
 // list is built from a folder and afterwards follows only what the panel itself
 // does to it. Names are kept sorted ignoring case.
-class SymbolLibrary {
+class SymboolBibliotheek {
 public:
     // Why a rename failed, shown to the user as "(foutnummer: N)". The numbers are
     // the ones users of the program know from its file layer, and never change.
@@ -37,12 +37,12 @@ public:
     };
 
     // The categories in the order of the folder listing; none for a missing folder.
-    static QVector<SymbolCategorie> categorieen(const QString &symbolenFolder);
+    static QVector<SymboolCategorie> categorieen(const QString &symbolenFolder);
 
     // The folder that the category box's text names: a category of the box, or a
     // folder of the library found ignoring case. Empty for a text that names no
     // folder of the library (a half-typed name, "..", a path).
-    static QString categorieMap(const QString &tekst, const QVector<SymbolCategorie> &categorieen,
+    static QString categorieMap(const QString &tekst, const QVector<SymboolCategorie> &categorieen,
                                 const QString &symbolenFolder);
 
     // The symbol names of a folder's files: each file name without its last four

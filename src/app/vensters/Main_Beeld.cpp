@@ -74,10 +74,12 @@ bool Main::helptBijGaten() const {
 void Main::toonVerbonden(int x, int y) {
     const Gaten &gaten = Gaten::voor(ontwerp_.groot());
     std::optional<Gaten::Gat> gat;
-    if (helptBijGaten()) gat = gaten.onder({x, y});
-    if (helptBijGaten() && !gat && menu_.VastklikItem->isChecked() &&
-        bewerker_->Modus() == BreadboardEditor::kDraadverbinding)
-        gat = gaten.dichtstbij({x, y});
+    if (helptBijGaten()) {
+        gat = gaten.onder({x, y});
+        if (!gat && menu_.VastklikItem->isChecked() &&
+            bewerker_->Modus() == BreadboardEditor::kDraadverbinding)
+            gat = gaten.dichtstbij({x, y});
+    }
     QVector<QRect> vakken;
     if (gat)
         for (const Gaten::Gat &samen : gaten.verbonden(*gat))

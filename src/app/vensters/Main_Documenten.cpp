@@ -6,6 +6,7 @@
 #include "project/ProjectOpslaan.h"
 #include "project/RecenteProjecten.h"
 #include "ui/Platform.h"
+#include "ui/vensters/Vormgeving.h"
 
 #include <QAction>
 #include <QMenu>
@@ -50,8 +51,8 @@ void Main::toonRecenteProjecten() {
     if (namen.isEmpty()) return;
     for (int i = 0; i < namen.size(); ++i) {
         // "&1 Naam": the digit is the item's key; an "&" of the name shows as it is.
-        const QString tekst = QStringLiteral("&%1 %2").arg(i + 1).arg(
-            QString(namen[i]).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        const QString tekst =
+            QStringLiteral("&%1 %2").arg(i + 1).arg(Vormgeving::alsMenuTekst(namen[i]));
         auto *item = new QAction(tekst, menu_.BestandMenu);
         const QString &naam = namen[i];
         connect(item, &QAction::triggered, this, [this, naam] { openProject(naam); });
@@ -64,9 +65,8 @@ void Main::toonRecenteProjecten() {
 void Main::toonVoorbeeldProjecten() {
     menu_.VoorbeeldenMenu->clear();
     for (const QString &naam : ProjectMap(folder_.voorbeelden()).namen())
-        menu_.VoorbeeldenMenu->addAction(
-            QString(naam).replace(QLatin1Char('&'), QStringLiteral("&&")), this,
-            [this, naam] { openVoorbeeld(naam); });
+        menu_.VoorbeeldenMenu->addAction(Vormgeving::alsMenuTekst(naam), this,
+                                         [this, naam] { openVoorbeeld(naam); });
 }
 
 // An example opens as an untitled copy: a save asks for a name and goes to the projects,

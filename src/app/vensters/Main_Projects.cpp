@@ -120,9 +120,7 @@ void Main::toonGeladen(const ProjectMap::Geladen &geladen, const QString &naam) 
 }
 
 void Main::toonNaam(const QString &naam) {
-    // A menu caption would take "R&D" for "RD" with Alt+D as its key; the name shows
-    // as it was typed.
-    menu_.NaamOntwerp->setTitle(QString(naam).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    menu_.NaamOntwerp->setTitle(Vormgeving::alsMenuTekst(naam));
 }
 
 void Main::OntwerpAfdrukken() {

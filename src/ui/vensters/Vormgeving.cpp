@@ -189,4 +189,8 @@ void tekstKleur(QWidget *besturing, QColor kleur) {
     besturing->setPalette(palet);
 }
 
+QString alsMenuTekst(const QString &naam) {
+    return QString(naam).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 } // namespace Vormgeving

@@ -99,5 +99,8 @@ void inVasteRuimte(QWidget *besturing);
 void onderschrift(QWidget *besturing);
 // Sets the colour of a label's text, for a label on a picture of known colours.
 void tekstKleur(QWidget *besturing, QColor kleur);
+// A name as a menu shows it as typed: a menu would take the "&" of "R&D" for the key of
+// the letter after it.
+QString alsMenuTekst(const QString &naam);
 
 } // namespace Vormgeving

@@ -8,6 +8,8 @@
 
 #include <QFile>
 
+const QString Ontwerp::kNieuwVraag = QStringLiteral("Wilt u een nieuw ontwerp maken?");
+const QString Ontwerp::kNieuwTitel = QStringLiteral(" Nieuw");
 const QString Ontwerp::kTeGroot =
     QStringLiteral("De componentenlijst van dit project is te groot om te tonen.\r\n"
                    "Ze blijft ongewijzigd bewaard wanneer u het project opslaat.");

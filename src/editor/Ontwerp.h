@@ -32,6 +32,8 @@ public:
 
     // The list box's text while the list is too large to show in it.
     static const QString kTeGroot;
+    // The question before a new design and before a new breadboard, and its title.
+    static const QString kNieuwVraag, kNieuwTitel;
 
     // The design at one moment: what a save writes, an export exports, a recovery copy
     // keeps and a print prints.

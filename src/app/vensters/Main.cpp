@@ -3,32 +3,24 @@
 #include "app/MainLayout.h"
 #include "app/Settings.h"
 #include "app/StartupLists.h"
-#include "board/BoardSize.h"
 #include "board/Raster.h"
-#include "editor/BreadboardEditor.h"
 #include "editor/HerstelBewaker.h"
+#include "editor/vensters/WerkBalkPaneel.h"
 #include "ui/Platform.h"
 #include "ui/Twips.h"
-#include "ui/vensters/PassendeTekst.h"
 #include "ui/vensters/SheetView.h"
 #include "ui/vensters/Vormgeving.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 
@@ -84,21 +76,23 @@ Main::~Main() {
 
 namespace {
 
-// What the table of controls can make: a member of the window of one of these kinds.
+// What the table of controls can make: a member of the window of one of these kinds,
+// or a panel or a backdrop that only the controls on it need.
 template <typename Widget> using Lid = Widget *Main::*;
+struct Paneel {};
+struct Vlak {};
 using Besturingslid =
-    std::variant<Lid<QFrame>, Lid<QLabel>, Lid<QPushButton>, Lid<QToolButton>, Lid<QComboBox>,
-                 Lid<QListWidget>, Lid<QScrollBar>, Lid<QTextBrowser>, Lid<QPlainTextEdit>,
-                 Lid<QLineEdit>, Lid<QCheckBox>, Lid<SheetView>,
-                 std::array<QToolButton *, 16> Main::*, std::array<QToolButton *, 3> Main::*>;
+    std::variant<Paneel, Vlak, Lid<QLabel>, Lid<QToolButton>, Lid<QScrollBar>, Lid<QTextBrowser>,
+                 Lid<QPlainTextEdit>, Lid<SheetView>, std::array<QToolButton *, 16> Main::*,
+                 std::array<QToolButton *, 3> Main::*>;
 
-constexpr QRgb kKnoppenGrijs = qRgb(216, 213, 206), kDonker = qRgb(90, 90, 100);
+constexpr QRgb kKnoppenGrijs = Vormgeving::kPaneelGrijs, kDonker = qRgb(90, 90, 100);
 
 } // namespace
 
 // One control: the panel it lies on (none for a panel itself), its name, the member
-// that keeps it, and what it shows: a caption, a tooltip, a backdrop's colour, the
-// picture of a sheet.
+// that keeps it, and what it shows: a caption, a button's tooltip, a backdrop's colour,
+// the picture of a sheet.
 struct Main::Besturing {
     const char *paneel;
     const char *naam;
@@ -113,90 +107,76 @@ struct Main::Besturing {
 // under what follows it on its panel.
 void Main::maakBesturing() {
     static const Besturing tabel[] = {
-        {nullptr, "Frame1", &Main::Frame1},
-        {"Frame1", "BackKnoppen", &Main::BackKnoppen, nullptr, nullptr, kKnoppenGrijs},
+        {nullptr, "Frame1", Paneel{}},
+        {"Frame1", "BackKnoppen", Vlak{}, nullptr, nullptr, kKnoppenGrijs},
         {"Frame1", "Knop%1", &Main::Knop},
-        {nullptr, "Frame2", &Main::Frame2},
-        {nullptr, "Frame4", &Main::Frame4},
-        {"Frame4", "Label4", &Main::Label4, nullptr, nullptr, kDonker},
+        {nullptr, "Frame2", Paneel{}},
+        {nullptr, "Frame4", Paneel{}},
+        {"Frame4", "Label4", Vlak{}, nullptr, nullptr, kDonker},
         {"Frame4", "IconPic", &Main::IconPicView, nullptr, nullptr, 0,
          [](Main &m) -> Surface & { return m.IconPic; }},
-        {"Frame4", "Label5", &Main::Label5, nullptr, nullptr, kKnoppenGrijs},
+        {"Frame4", "Label5", Vlak{}, nullptr, nullptr, kKnoppenGrijs},
         {"Frame4", "HorKnop", &Main::HorKnop, nullptr, " Spiegelbeeld "},
         {"Frame4", "VerKnop", &Main::VerKnop, nullptr, " Onderste boven "},
-        {"Frame4", "Label7", &Main::Label7, nullptr, nullptr, kKnoppenGrijs},
+        {"Frame4", "Label7", Vlak{}, nullptr, nullptr, kKnoppenGrijs},
         {"Frame4", "RotatieKnop", &Main::RotatieKnop, nullptr, " Kwartslag draaien "},
-        {nullptr, "Frame5", &Main::Frame5},
-        {"Frame5", "Label9", &Main::Label9, nullptr, nullptr, kKnoppenGrijs},
+        {nullptr, "Frame5", Paneel{}},
+        {"Frame5", "Label9", Vlak{}, nullptr, nullptr, kKnoppenGrijs},
         {"Frame5", "Knop2_%1", &Main::Knop2},
-        {nullptr, "Frame6", &Main::Frame6},
-        {"Frame6", "Label2", &Main::Label2, nullptr, nullptr, kKnoppenGrijs},
+        {nullptr, "Frame6", Paneel{}},
+        {"Frame6", "Label2", Vlak{}, nullptr, nullptr, kKnoppenGrijs},
         {"Frame6", "RasterScroll", &Main::RasterScroll},
         {"Frame6", "Label3", &Main::Label3},
         {"Frame6", "BackLabel8", &Main::BackLabel8, nullptr, nullptr, qRgb(200, 220, 220)},
         {"Frame6", "Label8", &Main::Label8},
-        {nullptr, "Frame3", &Main::Frame3},
-        {"Frame3", "BackPic", &Main::BackPic, nullptr, nullptr, kDonker},
+        {nullptr, "Frame3", Paneel{}},
+        {"Frame3", "BackPic", Vlak{}, nullptr, nullptr, kDonker},
         {"Frame3", "Pic", &Main::PicView, nullptr, nullptr, 0,
          [](Main &m) -> Surface & { return m.ontwerp_.Pic; }},
         {"Frame3", "Pic2", &Main::Pic2View, nullptr, nullptr, 0,
          [](Main &m) -> Surface & { return m.ontwerp_.Pic2; }},
         {"Frame3", "Text1", &Main::Text1},
         {"Frame3", "WebBrowser", &Main::WebBrowser},
-        {"Frame3", "WerkBalk", &Main::WerkBalk, nullptr, nullptr, kKnoppenGrijs},
-        {"Frame3", "Combo2", &Main::Combo2},
-        {"Frame3", "Combo3", &Main::Combo3},
-        {"Frame3", "Combo4", &Main::Combo4, nullptr, " Textsize "},
-        {"Frame3", "Text2", &Main::Text2, "Tekst"},
-        {"Frame3", "Check1", &Main::Check1, "Bold"},
-        {"Frame3", "BackClear", &Main::BackClear, nullptr, nullptr, kKnoppenGrijs},
-        {"Frame3", "NewKnop", &Main::NewKnop, "Nieuw"},
-        {"Frame3", "LoepKnop", &Main::LoepKnop, "Loep"},
-        {"Frame3", "LoepScroll", &Main::LoepScroll},
-        {"Frame3", "BBgrootKnop", &Main::BBgrootKnop, "Size"},
-        {"Frame3", "PrintKnop", &Main::PrintKnop, "Print", " Breadboard afdrukken "},
     };
     auto *binnen = new QWidget(this);
     binnen->setObjectName(QStringLiteral("Binnen"));
     // The layout's own font; the menus take the desktop's.
     binnen->setFont(Vormgeving::lettertype());
     setCentralWidget(binnen);
+    const auto deel = [binnen](const char *naam) {
+        return binnen->findChild<QWidget *>(QLatin1String(naam));
+    };
     for (const Besturing &b : tabel)
-        maakBesturing(b, b.paneel ? binnen->findChild<QWidget *>(QLatin1String(b.paneel)) : binnen);
-    symbolen_ = new SymboolPaneel(Frame2, folder_, platform_, IconPic);
+        maakBesturing(b, b.paneel ? deel(b.paneel) : binnen);
+    symbolen_ = new SymboolPaneel(deel("Frame2"), folder_, platform_, IconPic);
+    werkBalk_ = new WerkBalkPaneel(deel("Frame3"), Pic2View, ontwerp_, folder_, platform_);
     zetEigenschappen();
     connect(RasterScroll, &QScrollBar::valueChanged, this, &Main::ZetRaster);
-    connect(BBgrootKnop, &QPushButton::clicked, this, [this] { ontwerp_.wisselBord(platform_); });
-    connect(&ontwerp_, &Ontwerp::bordVeranderd, this,
-            [this](bool groot) { BBgrootKnop->setToolTip(bbGrootHint(groot)); });
 }
 
 void Main::maakBesturing(const Besturing &b, QWidget *parent) {
     const QString naam = QLatin1String(b.naam), tekst = QString::fromUtf8(b.tekst);
     std::visit(
         [&](auto lid) {
-            using Soort = std::remove_reference_t<decltype(this->*lid)>;
-            if constexpr (std::is_same_v<Soort, QFrame *>) {
-                this->*lid = paneel(parent, naam);
-            } else if constexpr (std::is_same_v<Soort, QLabel *>) {
+            using Soort = decltype(lid);
+            if constexpr (std::is_same_v<Soort, Paneel>) {
+                paneel(parent, naam);
+            } else if constexpr (std::is_same_v<Soort, Vlak>) {
+                vlak(parent, naam, QColor::fromRgb(b.kleur));
+            } else if constexpr (std::is_same_v<Soort, Lid<QLabel>>) {
                 this->*lid = b.kleur ? vlak(parent, naam, QColor::fromRgb(b.kleur))
                                      : Vormgeving::tekst(parent, naam, tekst);
-            } else if constexpr (std::is_same_v<Soort, QPushButton *>) {
-                this->*lid = Vormgeving::knop(parent, naam, tekst);
-            } else if constexpr (std::is_same_v<Soort, SheetView *>) {
+            } else if constexpr (std::is_same_v<Soort, Lid<SheetView>>) {
                 this->*lid = new SheetView(b.blad(*this), parent);
                 (this->*lid)->setObjectName(naam);
-            } else if constexpr (std::is_pointer_v<Soort>) {
-                this->*lid = Vormgeving::maak<std::remove_pointer_t<Soort>>(parent, naam);
-                if constexpr (std::is_same_v<Soort, QLineEdit *> ||
-                              std::is_same_v<Soort, QCheckBox *>)
-                    (this->*lid)->setText(tekst);
+            } else if constexpr (std::is_pointer_v<std::remove_reference_t<decltype(this->*lid)>>) {
+                using Widget = std::remove_pointer_t<std::remove_reference_t<decltype(this->*lid)>>;
+                this->*lid = Vormgeving::maak<Widget>(parent, naam);
+                if (b.hint) (this->*lid)->setToolTip(QString::fromUtf8(b.hint));
             } else { // a row of tool buttons, named with their index
                 for (int i = 0; i < int((this->*lid).size()); ++i)
                     (this->*lid)[size_t(i)] = Vormgeving::maak<QToolButton>(parent, naam.arg(i));
             }
-            if constexpr (std::is_pointer_v<Soort>)
-                if (b.hint) (this->*lid)->setToolTip(QString::fromUtf8(b.hint));
         },
         b.lid);
 }
@@ -224,15 +204,8 @@ void Main::zetEigenschappen() {
     // The help pages bring their own light background.
     Vormgeving::kleur(WebBrowser, QColor(248, 248, 242));
     Vormgeving::opVlak(Label8, BackLabel8);
-    Vormgeving::opVlak(Check1, WerkBalk);
-    for (QWidget *keuze : {Combo2, Combo3, Combo4})
-        Vormgeving::inVasteRuimte(keuze);
     RasterScroll->setOrientation(Qt::Horizontal);
     RasterScroll->setRange(0, 255);
-    LoepScroll->setOrientation(Qt::Horizontal);
-    LoepScroll->setRange(1, 9);
-    LoepScroll->setValue(3);
-    BBgrootKnop->setToolTip(bbGrootHint(false));
 }
 
 void Main::pasIn(QSize binnen) {
@@ -240,11 +213,6 @@ void Main::pasIn(QSize binnen) {
     // The desktop places the window, on its free area; our own place would not know
     // the frame the desktop draws round it.
     setAttribute(Qt::WA_Moved, false);
-}
-
-QList<QWidget *> Main::werkBalkBesturing() const {
-    return {WerkBalk,  Combo2,  Combo3,   Combo4,     Text2,       Check1,
-            BackClear, NewKnop, LoepKnop, LoepScroll, BBgrootKnop, PrintKnop};
 }
 
 void Main::plaats(QWidget *control, const QString &naam, int index) {
@@ -286,31 +254,25 @@ void Main::plaatsBesturing() {
     ontwerp_.zetMaten(PicView->size(), Pic2View->size());
     IconPicView->setFixedSize(kSymboolGrootte, kSymboolGrootte);
     // Stacking: the breadboard tools lie over the top of the breadboard sheet.
-    for (QWidget *tool : werkBalkBesturing())
+    for (QWidget *tool : werkBalk_->besturing())
         tool->raise();
-    PassendeTekst::zet(Check1, QStringLiteral("Bold"));
+    werkBalk_->geplaatst();
 }
 
 void Main::vulKeuzeLijsten() {
-    Combo2->addItems(StartupLists::kleuren());
-    Combo3->addItems(StartupLists::gereedschappen());
-    Combo4->addItems(StartupLists::tekstGroottes());
-    Combo4->setCurrentText(QStringLiteral("12"));
+    werkBalk_->vul(StartupLists::kleuren(),
+                   StartupLists::gereedschappen() + StartupLists::onderdelen(folder_.breadboard()),
+                   StartupLists::tekstGroottes());
     ontwerp_.zetLijst(StartupLists::beginLijst());
-
     symbolen_->vulCategorieen();
-    Combo3->addItems(StartupLists::onderdelen(folder_.breadboard()));
 }
 
 void Main::zetBeginToestand() {
-    Combo2->setCurrentIndex(0);
-    Combo3->setCurrentIndex(0);
-
     // What the window shows first: the start page in front of the design sheet; the
     // breadboard sheet, the list and all breadboard tools are hidden.
     Pic2View->hide();
     Text1->hide();
-    for (QWidget *tool : werkBalkBesturing())
+    for (QWidget *tool : werkBalk_->besturing())
         tool->hide();
     WebBrowser->raise();
 }

@@ -14,27 +14,22 @@
 #include <functional>
 #include <memory>
 
-class BreadboardEditor;
 class HerstelBewaker;
 class Herstelmap;
 class LoepPaneel;
 class Platform;
 class QAction;
-class QCheckBox;
-class QComboBox;
 class QFile;
 class QKeyEvent;
-class QFrame;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
-class QPushButton;
 class QScrollBar;
 class QTextBrowser;
 class QTimer;
 class QToolButton;
 class SheetView;
+class WerkBalkPaneel;
 class WijzerPlek;
 
 // The main window: the two sheets, the component list, the symbol library panel,
@@ -95,7 +90,6 @@ private:
         QAction *BitsItem = nullptr, *LedCalcItem = nullptr, *DisplayItem = nullptr;
         QAction *HelpItem = nullptr, *SymbolenLinkItem = nullptr, *SoftwareLinkItem = nullptr;
     } menu_;
-    QList<QWidget *> werkBalkBesturing() const;
     void plaats(QWidget *control, const QString &naam, int index = 0);
     void plaatsBesturing();
     void vulKeuzeLijsten();
@@ -121,23 +115,13 @@ private:
     void verbindToetsen();
     bool sneltoets(QKeyEvent *toets); // a key for a tool; true when it was one
     void zetToetsHints();
-    void kiesGereedschapToets(int index);
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     // --- editing the sheets: placing, tool modes, wires, text, rotate, mirror, shift
     // (Main_Editing.cpp)
     void verbindBewerken();
     void VerschuifTekening(Richting richting); // shift the design sheet one block
-    void maakVoorbeelden();
-    void Combo3_Click(int index);
-    void Pic2_MouseUp(Qt::MouseButton button, int x, int y);
-    void zetTekstLabel();
-    void toonTekstGereedschap();
-    void toonVoorbeelden();
-    void zetBBlayerBeeld();
-    std::unique_ptr<BreadboardEditor> bewerker_; // the breadboard's tool modes
-    // Floating previews over the breadboard sheet: part picture, eraser, text.
-    QLabel *BBlayer = nullptr, *GumLayer = nullptr, *TekstLabel = nullptr;
+    WerkBalkPaneel *werkBalk_ = nullptr;       // the breadboard's tool bar and its tool modes
 
     // --- component list, projects, printing, new design, magnifier and undo
     // (Main_Projects.cpp)
@@ -146,8 +130,6 @@ private:
     void ProjectOpenen();    // tool button 1
     void ProjectOpslaan();   // tool button 2
     void OntwerpAfdrukken(); // tool button 3
-    void NewKnop_Click();
-    void PrintKnop_Click();
     void AfdrukvoorbeeldItem_Click();
     void Undo();
     void LoepKnop_Click();
@@ -200,30 +182,17 @@ private:
     Surface IconPic{kSymboolGrootte, kSymboolGrootte}; // blank (white) until one is chosen
     SymboolPaneel *symbolen_ = nullptr;                // the symbol library panel
 
-    // Panels and the controls on them, named as the program has always named them.
-    QFrame *Frame1 = nullptr, *Frame2 = nullptr, *Frame3 = nullptr, *Frame4 = nullptr,
-           *Frame5 = nullptr, *Frame6 = nullptr;
-    QLabel *BackKnoppen = nullptr;
+    // The controls the window itself keeps, named as the program has always named them.
+    // The panels and backdrops under them are found by their names.
     std::array<QToolButton *, 16> Knop{};
-    QLabel *Label4 = nullptr, *Label5 = nullptr, *Label7 = nullptr;
     SheetView *IconPicView = nullptr;
     QToolButton *HorKnop = nullptr, *VerKnop = nullptr, *RotatieKnop = nullptr;
-    QLabel *Label9 = nullptr;
     std::array<QToolButton *, 3> Knop2{};
-    QLabel *Label2 = nullptr, *Label3 = nullptr, *BackLabel8 = nullptr, *Label8 = nullptr;
+    QLabel *Label3 = nullptr, *BackLabel8 = nullptr, *Label8 = nullptr;
     QScrollBar *RasterScroll = nullptr;
-    QLabel *BackPic = nullptr;
     QTextBrowser *WebBrowser = nullptr;
     SheetView *PicView = nullptr, *Pic2View = nullptr;
     QPlainTextEdit *Text1 = nullptr;
-    QLabel *WerkBalk = nullptr;
-    QComboBox *Combo2 = nullptr, *Combo3 = nullptr, *Combo4 = nullptr;
-    QLineEdit *Text2 = nullptr;
-    QCheckBox *Check1 = nullptr;
-    QLabel *BackClear = nullptr;
-    QPushButton *NewKnop = nullptr, *LoepKnop = nullptr, *BBgrootKnop = nullptr,
-                *PrintKnop = nullptr;
-    QScrollBar *LoepScroll = nullptr;
 
     // --- undo and redo of both sheets (Main_Geschiedenis.cpp)
     void verbindGeschiedenis();
@@ -234,8 +203,7 @@ private:
     // --- zoom and pan of the sheets, wires snapped to holes, the holes that connect
     // (Main_Beeld.cpp)
     void verbindBeeld();
-    SheetView *getoondBlad(); // the sheet that shows, if one does
-    void zetVastklikken(bool aan);
+    SheetView *getoondBlad();         // the sheet that shows, if one does
     void toonVerbonden(int x, int y); // the pointer over the breadboard sheet
     bool helptBijGaten() const;       // in the modes where the board shows what connects
 

@@ -2,12 +2,10 @@
 
 #include "app/Vastklikken.h"
 #include "board/Gaten.h"
-#include "editor/BreadboardEditor.h"
+#include "editor/vensters/WerkBalkPaneel.h"
 #include "ui/vensters/SheetView.h"
 
 #include <QAction>
-#include <QComboBox>
-#include <QLabel>
 
 // Seeing and placing precisely: each sheet zooms and pans on its own (for the run, not in
 // a project), the ends of wires snap to the board's holes, and the board marks the holes
@@ -16,8 +14,6 @@
 void Main::verbindBeeld() {
     for (SheetView *blad : {PicView, Pic2View})
         blad->zetZoombaar(true);
-    // The breadboard's tool bar lies over the top of its sheet.
-    Pic2View->zetBedekt(std::max(0, WerkBalk->geometry().bottom() + 1 - Pic2View->y()));
     connect(menu_.InzoomItem, &QAction::triggered, this, [this] {
         if (SheetView *blad = getoondBlad()) blad->zoomStap(1);
     });
@@ -27,27 +23,16 @@ void Main::verbindBeeld() {
     connect(menu_.WareGrootteItem, &QAction::triggered, this, [this] {
         if (SheetView *blad = getoondBlad()) blad->zetZoom(1);
     });
-    // The previews float over the view where the picture's pixels are.
-    connect(Pic2View, &SheetView::zoomVeranderd, this, [this] {
-        zetBBlayerBeeld();
-        zetTekstLabel();
-    });
-    connect(Pic2View, &SheetView::beeldVerschoven, this, &Main::toonVoorbeelden);
 
     menu_.VastklikItem->setChecked(Vastklikken::lees(folder_.vastklikken()));
-    zetVastklikken(menu_.VastklikItem->isChecked());
+    werkBalk_->zetVastklikken(menu_.VastklikItem->isChecked());
     connect(menu_.VastklikItem, &QAction::toggled, this, [this](bool aan) {
-        zetVastklikken(aan);
+        werkBalk_->zetVastklikken(aan);
         Vastklikken::schrijf(folder_.vastklikken(), aan); // unwritten, it holds for the run
     });
-    connect(&ontwerp_, &Ontwerp::bordVeranderd, this,
-            [this] { zetVastklikken(menu_.VastklikItem->isChecked()); });
 
-    connect(Pic2View, &SheetView::moved, this,
-            [this](Qt::MouseButtons, int x, int y) { toonVerbonden(x, y); });
+    // The holes are marked as the pointer moves over the sheet (Main_Editing.cpp).
     connect(Pic2View, &SheetView::verlaten, this, [this] { Pic2View->zetMarkering({}); });
-    connect(Combo3, qOverload<int>(&QComboBox::activated), this,
-            [this] { Pic2View->zetMarkering({}); });
     Pic2View->zetTip([this](QPoint p) -> SheetView::Tip {
         const Gaten &gaten = Gaten::voor(ontwerp_.groot());
         const std::optional<Gaten::Gat> gat = helptBijGaten() ? gaten.onder(p) : std::nullopt;
@@ -61,12 +46,8 @@ SheetView *Main::getoondBlad() {
     return Pic2View->isVisible() ? Pic2View : nullptr;
 }
 
-void Main::zetVastklikken(bool aan) {
-    bewerker_->zetGaten(aan ? &Gaten::voor(ontwerp_.groot()) : nullptr);
-}
-
 bool Main::helptBijGaten() const {
-    const int modus = bewerker_->Modus();
+    const int modus = werkBalk_->bewerker().Modus();
     return modus == BreadboardEditor::kComponenten || modus == BreadboardEditor::kDraadverbinding;
 }
 
@@ -77,7 +58,7 @@ void Main::toonVerbonden(int x, int y) {
     if (helptBijGaten()) {
         gat = gaten.onder({x, y});
         if (!gat && menu_.VastklikItem->isChecked() &&
-            bewerker_->Modus() == BreadboardEditor::kDraadverbinding)
+            werkBalk_->bewerker().Modus() == BreadboardEditor::kDraadverbinding)
             gat = gaten.dichtstbij({x, y});
     }
     QVector<QRect> vakken;

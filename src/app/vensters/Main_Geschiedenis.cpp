@@ -1,6 +1,5 @@
 #include "app/vensters/Main.h"
 
-#include "editor/BreadboardEditor.h"
 #include "ui/StapNamen.h"
 
 #include <QAction>
@@ -12,7 +11,6 @@
 // for itself: it takes its own keys before the menu's.
 
 void Main::verbindGeschiedenis() {
-    bewerker_->zetGeschiedenis(&ontwerp_.geschiedenis(Ontwerp::Blad::Breadboard));
     connect(menu_.UndoItem, &QAction::triggered, this, &Main::Undo);
     connect(menu_.RedoItem, &QAction::triggered, this, &Main::Redo);
     connect(&ontwerp_, &Ontwerp::geschiedenisVeranderd, this, &Main::toonGeschiedenis);

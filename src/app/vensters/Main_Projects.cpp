@@ -6,6 +6,7 @@
 #include "editor/HerstelBewaker.h"
 #include "editor/vensters/Afdrukvoorbeeld.h"
 #include "editor/vensters/LoepPaneel.h"
+#include "editor/vensters/WerkBalkPaneel.h"
 #include "project/ProjectMap.h"
 #include "project/ProjectOpslaan.h"
 #include "project/vensters/OpenForm.h"
@@ -25,12 +26,7 @@
 #include <QScrollBar>
 #include <QTextDocument>
 
-namespace {
-
-const QString kNieuwVraag = QStringLiteral("Wilt u een nieuw ontwerp maken?");
-const QString kNieuwTitel = QStringLiteral(" Nieuw");
-
-} // namespace
+namespace {} // namespace
 
 // The component list, projects, printing, new design, the magnifier and undo.
 void Main::verbindProjecten() {
@@ -50,16 +46,14 @@ void Main::verbindProjecten() {
     // The magnifier lies over the symbol list, with its cross-hair over it; on a low
     // screen the box is lower.
     wijzer_ = new WijzerPlek(this);
-    loep_ = new LoepPaneel(Frame2, *wijzer_);
+    loep_ =
+        new LoepPaneel(centralWidget()->findChild<QWidget *>(QStringLiteral("Frame2")), *wijzer_);
     plaats(loep_, QStringLiteral("Loep"));
     loep_->richIn(twipsToPixels(MainLayout::krimp(screenTwips_)) / 2);
-    loep_->zetVergroting(LoepScroll->value());
-    connect(LoepScroll, &QScrollBar::valueChanged, loep_, &LoepPaneel::zetVergroting);
-
-    connect(NewKnop, &QPushButton::clicked, this, &Main::NewKnop_Click);
-    connect(PrintKnop, &QPushButton::clicked, this, &Main::PrintKnop_Click);
+    loep_->zetVergroting(werkBalk_->vergroting());
+    connect(werkBalk_, &WerkBalkPaneel::vergrotingGekozen, loep_, &LoepPaneel::zetVergroting);
+    connect(werkBalk_, &WerkBalkPaneel::loepGevraagd, this, &Main::LoepKnop_Click);
     connect(menu_.AfdrukvoorbeeldItem, &QAction::triggered, this, &Main::AfdrukvoorbeeldItem_Click);
-    connect(LoepKnop, &QPushButton::clicked, this, &Main::LoepKnop_Click);
     connect(&ontwerp_, &Ontwerp::naamVeranderd, this, &Main::toonNaam);
     Text1_Change(0, Text1->document()->characterCount());
 }
@@ -72,15 +66,10 @@ void Main::Text1_Change(int positie, int erbij) {
 }
 
 void Main::NieuwOntwerp() {
-    if (!platform_.ask(kNieuwVraag, kNieuwTitel)) return;
+    if (!platform_.ask(Ontwerp::kNieuwVraag, Ontwerp::kNieuwTitel)) return;
     ontwerp_.nieuw(RasterScroll->value(), StartupLists::beginLijst());
     Text1->setReadOnly(false);
     herstel_->bewaard();
-}
-
-void Main::NewKnop_Click() {
-    if (!platform_.ask(kNieuwVraag, kNieuwTitel)) return;
-    ontwerp_.nieuwBreadboard();
 }
 
 void Main::ProjectOpslaan() {
@@ -127,11 +116,6 @@ void Main::OntwerpAfdrukken() {
     const Ontwerp::Kopie kopie = ontwerp_.kopie();
     Afdrukken::OntwerpAfdrukken(platform_, kopie.naam, kopie.Pic.image(), kopie.Pic2.image(),
                                 kopie.regels(), Afdrukinstelling::lees(folder_));
-}
-
-void Main::PrintKnop_Click() {
-    Afdrukken::BreadboardAfdrukken(platform_, ontwerp_.Pic2.image(),
-                                   Afdrukinstelling::lees(folder_));
 }
 
 // The pages of the breadboard print while the breadboard is shown, else the design's.

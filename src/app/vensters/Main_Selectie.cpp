@@ -1,8 +1,8 @@
 #include "app/vensters/Main.h"
 
-#include "editor/BreadboardEditor.h"
 #include "editor/KlembordBeeld.h"
 #include "editor/Ontwerpblad.h"
+#include "editor/vensters/WerkBalkPaneel.h"
 #include "ui/Platform.h"
 #include "ui/StapNamen.h"
 #include "ui/vensters/SheetView.h"
@@ -10,7 +10,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QComboBox>
 #include <QGuiApplication>
 
 // Selecting a part of a sheet to move, cut, copy, paste or delete: whole raster cells on
@@ -61,7 +60,7 @@ Selectie *Main::actieveSelectie() {
     case ToolButtons::Weergave::Ontwerpblad:
         return picSelectie_.get();
     case ToolButtons::Weergave::Breadboard:
-        return &bewerker_->selectie();
+        return &werkBalk_->bewerker().selectie();
     default:
         return nullptr;
     }
@@ -112,18 +111,18 @@ void Main::PlakItem_Click() {
     ontwerp_.alsStap(actiefBladNaam(), StapNamen::kPlakken,
                      [&] { selectie->plak(klembord.beeld, laatstePlek_[index]); });
     // Outside the neutral mode a press draws: the pasted drawing is not held as a selection.
-    if (index == 1 && !bewerker_->neutraal()) selectie->laatVallen();
+    if (index == 1 && !werkBalk_->bewerker().neutraal()) selectie->laatVallen();
     toonSelectie();
 }
 
 // Escape (taken with the other keys of the sheets) drops the selections.
 void Main::laatSelectiesVallen() {
     picSelectie_->laatVallen();
-    bewerker_->selectie().laatVallen();
+    werkBalk_->bewerker().selectie().laatVallen();
     toonSelectie();
 }
 
 void Main::toonSelectie() {
     PicView->zetRand(picSelectie_->rand());
-    Pic2View->zetRand(bewerker_->selectie().rand());
+    Pic2View->zetRand(werkBalk_->bewerker().selectie().rand());
 }

@@ -1,6 +1,6 @@
 #include "app/vensters/Main.h"
-#include "editor/BreadboardEditor.h"
 #include "editor/Sneltoetsen.h"
+#include "editor/vensters/WerkBalkPaneel.h"
 #include "ui/vensters/SheetView.h"
 
 #include <QAbstractSpinBox>
@@ -56,23 +56,7 @@ void Main::zetToetsHints() {
     HorKnop->setToolTip(Sneltoetsen::metToets(HorKnop->toolTip(), QStringLiteral("H")));
     VerKnop->setToolTip(Sneltoetsen::metToets(VerKnop->toolTip(), QStringLiteral("V")));
     RotatieKnop->setToolTip(Sneltoetsen::metToets(RotatieKnop->toolTip(), QStringLiteral("R")));
-    Combo2->setToolTip(QStringLiteral(" Draadkleur (toetsen + en -) "));
-    Combo3->setToolTip(QStringLiteral(" Gereedschap (toetsen 0 tot 3, onderdelen met hun "
-                                      "beginletter, Esc stopt) "));
-    for (int i = 0; i < Combo3->count(); ++i) {
-        const QString toets = Sneltoetsen::gereedschapToets(i, Combo3->itemText(i));
-        if (!toets.isEmpty())
-            Combo3->setItemData(i, Sneltoetsen::metToets(Combo3->itemText(i), toets),
-                                Qt::ToolTipRole);
-    }
-}
-
-// --- the tools at a key
-
-void Main::kiesGereedschapToets(int index) {
-    if (index < 0 || index >= Combo3->count()) return;
-    Combo3->setCurrentIndex(index);
-    Combo3_Click(index);
+    werkBalk_->zetToetsHints();
 }
 
 bool Main::sneltoets(QKeyEvent *toets) {
@@ -83,12 +67,9 @@ bool Main::sneltoets(QKeyEvent *toets) {
                       : PicView->isVisible()  ? Blad::Ontwerp
                       : Pic2View->isVisible() ? Blad::Breadboard
                                               : Blad::Geen;
-    QStringList gereedschappen;
-    for (int i = 0; i < Combo3->count(); ++i)
-        gereedschappen << Combo3->itemText(i);
-    const Sneltoetsen::Opdracht opdracht =
-        Sneltoetsen::opdracht(blad, toets->key(), toets->modifiers(), toets->text(), gereedschappen,
-                              Combo3->currentIndex(), Combo2->currentIndex(), Combo2->count());
+    const Sneltoetsen::Opdracht opdracht = Sneltoetsen::opdracht(
+        blad, toets->key(), toets->modifiers(), toets->text(), werkBalk_->gereedschappen(),
+        werkBalk_->gereedschap(), werkBalk_->kleur(), werkBalk_->kleuren());
     switch (opdracht.soort) {
     case Soort::Geen:
         return false;
@@ -98,7 +79,7 @@ bool Main::sneltoets(QKeyEvent *toets) {
     case Soort::StopGereedschap:
         // As a release of the right button: the tool ends, its previews go.
         laatSelectiesVallen();
-        Pic2_MouseUp(Qt::RightButton, bewerker_->eind().x(), bewerker_->eind().y());
+        werkBalk_->stopGereedschap();
         break;
     case Soort::Draaien:
         RotatieKnop->click();
@@ -110,10 +91,10 @@ bool Main::sneltoets(QKeyEvent *toets) {
         VerKnop->click();
         break;
     case Soort::KiesGereedschap:
-        kiesGereedschapToets(opdracht.index);
+        werkBalk_->kiesGereedschap(opdracht.index);
         break;
     case Soort::KiesKleur:
-        Combo2->setCurrentIndex(opdracht.index);
+        werkBalk_->kiesKleur(opdracht.index);
         break;
     }
     return true;

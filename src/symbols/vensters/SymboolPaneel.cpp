@@ -37,7 +37,8 @@ SymboolPaneel::SymboolPaneel(QWidget *paneel, const AppFolder &folder, Platform 
     Combo1 = Vormgeving::maak<QComboBox>(paneel, QStringLiteral("Combo1"));
     Label1 = Vormgeving::tekst(paneel, QStringLiteral("Label1"), QStringLiteral("0 Symbolen"));
     List1 = Vormgeving::maak<QListWidget>(paneel, QStringLiteral("List1"));
-    Label6 = Vormgeving::vlak(paneel, QStringLiteral("Label6"), QColor(216, 213, 206));
+    Label6 = Vormgeving::vlak(paneel, QStringLiteral("Label6"),
+                              QColor::fromRgb(Vormgeving::kPaneelGrijs));
     RenameKnop = Vormgeving::knop(paneel, QStringLiteral("RenameKnop"), QStringLiteral("Rename"));
     RenameKnop->setToolTip(QStringLiteral(" Rename symbool "));
     DeleteKnop = Vormgeving::knop(paneel, QStringLiteral("DeleteKnop"), QStringLiteral("Delete"));

@@ -47,6 +47,8 @@ constexpr QSize kRandPixels{6, 29};
 
 // The face of the dialogs' ordinary buttons ("Ok", "Transfer", "Reset" ...).
 inline const QColor kKnopKleur{220, 220, 200};
+// The grey behind the tool buttons, the tool bar and the symbol list's count.
+constexpr QRgb kPaneelGrijs = qRgb(216, 213, 206);
 // The background of the tools' drawings (their lines are black) and of the texts
 // that stand on them.
 inline const QColor kTekenVlak{236, 236, 228};

@@ -19,7 +19,7 @@ void BM_PatroonOverTextuur(benchmark::State &state) {
     tegel.zetCombineren(true);
     const int patroon = int(state.range(0));
     for (auto _ : state) {
-        tegel.VScroll1_Change(patroon);
+        tegel.kiesPatroon(patroon);
         benchmark::DoNotOptimize(tegel.voorbeeld().image().constBits());
     }
 }

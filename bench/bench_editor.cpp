@@ -41,10 +41,10 @@ void elastiekStap(benchmark::State &state) {
     Bladen design = bordOntwerp();
     BreadboardEditor editor(design.Pic2, design.GumPic, AppFolder(QStringLiteral("/nonexistent")));
     editor.kiesGereedschap(BreadboardEditor::kDraadverbinding, QStringLiteral("Draadverbinding"));
-    editor.MouseDown(Qt::LeftButton, 5, 200);
+    editor.druk(Qt::LeftButton, 5, 200);
     int y = 100;
     for (auto _ : state) {
-        editor.MouseMove(Qt::LeftButton, kBreed - 5, y);
+        editor.beweeg(Qt::LeftButton, kBreed - 5, y);
         y = y < kHoog - 100 ? y + 3 : 100;
     }
 }

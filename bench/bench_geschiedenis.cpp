@@ -35,12 +35,12 @@ struct Bord {
 void draad(BreadboardEditor &editor, QRandomGenerator &rng) {
     const QPoint a(110 + rng.bounded(850), 100 + rng.bounded(470));
     const QPoint b(110 + rng.bounded(850), 100 + rng.bounded(470));
-    editor.MouseDown(Qt::LeftButton, a.x(), a.y());
+    editor.druk(Qt::LeftButton, a.x(), a.y());
     for (int i = 1; i <= 4; ++i) {
         const QPoint p = a + (b - a) * i / 4;
-        editor.MouseMove(Qt::LeftButton, p.x(), p.y());
+        editor.beweeg(Qt::LeftButton, p.x(), p.y());
     }
-    editor.MouseUp(Qt::LeftButton, b.x(), b.y());
+    editor.laatLos(Qt::LeftButton, b.x(), b.y());
 }
 
 // Bound: 16 MB for 1,000 wires.
@@ -98,10 +98,10 @@ void BM_UndoEnRedo(benchmark::State &state) {
             d.Pic2.drawLine(100, 100 + i * 40, 970, 580 - i * 40, qRgb(255, 0, 0));
         geschiedenis.eind();
         editor.kiesGereedschap(BreadboardEditor::kGummen, QStringLiteral("Gummen"));
-        editor.MouseDown(Qt::LeftButton, 100, 300);
+        editor.druk(Qt::LeftButton, 100, 300);
         for (int x = 100; x < 970; x += 4)
-            editor.MouseMove(Qt::LeftButton, x, 300 + (x % 200));
-        editor.MouseUp(Qt::LeftButton, 970, 300);
+            editor.beweeg(Qt::LeftButton, x, 300 + (x % 200));
+        editor.laatLos(Qt::LeftButton, 970, 300);
         break;
     case kBordGrootte:
         TekenBord(false, d.Pic2, d.GumPic);

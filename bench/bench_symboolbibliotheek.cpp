@@ -1,6 +1,6 @@
 // How long the library panel takes for a big category, for choosing a symbol, and
 // for drawing the pictures of the buttons at start-up.
-#include "editor/ToolIcons.h"
+#include "editor/KnopPlaatjes.h"
 #include "symbols/SymboolBibliotheek.h"
 #include "ui/Surface.h"
 
@@ -54,9 +54,9 @@ BENCHMARK(BM_SymboolKiezen)->Unit(benchmark::kMicrosecond);
 void BM_KnopPlaatjes(benchmark::State &state) {
     for (auto _ : state) {
         for (int i = 0; i < 16; ++i)
-            benchmark::DoNotOptimize(ToolIcons::knop(i));
+            benchmark::DoNotOptimize(KnopPlaatjes::knop(i));
         for (int i = 0; i < 3; ++i)
-            benchmark::DoNotOptimize(ToolIcons::knop2(i));
+            benchmark::DoNotOptimize(KnopPlaatjes::knop2(i));
     }
 }
 BENCHMARK(BM_KnopPlaatjes)->Unit(benchmark::kMillisecond);

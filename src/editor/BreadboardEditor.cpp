@@ -73,7 +73,7 @@ Surface::TextStyle BreadboardEditor::tekstStijl() const {
     return stijl;
 }
 
-void BreadboardEditor::MouseDown(Qt::MouseButton button, int x, int y) {
+void BreadboardEditor::druk(Qt::MouseButton button, int x, int y) {
     if (!ingedrukt_ && geschiedenis_ && !geschiedenis_->bezig()) {
         geschiedenis_->begin(stapNaam());
         getekend_ = QRect();
@@ -109,8 +109,8 @@ void BreadboardEditor::teken(const QRect &plek) {
     if (getekend_) *getekend_ |= plek.normalized().adjusted(-kMarge, -kMarge, kMarge, kMarge);
 }
 
-std::optional<QString> BreadboardEditor::MouseMove(Qt::MouseButtons ingedrukt, int x, int y,
-                                                   bool recht) {
+std::optional<QString> BreadboardEditor::beweeg(Qt::MouseButtons ingedrukt, int x, int y,
+                                                bool recht) {
     std::optional<QString> status = contactpuntTekst(x, y);
     gumHoek_ = QPoint(x - kGumZijde + 1, y - kGumZijde + 1);
     if (neutraal()) {
@@ -134,7 +134,7 @@ std::optional<QString> BreadboardEditor::MouseMove(Qt::MouseButtons ingedrukt, i
     return status;
 }
 
-void BreadboardEditor::MouseUp(Qt::MouseButton button, int x, int y, bool recht) {
+void BreadboardEditor::laatLos(Qt::MouseButton button, int x, int y, bool recht) {
     loslaten(button, x, y, recht);
     ingedrukt_ &= ~Qt::MouseButtons(button);
     if (!ingedrukt_ && geschiedenis_) geschiedenis_->eind(std::nullopt, getekend_);

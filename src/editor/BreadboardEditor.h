@@ -59,11 +59,11 @@ public:
     // Snapping the ends of wires to the holes of this board; none: off.
     void zetGaten(const Gaten *gaten) { gaten_ = gaten; }
 
-    void MouseDown(Qt::MouseButton button, int x, int y);
+    void druk(Qt::MouseButton button, int x, int y);
     // Answers the status line's new text, if the pointer is over a contact point.
     // `recht` (Shift held) keeps a wire horizontal, vertical or at 45 degrees.
-    std::optional<QString> MouseMove(Qt::MouseButtons ingedrukt, int x, int y, bool recht = false);
-    void MouseUp(Qt::MouseButton button, int x, int y, bool recht = false);
+    std::optional<QString> beweeg(Qt::MouseButtons ingedrukt, int x, int y, bool recht = false);
+    void laatLos(Qt::MouseButton button, int x, int y, bool recht = false);
 
     int Modus() const { return Modus_; }
     // In the neutral modes a drag chooses a part of the drawing to move, copy or cut.

@@ -21,12 +21,12 @@ int TextformModel::breedte(const QString &code) {
     return Surface::textSize(code, letter()).width();
 }
 
-void TextformModel::Text1_Change(const QString &code) {
+void TextformModel::zetCode(const QString &code) {
     code_ = code.left(kMaxTekens);
     teken(kMidden);
 }
 
-void TextformModel::Bknop_Click(int index) {
+void TextformModel::zetHoogte(int index) {
     if (index < 0 || index > 2) return;
     teken(kHoogtes[index]);
 }

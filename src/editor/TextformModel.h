@@ -20,9 +20,9 @@ public:
 
     // The code box changed: the code is drawn centred, in the middle (a code box holds
     // at most six characters; more are cut off).
-    void Text1_Change(const QString &code);
+    void zetCode(const QString &code);
     // A position button: the code at that height, for this drawing only.
-    void Bknop_Click(int index);
+    void zetHoogte(int index);
     // "Transfer": the whole block becomes the current symbol.
     void Transfer(Surface &IconPic) const;
 

@@ -10,12 +10,12 @@ ConfigModel::ConfigModel() : voorbeeld_(kZijde, kZijde) {
     toonTextuur();
 }
 
-void ConfigModel::HScroll1_Change(int textuur) {
+void ConfigModel::kiesTextuur(int textuur) {
     textuur_ = std::clamp(textuur, 0, Texturen::kAantal - 1);
     toonTextuur();
 }
 
-void ConfigModel::VScroll1_Change(int patroon) {
+void ConfigModel::kiesPatroon(int patroon) {
     patroon_ = std::clamp(patroon, 0, Patronen::kAantal - 1);
     if (combineren_)
         toonTextuur();
@@ -24,7 +24,7 @@ void ConfigModel::VScroll1_Change(int patroon) {
     Patronen::teken(voorbeeld_, patroon_, kleur_);
 }
 
-void ConfigModel::ColorLabel_Click(Platform &platform, QRgb &dialoogKleur) {
+void ConfigModel::vraagKleur(Platform &platform, QRgb &dialoogKleur) {
     const std::optional<QRgb> gekozen = platform.chooseColour(dialoogKleur);
     if (!gekozen) return;
     dialoogKleur = Surface::opaque(*gekozen);

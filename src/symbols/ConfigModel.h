@@ -24,17 +24,17 @@ public:
     QRgb kleur() const { return kleur_; }
 
     // The texture bar moved: the preview shows only that texture.
-    void HScroll1_Change(int textuur);
+    void kiesTextuur(int textuur);
     // The pattern bar moved: a blank tile, or the texture when combining, with the
     // pattern over it.
-    void VScroll1_Change(int patroon);
+    void kiesPatroon(int patroon);
     // These two change what the next move of the pattern bar draws, not the preview.
     void zetCombineren(bool combineren) { combineren_ = combineren; }
     void zetKleur(QRgb kleur) { kleur_ = Surface::opaque(kleur); }
 
     // The colour swatch clicked: the colour dialog, opened on the colour last chosen
     // in it (`dialoogKleur`, which it updates); a cancelled dialog changes nothing.
-    void ColorLabel_Click(Platform &platform, QRgb &dialoogKleur);
+    void vraagKleur(Platform &platform, QRgb &dialoogKleur);
 
 private:
     void toonTextuur();

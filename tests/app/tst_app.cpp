@@ -9,7 +9,7 @@
 #include "app/TitelPlaatje.h"
 #include "app/Verschijning.h"
 #include "app/VersieStempel.h"
-#include "editor/ToolIcons.h"
+#include "editor/KnopPlaatjes.h"
 
 #include <QtTest>
 
@@ -115,8 +115,8 @@ private slots:
     // At 200 % the pictures are drawn anew at twice the pixels, not enlarged, same size shown.
     void plaatjesOpSchaal() {
         const QList<std::function<QImage(qreal)>> tekeningen = {
-            [](qreal s) { return ToolIcons::knop(7, s); },
-            [](qreal s) { return ToolIcons::kwartslag(QSize(24, 48), s); },
+            [](qreal s) { return KnopPlaatjes::knop(7, s); },
+            [](qreal s) { return KnopPlaatjes::kwartslag(QSize(24, 48), s); },
             [](qreal s) { return TitelPlaatje::teken(s); }};
         for (const auto &teken : tekeningen) {
             const QImage enkel = teken(1), dubbel = teken(2),

@@ -12,6 +12,7 @@
 #include "editor/DraadEind.h"
 #include "editor/Exporteren.h"
 #include "editor/KlembordBeeld.h"
+#include "editor/KnopPlaatjes.h"
 #include "editor/Ontwerp.h"
 #include "editor/Ontwerpblad.h"
 #include "editor/RegelTelling.h"
@@ -20,7 +21,6 @@
 #include "editor/StatusTekst.h"
 #include "editor/TextformModel.h"
 #include "editor/ToolButtons.h"
-#include "editor/ToolIcons.h"
 #include "ui/Geschiedenis.h"
 
 #include <QFontMetricsF>
@@ -69,10 +69,10 @@ struct Opstelling {
         editor.kiesGereedschap(modus, QStringList{"Onderdeel", "Kapot"}.value(modus - 5, "Gummen"));
     }
     void sleep(const QList<QPoint> &p) {
-        editor.MouseDown(Qt::LeftButton, p.first().x(), p.first().y());
+        editor.druk(Qt::LeftButton, p.first().x(), p.first().y());
         for (const QPoint &q : p.mid(1, p.size() - 2))
-            editor.MouseMove(Qt::LeftButton, q.x(), q.y());
-        editor.MouseUp(Qt::LeftButton, p.last().x(), p.last().y());
+            editor.beweeg(Qt::LeftButton, q.x(), q.y());
+        editor.laatLos(Qt::LeftButton, p.last().x(), p.last().y());
     }
     QImage blad() const { return design.Pic2.image().copy(); }
 };
@@ -277,19 +277,19 @@ private slots:
     // Exactly the buttons with a command carry a picture; each picture is drawn, of its size
     // (49 x 49 on a button) and unlike the others.
     void plaatjes() {
-        QList<QImage> alle = {ToolIcons::spiegelLinksRechts({42, 21}),
-                              ToolIcons::spiegelBovenOnder({42, 21}),
-                              ToolIcons::kwartslag({42, 21})};
+        QList<QImage> alle = {KnopPlaatjes::spiegelLinksRechts({42, 21}),
+                              KnopPlaatjes::spiegelBovenOnder({42, 21}),
+                              KnopPlaatjes::kwartslag({42, 21})};
         for (const int stand : {0, 1, 2})
-            alle << ToolIcons::knop2(stand);
+            alle << KnopPlaatjes::knop2(stand);
         for (int knop = -1; knop <= ToolButtons::kAantal; ++knop) {
             const bool plaatje = knop >= 0 && knop < 16 && knop != 4 && knop != 9 && knop != 11;
             ALLE_WAAR_BIJ(qPrintable(QString::number(knop)),
                           ToolButtons::heeftPlaatje(knop) == plaatje,
-                          ToolIcons::knop(knop).isNull() == !plaatje);
-            if (plaatje) alle << ToolIcons::knop(knop);
+                          KnopPlaatjes::knop(knop).isNull() == !plaatje);
+            if (plaatje) alle << KnopPlaatjes::knop(knop);
         }
-        ALLE_WAAR(ToolIcons::knop2(3).isNull(), ToolIcons::knop2(-1).isNull());
+        ALLE_WAAR(KnopPlaatjes::knop2(3).isNull(), KnopPlaatjes::knop2(-1).isNull());
         for (int i = 0; i < alle.size(); ++i) {
             QImage leeg(alle[i].size(), alle[i].format());
             leeg.fill(Qt::transparent);
@@ -329,11 +329,11 @@ private slots:
         ALLE_WAAR(o.editor.BBlayer().zichtbaar == (voorbeeld == "onderdeel"),
                   o.editor.GumLayer().zichtbaar == (voorbeeld == "gum"),
                   o.editor.tekstGereedschapZichtbaar() == (voorbeeld == "tekst"));
-        o.editor.MouseDown(knop, 300, 300);
+        o.editor.druk(knop, 300, 300);
         for (const QPoint p : {QPoint(400, 350), QPoint(-50, 480), QPoint(330, 310)})
-            o.editor.MouseMove(knop, p.x(), p.y());
+            o.editor.beweeg(knop, p.x(), p.y());
         if (modus == 1) QCOMPARE(o.blad() != voor, knop == Qt::LeftButton); // the band
-        o.editor.MouseUp(knop, 310, 305); // not where the band ended
+        o.editor.laatLos(knop, 310, 305); // not where the band ended
         QCOMPARE(o.blad() != voor, getekend);
         // The rubber band is drawn inverting; however the drag ends, nothing of it stays.
         Surface draad(voor);
@@ -377,10 +377,10 @@ private slots:
         o.editor.zetGaten(&Gaten::klein());
         for (Opstelling *opstelling : {&o, &los})
             opstelling->kies(1);
-        o.editor.MouseDown(Qt::LeftButton, 200, 190);
-        o.editor.MouseMove(Qt::LeftButton, 310, 222);
+        o.editor.druk(Qt::LeftButton, 200, 190);
+        o.editor.beweeg(Qt::LeftButton, 310, 222);
         ALLE_WAAR(o.editor.start() == QPoint(196, 186), o.editor.eind() == QPoint(316, 226));
-        o.editor.MouseUp(Qt::LeftButton, 310, 222);
+        o.editor.laatLos(Qt::LeftButton, 310, 222);
         los.sleep({{196, 186}, {316, 226}, {316, 226}});
         QCOMPARE(o.blad(), los.blad());
     }
@@ -393,13 +393,13 @@ private slots:
             Opstelling o;
             const QImage voor = o.blad();
             o.kies(1);
-            o.editor.MouseDown(Qt::LeftButton, 150, 150);
-            if (manier < 2) o.editor.MouseMove(Qt::LeftButton, 300, 300);
+            o.editor.druk(Qt::LeftButton, 150, 150);
+            if (manier < 2) o.editor.beweeg(Qt::LeftButton, 300, 300);
             if (manier == 1) o.kies(2);
-            o.editor.MouseDown(Qt::RightButton, 300, 300);
-            if (manier < 2) o.editor.MouseMove(Qt::LeftButton | Qt::RightButton, 320, 310);
-            o.editor.MouseUp(Qt::RightButton, 320, 310);
-            o.editor.MouseUp(Qt::LeftButton, 320, 310);
+            o.editor.druk(Qt::RightButton, 300, 300);
+            if (manier < 2) o.editor.beweeg(Qt::LeftButton | Qt::RightButton, 320, 310);
+            o.editor.laatLos(Qt::RightButton, 320, 310);
+            o.editor.laatLos(Qt::LeftButton, 320, 310);
             ALLE_WAAR_BIJ(qPrintable(QString::number(manier)), o.blad() == voor,
                           o.design.Pic2.drawMode() == Surface::DrawMode::Copy);
         }
@@ -422,24 +422,23 @@ private slots:
         const QImage rood = Surface(700, 500, kRood).image();
         o.design.Pic2.fillBox(0, 0, 699, 499, kRood);
         o.kies(2);
-        o.editor.MouseDown(Qt::LeftButton, 300, 55);
-        o.editor.MouseMove(Qt::LeftButton, 300, 56);
+        o.editor.druk(Qt::LeftButton, 300, 55);
+        o.editor.beweeg(Qt::LeftButton, 300, 56);
         QCOMPARE(o.blad().copy(285, 41, 16, 16), o.design.GumPic.image().copy(285, 41, 16, 16));
-        o.editor.MouseMove(Qt::NoButton, 400, 300);
-        o.editor.MouseMove(Qt::LeftButton, 500, 300);
+        o.editor.beweeg(Qt::NoButton, 400, 300);
+        o.editor.beweeg(Qt::LeftButton, 500, 300);
         ALLE_WAAR(differingRect(o.blad(), rood) == QRect(285, 41, 216, 260),
                   o.design.Pic2.pixel(395, 295) == kRood);
         for (const int modus : {0, 3, 5}) {
             o.kies(modus);
             ALLE_WAAR_BIJ(qPrintable(QString::number(modus)),
-                          o.editor.MouseMove(Qt::NoButton, 216, 146) ==
-                              QString("Contactpunt : 2, 1"),
-                          !o.editor.MouseMove(Qt::NoButton, 100, 300).has_value(),
+                          o.editor.beweeg(Qt::NoButton, 216, 146) == QString("Contactpunt : 2, 1"),
+                          !o.editor.beweeg(Qt::NoButton, 100, 300).has_value(),
                           o.editor.GumLayer().plek == QRect(85, 285, 16, 16));
         }
         QCOMPARE(o.editor.BBlayer().plek, QRect(75, 285, 20, 10));
         o.kies(3);
-        o.editor.MouseMove(Qt::NoButton, 100, 300);
+        o.editor.beweeg(Qt::NoButton, 100, 300);
         QCOMPARE(o.editor.TekstLabel().plek.bottomRight(), QPoint(94, 294));
         o.editor.zetTekstGrootte(QStringLiteral("24")); // a size that is no size is ignored
         const QRect groot = o.editor.TekstLabel().plek;
@@ -565,13 +564,13 @@ private slots:
             return differingRect(blok.WeerPic().image(), Surface(49, 49).image());
         };
         QCOMPARE(blok.positie(), QPointF(14, 16));
-        blok.Bknop_Click(1);
+        blok.zetHoogte(1);
         const QRect midden = inkt();
         for (const int knop : {0, 2}) {
-            blok.Bknop_Click(knop);
+            blok.zetHoogte(knop);
             QCOMPARE(inkt(), midden.translated(0, knop ? 15 : -14));
         }
-        blok.Text1_Change("R 10 LEDX");
+        blok.zetCode("R 10 LEDX");
         ALLE_WAAR(blok.code() == "R 10 L",
                   blok.positie() == QPointF(25 - TextformModel::breedte("R 10 L") / 2.0, 16));
     }

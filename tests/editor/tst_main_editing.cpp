@@ -61,8 +61,8 @@ private slots:
             QCOMPARE(IconPic.pixel(punt.x(), punt.y()), qRgb(0, 0, 0));
         }
         TextformModel verwacht;
-        verwacht.Text1_Change("R 10");
-        verwacht.Bknop_Click(0);
+        verwacht.zetCode("R 10");
+        verwacht.zetHoogte(0);
         bijModaalVenster([](QWidget *venster) {
             for (QWidget *w : venster->findChildren<QWidget *>()) {
                 QVERIFY2(venster->rect().contains(w->geometry()), qPrintable(w->objectName()));

@@ -3,12 +3,12 @@
 #include "TestFolder.h"
 #include "TestRunner.h"
 #include "symbols/AchtergrondOpslag.h"
-#include "symbols/IconDesignModel.h"
-#include "symbols/IconRaster.h"
-#include "symbols/IconTools.h"
+#include "symbols/DesignerRaster.h"
 #include "symbols/LaatstGebruikt.h"
 #include "symbols/Patronen.h"
+#include "symbols/SymboolBewerkingen.h"
 #include "symbols/SymboolBibliotheek.h"
+#include "symbols/SymboolDesigner.h"
 #include "symbols/SymboolZoeken.h"
 #include "symbols/Texturen.h"
 #include "ui/AppFolder.h"
@@ -20,7 +20,7 @@
 #include <functional>
 #include <unistd.h>
 
-using namespace IconRaster;
+using namespace DesignerRaster;
 
 namespace {
 
@@ -29,7 +29,7 @@ const QRgb kZwart = qRgb(0, 0, 0), kRood = qRgb(255, 0, 0), kWit = Surface::kWhi
 
 struct Ontwerper : ScriptedPlatform {
     void druk(int cx, int cy, Qt::MouseButtons knop = Qt::LeftButton) { // in the cell's centre
-        model.IconPicture_MouseDown(knop, 10 * (cx + 1), 10 * (cy + 1));
+        model.rasterDruk(knop, 10 * (cx + 1), 10 * (cy + 1));
     }
     // The grid always shows what a repaint from the drawing, the one source of truth, gives.
     bool rasterKlopt() const {
@@ -37,7 +37,7 @@ struct Ontwerper : ScriptedPlatform {
         ToonIcon(verwacht, model.tekening());
         return model.raster().image() == verwacht.image();
     }
-    IconDesignModel model{*this};
+    SymboolDesigner model{*this};
 };
 
 // Each pixel from where `bron` says (white from outside), its colour bits flipped by `keer`.
@@ -275,7 +275,8 @@ private slots:
             {"24.5", 24}, {"0.51", 1}, {".9", 1},   {"1.2E1", 12}, {"", 0},     {"0", 0},
             {"25", 0},    {"-1", 0},   {"0.5", 0},  {"1e400", 0},  {"7abc", 0}, {"\u0667", 0}};
         for (const auto &[tekst, maat] : rijen)
-            QVERIFY2(IconTools::leesMaat(QString::fromUtf8(tekst)).value_or(0) == maat, tekst);
+            QVERIFY2(SymboolBewerkingen::leesMaat(QString::fromUtf8(tekst)).value_or(0) == maat,
+                     tekst);
     }
 
     // Each grid cell shows its pixel; the cell under a point, its coordinates; a colour's hint.
@@ -310,17 +311,17 @@ private slots:
         for (int cx = 10; cx <= 20; ++cx)
             o.druk(cx, 30);
         o.druk(1, 1, Qt::MiddleButton);
-        o.model.IconPalet_MouseDown(44, 5); // red
+        o.model.paletDruk(44, 5); // red
         for (int x = 110; x <= 210; x += 3)
-            o.model.IconPicture_MouseMove(Qt::MouseButtons(knoppen), x, 310);
+            o.model.rasterBeweeg(Qt::MouseButtons(knoppen), x, 310);
         Surface verwacht(49, 49);
         verwacht.fillBox(10, 30, 20, 30, kleur);
         ALLE_WAAR(o.model.tekening().image() == verwacht.image(), o.rasterKlopt());
-        for (int knop : {IconDesignModel::kKiesKnop, 7, IconDesignModel::kKiesKnop})
-            o.model.KnopB_Click(knop);
-        o.model.IconPalet_MouseDown(20, 130); // (0, 0, 150)
+        for (int knop : {SymboolDesigner::kKiesKnop, 7, SymboolDesigner::kKiesKnop})
+            o.model.opdracht(knop);
+        o.model.paletDruk(20, 130); // (0, 0, 150)
         ALLE_WAAR(o.messages.isEmpty(), o.model.kiezen(), o.model.tekenKleur() == qRgb(0, 0, 150));
-        o.model.IconPicture_MouseDown(Qt::RightButton, lijn ? 15 : 160, lijn ? 100 : 310);
+        o.model.rasterDruk(Qt::RightButton, lijn ? 15 : 160, lijn ? 100 : 310);
         ALLE_WAAR(!o.model.kiezen(), o.model.tekening().image() == verwacht.image(),
                   o.model.tekenKleur() == (lijn ? kLijnKleur : kleur));
     }
@@ -371,10 +372,10 @@ private slots:
         o.saveAnswers << o.openAnswers;
         o.model.tekening().setImage(bont(49, 49));
         ToonIcon(o.model.raster(), o.model.tekening());
-        o.model.IconPalet_MouseDown(44, 5); // red
+        o.model.paletDruk(44, 5); // red
         Surface verwacht = o.model.tekening();
         if (bewerking) bewerking(verwacht);
-        o.model.KnopB_Click(knop);
+        o.model.opdracht(knop);
         QCOMPARE(o.model.tekening().image(), verwacht.image());
         ALLE_WAAR(o.rasterKlopt(), o.model.laatsteKnop() == (knop <= 15 ? knop : 0));
         QStringList tekst;
@@ -384,24 +385,23 @@ private slots:
             tekst << melding.text + melding.title;
         QCOMPARE(tekst.join('|'), gezegd);
         o.answers = {Platform::Answer::Yes};
-        o.model.KnopB_Click(knop == 15 ? 15 : 1); // New: the title names no file
+        o.model.opdracht(knop == 15 ? 15 : 1); // New: the title names no file
         QCOMPARE(o.model.titel(), " 49 x 49 Symbool Designer");
     }
     // Undo and redo over a hundred steps of strokes and commands; a symbol opened starts anew.
     void geschiedenis() {
         TestFolder folder;
         Ontwerper o;
-        IconDesignModel &model = o.model;
+        SymboolDesigner &model = o.model;
         QList<QImage> momenten{model.tekening().image()};
         const QImage raster = model.raster().image();
         for (int i = 0; momenten.size() <= 110 && i < 1000; ++i) {
             const int cx = i % 49, cy = (i / 49 + i * 7) % 49;
             if (i % 10 == 9)
-                model.KnopB_Click(i % 20 == 9 ? 5 : 13); // rotate, negative
+                model.opdracht(i % 20 == 9 ? 5 : 13); // rotate, negative
             else
-                o.druk(cx, cy),
-                    model.IconPicture_MouseMove(Qt::LeftButton, 10 * cx + 20, 10 * cy + 10),
-                    model.IconPicture_MouseUp();
+                o.druk(cx, cy), model.rasterBeweeg(Qt::LeftButton, 10 * cx + 20, 10 * cy + 10),
+                    model.rasterLos();
             // A stroke over cells of its own colour changed nothing and is no step.
             if (model.tekening().image() != momenten.last()) momenten << model.tekening().image();
         }
@@ -412,7 +412,7 @@ private slots:
             if (stap == n) QCOMPARE(model.raster().image(), raster); // the grid shows it undone
         }
         o.openAnswers << folder.writePicture("s.bmp", filledPicture(49, 49, qRgb(0, 0, 255)));
-        model.KnopB_Click(2);
+        model.opdracht(2);
         model.Undo();
         QCOMPARE(model.tekening().pixel(0, 0), qRgb(0, 0, 255));
     }

@@ -5,8 +5,8 @@
 #include "TestFolder.h"
 #include "TestRunner.h"
 #include "project/ProjectMap.h"
-#include "symbols/IconDesignModel.h"
 #include "symbols/SymboolBibliotheek.h"
+#include "symbols/SymboolDesigner.h"
 #include "ui/PictureFile.h"
 #include "ui/Surface.h"
 
@@ -86,7 +86,7 @@ QImage gelezenDoor(int weg, const QByteArray &bestand) {
         return bibliotheek.laad(0, IconPic) ? IconPic.image() : QImage();
     }
     if (weg == 1) {
-        IconDesignModel ontwerper(platform);
+        SymboolDesigner ontwerper(platform);
         ontwerper.OpenIcon();
         return ontwerper.titel().endsWith("S.bmp") ? ontwerper.tekening().image() : QImage();
     }

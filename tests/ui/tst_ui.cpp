@@ -5,7 +5,7 @@
 #include "TestRunner.h"
 #include "app/Settings.h"
 #include "symbols/AchtergrondOpslag.h"
-#include "symbols/IconBestand.h"
+#include "symbols/SymboolBestand.h"
 #include "ui/AppFolder.h"
 #include "ui/AppFolderChoice.h"
 #include "ui/BmpCheck.h"
@@ -171,7 +171,7 @@ private slots:
                                     map.writePicture("bron/2.bmp", bont(64, 64, 2))};
             const auto schrijf = [&, soort = soort](const QString &pad, int versie) {
                 return soort == 0   ? Settings::schrijf(pad, versie == 2)
-                       : soort == 1 ? IconBestand::bewaar(bont(49, 49, versie), pad)
+                       : soort == 1 ? SymboolBestand::bewaar(bont(49, 49, versie), pad)
                                     : AchtergrondOpslag::BmpToJpeg(bron[versie], pad, 99);
             };
             const QString pad = map.path("x");

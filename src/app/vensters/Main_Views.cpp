@@ -1,7 +1,7 @@
 #include "app/HelpLinks.h"
 #include "app/MainLayout.h"
 #include "app/vensters/Main.h"
-#include "editor/ToolIcons.h"
+#include "editor/KnopPlaatjes.h"
 #include "ui/Platform.h"
 #include "ui/Twips.h"
 
@@ -59,12 +59,12 @@ void Main::verbindKnoppen() {
 void Main::zetKnopPlaatjes() {
     const qreal schaal = devicePixelRatioF();
     for (int i = 0; i < ToolButtons::kAantal; ++i)
-        if (ToolButtons::heeftPlaatje(i)) zetPlaatje(Knop[i], ToolIcons::knop(i, schaal));
+        if (ToolButtons::heeftPlaatje(i)) zetPlaatje(Knop[i], KnopPlaatjes::knop(i, schaal));
     for (int i = 0; i < int(Knop2.size()); ++i)
-        zetPlaatje(Knop2[i], ToolIcons::knop2(i, schaal));
-    zetPlaatje(HorKnop, ToolIcons::spiegelLinksRechts(plaatjesMaat(HorKnop), schaal));
-    zetPlaatje(VerKnop, ToolIcons::spiegelBovenOnder(plaatjesMaat(VerKnop), schaal));
-    zetPlaatje(RotatieKnop, ToolIcons::kwartslag(plaatjesMaat(RotatieKnop), schaal));
+        zetPlaatje(Knop2[i], KnopPlaatjes::knop2(i, schaal));
+    zetPlaatje(HorKnop, KnopPlaatjes::spiegelLinksRechts(plaatjesMaat(HorKnop), schaal));
+    zetPlaatje(VerKnop, KnopPlaatjes::spiegelBovenOnder(plaatjesMaat(VerKnop), schaal));
+    zetPlaatje(RotatieKnop, KnopPlaatjes::kwartslag(plaatjesMaat(RotatieKnop), schaal));
 }
 
 void Main::Knop_Click(int index) {

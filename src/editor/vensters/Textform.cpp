@@ -64,7 +64,7 @@ void Textform::maakBesturing() {
         Bknop[i] =
             Vormgeving::knop(this, QStringLiteral("Bknop%1").arg(i), {}, QColor(255, 200, 140));
         Vormgeving::tekst(this, QStringLiteral("Label3_%1").arg(i), hoogtes[i]);
-        connect(Bknop[i], &QPushButton::clicked, this, [this, i] { blok_.Bknop_Click(i); });
+        connect(Bknop[i], &QPushButton::clicked, this, [this, i] { blok_.zetHoogte(i); });
     }
     Vormgeving::tekst(
         this, QStringLiteral("Label4"),
@@ -75,7 +75,7 @@ void Textform::maakBesturing() {
                                   QColor(230, 230, 215));
 
     connect(Text1, &QLineEdit::textChanged, this,
-            [this](const QString &code) { blok_.Text1_Change(code); });
+            [this](const QString &code) { blok_.zetCode(code); });
     connect(PlaatsKnop, &QPushButton::clicked, this, &Textform::PlaatsKnop_Click);
 }
 

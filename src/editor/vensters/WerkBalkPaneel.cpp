@@ -175,18 +175,18 @@ bool WerkBalkPaneel::recht() const {
 }
 
 void WerkBalkPaneel::drukIn(Qt::MouseButton knop, int x, int y) {
-    bewerker_->MouseDown(knop, x, y);
+    bewerker_->druk(knop, x, y);
 }
 
 std::optional<QString> WerkBalkPaneel::beweeg(Qt::MouseButtons ingedrukt, int x, int y) {
-    const std::optional<QString> status = bewerker_->MouseMove(ingedrukt, x, y, recht());
+    const std::optional<QString> status = bewerker_->beweeg(ingedrukt, x, y, recht());
     toonVoorbeelden();
     return status;
 }
 
 void WerkBalkPaneel::laatLos(Qt::MouseButton knop, int x, int y) {
     const bool tekstGereedschap = bewerker_->tekstGereedschapZichtbaar();
-    bewerker_->MouseUp(knop, x, y, recht());
+    bewerker_->laatLos(knop, x, y, recht());
     // The text tools show and hide with the tool too; leave them be unless the mode ended.
     if (bewerker_->tekstGereedschapZichtbaar() != tekstGereedschap) toonTekstGereedschap();
     toonVoorbeelden();

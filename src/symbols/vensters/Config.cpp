@@ -107,9 +107,9 @@ void Config::Form_Load() {
 
 void Config::verbind() {
     connect(HScroll1, &QScrollBar::valueChanged, this,
-            [this](int waarde) { tegel_.HScroll1_Change(waarde); });
+            [this](int waarde) { tegel_.kiesTextuur(waarde); });
     connect(VScroll1, &QScrollBar::valueChanged, this,
-            [this](int waarde) { tegel_.VScroll1_Change(waarde); });
+            [this](int waarde) { tegel_.kiesPatroon(waarde); });
     connect(Check1, &QCheckBox::toggled, this, [this](bool aan) { tegel_.zetCombineren(aan); });
     ColorLabel->installEventFilter(this);
     connect(OkKnop, &QPushButton::clicked, this, &Config::OkKnop_Click);
@@ -119,7 +119,7 @@ void Config::verbind() {
 bool Config::eventFilter(QObject *watched, QEvent *event) {
     if (watched == ColorLabel && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        tegel_.ColorLabel_Click(platform_, dialoogKleur_);
+        tegel_.vraagKleur(platform_, dialoogKleur_);
         toonKleur();
         return true;
     }

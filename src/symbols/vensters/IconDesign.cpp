@@ -1,6 +1,6 @@
 #include "symbols/vensters/IconDesign.h"
 
-#include "symbols/IconKnoppen.h"
+#include "symbols/DesignerKnoppen.h"
 #include "ui/vensters/SheetView.h"
 #include "ui/vensters/Vormgeving.h"
 
@@ -29,7 +29,7 @@ constexpr int kRasterRand = 2; // the grid's sunken border
 // The window's outer size is 599 x 590 with a frame of 4 pixels and a title bar of 31.
 constexpr QSize kBinnenMaat(599 - 2 * 4, 590 - 31 - 4);
 
-const char *const kHints[IconDesignModel::kKnoppen] = {
+const char *const kHints[SymboolDesigner::kKnoppen] = {
     " New ",   " Open ", " Save ", " Border ", " Rotate ",   " Mirror ", " Fill ",       " Left ",
     " Right ", " Up ",   " Down ", "",         " Negative ", " Circle ", " Colorpicker "};
 
@@ -76,8 +76,8 @@ void IconDesign::maakBesturing() {
     IconOrgineel->setObjectName(QStringLiteral("IconOrgineel"));
     IconPalet = new SheetView(model_.palet(), this);
     IconPalet->setObjectName(QStringLiteral("IconPalet"));
-    const QCursor pipet(QPixmap::fromImage(IconKnoppen::aanwijzer()),
-                        IconKnoppen::aanwijzerPunt().x(), IconKnoppen::aanwijzerPunt().y());
+    const QCursor pipet(QPixmap::fromImage(DesignerKnoppen::aanwijzer()),
+                        DesignerKnoppen::aanwijzerPunt().x(), DesignerKnoppen::aanwijzerPunt().y());
     IconOrgineel->setCursor(pipet);
     IconPalet->setCursor(pipet);
     TekenKleur = Vormgeving::vlak(this, QStringLiteral("TekenKleur"), Qt::black);
@@ -98,12 +98,12 @@ void IconDesign::maakBesturing() {
 }
 
 void IconDesign::maakKnoppen() {
-    for (int i = 1; i <= IconDesignModel::kKnoppen; ++i) {
+    for (int i = 1; i <= SymboolDesigner::kKnoppen; ++i) {
         auto *knop = new QToolButton(this);
         knop->setObjectName(QStringLiteral("KnopB_%1").arg(i));
         knop->setToolTip(QLatin1String(kHints[i - 1]));
         Vormgeving::kleur(knop, Vormgeving::kKnopKleur); // a face the black pictures show on
-        const QImage plaatje = IconKnoppen::plaatje(i);
+        const QImage plaatje = DesignerKnoppen::plaatje(i);
         if (!plaatje.isNull()) {
             knop->setIcon(QIcon(QPixmap::fromImage(plaatje)));
             knop->setIconSize(plaatje.size());
@@ -117,8 +117,8 @@ void IconDesign::plaatsBesturing() {
     Vormgeving::plaats(this, kIndeling, Vormgeving::Eenheid::Pixels);
     const int binnen = IconPictureRand->width() - 2 * kRasterRand;
     IconPicture->setGeometry(kRasterRand, kRasterRand, binnen, binnen);
-    for (int i = 1; i <= IconDesignModel::kKnoppen; ++i) {
-        const int breedte = i == IconDesignModel::kKiesKnop ? kKnopHoogte : kKnopStap;
+    for (int i = 1; i <= SymboolDesigner::kKnoppen; ++i) {
+        const int breedte = i == SymboolDesigner::kKiesKnop ? kKnopHoogte : kKnopStap;
         KnopB[i]->setGeometry(kKnopLinks + kKnopStap * (i - 1), kKnopBoven, breedte, kKnopHoogte);
         KnopB[i]->raise();
     }
@@ -127,45 +127,44 @@ void IconDesign::plaatsBesturing() {
 }
 
 void IconDesign::verbind() {
-    for (int i = 1; i <= IconDesignModel::kKnoppen; ++i)
+    for (int i = 1; i <= SymboolDesigner::kKnoppen; ++i)
         connect(KnopB[i], &QToolButton::clicked, this, [this, i] { KnopB_Click(i); });
     connect(IconPicture, &SheetView::pressed, this, [this](Qt::MouseButton knop, int x, int y) {
-        model_.IconPicture_MouseDown(knop, x, y);
+        model_.rasterDruk(knop, x, y);
         toon();
     });
-    connect(IconPicture, &SheetView::released, this, [this] { model_.IconPicture_MouseUp(); });
-    const auto sneltoets = [this](const char *toetsen, void (IconDesignModel::*stap)()) {
+    connect(IconPicture, &SheetView::released, this, [this] { model_.rasterLos(); });
+    const auto sneltoets = [this](const char *toetsen, void (SymboolDesigner::*stap)()) {
         connect(new QShortcut(QKeySequence(QString::fromLatin1(toetsen)), this),
                 &QShortcut::activated, this, [this, stap] {
                     (model_.*stap)();
                     toon();
                 });
     };
-    sneltoets("Ctrl+Z", &IconDesignModel::Undo);
-    sneltoets("Ctrl+Y", &IconDesignModel::Redo);
-    sneltoets("Ctrl+Shift+Z", &IconDesignModel::Redo);
+    sneltoets("Ctrl+Z", &SymboolDesigner::Undo);
+    sneltoets("Ctrl+Y", &SymboolDesigner::Redo);
+    sneltoets("Ctrl+Shift+Z", &SymboolDesigner::Redo);
     connect(IconPicture, &SheetView::moved, this, [this](Qt::MouseButtons knoppen, int x, int y) {
-        model_.IconPicture_MouseMove(knoppen, x, y);
+        model_.rasterBeweeg(knoppen, x, y);
         CoordLabel->setText(model_.coordTekst());
     });
     connect(IconPalet, &SheetView::pressed, this, [this](Qt::MouseButton, int x, int y) {
-        model_.IconPalet_MouseDown(x, y);
+        model_.paletDruk(x, y);
         toon();
     });
     connect(IconPalet, &SheetView::moved, this, [this](Qt::MouseButtons, int x, int y) {
-        model_.IconPalet_MouseMove(x, y);
+        model_.paletBeweeg(x, y);
         IconPalet->setToolTip(model_.paletHint());
         // A tooltip already showing follows the colour under the pointer.
         if (QToolTip::isVisible())
             QToolTip::showText(IconPalet->mapToGlobal(QPoint(x, y)), model_.paletHint(), IconPalet);
     });
-    connect(TransferKnop, &QPushButton::clicked, this,
-            [this] { model_.TransferKnop_Click(iconPic_); });
+    connect(TransferKnop, &QPushButton::clicked, this, [this] { model_.draagOver(iconPic_); });
     model_.zetNaBewaren([this](const QString &pad) { emit bewaard(pad); });
 }
 
 void IconDesign::KnopB_Click(int index) {
-    model_.KnopB_Click(index);
+    model_.opdracht(index);
     toon();
 }
 
@@ -175,7 +174,7 @@ void IconDesign::toon() {
     setWindowTitle(model_.titel().replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
     Vormgeving::kleur(TekenKleur, QColor::fromRgb(model_.tekenKleur()));
     CoordLabel->setText(model_.coordTekst());
-    for (int i = 1; i <= IconDesignModel::kKnoppen; ++i)
+    for (int i = 1; i <= SymboolDesigner::kKnoppen; ++i)
         KnopB[i]->setEnabled(model_.knopActief(i));
     IconPicture->setCursor(model_.kiezen() ? Qt::CrossCursor : Qt::ArrowCursor);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "symbols/IconDesignModel.h"
+#include "symbols/SymboolDesigner.h"
 
 #include <QDialog>
 
@@ -15,7 +15,7 @@ class Surface;
 
 // The symbol designer's window: a toolbar, the magnified grid, the 1:1 view, the
 // palette, the drawing-colour swatch, the coordinates line and Transfer. All it does
-// is lay these out, pass their events to IconDesignModel and show the result. It is
+// is lay these out, pass their events to SymboolDesigner and show the result. It is
 // opened modally and starts afresh on every opening.
 class IconDesign : public QDialog {
     Q_OBJECT
@@ -26,7 +26,7 @@ public:
                QWidget *parent = nullptr);
     ~IconDesign() override;
 
-    const IconDesignModel &model() const { return model_; }
+    const SymboolDesigner &model() const { return model_; }
 
 signals:
     void bewaard(const QString &pad); // Save wrote this symbol file
@@ -39,11 +39,11 @@ private:
     void toon();
     void KnopB_Click(int index);
 
-    IconDesignModel model_;
+    SymboolDesigner model_;
     Surface &iconPic_;
 
     QLabel *KnoppenLabel = nullptr;
-    std::array<QToolButton *, IconDesignModel::kKnoppen + 1> KnopB{}; // 1 to 15 used
+    std::array<QToolButton *, SymboolDesigner::kKnoppen + 1> KnopB{}; // 1 to 15 used
     QWidget *IconPictureRand = nullptr;
     SheetView *IconPicture = nullptr;
     QLabel *IconLabel = nullptr;

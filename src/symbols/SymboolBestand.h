@@ -4,7 +4,7 @@
 #include <QString>
 
 // Writing the symbol designer's picture files.
-namespace IconBestand {
+namespace SymboolBestand {
 
 // The name under which a symbol is saved: as typed, plus ".bmp" unless it already
 // ends so (in any case). The library lists only its BMP files, each by its name less
@@ -15,4 +15,4 @@ QString metExtensie(const QString &naam);
 // only once the new one is completely written; a read-only file is left alone.
 bool bewaar(const QImage &picture, const QString &pad);
 
-} // namespace IconBestand
+} // namespace SymboolBestand

@@ -1,4 +1,4 @@
-#include "symbols/IconTools.h"
+#include "symbols/SymboolBewerkingen.h"
 
 #include "symbols/Symbool.h"
 
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace IconTools {
+namespace SymboolBewerkingen {
 
 namespace {
 
@@ -84,4 +84,4 @@ std::optional<int> leesMaat(const QString &antwoord) {
     return maat;
 }
 
-} // namespace IconTools
+} // namespace SymboolBewerkingen

@@ -1,4 +1,4 @@
-#include "symbols/IconKnoppen.h"
+#include "symbols/DesignerKnoppen.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -6,7 +6,7 @@
 
 #include <functional>
 
-namespace IconKnoppen {
+namespace DesignerKnoppen {
 
 namespace {
 
@@ -135,4 +135,4 @@ QPoint aanwijzerPunt() {
     return {1, 16};
 }
 
-} // namespace IconKnoppen
+} // namespace DesignerKnoppen

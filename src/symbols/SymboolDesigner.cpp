@@ -1,9 +1,9 @@
-#include "symbols/IconDesignModel.h"
+#include "symbols/SymboolDesigner.h"
 
-#include "symbols/IconBestand.h"
-#include "symbols/IconRaster.h"
-#include "symbols/IconTools.h"
+#include "symbols/DesignerRaster.h"
 #include "symbols/Symbool.h"
+#include "symbols/SymboolBestand.h"
+#include "symbols/SymboolBewerkingen.h"
 #include "ui/PictureFile.h"
 #include "ui/Platform.h"
 #include "ui/StapNamen.h"
@@ -17,20 +17,20 @@ constexpr QRgb kZwart = qRgb(0, 0, 0);
 
 } // namespace
 
-IconDesignModel::IconDesignModel(Platform &platform, const QString &symboolMap)
+SymboolDesigner::SymboolDesigner(Platform &platform, const QString &symboolMap)
     : platform_(platform), symboolMap_(symboolMap), tekening_(kSymboolGrootte, kSymboolGrootte),
-      raster_(IconRaster::kRasterGrootte, IconRaster::kRasterGrootte),
-      palet_(IconRaster::kPaletBreedte, IconRaster::kPaletHoogte), tekenKleur_(kZwart),
+      raster_(DesignerRaster::kRasterGrootte, DesignerRaster::kRasterGrootte),
+      palet_(DesignerRaster::kPaletBreedte, DesignerRaster::kPaletHoogte), tekenKleur_(kZwart),
       titel_(kTitel), coordTekst_(QStringLiteral(" X")) {
-    IconRaster::TekenPalet(palet_);
-    IconRaster::TekenRaster(raster_);
+    DesignerRaster::TekenPalet(palet_);
+    DesignerRaster::TekenRaster(raster_);
 }
 
-void IconDesignModel::zetNaBewaren(std::function<void(const QString &)> naBewaren) {
+void SymboolDesigner::zetNaBewaren(std::function<void(const QString &)> naBewaren) {
     naBewaren_ = std::move(naBewaren);
 }
 
-void IconDesignModel::KnopB_Click(int index) {
+void SymboolDesigner::opdracht(int index) {
     if (index < 1 || index > kKnoppen || !knopActief(index)) return;
     laatsteKnop_ = index;
     // A symbol opened, or started anew after "Nieuw"'s question, starts its own history.
@@ -46,7 +46,7 @@ void IconDesignModel::KnopB_Click(int index) {
 }
 
 // The name of a button's step, for the history.
-QString IconDesignModel::stapNaam(int index) {
+QString SymboolDesigner::stapNaam(int index) {
     switch (index) {
     case 4:
         return StapNamen::kVierkant;
@@ -70,16 +70,16 @@ QString IconDesignModel::stapNaam(int index) {
     }
 }
 
-void IconDesignModel::Undo() {
-    if (geschiedenis_.undo()) IconRaster::ToonIcon(raster_, tekening_);
+void SymboolDesigner::Undo() {
+    if (geschiedenis_.undo()) DesignerRaster::ToonIcon(raster_, tekening_);
 }
 
-void IconDesignModel::Redo() {
-    if (geschiedenis_.redo()) IconRaster::ToonIcon(raster_, tekening_);
+void SymboolDesigner::Redo() {
+    if (geschiedenis_.redo()) DesignerRaster::ToonIcon(raster_, tekening_);
 }
 
-void IconDesignModel::voerUit(int index) {
-    using namespace IconTools;
+void SymboolDesigner::voerUit(int index) {
+    using namespace SymboolBewerkingen;
     switch (index) {
     case 1:
         return NieuwIcon();
@@ -112,12 +112,12 @@ void IconDesignModel::voerUit(int index) {
     }
 }
 
-template <typename Bewerking> void IconDesignModel::bewerk(Bewerking bewerking) {
+template <typename Bewerking> void SymboolDesigner::bewerk(Bewerking bewerking) {
     bewerking(tekening_);
-    IconRaster::ToonIcon(raster_, tekening_);
+    DesignerRaster::ToonIcon(raster_, tekening_);
 }
 
-void IconDesignModel::IconPicture_MouseDown(Qt::MouseButtons knop, int x, int y) {
+void SymboolDesigner::rasterDruk(Qt::MouseButtons knop, int x, int y) {
     if (!geschiedenis_.bezig()) geschiedenis_.begin(StapNamen::kTekenen);
     if (kiezen())
         kies(x, y);
@@ -125,16 +125,16 @@ void IconDesignModel::IconPicture_MouseDown(Qt::MouseButtons knop, int x, int y)
         schilder(knop, x, y);
 }
 
-void IconDesignModel::IconPicture_MouseMove(Qt::MouseButtons knoppen, int x, int y) {
-    coordTekst_ = IconRaster::coordinaten(x, y);
+void SymboolDesigner::rasterBeweeg(Qt::MouseButtons knoppen, int x, int y) {
+    coordTekst_ = DesignerRaster::coordinaten(x, y);
     schilder(knoppen, x, y);
 }
 
-void IconDesignModel::IconPicture_MouseUp() {
+void SymboolDesigner::rasterLos() {
     geschiedenis_.eind();
 }
 
-void IconDesignModel::schilder(Qt::MouseButtons knoppen, int x, int y) {
+void SymboolDesigner::schilder(Qt::MouseButtons knoppen, int x, int y) {
     // Exactly one button: left paints, right erases; anything else does nothing.
     QRgb kleur;
     if (knoppen == Qt::LeftButton)
@@ -143,41 +143,41 @@ void IconDesignModel::schilder(Qt::MouseButtons knoppen, int x, int y) {
         kleur = Surface::kWhite;
     else
         return;
-    const std::optional<QPoint> cel = IconRaster::celOnder(x, y);
+    const std::optional<QPoint> cel = DesignerRaster::celOnder(x, y);
     if (!cel) return;
-    IconRaster::kleurCel(raster_, *cel, kleur);
+    DesignerRaster::kleurCel(raster_, *cel, kleur);
     tekening_.setPixel(cel->x(), cel->y(), kleur);
 }
 
-void IconDesignModel::kies(int x, int y) {
+void SymboolDesigner::kies(int x, int y) {
     // The grid's own pixel, so a grid line gives its grey and a marker its red.
     if (raster_.contains(x, y)) tekenKleur_ = raster_.pixel(x, y);
     laatsteKnop_ = 0;
 }
 
-void IconDesignModel::IconPalet_MouseDown(int x, int y) {
+void SymboolDesigner::paletDruk(int x, int y) {
     if (palet_.contains(x, y)) tekenKleur_ = palet_.pixel(x, y);
 }
 
-void IconDesignModel::IconPalet_MouseMove(int x, int y) {
-    if (palet_.contains(x, y)) paletHint_ = IconRaster::kleurHint(palet_.pixel(x, y));
+void SymboolDesigner::paletBeweeg(int x, int y) {
+    if (palet_.contains(x, y)) paletHint_ = DesignerRaster::kleurHint(palet_.pixel(x, y));
 }
 
-void IconDesignModel::TransferKnop_Click(Surface &IconPic) const {
+void SymboolDesigner::draagOver(Surface &IconPic) const {
     IconPic.setImage(tekening_.image());
 }
 
-void IconDesignModel::NieuwIcon() {
+void SymboolDesigner::NieuwIcon() {
     if (!platform_.ask(QStringLiteral("Wilt u een nieuw Icon ontwerpen ? "),
                        QStringLiteral(" Nieuw")))
         return;
     tekening_.clear();
     raster_.clear();
-    IconRaster::TekenRaster(raster_);
+    DesignerRaster::TekenRaster(raster_);
     titel_ = kTitel;
 }
 
-void IconDesignModel::OpenIcon() {
+void SymboolDesigner::OpenIcon() {
     const QString naam =
         platform_.openFileName({}, symboolMap_, QStringLiteral("Icons ( Bitmap )|*.bmp"));
     if (naam.isEmpty()) return;
@@ -191,51 +191,51 @@ void IconDesignModel::OpenIcon() {
         return;
     }
     tekening_.setImage(*plaatje);
-    IconRaster::ToonIcon(raster_, tekening_);
+    DesignerRaster::ToonIcon(raster_, tekening_);
     titel_ = kTitel + QStringLiteral(" / ") + QFileInfo(naam).fileName();
 }
 
-void IconDesignModel::BewaarIcon() {
+void SymboolDesigner::BewaarIcon() {
     const QString gekozen =
         platform_.saveFileName({}, symboolMap_, QStringLiteral("Symbool (bitmap).bmp|*.bmp"));
     if (gekozen.isEmpty()) return;
-    const QString naam = IconBestand::metExtensie(gekozen);
+    const QString naam = SymboolBestand::metExtensie(gekozen);
     // The save dialog asked before replacing the file it was given; with ".bmp" added
     // the name may be that of another symbol, which must not go without a question.
     if (naam != gekozen && platform_.fileExists(naam) &&
         !platform_.ask(QStringLiteral("Symbool bestaat reeds, vernieuwen?"),
                        QStringLiteral(" Exist")))
         return;
-    if (IconBestand::bewaar(tekening_.image(), naam) && naBewaren_) naBewaren_(naam);
+    if (SymboolBestand::bewaar(tekening_.image(), naam) && naBewaren_) naBewaren_(naam);
 }
 
-void IconDesignModel::VulIcon() {
+void SymboolDesigner::VulIcon() {
     if (!platform_.ask(QStringLiteral("Wilt u het Icon vullen met de vulkleur? "),
                        QStringLiteral(" Fill")))
         return;
-    IconTools::VulIcon(tekening_, tekenKleur_);
-    IconRaster::ToonIcon(raster_, tekening_);
+    SymboolBewerkingen::VulIcon(tekening_, tekenKleur_);
+    DesignerRaster::ToonIcon(raster_, tekening_);
 }
 
-void IconDesignModel::figuur(const QString &vraag, const QString &fout,
+void SymboolDesigner::figuur(const QString &vraag, const QString &fout,
                              void (*teken)(Surface &, int, QRgb)) {
-    const std::optional<int> maat = IconTools::leesMaat(platform_.inputBox(vraag, {}, {}));
+    const std::optional<int> maat = SymboolBewerkingen::leesMaat(platform_.inputBox(vraag, {}, {}));
     if (!maat) {
         platform_.message(fout);
         return;
     }
     teken(tekening_, *maat, tekenKleur_);
-    IconRaster::ToonIcon(raster_, tekening_);
+    DesignerRaster::ToonIcon(raster_, tekening_);
 }
 
-void IconDesignModel::TekenVierkant() {
+void SymboolDesigner::TekenVierkant() {
     figuur(QStringLiteral("Geef de lengte van het vierkant (1..24)\r\n"
                           "waarvan 1 het kleinst is en 24 het grootst."),
-           QStringLiteral("Allen nummers tussen 1..24"), IconTools::TekenVierkant);
+           QStringLiteral("Allen nummers tussen 1..24"), SymboolBewerkingen::TekenVierkant);
 }
 
-void IconDesignModel::TekenCirkel() {
+void SymboolDesigner::TekenCirkel() {
     figuur(QStringLiteral("Geef de diameter van de circel (1..24)\r\n"
                           "waarvan 1 het kleinst is en 24 het grootst."),
-           QStringLiteral("Alleen nummers tussen 1..24"), IconTools::TekenCirkel);
+           QStringLiteral("Alleen nummers tussen 1..24"), SymboolBewerkingen::TekenCirkel);
 }

@@ -1,4 +1,4 @@
-#include "editor/ToolIcons.h"
+#include "editor/KnopPlaatjes.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -8,7 +8,7 @@
 #include <cmath>
 #include <functional>
 
-namespace ToolIcons {
+namespace KnopPlaatjes {
 
 namespace {
 
@@ -328,4 +328,4 @@ QImage kwartslag(QSize size, qreal schaal) {
     });
 }
 
-} // namespace ToolIcons
+} // namespace KnopPlaatjes

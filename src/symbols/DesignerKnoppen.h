@@ -5,7 +5,7 @@
 
 // The small pictures of the symbol designer's toolbar and its pipette pointer, drawn
 // by the program itself.
-namespace IconKnoppen {
+namespace DesignerKnoppen {
 
 // The picture of toolbar button 1 to 15; a null picture for the blank button 12 and
 // for indexes outside the toolbar.
@@ -16,4 +16,4 @@ QImage plaatje(int index);
 QImage aanwijzer();
 QPoint aanwijzerPunt();
 
-} // namespace IconKnoppen
+} // namespace DesignerKnoppen

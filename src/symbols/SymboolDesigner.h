@@ -16,7 +16,7 @@ class Platform;
 // makes, and shows the surfaces and texts it reads back.
 //
 // The drawing is the one source of truth; the grid is repainted from it.
-class IconDesignModel {
+class SymboolDesigner {
 public:
     static constexpr int kKnoppen = 15;  // toolbar buttons 1 to 15
     static constexpr int kKiesKnop = 15; // Colorpicker: picking on
@@ -24,7 +24,7 @@ public:
 
     // The Open and Save dialogs start in `symboolMap`, the library's folder of the
     // category the user works in.
-    explicit IconDesignModel(Platform &platform, const QString &symboolMap = {});
+    explicit SymboolDesigner(Platform &platform, const QString &symboolMap = {});
     // Told the path of every symbol file that Save wrote.
     void zetNaBewaren(std::function<void(const QString &pad)> naBewaren);
 
@@ -46,19 +46,19 @@ public:
 
     // The events of the window. Buttons are the button pressed for a press, the
     // buttons held for a move.
-    void KnopB_Click(int index);
-    void IconPicture_MouseDown(Qt::MouseButtons knop, int x, int y);
-    void IconPicture_MouseMove(Qt::MouseButtons knoppen, int x, int y);
+    void opdracht(int index);
+    void rasterDruk(Qt::MouseButtons knop, int x, int y);
+    void rasterBeweeg(Qt::MouseButtons knoppen, int x, int y);
     // A button let go: a stroke, from its press to here, is one step.
-    void IconPicture_MouseUp();
+    void rasterLos();
     // Every stroke and every command that changes the drawing can be undone; a symbol
     // opened, or the designer opened anew, starts a fresh history.
     void Undo();
     void Redo();
-    void IconPalet_MouseDown(int x, int y);
-    void IconPalet_MouseMove(int x, int y);
+    void paletDruk(int x, int y);
+    void paletBeweeg(int x, int y);
     // Makes the drawing the main window's current symbol.
-    void TransferKnop_Click(Surface &IconPic) const;
+    void draagOver(Surface &IconPic) const;
 
     // The toolbar commands.
     void NieuwIcon();

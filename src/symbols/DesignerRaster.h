@@ -13,7 +13,7 @@
 // is the cell between the grey lines at 5 + 10 cx and 15 + 10 cx (likewise in y), its
 // colour filling the 9 x 9 inside. Small red markers in the margin point at the middle
 // row and column.
-namespace IconRaster {
+namespace DesignerRaster {
 
 constexpr int kRasterGrootte = 504; // the grid picture, border included
 constexpr int kCelGrootte = 10;
@@ -45,4 +45,4 @@ void TekenPalet(Surface &palet);
 // The palette's tooltip for a colour: " R:0 / G:255 / B:255 ".
 QString kleurHint(QRgb kleur);
 
-} // namespace IconRaster
+} // namespace DesignerRaster

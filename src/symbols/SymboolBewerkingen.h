@@ -9,7 +9,7 @@
 // The whole-image commands of the symbol designer, on a 49 x 49 drawing: fill, square
 // and circle outlines around the middle pixel (24, 24), quarter turn, mirror, the four
 // one-pixel shifts and negative. Pixels shifted out are lost; vacated ones become white.
-namespace IconTools {
+namespace SymboolBewerkingen {
 
 constexpr int kKleinsteMaat = 1;
 constexpr int kGrootsteMaat = 24; // the largest figure around the middle pixel that fits
@@ -34,4 +34,4 @@ void NegatiefIcon(Surface &tekening);
 // a number outside 1..24.
 std::optional<int> leesMaat(const QString &antwoord);
 
-} // namespace IconTools
+} // namespace SymboolBewerkingen

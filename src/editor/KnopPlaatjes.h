@@ -7,7 +7,7 @@
 // they share one look: dark outlines, a few plain colours, transparent around the
 // shape so that the button's own face shows through. Each is drawn at `schaal` device
 // pixels to its pixel (the desktop's scale), so that it stays sharp on a scaled desktop.
-namespace ToolIcons {
+namespace KnopPlaatjes {
 
 constexpr int kMaat = 49; // the tool buttons carry 49 x 49 pictures
 
@@ -26,4 +26,4 @@ QImage spiegelLinksRechts(QSize size, qreal schaal = 1);
 QImage spiegelBovenOnder(QSize size, qreal schaal = 1);
 QImage kwartslag(QSize size, qreal schaal = 1);
 
-} // namespace ToolIcons
+} // namespace KnopPlaatjes

@@ -1,8 +1,8 @@
-#include "symbols/IconRaster.h"
+#include "symbols/DesignerRaster.h"
 
 #include "symbols/Symbool.h"
 
-namespace IconRaster {
+namespace DesignerRaster {
 
 namespace {
 
@@ -106,4 +106,4 @@ QString kleurHint(QRgb kleur) {
         .arg(qBlue(kleur));
 }
 
-} // namespace IconRaster
+} // namespace DesignerRaster

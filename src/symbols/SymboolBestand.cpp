@@ -1,11 +1,11 @@
-#include "symbols/IconBestand.h"
+#include "symbols/SymboolBestand.h"
 
 #include "ui/BmpCodec.h"
 #include "ui/SafeCommit.h"
 
 #include <QSaveFile>
 
-namespace IconBestand {
+namespace SymboolBestand {
 
 QString metExtensie(const QString &naam) {
     const QString bmp = QStringLiteral(".bmp");
@@ -22,4 +22,4 @@ bool bewaar(const QImage &picture, const QString &pad) {
     return safeCommit(bestand);
 }
 
-} // namespace IconBestand
+} // namespace SymboolBestand

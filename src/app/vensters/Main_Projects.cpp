@@ -17,11 +17,10 @@
 #include "ui/vensters/Vormgeving.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QTextDocument>

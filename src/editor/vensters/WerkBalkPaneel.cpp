@@ -179,7 +179,7 @@ void WerkBalkPaneel::drukIn(Qt::MouseButton knop, int x, int y) {
 }
 
 std::optional<QString> WerkBalkPaneel::beweeg(Qt::MouseButtons ingedrukt, int x, int y) {
-    const std::optional<QString> status = bewerker_->beweeg(ingedrukt, x, y, recht());
+    std::optional<QString> status = bewerker_->beweeg(ingedrukt, x, y, recht());
     toonVoorbeelden();
     return status;
 }

@@ -144,6 +144,19 @@ ProjectMap::Inhoud Ontwerp::Kopie::inhoud() const {
     return {Pic, Pic2, bewaardeLijst ? QByteArray() : dat(), bewaardeLijst.get()};
 }
 
+Exporteren::Ontwerp Ontwerp::Kopie::alsExport(bool breadboard,
+                                              const Afdrukinstelling &instelling) const {
+    Exporteren::Ontwerp ontwerp{naam,
+                                {},
+                                Pic.image(),
+                                Pic2.image(),
+                                [this] { return regels(); },
+                                [this] { return dat(); },
+                                instelling};
+    ontwerp.blad = breadboard ? ontwerp.Pic2 : ontwerp.Pic;
+    return ontwerp;
+}
+
 HerstelSchrijver::Momentopname Ontwerp::Kopie::herstel() const {
     // A list too large to show is not what the box shows but the file it was read from.
     return {Pic.image(), Pic2.image(), bewaardeLijst ? QString() : lijst, bewaardeLijst};

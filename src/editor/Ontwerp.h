@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/ComponentList.h"
+#include "editor/Exporteren.h"
 #include "editor/RegelTelling.h"
 #include "project/HerstelSchrijver.h"
 #include "project/ProjectMap.h"
@@ -49,6 +50,9 @@ public:
         QStringList regels() const; // the list's display lines, for a print
         ProjectMap::Inhoud inhoud() const;
         HerstelSchrijver::Momentopname herstel() const;
+        // What an export writes, as long as this copy lasts: a PNG holds the breadboard
+        // or the design sheet, a PDF and a zip the whole design laid out as `instelling`.
+        Exporteren::Ontwerp alsExport(bool breadboard, const Afdrukinstelling &instelling) const;
     };
 
     explicit Ontwerp(QObject *parent = nullptr);

@@ -21,6 +21,7 @@
 #include "editor/StatusTekst.h"
 #include "editor/TextformModel.h"
 #include "editor/ToolButtons.h"
+#include "project/ProjectZip.h"
 #include "ui/Geschiedenis.h"
 
 #include <QFontMetricsF>
@@ -182,8 +183,9 @@ private slots:
                  "B");
     }
 
-    // One copy of the design serves the save and the recovery copy: the files it writes
-    // are the bytes the sheets and the list give written directly. Its commands are
+    // One copy of the design serves the save, the export and the recovery copy: the files
+    // it writes are the bytes the sheets and the list give written directly, and they open
+    // as the same design. Its commands are
     // named steps, and the board's size follows an undone switch.
     void ontwerp() {
         TestFolder map;
@@ -201,6 +203,25 @@ private slots:
                      map.readFile(QString("Projecten/Direct") + soort));
         ALLE_WAAR(kopie.herstel().lijst == "R1 10k\nLED rood",
                   kopie.dat() == map.readFile("Projecten/Direct.dat"));
+        // Its export: a zip of the same three files, a PNG of the sheet that shows.
+        ScriptedPlatform uit;
+        uit.saveAnswers << map.path("Kopie.zip");
+        QString exportMap;
+        QVERIFY(!Exporteren::Exporteer(uit, exportMap, kopie.alsExport(false, {})).isEmpty());
+        const ProjectZip::Gelezen zip = ProjectZip::lees(map.path("Kopie.zip"));
+        ALLE_WAAR(zip.fout == ProjectZip::Fout::Geen,
+                  zip.bestanden.ovb == map.readFile("Projecten/Direct.ovb"),
+                  zip.bestanden.brb == map.readFile("Projecten/Direct.brb"),
+                  zip.bestanden.dat == map.readFile("Projecten/Direct.dat"));
+        ALLE_WAAR(kopie.alsExport(true, {}).blad == ontwerp.Pic2.image(),
+                  kopie.alsExport(false, {}).blad == ontwerp.Pic.image());
+        // The saved project opened again is the same design under its name.
+        Ontwerp terug;
+        terug.zetMaten({200, 100}, {700, 500});
+        terug.laad(projecten.laad("Kopie"), "Kopie");
+        ALLE_WAAR(terug.Pic.image() == ontwerp.Pic.image(),
+                  terug.Pic2.image() == ontwerp.Pic2.image(), terug.naam() == "Kopie");
+        QCOMPARE(terug.kopie().lijst, "R1 10k\nLED rood\n"); // each line read ends in a line end
 
         using Blad = Ontwerp::Blad;
         ontwerp.alsStap(Blad::Ontwerpblad, "verschuiven",

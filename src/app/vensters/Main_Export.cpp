@@ -45,14 +45,7 @@ void Main::KopieerItem_Click() {
 // design sheet. A zip holds the whole project.
 void Main::ExportItem_Click() {
     const Ontwerp::Kopie kopie = ontwerp_.kopie();
-    Exporteren::Ontwerp ontwerp;
-    ontwerp.naam = kopie.naam;
-    ontwerp.Pic = kopie.Pic.image();
-    ontwerp.Pic2 = kopie.Pic2.image();
-    ontwerp.blad =
-        knoppen_.weergave() == ToolButtons::Weergave::Breadboard ? ontwerp.Pic2 : ontwerp.Pic;
-    ontwerp.regels = [&kopie] { return kopie.regels(); };
-    ontwerp.dat = [&kopie] { return kopie.dat(); };
-    ontwerp.instelling = Afdrukinstelling::lees(folder_);
-    Exporteren::Exporteer(platform_, exportMap_, ontwerp);
+    const bool breadboard = knoppen_.weergave() == ToolButtons::Weergave::Breadboard;
+    Exporteren::Exporteer(platform_, exportMap_,
+                          kopie.alsExport(breadboard, Afdrukinstelling::lees(folder_)));
 }

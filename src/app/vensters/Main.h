@@ -19,14 +19,12 @@ class Herstelmap;
 class LoepPaneel;
 class Platform;
 class QAction;
-class QFile;
 class QKeyEvent;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QScrollBar;
 class QTextBrowser;
-class QTimer;
 class QToolButton;
 class SheetView;
 class WerkBalkPaneel;
@@ -117,7 +115,7 @@ private:
     void zetToetsHints();
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-    // --- editing the sheets: placing, tool modes, wires, text, rotate, mirror, shift
+    // --- editing the sheets: the pointer on both, placing, rotate, mirror, shift
     // (Main_Editing.cpp)
     void verbindBewerken();
     void VerschuifTekening(Richting richting); // shift the design sheet one block

@@ -29,7 +29,7 @@ QString AppFolder::plek(Plek plek) const {
     static_assert(std::size(kPlekken) == size_t(Plek::Aantal));
     QString &gevonden = gevonden_[size_t(plek)];
     if (!gevonden.isEmpty()) return gevonden;
-    const QString pad = path(QLatin1String(kPlekken[size_t(plek)]));
+    QString pad = path(QLatin1String(kPlekken[size_t(plek)]));
     if (QFileInfo::exists(pad)) gevonden = pad;
     return pad;
 }

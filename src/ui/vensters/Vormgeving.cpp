@@ -173,7 +173,7 @@ void inVasteRuimte(QWidget *besturing) {
 void onderschrift(QWidget *besturing) {
     QPalette palet = besturing->palette();
     const QColor tekst = palet.color(QPalette::WindowText), vlak = palet.color(QPalette::Window);
-    const auto meng = [](double a, double b) { return 0.7 * a + 0.3 * b; };
+    const auto meng = [](double a, double b) { return float(0.7 * a + 0.3 * b); };
     palet.setColor(QPalette::Active, QPalette::WindowText,
                    QColor::fromRgbF(meng(tekst.redF(), vlak.redF()),
                                     meng(tekst.greenF(), vlak.greenF()),

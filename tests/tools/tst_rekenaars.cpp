@@ -225,6 +225,10 @@ private slots:
         const LedUitkomst &u = rekenaar.uitkomst(); // resistance | watts | current
         QTEST(u.weerstandTekst + '|' + u.wattTekst + '|' + u.stroomTekst, "uitkomst");
         QTEST(int(rekenaar.schema().leds.size()), "leds");
+        // A current that reads zero clears the answer before it (unless a field that is
+        // empty or "0" stops the calculation).
+        rekenaar.bereken(LedInvoer{v[0], v[1], "0.0", v[3]});
+        QVERIFY(v.contains("0") || v.contains("") || u.weerstandTekst.isEmpty());
     }
 
     // A mode (results cleared) or "Calculate" with a count, at 1e12 V, 2 V, 20 mA.
@@ -314,6 +318,8 @@ private slots:
         rij("schema: its box", 2, {78, 100}, kZwart);  rij("schema: on to the LED", 2, {159, 102}, kZwart);
         rij("explained LED: anode", 3, {74, 12}, kZwart);
         rij("explained LED: bar", 3, {84, 58}, kZwart);
+        rij("explained LED: its width", 3, {99, 50}, kAchter);
+        rij("standing LED: + leg", 4, {21, 31}, kZwart); rij("standing LED: - leg", 4, {28, 35}, kZwart);
         // clang-format on
     }
     void tekening() {
@@ -322,7 +328,8 @@ private slots:
             schema(kSchemaMaat.width(), kSchemaMaat.height());
         TekenGroteWeerstand(bord, {kRood, kZwart, kRood}, kAchter);
         TekenSchema(schema, LedCalcModel(QLocale::c()).schema());
-        const Surface tekeningen[] = {WeerstandSymbool(), bord, schema, UitlegLed(kAchter)};
+        const Surface tekeningen[] = {WeerstandSymbool(), bord, schema, UitlegLed(kAchter),
+                                      StaandeLed(kAchter)};
         QCOMPARE(tekeningen[tekening].pixel(punt.x(), punt.y()), kleur);
     }
 
@@ -345,7 +352,10 @@ private slots:
                      QStringLiteral("%1: %2 held / 99:").arg(plaatje).arg(kPinnenVan[plaatje]));
     }
     void outsideTheTables() {
-        QVERIFY(DisplayPlaatje(kPlaatjeAbc).image() != DisplayPlaatje(kPlaatjeUit).image());
+        // The names stand beside their segments: "A" under the top one.
+        const QRect naamA(36, 20, 12, 12);
+        QVERIFY(DisplayPlaatje(kPlaatjeAbc).image().copy(naamA) !=
+                DisplayPlaatje(kPlaatjeUit).image().copy(naamA));
         QCOMPARE(segmentenVan(-1) + QString::number(pinVan('h')), "0");
     }
 

@@ -294,6 +294,30 @@ private slots:
         QCOMPARE(QDir(projecten).entryList(QDir::Files), (QStringList{"P.brb", "P.dat", "P.ovb"}));
     }
 
+    // A copy that lost its design sheet is named by the newest part left, and set aside.
+    void zonderOntwerpblad_data() {
+        kolommen<bool>("bordNieuwer");
+        QTest::newRow("board newer") << true;
+        QTest::newRow("list newer") << false;
+    }
+    void zonderOntwerpblad() {
+        auto [bordNieuwer] = velden<bool>("bordNieuwer");
+        TestFolder folder;
+        const QString kopie = Herstelmap(folder.path(".herstel")).nieuweKopieMap();
+        QVERIFY(QDir().mkpath(kopie));
+        const QDateTime oud(QDate(2026, 1, 2), QTime(10, 0)),
+            nieuw(QDate(2026, 3, 4), QTime(11, 0));
+        for (const QString soort : {".brb", ".dat"}) {
+            QFile deel(kopie + "/herstel" + soort);
+            ALLE_WAAR(deel.open(QIODevice::WriteOnly), deel.write("x") == 1, deel.flush(),
+                      deel.setFileTime((soort == ".brb") == bordNieuwer ? nieuw : oud,
+                                       QFileDevice::FileModificationTime));
+        }
+        ScriptedPlatform platform;
+        QVERIFY(!Herstelmap(folder.path(".herstel")).biedAan(platform));
+        QVERIFY(platform.messages.value(0).text.contains("van 4 maart 2026 om 11:00 bewaard"));
+    }
+
     // A drawing helper killed at random: its copy restores one whole moment, or is set aside.
     void gedoodTijdensTekenen() {
         TestFolder folder;

@@ -13,6 +13,7 @@
 #include "editor/Exporteren.h"
 #include "editor/KlembordBeeld.h"
 #include "editor/KnopPlaatjes.h"
+#include "editor/Loep.h"
 #include "editor/Ontwerp.h"
 #include "editor/Ontwerpblad.h"
 #include "editor/RegelTelling.h"
@@ -530,6 +531,19 @@ private slots:
             if (!stap.isNull()) tekenRasterLijnen(verwacht, 90);
             QCOMPARE(Pic.image(), verwacht.image());
         }
+    }
+
+    // The magnifier: the part of the screen it enlarges, centred on the pointer; the screen
+    // is read only from X (a Wayland session shows none); a grab all black is no picture.
+    void loep() {
+        QCOMPARE(Loep::bron({100, 50}, {161, 100}, 3), QRect(73, 34, 54, 33));
+        ALLE_WAAR(Loep::schermLeesbaar("xcb", false), !Loep::schermLeesbaar("xcb", true),
+                  !Loep::schermLeesbaar("wayland", false));
+        QImage zwart(4, 4, QImage::Format_RGB32);
+        zwart.fill(Qt::black);
+        ALLE_WAAR(Loep::heelZwart(zwart), !Loep::heelZwart(QImage()));
+        zwart.setPixel(3, 3, qRgb(0, 0, 1));
+        QVERIFY(!Loep::heelZwart(zwart));
     }
 
     // The list's display lines: each paragraph wrapped at the box's width, at word

@@ -318,7 +318,7 @@ private slots:
         rij("schema: its box", 2, {78, 100}, kZwart);  rij("schema: on to the LED", 2, {159, 102}, kZwart);
         rij("explained LED: anode", 3, {74, 12}, kZwart);
         rij("explained LED: bar", 3, {84, 58}, kZwart);
-        rij("explained LED: its width", 3, {99, 50}, kAchter);
+        rij("explained LED: its size", 3, {99, 99}, kAchter);
         rij("standing LED: + leg", 4, {21, 31}, kZwart); rij("standing LED: - leg", 4, {28, 35}, kZwart);
         // clang-format on
     }

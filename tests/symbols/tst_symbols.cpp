@@ -228,6 +228,7 @@ private slots:
         LaatstGebruikt laatst(AppFolder(folder.root()).laatstGebruikt());
         for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 5})
             QVERIFY(laatst.gebruikt(map, QStringLiteral("R%1").arg(i)));
+        ALLE_WAAR(!laatst.gebruikt(map, "../R1"), !laatst.gebruikt(folder.path(".x"), "R1"));
         ALLE_WAAR(QFile::remove(map + "/R12.bmp"),
                   QFile::rename(map + "/R13.bmp", map + "/R13b.bmp"));
         laatst.hernoemd(map, "R13", "R13b");

@@ -132,7 +132,7 @@ private slots:
         QVERIFY(gelezenDoor(weg, bestand.chopped(4)).isNull()); // a pixel short: refused
     }
 
-    // The size bound counts the rows of a picture stored top row first.
+    // The size bound counts the rows of a picture stored top row first; one pixel is enough.
     void grootteBovenEerst() {
         QImage lijn(1, 16384, QImage::Format_Indexed8);
         lijn.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
@@ -141,6 +141,9 @@ private slots:
         QCOMPARE(PictureFile::decode(bmpBestand(lijn, vorm)).value_or(QImage()),
                  lijn.convertToFormat(QImage::Format_RGB32));
         QVERIFY(!PictureFile::decode(bmpBestand(lijn.copy(0, 0, 1, 16385), vorm)));
+        const QImage punt = lijn.copy(0, 0, 1, 1); // the smallest picture there is
+        QCOMPARE(PictureFile::decode(bmpBestand(punt, vorm)).value_or(QImage()),
+                 punt.convertToFormat(QImage::Format_RGB32));
     }
 };
 
